@@ -1,0 +1,112 @@
+// Slyders: up to six slyders at one keyboard and one screen.
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+
+#include "frame/main_window.h"
+#include "frame/options.h"
+#include "frame/qt_message_boxes.h"
+#include "frame/tick_clock.h"
+#include "game/gra.h"
+#include "present/qt_text_renderer.h"
+
+using namespace slyders;
+
+namespace {
+
+struct ClientArea {
+    int width = 0, height = 0;  // device pixels
+    double dpr = 1.0;
+    bool fullScreen = true;
+};
+
+// The client area below the menu bar: the whole screen, or the size asked for.
+ClientArea clientArea(const Options& options) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ClientArea area;
+    area.dpr = screen ? screen->devicePixelRatio() : 1.0;
+    if (options.windowWidth > 0) {
+        area.width = options.windowWidth;
+        area.height = options.windowHeight;
+        area.fullScreen = false;
+        return area;
+    }
+    QMenuBar probe;
+    probe.addMenu("&Game");
+    const QSize logical = screen ? screen->size() : QSize(1280, 720);
+    area.width = static_cast<int>(std::lround(logical.width() * area.dpr));
+    area.height = static_cast<int>(std::lround((logical.height() - probe.sizeHint().height()) * area.dpr));
+    return area;
+}
+
+std::uint64_t clockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                          std::chrono::system_clock::now().time_since_epoch())
+                                          .count());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options options;
+    {
+        std::vector<std::string> args(argv + 1, argv + argc);
+        if (auto error = parseOptions(args, options)) {
+            std::cerr << "slyders: " << *error << "\n" << kUsage;
+            return 2;
+        }
+        if (options.help) {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
+
+    // The program-wide objects: the game with its roster, then the settings.
+    static Random rng;
+    static Scores scores;
+    static TInterface AppSettings;
+
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication app(argc, argv);
+    rng.reseed(options.seed ? *options.seed : clockSeed());
+    QApplication::setApplicationName("Slyders");
+
+    static QtTextRenderer text;
+    static NoSound sound;
+    static Gra gra(rng, AppSettings, scores, text, sound);
+    SteadyClock clock;
+    QtMessageBoxes boxes;
+
+    std::FILE* tickLog = nullptr;
+    if (!options.tickLog.empty()) {
+        tickLog = std::fopen(options.tickLog.c_str(), "w");
+        if (!tickLog) {
+            std::cerr << "slyders: cannot write " << options.tickLog << "\n";
+            return 2;
+        }
+    }
+
+    const ClientArea area = clientArea(options);
+    FrameHooks hooks;
+    TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
+                    area.fullScreen);
+    boxes.setParent(&window);
+    window.setTickLog(tickLog);
+    if (area.fullScreen) {
+        window.showFullScreen();
+    } else {
+        window.show();
+    }
+    window.activateWindow();
+    if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
+
+    const int result = QApplication::exec();
+    if (tickLog) std::fclose(tickLog);
+    return result;
+}

@@ -1,0 +1,496 @@
+#include "frame/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <algorithm>
+
+#include "frame/game_view.h"
+#include "game/rounds.h"
+#include "present/arena_text.h"
+#include "present/window_picture.h"
+
+namespace slyders {
+
+namespace {
+constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
+constexpr std::uint64_t kMaxWaitSliceUs = 2000;
+}  // namespace
+
+TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock,
+                   int clientWidth, int clientHeight, double devicePixelRatio, FrameHooks hooks,
+                   bool fullScreen)
+    : m_gra(gra),
+      m_text(text),
+      m_boxes(boxes),
+      m_clock(clock),
+      m_hooks(std::move(hooks)),
+      m_dpr(devicePixelRatio),
+      m_window(clientWidth, clientHeight),
+      m_backBuffer(clientWidth, clientHeight) {
+    setWindowTitle("Slyders");
+    buildMenu();
+
+    m_gra.deathOrder.clear();
+    if (fullScreen) {
+        setWindowFlag(Qt::FramelessWindowHint);
+        move(0, 0);
+    }
+    m_gra.InitArena(clientHeight, &m_window);
+    m_view = new GameView(m_window, m_dpr, this);
+    setCentralWidget(m_view);
+    LayoutScoreBands();
+    composeWindowPicture();
+    m_gra.running = false;
+    if (m_hooks.loadSettings) m_hooks.loadSettings();
+
+    SpeedMediumClick();
+    ComputerMediumClick();
+    m_gra.humans = 1;
+    PlayersOnecomputerplayerClick();
+    ShowTitleScreen();
+
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    AppEvOnActivate();
+                } else {
+                    AppEvOnDeactivate();
+                }
+            });
+}
+
+TMainWnd::~TMainWnd() {
+    qApp->removeEventFilter(this);
+    m_gra.running = false;
+}
+
+// ---------------------------------------------------------------- menu
+
+QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption,
+                           const QKeySequence& shortcut, void (TMainWnd::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    m_items[name] = action;
+    return action;
+}
+
+void TMainWnd::buildMenu() {
+    QMenuBar* bar = menuBar();
+    QMenu* game = bar->addMenu("&Game");
+    game->setObjectName("Game");
+    addItem(game, "GameNew", "&New", QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
+    addItem(game, "GameDemo", "DEMO game", QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
+    game->addSeparator();
+    addItem(game, "GameCleartotals", "&Clear current results...", {},
+            &TMainWnd::GameCleartotalsClick);
+    game->addSeparator();
+    addItem(game, "GameExit", "&Exit\tAlt-F4", {}, &TMainWnd::GameExitClick);
+
+    QMenu* players = bar->addMenu("&Players");
+    players->setObjectName("Players");
+    addItem(players, "SetupPlayers", "Set up human players...",
+            QKeySequence(Qt::CTRL | Qt::Key_P), &TMainWnd::SetupPlayersClick);
+    addItem(players, "DisplayHighscores", "Display high scores",
+            QKeySequence(Qt::CTRL | Qt::Key_H), &TMainWnd::DisplayHighscoresClick);
+    players->addSeparator();
+    auto* playersGroup = new QActionGroup(this);
+    for (QAction* a :
+         {addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
+                  &TMainWnd::PlayersNocomputerplayersClick),
+          addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
+                  &TMainWnd::PlayersOnecomputerplayerClick),
+          addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
+                  &TMainWnd::PlayersTwocomputerplayersClick)}) {
+        a->setCheckable(true);
+        playersGroup->addAction(a);
+    }
+
+    QMenu* computer = bar->addMenu("&Computer");
+    computer->setObjectName("Computer");
+    auto* skillGroup = new QActionGroup(this);
+    for (QAction* a : {addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick),
+                       addItem(computer, "ComputerMedium", "&Medium", {},
+                               &TMainWnd::ComputerMediumClick),
+                       addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick)}) {
+        a->setCheckable(true);
+        skillGroup->addAction(a);
+    }
+
+    QMenu* speed = bar->addMenu("S&peed");
+    speed->setObjectName("Speed");
+    auto* speedGroup = new QActionGroup(this);
+    for (QAction* a : {addItem(speed, "SpeedSlow", "&Slow", {}, &TMainWnd::SpeedSlowClick),
+                       addItem(speed, "SpeedMedium", "&Medium", {}, &TMainWnd::SpeedMediumClick),
+                       addItem(speed, "SpeedFast", "&Fast", {}, &TMainWnd::SpeedFastClick)}) {
+        a->setCheckable(true);
+        speedGroup->addAction(a);
+    }
+
+    QAction* settings = bar->addAction("&Settings");
+    settings->setObjectName("Settings");
+    connect(settings, &QAction::triggered, this, [this] { SettingsClick(); });
+    m_items["Settings"] = settings;
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("Help");
+    addItem(help, "HelpHowtoplay", "&How to play", QKeySequence(Qt::Key_F1),
+            &TMainWnd::HelpHowtoplayClick);
+    help->addSeparator();
+    addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
+}
+
+QAction* TMainWnd::menuItem(const std::string& name) const {
+    const auto it = m_items.find(name);
+    return it == m_items.end() ? nullptr : it->second;
+}
+
+void TMainWnd::setGameItemsEnabled(bool demoGame, bool enabled) {
+    if (!demoGame) m_items["GameDemo"]->setEnabled(enabled);
+    for (const char* name : {"GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
+        m_items[name]->setEnabled(enabled);
+    }
+}
+
+void TMainWnd::choosePlayers(int firstSlot, const char* item) {
+    m_chosenFirstSlot = firstSlot;
+    if (!m_gra.running) m_gra.firstSlot = firstSlot;
+    m_items[item]->setChecked(true);
+    LayoutScoreBands();
+    InvalidateScoreboard();
+}
+
+void TMainWnd::chooseSkill(int level, const char* item) {
+    m_gra.skillLevel = level;
+    m_items[item]->setChecked(true);
+}
+
+void TMainWnd::chooseSpeed(int level, const char* item) {
+    m_gra.speedLevel = level;
+    m_items[item]->setChecked(true);
+}
+
+// ---------------------------------------------------------------- commands
+
+void TMainWnd::GameNewClick() {
+    if (m_gra.fastFinish) return;
+    if (m_gra.running && !m_gra.demo) {
+        AskFinishGame();
+        return;
+    }
+    m_gra.running = false;
+    m_gra.deathOrder.clear();
+    m_gra.firstSlot = m_chosenFirstSlot;
+    if (m_gra.demo) {
+        m_gra.demo = false;
+        m_gra.ResetRound();
+        m_gra.humans = m_savedHumans;
+        SetupPlayersClick();
+    }
+    while (!m_gra.AllHumansSeated()) SetupPlayersClick();
+    setUpArenaForGame();
+    setGameItemsEnabled(false, false);
+    RunGameLoop();
+    setGameItemsEnabled(false, true);
+}
+
+void TMainWnd::GameDemoClick() {
+    if (!m_gra.demo && resultsExist(m_gra) &&
+        !m_boxes.ask("Start DEMO game? (current results will be lost)")) {
+        return;
+    }
+    if (!m_gra.demo) m_savedHumans = m_gra.humans;
+    m_gra.ResetRound();
+    m_gra.running = false;
+    m_gra.deathOrder.clear();
+    m_gra.demo = true;
+    m_gra.firstSlot = 0;
+    m_gra.humans = m_gra.rng().mod(3);
+    setUpArenaForGame();
+    setGameItemsEnabled(true, false);
+    RunGameLoop();
+    setGameItemsEnabled(true, true);
+
+    m_gra.firstSlot = m_chosenFirstSlot;
+    m_gra.humans = m_savedHumans;
+    m_gra.demo = false;
+    m_gra.deathOrder.clear();
+    m_gra.ResetRound();
+    LayoutScoreBands();
+    InvalidateScoreboard();
+}
+
+void TMainWnd::setUpArenaForGame() {
+    m_gra.arena.background().DrawBackground(m_backBuffer, m_gra.arena.offset(), m_gra.demo,
+                                            m_gra.settings().int_background, m_gra.rng());
+    ResetArena(m_gra.arena, m_text, m_backBuffer, m_gra.demo);
+    m_gra.NewGame();
+    LayoutScoreBands();
+    refreshPicture();
+}
+
+void TMainWnd::GameCleartotalsClick() {
+    if (m_boxes.ask("Clear current results? (high scores will not be affected)")) {
+        ShowTitleScreen();
+    }
+}
+
+void TMainWnd::GameExitClick() { close(); }
+
+void TMainWnd::SetupPlayersClick() {
+    if (m_hooks.playersDialog) {
+        m_hooks.playersDialog(*this);
+        return;
+    }
+    // Until the players dialog exists, seat the first named players of the roster.
+    for (int k = 0; k < m_gra.humans; ++k) {
+        HumanSeat& seat = m_gra.seats[std::size_t(k)];
+        if (seat.rosterIndex < 0) seat.rosterIndex = std::min(2 + k, m_gra.scores().count() - 1);
+    }
+    LayoutScoreBands();
+    InvalidateScoreboard();
+}
+
+void TMainWnd::DisplayHighscoresClick() { dispatch(); }
+
+void TMainWnd::SettingsClick() {
+    if (m_hooks.settingsDialog) m_hooks.settingsDialog(*this);
+    InvalidateScoreboard();
+}
+
+void TMainWnd::HelpHowtoplayClick() {
+    if (m_hooks.helpDialog) m_hooks.helpDialog(*this);
+}
+
+void TMainWnd::HelpAboutClick() {
+    if (m_hooks.aboutDialog) m_hooks.aboutDialog(*this);
+}
+
+void TMainWnd::AskFinishGame() {
+    if (!m_gra.running) return;
+    if (m_boxes.ask("Finish game?")) m_gra.fastFinish = true;
+}
+
+void TMainWnd::EvOnKeyPress(int key) {
+    constexpr int kEscape = 27;
+    if (key == kEscape && !m_gra.fastFinish) AskFinishGame();
+}
+
+void TMainWnd::composeWindowPicture() {
+    ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng());
+    m_window.blit(m_backBuffer, 0, 0, 0, 0, m_window.width(), m_window.height());
+}
+
+void TMainWnd::ShowTitleScreen() {
+    m_gra.ResetRound();
+    InvalidateScoreboard();
+    m_gra.demo = false;
+    ResetArena(m_gra.arena, m_text, m_backBuffer, false);
+    const double S = m_gra.arena.side();
+    DrawArenaText(m_gra.arena, m_text, 0.25 * S, 0.44 * S, 0.75 * S, 0.5 * S, "Press F1 for HELP",
+                  "Arial", kWhite, false);
+    DrawArenaText(m_gra.arena, m_text, 0.25 * S, 0.5 * S, 0.75 * S, 0.56 * S,
+                  "Press F9 for DEMO game", "Arial", kWhite, false);
+    refreshPicture();
+}
+
+// ---------------------------------------------------------------- the game loop
+
+void TMainWnd::RunGameLoop() {
+    m_gra.running = true;
+    InvalidateScoreboard();
+    m_scheduler.start(m_clock.nowMicros());
+    while (m_gra.running) GameTick();
+}
+
+void TMainWnd::GameTick() {
+    dispatch();
+    if (!stillActive() || !m_gra.running) {
+        if (m_gra.running) m_clock.sleepMicros(kInactiveSleepUs);
+        return;
+    }
+    const std::uint64_t tickStart = m_clock.nowMicros();
+    m_gra.tick += 1;
+    const int d = m_gra.IntroLeft();
+    if (d == 0) ResetArena(m_gra.arena, m_text, m_backBuffer, m_gra.demo);
+    if (d > 0) {
+        PollSteeringKeys();
+        EndOfGameCheck();
+    }
+    if (m_gra.running) {
+        m_gra.GameStep();
+        AdvanceEventMessage(m_gra, m_label, m_text);
+        waitForRelease(tickStart);
+    }
+}
+
+void TMainWnd::waitForRelease(std::uint64_t tickStart) {
+    const std::uint64_t waitStart = m_clock.nowMicros();
+    const std::int32_t tick = m_gra.tick;
+    int p = TickScheduler::periodMs(m_gra.speedLevel, m_gra.fastFinish);
+    std::uint64_t now = waitStart;
+    while (!m_scheduler.due(tick, p, now)) {
+        dispatch();
+        p = TickScheduler::periodMs(m_gra.speedLevel, m_gra.fastFinish);
+        now = m_clock.nowMicros();
+        if (m_scheduler.due(tick, p, now)) break;
+        // Sleep rather than spin, waking in time for the release.
+        const std::uint64_t release = m_scheduler.releaseTime(tick, p);
+        m_clock.sleepMicros(std::min(release - now, kMaxWaitSliceUs));
+        now = m_clock.nowMicros();
+    }
+    m_scheduler.released(tick, now);
+    if (m_tickLog) {
+        std::fprintf(m_tickLog, "%d %llu %llu\n", tick, static_cast<unsigned long long>(now),
+                     static_cast<unsigned long long>(waitStart - tickStart));
+    }
+}
+
+void TMainWnd::PollSteeringKeys() {
+    m_gra.steerHumans(m_keys.down());
+    m_gra.SteerComputers();
+}
+
+void TMainWnd::EndOfGameCheck() {
+    m_gra.MoveSlyders();
+    if (m_gra.panelChanged) {
+        InvalidateScoreboard();
+        m_gra.panelChanged = false;
+    }
+    if (m_gra.AliveCount() > 0) {
+        m_gra.StepTimers();
+        return;
+    }
+    m_gra.running = false;
+    m_gra.fastFinish = false;
+    ShowEventNow(m_gra, m_label, m_text, "", kWhite);
+    const int w = UniqueLeader(m_gra, RoundPoints);
+    InvalidateScoreboard();
+    refreshPicture();
+
+    if (m_gra.demo) {
+        m_boxes.inform(demoResultText(m_gra, w));
+        InvalidateScoreboard();
+        return;
+    }
+    const int leader = FirstLeader(m_gra, RoundPoints);
+    if (m_gra.slots[std::size_t(leader)].roundPoints < m_gra.settings().int_rndpts) return;
+    if (w == -1) {
+        m_boxes.inform("Draw. No winner yet!");
+        return;
+    }
+    const std::string name = winnerName(m_gra, w);
+    const std::string result = creditRoundWin(m_gra, w);
+    ShowEventNow(m_gra, m_label, m_text, "This round won by " + name + "!", kWhite);
+    m_gra.playSound(kSndApplause, 0, 0);
+    refreshPicture();
+    m_boxes.inform("Round finished!\n" + result + "\n\nClick for the next round:");
+    clearRoundPoints(m_gra);
+    InvalidateScoreboard();
+    dispatch();
+}
+
+void TMainWnd::LayoutScoreBands() {
+    // The event label sits under the scoreboard, right of the arena.
+    const int S = m_gra.arena.side(), m = m_gra.arena.offset();
+    m_label.width = std::max(1, m_window.width() - (S + 2 * m));
+    m_label.height = std::max(1, m_window.height() / 12);
+}
+
+void TMainWnd::InvalidateScoreboard() {
+    m_scoreboardInvalid = true;
+    if (!m_refreshQueued) {
+        m_refreshQueued = true;
+        QTimer::singleShot(0, this, [this] { refreshPicture(); });
+    }
+}
+
+void TMainWnd::refreshPicture() {
+    m_refreshQueued = false;
+    m_scoreboardInvalid = false;
+    m_label.changed = false;
+    m_view->flushDirty();
+}
+
+void TMainWnd::dispatch() {
+    refreshPicture();
+    QCoreApplication::processEvents();
+}
+
+bool TMainWnd::stillActive() const { return m_assumeActive || isActiveWindow(); }
+
+void TMainWnd::AppEvOnDeactivate() {
+    if (m_minimising) return;
+    m_keys.clear();
+    m_minimising = true;  // minimising is no activation
+    showMinimized();
+    m_minimising = false;
+    if (m_gra.running) setWindowTitle("Slyders (paused)");
+}
+
+void TMainWnd::AppEvOnActivate() {
+    if (m_minimising || !isActiveWindow()) return;
+    if (isMinimized()) showNormal();
+    if (windowFlags() & Qt::FramelessWindowHint) move(0, 0);
+    setWindowTitle("Slyders");
+}
+
+// ---------------------------------------------------------------- window events
+
+bool TMainWnd::EvOnCloseQuery() {
+    if (m_gra.running && !m_boxes.ask("Exit Slyders?")) return false;
+    m_gra.running = false;
+    if (m_hooks.windowClosing) m_hooks.windowClosing();
+    return true;
+}
+
+void TMainWnd::closeEvent(QCloseEvent* event) {
+    if (EvOnCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TMainWnd::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    static bool welcomed = false;
+    if (!welcomed && m_hooks.windowShown) {
+        welcomed = true;
+        m_hooks.windowShown();
+    }
+}
+
+bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto steer = steerKeyFor(key->key(), key->modifiers() & Qt::KeypadModifier);
+        if (steer && !key->isAutoRepeat()) {
+            type == QEvent::KeyPress ? m_keys.press(*steer) : m_keys.release(*steer);
+        }
+        const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&
+            !QApplication::activePopupWidget() && !QApplication::activeModalWidget()) {
+            EvOnKeyPress(27);
+            return true;
+        }
+        if (steer && ours) return true;  // steering keys are not for the menus
+    } else if (type == QEvent::WindowDeactivate && watched == this) {
+        m_keys.clear();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace slyders

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "frame/key_state.h"
+#include "frame/message_boxes.h"
+#include "frame/tick_clock.h"
+#include "game/gra.h"
+#include "game/pixel_buffer.h"
+#include "present/event_label.h"
+
+class QAction;
+class QActionGroup;
+
+namespace slyders {
+
+class GameView;
+class TMainWnd;
+
+// What the main window asks of the parts that are built around it: sounds at show and
+// close, the settings file, and the dialogs its commands open.
+struct FrameHooks {
+    std::function<void()> windowShown;    // the welcome sound
+    std::function<void()> windowClosing;  // ends the sound device, plays the farewell
+    std::function<void()> loadSettings;   // reads "Default.par"
+    std::function<void(TMainWnd&)> playersDialog;
+    std::function<void(TMainWnd&)> settingsDialog;
+    std::function<void(TMainWnd&)> helpDialog;
+    std::function<void(TMainWnd&)> aboutDialog;
+};
+
+// The one window of the game: the arena on the left, the scoreboard on the right, the menu,
+// and the game loop, which runs inside the command that starts a game.
+class TMainWnd final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // clientWidth x clientHeight is the client area in device pixels.
+    TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
+             int clientHeight, double devicePixelRatio, FrameHooks hooks, bool fullScreen);
+    ~TMainWnd() override;
+
+    // --- menu commands ---
+    void GameNewClick();
+    void GameDemoClick();
+    void GameCleartotalsClick();
+    void GameExitClick();
+    void SetupPlayersClick();
+    void DisplayHighscoresClick();
+    void PlayersNocomputerplayersClick() { choosePlayers(2, "PlayersNocomputerplayers"); }
+    void PlayersOnecomputerplayerClick() { choosePlayers(1, "PlayersOnecomputerplayer"); }
+    void PlayersTwocomputerplayersClick() { choosePlayers(0, "PlayersTwocomputerplayers"); }
+    void ComputerPoorClick() { chooseSkill(1, "ComputerPoor"); }
+    void ComputerMediumClick() { chooseSkill(2, "ComputerMedium"); }
+    void ComputerGoodClick() { chooseSkill(3, "ComputerGood"); }
+    void SpeedSlowClick() { chooseSpeed(0, "SpeedSlow"); }
+    void SpeedMediumClick() { chooseSpeed(1, "SpeedMedium"); }
+    void SpeedFastClick() { chooseSpeed(2, "SpeedFast"); }
+    void SettingsClick();
+    void HelpHowtoplayClick();
+    void HelpAboutClick();
+
+    // --- the game loop ---
+    void RunGameLoop();
+    void GameTick();
+    void PollSteeringKeys();
+    void EndOfGameCheck();
+    void AskFinishGame();
+    void ShowTitleScreen();
+    void InvalidateScoreboard();
+    void AppEvOnDeactivate();
+    void AppEvOnActivate();
+
+    // One pass of message dispatch, after bringing the screen up to date.
+    void dispatch();
+    // Brings the screen up to date with the window picture.
+    void refreshPicture();
+
+    Gra& gra() { return m_gra; }
+    KeyState& keys() { return m_keys; }
+    PixelBuffer& windowPicture() { return m_window; }
+    PixelBuffer& backBuffer() { return m_backBuffer; }
+    EventLabel& eventLabel() { return m_label; }
+    QAction* menuItem(const std::string& name) const;
+    int chosenFirstSlot() const { return m_chosenFirstSlot; }
+    int savedHumans() const { return m_savedHumans; }
+    bool stillActive() const;  // the main window has the focus
+    void setAssumeActive(bool on) { m_assumeActive = on; }
+    void setTickLog(std::FILE* log) { m_tickLog = log; }
+    MessageBoxes& boxes() { return m_boxes; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool EvOnCloseQuery();
+    void EvOnKeyPress(int key);
+    void buildMenu();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut, void (TMainWnd::*handler)());
+    void choosePlayers(int firstSlot, const char* item);
+    void chooseSkill(int level, const char* item);
+    void chooseSpeed(int level, const char* item);
+    void setGameItemsEnabled(bool demoGame, bool enabled);
+    void setUpArenaForGame();
+    void composeWindowPicture();
+    void waitForRelease(std::uint64_t tickStart);
+    void LayoutScoreBands();
+
+    Gra& m_gra;
+    TextRenderer& m_text;
+    MessageBoxes& m_boxes;
+    Clock& m_clock;
+    FrameHooks m_hooks;
+    double m_dpr;
+
+    PixelBuffer m_window;      // the window picture: stands for the screen
+    PixelBuffer m_backBuffer;  // the composed background of the window
+    GameView* m_view = nullptr;
+    EventLabel m_label;
+    KeyState m_keys;
+    TickScheduler m_scheduler;
+    std::map<std::string, QAction*> m_items;
+
+    int m_chosenFirstSlot = 1;
+    int m_savedHumans = 1;
+    bool m_scoreboardInvalid = true;
+    bool m_refreshQueued = false;
+    bool m_assumeActive = false;
+    bool m_minimising = false;
+    std::FILE* m_tickLog = nullptr;
+};
+
+}  // namespace slyders

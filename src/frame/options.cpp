@@ -1,0 +1,63 @@
+#include "frame/options.h"
+
+#include <charconv>
+
+namespace slyders {
+
+const char* const kUsage =
+    "Usage: slyders [options]\n"
+    "  --seed N        seed the random generator with N instead of the clock\n"
+    "  --window WxH    a normal window with a W x H pixel client area instead of full screen\n"
+    "  --demo          start a DEMO game right after start-up, as F9 would\n"
+    "  --tick-log FILE while games run, write a line per tick: tick counter, release time\n"
+    "                  and the time of the tick's work, in microseconds from program start\n"
+    "  --help          show this text\n";
+
+namespace {
+
+template <typename T>
+bool parseNumber(const std::string& s, T& out) {
+    const char* end = s.data() + s.size();
+    auto [p, ec] = std::from_chars(s.data(), end, out);
+    return ec == std::errc() && p == end;
+}
+
+}  // namespace
+
+std::optional<std::string> parseOptions(const std::vector<std::string>& args, Options& out) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string* {
+            return i + 1 < args.size() ? &args[++i] : nullptr;
+        };
+        if (a == "--help" || a == "-h") {
+            out.help = true;
+        } else if (a == "--demo") {
+            out.demo = true;
+        } else if (a == "--seed") {
+            const std::string* v = value();
+            std::uint64_t seed = 0;
+            if (!v || !parseNumber(*v, seed)) return "--seed needs a whole number";
+            out.seed = seed;
+        } else if (a == "--window") {
+            const std::string* v = value();
+            const std::size_t x = v ? v->find('x') : std::string::npos;
+            int w = 0, h = 0;
+            if (x == std::string::npos || !parseNumber(v->substr(0, x), w) ||
+                !parseNumber(v->substr(x + 1), h) || w < 200 || h < 200) {
+                return "--window needs a size like 1280x720 (at least 200x200)";
+            }
+            out.windowWidth = w;
+            out.windowHeight = h;
+        } else if (a == "--tick-log") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--tick-log needs a file name";
+            out.tickLog = *v;
+        } else {
+            return "unknown option: " + a;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace slyders

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace slyders {
+
+struct Options {
+    std::optional<std::uint64_t> seed;  // none: seeded from the clock
+    int windowWidth = 0, windowHeight = 0;  // 0: the whole screen
+    bool demo = false;
+    std::string tickLog;
+    bool help = false;
+};
+
+// Parses the command line (without the program name). Returns an error text on failure.
+std::optional<std::string> parseOptions(const std::vector<std::string>& args, Options& out);
+
+extern const char* const kUsage;
+
+}  // namespace slyders

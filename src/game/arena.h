@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "game/colour.h"
+#include "game/pixel_buffer.h"
+#include "present/background.h"
+
+namespace slyders {
+
+// Values of the arena map.
+constexpr std::int32_t kCellFree = -1;
+constexpr std::int32_t kCellGap = -2;    // gap or food
+constexpr std::int32_t kCellSolid = -3;  // walls, spirals, symbols, text
+constexpr std::int32_t kHeadBase = 10;   // 10 + slot: the head of that slot
+
+// The square arena: its map (what occupies each pixel) and its two pictures, the window
+// picture (the arena at offset m) and the off-screen copy used to restore it. Every painting
+// operation writes the same colour to both pictures and its value to the map, and skips
+// pixels outside the arena.
+class Arena {
+public:
+    // Side S = trunc(0.9 x client height), offset m = (height - S) div 2, unit u = S / 460.
+    void InitArena(int clientHeight, PixelBuffer* window);
+
+    int side() const { return m_side; }
+    int offset() const { return m_offset; }
+    double unit() const { return m_unit; }
+
+    bool inside(int x, int y) const {
+        return x >= 0 && y >= 0 && x < m_side && y < m_side;
+    }
+    std::int32_t& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
+    std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
+    void clearMap() { m_map.assign(m_map.size(), kCellFree); }
+
+    PixelBuffer& offscreen() { return m_offscreen; }
+    PixelBuffer& window() { return *m_window; }
+    Background& background() { return m_background; }
+    const Background& background() const { return m_background; }
+
+    Rgb backgroundAt(int x, int y) const { return m_background.BackgroundColor(x, y); }
+
+    // Sets one arena pixel on both pictures (the map is left alone).
+    void setPixel(int x, int y, Rgb c) {
+        const std::uint32_t p = toPixel(c);
+        m_offscreen.at(x, y) = p;
+        m_window->at(x + m_offset, y + m_offset) = p;
+    }
+    Rgb windowPixel(int x, int y) const { return m_window->colour(x + m_offset, y + m_offset); }
+
+    // Marks arena rectangle (arena coordinates) as changed on the window picture.
+    void touch(int x, int y, int w, int h) { m_window->dirty.add({x + m_offset, y + m_offset, w, h}); }
+
+    void PutDisc(double cx, double cy, std::int32_t value, Rgb colour);
+    void EraseDisc(double cx, double cy);
+    void PutDiscR(double cx, double cy, int k, std::int32_t value, Rgb colour);
+    void EraseDiscR(double cx, double cy, int k);
+    void PutTrailDisc(double cx, double cy, double nx, double ny, std::int32_t value, Rgb colour);
+    void DrawThickLine(int x1, int y1, int x2, int y2, double width, std::int32_t value, Rgb colour);
+
+private:
+    template <typename Fn>
+    void forDisc(double cx, double cy, double r, Fn&& fn);
+    void fillDisc(double cx, double cy, double r, std::int32_t value, const Rgb* colour);
+
+    int m_side = 0;
+    int m_offset = 0;
+    double m_unit = 1.0;
+    std::vector<std::int32_t> m_map;
+    PixelBuffer m_offscreen;
+    PixelBuffer* m_window = nullptr;
+    Background m_background;
+};
+
+}  // namespace slyders

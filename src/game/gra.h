@@ -1,0 +1,163 @@
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/arena.h"
+#include "game/colour.h"
+#include "game/random.h"
+#include "game/sound_requests.h"
+#include "game/text_renderer.h"
+#include "params/app_settings.h"
+#include "players/scores.h"
+
+namespace slyders {
+
+constexpr int kSlotCount = 6;
+constexpr int kHumanSeats = 4;
+constexpr double kPi = 3.14159265358979323846;
+
+inline double cosDeg(double deg) { return std::cos(deg * kPi / 180.0); }
+inline double sinDeg(double deg) { return std::sin(deg * kPi / 180.0); }
+
+struct FPoint {
+    float x = 0, y = 0;
+};
+
+// One slyder slot. Slots 0 and 1 are the computer players, 2 .. 5 the human players 1 .. 4.
+struct Slyder {
+    float x = 0, y = 0;
+    std::int32_t heading = 0;  // degrees; (cos, sin) of it, so a growing heading turns right
+    float speed = 1.0f;        // distance per step in units
+    bool alive = false;
+    bool inGap = false;
+    std::int32_t gapLeft = 0;
+    std::int32_t nextGap = 0;
+    std::int32_t invisibleLeft = 0;
+    std::array<FPoint, 5> history{};  // [0] the newest
+    std::int32_t gamePoints = 0;
+    std::int32_t roundPoints = 0;
+    std::int32_t roundsWon = 0;
+    Rgb dark, light;
+};
+
+// A human seat: the key pair the player steers with and the roster entry sitting there.
+struct HumanSeat {
+    int keyPair = 0;
+    int rosterIndex = -1;  // -1 = nobody
+};
+
+// Event object kinds.
+enum OpsKind : std::int32_t {
+    kOpsWall = 1,
+    kOpsIntro = 2,
+    kOpsTunnel = 3,
+    kOpsVoid = 4,
+    kOpsFood = 5,
+    kOpsCruelMouse = 6,
+    kOpsScroll = 7,
+    kOpsAttractor = 8,
+};
+
+// A running event object; (-1, -1) as position means it has none.
+struct Ops {
+    bool active = true;
+    std::int32_t lifetime = 0;
+    float x = -1, y = -1;
+    std::int32_t angle = 0;
+    std::int32_t kind = 0;
+    std::int32_t parameter = 0;
+    std::int32_t age = 0;
+};
+
+struct EventMessage {
+    std::string text;
+    Rgb colour = kWhite;
+    int countdown = 0;  // 0 = no message showing
+};
+
+// The one game object: the arena, the six slots, the points, the running event objects
+// and the flags of the current game. The frame advances it one step per tick.
+class Gra {
+public:
+    Gra(Random& rng, TInterface& settings, Scores& scores, TextRenderer& text,
+        SoundRequests& sound);
+
+    // --- set-up and queries ---
+    void InitArena(int clientHeight, PixelBuffer* window) { arena.InitArena(clientHeight, window); }
+    void ResetRound();
+    void NewGame();
+    int IntroLeft() const;
+    bool AllHumansSeated() const;
+    int AliveCount() const;
+    int AliveHumans() const;
+    void GameStep();
+    void StepAlong(float& x, float& y, double angle) const;
+
+    // --- one tick of play (after the intro) ---
+    // The human keys turn their slyders by 2 degrees; key pair k is keys 2k (left), 2k + 1.
+    void steerHumans(const std::array<bool, 8>& keysDown);
+    void SteerComputers();
+    int ChooseHeading(int slot);
+    void MoveSlyders();
+    bool CheckSlyder(int slot);
+    void StepTimers();
+
+    int activeCount() const { return humans + 2 - firstSlot; }  // N
+    int lastActive() const { return humans + 1; }
+    bool isActive(int slot) const { return slot >= firstSlot && slot <= lastActive(); }
+
+    // The roster entry that plays a slot (-1 for a human seat without a player).
+    int rosterIndexOfSlot(int slot) const;
+    // The name shown for a slot: the DEMO name, the roster name, or "?".
+    std::string DisplayName(int slot) const;
+
+    // Shows an event name under the scoreboard, if event names are on or in a DEMO game.
+    void ShowEvent(const std::string& text, Rgb colour);
+    void playSound(int number, int volume, int pan) { m_sound.request(number, volume, pan); }
+    // Pan of a sound at arena x: trunc((x / S - 0.5) x 20000), x / S clamped to 0 .. 1 if asked.
+    int panByX(double x, bool clamped) const;
+
+    // --- state shared with the frame ---
+    Arena arena;
+    std::array<Slyder, kSlotCount> slots{};
+    std::array<HumanSeat, kHumanSeats> seats{};
+    std::int32_t tick = 0;
+    int speedLevel = 1;  // 0 Slow, 1 Medium, 2 Fast
+    int skillLevel = 2;  // 1 Poor, 2 Medium, 3 Good
+    int humans = 1;      // h
+    int firstSlot = 1;   // f
+    bool running = false;
+    bool demo = false;
+    bool fastFinish = false;
+    bool panelChanged = false;
+    std::array<bool, 4> disasters{};  // wall, tunnel, void, attractor
+    Rgb gapColour{128, 128, 128};
+    EventMessage message;
+    std::vector<Ops> ops;
+    std::string deathOrder;  // slot digits in the order the slyders died this game
+
+    Random& rng() { return m_rng; }
+    TInterface& settings() { return m_settings; }
+    const TInterface& settings() const { return m_settings; }
+    Scores& scores() { return m_scores; }
+    const Scores& scores() const { return m_scores; }
+    TextRenderer& text() { return m_text; }
+
+private:
+    void Intro();
+    void RunEvent(Ops& op);
+    void runIntroObject(Ops& op);
+    void Death(int slot, const std::array<FPoint, 5>& historyBefore);
+
+    Random& m_rng;
+    TInterface& m_settings;
+    Scores& m_scores;
+    TextRenderer& m_text;
+    SoundRequests& m_sound;
+};
+
+}  // namespace slyders

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+#include "game/colour.h"
+
+namespace slyders {
+
+class Random;
+class PixelBuffer;
+
+constexpr int kBackgroundTypes = 17;
+
+// The arena's background pattern: computed per pixel, so erasing anything restores exactly
+// the pattern that was there, and scrolling moves the pattern with the content.
+class Background {
+public:
+    void setSide(int side) { m_side = side; }
+
+    // The colour of arena pixel (x, y).
+    Rgb BackgroundColor(int x, int y) const;
+
+    // Picks the type (a random one of 3 .. 15 in DEMO games) and the channel weights,
+    // resets the scroll offsets and paints the arena square of the back buffer at (m, m).
+    void DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int settingType, Random& rng);
+
+    void scrollBy(int dx, int dy) { m_sx += dx; m_sy += dy; }
+
+    int type = 0;
+    std::array<int, 3> weights{0, 0, 0};  // wR, wG, wB, 0 .. 5
+
+private:
+    int m_side = 460;
+    int m_sx = 0, m_sy = 0;
+};
+
+}  // namespace slyders
