@@ -1,0 +1,80 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/gra.h"
+#include "game/pixel_buffer.h"
+#include "game/random.h"
+#include "game/sound_requests.h"
+#include "game/text_renderer.h"
+#include "params/app_settings.h"
+#include "players/scores.h"
+
+namespace slyders::test {
+
+// Text as solid blocks: half the height wide per character. Deterministic without fonts.
+class BlockText final : public TextRenderer {
+public:
+    TextSize extent(const FontSpec& font, std::string_view text) override {
+        return {static_cast<int>(text.size()) * font.height / 2, font.height};
+    }
+    void draw(PixelBuffer& target, int x, int y, const FontSpec& font, Rgb colour,
+              std::string_view text) override {
+        const TextSize e = extent(font, text);
+        for (int j = y; j < y + e.height; ++j) {
+            for (int i = x; i < x + e.width; ++i) {
+                if (target.contains(i, j)) target.set(i, j, colour);
+            }
+        }
+    }
+};
+
+struct SoundRequest {
+    int number, volume, pan;
+    friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
+};
+
+class RecordingSound final : public SoundRequests {
+public:
+    void request(int number, int volume, int pan) override { requests.push_back({number, volume, pan}); }
+    std::vector<SoundRequest> requests;
+    std::vector<SoundRequest> ofNumber(int n) const {
+        std::vector<SoundRequest> out;
+        for (const auto& r : requests) {
+            if (r.number == n) out.push_back(r);
+        }
+        return out;
+    }
+};
+
+// A whole game object with its companions, on an arena of a chosen client height.
+struct TestGame {
+    explicit TestGame(int clientHeight = 520, std::uint64_t seed = 1)
+        : rng(seed), window(clientHeight * 16 / 9, clientHeight),
+          back(clientHeight * 16 / 9, clientHeight), gra(rng, settings, scores, text, sound) {
+        gra.InitArena(clientHeight, &window);
+    }
+
+    // Puts slot s alive at (x, y) with a heading and a history all at that point.
+    void place(int s, float x, float y, int heading) {
+        Slyder& sl = gra.slots[std::size_t(s)];
+        sl.x = x;
+        sl.y = y;
+        sl.heading = heading;
+        sl.alive = true;
+        sl.speed = 1.0f;
+        sl.history.fill(FPoint{x, y});
+    }
+
+    Random rng;
+    TInterface settings;
+    Scores scores;
+    BlockText text;
+    RecordingSound sound;
+    PixelBuffer window;
+    PixelBuffer back;
+    Gra gra;
+};
+
+}  // namespace slyders::test
