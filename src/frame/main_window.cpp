@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "frame/game_view.h"
+#include "game/game_tick.h"
 #include "game/rounds.h"
 #include "present/arena_text.h"
 #include "present/window_picture.h"
@@ -321,18 +322,16 @@ void TMainWnd::GameTick() {
         return;
     }
     const std::uint64_t tickStart = m_clock.nowMicros();
-    m_gra.tick += 1;
-    const int d = m_gra.IntroLeft();
-    if (d == 0) ResetArena(m_gra.arena, m_text, m_backBuffer, m_gra.demo);
-    if (d > 0) {
-        PollSteeringKeys();
-        EndOfGameCheck();
+    const TickResult result = playTick(m_gra, m_keys.down(), m_backBuffer, m_label);
+    if (m_gra.panelChanged) {
+        InvalidateScoreboard();
+        m_gra.panelChanged = false;
     }
-    if (m_gra.running) {
-        m_gra.GameStep();
-        AdvanceEventMessage(m_gra, m_label, m_text);
-        waitForRelease(tickStart);
+    if (result == TickResult::GameOver) {
+        announceEndOfGame();
+        return;
     }
+    if (m_gra.running) waitForRelease(tickStart);
 }
 
 void TMainWnd::waitForRelease(std::uint64_t tickStart) {
@@ -357,28 +356,11 @@ void TMainWnd::waitForRelease(std::uint64_t tickStart) {
     }
 }
 
-void TMainWnd::PollSteeringKeys() {
-    m_gra.steerHumans(m_keys.down());
-    m_gra.SteerComputers();
-}
-
-void TMainWnd::EndOfGameCheck() {
-    m_gra.MoveSlyders();
-    if (m_gra.panelChanged) {
-        InvalidateScoreboard();
-        m_gra.panelChanged = false;
-    }
-    if (m_gra.AliveCount() > 0) {
-        m_gra.StepTimers();
-        return;
-    }
-    m_gra.running = false;
-    m_gra.fastFinish = false;
-    ShowEventNow(m_gra, m_label, m_text, "", kWhite);
-    const int w = UniqueLeader(m_gra, RoundPoints);
+// The game is over: DEMO result, or the round's decision with its messages.
+void TMainWnd::announceEndOfGame() {
+    const int w = finishGame(m_gra, m_label);
     InvalidateScoreboard();
     refreshPicture();
-
     if (m_gra.demo) {
         m_boxes.inform(demoResultText(m_gra, w));
         InvalidateScoreboard();

@@ -67,11 +67,10 @@ public:
     // --- the game loop ---
     void RunGameLoop();
     void GameTick();
-    void PollSteeringKeys();
-    void EndOfGameCheck();
     void AskFinishGame();
     void ShowTitleScreen();
     void InvalidateScoreboard();
+    void LayoutScoreBands();
     void AppEvOnDeactivate();
     void AppEvOnActivate();
 
@@ -111,7 +110,7 @@ private:
     void setUpArenaForGame();
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
-    void LayoutScoreBands();
+    void announceEndOfGame();
 
     Gra& m_gra;
     TextRenderer& m_text;
