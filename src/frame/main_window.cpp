@@ -361,16 +361,14 @@ void TMainWnd::announceEndOfGame() {
     const int w = finishGame(m_gra, m_label);
     InvalidateScoreboard();
     refreshPicture();
-    if (m_gra.demo) {
-        m_boxes.inform(demoResultText(m_gra, w));
-        InvalidateScoreboard();
-        return;
-    }
-    const int leader = FirstLeader(m_gra, RoundPoints);
-    if (m_gra.slots[std::size_t(leader)].roundPoints < m_gra.settings().int_rndpts) return;
-    if (w == -1) {
-        m_boxes.inform("Draw. No winner yet!");
-        return;
+    switch (decideRoundEnd(m_gra, w)) {
+        case RoundEnd::Demo:
+            m_boxes.inform(demoResultText(m_gra, w));
+            InvalidateScoreboard();
+            return;
+        case RoundEnd::Continues: return;
+        case RoundEnd::Draw: m_boxes.inform("Draw. No winner yet!"); return;
+        case RoundEnd::Won: break;
     }
     const std::string name = winnerName(m_gra, w);
     const std::string result = creditRoundWin(m_gra, w);

@@ -38,6 +38,13 @@ bool resultsExist(const Gra& gra) {
            resultOf(gra, FirstLeader(gra, RoundsWon), RoundsWon) > 0;
 }
 
+RoundEnd decideRoundEnd(const Gra& gra, int w) {
+    if (gra.demo) return RoundEnd::Demo;
+    const int leader = FirstLeader(gra, RoundPoints);
+    if (gra.slots[std::size_t(leader)].roundPoints < gra.settings().int_rndpts) return RoundEnd::Continues;
+    return w == -1 ? RoundEnd::Draw : RoundEnd::Won;
+}
+
 std::string demoResultText(const Gra& gra, int winner) {
     std::string text = "This DEMO game ";
     text += winner >= 0 ? "has been won by " + gra.DisplayName(winner) : "ends with a draw";

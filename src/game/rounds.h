@@ -18,6 +18,11 @@ int UniqueLeader(const Gra& gra, ResultColumn column);
 // Results exist when some active slot has round points or rounds won.
 bool resultsExist(const Gra& gra);
 
+// How a finished game ends the round: a DEMO game stands alone; otherwise the round goes
+// on below the target, is a draw when the leaders tie at it, or is won by the unique leader w.
+enum class RoundEnd { Demo, Continues, Draw, Won };
+RoundEnd decideRoundEnd(const Gra& gra, int w);
+
 // "This DEMO game has been won by <name>." or "This DEMO game ends with a draw."
 std::string demoResultText(const Gra& gra, int winner);
 

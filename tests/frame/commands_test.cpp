@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "frame_fixture.h"
+
+namespace slyders {
+namespace {
+
+void pressEscape(TMainWnd& w) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.centralWidget(), &press);
+}
+
+TEST(Commands, NewAndEscAskToFinishButNotDuringTheFastFinish) {
+    test::WindowTest t;
+    t.gra.running = true;
+    t.gra.fastFinish = true;
+    t.window->GameNewClick();
+    pressEscape(*t.window);
+    EXPECT_TRUE(t.boxes.asked.empty());
+
+    t.gra.fastFinish = false;
+    t.boxes.answers = {false, true};
+    pressEscape(*t.window);
+    EXPECT_FALSE(t.gra.fastFinish);
+    t.window->GameNewClick();
+    EXPECT_TRUE(t.gra.fastFinish);
+    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Finish game?", "Finish game?"}));
+}
+
+TEST(Commands, DemoAsksFirstOnlyWhenResultsExist) {
+    test::WindowTest t;
+    t.window->GameDemoClick();  // no results: plays at once
+    EXPECT_TRUE(t.boxes.asked.empty());
+    ASSERT_EQ(t.boxes.informed.size(), 1u);
+    EXPECT_EQ(t.boxes.informed[0].rfind("This DEMO game ", 0), 0u);
+    EXPECT_FALSE(t.gra.demo);
+    EXPECT_EQ(t.gra.firstSlot, 1);
+    EXPECT_EQ(t.gra.humans, 1);
+
+    t.gra.slots[2].roundsWon = 1;  // a round won, no round points
+    t.boxes.answers = {false};
+    t.window->GameDemoClick();
+    EXPECT_EQ(t.boxes.asked,
+              (std::vector<std::string>{"Start DEMO game? (current results will be lost)"}));
+    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
+    EXPECT_EQ(t.boxes.informed.size(), 1u);
+}
+
+// F2 in a DEMO game plays a normal game inside it; when that ends, the DEMO command puts
+// back the players chosen before the DEMO and clears the results once more.
+TEST(Commands, NewDuringDemoRestoresThePlayersAfterwards) {
+    test::WindowTest t;
+    t.window->PlayersTwocomputerplayersClick();
+    t.gra.humans = 2;
+    bool nested = false;
+    int newGameFirstSlot = -1;
+    t.clock.onSleep = [&] {
+        if (t.gra.demo && t.gra.tick > 150 && !nested) {
+            nested = true;
+            t.later([&] {
+                t.window->GameNewClick();
+                newGameFirstSlot = t.gra.firstSlot;
+            });
+        }
+    };
+    t.window->GameDemoClick();
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(newGameFirstSlot, 0);
+    EXPECT_FALSE(t.gra.demo);
+    EXPECT_FALSE(t.gra.running);
+    EXPECT_EQ(t.gra.humans, 2);
+    EXPECT_EQ(t.gra.firstSlot, 0);
+    for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints + s.roundsWon, 0);
+    EXPECT_TRUE(t.gra.AllHumansSeated());
+    EXPECT_TRUE(t.window->menuItem("GameDemo")->isEnabled());
+}
+
+TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
+    test::WindowTest t;
+    bool checked = false;
+    t.clock.onSleep = [&] {
+        if (!t.gra.running || checked || t.gra.tick < 5) return;
+        checked = true;
+        for (const char* name : {"GameDemo", "GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
+            EXPECT_FALSE(t.window->menuItem(name)->isEnabled()) << name;
+        }
+        EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
+        t.window->PlayersTwocomputerplayersClick();
+        EXPECT_EQ(t.gra.firstSlot, 1);  // the running game keeps its slots
+        EXPECT_TRUE(t.window->menuItem("PlayersTwocomputerplayers")->isChecked());
+        t.gra.fastFinish = true;  // let the rest run quickly
+    };
+    t.window->GameNewClick();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(t.window->chosenFirstSlot(), 0);  // for the next New game
+    EXPECT_TRUE(t.window->menuItem("GameCleartotals")->isEnabled());
+}
+
+TEST(Commands, ClearResultsAndExitAskFirst) {
+    test::WindowTest t;
+    t.gra.slots[2].roundPoints = 12;
+    t.boxes.answers = {false, true};
+    t.window->GameCleartotalsClick();
+    EXPECT_EQ(t.gra.slots[2].roundPoints, 12);
+    t.window->GameCleartotalsClick();
+    EXPECT_EQ(t.gra.slots[2].roundPoints, 0);
+    EXPECT_EQ(t.boxes.asked[0], "Clear current results? (high scores will not be affected)");
+
+    // Closing asks only while a game runs; No keeps it running.
+    t.gra.running = true;
+    t.boxes.answers = {false};
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(t.window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_TRUE(t.gra.running);
+    EXPECT_EQ(t.boxes.asked.back(), "Exit Slyders?");
+    t.gra.running = false;
+    const std::size_t questions = t.boxes.asked.size();
+    QCloseEvent accepted;
+    QCoreApplication::sendEvent(t.window.get(), &accepted);
+    EXPECT_TRUE(accepted.isAccepted());
+    EXPECT_EQ(t.boxes.asked.size(), questions);
+}
+
+}  // namespace
+}  // namespace slyders

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/main_window.h"
+#include "present/qt_text_renderer.h"
+#include "test_support.h"
+
+namespace slyders::test {
+
+// Time that passes only when the loop sleeps; a hook may act at each nap.
+class FakeClock final : public Clock {
+public:
+    std::uint64_t nowMicros() override { return now; }
+    void sleepMicros(std::uint64_t us) override {
+        now += us;
+        if (onSleep) onSleep();
+    }
+    std::uint64_t now = 1000;
+    std::function<void()> onSleep;
+};
+
+// Answers questions from a script (Yes when the script runs out) and keeps every text.
+class ScriptedBoxes final : public MessageBoxes {
+public:
+    bool ask(const std::string& text) override {
+        asked.push_back(text);
+        if (answers.empty()) return true;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void inform(const std::string& text) override { informed.push_back(text); }
+    void warn(const std::string& text) override { informed.push_back(text); }
+    void error(const std::string&, const std::string& text) override { informed.push_back(text); }
+
+    std::deque<bool> answers;
+    std::vector<std::string> asked, informed;
+};
+
+// The main window over a test game, at a small fixed client size, always "active".
+struct WindowTest {
+    explicit WindowTest(int width = 640, int height = 400)
+        : gra(rng, settings, scores, text, sound) {
+        window = std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0,
+                                            FrameHooks{}, false);
+        window->setAssumeActive(true);
+    }
+    ~WindowTest() { gra.running = false; }
+
+    // Queues a command as if it came through the menu during the next dispatch.
+    void later(std::function<void()> command) {
+        QMetaObject::invokeMethod(window.get(), std::move(command), Qt::QueuedConnection);
+    }
+
+    Random rng{7};
+    TInterface settings;
+    Scores scores;
+    QtTextRenderer text;
+    RecordingSound sound;
+    FakeClock clock;
+    ScriptedBoxes boxes;
+    Gra gra;
+    std::unique_ptr<TMainWnd> window;
+};
+
+}  // namespace slyders::test

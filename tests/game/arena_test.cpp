@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "game/arena.h"
+#include "test_support.h"
+
+namespace slyders {
+namespace {
+
+TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
+    struct Case {
+        int height, side, offset;
+    };
+    for (const Case c : {Case{1080, 972, 54}, Case{720, 648, 36}, Case{1001, 900, 50}, Case{459, 413, 23}}) {
+        PixelBuffer window(c.height * 2, c.height);
+        Arena arena;
+        arena.InitArena(c.height, &window);
+        EXPECT_EQ(arena.side(), c.side) << c.height;
+        EXPECT_EQ(arena.offset(), c.offset) << c.height;
+        EXPECT_DOUBLE_EQ(arena.unit(), c.side / 460.0) << c.height;
+    }
+}
+
+TEST(ArenaPainting, TruncatesTowardZeroAndNeverLeavesTheArena) {
+    test::TestGame g;
+    Arena& a = g.gra.arena;
+    const std::vector<std::uint32_t> before(g.window.data(), g.window.data() + g.window.width() * g.window.height());
+
+    // A disc centred at -0.5 covers cell 0 (truncation toward zero), not cell -1.
+    a.PutDisc(-0.5, -0.5, 4, Rgb{1, 2, 3});
+    EXPECT_EQ(a.cell(0, 0), 4);
+    const int S = a.side(), m = a.offset();
+    // Discs, lines and trails hanging over every edge write nothing outside the arena.
+    a.PutDiscR(S - 0.5, S / 2.0, 5, kCellSolid, kRed);
+    a.PutTrailDisc(S / 2.0, S - 0.2, S / 2.0, S - 1.2, 3, kRed);
+    a.DrawThickLine(-10, 5, S + 10, 5, 3.0, kCellSolid, kRed);
+    a.EraseDiscR(S / 2.0, -2, 4);
+    for (int y = 0; y < g.window.height(); ++y) {
+        for (int x = 0; x < g.window.width(); ++x) {
+            const bool inArena = x >= m && y >= m && x < m + S && y < m + S;
+            if (inArena) continue;
+            ASSERT_EQ(g.window.at(x, y), before[std::size_t(y) * g.window.width() + x]) << x << "," << y;
+        }
+    }
+    // Both pictures show the same arena.
+    for (int y = 0; y < S; ++y) {
+        for (int x = 0; x < S; ++x) ASSERT_EQ(a.offscreen().at(x, y), g.window.at(x + m, y + m));
+    }
+}
+
+TEST(ArenaPainting, ThickLineMarksItsPathAndTrailDiscKeepsItsValue) {
+    test::TestGame g;
+    Arena& a = g.gra.arena;
+    a.DrawThickLine(10, 10, 60, 35, 2.0, kCellSolid, kRed);
+    for (int x = 10; x <= 60; x += 5) {
+        const int y = 10 + (x - 10) / 2;
+        EXPECT_EQ(a.cell(x, y), kCellSolid) << x;
+    }
+    EXPECT_EQ(a.cell(10, 40), kCellFree);
+
+    a.PutTrailDisc(100, 100, 101, 100, 2, Rgb{0, 225, 0});
+    EXPECT_EQ(a.cell(100, 100), 2);
+    EXPECT_EQ(a.offscreen().colour(100, 100), (Rgb{0, 225, 0}));
+    EXPECT_EQ(a.cell(100, 103), kCellFree);
+}
+
+}  // namespace
+}  // namespace slyders

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "game/rounds.h"
+#include "test_support.h"
+
+namespace slyders {
+namespace {
+
+// One human slyder (slot 2) alone unless a test adds more.
+struct Play : ::testing::Test {
+    Play() {
+        g.gra.firstSlot = 2;
+        g.gra.humans = 1;
+        g.gra.seats[0].rosterIndex = 2;
+        g.gra.arena.clearMap();
+    }
+    Slyder& slot(int s) { return g.gra.slots[std::size_t(s)]; }
+    // Paints the head of a placed slot, as the previous step would have.
+    void paintHead(int s) { g.gra.arena.PutDisc(slot(s).x, slot(s).y, kHeadBase + s, slot(s).light); }
+
+    test::TestGame g;
+};
+
+TEST_F(Play, EdgesReflectWithAPingByHowSquarelyTheyAreHit) {
+    const int S = g.gra.arena.side();
+    struct Case {
+        float x, y;
+        int heading, leaves, volume, pan;
+    };
+    const Case cases[] = {
+        {1.0f, 200, 180, 0, 0, -10000},     // head-on into the left edge: full volume
+        {1.0f, 200, 135, 45, -5000, -10000},
+        {200, 1.0f, 270, 90, 0, g.gra.panByX(200, true)},
+        {float(S - 2), 200, 0, 180, 0, 10000},
+        {float(S - 2), 200, 45, 135, -5000, 10000},
+        {200, float(S - 2), 90, 270, 0, g.gra.panByX(200, true)},
+    };
+    for (const Case& c : cases) {
+        g.sound.requests.clear();
+        g.place(2, c.x, c.y, c.heading);
+        g.gra.MoveSlyders();
+        EXPECT_TRUE(slot(2).alive);
+        EXPECT_EQ(slot(2).heading, c.leaves) << c.heading;
+        ASSERT_EQ(g.sound.ofNumber(kSndPing).size(), 1u) << c.heading;
+        EXPECT_EQ(g.sound.ofNumber(kSndPing)[0], (test::SoundRequest{kSndPing, c.volume, c.pan}));
+        g.gra.arena.clearMap();
+    }
+}
+
+TEST_F(Play, AGapPointComesOnLeavingAndAGapWithTrailIsDeath) {
+    Arena& a = g.gra.arena;
+    // A broad gray band: two gaps with no free step between them.
+    for (int y = 90; y <= 110; ++y) {
+        for (int x = 110; x <= 121; ++x) a.cell(x, y) = kCellGap;
+    }
+    g.place(2, 100, 100, 0);
+    int steps = 0;
+    while (slot(2).x < 125 && steps++ < 40) {
+        g.gra.MoveSlyders();
+        if (slot(2).x < 120) {
+            EXPECT_EQ(slot(2).gamePoints, 0) << "no point for entering";
+        }
+    }
+    EXPECT_TRUE(slot(2).alive);
+    EXPECT_EQ(slot(2).gamePoints, 1);
+    EXPECT_EQ(slot(2).roundPoints, 1);
+    EXPECT_EQ(g.sound.ofNumber(kSndGap).size(), 1u);
+
+    // Gap and trail under the head at once: the slyder dies, and without a gap point.
+    g.place(2, 200, 100, 0);
+    slot(2).gamePoints = 0;
+    a.cell(201, 100) = kCellGap;
+    a.cell(202, 100) = 3;
+    g.gra.MoveSlyders();
+    EXPECT_FALSE(slot(2).alive);
+    EXPECT_EQ(slot(2).gamePoints, 0);
+    EXPECT_EQ(g.gra.deathOrder, "2");
+}
+
+TEST_F(Play, TwoCrashesInOneStepTheLowerSlotDiesFirst) {
+    g.gra.humans = 3;
+    g.place(2, 100, 100, 0);
+    g.place(3, 103, 100, 180);
+    g.place(4, 300, 300, 90);
+    for (int s : {2, 3, 4}) paintHead(s);
+    g.gra.MoveSlyders();
+    EXPECT_FALSE(slot(2).alive);
+    EXPECT_FALSE(slot(3).alive);
+    EXPECT_EQ(g.gra.deathOrder, "23");
+    EXPECT_EQ(slot(2).gamePoints, 0);
+    EXPECT_EQ(slot(3).gamePoints, 1);  // outlived slot 2 for a moment
+    EXPECT_EQ(slot(4).gamePoints, 2);
+    EXPECT_TRUE(g.gra.panelChanged);
+}
+
+TEST_F(Play, WithoutGapsAGameGivesEachDeathItsSurvivorsPoints) {
+    // Four slyders run into a wall one after another.
+    g.gra.firstSlot = 0;
+    g.gra.humans = 2;
+    for (int y = 0; y < g.gra.arena.side(); ++y) g.gra.arena.cell(300, y) = kCellSolid;
+    for (int s = 0; s < 4; ++s) g.place(s, 290.0f - 20 * s, 40.0f + 40 * s, 0);
+    int guard = 0;
+    while (g.gra.AliveCount() > 0 && guard++ < 200) g.gra.MoveSlyders();
+    EXPECT_EQ(g.gra.deathOrder, "0123");
+    int total = 0;
+    for (int s = 0; s < 4; ++s) total += slot(s).gamePoints;
+    EXPECT_EQ(total, 4 * 3 / 2);
+    EXPECT_EQ(slot(3).gamePoints, 3);
+    EXPECT_EQ(g.sound.ofNumber(kSndGameOver).size(), 1u);
+}
+
+TEST_F(Play, TheLastHumansDeathSpeedsUpTheComputerOutsideDemoGames) {
+    for (const bool demo : {false, true}) {
+        g.gra.arena.clearMap();
+        g.gra.fastFinish = false;
+        g.gra.demo = demo;
+        g.gra.firstSlot = 1;
+        g.place(1, 300, 300, 90);
+        g.place(2, 100, 100, 0);
+        g.gra.arena.cell(102, 100) = kCellSolid;
+        g.gra.MoveSlyders();
+        EXPECT_FALSE(slot(2).alive);
+        EXPECT_EQ(g.gra.fastFinish, !demo);
+    }
+}
+
+TEST_F(Play, TimersOpenGapsButNeverWhileInvisibleAndCapTheSpeed) {
+    g.place(2, 200, 200, 0);
+    slot(2).nextGap = 0;
+    slot(2).invisibleLeft = 3;
+    g.gra.StepTimers();
+    EXPECT_EQ(slot(2).gapLeft, 0);  // invisible: no gap yet
+    EXPECT_EQ(slot(2).nextGap, -1);
+    slot(2).invisibleLeft = 0;
+    g.gra.StepTimers();
+    EXPECT_GE(slot(2).gapLeft, 14 + g.gra.speedLevel - 1);
+    EXPECT_GE(slot(2).nextGap, 150);
+    for (int i = 0; i < 2000; ++i) {
+        g.gra.StepTimers();
+        ASSERT_LE(slot(2).speed, 1.0f);
+        ASSERT_GT(slot(2).speed, 0.6f);
+    }
+}
+
+}  // namespace
+}  // namespace slyders
