@@ -13,6 +13,8 @@
 #include "frame/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
+#include "params/settings_file.h"
+#include "params/virt_file.h"
 #include "present/qt_text_renderer.h"
 
 using namespace slyders;
@@ -70,6 +72,7 @@ int main(int argc, char* argv[]) {
     static Random rng;
     static Scores scores;
     static TInterface AppSettings;
+    setFileSystem(&StdioFileSystem::instance());
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -94,6 +97,7 @@ int main(int argc, char* argv[]) {
 
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
+    hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);
@@ -108,5 +112,6 @@ int main(int argc, char* argv[]) {
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
+    saveSettingsFileOnExit(AppSettings);  // only while "Save on exit" is on
     return result;
 }

@@ -1,0 +1,154 @@
+#include "params/param.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "params/report.h"
+#include "params/settings_table.h"
+#include "params/virt_file.h"
+
+using namespace slyders;
+
+namespace {
+
+struct Record {
+    std::int32_t points = 40;
+    std::int32_t free = 0;
+    SString name;
+    SString note;
+    double ratio = 0.5;
+    std::int32_t fixed = 3;
+};
+
+void doubleIt(void* record, ExtValue* arguments, ExtValue& result) {
+    result.setInt(static_cast<Record*>(record)->points * arguments[0].asInt());
+}
+
+const PropertyDescriptor kRecordTable[] = {
+    {"Main", 1, 7, "Record", "a test record", 0, nullptr, nullptr, nullptr},
+    {"points", 0, 0, "Points", "d 10 80", offsetof(Record, points), nullptr, nullptr, ""},
+    {"free", 0, 0, "Free", "d", offsetof(Record, free), nullptr, nullptr, ""},
+    {"name", 0, 0, "Name", "s 0 5", offsetof(Record, name), nullptr, nullptr, ""},
+    {"note", 0, 0, "Note", "s 0 0", offsetof(Record, note), nullptr, nullptr, ""},
+    {"ratio", 0, 0, "Ratio", "f 0 1", offsetof(Record, ratio), nullptr, nullptr, ""},
+    {"fixed", 0, kPropReadOnly, "Fixed", "d", offsetof(Record, fixed), nullptr, nullptr, ""},
+    {"twice", 0, 0, "Twice", "p", 0, procedureSlot(doubleIt), nullptr, ""},
+    {nullptr, 0, 0, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
+};
+
+}  // namespace
+
+TEST(Param, SetIntClampsAndReportsWhatChanged) {
+    Record r;
+    Param p(kRecordTable, &r);
+    EXPECT_EQ(p.setInt(0, 40), 0);
+    EXPECT_EQ(p.setInt(0, 5), kSetBelowMin | kSetChanged);
+    EXPECT_EQ(r.points, 10);
+    EXPECT_EQ(p.setInt(0, 5), kSetBelowMin);
+    EXPECT_EQ(p.setInt(0, 100), kSetAboveMax | kSetChanged);
+    EXPECT_EQ(r.points, 80);
+
+    EXPECT_EQ(p.setInt(1, -123456), kSetChanged);  // no range, no clamping
+    EXPECT_EQ(r.free, -123456);
+    EXPECT_EQ(p.setInt(5, 9), kSetReadOnly);
+    EXPECT_EQ(r.fixed, 3);
+    EXPECT_EQ(p.setDouble(4, 1.5), kSetAboveMax | kSetChanged);
+    EXPECT_EQ(r.ratio, 1.0);
+}
+
+TEST(Param, SetStringKeepsToTheGreatestLength) {
+    Record r;
+    Param p(kRecordTable, &r);
+    EXPECT_EQ(p.setString(2, "abcdefg"), kSetAboveMax | kSetChanged);
+    EXPECT_EQ(r.name, "abcde");
+    EXPECT_EQ(p.setString(3, "abcdefg"), kSetChanged);
+    EXPECT_EQ(r.note, "abcdefg");
+    EXPECT_EQ(p.setString(3, "abcdefg"), 0);
+}
+
+TEST(Param, TextByTypeLetter) {
+    Record r;
+    Param p(kRecordTable, &r);
+    p.setInt(1, -3);
+    EXPECT_EQ(p.getText(1), "-3");
+    EXPECT_EQ(p.getText(4), "0.5");
+    EXPECT_EQ(p.getText(6), "");
+    EXPECT_EQ(p.setText(0, "abc"), kSetBelowMin | kSetChanged);
+    EXPECT_EQ(p.setText(0, "33 and more"), kSetChanged);
+    EXPECT_EQ(r.points, 33);
+    EXPECT_EQ(p.getValue(0).type(), ExtValueType::Int);
+    EXPECT_EQ(p.findProperty("nothing"), -1);
+    EXPECT_EQ(p.findProperty("ratio"), 4);
+    EXPECT_EQ(p.propertyId(p.propertyCount()), nullptr);
+    EXPECT_STREQ(p.objectDescription(), "a test record");
+    EXPECT_EQ(p.groupMember(0, 6), 6);
+    EXPECT_EQ(p.groupMember(0, 7), kNoMember);
+}
+
+TEST(Param, CallRunsTheProcedureOrReportsItsAbsence) {
+    Record r;
+    Param p(kRecordTable, &r);
+    ExtValue arguments[1] = {ExtValue(2)};
+    ExtValue result;
+    p.call(6, arguments, result);
+    EXPECT_EQ(result.asInt(), 80);
+
+    std::vector<std::string> messages;
+    MessageSink previous =
+        setMessageSink([&](const char* module, const char*, int, const char* text) {
+            messages.push_back(std::string(module) + ": " + text);
+        });
+    p.call(0, arguments, result);
+    setMessageSink(previous);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0],
+              "SimpleAbstractParam: undefined function pointer in property #0 (points)");
+}
+
+TEST(Param, TextsWithTildesAndLineBreaksRoundTripThroughTheFile) {
+    Record r;
+    Param p(kRecordTable, &r);
+    r.note = "one~two\nthree\\four";
+    r.name = "x~";
+    r.ratio = 0.25;
+    StdioFILE file(std::tmpfile());
+    ASSERT_EQ(p.saveObject(&file, "Other"), 0);
+    file.rewind();
+    char header[16];
+    EXPECT_STREQ(file.getLine(header, sizeof header), "Other:\n");
+    file.rewind();
+
+    Record back;
+    back.points = 11;
+    Param(kRecordTable, &back).loadObject(&file);
+    EXPECT_EQ(back.note, r.note);
+    EXPECT_EQ(back.name, "x~");
+    EXPECT_EQ(back.points, 40);
+    EXPECT_EQ(back.ratio, 0.25);
+}
+
+TEST(SettingsTable, GroupsAndHiddenProperties) {
+    TInterface settings;
+    Param p = settingsParam(settings);
+    EXPECT_STREQ(p.objectName(), "Settings");
+    ASSERT_EQ(p.groupCount(), 4);
+    ASSERT_EQ(p.propertyCount(), 23);
+    EXPECT_STREQ(p.groupName(3), "Disasters");
+    EXPECT_EQ(p.groupName(4), nullptr);
+    EXPECT_EQ(p.groupMember(1, 0), p.findProperty("xtr_tunnel"));
+    EXPECT_EQ(p.groupMember(3, 3), p.findProperty("dis_attract"));
+    EXPECT_EQ(p.groupMember(4, 0), kNoMember);
+
+    std::string hidden;
+    for (int i = 0; i < p.propertyCount(); ++i)
+        if (p.propertyFlags(i) & kPropHidden) hidden += std::string(p.propertyId(i)) + " ";
+    EXPECT_EQ(hidden, "xtr_letters xtr_missile xtr_teleport ");
+
+    EXPECT_EQ(p.setText(p.findProperty("int_background"), "20"), kSetAboveMax | kSetChanged);
+    EXPECT_EQ(settings.int_background, 16);
+    EXPECT_EQ(p.setInt(p.findProperty("xtr_cruelptr"), 0), kSetChanged);
+    EXPECT_EQ(settings.xtr_cruelptr, 0);
+}

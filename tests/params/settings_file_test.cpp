@@ -1,0 +1,162 @@
+#include "params/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "params/report.h"
+#include "params/settings_table.h"
+#include "params/virt_file.h"
+
+using namespace slyders;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Real files that stop taking writes after a few lines, like a disk that fills up.
+class FailingFileSystem : public StdioFileSystem {
+public:
+    VirtFILE* open(const char* name, const char* mode) override {
+        struct Failing : StdioFILE {
+            using StdioFILE::StdioFILE;
+            int left = 5;
+            int putString(const char* text) override {
+                return --left < 0 ? -1 : StdioFILE::putString(text);
+            }
+        };
+        std::FILE* handle = std::fopen(name, mode);
+        return handle ? new Failing(handle) : nullptr;
+    }
+};
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "slyders-params-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        m_path = (m_dir / "Default.par").string();
+        setFileSystem(&StdioFileSystem::instance());
+        m_previousSink = setMessageSink([this](const char*, const char* fn, int, const char* text) {
+            m_messages.push_back(std::string(fn) + " " + text);
+        });
+    }
+    void TearDown() override {
+        setMessageSink(m_previousSink);
+        setFileSystem(nullptr);
+        fs::remove_all(m_dir);
+    }
+    void write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
+    std::string read() const {
+        std::ostringstream text;
+        text << std::ifstream(m_path, std::ios::binary).rdbuf();
+        return text.str();
+    }
+    // Loads "Settings:" followed by the given lines into fresh settings.
+    TInterface load(const std::string& lines) {
+        write("Settings:\n" + lines);
+        TInterface settings;
+        EXPECT_TRUE(loadSettingsFile(settings, m_path));
+        return settings;
+    }
+
+    fs::path m_dir;
+    std::string m_path;
+    std::vector<std::string> m_messages;
+    MessageSink m_previousSink;
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, NoFileKeepsDefaultsAndTheExitWritesThem) {
+    TInterface settings;
+    EXPECT_FALSE(loadSettingsFile(settings, m_path));
+    saveSettingsFileOnExit(settings, m_path);
+    EXPECT_EQ(read(),
+              "Settings:\nint_snd:1\nint_soe:1\nint_rndpts:40\nint_showbars:0\nint_showevents:1\n"
+              "int_fastfinish:1\nint_background:7\nxtr_tunnel:1\nxtr_biggaps:1\nxtr_cruelptr:1\n"
+              "xtr_wall:1\nxtr_food:1\nxtr_void:1\nxtr_attract:1\nxtr_invis:1\nxtr_scroll:1\n"
+              "xtr_letters:1\nxtr_missile:1\nxtr_teleport:1\ndis_void:1\ndis_tunnel:1\n"
+              "dis_wall:1\ndis_attract:1\n\n");
+    EXPECT_FALSE(fs::exists(m_path + ".tmp"));
+
+    setFileSystem(nullptr);
+    EXPECT_EQ(openVirtFile(m_path.c_str(), "rt"), nullptr);
+}
+
+TEST_F(SettingsFile, ValuesAreClampedWithAMessage) {
+    EXPECT_EQ(load("int_rndpts:5\n").int_rndpts, 10);
+    EXPECT_EQ(load("int_rndpts:200\n").int_rndpts, 80);
+    EXPECT_EQ(load("int_rndpts:many\n").int_rndpts, 10);
+    const TInterface empty = load("int_rndpts:\nint_snd:\n");
+    EXPECT_EQ(empty.int_rndpts, 10);
+    EXPECT_EQ(empty.int_snd, 0);
+    EXPECT_EQ(load("int_background:20\n").int_background, 16);
+    ASSERT_EQ(m_messages.size(), 5u);
+    EXPECT_EQ(m_messages[0], "load2 Adjusted 'int_rndpts' in 'Settings' (was too small)");
+    EXPECT_EQ(m_messages[1], "load2 Adjusted 'int_rndpts' in 'Settings' (was too big)");
+}
+
+TEST_F(SettingsFile, LinesThatNameNothingAreSkippedAndTheEmptyLineEndsTheObject) {
+    const TInterface s = load(
+        "bogus:0\n int_snd:0\nint_snd :0\nint_rndpts:20\nint_rndpts:30\n"
+        "\nint_showbars:1\n");
+    EXPECT_EQ(s.int_snd, 1);
+    EXPECT_EQ(s.int_rndpts, 30);
+    EXPECT_EQ(s.int_showbars, 0);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(SettingsFile, CrLfLongLinesAndTildeBlocks) {
+    const TInterface crlf = load("int_rndpts:33\r\nint_snd:0\r\n\r\nint_soe:0\r\n");
+    EXPECT_EQ(crlf.int_rndpts, 33);
+    EXPECT_EQ(crlf.int_snd, 0);
+    EXPECT_EQ(crlf.int_soe, 1);
+
+    const TInterface longLine = load("int_rndpts:" + std::string(150, '0') + "55\nint_snd:0\n");
+    EXPECT_EQ(longLine.int_rndpts, 55);
+    EXPECT_EQ(longLine.int_snd, 0);
+
+    const TInterface tilde = load("int_rndpts:~\n25\nmore~ trailing\r\nint_snd:0\n");
+    EXPECT_EQ(tilde.int_rndpts, 25);
+    EXPECT_EQ(tilde.int_snd, 0);
+}
+
+TEST_F(SettingsFile, HiddenPropertiesRoundTrip) {
+    TInterface settings;
+    settings.xtr_letters = settings.xtr_missile = settings.xtr_teleport = 0;
+    settings.int_rndpts = 77;
+    ASSERT_TRUE(saveSettingsFile(settings, m_path));
+    TInterface back;
+    ASSERT_TRUE(loadSettingsFile(back, m_path));
+    EXPECT_EQ(back.xtr_letters + back.xtr_missile + back.xtr_teleport, 0);
+    EXPECT_EQ(back.int_rndpts, 77);
+}
+
+TEST_F(SettingsFile, NothingIsWrittenWithoutSaveOnExit) {
+    write("int_soe:1\n");
+    TInterface settings;
+    settings.int_soe = 0;
+    saveSettingsFileOnExit(settings, m_path);
+    EXPECT_EQ(read(), "int_soe:1\n");
+}
+
+TEST_F(SettingsFile, AFailedSaveLeavesTheOldFile) {
+    write("Settings:\nint_rndpts:20\n\n");
+    FailingFileSystem failing;
+    setFileSystem(&failing);
+    TInterface settings;
+    saveSettingsFileOnExit(settings, m_path);
+    EXPECT_EQ(read(), "Settings:\nint_rndpts:20\n\n");
+    EXPECT_FALSE(fs::exists(m_path + ".tmp"));
+
+    fs::create_directory(m_path + ".tmp");  // the temporary file cannot be made
+    setFileSystem(&StdioFileSystem::instance());
+    EXPECT_FALSE(saveSettingsFile(settings, m_path));
+    EXPECT_EQ(read(), "Settings:\nint_rndpts:20\n\n");
+}

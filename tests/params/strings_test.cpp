@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "params/ext_value.h"
+#include "params/settings_table.h"
+#include "params/slist.h"
+#include "params/sstring.h"
+
+using namespace slyders;
+
+TEST(SString, CopiesOfTheEmptyStringNeverTouchTheSharedBuffer) {
+    const std::int32_t before = SBuf::empty().references;
+    {
+        SString a;
+        SString b(a);
+        SString c;
+        c = b;
+        EXPECT_EQ(c.buffer(), &SBuf::empty());
+    }
+    EXPECT_EQ(SBuf::empty().references, before);
+    EXPECT_STREQ(SBuf::empty().text, "");
+}
+
+TEST(SString, WritingToASharedCopyLeavesTheOtherAlone) {
+    SString a("abc");
+    SString b(a);
+    EXPECT_EQ(a.buffer(), b.buffer());
+    b += "d";
+    EXPECT_EQ(a, "abc");
+    EXPECT_EQ(b, "abcd");
+
+    SString c(a);
+    std::memcpy(c.beginWrite(), "xyz", 3);
+    c.finishWrite(3);
+    EXPECT_EQ(a, "abc");
+    EXPECT_EQ(c, "xyz");
+
+    a.append(a);  // the source is the string's own text
+    EXPECT_EQ(a, "abcabc");
+    a.set(a.c_str() + 3);
+    EXPECT_EQ(a, "abc");
+}
+
+TEST(SString, CapacityRuleAndWritingInPlace) {
+    SString small, large, hinted;
+    small.beginWrite(100);
+    large.beginWrite(30000);
+    hinted.setGrowthHint(5);
+    hinted.beginWrite(10);
+    EXPECT_EQ(small.capacity(), 158);
+    EXPECT_EQ(large.capacity(), 40008);
+    EXPECT_EQ(hinted.capacity(), 15);
+
+    SString s("ab");
+    std::memcpy(s.beginAppend(3), "cde", 3);
+    s.finishAppend(2);
+    EXPECT_EQ(s, "abcd");
+    std::strcpy(s.beginAppend(10), "xy");
+    s.finishAppend();
+    EXPECT_EQ(s, "abcdxy");
+    EXPECT_EQ(s.length(), 6);
+}
+
+TEST(SString, SubstringAtBothEnds) {
+    const SString s("abcdef");
+    EXPECT_EQ(s.substring(-2, 5), "abc");
+    EXPECT_EQ(s.substring(4, 10), "ef");
+    EXPECT_EQ(s.substring(0, 6).buffer(), s.buffer());
+    EXPECT_TRUE(s.substring(7, 3).empty());
+    EXPECT_TRUE(s.substring(-9, 5).empty());
+}
+
+TEST(SString, TildeEscapesRoundTrip) {
+    SString s("a~b~");
+    EXPECT_TRUE(s.escapeTildes());
+    EXPECT_EQ(s, "a\\~b\\~");
+    EXPECT_TRUE(s.unescapeTildes());
+    EXPECT_EQ(s, "a~b~");
+
+    SString plain("a\\b\\");
+    EXPECT_TRUE(plain.unescapeTildes());
+    EXPECT_EQ(plain, "a\\b\\");
+    EXPECT_FALSE(plain.escapeTildes());
+}
+
+TEST(ExtValue, Conversions) {
+    EXPECT_EQ(ExtValue(2.0).asString(), "2.0");
+    EXPECT_EQ(ExtValue(2.5).asString(), "2.5");
+    EXPECT_EQ(ExtValue(1e20).asString(), "1e+20.0");
+    EXPECT_EQ(ExtValue().asString(), "null");
+    EXPECT_EQ(ExtValue(-7).asString(), "-7");
+    EXPECT_EQ(ExtValue("12abc").asInt(), 12);
+    EXPECT_EQ(ExtValue("abc").asInt(), 0);
+    EXPECT_EQ(ExtValue(" -7").asInt(), -7);
+    EXPECT_EQ(ExtValue(-2.9).asInt(), -2);
+    EXPECT_DOUBLE_EQ(ExtValue("2.5x").asDouble(), 2.5);
+    EXPECT_TRUE(ExtValue(3).asObject().isEmpty());
+}
+
+TEST(ExtValue, SharedObjectsLiveAsLongAsAReference) {
+    struct Counted : DestrBase {
+        bool* gone;
+        explicit Counted(bool* g) : gone(g) {}
+        ~Counted() override { *gone = true; }
+    };
+    bool gone = false;
+    auto* object = new Counted(&gone);
+    {
+        ExtValue a(ExtObject::shared(nullptr, object));
+        ExtValue b(a);
+        EXPECT_EQ(object->refCount, 2);
+        a.setEmpty();
+        EXPECT_EQ(object->refCount, 1);
+        b = b.asObject();  // self-replacement keeps it alive
+        EXPECT_FALSE(gone);
+    }
+    EXPECT_TRUE(gone);
+
+    TInterface settings;
+    Param param = settingsParam(settings);
+    EXPECT_EQ(ExtValue(ExtObject()).asString(), "<empty object>");
+    EXPECT_EQ(ExtValue(ExtObject::ofParam(param)).asString().substring(0, 20),
+              "<Settings object at ");
+}
+
+TEST(SListTempl, GrowsByAnEighthAndKeepsThePositionOnRemoval) {
+    SListTempl<std::string> list;
+    list.add("a");
+    EXPECT_EQ(list.capacity(), 4);
+    for (const char* s : {"b", "c", "d", "e"}) list += s;
+    EXPECT_EQ(list.capacity(), 8);
+    list.setPosition(2);
+    list.remove(1);
+    EXPECT_EQ(list.position(), 1);
+    list.remove(3);
+    EXPECT_EQ(list.position(), 1);
+    list.insert(0, "z");
+    ASSERT_EQ(list.size(), 4);
+    EXPECT_EQ(list[0] + list[1] + list[2] + list[3], "zacd");
+
+    PtrListTempl<void*> pointers;
+    int x = 0;
+    pointers.add(nullptr);
+    pointers.add(&x);
+    EXPECT_EQ(pointers.find(&x), 1);
+}
