@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -43,6 +44,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
         move(0, 0);
     }
     m_gra.InitArena(clientHeight, &m_window);
+    m_gra.setPointerMover(this);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     LayoutScoreBands();
@@ -68,6 +70,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
 }
 
 TMainWnd::~TMainWnd() {
+    m_gra.setPointerMover(nullptr);
     qApp->removeEventFilter(this);
     m_gra.running = false;
 }
@@ -406,6 +409,11 @@ void TMainWnd::refreshPicture() {
 void TMainWnd::dispatch() {
     refreshPicture();
     QCoreApplication::processEvents();
+}
+
+void TMainWnd::movePointer(int clientX, int clientY) {
+    const QPoint logical(static_cast<int>(clientX / m_dpr), static_cast<int>(clientY / m_dpr));
+    QCursor::setPos(m_view->mapToGlobal(logical));
 }
 
 bool TMainWnd::stillActive() const { return m_assumeActive || isActiveWindow(); }

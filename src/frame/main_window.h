@@ -35,7 +35,7 @@ struct FrameHooks {
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
 // and the game loop, which runs inside the command that starts a game.
-class TMainWnd final : public QMainWindow {
+class TMainWnd final : public QMainWindow, public PointerMover {
     Q_OBJECT
 
 public:
@@ -91,6 +91,7 @@ public:
     void setAssumeActive(bool on) { m_assumeActive = on; }
     void setTickLog(std::FILE* log) { m_tickLog = log; }
     MessageBoxes& boxes() { return m_boxes; }
+    void movePointer(int clientX, int clientY) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace slyders {
 
@@ -14,6 +15,47 @@ void Arena::InitArena(int clientHeight, PixelBuffer* window) {
     m_offscreen = PixelBuffer(m_side, m_side);
     m_window = window;
     m_background.setSide(m_side);
+}
+
+namespace {
+
+// Shifts an S x S grid (row stride `stride`, starting at `base`) by one cell in x or y.
+template <typename T>
+void shiftGrid(T* base, int stride, int side, int dx, int dy) {
+    const std::size_t rowBytes = std::size_t(side) * sizeof(T);
+    if (dy > 0) {
+        for (int y = side - 1; y > 0; --y) std::memmove(base + y * stride, base + (y - 1) * stride, rowBytes);
+    } else if (dy < 0) {
+        for (int y = 0; y < side - 1; ++y) std::memmove(base + y * stride, base + (y + 1) * stride, rowBytes);
+    } else {
+        for (int y = 0; y < side; ++y) {
+            T* row = base + y * stride;
+            if (dx > 0) {
+                std::memmove(row + 1, row, rowBytes - sizeof(T));
+            } else {
+                std::memmove(row, row + 1, rowBytes - sizeof(T));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void Arena::shift(int dx, int dy) {
+    shiftGrid(m_map.data(), m_side, m_side, dx, dy);
+    shiftGrid(m_offscreen.data(), m_side, m_side, dx, dy);
+    shiftGrid(m_window->row(m_offset) + m_offset, m_window->width(), m_side, dx, dy);
+    touch(0, 0, m_side, m_side);
+}
+
+void Arena::fillEdge(int dx, int dy) {
+    const bool row = dy != 0;
+    const int at = (dy > 0 || dx > 0) ? 0 : m_side - 1;
+    for (int i = 0; i < m_side; ++i) {
+        const int x = row ? i : at, y = row ? at : i;
+        setPixel(x, y, backgroundAt(x, y));
+        cell(x, y) = kCellFree;
+    }
 }
 
 // Visits every arena pixel of the disc of radius r around (cx, cy): px from trunc(cx - r)

@@ -53,6 +53,11 @@ public:
     // Marks arena rectangle (arena coordinates) as changed on the window picture.
     void touch(int x, int y, int w, int h) { m_window->dirty.add({x + m_offset, y + m_offset, w, h}); }
 
+    // Moves the whole arena (map and both pictures) by one pixel; what crosses the far edge
+    // is lost. fillEdge then clears the row or column the content moved away from.
+    void shift(int dx, int dy);
+    void fillEdge(int dx, int dy);
+
     void PutDisc(double cx, double cy, std::int32_t value, Rgb colour);
     void EraseDisc(double cx, double cy);
     void PutDiscR(double cx, double cy, int k, std::int32_t value, Rgb colour);

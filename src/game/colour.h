@@ -30,5 +30,7 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kPink{255, 160, 255};
+constexpr Rgb kBrick{190, 90, 90};  // everything solid that events draw
 
 }  // namespace slyders

@@ -15,7 +15,7 @@ constexpr std::array<Rgb, kSlotCount> kLightColours{
     Rgb{255, 255, 255}, Rgb{150, 255, 255}, Rgb{150, 255, 150},
     Rgb{255, 150, 150}, Rgb{150, 150, 255}, Rgb{255, 255, 150}};
 
-constexpr Rgb kSpiralColour{190, 90, 90};
+constexpr Rgb kSpiralColour = kBrick;
 constexpr int kMinIntro = 75;
 constexpr int kIntroPerSlot = 60;
 constexpr int kSpiralLifetime = 70;
@@ -123,6 +123,7 @@ int Gra::panByX(double x, bool clamped) const {
 void Gra::GameStep() {
     std::erase_if(ops, [](const Ops& op) { return !op.active; });
     if (tick == 1) Intro();
+    if (IntroLeft() >= 1) startEvents();
     // Objects made in this step run in it too, so walk by index while the list grows.
     for (std::size_t i = 0; i < ops.size(); ++i) {
         if (ops[i].active) RunEvent(ops[i]);
@@ -178,7 +179,20 @@ void Gra::RunEvent(Ops& op) {
     if (op.lifetime < op.age) op.active = false;
     if (!op.active) return;
     switch (op.kind) {
+        case kOpsWall: runWall(op); break;
         case kOpsIntro: runIntroObject(op); break;
+        case kOpsTunnel:
+            if (op.age % 5 == 0) op.angle += op.parameter;  // bend slowly outward again
+            StepAlong(op.x, op.y, op.angle);
+            arena.PutDisc(op.x, op.y, kCellSolid, kBrick);
+            break;
+        case kOpsVoid: runVoid(op); break;
+        case kOpsFood: runFood(op); break;
+        case kOpsCruelMouse: CruelPointer(op.parameter); break;
+        case kOpsScroll:
+            if (op.age % std::max(1, static_cast<int>(20 / arena.unit())) == 0) ScrollArena(op.parameter);
+            break;
+        case kOpsAttractor: runAttractor(op); break;
         default: break;
     }
 }

@@ -79,6 +79,13 @@ struct EventMessage {
     int countdown = 0;  // 0 = no message showing
 };
 
+// Puts the mouse pointer at a point of the main window's client area (the cruel mouse).
+class PointerMover {
+public:
+    virtual ~PointerMover() = default;
+    virtual void movePointer(int clientX, int clientY) = 0;
+};
+
 // The one game object: the arena, the six slots, the points, the running event objects
 // and the flags of the current game. The frame advances it one step per tick.
 class Gra {
@@ -121,6 +128,14 @@ public:
     // Pan of a sound at arena x: trunc((x / S - 0.5) x 20000), x / S clamped to 0 .. 1 if asked.
     int panByX(double x, bool clamped) const;
 
+    // --- extras and disasters ---
+    void startEvents();
+    void MakeEvent(Ops& op, int kind);
+    void ScrollArena(int direction);
+    void CruelPointer(int slot);
+    void DrawAttractor(Ops& op, bool final);
+    void setPointerMover(PointerMover* mover) { m_pointer = mover; }
+
     // --- state shared with the frame ---
     Arena arena;
     std::array<Slyder, kSlotCount> slots{};
@@ -152,12 +167,25 @@ private:
     void RunEvent(Ops& op);
     void runIntroObject(Ops& op);
     void Death(int slot, const std::array<FPoint, 5>& historyBefore);
+    int pickAliveSlot();
+    int pickAliveHuman();
+    bool eventFires(int base, bool disaster);
+    void growingEvent(int kind, int sound, const char* message, int disaster,
+                      const char* disasterMessage, int endChance);
+    void tryStartDisaster(int disaster, const char* message);
+    void maybeEndDisaster(int disaster, int endChance);
+    void startTunnel();
+    void runWall(Ops& op);
+    void runVoid(Ops& op);
+    void runFood(Ops& op);
+    void runAttractor(Ops& op);
 
     Random& m_rng;
     TInterface& m_settings;
     Scores& m_scores;
     TextRenderer& m_text;
     SoundRequests& m_sound;
+    PointerMover* m_pointer = nullptr;
 };
 
 }  // namespace slyders
