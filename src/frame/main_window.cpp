@@ -429,7 +429,7 @@ void TMainWnd::AppEvOnDeactivate() {
 
 void TMainWnd::AppEvOnActivate() {
     if (m_minimising || !isActiveWindow()) return;
-    if (isMinimized()) showNormal();
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);  // back as it was
     if (windowFlags() & Qt::FramelessWindowHint) move(0, 0);
     setWindowTitle("Slyders");
 }
