@@ -15,6 +15,8 @@
 #include "game/gra.h"
 #include "params/settings_file.h"
 #include "params/virt_file.h"
+#include "players/players_form.h"
+#include "players/qsettings_roster_store.h"
 #include "present/qt_text_renderer.h"
 
 using namespace slyders;
@@ -70,7 +72,8 @@ int main(int argc, char* argv[]) {
 
     // The program-wide objects: the game with its roster, then the settings.
     static Random rng;
-    static Scores scores;
+    static QSettingsRosterStore rosterStore;
+    static Scores scores(&rosterStore);
     static TInterface AppSettings;
     setFileSystem(&StdioFileSystem::instance());
 
@@ -98,6 +101,13 @@ int main(int argc, char* argv[]) {
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
     hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
+    hooks.playersDialog = [](TMainWnd& w) {
+        TPlayersMgr dialog(w.gra(), w.boxes(), [&w] {
+            w.LayoutScoreBands();
+            w.InvalidateScoreboard();
+        }, &w);
+        dialog.exec();
+    };
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);

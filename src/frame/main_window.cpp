@@ -202,7 +202,8 @@ void TMainWnd::GameNewClick() {
         m_gra.humans = m_savedHumans;
         SetupPlayersClick();
     }
-    while (!m_gra.AllHumansSeated()) SetupPlayersClick();
+    // Nobody plays without a name: the dialog comes back until every seat has one.
+    while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
     setUpArenaForGame();
     setGameItemsEnabled(false, false);
     RunGameLoop();
@@ -253,17 +254,7 @@ void TMainWnd::GameCleartotalsClick() {
 void TMainWnd::GameExitClick() { close(); }
 
 void TMainWnd::SetupPlayersClick() {
-    if (m_hooks.playersDialog) {
-        m_hooks.playersDialog(*this);
-        return;
-    }
-    // Until the players dialog exists, seat the first named players of the roster.
-    for (int k = 0; k < m_gra.humans; ++k) {
-        HumanSeat& seat = m_gra.seats[std::size_t(k)];
-        if (seat.rosterIndex < 0) seat.rosterIndex = std::min(2 + k, m_gra.scores().count() - 1);
-    }
-    LayoutScoreBands();
-    InvalidateScoreboard();
+    if (m_hooks.playersDialog) m_hooks.playersDialog(*this);
 }
 
 void TMainWnd::DisplayHighscoresClick() { dispatch(); }

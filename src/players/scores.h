@@ -9,7 +9,7 @@ namespace slyders {
 
 // One roster entry: a named player and the results its rating is computed from.
 struct PlrScore {
-    std::string name;  // at most 19 bytes, at least 2 characters
+    std::string name;          // UTF-8, at most 19 bytes, at least 2 characters
     std::uint16_t played = 0;  // the winning round points of every round played (wraps)
     std::array<std::uint16_t, 10> results{};
 };
@@ -20,6 +20,9 @@ public:
     virtual ~RosterStore() = default;
     virtual std::vector<std::uint8_t> read() = 0;
     virtual void write(const std::vector<std::uint8_t>& bytes) = 0;
+    // The value last read could not be read whole: keep it aside before the next write
+    // replaces it, so a damaged roster is never silently lost.
+    virtual void keepUnreadable() {}
 };
 
 // A slot that took part in a finished round: the roster entry playing it and its round points.
@@ -41,21 +44,27 @@ public:
     int count() const { return static_cast<int>(m_list.size()); }
     const PlrScore& entry(int index) const { return m_list[std::size_t(index)]; }
 
+    // Reads the store, keeps every whole entry and tops the roster up to four defaults.
     void Load();
     void Save();
-    // Appends a copy unless the name is shorter than 2 characters or already taken.
+    // Appends a copy, its name clipped to 19 bytes at a character boundary, unless the name
+    // has fewer than 2 characters, is already taken or the roster would not fit the store.
     bool Add(const PlrScore& entry);
     void Remove(int index);
+    // Whether the roster with this entry added still fits the store.
+    bool fits(const PlrScore& entry) const;
 
     static int total(const PlrScore& e);
     int Rating(int index);
     int RankedIndex(int k) const;
     static int LowestResultIndex(const PlrScore& e);
-    // A round was won: lifts the winner's weakest result and credits everybody's rounds.
+    // A round was won: lifts the winner's weakest result, credits everybody's rounds, saves.
     void UpdateRatings(const std::vector<RoundParticipant>& participants);
 
 private:
+    void append(const PlrScore& entry);
     void addDefaults();
+    bool validIndex(int index) const { return index >= 0 && index < count(); }
 
     RosterStore* m_store;
     std::vector<PlrScore> m_list;

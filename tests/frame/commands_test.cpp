@@ -76,6 +76,7 @@ TEST(Commands, NewDuringDemoRestoresThePlayersAfterwards) {
     EXPECT_EQ(t.gra.firstSlot, 0);
     for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints + s.roundsWon, 0);
     EXPECT_TRUE(t.gra.AllHumansSeated());
+    EXPECT_GE(t.playersDialogs, 1);  // the players dialog came up for the new game
     EXPECT_TRUE(t.window->menuItem("GameDemo")->isEnabled());
 }
 

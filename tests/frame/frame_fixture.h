@@ -47,8 +47,14 @@ public:
 struct WindowTest {
     explicit WindowTest(int width = 640, int height = 400)
         : gra(rng, settings, scores, text, sound) {
-        window = std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0,
-                                            FrameHooks{}, false);
+        FrameHooks hooks;
+        // The players dialog's part: every human seat gets the next named roster player.
+        hooks.playersDialog = [this](TMainWnd&) {
+            ++playersDialogs;
+            for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
+        };
+        window = std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks,
+                                            false);
         window->setAssumeActive(true);
     }
     ~WindowTest() { gra.running = false; }
@@ -66,6 +72,7 @@ struct WindowTest {
     FakeClock clock;
     ScriptedBoxes boxes;
     Gra gra;
+    int playersDialogs = 0;
     std::unique_ptr<TMainWnd> window;
 };
 

@@ -1,0 +1,334 @@
+#include "players/players_form.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace slyders {
+
+namespace {
+
+constexpr int kNameMaxCharacters = 16;
+constexpr int kFirstHumanEntry = 2;  // entries 0 and 1 are the computer players
+constexpr int kKeepEntries = 4;      // the computers and two more are never deleted
+const QColor kRed(255, 0, 0);
+
+const std::array<const char*, kHumanSeats> kRadioCaptions{"One player", "Two players",
+                                                          "Three players", "Four players"};
+const std::array<const char*, kHumanSeats> kKeyPairs{"Left / Right", "Q / W", "N / M", "Ins / Del"};
+const char* const kInvalidName =
+    "Not a valid player name: must be unique and have at least two characters.";
+const char* const kRosterFull =
+    "The list of players is full: delete a player before adding a new one.";
+const char* const kSelectAsMany = "Please select as many human players as you have chosen to play.";
+const char* const kSamePlayer = "Some player is selected twice - please correct.";
+const char* const kSameKeys = "Some players use the same control keys - please correct.";
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Shows controls red while a message about them is open, and gives their colours back.
+class RedWhileOpen {
+public:
+    explicit RedWhileOpen(std::initializer_list<QWidget*> widgets) {
+        for (QWidget* w : widgets) {
+            m_saved.push_back({w, w->palette(), w->autoFillBackground()});
+            QPalette red = w->palette();
+            for (QPalette::ColorRole role :
+                 {w->backgroundRole(), QPalette::Base, QPalette::Button}) {
+                red.setColor(role, kRed);
+            }
+            w->setPalette(red);
+            w->setAutoFillBackground(true);
+        }
+    }
+    ~RedWhileOpen() {
+        for (const Saved& s : m_saved) {
+            s.widget->setPalette(s.palette);
+            s.widget->setAutoFillBackground(s.autoFill);
+        }
+    }
+    RedWhileOpen(const RedWhileOpen&) = delete;
+    RedWhileOpen& operator=(const RedWhileOpen&) = delete;
+
+private:
+    struct Saved {
+        QWidget* widget;
+        QPalette palette;
+        bool autoFill;
+    };
+    std::vector<Saved> m_saved;
+};
+
+QString playerLine(Scores& scores, int index) {
+    return q(scores.entry(index).name) + "    (rating = " + QString::number(scores.Rating(index)) +
+           ")";
+}
+
+}  // namespace
+
+TPlayersMgr::TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> onCommit,
+                         QWidget* parent)
+    : QDialog(parent), m_gra(gra), m_boxes(boxes), m_onCommit(std::move(onCommit)) {
+    setWindowTitle("Set up human players");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSeatRows());
+    layout->addWidget(buildRosterEditing());
+    m_ok = new QPushButton("OK", this);
+    m_ok->setObjectName("OK");
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(m_ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    fillLists();
+    selectSeats();
+    updateDeleteButton();
+    adjustSize();
+    if (!parent && screen()) move(screen()->availableGeometry().center() - rect().center());
+}
+
+QWidget* TPlayersMgr::buildSeatRows() {
+    auto* group = new QGroupBox(" Currently playing ", this);
+    group->setObjectName("RadioGroup1");
+    auto* grid = new QGridLayout(group);
+    // Row i holds the option button, the player and the keys of seat i.
+    for (int i = 0; i < kHumanSeats; ++i) {
+        const QString number = QString::number(i + 1);
+        m_radio[i] = new QRadioButton(kRadioCaptions[i], group);
+        m_radio[i]->setObjectName("Radio" + number);
+        connect(m_radio[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) chooseHumans(i + 1);
+        });
+        m_names[i] = new QComboBox(group);
+        m_names[i]->setObjectName("ComboBox" + number);
+        m_names[i]->setToolTip("Player name");
+        m_keys[i] = new QComboBox(group);
+        m_keys[i]->setObjectName("ComboBox" + QString::number(i + 1 + kHumanSeats));
+        m_keys[i]->setToolTip("Used control keys");
+        grid->addWidget(m_radio[i], i, 0);
+        grid->addWidget(m_names[i], i, 1);
+        grid->addWidget(m_keys[i], i, 2);
+    }
+    return group;
+}
+
+QWidget* TPlayersMgr::buildRosterEditing() {
+    auto* group = new QGroupBox(" Available players ", this);
+    group->setObjectName("RadioGroup2");
+    auto* column = new QVBoxLayout(group);
+    auto* addRow = new QHBoxLayout;
+    auto* label = new QLabel("New player name:", group);
+    label->setObjectName("StaticText1");
+    m_plrname = new QLineEdit(group);
+    m_plrname->setObjectName("plrname");
+    m_plrname->setMaxLength(kNameMaxCharacters);
+    m_plrname->setToolTip("Enter the new player name here");
+    m_addplr = new QPushButton("Add", group);
+    m_addplr->setObjectName("addplr");
+    m_addplr->setToolTip("Click here to add a new player");
+    m_addplr->setAutoDefault(false);
+    connect(m_addplr, &QPushButton::clicked, this, &TPlayersMgr::addplrClick);
+    addRow->addWidget(label);
+    addRow->addWidget(m_plrname);
+    addRow->addWidget(m_addplr);
+    column->addLayout(addRow);
+
+    m_plrlist = new QListWidget(group);
+    m_plrlist->setObjectName("plrlist");
+    m_plrlist->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_plrlist, &QListWidget::clicked, this, &TPlayersMgr::plrlistClick);
+    m_plrlist->installEventFilter(this);
+    m_plrlistViewport = m_plrlist->viewport();
+    m_plrlistViewport->installEventFilter(this);
+    column->addWidget(m_plrlist);
+
+    m_delplr = new QPushButton("Delete selected player", group);
+    m_delplr->setObjectName("delplr");
+    m_delplr->setToolTip("Select the player on the list above");
+    m_delplr->setAutoDefault(false);
+    connect(m_delplr, &QPushButton::clicked, this, &TPlayersMgr::delplrClick);
+    column->addWidget(m_delplr);
+    return group;
+}
+
+void TPlayersMgr::fillLists() {
+    Scores& scores = m_gra.scores();
+    for (int i = 0; i < kHumanSeats; ++i) {
+        for (int r = kFirstHumanEntry; r < scores.count(); ++r)
+            m_names[i]->addItem(q(scores.entry(r).name));
+        for (const char* pair : kKeyPairs) m_keys[i]->addItem(pair);
+    }
+    refillPlayerList();
+}
+
+void TPlayersMgr::selectSeats() {
+    const int entries = m_gra.scores().count();
+    for (int i = 0; i < kHumanSeats; ++i) {
+        const HumanSeat& seat = m_gra.seats[std::size_t(i)];
+        m_keys[i]->setCurrentIndex(seat.keyPair);
+        const bool seated = seat.rosterIndex >= kFirstHumanEntry && seat.rosterIndex < entries;
+        m_names[i]->setCurrentIndex(seated ? seat.rosterIndex - kFirstHumanEntry : -1);
+    }
+    if (m_names[0]->currentIndex() < 0) m_names[0]->setCurrentIndex(0);
+    const int h = std::clamp(m_gra.humans, 1, kHumanSeats);
+    m_radio[h - 1]->setChecked(true);
+    chooseHumans(h);
+}
+
+void TPlayersMgr::chooseHumans(int n) {
+    m_humans = n;
+    for (int i = 0; i < kHumanSeats; ++i) {
+        m_names[i]->setEnabled(i < n);
+        m_keys[i]->setEnabled(i < n);
+    }
+}
+
+void TPlayersMgr::refillPlayerList() {
+    Scores& scores = m_gra.scores();
+    m_plrlist->clear();
+    for (int r = kFirstHumanEntry; r < scores.count(); ++r)
+        m_plrlist->addItem(playerLine(scores, r));
+}
+
+void TPlayersMgr::updateDeleteButton() {
+    const bool selected = !m_plrlist->selectedItems().isEmpty();
+    m_delplr->setEnabled(selected && m_gra.scores().count() > kKeepEntries);
+}
+
+void TPlayersMgr::addplrClick() {
+    const QString trimmed = m_plrname->text().trimmed();
+    m_plrname->setText(trimmed);
+    const PlrScore entry{trimmed.toStdString(), 0, {}};
+    Scores& scores = m_gra.scores();
+    if (!scores.fits(entry)) {
+        m_boxes.warn(kRosterFull);
+        return;
+    }
+    if (!scores.Add(entry)) {
+        RedWhileOpen red{m_plrname};
+        m_boxes.inform(kInvalidName);
+        return;
+    }
+    scores.Save();
+    const QString stored = q(scores.entry(scores.count() - 1).name);
+    for (QComboBox* list : m_names) list->addItem(stored);
+    refillPlayerList();
+    updateDeleteButton();
+}
+
+void TPlayersMgr::delplrClick() {
+    Scores& scores = m_gra.scores();
+    const QList<QListWidgetItem*> selected = m_plrlist->selectedItems();
+    if (selected.isEmpty() || scores.count() <= kKeepEntries) return;
+    const int line = m_plrlist->row(selected.front());
+    const int r = line + kFirstHumanEntry;
+    const std::string name = scores.entry(r).name;
+    if (Scores::total(scores.entry(r)) != 0 &&
+        !m_boxes.ask("Delete permanently player '" + name + "' ?")) {
+        return;
+    }
+    delete m_plrlist->takeItem(line);
+    m_plrlist->clearSelection();  // a second click must not delete the neighbour
+    // The seats follow the roster at once, whatever becomes of the dialog.
+    for (HumanSeat& seat : m_gra.seats) {
+        if (seat.rosterIndex == r) {
+            seat.rosterIndex = -1;
+        } else if (seat.rosterIndex > r) {
+            --seat.rosterIndex;
+        }
+    }
+    removeNameItem(line);
+    scores.Remove(r);
+    scores.Save();
+    updateDeleteButton();
+}
+
+void TPlayersMgr::removeNameItem(int item) {
+    // A list that showed the deleted player is left without a selection.
+    for (QComboBox* list : m_names) {
+        const int was = list->currentIndex();
+        list->removeItem(item);
+        list->setCurrentIndex(was == item ? -1 : was > item ? was - 1 : was);
+    }
+}
+
+int TPlayersMgr::firstCheckedRadio() const {
+    for (int i = 0; i < kHumanSeats; ++i) {
+        if (m_radio[i]->isChecked()) return i + 1;
+    }
+    return 1;
+}
+
+std::optional<std::pair<int, int>> TPlayersMgr::sameSelection(const Row& lists, int n) {
+    // The highest row with an equal earlier row, paired with the first such earlier row.
+    for (int i = n - 1; i >= 1; --i) {
+        for (int j = 0; j < i; ++j) {
+            if (lists[j]->currentIndex() == lists[i]->currentIndex()) return std::pair{j, i};
+        }
+    }
+    return std::nullopt;
+}
+
+bool TPlayersMgr::FormCloseQuery() {
+    const int n = firstCheckedRadio();
+    for (int i = 0; i < n; ++i) {
+        if (m_names[i]->currentIndex() < 0) {
+            RedWhileOpen red{m_names[i], m_radio[n - 1]};
+            m_boxes.inform(kSelectAsMany);
+            return false;
+        }
+    }
+    if (const auto pair = sameSelection(m_names, n)) {
+        RedWhileOpen red{m_names[pair->first], m_names[pair->second]};
+        m_boxes.warn(kSamePlayer);
+        return false;
+    }
+    if (const auto pair = sameSelection(m_keys, n)) {
+        RedWhileOpen red{m_keys[pair->first], m_keys[pair->second]};
+        m_boxes.warn(kSameKeys);
+        return false;
+    }
+    commit(n);
+    return true;
+}
+
+void TPlayersMgr::commit(int n) {
+    m_gra.humans = n;
+    // Seats beyond n are taken over as well; a list without a selection stores entry 1, which
+    // the dialog shows as no selection the next time.
+    for (int i = 0; i < kHumanSeats; ++i) {
+        HumanSeat& seat = m_gra.seats[std::size_t(i)];
+        seat.keyPair = m_keys[i]->currentIndex();
+        seat.rosterIndex = m_names[i]->currentIndex() + kFirstHumanEntry;
+    }
+    if (m_onCommit) m_onCommit();
+}
+
+void TPlayersMgr::done(int /*result*/) {
+    if (!FormCloseQuery()) return;
+    QDialog::done(QDialog::Accepted);
+}
+
+bool TPlayersMgr::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_plrlist && event->type() == QEvent::KeyRelease) plrlistKeyUp();
+    if (watched == m_plrlistViewport && event->type() == QEvent::MouseButtonRelease) {
+        plrlistMouseUp();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace slyders

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "frame/message_boxes.h"
+#include "game/gra.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace slyders {
+
+// "Set up human players": how many humans play, who sits in which seat with which keys,
+// and adding or deleting roster players. Roster changes are saved at once; the seats and
+// the number of humans are taken over only when the dialog closes with valid choices.
+class TPlayersMgr final : public QDialog {
+    Q_OBJECT
+
+public:
+    // onCommit runs after a successful close, so the main window can lay out its score bands.
+    TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> onCommit,
+                QWidget* parent = nullptr);
+
+    void Radio1Click() { chooseHumans(1); }
+    void Radio2Click() { chooseHumans(2); }
+    void Radio3Click() { chooseHumans(3); }
+    void Radio4Click() { chooseHumans(4); }
+    void addplrClick();
+    void plrlistClick() { updateDeleteButton(); }
+    void plrlistKeyUp() { updateDeleteButton(); }
+    void plrlistMouseUp() { updateDeleteButton(); }
+    void delplrClick();
+    // Validates the seats; on success takes them over and allows the close.
+    bool FormCloseQuery();
+
+    int chosenHumans() const { return m_humans; }
+
+    // Every way of closing (OK, Escape, the close box) ends here and closes with result OK.
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using Row = std::array<QComboBox*, kHumanSeats>;
+
+    QWidget* buildSeatRows();
+    QWidget* buildRosterEditing();
+    void fillLists();
+    void selectSeats();
+    void chooseHumans(int n);
+    void updateDeleteButton();
+    void refillPlayerList();
+    void removeNameItem(int item);
+    void commit(int n);
+    int firstCheckedRadio() const;
+    static std::optional<std::pair<int, int>> sameSelection(const Row& lists, int n);
+
+    Gra& m_gra;
+    MessageBoxes& m_boxes;
+    std::function<void()> m_onCommit;
+    int m_humans = 1;
+
+    std::array<QRadioButton*, kHumanSeats> m_radio{};
+    Row m_names{};
+    Row m_keys{};
+    QLineEdit* m_plrname = nullptr;
+    QPushButton* m_addplr = nullptr;
+    QListWidget* m_plrlist = nullptr;
+    QWidget* m_plrlistViewport = nullptr;
+    QPushButton* m_delplr = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+}  // namespace slyders

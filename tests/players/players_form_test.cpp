@@ -1,0 +1,240 @@
+#include "players/players_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+
+#include "frame/message_boxes.h"
+#include "memory_roster_store.h"
+#include "players/roster_bytes.h"
+#include "qt_app.h"
+#include "test_support.h"
+
+namespace slyders {
+namespace {
+
+const std::string kInvalidName =
+    "Not a valid player name: must be unique and have at least two characters.";
+const std::string kSelectAsMany = "Please select as many human players as you have chosen to play.";
+const std::string kSamePlayer = "Some player is selected twice - please correct.";
+const std::string kSameKeys = "Some players use the same control keys - please correct.";
+
+// Answers the message boxes and lets a test look at the dialog while one is open.
+class ScriptedBoxes final : public MessageBoxes {
+public:
+    bool ask(const std::string& text) override { return show(text), answer; }
+    void inform(const std::string& text) override { show(text); }
+    void warn(const std::string& text) override { show(text); }
+    void error(const std::string&, const std::string& text) override { show(text); }
+
+    std::vector<std::string> shown;
+    bool answer = true;
+    std::function<void()> whileOpen;
+
+private:
+    void show(const std::string& text) {
+        shown.push_back(text);
+        if (whileOpen) whileOpen();
+    }
+};
+
+bool isRed(const QWidget* w) {
+    return w->palette().color(w->backgroundRole()) == QColor(255, 0, 0);
+}
+
+class PlayersDialog : public testing::Test {
+protected:
+    PlayersDialog() { test::ensureApplication(); }
+
+    void setRoster(const std::vector<PlrScore>& entries) {
+        store.bytes = serialiseRoster(entries);
+        scores.Load();
+    }
+    // Opens the dialog; a fresh one after every change of the game state.
+    TPlayersMgr& open() {
+        dialog = std::make_unique<TPlayersMgr>(gra, boxes, [this] { ++commits; });
+        dialog->show();
+        return *dialog;
+    }
+    template <typename W>
+    W* control(const char* name) {
+        W* w = dialog->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void addPlayer(const QString& typed) {
+        control<QLineEdit>("plrname")->setText(typed);
+        control<QPushButton>("addplr")->click();
+    }
+    void selectLine(int row) {
+        QListWidget* list = control<QListWidget>("plrlist");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // Clicks OK and tells whether the dialog closed; records which controls were red meanwhile.
+    bool clickOk(const std::vector<const char*>& watch = {}) {
+        boxes.whileOpen = [this, watch] {
+            red.clear();
+            for (const char* name : watch) red.push_back(isRed(control<QWidget>(name)));
+        };
+        control<QPushButton>("OK")->click();
+        return !dialog->isVisible();
+    }
+
+    test::MemoryRosterStore store;
+    Random rng{1};
+    TInterface settings;
+    Scores scores{&store};
+    test::BlockText text;
+    test::RecordingSound sound;
+    Gra gra{rng, settings, scores, text, sound};
+    ScriptedBoxes boxes;
+    std::unique_ptr<TPlayersMgr> dialog;
+    std::vector<bool> red;
+    int commits = 0;
+};
+
+TEST_F(PlayersDialog, RefusesShortAndDuplicateNamesWithTheEditRed) {
+    open();
+    QLineEdit* edit = control<QLineEdit>("plrname");
+    EXPECT_EQ(edit->maxLength(), 16);
+    bool redWhileOpen = false;
+    boxes.whileOpen = [&] { redWhileOpen = isRed(edit); };
+    for (const char* typed : {"x", "Dummy 1", "  Dummy 2 "}) {
+        redWhileOpen = false;
+        addPlayer(typed);
+        EXPECT_TRUE(redWhileOpen) << typed;
+        EXPECT_FALSE(isRed(edit));
+    }
+    EXPECT_EQ(boxes.shown, std::vector<std::string>(3, kInvalidName));
+    EXPECT_EQ(scores.count(), 4);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST_F(PlayersDialog, AddsATrimmedNameToEveryListAndSavesAtOnce) {
+    open();
+    addPlayer("   Zo\u00eb  ");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(control<QLineEdit>("plrname")->text(), QString("Zo\u00eb"));
+    ASSERT_EQ(scores.count(), 5);
+    EXPECT_EQ(scores.entry(4).name, "Zo\xC3\xAB");
+    EXPECT_EQ(parseRoster(store.bytes).entries.back().name, "Zo\xC3\xAB");
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}) {
+        EXPECT_EQ(control<QComboBox>(name)->itemText(2), QString("Zo\u00eb")) << name;
+    }
+    QListWidget* list = control<QListWidget>("plrlist");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(2)->text(), QString("Zo\u00eb    (rating = 0)"));
+}
+
+TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
+    setRoster({{"Computer 1", 0, {}},
+               {"Computer 2", 0, {}},
+               {"Ann", 0, {}},
+               {"Bob", 0, {}},
+               {"Zoe", 0, {}},
+               {"Max", 0, {}}});
+    gra.humans = 2;
+    gra.seats[0].rosterIndex = 2;
+    gra.seats[1].rosterIndex = 4;
+    gra.seats[2].rosterIndex = 5;
+    open();
+    selectLine(2);
+    control<QPushButton>("delplr")->click();
+    EXPECT_TRUE(boxes.shown.empty());                           // nothing won, nothing asked
+    EXPECT_FALSE(control<QPushButton>("delplr")->isEnabled());  // no neighbour selected instead
+    EXPECT_EQ(gra.seats[1].rosterIndex, -1);
+    EXPECT_EQ(gra.seats[2].rosterIndex, 4);
+    EXPECT_EQ(gra.seats[0].rosterIndex, 2);
+    EXPECT_EQ(scores.count(), 5);
+    EXPECT_EQ(parseRoster(store.bytes).entries.size(), 5u);
+    EXPECT_EQ(control<QComboBox>("ComboBox2")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>("ComboBox3")->currentText(), "Max");
+
+    EXPECT_FALSE(clickOk({"ComboBox2", "Radio2", "ComboBox1"}));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{kSelectAsMany});
+    EXPECT_EQ(red, (std::vector<bool>{true, true, false}));
+    EXPECT_FALSE(isRed(control<QWidget>("ComboBox2")));
+    EXPECT_EQ(commits, 0);
+}
+
+TEST_F(PlayersDialog, DeletingAPlayerWithResultsAsksFirstAndFourEntriesStay) {
+    PlrScore zoe{"Zoe", 40, {}};
+    zoe.results[3] = 2;
+    setRoster({{"Computer 1", 0, {}}, {"Computer 2", 0, {}}, {"Ann", 0, {}}, {"Bob", 0, {}}, zoe});
+    open();
+    QPushButton* del = control<QPushButton>("delplr");
+    EXPECT_FALSE(del->isEnabled());  // nothing selected
+    selectLine(2);
+    boxes.answer = false;
+    del->click();
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Delete permanently player 'Zoe' ?"});
+    EXPECT_EQ(scores.count(), 5);
+    boxes.answer = true;
+    del->click();
+    EXPECT_EQ(scores.count(), 4);
+    EXPECT_EQ(control<QListWidget>("plrlist")->count(), 2);
+    selectLine(0);
+    EXPECT_FALSE(del->isEnabled());
+}
+
+TEST_F(PlayersDialog, TheSamePlayerOrKeysTwiceAreRefused) {
+    gra.humans = 3;
+    for (HumanSeat& seat : gra.seats) seat.rosterIndex = 2;
+    open();
+    EXPECT_FALSE(clickOk({"ComboBox1", "ComboBox2", "ComboBox3"}));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{kSamePlayer});
+    EXPECT_EQ(red, (std::vector<bool>{true, false, true}));
+
+    boxes.shown.clear();
+    gra.humans = 2;
+    gra.seats[0] = {1, 2};
+    gra.seats[1] = {1, 3};
+    open();
+    EXPECT_FALSE(clickOk({"ComboBox5", "ComboBox6", "ComboBox1"}));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{kSameKeys});
+    EXPECT_EQ(red, (std::vector<bool>{true, true, false}));
+}
+
+TEST_F(PlayersDialog, OnlyTheRowsInPlayAreCheckedAndAllSeatsAreTakenOver) {
+    gra.humans = 3;
+    // Seat 1 has nobody, so the dialog offers it the first name.
+    gra.seats[1] = {0, 2};
+    gra.seats[2] = {0, 2};
+    open();
+    control<QRadioButton>("Radio3")->click();
+    EXPECT_FALSE(control<QComboBox>("ComboBox4")->isEnabled());
+    control<QRadioButton>("Radio1")->click();
+    EXPECT_FALSE(control<QComboBox>("ComboBox2")->isEnabled());
+    EXPECT_EQ(gra.humans, 3);  // not before the close
+
+    EXPECT_TRUE(clickOk());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(commits, 1);
+    EXPECT_EQ(gra.humans, 1);
+    EXPECT_EQ(gra.seats[0].rosterIndex, 2);
+    EXPECT_EQ(gra.seats[0].keyPair, 0);
+    EXPECT_EQ(gra.seats[2].rosterIndex, 2);
+    EXPECT_EQ(gra.seats[3].rosterIndex, 1);  // a list without a selection
+    EXPECT_EQ(gra.seats[3].keyPair, 3);
+}
+
+TEST_F(PlayersDialog, EscapeAndTheCloseBoxAreCheckedLikeOk) {
+    gra.humans = 2;
+    open();
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->close();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(boxes.shown, std::vector<std::string>(2, kSelectAsMany));
+}
+
+}  // namespace
+}  // namespace slyders
