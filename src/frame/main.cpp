@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 #include "frame/main_window.h"
@@ -18,6 +19,7 @@
 #include "players/players_form.h"
 #include "players/qsettings_roster_store.h"
 #include "present/qt_text_renderer.h"
+#include "sound/game_sounds.h"
 
 using namespace slyders;
 
@@ -84,7 +86,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Slyders");
 
     static QtTextRenderer text;
-    static NoSound sound;
+    // The sounds live in "sounds" beside the executable.
+    static GameSounds sound(
+        AppSettings,
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "sounds");
     static Gra gra(rng, AppSettings, scores, text, sound);
     SteadyClock clock;
     QtMessageBoxes boxes;
@@ -101,6 +106,8 @@ int main(int argc, char* argv[]) {
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
     hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
+    hooks.windowShown = [] { sound.playWelcome(); };
+    hooks.windowClosing = [] { sound.closeDown(); };
     hooks.playersDialog = [](TMainWnd& w) {
         TPlayersMgr dialog(w.gra(), w.boxes(), [&w] {
             w.LayoutScoreBands();

@@ -1,0 +1,43 @@
+// Without any sound device the game runs on, silent.
+#include <gtest/gtest.h>
+
+#include "sound/game_sounds.h"
+#include "sound/sound_log.h"
+#include "sound_test_support.h"
+
+namespace slyders::test {
+namespace {
+
+class NoDevice : public testing::Environment {
+public:
+    void SetUp() override { useSoundConfig("no-such-driver"); }
+    void TearDown() override { std::filesystem::remove_all(soundTempDir()); }
+};
+
+[[maybe_unused]] const testing::Environment* const kNoDevice =
+    testing::AddGlobalTestEnvironment(new NoDevice);
+
+TEST(NoSoundDevice, SwitchesSoundsOffAndTheGameGoesOnSilently) {
+    std::vector<SoundLogEntry> log;
+    setSoundLogSink([&](const SoundLogEntry& e) { log.push_back(e); });
+    const std::filesystem::path folder = soundTempDir() / "sounds";
+    writeBytes(folder / "begin.wav", levelWave(441, 1000));
+
+    TInterface settings;
+    GameSounds sounds(settings, folder);
+    sounds.playWelcome();
+    sounds.request(kSndBegin, 0, 0);
+    EXPECT_EQ(settings.int_snd, 0);
+    EXPECT_EQ(sounds.manager(), nullptr);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].text, "DXsound could not be created");
+
+    sounds.request(kSndBegin, 0, 0);
+    EXPECT_EQ(log.size(), 1u) << "no second attempt once sounds are off";
+    settings.int_snd = 1;
+    sounds.closeDown();
+    setSoundLogSink({});
+}
+
+}  // namespace
+}  // namespace slyders::test

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "game/sound_requests.h"
+#include "sound_test_support.h"
+
+namespace slyders::test {
+namespace {
+
+constexpr std::int16_t kLevel = 6000;
+constexpr int kRate = 44100;
+constexpr int kShort = 1323;  // 30 ms
+
+class SndManTest : public testing::Test {
+protected:
+    std::filesystem::path folder() const {
+        return soundTempDir() / testing::UnitTest::GetInstance()->current_test_info()->name();
+    }
+    void put(const char* file, const Bytes& bytes) const { writeBytes(folder() / file, bytes); }
+    Recording playOnce(int number, int volume, int pan) const {
+        return record(folder(), [&](SndMan& m) { m.Play(number, volume, pan); });
+    }
+};
+
+TEST_F(SndManTest, PanPutsTheSoundOnOneSideOrTheMiddle) {
+    put("ping.wav", levelWave(kShort, kLevel));
+
+    const Recording left = playOnce(kSndPing, 0, -10000);
+    EXPECT_EQ(level(left.left), kLevel);
+    EXPECT_EQ(heard(left.right).length(), 0u) << "not a sample on the right";
+    EXPECT_NEAR(double(heard(left.left).length()), kShort, 2);
+
+    const Recording right = playOnce(kSndPing, 0, 10000);
+    EXPECT_EQ(heard(right.left).length(), 0u);
+    EXPECT_EQ(level(right.right), kLevel);
+
+    const Recording centre = playOnce(kSndPing, 0, 0);
+    EXPECT_EQ(level(centre.left), kLevel);
+    EXPECT_EQ(level(centre.right), kLevel);
+    EXPECT_EQ(heard(centre.left).begin, heard(centre.right).begin) << "both sides start together";
+}
+
+TEST_F(SndManTest, StereoFilesKeepTheirChannels) {
+    put("wow.wav", riffWave({chunk("fmt ", formatBody(1, 2, kRate, 16)), chunk("data", [] {
+                                 Bytes b;
+                                 for (int i = 0; i < kShort; ++i) {
+                                     const Bytes frame = {0x00, 0x10, 0x00, 0x20};  // 4096, 8192
+                                     b.insert(b.end(), frame.begin(), frame.end());
+                                 }
+                                 return b;
+                             }())}));
+    const Recording r = playOnce(kSndWow, 0, 0);
+    EXPECT_EQ(level(r.left), 4096);
+    EXPECT_EQ(level(r.right), 8192);
+}
+
+// The request's attenuation is halved; the pan is taken as it stands.
+TEST_F(SndManTest, VolumeAndPanAreHundredthsOfADecibel) {
+    put("ping.wav", levelWave(kShort, kLevel));
+    const Recording r = playOnce(kSndPing, -2000, 2000);
+    EXPECT_NEAR(decibels(level(r.right) / kLevel), -10.0, 0.1);
+    EXPECT_NEAR(decibels(level(r.left) / level(r.right)), -20.0, 0.1);
+}
+
+TEST_F(SndManTest, AFourthRequestCutsOffAndRestartsOneOfThree) {
+    constexpr int kLong = 6615;  // 150 ms
+    constexpr auto kLater = std::chrono::milliseconds(60);
+    put("death.wav", levelWave(kLong, kLevel));
+    const Recording r = record(folder(), [&](SndMan& m) {
+        for (int i = 0; i < 3; ++i) m.Play(kSndDeath, 0, 0);
+        std::this_thread::sleep_for(kLater);
+        m.Play(kSndDeath, 0, 0);
+        const CDXSoundBuffer* s = m.sound(kSndDeath);
+        for (int b = 0; b < kDeviceBuffers; ++b) EXPECT_TRUE(s->playing(b)) << b;
+    });
+    // Counted in layers of the sound: three at most, and one restarted layer plays on alone
+    // after the other two have ended.
+    const Heard h = heard(r.left);
+    int most = 0;
+    std::size_t lastThick = h.begin, silentGaps = 0;
+    for (std::size_t i = h.begin; i < h.end; ++i) {
+        const int layers = int(std::lround(double(r.left[i]) / kLevel));
+        most = std::max(most, layers);
+        if (layers >= 2) lastThick = i;
+        if (layers == 0) ++silentGaps;
+    }
+    EXPECT_EQ(most, 3);
+    EXPECT_EQ(silentGaps, 0u);
+    const double aloneMs = 1000.0 * double(h.end - lastThick) / r.rate;
+    EXPECT_GT(aloneMs, 20.0);
+    EXPECT_LT(aloneMs, 150.0);
+}
+
+// A missing file and a compressed one both leave their entries empty; an empty entry beeps
+// at 1000 Hz plus a hundred per number (mod 1000), for 20 ms.
+TEST_F(SndManTest, EmptyEntriesBeepAtTheirOwnPitch) {
+    put("ping.wav", riffWave({chunk("fmt ", formatBody(2, 1, kRate, 4)),
+                              chunk("data", level16(kShort, kLevel))}));
+    for (const int number : {int(kSndGameOver), int(kSndPing)}) {
+        const Recording r = playOnce(number, 0, 0);
+        EXPECT_NEAR(pitch(r.left, r.rate), beepFrequency(number), 10.0) << number;
+        EXPECT_NEAR(1000.0 * double(heard(r.left).length()) / r.rate, 20.0, 2.0) << number;
+    }
+    EXPECT_EQ(beepFrequency(kSndGameOver), 1300);
+    EXPECT_EQ(beepFrequency(kSndApplause), 1100);
+}
+
+TEST_F(SndManTest, AFactChunkIsSkippedAndTheFilePlaysAtItsOwnRate) {
+    constexpr std::uint32_t kHalfRate = 22050;
+    put("begin.wav", riffWave({chunk("fmt ", formatBody(1, 1, kHalfRate, 16)),
+                               chunk("fact", {0x10, 0x00, 0x00, 0x00}),
+                               chunk("data", level16(kShort, kLevel))}));
+    const Recording r = playOnce(kSndBegin, 0, 0);
+    EXPECT_EQ(level(r.left), kLevel);
+    EXPECT_NEAR(double(heard(r.left).length()), 2.0 * kShort, 4.0);
+}
+
+TEST_F(SndManTest, LoadsTheListInOrderAndIgnoresNumbersBeyondIt) {
+    put("gap.wav", levelWave(kShort, kLevel));
+    put("applause.wav", levelWave(kShort, kLevel));
+    std::int32_t sounds = 1;
+    const auto manager = InitSound(sounds, folder());
+    ASSERT_TRUE(manager);
+    EXPECT_EQ(manager->count(), 22);
+    for (int n = 0; n < manager->count(); ++n) {
+        EXPECT_EQ(manager->sound(n) != nullptr, n == kSndGap || n == kSndApplause) << n;
+    }
+    EXPECT_EQ(manager->sound(kSndGap)->bufferCount(), kDeviceBuffers);
+    manager->Play(22, 0, 0);
+    manager->Play(-1, 0, 0);
+    EXPECT_FALSE(manager->playing());
+}
+
+TEST(SoundLevels, FollowTheDecibelRules) {
+    EXPECT_EQ(deviceVolume(-10000, systemWaveOutVolume()), -4999);
+    EXPECT_EQ(deviceVolume(0, {0, 0}), 0);
+    EXPECT_EQ(deviceVolume(-4000, {0xFFFF, 0}), -999);
+    EXPECT_FLOAT_EQ(panGains(0, 0).left, 1.0f);
+    EXPECT_FLOAT_EQ(panGains(-10000, 0).right, 0.0f);
+    EXPECT_FLOAT_EQ(panGains(0, 10000).left, 0.0f);
+    EXPECT_NEAR(panGains(-1000, -2000).right, std::pow(10.0, -1.5), 1e-6);
+    EXPECT_FLOAT_EQ(panGains(-1000, -2000).left, panGains(-1000, 0).left);
+}
+
+}  // namespace
+}  // namespace slyders::test

@@ -1,0 +1,184 @@
+#include "sound_test_support.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+namespace slyders::test {
+
+namespace {
+
+constexpr auto kQuietTimeout = std::chrono::seconds(5);
+
+void put16(Bytes& b, std::uint16_t v) {
+    b.push_back(std::uint8_t(v & 0xFF));
+    b.push_back(std::uint8_t(v >> 8));
+}
+
+void put32(Bytes& b, std::uint32_t v) {
+    put16(b, std::uint16_t(v & 0xFFFF));
+    put16(b, std::uint16_t(v >> 16));
+}
+
+std::uint32_t get32(const Bytes& b, std::size_t at) {
+    return std::uint32_t(b[at] | b[at + 1] << 8 | b[at + 2] << 16) | std::uint32_t(b[at + 3]) << 24;
+}
+
+Bytes readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+std::filesystem::path soundTempDir() {
+    static const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("slyders-sound-" + std::to_string(::getpid()));
+    return dir;
+}
+
+std::filesystem::path recordingPath() {
+    return soundTempDir() / "mix.wav";
+}
+
+void useSoundConfig(const std::string& drivers) {
+    std::filesystem::create_directories(soundTempDir());
+    const std::filesystem::path conf = soundTempDir() / "alsoft.conf";
+    std::ofstream out(conf);
+    // Plain 16-bit stereo, nothing added to the mix, fine-grained updates.
+    out << "[general]\ndrivers = " << drivers << "\nchannels = stereo\nsample-type = int16\n"
+        << "frequency = 44100\nperiod_size = 256\nperiods = 2\nhrtf = false\n"
+        << "output-limiter = false\ndither = false\nvolume-adjust = 0\n"
+        << "[wave]\nfile = " << recordingPath().string() << "\n";
+    out.close();
+    ::setenv("ALSOFT_CONF", conf.c_str(), 1);
+    ::setenv("ALSOFT_DRIVERS", drivers.c_str(), 1);
+}
+
+Bytes chunk(const char* id, const Bytes& body) {
+    Bytes b(id, id + 4);
+    put32(b, std::uint32_t(body.size()));
+    b.insert(b.end(), body.begin(), body.end());
+    return b;
+}
+
+Bytes formatBody(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate,
+                 std::uint16_t bits) {
+    Bytes b;
+    const auto block = std::uint16_t(channels * bits / 8);
+    put16(b, tag);
+    put16(b, channels);
+    put32(b, rate);
+    put32(b, rate * block);
+    put16(b, block);
+    put16(b, bits);
+    return b;
+}
+
+Bytes riffWave(const std::vector<Bytes>& chunks) {
+    Bytes body = {'W', 'A', 'V', 'E'};
+    for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
+    Bytes b = {'R', 'I', 'F', 'F'};
+    put32(b, std::uint32_t(body.size()));
+    b.insert(b.end(), body.begin(), body.end());
+    return b;
+}
+
+Bytes level16(int frames, std::int16_t level, int channels) {
+    Bytes b;
+    for (int i = 0; i < frames * channels; ++i) put16(b, std::uint16_t(level));
+    return b;
+}
+
+Bytes levelWave(int frames, std::int16_t level, std::uint32_t rate) {
+    return riffWave(
+        {chunk("fmt ", formatBody(1, 1, rate, 16)), chunk("data", level16(frames, level))});
+}
+
+void writeBytes(const std::filesystem::path& path, const Bytes& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// The writer may describe its format in the extensible form; only the layout matters here.
+Recording readRecording() {
+    const Bytes b = readAll(recordingPath());
+    Recording r;
+    for (std::size_t pos = 12; pos + 8 <= b.size();) {
+        const std::uint32_t size = get32(b, pos + 4);
+        if (std::memcmp(&b[pos], "fmt ", 4) == 0) {
+            EXPECT_EQ(b[pos + 10], 2) << "the mix is stereo";
+            EXPECT_EQ(b[pos + 22], 16) << "the mix is 16-bit";
+            r.rate = int(get32(b, pos + 12));
+        } else if (std::memcmp(&b[pos], "data", 4) == 0) {
+            const std::size_t end = std::min<std::size_t>(b.size(), pos + 8 + size);
+            for (std::size_t i = pos + 8; i + 4 <= end; i += 4) {
+                r.left.push_back(std::int16_t(b[i] | b[i + 1] << 8));
+                r.right.push_back(std::int16_t(b[i + 2] | b[i + 3] << 8));
+            }
+            break;
+        }
+        pos += 8 + size;
+    }
+    return r;
+}
+
+Heard heard(const std::vector<std::int16_t>& channel) {
+    const auto loud = [](std::int16_t v) { return v != 0; };
+    const auto first = std::find_if(channel.begin(), channel.end(), loud);
+    if (first == channel.end()) return {};
+    const auto last = std::find_if(channel.rbegin(), channel.rend(), loud);
+    return {std::size_t(first - channel.begin()), std::size_t(channel.rend() - last)};
+}
+
+double level(const std::vector<std::int16_t>& channel) {
+    const Heard h = heard(channel);
+    if (h.length() == 0) return 0.0;
+    std::vector<int> magnitudes;
+    for (std::size_t i = h.begin; i < h.end; ++i) magnitudes.push_back(std::abs(channel[i]));
+    std::nth_element(magnitudes.begin(), magnitudes.begin() + std::ptrdiff_t(magnitudes.size() / 2),
+                     magnitudes.end());
+    return magnitudes[magnitudes.size() / 2];
+}
+
+double decibels(double ratio) {
+    return 20.0 * std::log10(ratio);
+}
+
+double pitch(const std::vector<std::int16_t>& channel, int rate) {
+    std::vector<std::size_t> rising;
+    for (std::size_t i = 1; i < channel.size(); ++i) {
+        if (channel[i - 1] < 0 && channel[i] >= 0) rising.push_back(i);
+    }
+    if (rising.size() < 2) return 0.0;
+    return double(rising.size() - 1) * rate / double(rising.back() - rising.front());
+}
+
+void waitUntilQuiet(const SndMan& manager) {
+    const auto deadline = std::chrono::steady_clock::now() + kQuietTimeout;
+    while (manager.playing() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+Recording record(const std::filesystem::path& folder, const std::function<void(SndMan&)>& play) {
+    {
+        std::int32_t sounds = 1;
+        const std::unique_ptr<SndMan> manager = InitSound(sounds, folder);
+        EXPECT_TRUE(manager) << "the wave writer opens as a sound device";
+        if (!manager) return {};
+        play(*manager);
+        waitUntilQuiet(*manager);
+    }
+    return readRecording();
+}
+
+}  // namespace slyders::test
