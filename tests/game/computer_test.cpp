@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "game/gra.h"
@@ -14,87 +13,84 @@ namespace {
 using test::TestGame;
 
 // Signed difference b - a in degrees, in -180 .. 179.
-int angleDiff(int a, int b) { return ((b - a) % 360 + 540) % 360 - 180; }
+int angleDiff(int a, int b) {
+    return ((b - a) % 360 + 540) % 360 - 180;
+}
 
-// One computer (slot 1), no human, on an empty arena.
-struct LoneComputer : TestGame {
-    explicit LoneComputer(int skill, int clientHeight = 520) : TestGame(clientHeight) {
-        gra.firstSlot = 1;
+// Computers only, on an empty arena: slot 1, or slots 0 and 1.
+struct Computers : TestGame {
+    Computers(int skill, int first = 1, int clientHeight = 520) : TestGame(clientHeight) {
+        gra.firstSlot = first;
         gra.humans = 0;
         gra.skillLevel = skill;
     }
-    // The pixel a ray of slot s samples at distance d in direction j.
+    float side() const { return static_cast<float>(gra.arena.side()); }
+    float units(double n) const { return static_cast<float>(n * gra.arena.unit()); }
+    // The pixel that ray j of slot s samples at distance d.
     std::int32_t& rayCell(int s, int j, int d) {
         const Slyder& sl = gra.slots[std::size_t(s)];
         const double theta = sl.heading - 90 + 10 * j, u = gra.arena.unit();
         return gra.arena.cell(static_cast<int>(sl.x + d * u * cosDeg(theta)),
                               static_cast<int>(sl.y + d * u * sinDeg(theta)));
     }
-    int headingAfterSteering() {
-        gra.SteerComputers();
-        return gra.slots[1].heading;
-    }
+    // Slot s 3 units below the top edge, facing it: it aims 90 degrees to the left.
+    void facingTopEdge(int s, float x) { place(s, x, units(3), 270); }
+    int turned(int s) { return 270 - gra.slots[std::size_t(s)].heading; }
 };
 
 TEST(ComputerPlayer, AloneInAnEmptyArenaKeepsStraightOn) {
     for (int skill = 1; skill <= 3; ++skill) {
-        for (int heading : {0, 37, 90, 359}) {
-            LoneComputer c(skill);
-            const float mid = c.gra.arena.side() / 2.0f;
-            c.place(1, mid, mid, heading);
+        for (int heading : {0, 37, 359}) {
+            Computers c(skill);
+            c.place(1, c.side() / 2, c.side() / 2, heading);
             EXPECT_EQ(c.gra.ChooseHeading(1), heading) << "skill " << skill;
-            EXPECT_EQ(c.headingAfterSteering(), heading) << "skill " << skill;
+            c.gra.SteerComputers();
+            EXPECT_EQ(c.gra.slots[1].heading, heading) << "skill " << skill;
         }
     }
 }
 
-// Close to an edge and almost facing it, the slyder turns away on the side it already leans to.
+// Near an edge and almost facing it, the slyder turns away on the side it already leans to.
 TEST(ComputerPlayer, FacingAnEdgeTurnsAwayTheShortWay) {
-    struct Case {
-        const char* edge;
-        int heading, turn;
-    };
-    const std::vector<Case> cases{
-        {"right", 350, -2},   // leaning up: turns further left
-        {"bottom", 100, +2},  // leaning left: turns right, to a greater heading
-        {"top", 275, +2},     // leaning right: the aim lies across 0, still the short way
-    };
     for (int skill = 1; skill <= 3; ++skill) {
-        for (const Case& k : cases) {
-            LoneComputer c(skill);
-            const float S = static_cast<float>(c.gra.arena.side());
-            const float near = static_cast<float>(4 * c.gra.arena.unit());
-            const std::string edge = k.edge;
-            const float x = edge == "right" ? S - 1 - near : 0.4f * S;
-            const float y = edge == "bottom" ? S - 1 - near : edge == "top" ? near : 0.5f * S;
-            c.place(1, x, y, k.heading);
-            const int target = c.gra.ChooseHeading(1);
-            EXPECT_GT(angleDiff(k.heading, target) * k.turn, 0)
-                << "skill " << skill << " heading " << k.heading << " target " << target;
-            EXPECT_EQ(c.headingAfterSteering(), k.heading + k.turn) << "skill " << skill;
+        Computers c(skill);
+        const float S = c.side(), near = S - 1 - c.units(4);
+        struct Case {
+            float x, y;
+            int heading, turn;
+        };
+        for (const Case& k : {Case{near, S / 2, 350, -2},              // right edge, leaning up
+                              Case{0.4f * S, near, 100, +2},           // bottom edge, leaning left
+                              Case{0.4f * S, c.units(4), 275, +2}}) {  // top: aim across 0
+            c.place(1, k.x, k.y, k.heading);
+            EXPECT_GT(angleDiff(k.heading, c.gra.ChooseHeading(1)) * k.turn, 0)
+                << "skill " << skill << " heading " << k.heading;
+            c.gra.SteerComputers();
+            EXPECT_EQ(c.gra.slots[1].heading, k.heading + k.turn) << "skill " << skill;
         }
     }
 }
 
 // A Good player counts a gap to the side only once it is far enough away to be reached.
 TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
-    auto targetWith = [](std::vector<std::pair<int, int>> gaps) {  // (j, distance in units)
-        LoneComputer c(3);
-        const float mid = c.gra.arena.side() / 2.0f + 0.5f;
-        c.place(1, mid, mid, 0);
+    auto aim = [](std::vector<std::pair<int, int>> gaps, bool inGap = false) {  // (j, units)
+        Computers c(3);
+        c.place(1, c.side() / 2 + 0.5f, c.side() / 2 + 0.5f, 0);
+        c.gra.slots[1].inGap = inGap;
         for (auto [j, d] : gaps) c.rayCell(1, j, d) = kCellGap;
         return angleDiff(0, c.gra.ChooseHeading(1));
     };
-    EXPECT_EQ(targetWith({{3, 5}}), 0) << "5 units at 60 degrees: 5 <= 3 x 6, no bonus";
-    const int farSide = targetWith({{3, 20}});
+    EXPECT_EQ(aim({{3, 5}}), 0) << "5 units at 60 degrees: 5 <= 3 x 6, no bonus";
+    const int farSide = aim({{3, 20}});
     EXPECT_LT(farSide, 0) << "20 units at 60 degrees counts and pulls left";
+    EXPECT_EQ(aim({{3, 20}}, true), 0) << "no gap counts while the head is in one";
     // Straight ahead the same 5 units earn 1/5, which pulls the aim back toward the middle.
-    EXPECT_GT(targetWith({{3, 20}, {9, 5}}), farSide);
+    EXPECT_GT(aim({{3, 20}, {9, 5}}), farSide);
 }
 
 TEST(ComputerPlayer, OnlyAPoorPlayerDrawsForTheMirrorPass) {
     for (int skill = 1; skill <= 3; ++skill) {
-        LoneComputer c(skill);
+        Computers c(skill);
         c.place(1, 100, 100, 45);
         Random before = c.rng;
         c.gra.ChooseHeading(1);
@@ -103,91 +99,72 @@ TEST(ComputerPlayer, OnlyAPoorPlayerDrawsForTheMirrorPass) {
     }
 }
 
-// Probes span -90 .. +90, so neither the best ray nor the Good player's weighted middle of
-// the open sector can lie behind the slyder, whatever litters the arena.
+// Whatever litters the arena, neither the best ray nor the Good player's weighted middle of
+// the open sector lies behind the slyder.
 TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
     for (int skill = 1; skill <= 3; ++skill) {
-        LoneComputer c(skill, 300);
+        Computers c(skill, 1, 300);
         Random scatter(skill);
         const int S = c.gra.arena.side();
+        const std::int32_t litter[] = {kCellGap, kCellSolid, 0, 11, 12};
         for (int round = 0; round < 40; ++round) {
             c.gra.arena.clearMap();
             for (int n = 0; n < 3000; ++n) {
-                const std::int32_t values[] = {kCellGap, kCellSolid, 0, 11, 12};
-                c.gra.arena.cell(scatter.mod(S), scatter.mod(S)) = values[scatter.mod(5)];
+                c.gra.arena.cell(scatter.mod(S), scatter.mod(S)) = litter[scatter.mod(5)];
             }
             const int heading = scatter.mod(360);
             c.place(1, float(scatter.mod(S)), float(scatter.mod(S)), heading);
             c.gra.slots[1].inGap = scatter.mod(2) == 0;
             const int target = c.gra.ChooseHeading(1);
-            ASSERT_GE(target, 0);
-            ASSERT_LT(target, 360);
+            ASSERT_TRUE(target >= 0 && target < 360) << target;
             EXPECT_LE(std::abs(angleDiff(heading, target)), 90) << "heading " << heading;
         }
     }
 }
 
-// Slot s placed 3 units below the top edge, facing it: its aim is 90 degrees to the left.
-void placeFacingTopEdge(TestGame& g, int s, float x) {
-    g.place(s, x, static_cast<float>(3 * g.gra.arena.unit()), 270);
-}
-
+// Both computers trail (or lead) the better of two humans by the same score; round and game
+// points both count.
 TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
     struct Case {
         int own, bestHuman, step;
     };
-    const std::vector<Case> cases{{0, 20, 5}, {0, 19, 4}, {5, 15, 4}, {0, 9, 3},
-                                  {7, 7, 3},  {8, 7, 2},  {30, 0, 2}};
-    for (const Case& k : cases) {
-        TestGame g(1000);
-        g.gra.firstSlot = 0;
-        g.gra.humans = 2;
-        const float S = static_cast<float>(g.gra.arena.side());
-        placeFacingTopEdge(g, 0, 0.3f * S);
-        placeFacingTopEdge(g, 1, 0.7f * S);
-        g.place(2, 0.3f * S, 0.6f * S, 0);
-        g.place(3, 0.7f * S, 0.6f * S, 0);
-        // Round and game points both count; the better human sets the pace.
-        g.gra.slots[0].roundPoints = k.own;
-        g.gra.slots[1].gamePoints = k.own;
-        g.gra.slots[2].roundPoints = k.bestHuman / 2;
-        g.gra.slots[2].gamePoints = k.bestHuman - k.bestHuman / 2;
-        g.gra.slots[3].roundPoints = k.bestHuman / 3;
-        g.gra.SteerComputers();
-        for (int s : {0, 1}) {
-            EXPECT_EQ(g.gra.slots[std::size_t(s)].heading, 270 - k.step)
-                << "slot " << s << " own " << k.own << " best human " << k.bestHuman;
-        }
-        EXPECT_EQ(g.gra.slots[2].heading, 0) << "human slots are not steered";
+    for (const Case& k :
+         {Case{0, 20, 5}, {0, 19, 4}, {5, 15, 4}, {0, 9, 3}, {7, 7, 3}, {8, 7, 2}, {30, 0, 2}}) {
+        Computers c(2, 0, 1000);
+        c.gra.humans = 2;
+        c.facingTopEdge(0, 0.3f * c.side());
+        c.facingTopEdge(1, 0.7f * c.side());
+        c.place(2, 0.3f * c.side(), 0.6f * c.side(), 0);
+        c.place(3, 0.7f * c.side(), 0.6f * c.side(), -2);  // turned by its keys this tick
+        c.gra.slots[0].roundPoints = k.own;
+        c.gra.slots[1].gamePoints = k.own;
+        c.gra.slots[2].roundPoints = k.bestHuman / 3;
+        c.gra.slots[3].roundPoints = k.bestHuman / 2;
+        c.gra.slots[3].gamePoints = k.bestHuman - k.bestHuman / 2;
+        c.gra.SteerComputers();
+        EXPECT_EQ(c.turned(0), k.step) << "own " << k.own << " best human " << k.bestHuman;
+        EXPECT_EQ(c.turned(1), k.step) << "own " << k.own << " best human " << k.bestHuman;
+        EXPECT_EQ(c.gra.slots[2].heading, 0) << "human slots are not steered";
+        EXPECT_EQ(c.gra.slots[3].heading, 358) << "but every active heading is normalised";
     }
-}
-
-TEST(ComputerPlayer, WithNoHumansEveryComputerTurnsTwoDegrees) {
-    TestGame g(1000);
-    g.gra.firstSlot = 0;
-    g.gra.humans = 0;
-    const float S = static_cast<float>(g.gra.arena.side());
-    placeFacingTopEdge(g, 0, 0.3f * S);
-    placeFacingTopEdge(g, 1, 0.7f * S);
-    g.gra.SteerComputers();
-    EXPECT_EQ(g.gra.slots[0].heading, 268);
-    EXPECT_EQ(g.gra.slots[1].heading, 268);
+    Computers alone(2, 0, 1000);  // with no human to trail, 2 degrees per tick
+    alone.facingTopEdge(0, 0.3f * alone.side());
+    alone.facingTopEdge(1, 0.7f * alone.side());
+    alone.gra.SteerComputers();
+    EXPECT_EQ(alone.turned(0), 2);
+    EXPECT_EQ(alone.turned(1), 2);
 }
 
 TEST(ComputerPlayer, DemoStepsAlternateByHumansAndSlot) {
     for (int humans = 0; humans <= 2; ++humans) {
-        TestGame g(1000);
-        g.gra.demo = true;
-        g.gra.firstSlot = 0;
-        g.gra.humans = humans;
-        const int last = humans + 1;
-        const float S = static_cast<float>(g.gra.arena.side());
-        for (int s = 0; s <= last; ++s) placeFacingTopEdge(g, s, S * (0.2f + 0.2f * s));
-        g.gra.slots[0].roundPoints = -40;  // points do not matter in a DEMO game
-        g.gra.SteerComputers();
-        for (int s = 0; s <= last; ++s) {
-            EXPECT_EQ(g.gra.slots[std::size_t(s)].heading, 270 - ((humans + s) % 2 + 2))
-                << "humans " << humans << " slot " << s;
+        Computers c(2, 0, 1000);
+        c.gra.demo = true;
+        c.gra.humans = humans;
+        for (int s = 0; s <= humans + 1; ++s) c.facingTopEdge(s, c.side() * (0.2f + 0.2f * s));
+        c.gra.slots[0].roundPoints = -40;  // points do not matter in a DEMO game
+        c.gra.SteerComputers();
+        for (int s = 0; s <= humans + 1; ++s) {
+            EXPECT_EQ(c.turned(s), (humans + s) % 2 + 2) << "humans " << humans << " slot " << s;
         }
     }
 }

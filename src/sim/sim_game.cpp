@@ -1,0 +1,206 @@
+#include "sim/sim_game.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+#include "game/game_tick.h"
+#include "present/arena_text.h"
+
+namespace slyders {
+
+namespace {
+
+constexpr int kMinSide = 100;
+constexpr int kMaxSide = 8000;
+constexpr int kWideNum = 16, kWideDen = 9;  // the window's shape; only the score band uses it
+constexpr double kArenaShare = 0.9;         // the arena side is this share of the client height
+
+template <typename T>
+bool parseNumber(const std::string& text, T& out) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end;
+}
+
+// Reads the value after an option into out, if it is a number within lo .. hi.
+template <typename T>
+std::optional<std::string> takeNumber(const std::vector<std::string>& args, std::size_t& i, T lo,
+                                      T hi, T& out) {
+    const std::string& name = args[i];
+    if (i + 1 >= args.size()) return name + " needs a value";
+    const std::string& value = args[++i];
+    if (!parseNumber(value, out) || out < lo || out > hi) {
+        return name + " takes a number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+               ", not \"" + value + "\"";
+    }
+    return std::nullopt;
+}
+
+// Slot digits as a JSON array of numbers.
+void appendSlots(std::string& out, const std::vector<int>& v) {
+    out += '[';
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (i > 0) out += ',';
+        out += std::to_string(v[i]);
+    }
+    out += ']';
+}
+
+}  // namespace
+
+const char* const kSimUsage =
+    "usage: slyders-sim [options]\n"
+    "Plays Slyders games of computer players with no window, as fast as the machine allows,\n"
+    "and prints one JSON line per game, then a summary line.\n"
+    "\n"
+    "  --seed N         seed of the first game (default 1); game i of a run is played\n"
+    "                   from seed N + i - 1, so each line can be replayed alone\n"
+    "  --games N        number of games (default 1)\n"
+    "  --arena S        arena side in pixels, 100 to 8000 (default 972)\n"
+    "  --demo           DEMO rules: every extra on, a random number of DEMO humans\n"
+    "  --computers 1|2  computer players only, under the normal rules (default 2)\n"
+    "  --skill 1|2|3    skill of the computer players: poor, medium, good (default 2)\n"
+    "  --tick-cap N     a game still running after N ticks ends as a draw (default 1000000)\n"
+    "  --help           this text\n"
+    "\n"
+    "Each game starts with no points, plays with the default settings and a roster held in\n"
+    "memory, and never reads or writes the player's roster or \"Default.par\".\n"
+    "Game line: {\"game\",\"seed\",\"mode\",\"skill\",\"humans\",\"ticks\",\"slots\",\"deaths\",\n"
+    "\"points\",\"winner\",\"capped\"}; slots lists the active slots, points are their game\n"
+    "points in that order, deaths the slots in the order they died, winner the slot with the\n"
+    "most points alone or \"draw\".\n";
+
+std::optional<std::string> parseSimOptions(const std::vector<std::string>& args, SimOptions& out) {
+    bool computersGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::optional<std::string> error;
+        if (a == "--help" || a == "-h") {
+            out.help = true;
+        } else if (a == "--demo") {
+            out.demo = true;
+        } else if (a == "--seed") {
+            error = takeNumber<std::uint64_t>(args, i, 0, UINT64_MAX / 2, out.seed);
+        } else if (a == "--games") {
+            error = takeNumber(args, i, 1, 1'000'000, out.games);
+        } else if (a == "--arena") {
+            error = takeNumber(args, i, kMinSide, kMaxSide, out.arenaSide);
+        } else if (a == "--computers") {
+            computersGiven = true;
+            error = takeNumber(args, i, 1, 2, out.computers);
+        } else if (a == "--skill") {
+            error = takeNumber(args, i, 1, 3, out.skill);
+        } else if (a == "--tick-cap") {
+            error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
+        } else {
+            error = "unknown option \"" + a + "\"";
+        }
+        if (error) return error;
+    }
+    if (out.demo && computersGiven) return "--demo and --computers exclude each other";
+    return std::nullopt;
+}
+
+int clientHeightForSide(int side) {
+    int height = std::max(1, static_cast<int>(side / kArenaShare) - 2);
+    while (static_cast<int>(kArenaShare * height) < side) ++height;
+    return height;
+}
+
+std::string toJson(const GameRecord& r) {
+    std::string out = "{\"game\":" + std::to_string(r.game);
+    out += ",\"seed\":" + std::to_string(r.seed);
+    out += r.demo ? ",\"mode\":\"demo\"" : ",\"mode\":\"computers\"";
+    out += ",\"skill\":" + std::to_string(r.skill);
+    out += ",\"humans\":" + std::to_string(r.humans);
+    out += ",\"ticks\":" + std::to_string(r.ticks);
+    std::vector<int> slots, deaths;
+    for (int s = r.firstSlot; s <= r.humans + 1; ++s) slots.push_back(s);
+    for (char c : r.deathOrder) deaths.push_back(c - '0');
+    out += ",\"slots\":";
+    appendSlots(out, slots);
+    out += ",\"deaths\":";
+    appendSlots(out, deaths);
+    out += ",\"points\":";
+    appendSlots(out, r.points);
+    out += ",\"winner\":" + (r.winner >= 0 ? std::to_string(r.winner) : std::string("\"draw\""));
+    out += r.capped ? ",\"capped\":true}" : ",\"capped\":false}";
+    return out;
+}
+
+SimGame::SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* sound)
+    : m_options(options),
+      m_window(clientHeightForSide(options.arenaSide) * kWideNum / kWideDen,
+               clientHeightForSide(options.arenaSide)),
+      m_back(m_window.width(), m_window.height()),
+      m_gra(m_rng, m_settings, m_scores, text, sound ? *sound : m_noSound) {
+    m_gra.InitArena(m_window.height(), &m_window);
+    if (m_gra.arena.side() != options.arenaSide) {
+        throw std::logic_error("no client height gives an arena side of " +
+                               std::to_string(options.arenaSide));
+    }
+    // The event label's box, as the window lays it out under the scoreboard.
+    const int S = m_gra.arena.side(), m = m_gra.arena.offset();
+    m_label.width = std::max(1, m_window.width() - (S + 2 * m));
+    m_label.height = std::max(1, m_window.height() / 12);
+}
+
+// The window's order of set-up for a game; DEMO games draw their number of humans first.
+void SimGame::setUp() {
+    Gra& g = m_gra;
+    g.ResetRound();
+    g.running = false;
+    g.deathOrder.clear();
+    g.demo = m_options.demo;
+    g.skillLevel = m_options.skill;
+    if (g.demo) {
+        g.firstSlot = 0;
+        g.humans = m_rng.mod(3);
+    } else {
+        g.humans = 0;
+        g.firstSlot = 2 - m_options.computers;
+    }
+    g.arena.background().DrawBackground(m_back, g.arena.offset(), g.demo,
+                                        g.settings().int_background, m_rng);
+    ResetArena(g.arena, g.text(), m_back, g.demo);
+    g.NewGame();
+    g.running = true;
+}
+
+GameRecord SimGame::play(int index) {
+    m_rng.reseed(m_options.seed + std::uint64_t(index));
+    setUp();
+    Gra& g = m_gra;
+    GameRecord record;
+    record.game = index + 1;
+    record.seed = m_options.seed + std::uint64_t(index);
+    record.demo = g.demo;
+    record.skill = g.skillLevel;
+    record.humans = g.humans;
+    record.firstSlot = g.firstSlot;
+
+    const std::array<bool, 8> noKeys{};
+    bool over = false;
+    while (!over && g.tick < m_options.tickCap) {
+        over = playTick(g, noKeys, m_back, m_label) == TickResult::GameOver;
+        // Nobody looks at the window: forget what changed on it.
+        g.panelChanged = false;
+        m_window.dirty.take();
+    }
+    record.ticks = g.tick;
+    record.deathOrder = g.deathOrder;
+    for (int s = g.firstSlot; s <= g.lastActive(); ++s) {
+        record.points.push_back(g.slots[std::size_t(s)].gamePoints);
+    }
+    if (over) {
+        record.winner = finishGame(g, m_label);
+    } else {
+        record.capped = true;
+        g.running = false;
+        g.fastFinish = false;
+    }
+    return record;
+}
+
+}  // namespace slyders

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/gra.h"
+#include "game/pixel_buffer.h"
+#include "game/random.h"
+#include "game/sound_requests.h"
+#include "game/text_renderer.h"
+#include "params/app_settings.h"
+#include "players/scores.h"
+#include "present/event_label.h"
+
+namespace slyders {
+
+// What the simulator plays: DEMO games, or games of computer players only under the normal
+// rules.
+struct SimOptions {
+    std::uint64_t seed = 1;
+    int games = 1;
+    int arenaSide = 972;  // the side on a 1080-line screen
+    bool demo = false;
+    int computers = 2;                 // 1 or 2; not used in DEMO games
+    int skill = 2;                     // 1 Poor, 2 Medium, 3 Good
+    std::int32_t tickCap = 1'000'000;  // a game still running then ends as a draw
+    bool help = false;
+};
+
+// The command line (without the program name); an error text when it is not understood.
+std::optional<std::string> parseSimOptions(const std::vector<std::string>& args, SimOptions& out);
+
+extern const char* const kSimUsage;
+
+// The client height whose arena side trunc(0.9 x height) is the given side.
+int clientHeightForSide(int side);
+
+// How one game went.
+struct GameRecord {
+    int game = 0;  // 1, 2, ... in the run
+    std::uint64_t seed = 0;
+    bool demo = false;
+    int skill = 0;
+    int humans = 0;     // DEMO humans, steered by the computer as well
+    int firstSlot = 0;  // the active slots run from here to humans + 1
+    std::int32_t ticks = 0;
+    std::string deathOrder;   // slot digits in the order the slyders died
+    std::vector<int> points;  // game points of the active slots, in slot order
+    int winner = -1;          // the unique leader of the points, -1 for a draw
+    bool capped = false;      // stopped by the tick cap, counted as a draw
+};
+
+// One JSON object on one line, the same bytes for the same game.
+std::string toJson(const GameRecord& record);
+
+// The whole game core with no window: a window picture and a back buffer in memory, the
+// default settings, a roster held in memory only, and no sound. Game i of a run (from 0) is
+// played from the seed options.seed + i, so every game can be replayed on its own.
+class SimGame {
+public:
+    SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* sound = nullptr);
+
+    GameRecord play(int index);
+
+    const Gra& gra() const { return m_gra; }
+
+private:
+    void setUp();
+
+    SimOptions m_options;
+    Random m_rng;
+    TInterface m_settings;
+    Scores m_scores{nullptr};
+    NoSound m_noSound;
+    PixelBuffer m_window;
+    PixelBuffer m_back;
+    Gra m_gra;
+    EventLabel m_label;
+};
+
+}  // namespace slyders

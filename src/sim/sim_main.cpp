@@ -1,0 +1,59 @@
+// slyders-sim: plays games of computer players with no window, as fast as the machine allows.
+// Arena texts are drawn with the game's own Qt fonts, so they are exactly as solid as in the
+// game; Qt runs on its "offscreen" platform and never opens a window.
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "present/qt_text_renderer.h"
+#include "sim/sim_game.h"
+
+using namespace slyders;
+
+namespace {
+
+void printSummary(int games, long long ticks, double seconds) {
+    const double rate = seconds > 0 ? ticks / seconds : 0.0;
+    std::printf(
+        "{\"summary\":true,\"games\":%d,\"ticks\":%lld,\"wall_seconds\":%.3f,"
+        "\"ticks_per_second\":%.0f}\n",
+        games, ticks, seconds, rate);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    SimOptions options;
+    if (auto error = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), options)) {
+        std::fprintf(stderr, "slyders-sim: %s\n%s", error->c_str(), kSimUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    try {
+        QtTextRenderer text;
+        SimGame sim(options, text);
+        long long totalTicks = 0;
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < options.games; ++i) {
+            const GameRecord record = sim.play(i);
+            totalTicks += record.ticks;
+            std::puts(toJson(record).c_str());
+        }
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+        printSummary(options.games, totalTicks, wall.count());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "slyders-sim: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
