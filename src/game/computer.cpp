@@ -85,6 +85,11 @@ void Gra::SteerComputers() {
     const int lastDriven = demo ? humans + 1 : 1;
     for (int s = firstSlot; s <= lastDriven; ++s) {
         Slyder& sl = slots[std::size_t(s)];
+        if (!sl.alive) {
+            // A dead slyder's heading no longer matters, but a Poor player's draw still counts.
+            if (skillLevel == kPoor) m_rng.mod(10);
+            continue;
+        }
         const int target = ChooseHeading(s);
         const int diff = std::abs(sl.heading - target);
         const int dir = diff > 180 ? 1 : -1;
