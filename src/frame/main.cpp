@@ -14,6 +14,10 @@
 #include "frame/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
+#include "help/about_window.h"
+#include "help/help_window.h"
+#include "params/param_window.h"
+#include "params/settings_table.h"
 #include "params/settings_file.h"
 #include "params/virt_file.h"
 #include "players/players_form.h"
@@ -106,6 +110,19 @@ int main(int argc, char* argv[]) {
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
     hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
+    hooks.settingsDialog = [](TMainWnd& owner) {
+        Param settings = settingsParam(AppSettings);
+        TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
+        dialog.exec();
+    };
+    hooks.helpDialog = [](TMainWnd& owner) {
+        THelpWnd dialog(&owner);
+        dialog.exec();
+    };
+    hooks.aboutDialog = [](TMainWnd& owner) {
+        TAboutWnd dialog(&owner, owner.boxes());
+        dialog.exec();
+    };
     hooks.windowShown = [] { sound.playWelcome(); };
     hooks.windowClosing = [] { sound.closeDown(); };
     hooks.playersDialog = [](TMainWnd& w) {
