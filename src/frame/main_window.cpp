@@ -15,6 +15,8 @@
 #include "game/game_tick.h"
 #include "game/rounds.h"
 #include "present/arena_text.h"
+#include "present/high_scores.h"
+#include "present/qt_image_loader.h"
 #include "present/window_picture.h"
 
 namespace slyders {
@@ -45,6 +47,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     }
     m_gra.InitArena(clientHeight, &m_window);
     m_gra.setPointerMover(this);
+    m_scoreboard.emplace(clientWidth, clientHeight, m_gra.arena.side(), m_gra.arena.offset(), m_text);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     LayoutScoreBands();
@@ -257,7 +260,15 @@ void TMainWnd::SetupPlayersClick() {
     if (m_hooks.playersDialog) m_hooks.playersDialog(*this);
 }
 
-void TMainWnd::DisplayHighscoresClick() { dispatch(); }
+void TMainWnd::DisplayHighscoresClick() {
+    dispatch();
+    showHighScores();
+}
+
+void TMainWnd::showHighScores() {
+    ShowHighScores(m_gra, [this] { return m_clock.nowMicros() / 1000; });
+    refreshPicture();
+}
 
 void TMainWnd::SettingsClick() {
     if (m_hooks.settingsDialog) m_hooks.settingsDialog(*this);
@@ -283,8 +294,13 @@ void TMainWnd::EvOnKeyPress(int key) {
 }
 
 void TMainWnd::composeWindowPicture() {
-    ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng());
+    WindowPictureSources sources;
+    sources.panel = m_scoreboard->panel();
+    sources.logoFile = (QCoreApplication::applicationDirPath() + "/logo_sq.bmp").toStdString();
+    sources.load = LoadImageWithQt;  // a user's "slydersbg.bmp" may be any kind of bitmap
+    ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng(), sources);
     m_window.blit(m_backBuffer, 0, 0, 0, 0, m_window.width(), m_window.height());
+    InvalidateScoreboard();
 }
 
 void TMainWnd::ShowTitleScreen() {
@@ -373,14 +389,10 @@ void TMainWnd::announceEndOfGame() {
     clearRoundPoints(m_gra);
     InvalidateScoreboard();
     dispatch();
+    showHighScores();
 }
 
-void TMainWnd::LayoutScoreBands() {
-    // The event label sits under the scoreboard, right of the arena.
-    const int S = m_gra.arena.side(), m = m_gra.arena.offset();
-    m_label.width = std::max(1, m_window.width() - (S + 2 * m));
-    m_label.height = std::max(1, m_window.height() / 12);
-}
+void TMainWnd::LayoutScoreBands() { m_scoreboard->LayoutScoreBands(m_gra, m_label); }
 
 void TMainWnd::InvalidateScoreboard() {
     m_scoreboardInvalid = true;
@@ -392,6 +404,8 @@ void TMainWnd::InvalidateScoreboard() {
 
 void TMainWnd::refreshPicture() {
     m_refreshQueued = false;
+    if (m_scoreboardInvalid) m_scoreboard->PaintScoreboard(m_window, m_backBuffer, m_gra, m_label);
+    if (m_label.changed) m_scoreboard->PaintEventLabel(m_window, m_backBuffer, m_label);
     m_scoreboardInvalid = false;
     m_label.changed = false;
     m_view->flushDirty();

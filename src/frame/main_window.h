@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "frame/key_state.h"
@@ -12,6 +13,7 @@
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
 #include "present/event_label.h"
+#include "present/scoreboard.h"
 
 class QAction;
 class QActionGroup;
@@ -112,6 +114,7 @@ private:
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();
+    void showHighScores();
 
     Gra& m_gra;
     TextRenderer& m_text;
@@ -124,6 +127,7 @@ private:
     PixelBuffer m_backBuffer;  // the composed background of the window
     GameView* m_view = nullptr;
     EventLabel m_label;
+    std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed
     KeyState m_keys;
     TickScheduler m_scheduler;
     std::map<std::string, QAction*> m_items;

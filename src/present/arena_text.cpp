@@ -1,5 +1,6 @@
 #include "present/arena_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,6 +12,8 @@ int FitFontHeight(TextRenderer& text, FontSpec font, std::string_view s, int max
                   int maxHeight) {
     constexpr int kNoLimit = 99999;
     constexpr int kTries = 10;
+    constexpr int kStartHeight = 400;
+    constexpr double kShrink = 0.9;
     if (maxWidth < 1) maxWidth = kNoLimit;
     if (maxHeight < 1) maxHeight = kNoLimit;
     auto fits = [&](int height) {
@@ -18,11 +21,20 @@ int FitFontHeight(TextRenderer& text, FontSpec font, std::string_view s, int max
         const TextSize e = text.extent(font, s);
         return e.width <= maxWidth && e.height <= maxHeight;
     };
-    int height = 400;
-    for (int i = 0; i < kTries && !fits(height); ++i) height /= 2;
+    // Coarse: halve until it fits; fine: from twice that, shrink by a tenth.
+    int height = kStartHeight;
+    for (int i = 0; i < kTries; ++i) {
+        if (fits(height)) break;
+        height /= 2;
+    }
     height *= 2;
-    for (int i = 0; i < kTries && !fits(height); ++i) height = static_cast<int>(height * 0.9);
-    return height;
+    int tried = height;
+    for (int i = 0; i < kTries; ++i) {
+        tried = height;
+        if (fits(height)) break;
+        height = static_cast<int>(height * kShrink);
+    }
+    return tried;
 }
 
 void DrawArenaLine(Arena& arena, int x1, int y1, int x2, int y2, std::int32_t value, Rgb colour) {
@@ -49,6 +61,26 @@ void DrawArenaLine(Arena& arena, int x1, int y1, int x2, int y2, std::int32_t va
     arena.touch(std::min(x1, x2), std::min(y1, y2), std::abs(dx) + 1, std::abs(dy) + 1);
 }
 
+namespace {
+
+// Brings the window up to date with the off-screen copy inside an arena rectangle.
+void copyChangedPixels(Arena& arena, int x0, int y0, int x1, int y1) {
+    x0 = std::max(x0, 0), y0 = std::max(y0, 0);
+    x1 = std::min(x1, arena.side()), y1 = std::min(y1, arena.side());
+    if (x0 >= x1 || y0 >= y1) return;
+    const int m = arena.offset();
+    PixelBuffer& window = arena.window();
+    const PixelBuffer& off = arena.offscreen();
+    for (int y = y0; y < y1; ++y) {
+        std::uint32_t* w = window.row(y + m) + m;
+        const std::uint32_t* o = off.row(y);
+        for (int x = x0; x < x1; ++x) w[x] = o[x];
+    }
+    arena.touch(x0, y0, x1 - x0, y1 - y0);
+}
+
+}  // namespace
+
 void DrawArenaText(Arena& arena, TextRenderer& text, double x1, double y1, double x2, double y2,
                    std::string_view s, const char* fontName, Rgb colour, bool outline) {
     if (outline) {
@@ -66,24 +98,27 @@ void DrawArenaText(Arena& arena, TextRenderer& text, double x1, double y1, doubl
     const int tx = static_cast<int>(x1 + (boxW - e.width) / 2);
     const int ty = static_cast<int>(y1 + (boxH - e.height) / 2);
     text.draw(arena.offscreen(), tx, ty, font, colour, s);
+    arena.offscreen().dirty.take();  // the off-screen copy is never shown by itself
 
-    // Whatever the text changed is solid; the window then shows the same pixels.
+    // Whatever the text changed inside the box is solid for the slyders.
     const int m = arena.offset();
-    const int xs = std::max(0, static_cast<int>(x1)), ys = std::max(0, static_cast<int>(y1));
-    const int xe = std::min(arena.side(), static_cast<int>(std::ceil(x2)));
-    const int ye = std::min(arena.side(), static_cast<int>(std::ceil(y2)));
-    PixelBuffer& window = arena.window();
-    PixelBuffer& off = arena.offscreen();
-    for (int y = ys; y < ye; ++y) {
-        for (int x = xs; x < xe; ++x) {
-            if (x >= x2 || y >= y2) continue;
-            if (window.at(x + m, y + m) != off.at(x, y)) {
-                arena.cell(x, y) = kCellSolid;
-                window.at(x + m, y + m) = off.at(x, y);
-            }
+    const PixelBuffer& window = arena.window();
+    const PixelBuffer& off = arena.offscreen();
+    for (double y = y1; y < y2; y += 1) {
+        const int py = static_cast<int>(y);
+        if (py < 0 || py >= arena.side()) continue;
+        for (double x = x1; x < x2; x += 1) {
+            const int px = static_cast<int>(x);
+            if (px < 0 || px >= arena.side()) continue;
+            if (window.at(px + m, py + m) != off.at(px, py)) arena.cell(px, py) = kCellSolid;
         }
     }
-    arena.touch(xs, ys, xe - xs, ye - ys);
+    // The window then shows the same text; glyphs may reach a little past their extent.
+    const int slack = 2 + font.height / 4;
+    copyChangedPixels(arena, std::min(tx, static_cast<int>(x1)) - slack,
+                      std::min(ty, static_cast<int>(y1)) - slack,
+                      std::max(tx + e.width, static_cast<int>(std::ceil(x2))) + slack,
+                      std::max(ty + e.height, static_cast<int>(std::ceil(y2))) + slack);
 }
 
 void ResetArena(Arena& arena, TextRenderer& text, const PixelBuffer& backBuffer, bool demo) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "game/pixel_buffer.h"
 #include "game/random.h"
@@ -43,7 +44,7 @@ Channels patternAt(int type, int X, int Y) {
                     static_cast<int>(20 * std::sin(2 * (0.2 * X + 0.8 * Y)) + 40)};
         case 9: return {0, 0, 20 * tile(X - Y + 1000)};
         case 10: return {0, 0, blueWave(std::sin(static_cast<double>(XY)))};
-        case 11: return {0, 0, blueWave(std::sin(static_cast<double>(XY / 3)))};
+        case 11: return {0, 0, blueWave(std::sin(static_cast<double>(XY) / 3))};
         case 12: return {0, 0, blueWave(std::sin(0.2 * static_cast<double>(XY)))};
         case 13: return {0, 0, blueWave(std::sin(0.002 * static_cast<double>(XY)))};
         case 14: return {0, 0, blueWave(std::cos(X) * std::sin(Y))};
@@ -57,11 +58,14 @@ Channels patternAt(int type, int X, int Y) {
 
 }  // namespace
 
-Rgb Background::BackgroundColor(int x, int y) const {
-    const int k = static_cast<int>(10 * static_cast<float>(m_side / 460.0f));
-    const double unit = 0.1 * k;
-    const int X = static_cast<int>((x - m_sx) / unit + 1000);
-    const int Y = static_cast<int>((y - m_sy) / unit + 1000);
+double Background::patternUnit() const {
+    // S / 460 is kept as a 32-bit real; the tenfold product is taken at full precision.
+    const float perUnit = static_cast<float>(m_side) / 460.0f;
+    const int k = std::max(1, static_cast<int>(10.0 * static_cast<double>(perUnit)));
+    return 0.1 * k;
+}
+
+Rgb Background::cellColour(int X, int Y) const {
     const Channels c = patternAt(type, X, Y);
     const int M = std::max({c.r, c.g, c.b});
     auto pull = [M](int v, int w) {
@@ -70,17 +74,50 @@ Rgb Background::BackgroundColor(int x, int y) const {
     return {pull(c.r, weights[0]), pull(c.g, weights[1]), pull(c.b, weights[2])};
 }
 
+Rgb Background::BackgroundColor(int x, int y) const {
+    const double unit = patternUnit();
+    return cellColour(static_cast<int>((x - m_sx) / unit + 1000),
+                      static_cast<int>((y - m_sy) / unit + 1000));
+}
+
 void Background::DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int settingType,
                                 Random& rng) {
-    type = demo ? rng.mod(13) + 3 : std::clamp(settingType, 0, kBackgroundTypes - 1);
-    for (int& w : weights) w = rng.mod(6);
+    constexpr int kDemoTypes = 13, kFirstDemoType = 3, kWeightChoices = 6;
+    type = demo ? rng.mod(kDemoTypes) + kFirstDemoType
+                : std::clamp(settingType, 0, kBackgroundTypes - 1);
+    for (int& w : weights) w = rng.mod(kWeightChoices);
     m_sx = m_sy = 0;
-    for (int y = 0; y < m_side; ++y) {
-        for (int x = 0; x < m_side; ++x) {
-            if (backBuffer.contains(m + x, m + y)) backBuffer.set(m + x, m + y, BackgroundColor(x, y));
+    paint(backBuffer, m);
+}
+
+// A pattern cell spans a unit of pixels: neighbouring pixels of one cell share its colour,
+// and a row whose cells equal the row above is a copy of it.
+void Background::paint(PixelBuffer& target, int m) const {
+    const Rect area = intersect({m, m, m_side, m_side}, {0, 0, target.width(), target.height()});
+    if (area.empty()) return;
+    const double unit = patternUnit();
+    std::vector<int> cellX(std::size_t(area.w));
+    for (int i = 0; i < area.w; ++i) {
+        cellX[std::size_t(i)] = static_cast<int>((area.x - m - m_sx + i) / unit + 1000);
+    }
+    int lastY = 0;
+    for (int py = area.y; py < area.bottom(); ++py) {
+        const int Y = static_cast<int>((py - m - m_sy) / unit + 1000);
+        std::uint32_t* row = target.row(py) + area.x;
+        if (py > area.y && Y == lastY) {
+            std::copy_n(target.row(py - 1) + area.x, area.w, row);
+            continue;
+        }
+        lastY = Y;
+        int lastX = 0;
+        std::uint32_t pixel = 0;
+        for (int i = 0; i < area.w; ++i) {
+            const int X = cellX[std::size_t(i)];
+            if (i == 0 || X != lastX) pixel = toPixel(cellColour(X, Y)), lastX = X;
+            row[i] = pixel;
         }
     }
-    backBuffer.dirty.add({m, m, m_side, m_side});
+    target.dirty.add(area);
 }
 
 }  // namespace slyders

@@ -24,12 +24,21 @@ public:
     // resets the scroll offsets and paints the arena square of the back buffer at (m, m).
     void DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int settingType, Random& rng);
 
+    // Paints the arena square of a picture at (m, m) with the current pattern and offsets.
+    void paint(PixelBuffer& target, int m) const;
+
     void scrollBy(int dx, int dy) { m_sx += dx; m_sy += dy; }
+    int scrollX() const { return m_sx; }
+    int scrollY() const { return m_sy; }
 
     int type = 0;
     std::array<int, 3> weights{0, 0, 0};  // wR, wG, wB, 0 .. 5
 
 private:
+    // The size of one pattern cell in pixels: a tenth of trunc(10 x S / 460).
+    double patternUnit() const;
+    Rgb cellColour(int X, int Y) const;
+
     int m_side = 460;
     int m_sx = 0, m_sy = 0;
 };

@@ -7,8 +7,10 @@ namespace slyders {
 
 namespace {
 constexpr int kMessageSteps = 100;
-constexpr float kFadeInEnd = 0.1f;
-constexpr float kFadeOutStart = 0.8f;
+constexpr double kFadeInEnd = 0.1;
+constexpr double kFadeOutStart = 0.8;
+constexpr double kFadeInRate = 10;
+constexpr double kFadeOutRate = 5;
 }  // namespace
 
 void AdvanceEventMessage(Gra& gra, EventLabel& label, TextRenderer& text) {
@@ -20,18 +22,21 @@ void AdvanceEventMessage(Gra& gra, EventLabel& label, TextRenderer& text) {
         label.changed = true;
         return;
     }
-    // Held as a 32-bit real, so that at countdown 20 it lies just above 0.8.
-    const float t = static_cast<float>(kMessageSteps - msg.countdown) * 0.01f;
+    // Held as a 32-bit real, so that at countdown 20 it lies just above 0.8 and the fade
+    // out starts there; the comparisons and blends are at full precision.
+    const double t = static_cast<float>((kMessageSteps - msg.countdown) * 0.01);
     Rgb colour = msg.colour;
-    if (t < kFadeInEnd) colour = BlendColor(msg.colour, kPanelColour, 10 * t);
-    if (t > kFadeOutStart) colour = BlendColor(kPanelColour, msg.colour, 5 * (t - kFadeOutStart));
+    if (t < kFadeInEnd) colour = BlendColor(msg.colour, kPanelColour, kFadeInRate * t);
+    if (t > kFadeOutStart) {
+        colour = BlendColor(kPanelColour, msg.colour, kFadeOutRate * (t - kFadeOutStart));
+    }
     if (colour != label.colour) {
         label.colour = colour;
         label.changed = true;
     }
     if (msg.countdown == kMessageSteps - 1) {
         label.fontHeight =
-            FitFontHeight(text, FontSpec{"Comic Sans MS", 12}, msg.text, label.width, label.height);
+            FitFontHeight(text, FontSpec{kEventLabelFont, 12}, msg.text, label.width, label.height);
         label.text = msg.text;
         label.changed = true;
     } else if (msg.text.find("disaster") != std::string::npos) {

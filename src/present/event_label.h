@@ -12,6 +12,9 @@ class Gra;
 // The colour of the darkened scoreboard panel: event names fade in from it and out into it.
 constexpr Rgb kPanelColour{44, 62, 124};
 
+// The font of the event label (its height is fitted to each message).
+inline constexpr const char* kEventLabelFont = "Comic Sans MS";
+
 // What the event label under the scoreboard shows.
 struct EventLabel {
     std::string text;

@@ -20,11 +20,11 @@ void installSubstitutions() {
     QFont::insertSubstitution("Impact", "Bebas Neue");
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont f(QString::fromStdString(spec.family));
-    f.setPixelSize(spec.height < 1 ? 1 : spec.height);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+QFont toQFont(const FontSpec& font) {
+    QFont f(QString::fromStdString(font.family));
+    f.setPixelSize(font.height < 1 ? 1 : font.height);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
     return f;
 }
 

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "present/event_label.h"
+#include "test_support.h"
+
+namespace slyders {
+namespace {
+
+struct Messages {
+    Messages() {
+        label.width = 300;
+        label.height = 40;
+    }
+    void step() { AdvanceEventMessage(g.gra, label, g.text); }
+
+    test::TestGame g;
+    EventLabel label;
+};
+
+TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
+    Messages m;
+    m.g.gra.ShowEvent("Wall", kYellow);
+    std::vector<Rgb> colours;
+    for (int step = 1; step <= 99; ++step) {
+        m.step();
+        ASSERT_EQ(m.label.text, "Wall") << step;
+        colours.push_back(m.label.colour);
+    }
+    // Step 1 is a tenth of the way from the panel colour; steps 10 to 79 at full colour.
+    EXPECT_EQ(colours[0], BlendColor(kYellow, kPanelColour, 10 * double(static_cast<float>(0.01))));
+    for (int step = 1; step <= 9; ++step) EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
+    for (int step = 10; step <= 79; ++step) EXPECT_EQ(colours[std::size_t(step - 1)], kYellow) << step;
+    for (int step = 80; step <= 99; ++step) EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
+    EXPECT_EQ(colours[98], BlendColor(kPanelColour, kYellow, 5 * (0.99f - 0.8)));
+    m.label.changed = false;
+    m.step();
+    EXPECT_EQ(m.label.text, "");
+    EXPECT_TRUE(m.label.changed);
+    EXPECT_EQ(m.g.gra.message.countdown, 0);
+    m.step();  // idle
+    EXPECT_EQ(m.g.gra.message.countdown, 0);
+}
+
+TEST(EventMessage, FirstStepFitsTheTextToTheLabel) {
+    Messages m;
+    m.g.gra.ShowEvent("Cruel mouse", kYellow);
+    m.step();
+    // Block text: 11 characters of half the height each must fit 300 x 40.
+    EXPECT_EQ(m.label.fontHeight, 40);
+    m.g.gra.ShowEvent("Where is the food?", kYellow);
+    m.step();
+    EXPECT_LE(m.label.fontHeight * 18 / 2, 300);
+    EXPECT_GT(m.label.fontHeight * 18 / 2, 300 * 0.85);
+}
+
+TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
+    Messages m;
+    int total = 0;
+    for (int i = 0; i < 20; ++i) {
+        m.g.gra.ShowEvent("Wall disaster!", {255, 160, 255});
+        int steps = 0;
+        do {
+            m.step();
+            ++steps;
+        } while (m.g.gra.message.countdown > 0);
+        total += steps;
+    }
+    EXPECT_GT(total / 20, 180);
+    EXPECT_LT(total / 20, 220);
+}
+
+TEST(EventMessage, ShowEventNowSkipsTheFadeIn) {
+    Messages m;
+    ShowEventNow(m.g.gra, m.label, m.g.text, "This round won by Alice!", kWhite);
+    EXPECT_EQ(m.g.gra.message.countdown, 88);
+    EXPECT_EQ(m.label.text, "This round won by Alice!");
+    EXPECT_EQ(m.label.colour, kWhite);
+}
+
+TEST(EventMessage, NamesHiddenInNormalGamesWhenSwitchedOffButNotInDemoGames) {
+    Messages m;
+    m.g.settings.int_showevents = 0;
+    m.g.gra.ShowEvent("Tunnel", kYellow);
+    m.step();
+    EXPECT_EQ(m.g.gra.message.countdown, 0);
+    EXPECT_EQ(m.label.text, "");
+    m.g.gra.demo = true;
+    m.g.gra.ShowEvent("Tunnel", kYellow);
+    m.step();
+    EXPECT_EQ(m.label.text, "Tunnel");
+}
+
+}  // namespace
+}  // namespace slyders

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "present/bitmap_file.h"
+#include "present/scaler.h"
+#include "present/window_picture.h"
+
+namespace slyders {
+namespace {
+
+constexpr std::uint32_t grey(std::uint32_t v) { return v | (v << 8) | (v << 16); }
+constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return r | (g << 8) | (b << 16);
+}
+
+TEST(C2PassScale, SameSizeGivesThePictureBack) {
+    std::vector<std::uint32_t> picture;
+    for (std::uint32_t i = 0; i < 5 * 4; ++i) picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
+    const auto scaled = C2PassScale().Scale(picture, 5, 4, 5, 4);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(*scaled, picture);
+
+    // Each output pixel takes its source pixel with weight 1 and its neighbours with 0.
+    const auto table = C2PassScale().Contributions(5, 5, 1.0);
+    EXPECT_EQ(table[2].left, 1);
+    EXPECT_EQ(table[2].right, 3);
+    EXPECT_EQ(table[2].weights, (std::vector<double>{0, 1, 0}));
+}
+
+TEST(C2PassScale, HalvingWeighsTheNearerPixelDouble) {
+    // Two pixels into one: centre 0, filter width 2; weights 0.5 and 0.25, made 2/3 and 1/3.
+    // Each weighted channel is truncated before the sum: 66 + 13 = 79 from 100 and 40.
+    const auto scaled = C2PassScale().Scale({grey(100), grey(40)}, 2, 1, 1, 1);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(*scaled, (std::vector<std::uint32_t>{grey(79)}));
+    const auto down = C2PassScale().Scale({colour(90, 0, 255), colour(30, 255, 0)}, 1, 2, 1, 1);
+    ASSERT_TRUE(down);
+    EXPECT_EQ((*down)[0], colour(60 + 10, 0 + 85, 170 + 0));
+}
+
+TEST(C2PassScale, DoublingBlendsBetweenNeighbours) {
+    // Two pixels into four: a, a/2 + b/2, b, b (the last one only reaches b).
+    const auto scaled = C2PassScale().Scale({grey(100), grey(51)}, 2, 1, 4, 1);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(*scaled, (std::vector<std::uint32_t>{grey(100), grey(50 + 25), grey(51), grey(51)}));
+    const auto tall = C2PassScale().Scale({grey(100), grey(51)}, 1, 2, 1, 4);
+    ASSERT_TRUE(tall);
+    EXPECT_EQ(*tall, *scaled);
+}
+
+TEST(C2PassScale, CancelGivesNothing) {
+    int calls = 0;
+    const C2PassScale scaler([&calls](int percent) {
+        ++calls;
+        return percent < 50;  // stops in the second pass
+    });
+    EXPECT_FALSE(scaler.Scale(std::vector<std::uint32_t>(16, grey(9)), 4, 4, 8, 8));
+    EXPECT_EQ(calls, 5);
+}
+
+TEST(Blur, AcrossThenDown) {
+    // Grey picture 4 x 3; across, the left neighbour is already softened when read.
+    const std::uint8_t start[3][4] = {{0, 100, 200, 40}, {10, 20, 30, 50}, {255, 0, 255, 1}};
+    PixelBuffer p(4, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) p.set(x, y, {start[y][x], start[y][x], start[y][x]});
+    }
+    Blur(p, 0, 0, 4, 3);
+    const std::uint8_t expected[3][4] = {{0, 100, 70, 40}, {127, 177, 99, 20}, {255, 255, 128, 1}};
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(p.colour(x, y).g, expected[y][x]) << x << "," << y;
+    }
+}
+
+TEST(DrawScaledImage, BlendsWithTheWeightGiven) {
+    PixelBuffer image(2, 2, toPixel({200, 100, 0}));
+    PixelBuffer picture(6, 6, toPixel({0, 0, 100}));
+    DrawScaledImage(picture, image, 1, 1, 4, 4, 1.0);
+    EXPECT_EQ(picture.colour(1, 1), (Rgb{200, 100, 0}));
+    EXPECT_EQ(picture.colour(4, 4), (Rgb{200, 100, 0}));
+    EXPECT_EQ(picture.colour(5, 5), (Rgb{0, 0, 100}));
+    DrawScaledImage(picture, PixelBuffer(1, 1, toPixel({0, 0, 0})), 0, 0, 1, 1, 0.5);
+    EXPECT_EQ(picture.colour(0, 0), (Rgb{0, 0, 50}));
+}
+
+TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
+    PixelBuffer picture(3, 2);
+    picture.set(0, 0, {255, 0, 0});
+    picture.set(2, 0, {1, 2, 3});
+    picture.set(1, 1, {0, 0, 255});
+    const auto back = DecodeBitmap(EncodeBitmap(picture));
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->width(), 3);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(back->colour(x, y), picture.colour(x, y));
+    }
+    std::vector<std::uint8_t> cut = EncodeBitmap(picture);
+    cut.resize(cut.size() - 4);
+    EXPECT_FALSE(DecodeBitmap(cut));
+    EXPECT_FALSE(DecodeBitmap({'B', 'M', 0, 0}));
+    EXPECT_FALSE(LoadBitmapFile("no such file.bmp"));
+}
+
+TEST(BitmapFile, ReadsAPalettedTopDownBitmap) {
+    // 2 x 2, 8 bits per pixel, two palette entries, rows stored top first.
+    std::vector<std::uint8_t> b = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,
+                                   40, 0, 0, 0, 2, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 8, 0,
+                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                   2, 0, 0, 0, 0, 0, 0, 0,
+                                   30, 20, 10, 0, 0, 0, 255, 0,  // blue-green-red entries
+                                   0, 1, 0, 0, 1, 1, 0, 0};
+    const auto p = DecodeBitmap(b);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->colour(0, 0), (Rgb{10, 20, 30}));
+    EXPECT_EQ(p->colour(1, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(p->colour(0, 1), (Rgb{255, 0, 0}));
+}
+
+}  // namespace
+}  // namespace slyders

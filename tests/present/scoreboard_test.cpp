@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "game/rounds.h"
+#include "present/event_label.h"
+#include "present/scoreboard.h"
+#include "recording_text.h"
+
+namespace slyders {
+namespace {
+
+constexpr Rgb kBackColour{20, 30, 40};
+constexpr Rgb kFrameLight{115, 132, 215};
+
+// A game on a 924 x 520 window: S = 468, m = 26, the grid from x = 513, 398 pixels wide.
+struct Board {
+    explicit Board(int clientWidth = 924) : back(clientWidth, 520, toPixel(kBackColour)) {
+        g.window = PixelBuffer(clientWidth, 520, toPixel(kBackColour));
+        g.gra.InitArena(520, &g.window);
+        board.emplace(clientWidth, 520, g.gra.arena.side(), g.gra.arena.offset(), text);
+    }
+    void players(int firstSlot, int humans) {
+        g.gra.firstSlot = firstSlot;
+        g.gra.humans = humans;
+        for (int s = firstSlot; s <= humans + 1; ++s) g.gra.slots[std::size_t(s)].alive = true;
+        for (int k = 0; k < humans; ++k) {  // "Dummy 1" and "Dummy 2" unless seated already
+            if (g.gra.seats[std::size_t(k)].rosterIndex < 0) g.gra.seats[std::size_t(k)].rosterIndex = 2 + k;
+        }
+        board->LayoutScoreBands(g.gra, label);
+    }
+    void paint() {
+        text.drawn.clear();
+        board->PaintScoreboard(g.window, back, g.gra, label);
+    }
+    bool anyPixel(Rgb c) const {
+        const Rect a = board->area();
+        for (int y = a.y; y < a.bottom(); ++y) {
+            for (int x = a.x; x < a.right(); ++x) {
+                if (g.window.colour(x, y) == c) return true;
+            }
+        }
+        return false;
+    }
+
+    test::TestGame g;
+    test::RecordingText text;
+    PixelBuffer back;
+    EventLabel label;
+    std::optional<Scoreboard> board;
+};
+
+TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindow) {
+    Board b;
+    EXPECT_EQ(b.board->rowHeight(), 18);  // 1.4 x a 13-pixel line
+    const Rect panel = b.board->panel();
+    EXPECT_EQ(panel.x, 508);
+    EXPECT_EQ(panel.y, 21);
+    EXPECT_EQ(panel.right(), 513 + 398 + 5);
+    EXPECT_EQ(panel.bottom(), 26 + 18 * 7 + 13 + 5);  // under label row 6
+    // Header font: "123" fits 87 x 24 at height 24 in block text, less 9.
+    EXPECT_EQ(b.board->label(0, 2).font.height, 15);
+    EXPECT_TRUE(b.board->label(0, 2).font.bold);
+
+    b.players(1, 1);  // two slots: A = 298, gap = 61, pitch = 18
+    EXPECT_EQ(b.board->bandTop(), 170 + 61);
+    EXPECT_EQ(b.board->bandPitch(), 18);
+    EXPECT_EQ(b.board->band(b.g.gra, 2).y, 231 + 18);
+    EXPECT_EQ(b.board->eventLabelRect().y, 468 - 2 * 61 - 18);
+    EXPECT_EQ(b.label.height, 18 + 61);
+    EXPECT_EQ(b.label.width, panel.w);
+}
+
+TEST(Scoreboard, ShortNameCutsOutTheMiddle) {
+    test::BlockText text;  // 5 pixels a character at height 10
+    EXPECT_EQ(Scoreboard::ShortName("ABCDEFGHIJ", text, kDefaultFont, 30), "ABC...IJ");
+    EXPECT_EQ(Scoreboard::ShortName("ABCDEF", text, kDefaultFont, 30), "ABCDEF");
+}
+
+TEST(Scoreboard, LongNameShortInTheGridAndWholeInTheBand) {
+    Board b(700);  // narrow columns: the first number's label starts at x = 574
+    ASSERT_TRUE(b.g.scores.Add(PlrScore{"Maximilian Longname", 0, {}}));
+    b.g.gra.seats[0].rosterIndex = b.g.scores.count() - 1;
+    b.players(1, 1);
+    b.paint();
+    // 47 pixels leave 9 bold characters: "Maximname", then one more goes and "..." comes in.
+    EXPECT_EQ(b.board->label(3, 0).text, "Maxi...name");
+    EXPECT_EQ(b.text.count("Maximilian Longname"), 1);
+}
+
+TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
+    Board b;
+    b.players(0, 2);
+    Slyder& dead = b.g.gra.slots[3];
+    dead.alive = false;
+    b.g.gra.deathOrder = "31";
+    b.g.gra.slots[1].alive = false;
+    b.paint();
+    for (int row = 1; row <= 6; ++row) EXPECT_EQ(b.board->label(row, 0).visible, row <= 4) << row;
+    const ScoreLabel& deadName = b.board->label(4, 0);
+    EXPECT_EQ(deadName.colour, dead.dark);
+    EXPECT_FALSE(deadName.font.bold);
+    EXPECT_EQ(b.board->label(4, 2).colour, dead.dark);
+    EXPECT_TRUE(b.board->label(1, 0).font.bold);
+    EXPECT_EQ(b.board->label(1, 0).colour, b.g.gra.slots[0].light);
+
+    // The death marks follow the death order; the band names keep the light colour.
+    const auto* first = b.text.find("R.I.P.  1");
+    const auto* second = b.text.find("R.I.P.  2");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->colour, dead.light);
+    EXPECT_EQ(second->colour, b.g.gra.slots[1].light);
+    EXPECT_FALSE(b.text.find("R.I.P.  3"));
+    EXPECT_EQ(b.text.count(b.g.gra.DisplayName(3)), 2);  // grid and band
+}
+
+TEST(Scoreboard, LeaderFramedOnlyWhenAlone) {
+    Board b;
+    b.players(1, 1);
+    b.g.gra.slots[1].gamePoints = 5;
+    b.g.gra.slots[2].gamePoints = 5;
+    b.paint();
+    EXPECT_FALSE(b.anyPixel(kFrameLight));
+
+    b.g.gra.slots[2].gamePoints = 6;
+    b.paint();
+    const Rect r = b.board->labelRect(3, 1);
+    EXPECT_EQ(b.g.window.colour(r.x - 6, r.y - 2), kFrameLight);
+    EXPECT_EQ(b.g.window.colour(r.right() + 5, r.bottom() + 1), kBlack);
+    // Round points and rounds won are tied at 0: no other frame.
+    const Rect other = b.board->labelRect(3, 2);
+    EXPECT_NE(b.g.window.colour(other.x - 6, other.y - 2), kFrameLight);
+}
+
+TEST(Scoreboard, BarsScaleToTheLeaderOrTheRoundTarget) {
+    Board b;
+    b.players(1, 1);
+    b.g.settings.int_showbars = 1;
+    b.g.settings.int_rndpts = 40;
+    b.g.gra.slots[1].roundPoints = 10;
+    b.g.gra.slots[2].roundPoints = 20;
+    b.paint();
+    auto barEnds = [&b](int slot) {
+        const Rect band = b.board->band(b.g.gra, slot);
+        const Rgb bar = BlendColor(b.g.gra.slots[std::size_t(slot)].dark, kPanelColour, 0.6);
+        int x = band.x;
+        while (b.g.window.colour(x, band.y + 15) == bar) ++x;
+        return x - band.x;
+    };
+    const int width = b.board->band(b.g.gra, 1).w;
+    EXPECT_EQ(barEnds(1), width * 10 / 40);
+    EXPECT_EQ(barEnds(2), width * 20 / 40);
+
+    b.g.gra.slots[2].roundPoints = 70;  // past the target: the leader fills its band, no more
+    b.paint();
+    EXPECT_EQ(barEnds(2), width);
+    EXPECT_EQ(barEnds(1), width * 10 / 70);
+
+    b.g.settings.int_showbars = 0;
+    b.paint();
+    EXPECT_EQ(barEnds(2), 0);
+    const Rect band = b.board->band(b.g.gra, 2);
+    EXPECT_EQ(b.g.window.colour(band.x, band.y), kBackColour);  // no band frame either
+    EXPECT_EQ(b.text.count(b.g.gra.DisplayName(2)), 2);
+}
+
+TEST(Scoreboard, EventLabelCentredAndOnlyChangesReachTheScreen) {
+    Board b;
+    b.players(1, 1);
+    b.paint();
+    b.g.window.dirty.take();
+    b.label.text = "Wall";
+    b.label.fontHeight = 20;
+    b.label.colour = kYellow;
+    b.board->PaintEventLabel(b.g.window, b.back, b.label);
+    const Rect r = b.board->eventLabelRect();
+    const int x = r.x + (r.w - 40) / 2, y = r.y + (r.h - 20) / 2;
+    EXPECT_EQ(b.g.window.colour(x, y), kYellow);
+    EXPECT_EQ(b.g.window.colour(x + 39, y + 19), kYellow);
+    EXPECT_EQ(b.g.window.colour(x - 1, y), kBackColour);
+    Rect changed;
+    for (const Rect& d : b.g.window.dirty.take()) changed = unite(changed, d);
+    EXPECT_EQ(changed.x, x);
+    EXPECT_EQ(changed.y, y);
+    EXPECT_EQ(changed.w, 40);
+    EXPECT_EQ(changed.h, 20);
+
+    // Painting the same again changes nothing on the screen.
+    b.paint();
+    b.board->PaintEventLabel(b.g.window, b.back, b.label);
+    EXPECT_TRUE(b.g.window.dirty.empty());
+    b.label.text.clear();
+    b.board->PaintEventLabel(b.g.window, b.back, b.label);
+    EXPECT_EQ(b.g.window.colour(x, y), kBackColour);
+}
+
+}  // namespace
+}  // namespace slyders
