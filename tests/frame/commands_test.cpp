@@ -129,3 +129,35 @@ TEST(Commands, ClearResultsAndExitAskFirst) {
 
 }  // namespace
 }  // namespace slyders
+
+namespace slyders {
+namespace {
+
+TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
+    test::WindowTest t;
+    t.gra.slots[2].roundPoints = 45;  // whoever dies first, the human leads at the end
+    t.window->GameNewClick();
+    ASSERT_FALSE(t.boxes.informed.empty());
+    EXPECT_EQ(t.boxes.informed.back(),
+              "Round finished!\n40 points reached.\n\nThe winner is Dummy 1 !\n"
+              "Dummy 1's rating is now 100.\n\nClick for the next round:");
+    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
+    for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints, 0);
+    EXPECT_EQ(t.sound.ofNumber(kSndApplause).size(), 1u);
+    // The high-score table's separator line is solid across the arena.
+    const Arena& a = t.gra.arena;
+    const int S = a.side();
+    int solidColumns = 0;
+    for (int x = S / 10 + 1; x < S * 9 / 10; ++x) {
+        for (int y = S * 15 / 100; y < S * 45 / 100; ++y) {
+            if (a.cell(x, y) == kCellSolid) {
+                ++solidColumns;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(solidColumns, S * 3 / 4);
+}
+
+}  // namespace
+}  // namespace slyders
