@@ -482,6 +482,9 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
         if (steer && ours) return true;  // steering keys are not for the menus
     } else if (type == QEvent::WindowDeactivate && watched == this) {
         m_keys.clear();
+    } else if (type == QEvent::WindowActivate && watched == this) {
+        // The window may become active after the application did; resume then.
+        QTimer::singleShot(0, this, [this] { AppEvOnActivate(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
