@@ -9,6 +9,7 @@
 
 #include "frame/main_window.h"
 #include "present/qt_text_renderer.h"
+#include "scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders::test {
@@ -23,24 +24,6 @@ public:
     }
     std::uint64_t now = 1000;
     std::function<void()> onSleep;
-};
-
-// Answers questions from a script (Yes when the script runs out) and keeps every text.
-class ScriptedBoxes final : public MessageBoxes {
-public:
-    bool ask(const std::string& text) override {
-        asked.push_back(text);
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void inform(const std::string& text) override { informed.push_back(text); }
-    void warn(const std::string& text) override { informed.push_back(text); }
-    void error(const std::string&, const std::string& text) override { informed.push_back(text); }
-
-    std::deque<bool> answers;
-    std::vector<std::string> asked, informed;
 };
 
 // The main window over a test game, at a small fixed client size, always "active".

@@ -6,20 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "frame/message_boxes.h"
+#include "scripted_boxes.h"
 #include "help/about_window.h"
 
 namespace slyders {
 namespace {
 
-class RecordingBoxes final : public MessageBoxes {
-public:
-    bool ask(const std::string&) override { return true; }
-    void inform(const std::string&) override {}
-    void warn(const std::string&) override {}
-    void error(const std::string& title, const std::string& text) override { errors.emplace_back(title, text); }
-    std::vector<std::pair<std::string, std::string>> errors;
-};
+using RecordingBoxes = test::ScriptedBoxes;
 
 TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
     const std::vector<std::pair<int, std::string>> failures{

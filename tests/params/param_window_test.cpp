@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/message_boxes.h"
+#include "scripted_boxes.h"
 #include "params/param_window.h"
 #include "params/settings_table.h"
 
@@ -22,14 +22,7 @@ namespace {
 
 const QString kDivision{QChar(0x00F7)};
 
-class RecordingBoxes final : public MessageBoxes {
-public:
-    bool ask(const std::string&) override { return true; }
-    void inform(const std::string&) override {}
-    void warn(const std::string&) override {}
-    void error(const std::string& title, const std::string& text) override { errors.emplace_back(title, text); }
-    std::vector<std::pair<std::string, std::string>> errors;
-};
+using RecordingBoxes = test::ScriptedBoxes;
 
 class SettingsWindow : public testing::Test {
 protected:

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <functional>
 
-#include "frame/message_boxes.h"
+#include "scripted_boxes.h"
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
 #include "qt_app.h"
@@ -25,24 +25,7 @@ const std::string kSelectAsMany = "Please select as many human players as you ha
 const std::string kSamePlayer = "Some player is selected twice - please correct.";
 const std::string kSameKeys = "Some players use the same control keys - please correct.";
 
-// Answers the message boxes and lets a test look at the dialog while one is open.
-class ScriptedBoxes final : public MessageBoxes {
-public:
-    bool ask(const std::string& text) override { return show(text), answer; }
-    void inform(const std::string& text) override { show(text); }
-    void warn(const std::string& text) override { show(text); }
-    void error(const std::string&, const std::string& text) override { show(text); }
-
-    std::vector<std::string> shown;
-    bool answer = true;
-    std::function<void()> whileOpen;
-
-private:
-    void show(const std::string& text) {
-        shown.push_back(text);
-        if (whileOpen) whileOpen();
-    }
-};
+using test::ScriptedBoxes;
 
 bool isRed(const QWidget* w) {
     return w->palette().color(w->backgroundRole()) == QColor(255, 0, 0);
