@@ -33,14 +33,16 @@ double timeMs(const std::function<void()>& work, int runs = 5) {
     for (int i = 0; i < runs; ++i) {
         const auto start = Clock::now();
         work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     return best;
 }
 
 std::uint64_t nowMs() {
     return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count());
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch())
+            .count());
 }
 
 }  // namespace
@@ -58,8 +60,9 @@ int main(int argc, char** argv) {
     PixelBuffer window(kWidth, kHeight), back(kWidth, kHeight);
     Gra gra(rng, settings, scores, text, sound);
     gra.InitArena(kHeight, &window);
-    const char* names[] = {"Alice", "Bob", "Carol", "Dave", "Eve", "Frank", "Grace", "Heidi",
-                           "Ivan", "Judy", "Mallory", "Niaj", "Olivia", "Peggy", "Rupert", "Sybil"};
+    const char* names[] = {"Alice",  "Bob",   "Carol",  "Dave", "Eve",     "Frank",
+                           "Grace",  "Heidi", "Ivan",   "Judy", "Mallory", "Niaj",
+                           "Olivia", "Peggy", "Rupert", "Sybil"};
     for (int i = 0; i < 16; ++i) {
         PlrScore e{names[i], std::uint16_t(i * 37 % 11 * 40), {}};
         e.results[0] = std::uint16_t(i * 53 % 17 * 10);
@@ -78,8 +81,9 @@ int main(int argc, char** argv) {
 
     for (int type = 0; type < kBackgroundTypes; ++type) {
         std::printf("DrawBackground type %2d      %7.2f ms (target < 50)\n", type, timeMs([&] {
-            gra.arena.background().DrawBackground(back, gra.arena.offset(), false, type, rng);
-        }));
+                        gra.arena.background().DrawBackground(back, gra.arena.offset(), false, type,
+                                                              rng);
+                    }));
     }
 
     gra.firstSlot = 0;
@@ -98,25 +102,24 @@ int main(int argc, char** argv) {
     gra.deathOrder = "30";
     window.blit(back, 0, 0, 0, 0, kWidth, kHeight);
     ResetArena(gra.arena, text, back, true);
-    std::printf("ShowHighScores (%d players) %7.2f ms\n", scores.count(), timeMs([&] {
-        ShowHighScores(gra, nowMs);
-    }, 3));
+    std::printf("ShowHighScores (%d players) %7.2f ms\n", scores.count(),
+                timeMs([&] { ShowHighScores(gra, nowMs); }, 3));
 
     gra.ShowEvent("Wall disaster!", {255, 160, 255});
     for (int i = 0; i < 40; ++i) AdvanceEventMessage(gra, label, text);
     std::printf("PaintScoreboard, new layout %7.2f ms\n", timeMs([&] {
-        board.LayoutScoreBands(gra, label);
-        board.PaintScoreboard(window, back, gra, label);
-    }));
+                    board.LayoutScoreBands(gra, label);
+                    board.PaintScoreboard(window, back, gra, label);
+                }));
     int points = 0;
     std::printf("PaintScoreboard, one change %7.2f ms\n", timeMs([&] {
-        gra.slots[2].gamePoints = ++points;
-        board.PaintScoreboard(window, back, gra, label);
-    }));
+                    gra.slots[2].gamePoints = ++points;
+                    board.PaintScoreboard(window, back, gra, label);
+                }));
     std::printf("PaintEventLabel             %7.2f ms\n", timeMs([&] {
-        AdvanceEventMessage(gra, label, text);
-        board.PaintEventLabel(window, back, label);
-    }));
+                    AdvanceEventMessage(gra, label, text);
+                    board.PaintEventLabel(window, back, label);
+                }));
 
     if (png) {
         QImage image(reinterpret_cast<const uchar*>(window.data()), kWidth, kHeight, kWidth * 4,

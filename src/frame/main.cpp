@@ -17,8 +17,8 @@
 #include "help/about_window.h"
 #include "help/help_window.h"
 #include "params/param_window.h"
-#include "params/settings_table.h"
 #include "params/settings_file.h"
+#include "params/settings_table.h"
 #include "params/virt_file.h"
 #include "players/players_form.h"
 #include "players/qsettings_roster_store.h"
@@ -50,7 +50,8 @@ ClientArea clientArea(const Options& options) {
     probe.addMenu("&Game");
     const QSize logical = screen ? screen->size() : QSize(1280, 720);
     area.width = static_cast<int>(std::lround(logical.width() * area.dpr));
-    area.height = static_cast<int>(std::lround((logical.height() - probe.sizeHint().height()) * area.dpr));
+    area.height =
+        static_cast<int>(std::lround((logical.height() - probe.sizeHint().height()) * area.dpr));
     return area;
 }
 
@@ -126,10 +127,13 @@ int main(int argc, char* argv[]) {
     hooks.windowShown = [] { sound.playWelcome(); };
     hooks.windowClosing = [] { sound.closeDown(); };
     hooks.playersDialog = [](TMainWnd& w) {
-        TPlayersMgr dialog(w.gra(), w.boxes(), [&w] {
-            w.LayoutScoreBands();
-            w.InvalidateScoreboard();
-        }, &w);
+        TPlayersMgr dialog(
+            w.gra(), w.boxes(),
+            [&w] {
+                w.LayoutScoreBands();
+                w.InvalidateScoreboard();
+            },
+            &w);
         dialog.exec();
     };
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,

@@ -26,9 +26,8 @@ constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinn
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
 }  // namespace
 
-TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock,
-                   int clientWidth, int clientHeight, double devicePixelRatio, FrameHooks hooks,
-                   bool fullScreen)
+TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
+                   int clientHeight, double devicePixelRatio, FrameHooks hooks, bool fullScreen)
     : m_gra(gra),
       m_text(text),
       m_boxes(boxes),
@@ -47,7 +46,8 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     }
     m_gra.InitArena(clientHeight, &m_window);
     m_gra.setPointerMover(this);
-    m_scoreboard.emplace(clientWidth, clientHeight, m_gra.arena.side(), m_gra.arena.offset(), m_text);
+    m_scoreboard.emplace(clientWidth, clientHeight, m_gra.arena.side(), m_gra.arena.offset(),
+                         m_text);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     LayoutScoreBands();
@@ -107,19 +107,18 @@ void TMainWnd::buildMenu() {
 
     QMenu* players = bar->addMenu("&Players");
     players->setObjectName("Players");
-    addItem(players, "SetupPlayers", "Set up human players...",
-            QKeySequence(Qt::CTRL | Qt::Key_P), &TMainWnd::SetupPlayersClick);
-    addItem(players, "DisplayHighscores", "Display high scores",
-            QKeySequence(Qt::CTRL | Qt::Key_H), &TMainWnd::DisplayHighscoresClick);
+    addItem(players, "SetupPlayers", "Set up human players...", QKeySequence(Qt::CTRL | Qt::Key_P),
+            &TMainWnd::SetupPlayersClick);
+    addItem(players, "DisplayHighscores", "Display high scores", QKeySequence(Qt::CTRL | Qt::Key_H),
+            &TMainWnd::DisplayHighscoresClick);
     players->addSeparator();
     auto* playersGroup = new QActionGroup(this);
-    for (QAction* a :
-         {addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
-                  &TMainWnd::PlayersNocomputerplayersClick),
-          addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
-                  &TMainWnd::PlayersOnecomputerplayerClick),
-          addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
-                  &TMainWnd::PlayersTwocomputerplayersClick)}) {
+    for (QAction* a : {addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
+                               &TMainWnd::PlayersNocomputerplayersClick),
+                       addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
+                               &TMainWnd::PlayersOnecomputerplayerClick),
+                       addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
+                               &TMainWnd::PlayersTwocomputerplayersClick)}) {
         a->setCheckable(true);
         playersGroup->addAction(a);
     }
@@ -127,10 +126,10 @@ void TMainWnd::buildMenu() {
     QMenu* computer = bar->addMenu("&Computer");
     computer->setObjectName("Computer");
     auto* skillGroup = new QActionGroup(this);
-    for (QAction* a : {addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick),
-                       addItem(computer, "ComputerMedium", "&Medium", {},
-                               &TMainWnd::ComputerMediumClick),
-                       addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick)}) {
+    for (QAction* a :
+         {addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick),
+          addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick),
+          addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick)}) {
         a->setCheckable(true);
         skillGroup->addAction(a);
     }
@@ -254,7 +253,9 @@ void TMainWnd::GameCleartotalsClick() {
     }
 }
 
-void TMainWnd::GameExitClick() { close(); }
+void TMainWnd::GameExitClick() {
+    close();
+}
 
 void TMainWnd::SetupPlayersClick() {
     if (m_hooks.playersDialog) m_hooks.playersDialog(*this);
@@ -376,9 +377,13 @@ void TMainWnd::announceEndOfGame() {
             m_boxes.inform(demoResultText(m_gra, w));
             InvalidateScoreboard();
             return;
-        case RoundEnd::Continues: return;
-        case RoundEnd::Draw: m_boxes.inform("Draw. No winner yet!"); return;
-        case RoundEnd::Won: break;
+        case RoundEnd::Continues:
+            return;
+        case RoundEnd::Draw:
+            m_boxes.inform("Draw. No winner yet!");
+            return;
+        case RoundEnd::Won:
+            break;
     }
     const std::string name = winnerName(m_gra, w);
     const std::string result = creditRoundWin(m_gra, w);
@@ -392,7 +397,9 @@ void TMainWnd::announceEndOfGame() {
     showHighScores();
 }
 
-void TMainWnd::LayoutScoreBands() { m_scoreboard->LayoutScoreBands(m_gra, m_label); }
+void TMainWnd::LayoutScoreBands() {
+    m_scoreboard->LayoutScoreBands(m_gra, m_label);
+}
 
 void TMainWnd::InvalidateScoreboard() {
     m_scoreboardInvalid = true;
@@ -421,7 +428,9 @@ void TMainWnd::movePointer(int clientX, int clientY) {
     QCursor::setPos(m_view->mapToGlobal(logical));
 }
 
-bool TMainWnd::stillActive() const { return m_assumeActive || isActiveWindow(); }
+bool TMainWnd::stillActive() const {
+    return m_assumeActive || isActiveWindow();
+}
 
 void TMainWnd::AppEvOnDeactivate() {
     if (m_minimising) return;
@@ -473,7 +482,8 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
         if (steer && !key->isAutoRepeat()) {
             type == QEvent::KeyPress ? m_keys.press(*steer) : m_keys.release(*steer);
         }
-        const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        const bool ours =
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&
             !QApplication::activePopupWidget() && !QApplication::activeModalWidget()) {
             EvOnKeyPress(27);

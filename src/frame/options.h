@@ -8,7 +8,7 @@
 namespace slyders {
 
 struct Options {
-    std::optional<std::uint64_t> seed;  // none: seeded from the clock
+    std::optional<std::uint64_t> seed;      // none: seeded from the clock
     int windowWidth = 0, windowHeight = 0;  // 0: the whole screen
     bool demo = false;
     std::string tickLog;

@@ -7,7 +7,9 @@ namespace slyders {
 
 namespace {
 const QString kTitle = QStringLiteral("Slyders");
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 }  // namespace
 
 bool QtMessageBoxes::ask(const std::string& text) {

@@ -16,7 +16,9 @@ std::int64_t steadyNs() {
 
 SteadyClock::SteadyClock() : m_startNs(steadyNs()) {}
 
-std::uint64_t SteadyClock::nowMicros() { return std::uint64_t(steadyNs() - m_startNs) / 1000u; }
+std::uint64_t SteadyClock::nowMicros() {
+    return std::uint64_t(steadyNs() - m_startNs) / 1000u;
+}
 
 void SteadyClock::sleepMicros(std::uint64_t us) {
     std::this_thread::sleep_for(std::chrono::microseconds(us));

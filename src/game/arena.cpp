@@ -24,9 +24,11 @@ template <typename T>
 void shiftGrid(T* base, int stride, int side, int dx, int dy) {
     const std::size_t rowBytes = std::size_t(side) * sizeof(T);
     if (dy > 0) {
-        for (int y = side - 1; y > 0; --y) std::memmove(base + y * stride, base + (y - 1) * stride, rowBytes);
+        for (int y = side - 1; y > 0; --y)
+            std::memmove(base + y * stride, base + (y - 1) * stride, rowBytes);
     } else if (dy < 0) {
-        for (int y = 0; y < side - 1; ++y) std::memmove(base + y * stride, base + (y + 1) * stride, rowBytes);
+        for (int y = 0; y < side - 1; ++y)
+            std::memmove(base + y * stride, base + (y + 1) * stride, rowBytes);
     } else {
         for (int y = 0; y < side; ++y) {
             T* row = base + y * stride;
@@ -90,7 +92,9 @@ void Arena::PutDisc(double cx, double cy, std::int32_t value, Rgb colour) {
     fillDisc(cx, cy, m_unit, value, &colour);
 }
 
-void Arena::EraseDisc(double cx, double cy) { fillDisc(cx, cy, m_unit, kCellFree, nullptr); }
+void Arena::EraseDisc(double cx, double cy) {
+    fillDisc(cx, cy, m_unit, kCellFree, nullptr);
+}
 
 void Arena::PutDiscR(double cx, double cy, int k, std::int32_t value, Rgb colour) {
     fillDisc(cx, cy, k * m_unit, value, &colour);
@@ -143,7 +147,8 @@ void Arena::DrawThickLine(int x1, int y1, int x2, int y2, double width, std::int
         for (int k = -across; k <= across; ++k) {
             const int minor = base + k;
             const double dist = std::abs(minor - centre) * norm;
-            const double coverage = std::clamp((width / 2 + kFilterRadius - dist) / (2 * kFilterRadius), 0.0, 1.0);
+            const double coverage =
+                std::clamp((width / 2 + kFilterRadius - dist) / (2 * kFilterRadius), 0.0, 1.0);
             if (coverage <= 0) continue;
             const int px = alongX ? major : minor, py = alongX ? minor : major;
             if (!inside(px, py)) continue;

@@ -28,9 +28,7 @@ public:
     int offset() const { return m_offset; }
     double unit() const { return m_unit; }
 
-    bool inside(int x, int y) const {
-        return x >= 0 && y >= 0 && x < m_side && y < m_side;
-    }
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_side && y < m_side; }
     std::int32_t& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
     std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
     void clearMap() { m_map.assign(m_map.size(), kCellFree); }
@@ -51,7 +49,9 @@ public:
     Rgb windowPixel(int x, int y) const { return m_window->colour(x + m_offset, y + m_offset); }
 
     // Marks arena rectangle (arena coordinates) as changed on the window picture.
-    void touch(int x, int y, int w, int h) { m_window->dirty.add({x + m_offset, y + m_offset, w, h}); }
+    void touch(int x, int y, int w, int h) {
+        m_window->dirty.add({x + m_offset, y + m_offset, w, h});
+    }
 
     // Moves the whole arena (map and both pictures) by one pixel; what crosses the far edge
     // is lost. fillEdge then clears the row or column the content moved away from.
@@ -63,7 +63,8 @@ public:
     void PutDiscR(double cx, double cy, int k, std::int32_t value, Rgb colour);
     void EraseDiscR(double cx, double cy, int k);
     void PutTrailDisc(double cx, double cy, double nx, double ny, std::int32_t value, Rgb colour);
-    void DrawThickLine(int x1, int y1, int x2, int y2, double width, std::int32_t value, Rgb colour);
+    void DrawThickLine(int x1, int y1, int x2, int y2, double width, std::int32_t value,
+                       Rgb colour);
 
 private:
     template <typename Fn>

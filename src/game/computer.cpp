@@ -60,7 +60,8 @@ int Gra::ChooseHeading(int s) {
     if (k >= 2 || (k == kPoor && m_rng.mod(10) == 0)) {
         for (int j = 0; j < kMiddle; ++j) {
             const double a = score[std::size_t(j)];
-            if (score[std::size_t(18 - j)] < 0) score[std::size_t(j)] -= kMirrorShare * score[std::size_t(18 - j)];
+            if (score[std::size_t(18 - j)] < 0)
+                score[std::size_t(j)] -= kMirrorShare * score[std::size_t(18 - j)];
             if (a < 0) score[std::size_t(18 - j)] -= kMirrorShare * a;
         }
     }

@@ -155,10 +155,18 @@ void Gra::MakeEvent(Ops& op, int kind) {
     switch (kind) {
         case kOpsWall:
             switch (m_rng.mod(5)) {
-                case 0: op.x = 0, op.y = float(m + m_rng.mod(S - m)), op.angle = 0; break;
-                case 1: op.x = float(m + m_rng.mod(S - m)), op.y = 0, op.angle = 90; break;
-                case 2: op.x = float(S - 1), op.y = float(m + m_rng.mod(S - m)), op.angle = 180; break;
-                case 3: op.x = float(m + m_rng.mod(S - m)), op.y = float(S - 1), op.angle = 270; break;
+                case 0:
+                    op.x = 0, op.y = float(m + m_rng.mod(S - m)), op.angle = 0;
+                    break;
+                case 1:
+                    op.x = float(m + m_rng.mod(S - m)), op.y = 0, op.angle = 90;
+                    break;
+                case 2:
+                    op.x = float(S - 1), op.y = float(m + m_rng.mod(S - m)), op.angle = 180;
+                    break;
+                case 3:
+                    op.x = float(m + m_rng.mod(S - m)), op.y = float(S - 1), op.angle = 270;
+                    break;
                 default: {
                     const int a = m_rng.mod(8);
                     op.y = float(m_rng.mod(S));
@@ -192,7 +200,8 @@ void Gra::MakeEvent(Ops& op, int kind) {
             op.x = float(m + m_rng.mod(S - m));
             op.lifetime = 400 + m_rng.mod(800);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -8,12 +8,12 @@ namespace slyders {
 
 namespace {
 
-constexpr std::array<Rgb, kSlotCount> kDarkColours{
-    Rgb{225, 225, 225}, Rgb{0, 255, 225}, Rgb{0, 225, 0},
-    Rgb{225, 0, 0},     Rgb{0, 0, 225},   Rgb{225, 225, 0}};
-constexpr std::array<Rgb, kSlotCount> kLightColours{
-    Rgb{255, 255, 255}, Rgb{150, 255, 255}, Rgb{150, 255, 150},
-    Rgb{255, 150, 150}, Rgb{150, 150, 255}, Rgb{255, 255, 150}};
+constexpr std::array<Rgb, kSlotCount> kDarkColours{Rgb{225, 225, 225}, Rgb{0, 255, 225},
+                                                   Rgb{0, 225, 0},     Rgb{225, 0, 0},
+                                                   Rgb{0, 0, 225},     Rgb{225, 225, 0}};
+constexpr std::array<Rgb, kSlotCount> kLightColours{Rgb{255, 255, 255}, Rgb{150, 255, 255},
+                                                    Rgb{150, 255, 150}, Rgb{255, 150, 150},
+                                                    Rgb{150, 150, 255}, Rgb{255, 255, 150}};
 
 constexpr Rgb kSpiralColour = kBrick;
 constexpr int kMinIntro = 75;
@@ -51,9 +51,11 @@ void Gra::NewGame() {
         Slyder& sl = slots[std::size_t(s)];
         const int n = s - firstSlot;
         const int a = m_rng.mod(4);
-        sl.x = static_cast<float>(centre + 100 * u * std::cos((20 + a) * 0.05 * 2 * kPi * n / N + phi));
+        sl.x = static_cast<float>(centre +
+                                  100 * u * std::cos((20 + a) * 0.05 * 2 * kPi * n / N + phi));
         const int b = m_rng.mod(4);
-        sl.y = static_cast<float>(centre + 100 * u * std::sin((20 + b) * 0.05 * 2 * kPi * n / N + phi));
+        sl.y = static_cast<float>(centre +
+                                  100 * u * std::sin((20 + b) * 0.05 * 2 * kPi * n / N + phi));
         sl.heading = m_rng.mod(360);
         sl.history.fill(FPoint{sl.x, sl.y});
     }
@@ -71,7 +73,9 @@ void Gra::NewGame() {
     tick = 0;
 }
 
-int Gra::IntroLeft() const { return tick - std::max(kMinIntro, kIntroPerSlot * activeCount()); }
+int Gra::IntroLeft() const {
+    return tick - std::max(kMinIntro, kIntroPerSlot * activeCount());
+}
 
 bool Gra::AllHumansSeated() const {
     for (int k = 0; k < humans; ++k) {
@@ -179,21 +183,35 @@ void Gra::RunEvent(Ops& op) {
     if (op.lifetime < op.age) op.active = false;
     if (!op.active) return;
     switch (op.kind) {
-        case kOpsWall: runWall(op); break;
-        case kOpsIntro: runIntroObject(op); break;
+        case kOpsWall:
+            runWall(op);
+            break;
+        case kOpsIntro:
+            runIntroObject(op);
+            break;
         case kOpsTunnel:
             if (op.age % 5 == 0) op.angle += op.parameter;  // bend slowly outward again
             StepAlong(op.x, op.y, op.angle);
             arena.PutDisc(op.x, op.y, kCellSolid, kBrick);
             break;
-        case kOpsVoid: runVoid(op); break;
-        case kOpsFood: runFood(op); break;
-        case kOpsCruelMouse: CruelPointer(op.parameter); break;
-        case kOpsScroll:
-            if (op.age % std::max(1, static_cast<int>(20 / arena.unit())) == 0) ScrollArena(op.parameter);
+        case kOpsVoid:
+            runVoid(op);
             break;
-        case kOpsAttractor: runAttractor(op); break;
-        default: break;
+        case kOpsFood:
+            runFood(op);
+            break;
+        case kOpsCruelMouse:
+            CruelPointer(op.parameter);
+            break;
+        case kOpsScroll:
+            if (op.age % std::max(1, static_cast<int>(20 / arena.unit())) == 0)
+                ScrollArena(op.parameter);
+            break;
+        case kOpsAttractor:
+            runAttractor(op);
+            break;
+        default:
+            break;
     }
 }
 

@@ -20,8 +20,12 @@ constexpr int kSlotCount = 6;
 constexpr int kHumanSeats = 4;
 constexpr double kPi = 3.14159265358979323846;
 
-inline double cosDeg(double deg) { return std::cos(deg * kPi / 180.0); }
-inline double sinDeg(double deg) { return std::sin(deg * kPi / 180.0); }
+inline double cosDeg(double deg) {
+    return std::cos(deg * kPi / 180.0);
+}
+inline double sinDeg(double deg) {
+    return std::sin(deg * kPi / 180.0);
+}
 
 struct FPoint {
     float x = 0, y = 0;

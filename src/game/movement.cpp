@@ -52,8 +52,8 @@ void Gra::MoveSlyders() {
         for (int k = 4; k > 0; --k) sl.history[std::size_t(k)] = sl.history[std::size_t(k - 1)];
         sl.history[0] = FPoint{sl.x, sl.y};
         for (int k = 3; k >= 0; --k) {
-            arena.PutDisc(sl.history[std::size_t(k)].x, sl.history[std::size_t(k)].y,
-                          kHeadBase + s, sl.light);
+            arena.PutDisc(sl.history[std::size_t(k)].x, sl.history[std::size_t(k)].y, kHeadBase + s,
+                          sl.light);
         }
         // The spine: a grey line from dark (oldest) to white (newest) through the head.
         for (int k = 3; k >= 0; --k) {
@@ -86,8 +86,8 @@ bool Gra::CheckSlyder(int s) {
         h = 720 - h;
     }
     if (x > S - 1 - u && (h > 270 || h < 90)) {
-        playSound(kSndPing,
-                  static_cast<int>((std::abs((h % 180) - 90) / 90.0 - 1) * kFullVolume), kPanRight);
+        playSound(kSndPing, static_cast<int>((std::abs((h % 180) - 90) / 90.0 - 1) * kFullVolume),
+                  kPanRight);
         h = 180 - h;
     }
     if (y > S - 1 - u && 0 < h && h < 180) {

@@ -45,10 +45,26 @@ std::vector<Rect> DirtyRegion::take() {
 
 void PixelBuffer::blit(const PixelBuffer& src, int sx, int sy, int dx, int dy, int w, int h) {
     // Clip against the source, then the destination.
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
+    if (sx < 0) {
+        dx -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        h += sy;
+        sy = 0;
+    }
+    if (dx < 0) {
+        sx -= dx;
+        w += dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        sy -= dy;
+        h += dy;
+        dy = 0;
+    }
     w = std::min({w, src.width() - sx, m_width - dx});
     h = std::min({h, src.height() - sy, m_height - dy});
     if (w <= 0 || h <= 0) return;

@@ -10,8 +10,8 @@ namespace slyders {
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     bool empty() const { return w <= 0 || h <= 0; }
-    int right() const { return x + w; }    // exclusive
-    int bottom() const { return y + h; }   // exclusive
+    int right() const { return x + w; }   // exclusive
+    int bottom() const { return y + h; }  // exclusive
 };
 
 Rect unite(const Rect& a, const Rect& b);

@@ -10,9 +10,12 @@ namespace slyders {
 int resultOf(const Gra& gra, int slot, ResultColumn column) {
     const Slyder& s = gra.slots[std::size_t(slot)];
     switch (column) {
-        case GamePoints: return s.gamePoints;
-        case RoundPoints: return s.roundPoints;
-        case RoundsWon: return s.roundsWon;
+        case GamePoints:
+            return s.gamePoints;
+        case RoundPoints:
+            return s.roundPoints;
+        case RoundsWon:
+            return s.roundsWon;
     }
     return 0;
 }
@@ -41,7 +44,8 @@ bool resultsExist(const Gra& gra) {
 RoundEnd decideRoundEnd(const Gra& gra, int w) {
     if (gra.demo) return RoundEnd::Demo;
     const int leader = FirstLeader(gra, RoundPoints);
-    if (gra.slots[std::size_t(leader)].roundPoints < gra.settings().int_rndpts) return RoundEnd::Continues;
+    if (gra.slots[std::size_t(leader)].roundPoints < gra.settings().int_rndpts)
+        return RoundEnd::Continues;
     return w == -1 ? RoundEnd::Draw : RoundEnd::Won;
 }
 
@@ -60,7 +64,8 @@ std::string winnerName(const Gra& gra, int winner) {
 std::string creditRoundWin(Gra& gra, int w) {
     std::vector<RoundParticipant> participants;
     for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
-        participants.push_back({gra.rosterIndexOfSlot(s), gra.slots[std::size_t(s)].roundPoints, s == w});
+        participants.push_back(
+            {gra.rosterIndexOfSlot(s), gra.slots[std::size_t(s)].roundPoints, s == w});
     }
     gra.scores().UpdateRatings(participants);
     gra.slots[std::size_t(w)].roundsWon += 1;

@@ -47,7 +47,8 @@ constexpr double kGapTo = 0.6;
 // A label that reads as a link: blue, underlined, a hand over it, and a click opens it.
 class LinkLabel final : public QLabel {
 public:
-    LinkLabel(const QString& text, const QString& hint, std::function<void()> onClick, QWidget* parent)
+    LinkLabel(const QString& text, const QString& hint, std::function<void()> onClick,
+              QWidget* parent)
         : QLabel(text, parent), m_onClick(std::move(onClick)) {
         QFont underlined = font();
         underlined.setUnderline(true);
@@ -61,14 +62,17 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) m_onClick();
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_onClick();
     }
 
 private:
     std::function<void()> m_onClick;
 };
 
-QPointF along(const QPointF& from, const QPointF& to, double t) { return from + (to - from) * t; }
+QPointF along(const QPointF& from, const QPointF& to, double t) {
+    return from + (to - from) * t;
+}
 
 void drawTrail(QPainter& painter, const QPointF& from, const QPointF& to, const QColor& colour) {
     painter.setPen(QPen(colour, kTrailWidth, Qt::SolidLine, Qt::RoundCap));
@@ -87,13 +91,23 @@ void ReportDocumentOpenError(MessageBoxes& boxes, int c) {
     if (c > kDocumentOpened) return;
     std::string text;
     switch (c) {
-        case 0: text = "Out of memory"; break;
+        case 0:
+            text = "Out of memory";
+            break;
         case 2:
-        case 3: text = "File or path not found"; break;
-        case 11: text = "Bad HTML browser program"; break;
+        case 3:
+            text = "File or path not found";
+            break;
+        case 11:
+            text = "Bad HTML browser program";
+            break;
         case 27:
-        case 31: text = "HTML Association invalid"; break;
-        default: text = "Specific error: code=" + std::to_string(c); break;
+        case 31:
+            text = "HTML Association invalid";
+            break;
+        default:
+            text = "Specific error: code=" + std::to_string(c);
+            break;
     }
     boxes.error(kOpenErrorTitle, text);
 }
@@ -107,7 +121,8 @@ QPixmap drawAboutPicture() {
     const QPointF yellowFrom{2, 29}, yellowTo{42, 19};
     const QPointF redFrom{16, 44}, redTo{32, 4};
     drawTrail(painter, yellowFrom, along(yellowFrom, yellowTo, kGapFrom), kYellowTrail);
-    drawTrail(painter, along(yellowFrom, yellowTo, kGapFrom), along(yellowFrom, yellowTo, kGapTo), kGapGray);
+    drawTrail(painter, along(yellowFrom, yellowTo, kGapFrom), along(yellowFrom, yellowTo, kGapTo),
+              kGapGray);
     drawTrail(painter, along(yellowFrom, yellowTo, kGapTo), yellowTo, kYellowTrail);
     drawTrail(painter, redFrom, redTo, kRedTrail);
     drawHead(painter, yellowTo, kYellowHead);
@@ -154,19 +169,25 @@ void TAboutWnd::addLinks() {
     auto* webCaption = new QLabel(QStringLiteral("WWW:"), this);
     webCaption->move(kCaptionLeft, kWebTop);
 
-    auto* email = new LinkLabel(kEmailAddress, kEmailHint, [this] { EmailLinkClick(); }, this);
+    auto* email = new LinkLabel(
+        kEmailAddress, kEmailHint, [this] { EmailLinkClick(); }, this);
     email->setObjectName(QStringLiteral("EmailLink"));
     email->move(kLinkLeft, kEmailTop);
     email->adjustSize();
-    auto* web = new LinkLabel(kWebAddress, kWebHint, [this] { WebLinkClick(); }, this);
+    auto* web = new LinkLabel(
+        kWebAddress, kWebHint, [this] { WebLinkClick(); }, this);
     web->setObjectName(QStringLiteral("WebLink"));
     web->move(kLinkLeft, kWebTop);
     web->adjustSize();
 }
 
-void TAboutWnd::EmailLinkClick() { open(QUrl(QStringLiteral("mailto:") + kEmailAddress)); }
+void TAboutWnd::EmailLinkClick() {
+    open(QUrl(QStringLiteral("mailto:") + kEmailAddress));
+}
 
-void TAboutWnd::WebLinkClick() { open(QUrl(kWebAddress)); }
+void TAboutWnd::WebLinkClick() {
+    open(QUrl(kWebAddress));
+}
 
 void TAboutWnd::open(const QUrl& target) {
     const bool opened = m_opener ? m_opener(target) : QDesktopServices::openUrl(target);

@@ -19,7 +19,8 @@ class THelpWnd final : public QDialog {
 
 public:
     // Without a picture at picturePath the text takes the whole width.
-    explicit THelpWnd(QWidget* owner = nullptr, const QString& picturePath = defaultHelpPicturePath());
+    explicit THelpWnd(QWidget* owner = nullptr,
+                      const QString& picturePath = defaultHelpPicturePath());
 
     QTextEdit* howto() const { return m_howto; }
     QLabel* helpPicture() const { return m_picture; }  // null when "help.bmp" did not load

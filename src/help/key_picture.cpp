@@ -29,12 +29,18 @@ const QColor kCapEdge{70, 70, 70};
 
 // The players' key pairs; the keypad keys are the same keys with Num Lock off.
 const std::array<std::pair<const char*, QColor>, 12> kPlayerKeys{{
-    {"Q", kYellow},      {"W", kYellow},
-    {"N", kBlue},        {"M", kBlue},
-    {"Insert", kGreen},  {"Delete", kGreen},
-    {"Num0", kGreen},    {"NumDecimal", kGreen},
-    {"Left", kRed},      {"Right", kRed},
-    {"Num4", kRed},      {"Num6", kRed},
+    {"Q", kYellow},
+    {"W", kYellow},
+    {"N", kBlue},
+    {"M", kBlue},
+    {"Insert", kGreen},
+    {"Delete", kGreen},
+    {"Num0", kGreen},
+    {"NumDecimal", kGreen},
+    {"Left", kRed},
+    {"Right", kRed},
+    {"Num4", kRed},
+    {"Num6", kRed},
 }};
 
 QColor playerColour(const QString& id) {
@@ -47,14 +53,16 @@ QColor playerColour(const QString& id) {
 // Lays out the caps of one row from left to right, in key units.
 class KeyRow {
 public:
-    KeyRow(std::vector<KeyCap>& caps, int row, double column) : m_caps(caps), m_row(row), m_x(column) {}
+    KeyRow(std::vector<KeyCap>& caps, int row, double column)
+        : m_caps(caps), m_row(row), m_x(column) {}
 
     KeyRow& key(const char* id, const char* label, double width = 1.0, int rows = 1) {
         const int top = m_row < 0 ? kFunctionTop : kMainTop + m_row * kUnit;
         const int left = kLeft + static_cast<int>(m_x * kUnit);
         const int right = kLeft + static_cast<int>((m_x + width) * kUnit);
         const QRect rect(left, top, right - left - kCapGap, rows * kUnit - kCapGap);
-        m_caps.push_back({QString::fromUtf8(id), QString::fromUtf8(label), rect, playerColour(QString::fromUtf8(id))});
+        m_caps.push_back({QString::fromUtf8(id), QString::fromUtf8(label), rect,
+                          playerColour(QString::fromUtf8(id))});
         m_x += width;
         return *this;
     }
@@ -78,16 +86,41 @@ private:
 };
 
 void addMainBlock(std::vector<KeyCap>& caps) {
-    KeyRow(caps, -1, 0).key("Esc", "Esc").skip(1)
-        .key("F1", "F1").key("F2", "F2").key("F3", "F3").key("F4", "F4").skip(0.5)
-        .key("F5", "F5").key("F6", "F6").key("F7", "F7").key("F8", "F8").skip(0.5)
-        .key("F9", "F9").key("F10", "F10").key("F11", "F11").key("F12", "F12");
+    KeyRow(caps, -1, 0)
+        .key("Esc", "Esc")
+        .skip(1)
+        .key("F1", "F1")
+        .key("F2", "F2")
+        .key("F3", "F3")
+        .key("F4", "F4")
+        .skip(0.5)
+        .key("F5", "F5")
+        .key("F6", "F6")
+        .key("F7", "F7")
+        .key("F8", "F8")
+        .skip(0.5)
+        .key("F9", "F9")
+        .key("F10", "F10")
+        .key("F11", "F11")
+        .key("F12", "F12");
     KeyRow(caps, 0, 0).keys("`1234567890-=").key("Backspace", "Bksp", 2);
     KeyRow(caps, 1, 0).key("Tab", "Tab", 1.5).keys("QWERTYUIOP[]").key("Backslash", "\\", 1.5);
-    KeyRow(caps, 2, 0).key("CapsLock", "Caps", 1.75).keys("ASDFGHJKL;'").key("Return", "Enter", 2.25);
-    KeyRow(caps, 3, 0).key("LeftShift", "Shift", 2.25).keys("ZXCVBNM,./").key("RightShift", "Shift", 2.75);
-    KeyRow(caps, 4, 0).key("LeftCtrl", "Ctrl", 1.5).key("LeftWin", "Win").key("LeftAlt", "Alt", 1.5)
-        .key("Space", "", 7).key("RightAlt", "Alt", 1.5).key("RightWin", "Win").key("RightCtrl", "Ctrl", 1.5);
+    KeyRow(caps, 2, 0)
+        .key("CapsLock", "Caps", 1.75)
+        .keys("ASDFGHJKL;'")
+        .key("Return", "Enter", 2.25);
+    KeyRow(caps, 3, 0)
+        .key("LeftShift", "Shift", 2.25)
+        .keys("ZXCVBNM,./")
+        .key("RightShift", "Shift", 2.75);
+    KeyRow(caps, 4, 0)
+        .key("LeftCtrl", "Ctrl", 1.5)
+        .key("LeftWin", "Win")
+        .key("LeftAlt", "Alt", 1.5)
+        .key("Space", "", 7)
+        .key("RightAlt", "Alt", 1.5)
+        .key("RightWin", "Win")
+        .key("RightCtrl", "Ctrl", 1.5);
 }
 
 void addEditingBlock(std::vector<KeyCap>& caps) {
@@ -99,11 +132,21 @@ void addEditingBlock(std::vector<KeyCap>& caps) {
 }
 
 void addKeypad(std::vector<KeyCap>& caps) {
-    KeyRow(caps, 0, kPadColumn).key("NumLock", "Num").key("NumDivide", "/").key("NumMultiply", "*")
+    KeyRow(caps, 0, kPadColumn)
+        .key("NumLock", "Num")
+        .key("NumDivide", "/")
+        .key("NumMultiply", "*")
         .key("NumSubtract", "-");
-    KeyRow(caps, 1, kPadColumn).key("Num7", "7").key("Num8", "8").key("Num9", "9").key("NumAdd", "+", 1, 2);
+    KeyRow(caps, 1, kPadColumn)
+        .key("Num7", "7")
+        .key("Num8", "8")
+        .key("Num9", "9")
+        .key("NumAdd", "+", 1, 2);
     KeyRow(caps, 2, kPadColumn).key("Num4", "4").key("Num5", "5").key("Num6", "6");
-    KeyRow(caps, 3, kPadColumn).key("Num1", "1").key("Num2", "2").key("Num3", "3")
+    KeyRow(caps, 3, kPadColumn)
+        .key("Num1", "1")
+        .key("Num2", "2")
+        .key("Num3", "3")
         .key("NumEnter", "Ent", 1, 2);
     KeyRow(caps, 4, kPadColumn).key("Num0", "0", 2).key("NumDecimal", ".");
 }

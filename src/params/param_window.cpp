@@ -60,11 +60,15 @@ std::int64_t leadingInteger(const QString& text) {
 
 int toInt(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                      std::numeric_limits<int>::max()));
+                                                     std::numeric_limits<int>::max()));
 }
 
-QString fromText(const char* text) { return QString::fromUtf8(text ? text : ""); }
-QString fromText(const SString& text) { return QString::fromUtf8(text.c_str()); }
+QString fromText(const char* text) {
+    return QString::fromUtf8(text ? text : "");
+}
+QString fromText(const SString& text) {
+    return QString::fromUtf8(text.c_str());
+}
 
 // The mark of a group that holds edits not yet applied: a small orange disc.
 QIcon markIcon() {
@@ -103,7 +107,8 @@ private:
         button->setArrowType(type);
         button->setAutoRepeat(true);
         button->setFixedWidth(kUpDownButtonWidth);
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);  // halves of the field's height
+        button->setSizePolicy(QSizePolicy::Fixed,
+                              QSizePolicy::Ignored);  // halves of the field's height
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, [this, delta] { step(delta); });
         return button;

@@ -103,7 +103,7 @@ private:
     QPushButton* m_apply = nullptr;
 
     std::vector<Editor> m_editors;
-    std::vector<int> m_changed;           // properties in the order of their first change
+    std::vector<int> m_changed;            // properties in the order of their first change
     std::map<int, QString> m_pendingText;  // edits not yet applied, kept across groups
 };
 

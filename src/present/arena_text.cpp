@@ -128,8 +128,8 @@ void ResetArena(Arena& arena, TextRenderer& text, const PixelBuffer& backBuffer,
     arena.window().blit(arena.offscreen(), 0, 0, m, m, S, S);
     arena.clearMap();
     if (demo) {
-        DrawArenaText(arena, text, 0.2 * S, 0.02 * S, 0.8 * S, 0.1 * S,
-                      "DEMO mode <F9 to restart>", "Impact", kYellow, false);
+        DrawArenaText(arena, text, 0.2 * S, 0.02 * S, 0.8 * S, 0.1 * S, "DEMO mode <F9 to restart>",
+                      "Impact", kYellow, false);
         DrawArenaText(arena, text, 0.25 * S, 0.1 * S, 0.75 * S, 0.15 * S,
                       "Press F2 to start game...", "Impact", kWhite, false);
     }

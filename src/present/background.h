@@ -27,7 +27,10 @@ public:
     // Paints the arena square of a picture at (m, m) with the current pattern and offsets.
     void paint(PixelBuffer& target, int m) const;
 
-    void scrollBy(int dx, int dy) { m_sx += dx; m_sy += dy; }
+    void scrollBy(int dx, int dy) {
+        m_sx += dx;
+        m_sy += dy;
+    }
     int scrollX() const { return m_sx; }
     int scrollY() const { return m_sy; }
 

@@ -18,7 +18,9 @@ constexpr std::int64_t kMaxPixels = std::int64_t(1) << 26;
 class Reader {
 public:
     explicit Reader(const std::vector<std::uint8_t>& b) : m_b(b) {}
-    bool has(std::size_t at, std::size_t n) const { return at <= m_b.size() && n <= m_b.size() - at; }
+    bool has(std::size_t at, std::size_t n) const {
+        return at <= m_b.size() && n <= m_b.size() - at;
+    }
     std::uint32_t u8(std::size_t at) const { return m_b[at]; }
     std::uint32_t u16(std::size_t at) const { return u8(at) | (u8(at + 1) << 8); }
     std::uint32_t u32(std::size_t at) const { return u16(at) | (u16(at + 2) << 16); }
@@ -78,7 +80,8 @@ std::optional<Layout> readLayout(const Reader& r) {
     } else {
         return std::nullopt;
     }
-    if (l.width <= 0 || l.height <= 0 || std::int64_t(l.width) * l.height > kMaxPixels) return std::nullopt;
+    if (l.width <= 0 || l.height <= 0 || std::int64_t(l.width) * l.height > kMaxPixels)
+        return std::nullopt;
     if (l.compression == kRgb && l.bpp == 16) l.masks = {0x7C00, 0x03E0, 0x001F};
     if (l.compression == kRgb && l.bpp == 32) l.masks = {0xFF0000, 0xFF00, 0xFF};
     if (l.bpp <= 8) {
@@ -87,7 +90,8 @@ std::optional<Layout> readLayout(const Reader& r) {
         if (!r.has(paletteAt, count * entrySize)) return std::nullopt;
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t at = paletteAt + i * entrySize;
-            l.palette.push_back({std::uint8_t(r.u8(at + 2)), std::uint8_t(r.u8(at + 1)), std::uint8_t(r.u8(at))});
+            l.palette.push_back(
+                {std::uint8_t(r.u8(at + 2)), std::uint8_t(r.u8(at + 1)), std::uint8_t(r.u8(at))});
         }
     }
     return l;
@@ -95,7 +99,9 @@ std::optional<Layout> readLayout(const Reader& r) {
 
 Rgb pixelAt(const Layout& l, const std::uint8_t* row, int x) {
     switch (l.bpp) {
-        case 1: case 4: case 8: {
+        case 1:
+        case 4:
+        case 8: {
             const int bit = x * l.bpp;
             const int shift = 8 - l.bpp - bit % 8;
             const std::size_t index = (row[bit / 8] >> shift) & ((1u << l.bpp) - 1);
@@ -105,7 +111,8 @@ Rgb pixelAt(const Layout& l, const std::uint8_t* row, int x) {
             const std::uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
             return {field(v, l.masks[0]), field(v, l.masks[1]), field(v, l.masks[2])};
         }
-        case 24: return {row[3 * x + 2], row[3 * x + 1], row[3 * x]};
+        case 24:
+            return {row[3 * x + 2], row[3 * x + 1], row[3 * x]};
         default: {
             const std::uint8_t* p = row + 4 * x;
             const std::uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);

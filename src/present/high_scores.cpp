@@ -12,13 +12,13 @@ namespace slyders {
 namespace {
 
 constexpr const char* kTableFont = "Comic Sans MS";
-constexpr double kTableTop = 0.15;         // of the arena side
+constexpr double kTableTop = 0.15;  // of the arena side
 constexpr double kTableHeight = 0.7;
-constexpr double kTableMargin = 0.02;      // the first and last rows reach this much further
+constexpr double kTableMargin = 0.02;  // the first and last rows reach this much further
 constexpr double kRowLeft = 0.05, kRowRight = 0.95;
 constexpr double kLineLeft = 0.1, kLineRight = 0.9;
 constexpr double kRowOpacity = 0.95;
-constexpr double kTextFade = 0.3;          // lower rows' texts lean this far toward the band
+constexpr double kTextFade = 0.3;  // lower rows' texts lean this far toward the band
 constexpr std::array<double, 3> kStartColour{50, 50, 210};
 constexpr double kDriftRange = 40;
 constexpr std::uint64_t kSlowBlend = 5000;  // (ms / 2) x rows above this: stop blending
@@ -30,7 +30,9 @@ struct Column {
 constexpr std::array<Column, 3> kColumns{Column{0.1, 0.6, false}, Column{0.65, 0.75, false},
                                          Column{0.8, 0.9, true}};
 
-std::uint8_t channel(double v) { return static_cast<std::uint8_t>(static_cast<int>(v) & 0xFF); }
+std::uint8_t channel(double v) {
+    return static_cast<std::uint8_t>(static_cast<int>(v) & 0xFF);
+}
 
 class Table {
 public:
@@ -51,8 +53,9 @@ public:
         for (int y = y0; y < y1; ++y) {
             for (int x = x0; x < kRowRight * m_side; ++x) {
                 if (!m_arena.inside(x, y)) continue;
-                m_arena.setPixel(x, y, blend ? BlendColor(colour, m_arena.windowPixel(x, y), kRowOpacity)
-                                             : colour);
+                m_arena.setPixel(
+                    x, y,
+                    blend ? BlendColor(colour, m_arena.windowPixel(x, y), kRowOpacity) : colour);
             }
         }
         m_arena.touch(x0, y0, static_cast<int>(kRowRight * m_side) - x0 + 1, y1 - y0);
@@ -88,7 +91,8 @@ std::array<std::string, 3> entryCells(Scores& scores, int k) {
     const PlrScore& e = scores.entry(index);
     constexpr int kPointsPerRound = 40;
     if (e.played == 0) return {e.name, "-", ""};
-    return {e.name, std::to_string(scores.Rating(index)), std::to_string(e.played / kPointsPerRound)};
+    return {e.name, std::to_string(scores.Rating(index)),
+            std::to_string(e.played / kPointsPerRound)};
 }
 
 }  // namespace

@@ -28,11 +28,15 @@ QFont toQFont(const FontSpec& font) {
     return f;
 }
 
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString toQString(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 }  // namespace
 
-QtTextRenderer::QtTextRenderer() { installSubstitutions(); }
+QtTextRenderer::QtTextRenderer() {
+    installSubstitutions();
+}
 
 TextSize QtTextRenderer::extent(const FontSpec& font, std::string_view text) {
     const QFontMetrics fm(toQFont(font));

@@ -19,7 +19,8 @@ std::uint32_t combine(const Contribution& c, const std::uint32_t* source, std::s
         g += static_cast<int>(w * ((p >> 8) & 0xFF));
         b += static_cast<int>(w * ((p >> 16) & 0xFF));
     }
-    return std::uint32_t(r & 0xFF) | (std::uint32_t(g & 0xFF) << 8) | (std::uint32_t(b & 0xFF) << 16);
+    return std::uint32_t(r & 0xFF) | (std::uint32_t(g & 0xFF) << 8) |
+           (std::uint32_t(b & 0xFF) << 16);
 }
 
 }  // namespace
@@ -69,7 +70,8 @@ std::optional<std::vector<std::uint32_t>> C2PassScale::Scale(
     for (int y = 0; y < h; ++y) {
         if (!report(kPassShare * y / h)) return std::nullopt;
         const std::uint32_t* row = source.data() + std::size_t(y) * w;
-        for (int x = 0; x < newW; ++x) temp[std::size_t(y) * newW + x] = combine(across[std::size_t(x)], row, 1);
+        for (int x = 0; x < newW; ++x)
+            temp[std::size_t(y) * newW + x] = combine(across[std::size_t(x)], row, 1);
     }
     // Then columns: newW x H becomes newW x newH.
     const std::vector<Contribution> down = Contributions(newH, h, double(newH) / h);
@@ -77,7 +79,8 @@ std::optional<std::vector<std::uint32_t>> C2PassScale::Scale(
     for (int x = 0; x < newW; ++x) {
         if (!report(kPassShare + kPassShare * x / newW)) return std::nullopt;
         for (int y = 0; y < newH; ++y) {
-            out[std::size_t(y) * newW + x] = combine(down[std::size_t(y)], temp.data() + x, std::size_t(newW));
+            out[std::size_t(y) * newW + x] =
+                combine(down[std::size_t(y)], temp.data() + x, std::size_t(newW));
         }
     }
     return out;

@@ -36,8 +36,8 @@ public:
         : m_progress(std::move(progress)), m_filter(filter) {}
 
     // The picture scaled from w x h to newW x newH, or nothing when cancelled.
-    std::optional<std::vector<std::uint32_t>> Scale(const std::vector<std::uint32_t>& source,
-                                                    int w, int h, int newW, int newH) const;
+    std::optional<std::vector<std::uint32_t>> Scale(const std::vector<std::uint32_t>& source, int w,
+                                                    int h, int newW, int newH) const;
 
     // The contributions for every output position of a line of lineSize pixels made from
     // sourceSize pixels at the given scale.

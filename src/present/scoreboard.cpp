@@ -16,15 +16,15 @@ namespace {
 constexpr double kRowHeightFactor = 1.4;
 constexpr double kArenaShare = 0.9;  // of the client height: the scoreboard ends there too
 constexpr int kUnitsPerSide = 460;
-constexpr int kPanelMargin = 5;      // the darkened panel reaches this far around the grid
-constexpr int kPanelLeftGap = 6;     // between the arena's right margin and the grid
-constexpr int kHeaderPadding = 12;   // the header's fitting box is this much smaller
-constexpr int kHeaderShrink = 9;     // the header font is this much below the fitted height
-constexpr int kNameSpacing = 14;     // kept free between a name and the first number
+constexpr int kPanelMargin = 5;     // the darkened panel reaches this far around the grid
+constexpr int kPanelLeftGap = 6;    // between the arena's right margin and the grid
+constexpr int kHeaderPadding = 12;  // the header's fitting box is this much smaller
+constexpr int kHeaderShrink = 9;    // the header font is this much below the fitted height
+constexpr int kNameSpacing = 14;    // kept free between a name and the first number
 constexpr int kBandTextIndent = 5;
-constexpr int kFrameWidening = 6;    // leader frames reach this many frame widths sideways
-constexpr int kFrameRaise = 2;       // ... and this many up and down
-constexpr double kBarShade = 0.6;    // bar colour: the trail colour mixed into the panel's
+constexpr int kFrameWidening = 6;  // leader frames reach this many frame widths sideways
+constexpr int kFrameRaise = 2;     // ... and this many up and down
+constexpr double kBarShade = 0.6;  // bar colour: the trail colour mixed into the panel's
 constexpr Rgb kFrameLight{115, 132, 215};
 constexpr std::array<const char*, 3> kHeaders{"Game\npoints", "Round\npoints", "Rounds\nwon"};
 constexpr std::array<ResultColumn, 3> kColumnsShown{GamePoints, RoundPoints, RoundsWon};
@@ -78,7 +78,9 @@ void frame3D(PixelBuffer& canvas, Rect origin, Rect r, int k, Rgb light, Rgb dar
     }
 }
 
-int frameWidth(int arenaSide) { return std::max(1, arenaSide / kUnitsPerSide); }
+int frameWidth(int arenaSide) {
+    return std::max(1, arenaSide / kUnitsPerSide);
+}
 
 }  // namespace
 
@@ -168,8 +170,8 @@ void Scoreboard::LayoutScoreBands(const Gra& gra, EventLabel& label) {
     label.height = m_eventRect.h;
 }
 
-std::string Scoreboard::ShortName(std::string_view name, TextRenderer& text,
-                                  const FontSpec& font, int maxWidth) {
+std::string Scoreboard::ShortName(std::string_view name, TextRenderer& text, const FontSpec& font,
+                                  int maxWidth) {
     std::vector<std::string> chars = characters(name);
     bool cut = false;
     while (!chars.empty() && text.extent(font, joined(chars)).width > maxWidth) {
@@ -263,7 +265,8 @@ void Scoreboard::paintEventText(PixelBuffer& canvas, Rect origin, const EventLab
     }
     const int x = m_eventRect.x + (m_eventRect.w - m_maskSize.width) / 2 - m_maskPad - origin.x;
     const int y = m_eventRect.y + (m_eventRect.h - m_maskSize.height) / 2 - m_maskPad - origin.y;
-    const Rect c = intersect({x, y, m_mask.width(), m_mask.height()}, {0, 0, canvas.width(), canvas.height()});
+    const Rect c =
+        intersect({x, y, m_mask.width(), m_mask.height()}, {0, 0, canvas.width(), canvas.height()});
     auto over = [](std::uint32_t bg, std::uint32_t cover, Rgb colour) {
         auto channel = [](int b, int a, int t) { return std::uint8_t(b + (t - b) * a / 255); };
         const Rgb under = fromPixel(bg), m = fromPixel(cover);
@@ -286,7 +289,8 @@ void Scoreboard::paintInto(PixelBuffer& window, PixelBuffer& scratch, const Pixe
                            Rect area, const std::function<void(PixelBuffer&, Rect)>& draw) {
     area = intersect(area, {0, 0, window.width(), window.height()});
     if (area.empty()) return;
-    if (scratch.width() != area.w || scratch.height() != area.h) scratch = PixelBuffer(area.w, area.h);
+    if (scratch.width() != area.w || scratch.height() != area.h)
+        scratch = PixelBuffer(area.w, area.h);
     scratch.blit(back, area.x, area.y, 0, 0, area.w, area.h);
     draw(scratch, area);
     scratch.dirty.take();
@@ -317,7 +321,8 @@ void Scoreboard::PaintScoreboard(PixelBuffer& window, const PixelBuffer& back, c
     if (!m_fullRepaint) {
         const int pad = 2 * frameWidth(m_arenaSide) + 1;
         const int bottom = m_bandTop + gra.activeCount() * m_bandPitch;
-        part = {m_panel.x, m_panel.y - pad, m_panel.w, std::max(bottom, m_panel.bottom() + pad) - (m_panel.y - pad)};
+        part = {m_panel.x, m_panel.y - pad, m_panel.w,
+                std::max(bottom, m_panel.bottom() + pad) - (m_panel.y - pad)};
     }
     const bool withLabel = m_fullRepaint;
     m_fullRepaint = false;

@@ -28,7 +28,7 @@ struct ScoreLabel {
     bool centred = false;         // each line centred within the label's width
     bool visible = true;
     int lineHeight = kDefaultLineHeight;
-    std::string text;             // lines separated by '\n'
+    std::string text;  // lines separated by '\n'
     FontSpec font = kDefaultFont;
     Rgb colour = kWhite;
 };
@@ -96,7 +96,7 @@ private:
     Rect m_eventRect;
     int m_areaBottom = 0;  // the lowest the event label has ever reached
     std::array<std::array<ScoreLabel, kColumns>, kRows> m_labels{};
-    bool m_fullRepaint = true;  // the layout changed: repaint down to the event label
+    bool m_fullRepaint = true;   // the layout changed: repaint down to the event label
     PixelBuffer m_scratch;       // the scoreboard is composed here, then compared with the window
     PixelBuffer m_labelScratch;  // likewise the event label
     PixelBuffer m_mask;          // the event label's text, white on black

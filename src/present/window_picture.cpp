@@ -17,22 +17,23 @@ namespace {
 
 constexpr int kNoiseWidth = 400, kNoiseHeight = 300;
 constexpr std::array<Rgb, 16> kNoisePalette{
-    Rgb{28, 28, 116},  Rgb{65, 96, 124},  Rgb{44, 64, 124},  Rgb{89, 130, 124},
-    Rgb{57, 84, 125},  Rgb{80, 115, 121}, Rgb{36, 52, 124},  Rgb{36, 68, 142},
-    Rgb{46, 84, 143},  Rgb{101, 144, 120}, Rgb{57, 99, 141}, Rgb{29, 55, 140},
-    Rgb{73, 115, 133}, Rgb{30, 40, 120},  Rgb{70, 104, 125}, Rgb{49, 72, 125}};
+    Rgb{28, 28, 116},  Rgb{65, 96, 124},   Rgb{44, 64, 124},  Rgb{89, 130, 124},
+    Rgb{57, 84, 125},  Rgb{80, 115, 121},  Rgb{36, 52, 124},  Rgb{36, 68, 142},
+    Rgb{46, 84, 143},  Rgb{101, 144, 120}, Rgb{57, 99, 141},  Rgb{29, 55, 140},
+    Rgb{73, 115, 133}, Rgb{30, 40, 120},   Rgb{70, 104, 125}, Rgb{49, 72, 125}};
 constexpr double kPanelDarkening = 0.7;
 constexpr double kFrameLightening = 0.5;
 constexpr int kFrameWidth = 3;
 constexpr double kTitleTop = 0.9;  // of the client height
 constexpr int kTitleBlurMargin = 4;
-constexpr int kLogoMargin = 4;     // the logo stands this far left of and above the title
-constexpr int kLogoShare = 10;     // the logo is at most a tenth of the client height
+constexpr int kLogoMargin = 4;  // the logo stands this far left of and above the title
+constexpr int kLogoShare = 10;  // the logo is at most a tenth of the client height
 
 PixelBuffer noiseBackground(Random& rng) {
     PixelBuffer noise(kNoiseWidth, kNoiseHeight);
     for (int y = 0; y < kNoiseHeight; ++y) {
-        for (int x = 0; x < kNoiseWidth; ++x) noise.set(x, y, kNoisePalette[std::size_t(rng.mod(16))]);
+        for (int x = 0; x < kNoiseWidth; ++x)
+            noise.set(x, y, kNoisePalette[std::size_t(rng.mod(16))]);
     }
     Blur(noise, 0, 0, kNoiseWidth, kNoiseHeight);
     return noise;
@@ -41,7 +42,8 @@ PixelBuffer noiseBackground(Random& rng) {
 void darken(PixelBuffer& back, Rect r) {
     r = intersect(r, {0, 0, back.width(), back.height()});
     for (int y = r.y; y < r.bottom(); ++y) {
-        for (int x = r.x; x < r.right(); ++x) back.set(x, y, BlendColor(back.colour(x, y), kBlack, kPanelDarkening));
+        for (int x = r.x; x < r.right(); ++x)
+            back.set(x, y, BlendColor(back.colour(x, y), kBlack, kPanelDarkening));
     }
 }
 
@@ -51,7 +53,8 @@ void arenaFrame(PixelBuffer& back, int m, int S) {
         for (int x = m - kFrameWidth; x <= m + S + kFrameWidth - 1; ++x) {
             if (!back.contains(x, y)) continue;
             const bool inside = x >= m && y >= m && x < m + S && y < m + S;
-            back.set(x, y, inside ? kBlack : BlendColor(back.colour(x, y), kWhite, kFrameLightening));
+            back.set(x, y,
+                     inside ? kBlack : BlendColor(back.colour(x, y), kWhite, kFrameLightening));
         }
     }
 }
@@ -80,7 +83,8 @@ std::vector<std::uint32_t> toColourValues(const PixelBuffer& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const Rgb c = image.colour(x, y);
-            v[std::size_t(y) * image.width() + x] = c.r | (std::uint32_t(c.g) << 8) | (std::uint32_t(c.b) << 16);
+            v[std::size_t(y) * image.width() + x] =
+                c.r | (std::uint32_t(c.g) << 8) | (std::uint32_t(c.b) << 16);
         }
     }
     return v;
@@ -122,7 +126,8 @@ void StretchImage(PixelBuffer& target, const PixelBuffer& image, Rect r) {
 
 void DrawScaledImage(PixelBuffer& picture, const PixelBuffer& image, int x, int y, int w, int h,
                      double f) {
-    const auto scaled = C2PassScale().Scale(toColourValues(image), image.width(), image.height(), w, h);
+    const auto scaled =
+        C2PassScale().Scale(toColourValues(image), image.width(), image.height(), w, h);
     if (!scaled) {
         StretchImage(picture, image, {x, y, w, h});
         return;
@@ -132,7 +137,8 @@ void DrawScaledImage(PixelBuffer& picture, const PixelBuffer& image, int x, int 
             if (!picture.contains(x + i, y + j)) continue;
             const std::uint32_t v = (*scaled)[std::size_t(j) * w + i];
             const Rgb c{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16)};
-            picture.set(x + i, y + j, f == 1.0 ? c : BlendColor(c, picture.colour(x + i, y + j), f));
+            picture.set(x + i, y + j,
+                        f == 1.0 ? c : BlendColor(c, picture.colour(x + i, y + j), f));
         }
     }
     picture.dirty.add({x, y, w, h});

@@ -86,7 +86,8 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
     t.clock.onSleep = [&] {
         if (!t.gra.running || checked || t.gra.tick < 5) return;
         checked = true;
-        for (const char* name : {"GameDemo", "GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
+        for (const char* name :
+             {"GameDemo", "GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
             EXPECT_FALSE(t.window->menuItem(name)->isEnabled()) << name;
         }
         EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());

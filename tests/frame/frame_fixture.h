@@ -36,8 +36,8 @@ struct WindowTest {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
         };
-        window = std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks,
-                                            false);
+        window =
+            std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks, false);
         window->setAssumeActive(true);
     }
     ~WindowTest() { gra.running = false; }

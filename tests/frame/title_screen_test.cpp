@@ -16,7 +16,8 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     for (int y = 0; y < a.side(); ++y) {
         for (int x = 0; x < a.side(); ++x) {
             if (a.cell(x, y) != kCellSolid) continue;
-            const bool inBoxes = x >= 0.25 * 360 && x < 0.75 * 360 && y >= 0.44 * 360 && y < 0.56 * 360;
+            const bool inBoxes =
+                x >= 0.25 * 360 && x < 0.75 * 360 && y >= 0.44 * 360 && y < 0.56 * 360;
             ASSERT_TRUE(inBoxes) << x << "," << y;
             ++solidInHints;
         }

@@ -1,6 +1,7 @@
+#include "game/arena.h"
+
 #include <gtest/gtest.h>
 
-#include "game/arena.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -10,7 +11,8 @@ TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
     struct Case {
         int height, side, offset;
     };
-    for (const Case c : {Case{1080, 972, 54}, Case{720, 648, 36}, Case{1001, 900, 50}, Case{459, 413, 23}}) {
+    for (const Case c :
+         {Case{1080, 972, 54}, Case{720, 648, 36}, Case{1001, 900, 50}, Case{459, 413, 23}}) {
         PixelBuffer window(c.height * 2, c.height);
         Arena arena;
         arena.InitArena(c.height, &window);
@@ -23,7 +25,8 @@ TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
 TEST(ArenaPainting, TruncatesTowardZeroAndNeverLeavesTheArena) {
     test::TestGame g;
     Arena& a = g.gra.arena;
-    const std::vector<std::uint32_t> before(g.window.data(), g.window.data() + g.window.width() * g.window.height());
+    const std::vector<std::uint32_t> before(g.window.data(),
+                                            g.window.data() + g.window.width() * g.window.height());
 
     // A disc centred at -0.5 covers cell 0 (truncation toward zero), not cell -1.
     a.PutDisc(-0.5, -0.5, 4, Rgb{1, 2, 3});
@@ -38,7 +41,8 @@ TEST(ArenaPainting, TruncatesTowardZeroAndNeverLeavesTheArena) {
         for (int x = 0; x < g.window.width(); ++x) {
             const bool inArena = x >= m && y >= m && x < m + S && y < m + S;
             if (inArena) continue;
-            ASSERT_EQ(g.window.at(x, y), before[std::size_t(y) * g.window.width() + x]) << x << "," << y;
+            ASSERT_EQ(g.window.at(x, y), before[std::size_t(y) * g.window.width() + x])
+                << x << "," << y;
         }
     }
     // Both pictures show the same arena.

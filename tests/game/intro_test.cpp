@@ -42,7 +42,8 @@ TEST(Intro, SpiralsOnlyBelowFourSlotsAndEveryObjectEndsByTick71) {
             g.gra.tick = t;
             g.gra.GameStep();
         }
-        EXPECT_TRUE(std::none_of(g.gra.ops.begin(), g.gra.ops.end(), [](const Ops& op) { return op.active; }));
+        EXPECT_TRUE(std::none_of(g.gra.ops.begin(), g.gra.ops.end(),
+                                 [](const Ops& op) { return op.active; }));
         EXPECT_EQ(g.sound.ofNumber(kSndBegin).size(), 1u);
     }
 }
@@ -52,7 +53,8 @@ TEST(Intro, NothingMovesAndTheArenaIsAllFreeAfterTheReset) {
     const int intro = startGame(g, 1, 1);
     EventLabel label;
     const float x = g.gra.slots[2].x;
-    for (int t = 1; t <= intro; ++t) ASSERT_EQ(playTick(g.gra, {}, g.back, label), TickResult::Played);
+    for (int t = 1; t <= intro; ++t)
+        ASSERT_EQ(playTick(g.gra, {}, g.back, label), TickResult::Played);
     EXPECT_EQ(g.gra.slots[2].x, x);
     const Arena& a = g.gra.arena;
     for (int y = 0; y < a.side(); ++y) {

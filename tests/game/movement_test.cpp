@@ -16,7 +16,9 @@ struct Play : ::testing::Test {
     }
     Slyder& slot(int s) { return g.gra.slots[std::size_t(s)]; }
     // Paints the head of a placed slot, as the previous step would have.
-    void paintHead(int s) { g.gra.arena.PutDisc(slot(s).x, slot(s).y, kHeadBase + s, slot(s).light); }
+    void paintHead(int s) {
+        g.gra.arena.PutDisc(slot(s).x, slot(s).y, kHeadBase + s, slot(s).light);
+    }
 
     test::TestGame g;
 };
@@ -28,7 +30,7 @@ TEST_F(Play, EdgesReflectWithAPingByHowSquarelyTheyAreHit) {
         int heading, leaves, volume, pan;
     };
     const Case cases[] = {
-        {1.0f, 200, 180, 0, 0, -10000},     // head-on into the left edge: full volume
+        {1.0f, 200, 180, 0, 0, -10000},  // head-on into the left edge: full volume
         {1.0f, 200, 135, 45, -5000, -10000},
         {200, 1.0f, 270, 90, 0, g.gra.panByX(200, true)},
         {float(S - 2), 200, 0, 180, 0, 10000},

@@ -1,6 +1,7 @@
+#include "game/rounds.h"
+
 #include <gtest/gtest.h>
 
-#include "game/rounds.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -13,7 +14,7 @@ struct Rounds : ::testing::Test {
 
 TEST_F(Rounds, LeadersAndTies) {
     g.gra.firstSlot = 1;
-    g.gra.humans = 2;  // slots 1, 2, 3
+    g.gra.humans = 2;          // slots 1, 2, 3
     slot(0).roundPoints = 99;  // not active: never a leader
     slot(1).roundPoints = 45;
     slot(2).roundPoints = 45;
@@ -52,8 +53,7 @@ TEST_F(Rounds, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
     slot(2).roundPoints = 40;
     slot(2).gamePoints = 7;
     const std::string text = creditRoundWin(g.gra, 2);
-    EXPECT_EQ(text,
-              "40 points reached.\n\nThe winner is Mary !\nMary's rating is now 100.");
+    EXPECT_EQ(text, "40 points reached.\n\nThe winner is Mary !\nMary's rating is now 100.");
     EXPECT_EQ(slot(2).roundsWon, 1);
     EXPECT_EQ(g.scores.entry(4).played, 40);
     EXPECT_EQ(g.scores.entry(0).played, 40);  // the computer took part too
@@ -67,7 +67,8 @@ TEST_F(Rounds, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
     // A computer winner is named by its roster name in the rating line.
     slot(1).roundPoints = 41;
     EXPECT_EQ(creditRoundWin(g.gra, 1),
-              "40 points reached.\n\nThe winner is the computer player !\nComputer 1's rating is now 100.");
+              "40 points reached.\n\nThe winner is the computer player !\nComputer 1's rating is "
+              "now 100.");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "help/about_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "scripted_boxes.h"
-#include "help/about_window.h"
 
 namespace slyders {
 namespace {

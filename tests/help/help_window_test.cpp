@@ -1,3 +1,5 @@
+#include "help/help_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,7 +13,6 @@
 #include <QTextList>
 #include <map>
 
-#include "help/help_window.h"
 #include "help/key_picture.h"
 
 namespace slyders {
@@ -99,10 +100,10 @@ TEST(HelpWindow, EnterAndEscapeBothAnswerOk) {
 
 TEST(KeyPicture, ColoursExactlyThePlayersKeys) {
     const std::map<QString, QColor> steered{
-        {"Q", {255, 230, 0}},   {"W", {255, 230, 0}},      {"N", {40, 90, 255}},
-        {"M", {40, 90, 255}},   {"Insert", {0, 180, 0}},   {"Delete", {0, 180, 0}},
-        {"Num0", {0, 180, 0}},  {"NumDecimal", {0, 180, 0}}, {"Left", {225, 30, 30}},
-        {"Right", {225, 30, 30}}, {"Num4", {225, 30, 30}}, {"Num6", {225, 30, 30}},
+        {"Q", {255, 230, 0}},     {"W", {255, 230, 0}},        {"N", {40, 90, 255}},
+        {"M", {40, 90, 255}},     {"Insert", {0, 180, 0}},     {"Delete", {0, 180, 0}},
+        {"Num0", {0, 180, 0}},    {"NumDecimal", {0, 180, 0}}, {"Left", {225, 30, 30}},
+        {"Right", {225, 30, 30}}, {"Num4", {225, 30, 30}},     {"Num6", {225, 30, 30}},
     };
     const std::vector<KeyCap> caps = keyboardLayout();
     const QImage picture = drawKeyboard().toImage();
@@ -112,7 +113,8 @@ TEST(KeyPicture, ColoursExactlyThePlayersKeys) {
         const KeyCap& cap = caps[a];
         EXPECT_TRUE(bounds.contains(cap.rect)) << cap.id.toStdString();
         for (std::size_t b = a + 1; b < caps.size(); ++b) {
-            EXPECT_FALSE(cap.rect.intersects(caps[b].rect)) << cap.id.toStdString() << " " << caps[b].id.toStdString();
+            EXPECT_FALSE(cap.rect.intersects(caps[b].rect))
+                << cap.id.toStdString() << " " << caps[b].id.toStdString();
         }
         const auto player = steered.find(cap.id);
         const QColor fill = picture.pixelColor(cap.rect.topLeft() + QPoint(4, 4));

@@ -1,3 +1,5 @@
+#include "params/param_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,9 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "scripted_boxes.h"
-#include "params/param_window.h"
 #include "params/settings_table.h"
+#include "scripted_boxes.h"
 
 namespace slyders {
 namespace {
@@ -31,12 +32,16 @@ protected:
     }
 
     template <typename T>
-    T* editor(const char* id) const { return window->findChild<T*>(QString::fromLatin1(id)); }
+    T* editor(const char* id) const {
+        return window->findChild<T*>(QString::fromLatin1(id));
+    }
     QTreeWidget* tree() const { return window->findChild<QTreeWidget*>(); }
     QPushButton* button(const char* name) const { return editor<QPushButton>(name); }
     void selectGroup(int g) const { tree()->setCurrentItem(tree()->topLevelItem(g)); }
     bool marked(int g) const { return !tree()->topLevelItem(g)->icon(0).isNull(); }
-    void type(const char* id, const char* text) const { editor<QLineEdit>(id)->setText(QString::fromLatin1(text)); }
+    void type(const char* id, const char* text) const {
+        editor<QLineEdit>(id)->setText(QString::fromLatin1(text));
+    }
 
     TInterface settings;
     Param param;
@@ -73,7 +78,8 @@ TEST_F(SettingsWindow, ChoosesEditorsByType) {
     auto* points = editor<QLineEdit>("int_rndpts");
     ASSERT_NE(points, nullptr);
     EXPECT_EQ(points->text(), "40");
-    EXPECT_EQ(points->toolTip(), "How many points to finish a round?\n(integer 10" + kDivision + "80)");
+    EXPECT_EQ(points->toolTip(),
+              "How many points to finish a round?\n(integer 10" + kDivision + "80)");
     auto* track = editor<QSlider>("int_rndpts.track");
     ASSERT_NE(track, nullptr);
     EXPECT_EQ(track->tickInterval(), 5);
@@ -194,8 +200,8 @@ TEST(SingleGroupWindow, MarksTheCaptionAndReportsInOrderOfFirstChange) {
 TEST(TrackBarTicks, KeepToRoundNumbers) {
     const struct {
         int minimum, maximum, step;
-    } cases[] = {{10, 80, 5}, {0, 1, 1}, {0, 30, 3}, {0, 170, 10}, {0, 1000, 100},
-                 {-500, 1299, 100}, {0, 25000, 2000}, {0, 59, 5}};
+    } cases[] = {{10, 80, 5},    {0, 1, 1},         {0, 30, 3},       {0, 170, 10},
+                 {0, 1000, 100}, {-500, 1299, 100}, {0, 25000, 2000}, {0, 59, 5}};
     for (const auto& c : cases) {
         EXPECT_EQ(trackBarTickStep(c.minimum, c.maximum), c.step) << c.minimum << ".." << c.maximum;
     }

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <functional>
 
-#include "scripted_boxes.h"
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
 #include "qt_app.h"
+#include "scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders {

@@ -1,10 +1,11 @@
+#include "present/background.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "game/pixel_buffer.h"
 #include "game/random.h"
-#include "present/background.h"
 
 namespace slyders {
 namespace {
@@ -103,7 +104,8 @@ TEST(DrawBackground, PaintsEveryArenaPixelWithItsColourAndLeavesTheFrame) {
         b.DrawBackground(back, m, false, type, rng);
         for (int y = 0; y < side; y += 7) {
             for (int x = 0; x < side; ++x) {
-                ASSERT_EQ(back.colour(m + x, m + y), b.BackgroundColor(x, y)) << type << " " << x << "," << y;
+                ASSERT_EQ(back.colour(m + x, m + y), b.BackgroundColor(x, y))
+                    << type << " " << x << "," << y;
             }
         }
         EXPECT_EQ(back.at(m - 1, m), kFrame);

@@ -1,6 +1,7 @@
+#include "present/event_label.h"
+
 #include <gtest/gtest.h>
 
-#include "present/event_label.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -28,9 +29,12 @@ TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
     }
     // Step 1 is a tenth of the way from the panel colour; steps 10 to 79 at full colour.
     EXPECT_EQ(colours[0], BlendColor(kYellow, kPanelColour, 10 * double(static_cast<float>(0.01))));
-    for (int step = 1; step <= 9; ++step) EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
-    for (int step = 10; step <= 79; ++step) EXPECT_EQ(colours[std::size_t(step - 1)], kYellow) << step;
-    for (int step = 80; step <= 99; ++step) EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
+    for (int step = 1; step <= 9; ++step)
+        EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
+    for (int step = 10; step <= 79; ++step)
+        EXPECT_EQ(colours[std::size_t(step - 1)], kYellow) << step;
+    for (int step = 80; step <= 99; ++step)
+        EXPECT_NE(colours[std::size_t(step - 1)], kYellow) << step;
     EXPECT_EQ(colours[98], BlendColor(kPanelColour, kYellow, 5 * (0.99f - 0.8)));
     m.label.changed = false;
     m.step();

@@ -1,6 +1,7 @@
+#include "present/high_scores.h"
+
 #include <gtest/gtest.h>
 
-#include "present/high_scores.h"
 #include "recording_text.h"
 
 namespace slyders {
@@ -25,7 +26,8 @@ struct Table {
     // The texts of the row that starts with this name.
     std::vector<std::string> rowOf(const std::string& name) const {
         for (std::size_t i = 0; i + 2 < text.drawn.size(); ++i) {
-            if (text.drawn[i].text == name) return {name, text.drawn[i + 1].text, text.drawn[i + 2].text};
+            if (text.drawn[i].text == name)
+                return {name, text.drawn[i + 1].text, text.drawn[i + 2].text};
         }
         return {};
     }
@@ -65,7 +67,8 @@ TEST(HighScores, TextsAndSeparatorAreSolidTheBandsAreNot) {
     EXPECT_NE(t.g.window.colour(290 + a.offset(), 155 + a.offset()), kBlack);
     for (int y = 0; y < a.side(); y += 3) {
         for (int x = 0; x < a.side(); x += 3) {
-            ASSERT_EQ(t.g.window.at(x + a.offset(), y + a.offset()), t.gra.arena.offscreen().at(x, y));
+            ASSERT_EQ(t.g.window.at(x + a.offset(), y + a.offset()),
+                      t.gra.arena.offscreen().at(x, y));
         }
     }
 }

@@ -1,20 +1,24 @@
+#include "present/scaler.h"
+
 #include <gtest/gtest.h>
 
 #include "present/bitmap_file.h"
-#include "present/scaler.h"
 #include "present/window_picture.h"
 
 namespace slyders {
 namespace {
 
-constexpr std::uint32_t grey(std::uint32_t v) { return v | (v << 8) | (v << 16); }
+constexpr std::uint32_t grey(std::uint32_t v) {
+    return v | (v << 8) | (v << 16);
+}
 constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return r | (g << 8) | (b << 16);
 }
 
 TEST(C2PassScale, SameSizeGivesThePictureBack) {
     std::vector<std::uint32_t> picture;
-    for (std::uint32_t i = 0; i < 5 * 4; ++i) picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
+    for (std::uint32_t i = 0; i < 5 * 4; ++i)
+        picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
     const auto scaled = C2PassScale().Scale(picture, 5, 4, 5, 4);
     ASSERT_TRUE(scaled);
     EXPECT_EQ(*scaled, picture);
@@ -102,12 +106,12 @@ TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
 
 TEST(BitmapFile, ReadsAPalettedTopDownBitmap) {
     // 2 x 2, 8 bits per pixel, two palette entries, rows stored top first.
-    std::vector<std::uint8_t> b = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,
-                                   40, 0, 0, 0, 2, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 8, 0,
-                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                   2, 0, 0, 0, 0, 0, 0, 0,
-                                   30, 20, 10, 0, 0, 0, 255, 0,  // blue-green-red entries
-                                   0, 1, 0, 0, 1, 1, 0, 0};
+    std::vector<std::uint8_t> b = {'B', 'M', 0,  0,  0,  0, 0, 0, 0,   0,    62,   0,    0,
+                                   0,   40,  0,  0,  0,  2, 0, 0, 0,   0xFE, 0xFF, 0xFF, 0xFF,
+                                   1,   0,   8,  0,  0,  0, 0, 0, 0,   0,    0,    0,    0,
+                                   0,   0,   0,  0,  0,  0, 0, 2, 0,   0,    0,    0,    0,
+                                   0,   0,   30, 20, 10, 0, 0, 0, 255, 0,  // blue-green-red entries
+                                   0,   1,   0,  0,  1,  1, 0, 0};
     const auto p = DecodeBitmap(b);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->colour(0, 0), (Rgb{10, 20, 30}));

@@ -1,8 +1,9 @@
+#include "present/scoreboard.h"
+
 #include <gtest/gtest.h>
 
 #include "game/rounds.h"
 #include "present/event_label.h"
-#include "present/scoreboard.h"
 #include "recording_text.h"
 
 namespace slyders {
@@ -23,7 +24,8 @@ struct Board {
         g.gra.humans = humans;
         for (int s = firstSlot; s <= humans + 1; ++s) g.gra.slots[std::size_t(s)].alive = true;
         for (int k = 0; k < humans; ++k) {  // "Dummy 1" and "Dummy 2" unless seated already
-            if (g.gra.seats[std::size_t(k)].rosterIndex < 0) g.gra.seats[std::size_t(k)].rosterIndex = 2 + k;
+            if (g.gra.seats[std::size_t(k)].rosterIndex < 0)
+                g.gra.seats[std::size_t(k)].rosterIndex = 2 + k;
         }
         board->LayoutScoreBands(g.gra, label);
     }

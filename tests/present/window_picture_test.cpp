@@ -1,8 +1,9 @@
+#include "present/window_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "present/window_picture.h"
 #include "recording_text.h"
 
 namespace slyders {
@@ -91,7 +92,8 @@ TEST(WindowPicture, MissingBackgroundGivesBlurredNoiseFromTheGamesRandom) {
     for (int x = 1; x < 20; ++x) distinct += a.back.at(x, 5) != a.back.at(x - 1, 5);
     EXPECT_GT(distinct, 0);
     const Rgb c = a.back.colour(5, 500);
-    EXPECT_TRUE(c.b > c.r && c.r >= 28 && c.b <= 143) << int(c.r) << "," << int(c.g) << "," << int(c.b);
+    EXPECT_TRUE(c.b > c.r && c.r >= 28 && c.b <= 143)
+        << int(c.r) << "," << int(c.g) << "," << int(c.b);
 }
 
 }  // namespace

@@ -34,9 +34,9 @@ public:
     bool answer = true;        // ... and the answer once they run out
     std::function<void()> whileOpen;
 
-    std::vector<std::string> shown;     // every text, in order
-    std::vector<std::string> asked;     // the questions
-    std::vector<std::string> informed;  // results, warnings and errors
+    std::vector<std::string> shown;                           // every text, in order
+    std::vector<std::string> asked;                           // the questions
+    std::vector<std::string> informed;                        // results, warnings and errors
     std::vector<std::pair<std::string, std::string>> errors;  // title and text
 
 private:

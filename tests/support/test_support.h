@@ -37,7 +37,9 @@ struct SoundRequest {
 
 class RecordingSound final : public SoundRequests {
 public:
-    void request(int number, int volume, int pan) override { requests.push_back({number, volume, pan}); }
+    void request(int number, int volume, int pan) override {
+        requests.push_back({number, volume, pan});
+    }
     std::vector<SoundRequest> requests;
     std::vector<SoundRequest> ofNumber(int n) const {
         std::vector<SoundRequest> out;
@@ -51,8 +53,10 @@ public:
 // A whole game object with its companions, on an arena of a chosen client height.
 struct TestGame {
     explicit TestGame(int clientHeight = 520, std::uint64_t seed = 1)
-        : rng(seed), window(clientHeight * 16 / 9, clientHeight),
-          back(clientHeight * 16 / 9, clientHeight), gra(rng, settings, scores, text, sound) {
+        : rng(seed),
+          window(clientHeight * 16 / 9, clientHeight),
+          back(clientHeight * 16 / 9, clientHeight),
+          gra(rng, settings, scores, text, sound) {
         gra.InitArena(clientHeight, &window);
     }
 

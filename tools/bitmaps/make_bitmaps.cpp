@@ -47,7 +47,8 @@ public:
     // A rectangle blended over the picture.
     void shade(int x0, int y0, int x1, int y1, Colour c, double t) {
         for (int y = std::max(0, y0); y < std::min(m_h, y1); ++y) {
-            for (int x = std::max(0, x0); x < std::min(m_w, x1); ++x) at(x, y) = mix(c, at(x, y), t);
+            for (int x = std::max(0, x0); x < std::min(m_w, x1); ++x)
+                at(x, y) = mix(c, at(x, y), t);
         }
     }
 
@@ -138,7 +139,11 @@ void logo(const std::string& folder) {
                            x = 14 + 100 * t + 10 * std::sin(t * kPi);
                            y = 12 + 104 * t;
                        },
-                       Colour{225, 225, 0}, Colour{255, 255, 150}, 6.0, 0.30, 0.42};
+                       Colour{225, 225, 0},
+                       Colour{255, 255, 150},
+                       6.0,
+                       0.30,
+                       0.42};
     drawTrail(p, red, 0.93);
     drawTrail(p, yellow, 0.9);
     p.save(folder + "/logo_sq.bmp");
@@ -157,7 +162,11 @@ void help(const std::string& folder) {
                           x = 30 + 140 * t;
                           y = 200 - 150 * t + 30 * std::sin(t * 1.5 * kPi);
                       },
-                      Colour{0, 225, 0}, Colour{150, 255, 150}, 3.5, 0.55, 0.66};
+                      Colour{0, 225, 0},
+                      Colour{150, 255, 150},
+                      3.5,
+                      0.55,
+                      0.66};
     const Trail red{[](double t, double& x, double& y) {
                         x = 30 + 106 * t;
                         y = 120 - 58 * t - 25 * std::sin(t * kPi);
@@ -170,7 +179,8 @@ void help(const std::string& folder) {
     red.path(1.0, cx, cy);
     for (int k = 0; k < 8; ++k) {
         const double a = k * kPi / 4;
-        for (int j = 4; j < 12; ++j) p.disc(cx + j * std::cos(a), cy + j * std::sin(a), 1.0, Colour{255, 230, 120});
+        for (int j = 4; j < 12; ++j)
+            p.disc(cx + j * std::cos(a), cy + j * std::sin(a), 1.0, Colour{255, 230, 120});
     }
     p.disc(cx, cy, 4, Colour{255, 255, 255});
     p.save(folder + "/help.bmp");
