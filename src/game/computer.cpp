@@ -9,77 +9,98 @@
 namespace slyders {
 
 namespace {
+
 constexpr int kRays = 19;
-constexpr int kMiddle = 9;  // straight ahead
-constexpr int kRayLength = 80;
+constexpr int kMiddle = 9;           // straight ahead
+constexpr int kRayAngleStep = 10;    // degrees between neighbouring rays
+constexpr int kFirstRayAngle = -90;  // the leftmost ray, relative to the heading
+constexpr int kRayLength = 80;       // units
 constexpr double kObstaclePenalty = 2.0;
 constexpr double kEdgePenalty = 1.5;
 constexpr double kGapBonus = 1.0;
 constexpr double kBase = 0.001;
+constexpr double kWeightStep = 0.01;  // per ray nearer the middle
 constexpr double kStraightWeight = 1.09;
 constexpr double kMirrorShare = 0.5;
+constexpr int kReachPerRay = 3;  // a Good player's reach: units per ray away from the middle
+constexpr int kPoorMirrorChance = 10;
 constexpr int kPoor = 1, kGood = 3;
+
+using Scores19 = std::array<double, kRays>;
+
+double& at(Scores19& score, int j) {
+    return score[std::size_t(j)];
+}
+
+// The heading of ray position c (a ray index, or a weighted middle between rays).
+int aimOf(double c, int heading) {
+    return (static_cast<int>(kRayAngleStep * c) + heading + kFirstRayAngle + 360) % 360;
+}
+
+// The turn step of a computer by how far it trails the best human (-1 with no humans).
+int turnStep(int points, int bestHuman) {
+    const int m = points - bestHuman;
+    return m <= -20 ? 5 : m <= -10 ? 4 : m <= 0 ? 3 : 2;
+}
+
 }  // namespace
 
-int Gra::ChooseHeading(int s) {
+// Walks one ray: gaps on the way draw the slyder, an obstacle or the edge pushes it away.
+double Gra::scoreRay(int s, int j) const {
     const Slyder& sl = slots[std::size_t(s)];
-    const double x = sl.x, y = sl.y, u = arena.unit();
-    const int h = sl.heading;
+    const double u = arena.unit();
     const int k = skillLevel;
-    std::array<double, kRays> score{};
-
-    for (int j = 0; j < kRays; ++j) {
-        const double theta = h - 90 + 10 * j;
-        const double c = cosDeg(theta), sn = sinDeg(theta);
-        for (int d = 1; d < kRayLength; d += d / 10 + (2 - k) + 2) {
-            const int px = static_cast<int>(x + d * u * c);
-            const int py = static_cast<int>(y + d * u * sn);
-            if (!arena.inside(px, py)) {
-                score[std::size_t(j)] -= kEdgePenalty / d;
-                break;
-            }
-            const std::int32_t cell = arena.cell(px, py);
-            // A Good player values a gap far to the side only if it can still reach it.
-            if (cell == kCellGap && !sl.inGap && !(k == kGood && d <= 3 * std::abs(kMiddle - j))) {
-                score[std::size_t(j)] += kGapBonus / d;
-            }
-            if (cell != kCellGap && cell != kCellFree && cell != kHeadBase + s) {
-                score[std::size_t(j)] -= kObstaclePenalty / d;
-                break;
-            }
+    const double theta = sl.heading + kFirstRayAngle + kRayAngleStep * j;
+    const double c = cosDeg(theta), sn = sinDeg(theta);
+    double score = 0;
+    for (int d = 1; d < kRayLength; d += d / 10 + (2 - k) + 2) {
+        const int px = static_cast<int>(sl.x + d * u * c);
+        const int py = static_cast<int>(sl.y + d * u * sn);
+        if (!arena.inside(px, py)) return score - kEdgePenalty / d;
+        const std::int32_t cell = arena.cell(px, py);
+        // A Good player values a gap far to the side only if it can still reach it.
+        const bool outOfReach = k == kGood && d <= kReachPerRay * std::abs(kMiddle - j);
+        if (cell == kCellGap && !sl.inGap && !outOfReach) score += kGapBonus / d;
+        if (cell != kCellGap && cell != kCellFree && cell != kHeadBase + s) {
+            return score - kObstaclePenalty / d;
         }
     }
-    for (double& v : score) v += kBase;
+    return score;
+}
+
+int Gra::ChooseHeading(int s) {
+    const int h = slots[std::size_t(s)].heading;
+    const int k = skillLevel;
+    Scores19 score{};
+    for (int j = 0; j < kRays; ++j) at(score, j) = scoreRay(s, j) + kBase;
     for (int j = 0; j < kMiddle; ++j) {
-        score[std::size_t(j)] *= 1 + 0.01 * j;
-        score[std::size_t(18 - j)] *= 1 + 0.01 * j;
+        at(score, j) *= 1 + kWeightStep * j;
+        at(score, kRays - 1 - j) *= 1 + kWeightStep * j;
     }
-    score[kMiddle] *= kStraightWeight;
+    at(score, kMiddle) *= kStraightWeight;
 
     // A danger on one side raises the mirrored direction; a Poor player thinks of it rarely.
-    if (k >= 2 || (k == kPoor && m_rng.mod(10) == 0)) {
+    if (k >= 2 || (k == kPoor && m_rng.mod(kPoorMirrorChance) == 0)) {
         for (int j = 0; j < kMiddle; ++j) {
-            const double a = score[std::size_t(j)];
-            if (score[std::size_t(18 - j)] < 0)
-                score[std::size_t(j)] -= kMirrorShare * score[std::size_t(18 - j)];
-            if (a < 0) score[std::size_t(18 - j)] -= kMirrorShare * a;
+            const double a = at(score, j);
+            double& mirrored = at(score, kRays - 1 - j);
+            if (mirrored < 0) at(score, j) -= kMirrorShare * mirrored;
+            if (a < 0) mirrored -= kMirrorShare * a;
         }
     }
     const int best = static_cast<int>(std::max_element(score.begin(), score.end()) - score.begin());
+    if (k != kGood || at(score, best) <= 0) return aimOf(best, h);
 
-    if (k == kGood && score[std::size_t(best)] > 0) {
-        // Aim at the middle of the open sector, weighted by the scores.
-        int lo = best, hi = best;
-        while (hi + 1 < kRays && score[std::size_t(hi + 1)] >= 0) ++hi;
-        while (lo - 1 >= 0 && score[std::size_t(lo - 1)] >= 0) --lo;
-        double sum = 0, weighted = 0;
-        for (int j = lo; j <= hi; ++j) {
-            sum += score[std::size_t(j)];
-            weighted += j * score[std::size_t(j)];
-        }
-        return (static_cast<int>(10 * (weighted / sum)) + h + 270) % 360;
+    // A Good player aims at the middle of the open sector, weighted by the scores.
+    int lo = best, hi = best;
+    while (hi + 1 < kRays && at(score, hi + 1) >= 0) ++hi;
+    while (lo - 1 >= 0 && at(score, lo - 1) >= 0) --lo;
+    double sum = 0, weighted = 0;
+    for (int j = lo; j <= hi; ++j) {
+        sum += at(score, j);
+        weighted += j * at(score, j);
     }
-    return (h + 10 * best + 270) % 360;
+    return aimOf(weighted / sum, h);
 }
 
 void Gra::SteerComputers() {
@@ -88,25 +109,20 @@ void Gra::SteerComputers() {
         Slyder& sl = slots[std::size_t(s)];
         if (!sl.alive) {
             // A dead slyder's heading no longer matters, but a Poor player's draw still counts.
-            if (skillLevel == kPoor) m_rng.mod(10);
+            if (skillLevel == kPoor) m_rng.mod(kPoorMirrorChance);
             continue;
         }
         const int target = ChooseHeading(s);
         const int diff = std::abs(sl.heading - target);
         const int dir = diff > 180 ? 1 : -1;
-        int step = 0;
-        if (demo) {
-            step = (humans + s) % 2 + 2;
-        } else {
-            // A computer far behind the best human turns faster.
-            int best = -1;
-            for (int t = 2; t <= humans + 1; ++t) {
-                const Slyder& human = slots[std::size_t(t)];
-                best = std::max(best, human.roundPoints + human.gamePoints);
-            }
-            const int m = sl.roundPoints + sl.gamePoints - best;
-            step = m <= -20 ? 5 : m <= -10 ? 4 : m <= 0 ? 3 : 2;
+        // A computer far behind the best human turns faster; in DEMO games by slot.
+        int bestHuman = -1;
+        for (int t = 2; t <= humans + 1; ++t) {
+            const Slyder& human = slots[std::size_t(t)];
+            bestHuman = std::max(bestHuman, human.roundPoints + human.gamePoints);
         }
+        const int step =
+            demo ? (humans + s) % 2 + 2 : turnStep(sl.roundPoints + sl.gamePoints, bestHuman);
         const int turn = std::min(step, diff);
         if (sl.heading < target) {
             sl.heading -= turn * dir;

@@ -113,6 +113,7 @@ public:
     void steerHumans(const std::array<bool, 8>& keysDown);
     void SteerComputers();
     int ChooseHeading(int slot);
+    double scoreRay(int slot, int ray) const;
     void MoveSlyders();
     bool CheckSlyder(int slot);
     void StepTimers();
