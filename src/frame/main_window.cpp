@@ -467,9 +467,8 @@ void TMainWnd::closeEvent(QCloseEvent* event) {
 
 void TMainWnd::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    static bool welcomed = false;
-    if (!welcomed && m_hooks.windowShown) {
-        welcomed = true;
+    if (!m_welcomed && m_hooks.windowShown) {
+        m_welcomed = true;  // only the first showing, not every restore
         m_hooks.windowShown();
     }
 }

@@ -138,6 +138,7 @@ private:
     bool m_refreshQueued = false;
     bool m_assumeActive = false;
     bool m_minimising = false;
+    bool m_welcomed = false;
     std::FILE* m_tickLog = nullptr;
 };
 
