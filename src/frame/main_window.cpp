@@ -327,12 +327,13 @@ void TMainWnd::RunGameLoop() {
 }
 
 void TMainWnd::GameTick() {
+    // The tick's work counts from here: the repaint of the scoreboard and label is part of it.
+    const std::uint64_t tickStart = m_clock.nowMicros();
     dispatch();
     if (!stillActive() || !m_gra.running) {
         if (m_gra.running) m_clock.sleepMicros(kInactiveSleepUs);
         return;
     }
-    const std::uint64_t tickStart = m_clock.nowMicros();
     const TickResult result = playTick(m_gra, m_keys.down(), m_backBuffer, m_label);
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
