@@ -8,13 +8,8 @@ namespace slyders {
 namespace {
 
 struct Events : ::testing::Test {
-    Events() {
-        g.gra.firstSlot = 1;
-        g.gra.humans = 1;
-        g.gra.seats[0].rosterIndex = 2;
-        g.gra.arena.clearMap();
-    }
-    Slyder& slot(int s) { return g.gra.slots[std::size_t(s)]; }
+    Events() { g.seatOneHuman(1); }
+    Slyder& slot(int s) { return g.slot(s); }
     test::TestGame g;
 };
 

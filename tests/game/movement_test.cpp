@@ -8,13 +8,8 @@ namespace {
 
 // One human slyder (slot 2) alone unless a test adds more.
 struct Play : ::testing::Test {
-    Play() {
-        g.gra.firstSlot = 2;
-        g.gra.humans = 1;
-        g.gra.seats[0].rosterIndex = 2;
-        g.gra.arena.clearMap();
-    }
-    Slyder& slot(int s) { return g.gra.slots[std::size_t(s)]; }
+    Play() { g.seatOneHuman(2); }
+    Slyder& slot(int s) { return g.slot(s); }
     // Paints the head of a placed slot, as the previous step would have.
     void paintHead(int s) {
         g.gra.arena.PutDisc(slot(s).x, slot(s).y, kHeadBase + s, slot(s).light);

@@ -8,7 +8,7 @@ namespace slyders {
 namespace {
 
 struct Rounds : ::testing::Test {
-    Slyder& slot(int s) { return g.gra.slots[std::size_t(s)]; }
+    Slyder& slot(int s) { return g.slot(s); }
     test::TestGame g;
 };
 

@@ -60,6 +60,16 @@ struct TestGame {
         gra.InitArena(clientHeight, &window);
     }
 
+    // A game of one human (seated as roster entry 2) and the computers from firstSlot on,
+    // on an empty arena.
+    void seatOneHuman(int firstSlot) {
+        gra.firstSlot = firstSlot;
+        gra.humans = 1;
+        gra.seats[0].rosterIndex = 2;
+        gra.arena.clearMap();
+    }
+    Slyder& slot(int s) { return gra.slots[std::size_t(s)]; }
+
     // Puts slot s alive at (x, y) with a heading and a history all at that point.
     void place(int s, float x, float y, int heading) {
         Slyder& sl = gra.slots[std::size_t(s)];
