@@ -17,8 +17,8 @@
 #include "present/arena_text.h"
 #include "present/event_label.h"
 #include "present/high_scores.h"
-#include "present/qt_image_loader.h"
-#include "present/qt_text_renderer.h"
+#include "present/qt/qt_image_loader.h"
+#include "present/qt/qt_text_renderer.h"
 #include "present/scoreboard.h"
 #include "present/window_picture.h"
 

@@ -11,18 +11,18 @@
 
 #include "frame/main_window.h"
 #include "frame/options.h"
-#include "frame/qt_message_boxes.h"
+#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
 #include "help/help_window.h"
-#include "params/param_window.h"
+#include "params/qt/param_window.h"
 #include "params/settings_file.h"
 #include "params/settings_table.h"
 #include "params/virt_file.h"
-#include "players/players_form.h"
-#include "players/qsettings_roster_store.h"
-#include "present/qt_text_renderer.h"
+#include "players/qt/players_form.h"
+#include "players/qt/qsettings_roster_store.h"
+#include "present/qt/qt_text_renderer.h"
 #include "sound/game_sounds.h"
 
 using namespace slyders;

@@ -16,7 +16,7 @@
 #include "game/rounds.h"
 #include "present/arena_text.h"
 #include "present/high_scores.h"
-#include "present/qt_image_loader.h"
+#include "present/qt/qt_image_loader.h"
 #include "present/window_picture.h"
 
 namespace slyders {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "frame/key_state.h"
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"

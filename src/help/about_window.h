@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <functional>
 
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 
 class QLabel;
 class QPushButton;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "frame/main_window.h"
-#include "present/qt_text_renderer.h"
-#include "scripted_boxes.h"
+#include "present/qt/qt_text_renderer.h"
+#include "boxes/scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders::test {

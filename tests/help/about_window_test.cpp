@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "scripted_boxes.h"
+#include "boxes/scripted_boxes.h"
 
 namespace slyders {
 namespace {

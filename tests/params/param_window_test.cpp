@@ -1,4 +1,4 @@
-#include "params/param_window.h"
+#include "params/qt/param_window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "params/settings_table.h"
-#include "scripted_boxes.h"
+#include "boxes/scripted_boxes.h"
 
 namespace slyders {
 namespace {

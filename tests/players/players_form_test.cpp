@@ -1,4 +1,4 @@
-#include "players/players_form.h"
+#include "players/qt/players_form.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
 #include "qt_app.h"
-#include "scripted_boxes.h"
+#include "boxes/scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders {

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "players/qsettings_roster_store.h"
+#include "players/qt/qsettings_roster_store.h"
 #include "players/roster_bytes.h"
 #include "players/scores.h"
 

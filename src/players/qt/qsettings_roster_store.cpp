@@ -1,4 +1,4 @@
-#include "players/qsettings_roster_store.h"
+#include "players/qt/qsettings_roster_store.h"
 
 #include <QByteArray>
 #include <QSettings>

@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 #include "params/param.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "players/players_form.h"
+#include "players/qt/players_form.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "present/qt_text_renderer.h"
+#include "present/qt/qt_text_renderer.h"
 #include "sim/sim_game.h"
 
 using namespace slyders;

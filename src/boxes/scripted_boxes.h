@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 
 namespace slyders::test {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 #include "game/gra.h"
 
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "present/qt_image_loader.h"
+#include "present/qt/qt_image_loader.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "frame/qt_message_boxes.h"
+#include "boxes/qt/qt_message_boxes.h"
 
 #include <QMessageBox>
 #include <QString>

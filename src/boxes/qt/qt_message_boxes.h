@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/message_boxes.h"
+#include "boxes/message_boxes.h"
 
 class QWidget;
 

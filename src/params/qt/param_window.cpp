@@ -1,4 +1,4 @@
-#include "params/param_window.h"
+#include "params/qt/param_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "present/qt_text_renderer.h"
+#include "present/qt/qt_text_renderer.h"
 
 #include <QFont>
 #include <QFontMetrics>
