@@ -42,4 +42,16 @@ std::optional<SteerKey> steerKeyFor(int qtKey, bool keypad) {
     }
 }
 
+TickInput seatInput(const KeyState& keys, const std::array<HumanSeat, kHumanSeats>& seats) {
+    TickInput input;
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const int k = seats[i].keyPair;
+        if (k < 0 || 2 * k + 1 >= kSteerKeyCount) continue;
+        const auto& down = keys.down();
+        input.seat[i] = (down[std::size_t(2 * k)] ? kSteerLeft : kSteerNone) |
+                        (down[std::size_t(2 * k + 1)] ? kSteerRight : kSteerNone);
+    }
+    return input;
+}
+
 }  // namespace slyders

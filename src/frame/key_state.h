@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "game/gra.h"
+
 namespace slyders {
 
 // The eight steering keys; key pair k turns left with key 2k and right with key 2k + 1.
@@ -25,5 +27,8 @@ private:
 // The steering key a Qt key code stands for. On the keypad 0 and the decimal point count as
 // Insert and Delete, 4 and 6 as Left and Right, whatever the NumLock state.
 std::optional<SteerKey> steerKeyFor(int qtKey, bool keypad);
+
+// What each seat holds down: seat i steers with its key pair k, keys 2k (left) and 2k + 1.
+TickInput seatInput(const KeyState& keys, const std::array<HumanSeat, kHumanSeats>& seats);
 
 }  // namespace slyders

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "frame/game_view.h"
+#include "game/game_start.h"
 #include "game/game_tick.h"
 #include "game/rounds.h"
 #include "present/arena_text.h"
@@ -89,102 +90,105 @@ QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    m_items[name] = action;
     return action;
 }
 
 void TMainWnd::buildMenu() {
+    MenuItems& m = m_menu;
     QMenuBar* bar = menuBar();
     QMenu* game = bar->addMenu("&Game");
     game->setObjectName("Game");
-    addItem(game, "GameNew", "&New", QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
-    addItem(game, "GameDemo", "DEMO game", QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
+    m.GameNew = addItem(game, "GameNew", "&New", QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
+    m.GameDemo =
+        addItem(game, "GameDemo", "DEMO game", QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
     game->addSeparator();
-    addItem(game, "GameCleartotals", "&Clear current results...", {},
-            &TMainWnd::GameCleartotalsClick);
+    m.GameCleartotals = addItem(game, "GameCleartotals", "&Clear current results...", {},
+                                &TMainWnd::GameCleartotalsClick);
     game->addSeparator();
-    addItem(game, "GameExit", "&Exit\tAlt-F4", {}, &TMainWnd::GameExitClick);
+    m.GameExit = addItem(game, "GameExit", "&Exit\tAlt-F4", {}, &TMainWnd::GameExitClick);
 
     QMenu* players = bar->addMenu("&Players");
     players->setObjectName("Players");
-    addItem(players, "SetupPlayers", "Set up human players...", QKeySequence(Qt::CTRL | Qt::Key_P),
-            &TMainWnd::SetupPlayersClick);
-    addItem(players, "DisplayHighscores", "Display high scores", QKeySequence(Qt::CTRL | Qt::Key_H),
-            &TMainWnd::DisplayHighscoresClick);
+    m.SetupPlayers = addItem(players, "SetupPlayers", "Set up human players...",
+                             QKeySequence(Qt::CTRL | Qt::Key_P), &TMainWnd::SetupPlayersClick);
+    m.DisplayHighscores =
+        addItem(players, "DisplayHighscores", "Display high scores",
+                QKeySequence(Qt::CTRL | Qt::Key_H), &TMainWnd::DisplayHighscoresClick);
     players->addSeparator();
-    auto* playersGroup = new QActionGroup(this);
-    for (QAction* a : {addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
-                               &TMainWnd::PlayersNocomputerplayersClick),
-                       addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
-                               &TMainWnd::PlayersOnecomputerplayerClick),
-                       addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
-                               &TMainWnd::PlayersTwocomputerplayersClick)}) {
-        a->setCheckable(true);
-        playersGroup->addAction(a);
-    }
+    m.PlayersNocomputerplayers =
+        addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
+                &TMainWnd::PlayersNocomputerplayersClick);
+    m.PlayersOnecomputerplayer =
+        addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
+                &TMainWnd::PlayersOnecomputerplayerClick);
+    m.PlayersTwocomputerplayers =
+        addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
+                &TMainWnd::PlayersTwocomputerplayersClick);
+    radioGroup(
+        {m.PlayersNocomputerplayers, m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers});
 
     QMenu* computer = bar->addMenu("&Computer");
     computer->setObjectName("Computer");
-    auto* skillGroup = new QActionGroup(this);
-    for (QAction* a :
-         {addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick),
-          addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick),
-          addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick)}) {
-        a->setCheckable(true);
-        skillGroup->addAction(a);
-    }
+    m.ComputerPoor = addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick);
+    m.ComputerMedium =
+        addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick);
+    m.ComputerGood = addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick);
+    radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood});
 
     QMenu* speed = bar->addMenu("S&peed");
     speed->setObjectName("Speed");
-    auto* speedGroup = new QActionGroup(this);
-    for (QAction* a : {addItem(speed, "SpeedSlow", "&Slow", {}, &TMainWnd::SpeedSlowClick),
-                       addItem(speed, "SpeedMedium", "&Medium", {}, &TMainWnd::SpeedMediumClick),
-                       addItem(speed, "SpeedFast", "&Fast", {}, &TMainWnd::SpeedFastClick)}) {
-        a->setCheckable(true);
-        speedGroup->addAction(a);
-    }
+    m.SpeedSlow = addItem(speed, "SpeedSlow", "&Slow", {}, &TMainWnd::SpeedSlowClick);
+    m.SpeedMedium = addItem(speed, "SpeedMedium", "&Medium", {}, &TMainWnd::SpeedMediumClick);
+    m.SpeedFast = addItem(speed, "SpeedFast", "&Fast", {}, &TMainWnd::SpeedFastClick);
+    radioGroup({m.SpeedSlow, m.SpeedMedium, m.SpeedFast});
 
-    QAction* settings = bar->addAction("&Settings");
-    settings->setObjectName("Settings");
-    connect(settings, &QAction::triggered, this, [this] { SettingsClick(); });
-    m_items["Settings"] = settings;
+    m.Settings = bar->addAction("&Settings");
+    m.Settings->setObjectName("Settings");
+    connect(m.Settings, &QAction::triggered, this, [this] { SettingsClick(); });
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help");
-    addItem(help, "HelpHowtoplay", "&How to play", QKeySequence(Qt::Key_F1),
-            &TMainWnd::HelpHowtoplayClick);
+    m.HelpHowtoplay = addItem(help, "HelpHowtoplay", "&How to play", QKeySequence(Qt::Key_F1),
+                              &TMainWnd::HelpHowtoplayClick);
     help->addSeparator();
-    addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
+    m.HelpAbout = addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
 }
 
-QAction* TMainWnd::menuItem(const std::string& name) const {
-    const auto it = m_items.find(name);
-    return it == m_items.end() ? nullptr : it->second;
-}
-
-void TMainWnd::setGameItemsEnabled(bool demoGame, bool enabled) {
-    if (!demoGame) m_items["GameDemo"]->setEnabled(enabled);
-    for (const char* name : {"GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
-        m_items[name]->setEnabled(enabled);
+void TMainWnd::radioGroup(std::initializer_list<QAction*> items) {
+    auto* group = new QActionGroup(this);
+    for (QAction* a : items) {
+        a->setCheckable(true);
+        group->addAction(a);
     }
 }
 
-void TMainWnd::choosePlayers(int firstSlot, const char* item) {
+QAction* TMainWnd::menuItem(const std::string& name) const {
+    return findChild<QAction*>(QString::fromStdString(name));
+}
+
+void TMainWnd::setGameItemsEnabled(bool demoGame, bool enabled) {
+    if (!demoGame) m_menu.GameDemo->setEnabled(enabled);
+    for (QAction* item : {m_menu.GameCleartotals, m_menu.SetupPlayers, m_menu.DisplayHighscores}) {
+        item->setEnabled(enabled);
+    }
+}
+
+void TMainWnd::choosePlayers(int firstSlot, QAction* item) {
     m_chosenFirstSlot = firstSlot;
     if (!m_gra.running) m_gra.firstSlot = firstSlot;
-    m_items[item]->setChecked(true);
+    item->setChecked(true);
     LayoutScoreBands();
     InvalidateScoreboard();
 }
 
-void TMainWnd::chooseSkill(int level, const char* item) {
+void TMainWnd::chooseSkill(int level, QAction* item) {
     m_gra.skillLevel = level;
-    m_items[item]->setChecked(true);
+    item->setChecked(true);
 }
 
-void TMainWnd::chooseSpeed(int level, const char* item) {
+void TMainWnd::chooseSpeed(int level, QAction* item) {
     m_gra.speedLevel = level;
-    m_items[item]->setChecked(true);
+    item->setChecked(true);
 }
 
 // ---------------------------------------------------------------- commands
@@ -206,7 +210,7 @@ void TMainWnd::GameNewClick() {
     }
     // Nobody plays without a name: the dialog comes back until every seat has one.
     while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
-    setUpArenaForGame();
+    startGame(nextGameStart(m_gra, false, 2 - m_chosenFirstSlot));
     setGameItemsEnabled(false, false);
     RunGameLoop();
     setGameItemsEnabled(false, true);
@@ -218,13 +222,7 @@ void TMainWnd::GameDemoClick() {
         return;
     }
     if (!m_gra.demo) m_savedHumans = m_gra.humans;
-    m_gra.ResetRound();
-    m_gra.running = false;
-    m_gra.deathOrder.clear();
-    m_gra.demo = true;
-    m_gra.firstSlot = 0;
-    m_gra.humans = m_gra.rng().mod(3);
-    setUpArenaForGame();
+    startGame(nextGameStart(m_gra, true, 2));
     setGameItemsEnabled(true, false);
     RunGameLoop();
     setGameItemsEnabled(true, true);
@@ -238,11 +236,8 @@ void TMainWnd::GameDemoClick() {
     InvalidateScoreboard();
 }
 
-void TMainWnd::setUpArenaForGame() {
-    m_gra.arena.background().DrawBackground(m_backBuffer, m_gra.arena.offset(), m_gra.demo,
-                                            m_gra.settings().int_background, m_gra.rng());
-    ResetArena(m_gra.arena, m_text, m_backBuffer, m_gra.demo);
-    m_gra.NewGame();
+void TMainWnd::startGame(const GameStart& start) {
+    StartGame(m_gra, start, m_backBuffer);
     LayoutScoreBands();
     refreshPicture();
 }
@@ -334,7 +329,8 @@ void TMainWnd::GameTick() {
         if (m_gra.running) m_clock.sleepMicros(kInactiveSleepUs);
         return;
     }
-    const TickResult result = playTick(m_gra, m_keys.down(), m_backBuffer, m_label);
+    const TickResult result =
+        playTick(m_gra, seatInput(m_keys, m_gra.seats), m_backBuffer, m_label);
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
         m_gra.panelChanged = false;

@@ -3,12 +3,12 @@
 #include <QMainWindow>
 #include <cstdio>
 #include <functional>
-#include <map>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
-#include "frame/key_state.h"
 #include "boxes/message_boxes.h"
+#include "frame/key_state.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
@@ -22,6 +22,7 @@ namespace slyders {
 
 class GameView;
 class TMainWnd;
+struct GameStart;
 
 // What the main window asks of the parts that are built around it: sounds at show and
 // close, the settings file, and the dialogs its commands open.
@@ -53,15 +54,15 @@ public:
     void GameExitClick();
     void SetupPlayersClick();
     void DisplayHighscoresClick();
-    void PlayersNocomputerplayersClick() { choosePlayers(2, "PlayersNocomputerplayers"); }
-    void PlayersOnecomputerplayerClick() { choosePlayers(1, "PlayersOnecomputerplayer"); }
-    void PlayersTwocomputerplayersClick() { choosePlayers(0, "PlayersTwocomputerplayers"); }
-    void ComputerPoorClick() { chooseSkill(1, "ComputerPoor"); }
-    void ComputerMediumClick() { chooseSkill(2, "ComputerMedium"); }
-    void ComputerGoodClick() { chooseSkill(3, "ComputerGood"); }
-    void SpeedSlowClick() { chooseSpeed(0, "SpeedSlow"); }
-    void SpeedMediumClick() { chooseSpeed(1, "SpeedMedium"); }
-    void SpeedFastClick() { chooseSpeed(2, "SpeedFast"); }
+    void PlayersNocomputerplayersClick() { choosePlayers(2, m_menu.PlayersNocomputerplayers); }
+    void PlayersOnecomputerplayerClick() { choosePlayers(1, m_menu.PlayersOnecomputerplayer); }
+    void PlayersTwocomputerplayersClick() { choosePlayers(0, m_menu.PlayersTwocomputerplayers); }
+    void ComputerPoorClick() { chooseSkill(1, m_menu.ComputerPoor); }
+    void ComputerMediumClick() { chooseSkill(2, m_menu.ComputerMedium); }
+    void ComputerGoodClick() { chooseSkill(3, m_menu.ComputerGood); }
+    void SpeedSlowClick() { chooseSpeed(0, m_menu.SpeedSlow); }
+    void SpeedMediumClick() { chooseSpeed(1, m_menu.SpeedMedium); }
+    void SpeedFastClick() { chooseSpeed(2, m_menu.SpeedFast); }
     void SettingsClick();
     void HelpHowtoplayClick();
     void HelpAboutClick();
@@ -86,6 +87,7 @@ public:
     PixelBuffer& windowPicture() { return m_window; }
     PixelBuffer& backBuffer() { return m_backBuffer; }
     EventLabel& eventLabel() { return m_label; }
+    // A menu item by its name (GameNew, SpeedFast, ...), for tests and hooks.
     QAction* menuItem(const std::string& name) const;
     int chosenFirstSlot() const { return m_chosenFirstSlot; }
     int savedHumans() const { return m_savedHumans; }
@@ -106,11 +108,12 @@ private:
     void buildMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
-    void choosePlayers(int firstSlot, const char* item);
-    void chooseSkill(int level, const char* item);
-    void chooseSpeed(int level, const char* item);
+    void radioGroup(std::initializer_list<QAction*> items);
+    void choosePlayers(int firstSlot, QAction* item);
+    void chooseSkill(int level, QAction* item);
+    void chooseSpeed(int level, QAction* item);
     void setGameItemsEnabled(bool demoGame, bool enabled);
-    void setUpArenaForGame();
+    void startGame(const GameStart& start);
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();
@@ -130,7 +133,18 @@ private:
     std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed
     KeyState m_keys;
     TickScheduler m_scheduler;
-    std::map<std::string, QAction*> m_items;
+    // The menu's items, named as in the menu's layout.
+    struct MenuItems {
+        QAction *GameNew = nullptr, *GameDemo = nullptr, *GameCleartotals = nullptr,
+                *GameExit = nullptr;
+        QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
+        QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
+                *PlayersTwocomputerplayers = nullptr;
+        QAction *ComputerPoor = nullptr, *ComputerMedium = nullptr, *ComputerGood = nullptr;
+        QAction *SpeedSlow = nullptr, *SpeedMedium = nullptr, *SpeedFast = nullptr;
+        QAction* Settings = nullptr;
+        QAction *HelpHowtoplay = nullptr, *HelpAbout = nullptr;
+    } m_menu;
 
     int m_chosenFirstSlot = 1;
     int m_savedHumans = 1;

@@ -47,7 +47,7 @@ int turnStep(int points, int bestHuman) {
 
 // Walks one ray: gaps on the way draw the slyder, an obstacle or the edge pushes it away.
 double Gra::scoreRay(int s, int j) const {
-    const Slyder& sl = slots[std::size_t(s)];
+    const Slyder& sl = slot(s);
     const double u = arena.unit();
     const int k = skillLevel;
     const double theta = sl.heading + kFirstRayAngle + kRayAngleStep * j;
@@ -69,7 +69,7 @@ double Gra::scoreRay(int s, int j) const {
 }
 
 int Gra::ChooseHeading(int s) {
-    const int h = slots[std::size_t(s)].heading;
+    const int h = slot(s).heading;
     const int k = skillLevel;
     Scores19 score{};
     for (int j = 0; j < kRays; ++j) at(score, j) = scoreRay(s, j) + kBase;
@@ -106,7 +106,7 @@ int Gra::ChooseHeading(int s) {
 void Gra::SteerComputers() {
     const int lastDriven = demo ? humans + 1 : 1;
     for (int s = firstSlot; s <= lastDriven; ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         if (!sl.alive) {
             // A dead slyder's heading no longer matters, but a Poor player's draw still counts.
             if (skillLevel == kPoor) m_rng.mod(kPoorMirrorChance);
@@ -118,7 +118,7 @@ void Gra::SteerComputers() {
         // A computer far behind the best human turns faster; in DEMO games by slot.
         int bestHuman = -1;
         for (int t = 2; t <= humans + 1; ++t) {
-            const Slyder& human = slots[std::size_t(t)];
+            const Slyder& human = slot(t);
             bestHuman = std::max(bestHuman, human.roundPoints + human.gamePoints);
         }
         const int step =
@@ -131,7 +131,7 @@ void Gra::SteerComputers() {
         }
     }
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         sl.heading = (sl.heading + 360) % 360;
     }
 }

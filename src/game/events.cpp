@@ -9,8 +9,6 @@ namespace slyders {
 
 namespace {
 
-enum Disaster { kWallDisaster, kTunnelDisaster, kVoidDisaster, kAttractorDisaster };
-
 constexpr int kWallBase = 3000, kTunnelBase = 7000, kVoidBase = 3000, kFoodBase = 2000;
 constexpr int kMouseBase = 6000, kScrollBase = 3000, kAttractorBase = 6000, kInvisBase = 3000;
 constexpr int kDisasterStart = 5;  // 1 in 5 per event
@@ -26,7 +24,7 @@ int Gra::pickAliveSlot() {
     int s = firstSlot;
     for (int i = 0; i < kPicks; ++i) {
         s = firstSlot + m_rng.mod(activeCount());
-        if (slots[std::size_t(s)].alive) break;
+        if (slot(s).alive) break;
     }
     return s;
 }
@@ -35,15 +33,15 @@ int Gra::pickAliveHuman() {
     int s = 2;
     for (int i = 0; i < kPicks; ++i) {
         s = humans > 0 ? 2 + m_rng.mod(humans) : 2;
-        if (slots[std::size_t(s)].alive) break;
+        if (slot(s).alive) break;
     }
     return s;
 }
 
-void Gra::tryStartDisaster(int disaster, const char* message) {
-    const std::array<std::int32_t, 4> switches{m_settings.dis_wall, m_settings.dis_tunnel,
-                                               m_settings.dis_void, m_settings.dis_attract};
-    bool& flag = disasters[std::size_t(disaster)];
+void Gra::tryStartDisaster(Disaster disaster, const char* message) {
+    const std::array<std::int32_t, kDisasterCount> switches{
+        m_settings.dis_wall, m_settings.dis_tunnel, m_settings.dis_void, m_settings.dis_attract};
+    bool& flag = disasters[disaster];
     if (flag) return;
     if (m_rng.mod(kDisasterStart) == 0 && (switches[std::size_t(disaster)] || demo)) {
         flag = true;
@@ -51,68 +49,68 @@ void Gra::tryStartDisaster(int disaster, const char* message) {
     }
 }
 
-void Gra::maybeEndDisaster(int disaster, int endChance) {
-    bool& flag = disasters[std::size_t(disaster)];
+void Gra::maybeEndDisaster(Disaster disaster, int endChance) {
+    bool& flag = disasters[disaster];
     if (flag && m_rng.mod(endChance) == 0) flag = false;
 }
 
 // Walls, voids and attractors: the object, its sound, and the disaster's start or end.
-void Gra::growingEvent(int kind, int sound, const char* message, int disaster,
+void Gra::growingEvent(OpsKind kind, int sound, const char* message, Disaster disaster,
                        const char* disasterMessage, int endChance) {
     Ops op;
     MakeEvent(op, kind);
     playSound(sound, 0, panByX(op.x, false));
     ops.push_back(op);
     tryStartDisaster(disaster, disasterMessage);
-    if (!disasters[std::size_t(disaster)]) ShowEvent(message, kYellow);
+    if (!disasters[disaster]) ShowEvent(message, kYellow);
     maybeEndDisaster(disaster, endChance);
 }
 
 void Gra::startEvents() {
     const bool on = demo;  // in a DEMO game every event is on
     const TInterface& set = m_settings;
-    if (eventFires(kWallBase, disasters[kWallDisaster]) && (set.xtr_wall || on)) {
-        growingEvent(kOpsWall, kSndWall, "Wall", kWallDisaster, "Wall disaster!", 7);
+    if (eventFires(kWallBase, disasters[Disaster::Wall]) && (set.xtr_wall || on)) {
+        growingEvent(OpsKind::Wall, kSndWall, "Wall", Disaster::Wall, "Wall disaster!", 7);
     }
-    if (eventFires(kTunnelBase, disasters[kTunnelDisaster]) && (set.xtr_tunnel || on)) {
+    if (eventFires(kTunnelBase, disasters[Disaster::Tunnel]) && (set.xtr_tunnel || on)) {
         startTunnel();
     }
-    if (eventFires(kVoidBase, disasters[kVoidDisaster]) && (set.xtr_void || on)) {
-        growingEvent(kOpsVoid, kSndEmpty, "Void...", kVoidDisaster, "Void disaster!", 4);
+    if (eventFires(kVoidBase, disasters[Disaster::Void]) && (set.xtr_void || on)) {
+        growingEvent(OpsKind::Void, kSndEmpty, "Void...", Disaster::Void, "Void disaster!", 4);
     }
     if (eventFires(kFoodBase, false) && (set.xtr_food || on)) {
         Ops op;
-        MakeEvent(op, kOpsFood);
+        MakeEvent(op, OpsKind::Food);
         playSound(kSndFood, 0, panByX(op.x, false));
         ops.push_back(op);
         ShowEvent("Where is the food?", kYellow);
     }
     if (eventFires(kMouseBase, false) && (set.xtr_cruelptr || on)) {
         const int s = pickAliveHuman();
-        if (slots[std::size_t(s)].alive && isActive(s)) {
+        if (slot(s).alive && isActive(s)) {
             Ops op;
-            op.kind = kOpsCruelMouse;
+            op.kind = OpsKind::CruelMouse;
             op.parameter = s;
             op.lifetime = 50 + m_rng.mod(200);
             ops.push_back(op);
-            playSound(kSndCruelPtr, 0, panByX(slots[std::size_t(s)].x, false));
+            playSound(kSndCruelPtr, 0, panByX(slot(s).x, false));
             ShowEvent("Cruel mouse", kYellow);
         }
     }
     if (eventFires(kScrollBase, false) && (set.xtr_scroll || on)) {
         Ops op;
-        MakeEvent(op, kOpsScroll);
+        MakeEvent(op, OpsKind::Scroll);
         playSound(kSndScroll, 0, 0);
         ops.push_back(op);
         ShowEvent("Scrolling...", kYellow);
     }
-    if (eventFires(kAttractorBase, disasters[kAttractorDisaster]) && (set.xtr_attract || on)) {
-        growingEvent(kOpsAttractor, kSndAttract, "Attractor", kAttractorDisaster,
+    if (eventFires(kAttractorBase, disasters[Disaster::Attractor]) && (set.xtr_attract || on)) {
+        growingEvent(OpsKind::Attractor, kSndAttract, "Attractor", Disaster::Attractor,
                      "Attractor disaster!", 7);
     }
     if (eventFires(kInvisBase, false) && (set.xtr_invis || on)) {
         const int s = pickAliveSlot();
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         if (sl.alive && sl.invisibleLeft == 0) {
             sl.invisibleLeft = 300 + m_rng.mod(200);
             playSound(kSndInvis, 0, panByX(sl.x, false));
@@ -124,14 +122,14 @@ void Gra::startEvents() {
 // Two walls close in ahead of a slyder, 60 degrees to either side.
 void Gra::startTunnel() {
     const int s = pickAliveSlot();
-    const Slyder& sl = slots[std::size_t(s)];
+    const Slyder& sl = slot(s);
     if (sl.alive) {
         const int L = 60 + m_rng.mod(40);
         const int r = m_rng.mod(2);
         const double u = arena.unit();
         for (const int side : {-1, 1}) {
             Ops op;
-            op.kind = kOpsTunnel;
+            op.kind = OpsKind::Tunnel;
             op.lifetime = L;
             op.x = static_cast<float>(sl.x + 30 * u * cosDeg(sl.heading + 60 * side));
             op.y = static_cast<float>(sl.y + 30 * u * sinDeg(sl.heading + 60 * side));
@@ -140,20 +138,20 @@ void Gra::startTunnel() {
             ops.push_back(op);
         }
         playSound(kSndTunnel, 0, panByX(sl.x, false));
-        if (!disasters[kTunnelDisaster]) ShowEvent("Tunnel", kYellow);
+        if (!disasters[Disaster::Tunnel]) ShowEvent("Tunnel", kYellow);
     }
-    tryStartDisaster(kTunnelDisaster, "Tunnel disaster!");
-    maybeEndDisaster(kTunnelDisaster, 7);
+    tryStartDisaster(Disaster::Tunnel, "Tunnel disaster!");
+    maybeEndDisaster(Disaster::Tunnel, 7);
 }
 
-void Gra::MakeEvent(Ops& op, int kind) {
+void Gra::MakeEvent(Ops& op, OpsKind kind) {
     op.active = true;
     op.age = 0;
     op.kind = kind;
     const int S = arena.side();
     const int m = static_cast<int>(10 * arena.unit());  // keep clear of the left and top edges
     switch (kind) {
-        case kOpsWall:
+        case OpsKind::Wall:
             switch (m_rng.mod(5)) {
                 case 0:
                     op.x = 0, op.y = float(m + m_rng.mod(S - m)), op.angle = 0;
@@ -176,7 +174,7 @@ void Gra::MakeEvent(Ops& op, int kind) {
             }
             op.lifetime = 100 + m_rng.mod(50);
             break;
-        case kOpsVoid: {
+        case OpsKind::Void: {
             op.y = float(5 * m + m_rng.mod(S - 5 * m));
             op.x = float(5 * m + m_rng.mod(S - 5 * m));
             const int a = 30 + m_rng.mod(20), b = 30 + m_rng.mod(20);
@@ -184,17 +182,17 @@ void Gra::MakeEvent(Ops& op, int kind) {
             op.lifetime = area - area % 2;
             break;
         }
-        case kOpsFood:
+        case OpsKind::Food:
             op.y = float(m + m_rng.mod(S - m));
             op.x = float(m + m_rng.mod(S - m));
             op.lifetime = 200 + 100 * m_rng.mod(4);
             break;
-        case kOpsScroll:
+        case OpsKind::Scroll:
             op.x = op.y = -1;
             op.parameter = m_rng.mod(4);
             op.lifetime = 200 + 20 * m_rng.mod(40);
             break;
-        case kOpsAttractor:
+        case OpsKind::Attractor:
             op.parameter = 2 * m_rng.mod(2) - 1;
             op.y = float(m + m_rng.mod(S - m));
             op.x = float(m + m_rng.mod(S - m));
@@ -233,7 +231,7 @@ void Gra::runFood(Ops& op) {
     op.parameter = op.age / 100 + 2;
     const int angle = m_rng.mod(360);
     const double d = op.parameter * arena.unit();
-    const Rgb colour = slots[std::size_t(m_rng.mod(6))].light;
+    const Rgb colour = slot(m_rng.mod(6)).light;
     arena.PutDisc(op.x + d * cosDeg(angle), op.y + d * sinDeg(angle), kCellGap, colour);
 }
 
@@ -288,7 +286,7 @@ void Gra::ScrollArena(int direction) {
     arena.background().scrollBy(dx, dy);
     arena.fillEdge(dx, dy);
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         sl.x += float(dx);
         sl.y += float(dy);
         for (FPoint& p : sl.history) p = FPoint{p.x + float(dx), p.y + float(dy)};
@@ -302,7 +300,7 @@ void Gra::ScrollArena(int direction) {
 
 // The pointer jumps to about three units ahead of the slyder, within four units either way.
 void Gra::CruelPointer(int s) {
-    const Slyder& sl = slots[std::size_t(s)];
+    const Slyder& sl = slot(s);
     const double u = arena.unit();
     const double dx = u * cosDeg(sl.heading), dy = u * sinDeg(sl.heading);
     const int m = arena.offset();

@@ -18,13 +18,13 @@ bool EndOfGameCheck(Gra& gra) {
     return true;
 }
 
-TickResult playTick(Gra& gra, const std::array<bool, 8>& keysDown, const PixelBuffer& backBuffer,
+TickResult playTick(Gra& gra, const TickInput& input, const PixelBuffer& backBuffer,
                     EventLabel& label) {
     gra.tick += 1;
     const int d = gra.IntroLeft();
     if (d == 0) ResetArena(gra.arena, gra.text(), backBuffer, gra.demo);
     if (d > 0) {
-        gra.steerHumans(keysDown);
+        gra.steerHumans(input);
         gra.SteerComputers();
         if (EndOfGameCheck(gra)) return TickResult::GameOver;
     }

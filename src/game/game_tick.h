@@ -3,6 +3,7 @@
 #include <array>
 
 #include "game/pixel_buffer.h"
+#include "game/tick_input.h"
 
 namespace slyders {
 
@@ -19,7 +20,7 @@ bool EndOfGameCheck(Gra& gra);
 // counter, the end of the intro, the steering (human keys, then the computers), the move,
 // the game step with its events and the event label's fade. Returns GameOver when the last
 // slyder died in this tick; the game step is then skipped and the caller announces the end.
-TickResult playTick(Gra& gra, const std::array<bool, 8>& keysDown, const PixelBuffer& backBuffer,
+TickResult playTick(Gra& gra, const TickInput& input, const PixelBuffer& backBuffer,
                     EventLabel& label);
 
 // The end of a game as far as the game itself goes: the event label empties and the

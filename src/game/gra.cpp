@@ -29,8 +29,8 @@ Gra::Gra(Random& rng, TInterface& settings, Scores& scores, TextRenderer& text,
          SoundRequests& sound)
     : m_rng(rng), m_settings(settings), m_scores(scores), m_text(text), m_sound(sound) {
     for (int s = 0; s < kSlotCount; ++s) {
-        slots[std::size_t(s)].dark = kDarkColours[std::size_t(s)];
-        slots[std::size_t(s)].light = kLightColours[std::size_t(s)];
+        slot(s).dark = kDarkColours[std::size_t(s)];
+        slot(s).light = kLightColours[std::size_t(s)];
     }
     for (int k = 0; k < kHumanSeats; ++k) seats[std::size_t(k)] = HumanSeat{k, -1};
 }
@@ -42,13 +42,13 @@ void Gra::ResetRound() {
 void Gra::NewGame() {
     const int N = activeCount();
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        slots[std::size_t(s)].nextGap = kGapIntervalBase + m_rng.mod(kGapIntervalSpread);
+        slot(s).nextGap = kGapIntervalBase + m_rng.mod(kGapIntervalSpread);
     }
     const int phi = m_rng.mod(20);  // an angle in radians, shared by all slots
     const double u = arena.unit();
     const int centre = arena.side() / 2;
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         const int n = s - firstSlot;
         const int a = m_rng.mod(4);
         sl.x = static_cast<float>(centre +
@@ -60,7 +60,7 @@ void Gra::NewGame() {
         sl.history.fill(FPoint{sl.x, sl.y});
     }
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         sl.alive = true;
         sl.inGap = false;
         sl.invisibleLeft = 0;
@@ -69,7 +69,7 @@ void Gra::NewGame() {
         sl.speed = 1.0f;
     }
     ops.clear();
-    disasters.fill(false);
+    disasters.clear();
     tick = 0;
 }
 
@@ -86,13 +86,13 @@ bool Gra::AllHumansSeated() const {
 
 int Gra::AliveCount() const {
     int n = 0;
-    for (int s = firstSlot; s <= lastActive(); ++s) n += slots[std::size_t(s)].alive ? 1 : 0;
+    for (int s = firstSlot; s <= lastActive(); ++s) n += slot(s).alive ? 1 : 0;
     return n;
 }
 
 int Gra::AliveHumans() const {
     int n = 0;
-    for (int s = 2; s <= lastActive(); ++s) n += slots[std::size_t(s)].alive ? 1 : 0;
+    for (int s = 2; s <= lastActive(); ++s) n += slot(s).alive ? 1 : 0;
     return n;
 }
 
@@ -138,13 +138,13 @@ void Gra::Intro() {
     const double u = arena.unit();
     const bool spirals = AliveCount() < 4;
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        const Slyder& sl = slots[std::size_t(s)];
+        const Slyder& sl = slot(s);
         const int h = sl.heading;
         if (spirals) {
             for (int k = 0; k < 3; ++k) {
                 const double a = h - 4 + 120 * k;
                 Ops op;
-                op.kind = kOpsIntro;
+                op.kind = OpsKind::Intro;
                 op.lifetime = kSpiralLifetime;
                 op.x = static_cast<float>(sl.x + 40 * u * cosDeg(a));
                 op.y = static_cast<float>(sl.y + 40 * u * sinDeg(a));
@@ -154,7 +154,7 @@ void Gra::Intro() {
             }
         }
         Ops marker;
-        marker.kind = kOpsIntro;
+        marker.kind = OpsKind::Intro;
         marker.lifetime = kMarkerLifetime;
         marker.x = sl.x;
         marker.y = sl.y;
@@ -183,31 +183,31 @@ void Gra::RunEvent(Ops& op) {
     if (op.lifetime < op.age) op.active = false;
     if (!op.active) return;
     switch (op.kind) {
-        case kOpsWall:
+        case OpsKind::Wall:
             runWall(op);
             break;
-        case kOpsIntro:
+        case OpsKind::Intro:
             runIntroObject(op);
             break;
-        case kOpsTunnel:
+        case OpsKind::Tunnel:
             if (op.age % 5 == 0) op.angle += op.parameter;  // bend slowly outward again
             StepAlong(op.x, op.y, op.angle);
             arena.PutDisc(op.x, op.y, kCellSolid, kBrick);
             break;
-        case kOpsVoid:
+        case OpsKind::Void:
             runVoid(op);
             break;
-        case kOpsFood:
+        case OpsKind::Food:
             runFood(op);
             break;
-        case kOpsCruelMouse:
+        case OpsKind::CruelMouse:
             CruelPointer(op.parameter);
             break;
-        case kOpsScroll:
+        case OpsKind::Scroll:
             if (op.age % std::max(1, static_cast<int>(20 / arena.unit())) == 0)
                 ScrollArena(op.parameter);
             break;
-        case kOpsAttractor:
+        case OpsKind::Attractor:
             runAttractor(op);
             break;
         default:
@@ -224,7 +224,7 @@ void Gra::runIntroObject(Ops& op) {
         arena.PutDisc(op.x, op.y, kCellSolid, kSpiralColour);
         return;
     }
-    const Slyder& sl = slots[std::size_t(op.parameter)];
+    const Slyder& sl = slot(op.parameter);
     op.angle += 20;
     const double u = arena.unit();
     const double fade = 1.0 - static_cast<double>(op.age) / op.lifetime;

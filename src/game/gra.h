@@ -11,13 +11,13 @@
 #include "game/random.h"
 #include "game/sound_requests.h"
 #include "game/text_renderer.h"
+#include "game/tick_input.h"
 #include "params/app_settings.h"
 #include "players/scores.h"
 
 namespace slyders {
 
 constexpr int kSlotCount = 6;
-constexpr int kHumanSeats = 4;
 constexpr double kPi = 3.14159265358979323846;
 
 inline double cosDeg(double deg) {
@@ -52,18 +52,33 @@ struct Slyder {
 struct HumanSeat {
     int keyPair = 0;
     int rosterIndex = -1;  // -1 = nobody
+
+    friend bool operator==(const HumanSeat&, const HumanSeat&) = default;
 };
 
 // Event object kinds.
-enum OpsKind : std::int32_t {
-    kOpsWall = 1,
-    kOpsIntro = 2,
-    kOpsTunnel = 3,
-    kOpsVoid = 4,
-    kOpsFood = 5,
-    kOpsCruelMouse = 6,
-    kOpsScroll = 7,
-    kOpsAttractor = 8,
+enum class OpsKind : std::int32_t {
+    None = 0,
+    Wall = 1,
+    Intro = 2,
+    Tunnel = 3,
+    Void = 4,
+    Food = 5,
+    CruelMouse = 6,
+    Scroll = 7,
+    Attractor = 8,
+};
+
+// The four disasters; while one is on, its event comes 60 times as often.
+enum class Disaster { Wall, Tunnel, Void, Attractor };
+constexpr int kDisasterCount = 4;
+
+struct DisasterFlags {
+    std::array<bool, kDisasterCount> on{};
+
+    bool& operator[](Disaster d) { return on[std::size_t(d)]; }
+    bool operator[](Disaster d) const { return on[std::size_t(d)]; }
+    void clear() { on.fill(false); }
 };
 
 // A running event object; (-1, -1) as position means it has none.
@@ -72,7 +87,7 @@ struct Ops {
     std::int32_t lifetime = 0;
     float x = -1, y = -1;
     std::int32_t angle = 0;
-    std::int32_t kind = 0;
+    OpsKind kind = OpsKind::None;
     std::int32_t parameter = 0;
     std::int32_t age = 0;
 };
@@ -109,8 +124,8 @@ public:
     void StepAlong(float& x, float& y, double angle) const;
 
     // --- one tick of play (after the intro) ---
-    // The human keys turn their slyders by 2 degrees; key pair k is keys 2k (left), 2k + 1.
-    void steerHumans(const std::array<bool, 8>& keysDown);
+    // The held keys of each seat turn its slyder by 2 degrees.
+    void steerHumans(const TickInput& input);
     void SteerComputers();
     int ChooseHeading(int slot);
     double scoreRay(int slot, int ray) const;
@@ -121,6 +136,9 @@ public:
     int activeCount() const { return humans + 2 - firstSlot; }  // N
     int lastActive() const { return humans + 1; }
     bool isActive(int slot) const { return slot >= firstSlot && slot <= lastActive(); }
+
+    Slyder& slot(int s) { return slots[std::size_t(s)]; }
+    const Slyder& slot(int s) const { return slots[std::size_t(s)]; }
 
     // The roster entry that plays a slot (-1 for a human seat without a player).
     int rosterIndexOfSlot(int slot) const;
@@ -135,7 +153,7 @@ public:
 
     // --- extras and disasters ---
     void startEvents();
-    void MakeEvent(Ops& op, int kind);
+    void MakeEvent(Ops& op, OpsKind kind);
     void ScrollArena(int direction);
     void CruelPointer(int slot);
     void DrawAttractor(Ops& op, bool final);
@@ -154,7 +172,7 @@ public:
     bool demo = false;
     bool fastFinish = false;
     bool panelChanged = false;
-    std::array<bool, 4> disasters{};  // wall, tunnel, void, attractor
+    DisasterFlags disasters;
     Rgb gapColour{128, 128, 128};
     EventMessage message;
     std::vector<Ops> ops;
@@ -175,10 +193,10 @@ private:
     int pickAliveSlot();
     int pickAliveHuman();
     bool eventFires(int base, bool disaster);
-    void growingEvent(int kind, int sound, const char* message, int disaster,
+    void growingEvent(OpsKind kind, int sound, const char* message, Disaster disaster,
                       const char* disasterMessage, int endChance);
-    void tryStartDisaster(int disaster, const char* message);
-    void maybeEndDisaster(int disaster, int endChance);
+    void tryStartDisaster(Disaster disaster, const char* message);
+    void maybeEndDisaster(Disaster disaster, int endChance);
     void startTunnel();
     void runWall(Ops& op);
     void runVoid(Ops& op);

@@ -20,12 +20,12 @@ constexpr int kPanLeft = -10000;
 constexpr int kPanRight = 10000;
 }  // namespace
 
-void Gra::steerHumans(const std::array<bool, 8>& keysDown) {
+void Gra::steerHumans(const TickInput& input) {
     for (int i = 1; i <= humans; ++i) {
-        Slyder& sl = slots[std::size_t(i + 1)];
-        const auto k = std::size_t(seats[std::size_t(i - 1)].keyPair);
-        if (keysDown[2 * k + 1]) sl.heading += kHumanTurn;
-        if (keysDown[2 * k]) sl.heading -= kHumanTurn;
+        Slyder& sl = slot(i + 1);
+        const std::uint8_t held = input.seat[std::size_t(i - 1)];
+        if (held & kSteerRight) sl.heading += kHumanTurn;
+        if (held & kSteerLeft) sl.heading -= kHumanTurn;
     }
 }
 
@@ -34,7 +34,7 @@ void Gra::steerHumans(const std::array<bool, 8>& keysDown) {
 void Gra::MoveSlyders() {
     const double u = arena.unit();
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         if (!sl.alive) continue;
         sl.x = static_cast<float>(sl.x + sl.speed * u * cosDeg(sl.heading));
         sl.y = static_cast<float>(sl.y + sl.speed * u * sinDeg(sl.heading));
@@ -68,7 +68,7 @@ void Gra::MoveSlyders() {
 }
 
 bool Gra::CheckSlyder(int s) {
-    Slyder& sl = slots[std::size_t(s)];
+    Slyder& sl = slot(s);
     const double u = arena.unit();
     const int S = arena.side();
     const double x = sl.x, y = sl.y;
@@ -122,7 +122,7 @@ bool Gra::CheckSlyder(int s) {
 }
 
 void Gra::Death(int s, const std::array<FPoint, 5>& historyBefore) {
-    Slyder& sl = slots[std::size_t(s)];
+    Slyder& sl = slot(s);
     playSound(kSndDeath, 0, panByX(sl.x, true));
     deathOrder += static_cast<char>('0' + s);
     for (const FPoint& p : historyBefore) arena.PutDisc(p.x, p.y, s, sl.dark);
@@ -130,7 +130,7 @@ void Gra::Death(int s, const std::array<FPoint, 5>& historyBefore) {
     sl.alive = false;
     if (AliveHumans() == 1) {
         const int leader = UniqueLeader(*this, RoundPoints);
-        if (leader >= 0 && slots[std::size_t(leader)].roundPoints >= m_settings.int_rndpts) {
+        if (leader >= 0 && slot(leader).roundPoints >= m_settings.int_rndpts) {
             playSound(kSndYippee, 0, 0);
         } else if (AliveCount() == 1 && humans > 1) {
             playSound(kSndAlone, 0, 0);
@@ -141,7 +141,7 @@ void Gra::Death(int s, const std::array<FPoint, 5>& historyBefore) {
     }
     if (AliveCount() == 0) playSound(kSndGameOver, 0, 0);
     for (int t = firstSlot; t <= lastActive(); ++t) {
-        Slyder& other = slots[std::size_t(t)];
+        Slyder& other = slot(t);
         if (t == s || !other.alive) continue;
         other.gamePoints += 1;
         other.roundPoints += 1;
@@ -152,7 +152,7 @@ void Gra::Death(int s, const std::array<FPoint, 5>& historyBefore) {
 
 void Gra::StepTimers() {
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         sl.nextGap -= 1;
         if (sl.nextGap < 0 && sl.invisibleLeft == 0) {
             sl.gapLeft = kGapLengthBase + speedLevel;
@@ -163,7 +163,7 @@ void Gra::StepTimers() {
         }
     }
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         if (sl.gapLeft > 0) sl.gapLeft -= 1;
         if (sl.invisibleLeft > 0) sl.invisibleLeft -= 1;
     }
@@ -171,8 +171,8 @@ void Gra::StepTimers() {
     const double u = arena.unit();
     for (int s = firstSlot; s <= lastActive(); ++s) {
         for (int t = s + 1; t <= lastActive(); ++t) {
-            const Slyder& a = slots[std::size_t(s)];
-            const Slyder& b = slots[std::size_t(t)];
+            const Slyder& a = slot(s);
+            const Slyder& b = slot(t);
             if (!a.alive || !b.alive) continue;
             const double d = std::hypot(double(a.x) - b.x, double(a.y) - b.y);
             const int da = (a.heading - b.heading + 360) % 360;
@@ -183,7 +183,7 @@ void Gra::StepTimers() {
         }
     }
     for (int s = firstSlot; s <= lastActive(); ++s) {
-        Slyder& sl = slots[std::size_t(s)];
+        Slyder& sl = slot(s);
         if (m_rng.mod(10) < 2 || sl.speed < kSpeedFloor) sl.speed *= kSpeedStep;
         if (m_rng.mod(10) < 2 || sl.speed > kSpeedCeiling) sl.speed /= kSpeedStep;
         if (sl.speed > kSpeedCeiling) sl.speed = kSpeedCeiling;

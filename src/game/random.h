@@ -23,6 +23,10 @@ public:
         return static_cast<std::int32_t>((m_state * 0x2545F4914F6CDD1Dull) >> 33);
     }
 
+    // The whole state: a game that starts from it again draws the same numbers.
+    std::uint64_t state() const { return m_state; }
+    void setState(std::uint64_t state) { m_state = state == 0 ? 1 : state; }
+
     // One draw reduced modulo n (n > 0).
     int mod(int n) { return next() % n; }
 

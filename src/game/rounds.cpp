@@ -8,7 +8,7 @@
 namespace slyders {
 
 int resultOf(const Gra& gra, int slot, ResultColumn column) {
-    const Slyder& s = gra.slots[std::size_t(slot)];
+    const Slyder& s = gra.slot(slot);
     switch (column) {
         case GamePoints:
             return s.gamePoints;
@@ -44,8 +44,7 @@ bool resultsExist(const Gra& gra) {
 RoundEnd decideRoundEnd(const Gra& gra, int w) {
     if (gra.demo) return RoundEnd::Demo;
     const int leader = FirstLeader(gra, RoundPoints);
-    if (gra.slots[std::size_t(leader)].roundPoints < gra.settings().int_rndpts)
-        return RoundEnd::Continues;
+    if (gra.slot(leader).roundPoints < gra.settings().int_rndpts) return RoundEnd::Continues;
     return w == -1 ? RoundEnd::Draw : RoundEnd::Won;
 }
 
@@ -64,11 +63,10 @@ std::string winnerName(const Gra& gra, int winner) {
 std::string creditRoundWin(Gra& gra, int w) {
     std::vector<RoundParticipant> participants;
     for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
-        participants.push_back(
-            {gra.rosterIndexOfSlot(s), gra.slots[std::size_t(s)].roundPoints, s == w});
+        participants.push_back({gra.rosterIndexOfSlot(s), gra.slot(s).roundPoints, s == w});
     }
     gra.scores().UpdateRatings(participants);
-    gra.slots[std::size_t(w)].roundsWon += 1;
+    gra.slot(w).roundsWon += 1;
 
     const int rosterIndex = gra.rosterIndexOfSlot(w);
     const int rating = rosterIndex >= 0 && rosterIndex < gra.scores().count()

@@ -203,7 +203,7 @@ void Scoreboard::paintLabel(PixelBuffer& canvas, Rect origin, const ScoreLabel& 
 
 // One slot's row of labels, its leader frames, and its band.
 void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int s) {
-    const Slyder& sl = gra.slots[std::size_t(s)];
+    const Slyder& sl = gra.slot(s);
     auto& row = m_labels[std::size_t(s + 1)];
     const int k = frameWidth(m_arenaSide);
 
@@ -231,7 +231,7 @@ void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int
     const Rect b = band(gra, s);
     if (gra.settings().int_showbars) {
         frame3D(canvas, origin, b, k, kFrameLight, kBlack);
-        const int leaderPoints = gra.slots[std::size_t(FirstLeader(gra, RoundPoints))].roundPoints;
+        const int leaderPoints = gra.slot(FirstLeader(gra, RoundPoints)).roundPoints;
         const int d = std::max({leaderPoints, gra.settings().int_rndpts, 1});
         fillRect(canvas, origin, {b.x, b.y, (b.w * sl.roundPoints) / d, b.h},
                  BlendColor(sl.dark, kPanelColour, kBarShade));

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "game/game_start.h"
 #include "game/game_tick.h"
 #include "present/arena_text.h"
 
@@ -146,32 +147,20 @@ SimGame::SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* s
     m_label.height = std::max(1, m_window.height() / 12);
 }
 
-// The window's order of set-up for a game; DEMO games draw their number of humans first.
-void SimGame::setUp() {
-    Gra& g = m_gra;
-    g.ResetRound();
-    g.running = false;
-    g.deathOrder.clear();
-    g.demo = m_options.demo;
-    g.skillLevel = m_options.skill;
-    if (g.demo) {
-        g.firstSlot = 0;
-        g.humans = m_rng.mod(3);
-    } else {
-        g.humans = 0;
-        g.firstSlot = 2 - m_options.computers;
-    }
-    g.arena.background().DrawBackground(m_back, g.arena.offset(), g.demo,
-                                        g.settings().int_background, m_rng);
-    ResetArena(g.arena, g.text(), m_back, g.demo);
-    g.NewGame();
-    g.running = true;
+GameStart SimGame::startOf(int index) const {
+    GameStart start;
+    start.demo = m_options.demo;
+    start.computers = m_options.demo ? 2 : m_options.computers;
+    start.humans = 0;
+    start.skill = m_options.skill;
+    start.seed = Random(m_options.seed + std::uint64_t(index)).state();
+    return start;
 }
 
 GameRecord SimGame::play(int index) {
-    m_rng.reseed(m_options.seed + std::uint64_t(index));
-    setUp();
     Gra& g = m_gra;
+    StartGame(g, startOf(index), m_back);
+    g.running = true;
     GameRecord record;
     record.game = index + 1;
     record.seed = m_options.seed + std::uint64_t(index);
@@ -180,7 +169,7 @@ GameRecord SimGame::play(int index) {
     record.humans = g.humans;
     record.firstSlot = g.firstSlot;
 
-    const std::array<bool, 8> noKeys{};
+    const TickInput noKeys{};
     bool over = false;
     while (!over && g.tick < m_options.tickCap) {
         over = playTick(g, noKeys, m_back, m_label) == TickResult::GameOver;
@@ -191,7 +180,7 @@ GameRecord SimGame::play(int index) {
     record.ticks = g.tick;
     record.deathOrder = g.deathOrder;
     for (int s = g.firstSlot; s <= g.lastActive(); ++s) {
-        record.points.push_back(g.slots[std::size_t(s)].gamePoints);
+        record.points.push_back(g.slot(s).gamePoints);
     }
     if (over) {
         record.winner = finishGame(g, m_label);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_start.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
 #include "game/random.h"
@@ -66,9 +67,10 @@ public:
 
     const Gra& gra() const { return m_gra; }
 
-private:
-    void setUp();
+    // The start of game index (from 0) of the run.
+    GameStart startOf(int index) const;
 
+private:
     SimOptions m_options;
     Random m_rng;
     TInterface m_settings;

@@ -47,8 +47,8 @@ TEST_F(Events, PicksNeedALivingSlyder) {
     g.gra.demo = true;
     for (int i = 0; i < 30000; ++i) g.gra.startEvents();
     for (const Ops& op : g.gra.ops) {
-        EXPECT_NE(op.kind, kOpsTunnel);
-        EXPECT_NE(op.kind, kOpsCruelMouse);
+        EXPECT_NE(op.kind, OpsKind::Tunnel);
+        EXPECT_NE(op.kind, OpsKind::CruelMouse);
     }
     EXPECT_TRUE(g.sound.ofNumber(kSndInvis).empty());
 }
@@ -68,7 +68,7 @@ TEST_F(Events, ScrollingCarriesASlyderOutAndItDies) {
 
 TEST_F(Events, AnAttractorDrawsFromAgeTenAndStaysAsBrick) {
     Ops op;
-    g.gra.MakeEvent(op, kOpsAttractor);
+    g.gra.MakeEvent(op, OpsKind::Attractor);
     op.lifetime = 20;
     g.gra.ops = {op};
     const int cx = int(op.x), cy = int(op.y);
@@ -87,7 +87,7 @@ TEST_F(Events, AnAttractorDrawsFromAgeTenAndStaysAsBrick) {
 
 TEST_F(Events, AWallEndsWhenItLeavesTheArena) {
     Ops wall;
-    wall.kind = kOpsWall;
+    wall.kind = OpsKind::Wall;
     wall.x = 3;
     wall.y = 100;
     wall.angle = 180;  // toward the left edge

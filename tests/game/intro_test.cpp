@@ -69,7 +69,7 @@ TEST(EventObjects, OneLeavingTheArenaEndsBeforeItActs) {
     startGame(g, 2, 1);
     g.gra.tick = 5;
     Ops out;
-    out.kind = kOpsIntro;
+    out.kind = OpsKind::Intro;
     out.parameter = -1;
     out.lifetime = 50;
     out.x = -0.5f;  // still cell 0 ...
