@@ -32,6 +32,7 @@ public:
     std::int32_t& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
     std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
     void clearMap() { m_map.assign(m_map.size(), kCellFree); }
+    const std::vector<std::int32_t>& map() const { return m_map; }
 
     PixelBuffer& offscreen() { return m_offscreen; }
     PixelBuffer& window() { return *m_window; }

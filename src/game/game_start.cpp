@@ -11,7 +11,7 @@ GameStart nextGameStart(const Gra& gra, bool demo, int computers) {
     start.humans = gra.humans;
     start.skill = gra.skillLevel;
     start.speed = gra.speedLevel;
-    start.seed = const_cast<Gra&>(gra).rng().state();
+    start.seed = gra.rng().state();
     start.seats = gra.seats;
     if (!demo) {
         for (int s = 0; s < kSlotCount; ++s) {

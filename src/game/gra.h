@@ -179,6 +179,7 @@ public:
     std::string deathOrder;  // slot digits in the order the slyders died this game
 
     Random& rng() { return m_rng; }
+    const Random& rng() const { return m_rng; }
     TInterface& settings() { return m_settings; }
     const TInterface& settings() const { return m_settings; }
     Scores& scores() { return m_scores; }

@@ -1,0 +1,72 @@
+#include "game/state_hash.h"
+
+#include <bit>
+#include <cstring>
+
+#include "game/gra.h"
+
+namespace slyders {
+
+namespace {
+
+// A fast 64-bit mix (multiply and rotate per word); not for secrets, only for agreement.
+class Hasher {
+public:
+    void add(std::uint64_t v) {
+        m_h ^= v * kMul1;
+        m_h = std::rotl(m_h, 29) * kMul2;
+    }
+    void addFloat(float f) { add(std::bit_cast<std::uint32_t>(f)); }
+    std::uint64_t value() const {
+        std::uint64_t h = m_h;
+        h ^= h >> 33;
+        h *= kMul1;
+        h ^= h >> 29;
+        return h;
+    }
+
+private:
+    static constexpr std::uint64_t kMul1 = 0x9E3779B97F4A7C15ull;
+    static constexpr std::uint64_t kMul2 = 0xC2B2AE3D27D4EB4Full;
+    std::uint64_t m_h = 0x243F6A8885A308D3ull;
+};
+
+}  // namespace
+
+std::uint64_t stateHash(const Gra& gra) {
+    Hasher h;
+    const auto& map = gra.arena.map();
+    std::size_t i = 0;
+    for (; i + 1 < map.size(); i += 2) {
+        std::uint64_t pair;
+        std::memcpy(&pair, &map[i], sizeof pair);
+        h.add(pair);
+    }
+    if (i < map.size()) h.add(std::uint32_t(map[i]));
+    h.add(std::uint32_t(gra.tick));
+    h.add(std::uint32_t(gra.firstSlot) << 8 | std::uint32_t(gra.humans));
+    for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
+        const Slyder& sl = gra.slot(s);
+        h.addFloat(sl.x);
+        h.addFloat(sl.y);
+        h.addFloat(sl.speed);
+        h.add(std::uint32_t(sl.heading));
+        h.add(std::uint64_t(sl.alive) | std::uint64_t(sl.inGap) << 1);
+        h.add(std::uint32_t(sl.gapLeft) | std::uint64_t(std::uint32_t(sl.nextGap)) << 32);
+        h.add(std::uint32_t(sl.invisibleLeft));
+        h.add(std::uint32_t(sl.gamePoints) | std::uint64_t(std::uint32_t(sl.roundPoints)) << 32);
+    }
+    h.add(gra.ops.size());
+    for (const Ops& op : gra.ops) {
+        h.add(std::uint64_t(op.active) | std::uint64_t(std::uint32_t(op.kind)) << 8);
+        h.add(std::uint32_t(op.lifetime) | std::uint64_t(std::uint32_t(op.age)) << 32);
+        h.addFloat(op.x);
+        h.addFloat(op.y);
+        h.add(std::uint32_t(op.angle) | std::uint64_t(std::uint32_t(op.parameter)) << 32);
+    }
+    for (bool on : gra.disasters.on) h.add(on);
+    h.add(gra.rng().state());
+    return h.value();
+}
+
+}  // namespace slyders

@@ -1,0 +1,85 @@
+#include "game/game_start.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/game_tick.h"
+#include "game/state_hash.h"
+#include "present/event_label.h"
+#include "test_support.h"
+
+namespace slyders {
+namespace {
+
+// A game of one human and two computers; the human holds left for a while from tick 200.
+GameStart oneHumanStart(std::uint64_t seed) {
+    GameStart start;
+    start.computers = 2;
+    start.humans = 1;
+    start.seed = seed;
+    start.seats[0].rosterIndex = 2;
+    return start;
+}
+
+TickInput heldAt(int tick, int flipTick) {
+    TickInput in;
+    if (tick >= 200 && tick < 260) in.seat[0] = kSteerLeft;
+    if (tick == flipTick) in.seat[0] ^= kSteerRight;
+    return in;
+}
+
+// Plays up to maxTicks and returns the state hash of every 20th tick.
+std::vector<std::uint64_t> play(const GameStart& start, int flipTick, int maxTicks = 1500) {
+    test::TestGame g;
+    EventLabel label;
+    StartGame(g.gra, start, g.back);
+    g.gra.running = true;
+    std::vector<std::uint64_t> hashes;
+    while (g.gra.tick < maxTicks) {
+        const int next = g.gra.tick + 1;
+        if (playTick(g.gra, heldAt(next, flipTick), g.back, label) == TickResult::GameOver) break;
+        if (g.gra.tick % kHashInterval == 0) hashes.push_back(stateHash(g.gra));
+    }
+    return hashes;
+}
+
+TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {
+    const auto a = play(oneHumanStart(42), -1);
+    ASSERT_GT(a.size(), 10u);
+    EXPECT_EQ(play(oneHumanStart(42), -1), a);
+    EXPECT_NE(play(oneHumanStart(43), -1), a);
+
+    // One key of one tick changes the game from that tick on, and not before it.
+    const auto flipped = play(oneHumanStart(42), 231);
+    std::size_t firstDiff = 0;
+    while (firstDiff < std::min(a.size(), flipped.size()) && a[firstDiff] == flipped[firstDiff])
+        ++firstDiff;
+    EXPECT_EQ(firstDiff, std::size_t(231 / kHashInterval));
+}
+
+TEST(GameStart, AGameOfARoundStartsFromItsPointsAndADemoFromNone) {
+    test::TestGame g;
+    g.gra.seats[0].rosterIndex = 2;
+    g.gra.slot(2).roundPoints = 17;
+    g.gra.slot(1).roundsWon = 2;
+    GameStart next = nextGameStart(g.gra, false, 1);
+    EXPECT_EQ(next.roundPoints[2], 17);
+    EXPECT_EQ(next.seed, g.rng.state());
+
+    StartGame(g.gra, next, g.back);
+    EXPECT_EQ(g.gra.firstSlot, 1);
+    EXPECT_EQ(g.gra.slot(2).roundPoints, 17);
+    EXPECT_EQ(g.gra.slot(1).roundsWon, 2);
+    EXPECT_EQ(g.gra.slot(2).gamePoints, 0);
+
+    StartGame(g.gra, nextGameStart(g.gra, true, 2), g.back);
+    EXPECT_TRUE(g.gra.demo);
+    EXPECT_EQ(g.gra.firstSlot, 0);
+    EXPECT_LE(g.gra.humans, 2);
+    EXPECT_EQ(g.gra.slot(2).roundPoints, 0);
+    EXPECT_EQ(g.gra.slot(1).roundsWon, 0);
+}
+
+}  // namespace
+}  // namespace slyders
