@@ -25,6 +25,7 @@ namespace slyders {
 namespace {
 constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
+constexpr int kWaitForInputUs = 500;
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -329,8 +330,13 @@ void TMainWnd::GameTick() {
         if (m_gra.running) m_clock.sleepMicros(kInactiveSleepUs);
         return;
     }
-    const TickResult result =
-        playTick(m_gra, seatInput(m_keys, m_gra.seats), m_backBuffer, m_label);
+    const std::optional<TickInput> input =
+        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats));
+    if (!input) {
+        m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
+        return;
+    }
+    const TickResult result = playTick(m_gra, *input, m_backBuffer, m_label);
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
         m_gra.panelChanged = false;

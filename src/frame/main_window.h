@@ -10,6 +10,7 @@
 #include "boxes/message_boxes.h"
 #include "frame/key_state.h"
 #include "frame/tick_clock.h"
+#include "frame/tick_source.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
 #include "present/event_label.h"
@@ -95,6 +96,9 @@ public:
     void setAssumeActive(bool on) { m_assumeActive = on; }
     void setTickLog(std::FILE* log) { m_tickLog = log; }
     MessageBoxes& boxes() { return m_boxes; }
+    // The input of the ticks comes from here; null gives back the keyboard.
+    void setTickSource(TickSource* source) { m_source = source; }
+    TickSource& tickSource() { return m_source ? *m_source : m_localSource; }
     void movePointer(int clientX, int clientY) override;
 
 protected:
@@ -132,6 +136,8 @@ private:
     EventLabel m_label;
     std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed
     KeyState m_keys;
+    LocalTickSource m_localSource;
+    TickSource* m_source = nullptr;
     TickScheduler m_scheduler;
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
