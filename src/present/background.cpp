@@ -12,6 +12,14 @@ namespace slyders {
 
 namespace {
 
+constexpr std::uint32_t kKnownCell = 0x01000000u;
+// Cells kept beyond each side of the arena; scrolling moves the arena over them.
+constexpr int kKnownMargin = 64;
+// The widest arena whose pattern is kept (about 1.4 MB per type at the default side).
+constexpr int kMaxKnownSpan = 1024;
+// The cell index of arena pixel 0, unscrolled.
+constexpr int kCellOrigin = 1000;
+
 constexpr std::array<int, 10> kTiles{5, 4, 3, 3, 3, 3, 3, 2, 1, 0};
 
 // The table index of a pattern cell; far scrolling can push cells below zero.
@@ -82,8 +90,38 @@ double Background::patternUnit() const {
     return 0.1 * k;
 }
 
+void Background::setSide(int side) {
+    m_side = side;
+    const int cells = static_cast<int>(m_side / patternUnit()) + 2;
+    m_knownFirst = kCellOrigin - kKnownMargin;
+    m_knownSpan = cells + 2 * kKnownMargin;
+    if (m_knownSpan > kMaxKnownSpan) m_knownSpan = 0;
+    for (auto& known : m_known) known.clear();
+}
+
+std::uint32_t* Background::knownCell(int X, int Y) const {
+    const auto i = static_cast<unsigned>(X - m_knownFirst);
+    const auto j = static_cast<unsigned>(Y - m_knownFirst);
+    const auto span = static_cast<unsigned>(m_knownSpan);
+    if (type < 0 || type >= kBackgroundTypes || i >= span || j >= span) return nullptr;
+    std::vector<std::uint32_t>& known = m_known[std::size_t(type)];
+    if (known.empty()) known.assign(std::size_t(span) * span, 0);
+    return &known[std::size_t(j) * span + i];
+}
+
 Rgb Background::cellColour(int X, int Y) const {
-    const Channels c = patternAt(type, X, Y);
+    std::uint32_t* known = knownCell(X, Y);
+    Channels c;
+    if (known && *known != 0) {
+        c = {int(*known & 0xFF), int(*known >> 8 & 0xFF), int(*known >> 16 & 0xFF)};
+    } else {
+        c = patternAt(type, X, Y);
+        auto byte = [](int v) { return v >= 0 && v <= 0xFF; };
+        if (known && byte(c.r) && byte(c.g) && byte(c.b)) {
+            *known = kKnownCell | std::uint32_t(c.r) | std::uint32_t(c.g) << 8 |
+                     std::uint32_t(c.b) << 16;
+        }
+    }
     const int M = std::max({c.r, c.g, c.b});
     auto pull = [M](int v, int w) {
         return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
