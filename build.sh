@@ -10,7 +10,7 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 
 # Debian packages the project needs; only the missing ones are installed.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
-          libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-bebas-neue
+          libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-roboto-unhinted
           fonts-dejavu-core)
 
 install_missing() {

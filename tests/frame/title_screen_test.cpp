@@ -3,6 +3,8 @@
 #include <QAction>
 
 #include "frame_fixture.h"
+#include "present/arena_text.h"
+#include "present/qt/qt_text_renderer.h"
 
 namespace slyders {
 namespace {
@@ -34,6 +36,27 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     EXPECT_EQ(t.window->menuItem("GameNew")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(t.window->menuItem("GameExit")->text(), "&Exit\tAlt-F4");
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
+}
+
+// The cells a text written in "Impact" makes solid in an empty arena.
+std::vector<std::int32_t> solidCells(std::string_view s) {
+    PixelBuffer window(1000, 500);
+    Arena arena;
+    arena.InitArena(500, &window);
+    QtTextRenderer text;
+    DrawArenaText(arena, text, 0, 0, arena.side(), 0.2 * arena.side(), s, "Impact", kWhite, false);
+    std::vector<std::int32_t> cells;
+    for (int y = 0; y < arena.side(); ++y) {
+        for (int x = 0; x < arena.side(); ++x) cells.push_back(arena.cell(x, y));
+    }
+    return cells;
+}
+
+// An all-capitals face would draw both spellings alike.
+TEST(ImpactFace, HasLowerCase) {
+    EXPECT_NE(solidCells("Slyders"), solidCells("SLYDERS"));
+    EXPECT_NE(solidCells("DEMO mode <F9 to restart>"), solidCells("DEMO MODE <F9 TO RESTART>"));
+    EXPECT_NE(solidCells("Press F2 to start game..."), solidCells("PRESS F2 TO START GAME..."));
 }
 
 }  // namespace
