@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include "frame_fixture.h"
 #include "present/arena_text.h"
@@ -57,6 +61,26 @@ TEST(ImpactFace, HasLowerCase) {
     EXPECT_NE(solidCells("Slyders"), solidCells("SLYDERS"));
     EXPECT_NE(solidCells("DEMO mode <F9 to restart>"), solidCells("DEMO MODE <F9 TO RESTART>"));
     EXPECT_NE(solidCells("Press F2 to start game..."), solidCells("PRESS F2 TO START GAME..."));
+}
+
+// The steering arrows are the menu bar's arrows while a menu is open.
+TEST(MainWindow, LeftAndRightMoveThroughTheOpenMenus) {
+    test::WindowTest t(640, 400);
+    t.window->show();
+    QMenuBar* bar = t.window->menuBar();
+    const QList<QAction*> menus = bar->actions();
+    ASSERT_GE(menus.size(), 3);
+    bar->setActiveAction(menus[0]);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), menus[0]->menu());
+
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[2]->menu());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 }  // namespace
