@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "boxes/qt/qt_message_boxes.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
-#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
@@ -82,7 +82,6 @@ int main(int argc, char* argv[]) {
     static QSettingsRosterStore rosterStore;
     static Scores scores(&rosterStore);
     static TInterface AppSettings;
-    setFileSystem(&StdioFileSystem::instance());
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -110,7 +109,7 @@ int main(int argc, char* argv[]) {
 
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
-    hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
+    hooks.loadSettings = [] { loadSettingsFile(StdioFileSystem::instance(), AppSettings); };
     hooks.settingsDialog = [](TMainWnd& owner) {
         Param settings = settingsParam(AppSettings);
         TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
@@ -150,6 +149,6 @@ int main(int argc, char* argv[]) {
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
-    saveSettingsFileOnExit(AppSettings);  // only while "Save on exit" is on
+    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings);  // while "Save on exit" is on
     return result;
 }
