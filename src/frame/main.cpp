@@ -9,9 +9,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "boxes/qt/qt_message_boxes.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
+#include "frame/session_end.h"
+#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
@@ -145,6 +146,7 @@ int main(int argc, char* argv[]) {
         window.show();
     }
     window.activateWindow();
+    closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
 
     const int result = QApplication::exec();
