@@ -78,9 +78,19 @@ TEST(MainWindow, LeftAndRightMoveThroughTheOpenMenus) {
     EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
     EXPECT_EQ(QApplication::activePopupWidget(), menus[2]->menu());
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    QTest::keyPress(QApplication::activePopupWidget(), Qt::Key_Left);
     EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
+    EXPECT_FALSE(t.window->keys().isDown(SteerKey::Left));  // no slyder turns meanwhile
+    QTest::keyRelease(QApplication::activePopupWidget(), Qt::Key_Left);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(bar, Qt::Key_Escape);  // the menu bar lets go of the keyboard too
+
+    // With the menus closed the arrows steer again and stay away from the menu bar.
+    QTest::keyPress(t.window->centralWidget(), Qt::Key_Left);
+    EXPECT_TRUE(t.window->keys().isDown(SteerKey::Left));
+    QTest::keyRelease(t.window->centralWidget(), Qt::Key_Left);
+    EXPECT_FALSE(t.window->keys().isDown(SteerKey::Left));
 }
 
 }  // namespace
