@@ -75,4 +75,9 @@ struct ReplayReadResult {
 };
 ReplayReadResult decodeReplay(const std::uint8_t* data, std::size_t size);
 
+// The checksum that closes a replay file: of every byte before it. The last eight bytes of
+// a file are this value of the bytes before them.
+std::uint64_t replayChecksum(const std::uint8_t* data, std::size_t size);
+constexpr std::size_t kReplayChecksumSize = 8;
+
 }  // namespace slyders

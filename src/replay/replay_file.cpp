@@ -11,14 +11,16 @@ namespace slyders {
 namespace {
 
 constexpr char kMagic[8] = {'S', 'L', 'Y', 'R', 'E', 'P', 'L', 'Y'};
-constexpr std::size_t kChecksumSize = 8;
+constexpr std::size_t kChecksumSize = kReplayChecksumSize;
 constexpr std::size_t kMaxText = 255;
 constexpr std::uint32_t kMaxEvents = 50'000'000;
 constexpr int kMinSide = 100, kMaxSide = 8000;
 constexpr std::int32_t kMaxTick = INT32_MAX - 1;
 constexpr std::int32_t kMaxPoints = 1'000'000'000;
 
-std::uint64_t checksum(const std::uint8_t* data, std::size_t size) {
+}  // namespace
+
+std::uint64_t replayChecksum(const std::uint8_t* data, std::size_t size) {
     std::uint64_t h = 0xCBF29CE484222325ull;  // FNV-1a
     for (std::size_t i = 0; i < size; ++i) {
         h ^= data[i];
@@ -26,6 +28,8 @@ std::uint64_t checksum(const std::uint8_t* data, std::size_t size) {
     }
     return h;
 }
+
+namespace {
 
 class Writer {
 public:
@@ -220,7 +224,7 @@ std::vector<std::uint8_t> encodeReplay(const Replay& rp) {
     w.text(rp.deathOrder);
     w.u16(static_cast<std::uint32_t>(std::min<std::size_t>(rp.resultText.size(), 0xFFFF)));
     w.bytes(rp.resultText.data(), std::min<std::size_t>(rp.resultText.size(), 0xFFFF));
-    w.u64(checksum(w.out().data(), w.out().size()));
+    w.u64(replayChecksum(w.out().data(), w.out().size()));
     return std::move(w.out());
 }
 
@@ -239,7 +243,7 @@ ReplayReadResult decodeReplay(const std::uint8_t* data, std::size_t size) {
         if (version == 0) throw Damaged("its format version is 0");
         if (size < sizeof kMagic + 2 + kChecksumSize) throw Damaged("it is cut short");
         Reader tail(data + size - kChecksumSize, kChecksumSize);
-        if (tail.u64("the checksum") != checksum(data, size - kChecksumSize)) {
+        if (tail.u64("the checksum") != replayChecksum(data, size - kChecksumSize)) {
             throw Damaged("it was cut short or changed since it was written");
         }
         Reader r(data + sizeof kMagic + 2, size - sizeof kMagic - 2 - kChecksumSize);
