@@ -3,6 +3,8 @@
 #   ./build.sh play [game options]   install what is missing, build, start the game
 #   ./build.sh test                  install what is missing, build, run every test headless
 #   ./build.sh build                 install what is missing and build only
+#   ./build.sh fuzz [seconds]        build the fuzz targets with clang and run each for the
+#                                    given time (default 60 s); non-zero on a finding
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -10,12 +12,15 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 
 # Debian packages the project needs; only the missing ones are installed.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
-          libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-bebas-neue
+          libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-roboto-unhinted
           fonts-dejavu-core)
+
+# Only the fuzz command needs these.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -29,6 +34,35 @@ install_missing() {
 build() {
     cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+# Every reader of outside bytes under libFuzzer with ASan and UBSan, in build-fuzz/: the seed
+# corpora come from the targets themselves (the game's own writers), findings land in
+# build-fuzz/findings/<target>/.
+fuzz() {
+    local seconds="${1:-60}" dir="${SLYDERS_FUZZ_DIR:-$here/build-fuzz}" found=0
+    CC=clang CXX=clang++ cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSLYDERS_FUZZ=ON -DSLYDERS_TESTS=OFF >/dev/null
+    cmake --build "$dir" --target slyders_fuzz --parallel "$(nproc)"
+    for target in "$dir"/fuzz/*_fuzz; do
+        local name corpus findings log
+        name="$(basename "$target")"
+        corpus="$dir/corpus/$name" findings="$dir/findings/$name" log="$dir/findings/$name.log"
+        mkdir -p "$corpus" "$findings"
+        SLYDERS_FUZZ_SEEDS="$corpus" "$target" >/dev/null
+        "$target" -max_total_time="$seconds" -max_len=12000 -timeout=10 -print_final_stats=1 \
+            -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1 || true
+        local execs crashes
+        execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)"
+        crashes="$(find "$findings" -type f | wc -l)"
+        echo "$name: ${execs:-0} executions, $crashes findings"
+        if [ "$crashes" -gt 0 ] || [ -z "$execs" ]; then
+            found=1
+            grep -m 3 -E "ERROR|fuzz:|runtime error" "$log" | sed 's/^/    /' || true
+            echo "    log: $log"
+        fi
+    done
+    return $found
 }
 
 cmd="${1:-play}"
@@ -50,8 +84,12 @@ case "$cmd" in
         install_missing
         build
         ;;
+    fuzz)
+        install_missing "${fuzz_packages[@]}"
+        fuzz "$@"
+        ;;
     *)
-        echo "usage: $0 play [options] | test | build" >&2
+        echo "usage: $0 play [options] | test | build | fuzz [seconds]" >&2
         exit 2
         ;;
 esac

@@ -4,7 +4,7 @@
 #   bench/present/run.sh [build dir] [--png file]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$here/build}"
+build="$(realpath -m "${1:-$here/build}")"
 shift $(( $# > 0 ? 1 : 0 ))
 [ -f "$build/build.ninja" ] || cmake -S "$here" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target bench_present -- -j2 >/dev/null

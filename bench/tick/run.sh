@@ -6,7 +6,7 @@
 #   bench/tick/run.sh [build dir] [seconds] [extra game options]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-$here/build}"
+build="$(realpath -m "${1:-$here/build}")"  # the script changes folder later
 seconds="${2:-20}"
 shift $(( $# > 2 ? 2 : $# )) || true
 command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)"; exit 2; }

@@ -11,6 +11,7 @@
 
 #include "frame/main_window.h"
 #include "frame/options.h"
+#include "frame/session_end.h"
 #include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
@@ -82,7 +83,6 @@ int main(int argc, char* argv[]) {
     static QSettingsRosterStore rosterStore;
     static Scores scores(&rosterStore);
     static TInterface AppSettings;
-    setFileSystem(&StdioFileSystem::instance());
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
 
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
-    hooks.loadSettings = [] { loadSettingsFile(AppSettings); };
+    hooks.loadSettings = [] { loadSettingsFile(StdioFileSystem::instance(), AppSettings); };
     hooks.settingsDialog = [](TMainWnd& owner) {
         Param settings = settingsParam(AppSettings);
         TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
@@ -146,10 +146,11 @@ int main(int argc, char* argv[]) {
         window.show();
     }
     window.activateWindow();
+    closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
-    saveSettingsFileOnExit(AppSettings);  // only while "Save on exit" is on
+    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings);  // while "Save on exit" is on
     return result;
 }

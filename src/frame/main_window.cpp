@@ -481,8 +481,16 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         const auto steer = steerKeyFor(key->key(), key->modifiers() & Qt::KeypadModifier);
+        // An open menu, or the menu bar walked with the keyboard, takes the arrows as on
+        // every desktop; a key let go there is still let go for the slyders.
+        const bool menus = QApplication::activePopupWidget() ||
+                           qobject_cast<QMenuBar*>(QApplication::focusWidget());
         if (steer && !key->isAutoRepeat()) {
-            type == QEvent::KeyPress ? m_keys.press(*steer) : m_keys.release(*steer);
+            if (type == QEvent::KeyRelease) {
+                m_keys.release(*steer);
+            } else if (!menus) {
+                m_keys.press(*steer);
+            }
         }
         const bool ours =
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
@@ -491,7 +499,7 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             EvOnKeyPress(27);
             return true;
         }
-        if (steer && ours) return true;  // steering keys are not for the menus
+        if (steer && ours && !menus) return true;  // not for the window's own controls
     } else if (type == QEvent::WindowDeactivate && watched == this) {
         m_keys.clear();
     } else if (type == QEvent::WindowActivate && watched == this) {

@@ -9,7 +9,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTextList>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -24,6 +23,8 @@ namespace {
 constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 440;
 constexpr int kFontPixels = 13;
+constexpr qreal kBulletIndent = 16;
+const QString kBullet = QStringLiteral("\u00B7\t");  // character 183, then the hanging tab
 const QRect kHowtoStart{8, 8, 285, 241};
 const QPoint kKeyPictureAt{91, 260};
 const QRect kKeysLabel{9, 303, 71, 60};
@@ -112,21 +113,19 @@ void THelpWnd::fillText() {
 
     cursor.insertText(kIntro, plain);
     cursor.insertBlock(paragraph, plain);  // the empty line
-    QTextListFormat bullets;
-    bullets.setStyle(QTextListFormat::ListDisc);
-    bullets.setIndent(1);
-    QTextList* list = nullptr;
+    // Qt's own list markers are discs; the game's bullet is the middle dot, hung before the
+    // item's text with a tab so that wrapped lines start under the text.
+    QTextBlockFormat item = paragraph;
+    item.setLeftMargin(kBulletIndent);
+    item.setTextIndent(-kBulletIndent);
+    item.setTabPositions({QTextOption::Tab(kBulletIndent, QTextOption::LeftTab)});
     for (const auto& [phrase, rest] : kScoring) {
-        cursor.insertBlock(paragraph, plain);
-        if (list) {
-            list->add(cursor.block());
-        } else {
-            list = cursor.createList(bullets);
-        }
+        cursor.insertBlock(item, plain);
+        cursor.insertText(kBullet, plain);
         cursor.insertText(QString::fromUtf8(phrase), bold);
         cursor.insertText(QString::fromUtf8(rest), plain);
     }
-    cursor.insertBlock(paragraph, plain);  // leaves the list: the empty line
+    cursor.insertBlock(paragraph, plain);  // the empty line
     cursor.insertBlock(paragraph, plain);
     cursor.insertText(kClosing, plain);
 

@@ -1,5 +1,7 @@
 #include "params/virt_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,8 +11,16 @@ namespace slyders {
 
 namespace {
 
-VirtFileSystem* g_fileSystem = nullptr;
 StdioFileSystem g_stdioFileSystem;
+
+// A renamed file is only safe once its folder's entry is on the disk as well.
+void syncFolderOf(const char* name) {
+    const std::filesystem::path folder = std::filesystem::path(name).parent_path();
+    const int handle = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (handle < 0) return;
+    ::fsync(handle);
+    ::close(handle);
+}
 
 }  // namespace
 
@@ -91,7 +101,13 @@ bool StdioFileSystem::exists(const char* name) {
 }
 
 bool StdioFileSystem::rename(const char* from, const char* to) {
-    return std::rename(from, to) == 0;
+    // Renaming over a file asks only the folder's leave; the file's own mode, read-only
+    // included, must not be lost with it.
+    struct stat old {};
+    if (::stat(to, &old) == 0 && ::chmod(from, old.st_mode & 07777) != 0) return false;
+    if (std::rename(from, to) != 0) return false;
+    syncFolderOf(to);
+    return true;
 }
 
 bool StdioFileSystem::remove(const char* name) {
@@ -99,18 +115,6 @@ bool StdioFileSystem::remove(const char* name) {
 }
 
 // ------------------------------------------------------------------ free operations
-
-void setFileSystem(VirtFileSystem* fileSystem) {
-    g_fileSystem = fileSystem;
-}
-
-VirtFileSystem* fileSystem() {
-    return g_fileSystem;
-}
-
-VirtFILE* openVirtFile(const char* name, const char* mode) {
-    return g_fileSystem ? g_fileSystem->open(name, mode) : nullptr;
-}
 
 void closeVirtFile(VirtFILE* file) {
     delete file;

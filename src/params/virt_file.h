@@ -70,7 +70,8 @@ class VirtFileSystem {
 public:
     virtual VirtFILE* open(const char* name, const char* mode) = 0;  // null on failure
     virtual bool exists(const char* name) = 0;
-    virtual bool rename(const char* from, const char* to) = 0;  // replaces `to`
+    // Replaces `to`, which keeps its permissions, and makes the new name last.
+    virtual bool rename(const char* from, const char* to) = 0;
     virtual bool remove(const char* name) = 0;
     virtual ~VirtFileSystem() = default;
 };
@@ -86,11 +87,7 @@ public:
     bool remove(const char* name) override;
 };
 
-// Installs the file system that openVirtFile uses (none at first; null uninstalls).
-void setFileSystem(VirtFileSystem* fileSystem);
-VirtFileSystem* fileSystem();
-// Null when no file system is installed or the file does not open.
-VirtFILE* openVirtFile(const char* name, const char* mode);
+// Closes a file opened through a file system; nothing for null.
 void closeVirtFile(VirtFILE* file);
 
 }  // namespace slyders

@@ -65,7 +65,7 @@ Channels patternAt(int type, int X, int Y) {
         case 10:
             return {0, 0, blueWave(std::sin(static_cast<double>(XY)))};
         case 11:
-            return {0, 0, blueWave(std::sin(static_cast<double>(XY) / 3))};
+            return {0, 0, blueWave(std::sin(static_cast<double>(XY / 3)))};  // integer division
         case 12:
             return {0, 0, blueWave(std::sin(0.2 * static_cast<double>(XY)))};
         case 13:

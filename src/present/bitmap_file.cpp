@@ -4,6 +4,7 @@
 #include <bit>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 namespace slyders {
 
@@ -57,6 +58,7 @@ std::optional<Layout> readLayout(const Reader& r) {
     std::size_t paletteAt = h + headerSize;
     std::size_t entrySize = 4;
     if (headerSize == kCoreHeader) {
+        if (!r.has(h, kCoreHeader)) return std::nullopt;
         l.width = int(r.u16(h + 4));
         l.height = int(r.u16(h + 6));
         l.bpp = int(r.u16(h + 10));
@@ -64,6 +66,7 @@ std::optional<Layout> readLayout(const Reader& r) {
     } else if (headerSize >= kInfoHeader && r.has(h, headerSize)) {
         l.width = static_cast<std::int32_t>(r.u32(h + 4));
         const auto height = static_cast<std::int32_t>(r.u32(h + 8));
+        if (height == std::numeric_limits<std::int32_t>::min()) return std::nullopt;
         l.topDown = height < 0;
         l.height = height < 0 ? -height : height;
         l.bpp = int(r.u16(h + 14));

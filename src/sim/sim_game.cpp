@@ -7,6 +7,7 @@
 #include "game/game_start.h"
 #include "game/game_tick.h"
 #include "present/arena_text.h"
+#include "replay/replay_recorder.h"
 
 namespace slyders {
 
@@ -63,6 +64,9 @@ const char* const kSimUsage =
     "  --computers 1|2  computer players only, under the normal rules (default 2)\n"
     "  --skill 1|2|3    skill of the computer players: poor, medium, good (default 2)\n"
     "  --tick-cap N     a game still running after N ticks ends as a draw (default 1000000)\n"
+    "  --replay FILE    play a replay back as fast as possible and print one line:\n"
+    "                   {\"replay\",\"ticks\",\"slots\",\"points\",\"deaths\",\"agrees\"};\n"
+    "                   exit code 0 only when it agrees with every stored check\n"
     "  --help           this text\n"
     "\n"
     "Each game starts with no points, plays with the default settings and a roster held in\n"
@@ -92,6 +96,9 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
             error = takeNumber(args, i, 1, 2, out.computers);
         } else if (a == "--skill") {
             error = takeNumber(args, i, 1, 3, out.skill);
+        } else if (a == "--replay") {
+            if (i + 1 >= args.size()) return std::string("--replay needs a file");
+            out.replay = args[++i];
         } else if (a == "--tick-cap") {
             error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
         } else {
@@ -190,6 +197,56 @@ GameRecord SimGame::play(int index) {
         g.fastFinish = false;
     }
     return record;
+}
+
+std::string toJson(const ReplayCheck& c) {
+    std::string out = "{\"ticks\":" + std::to_string(c.ticks);
+    out += ",\"points\":";
+    appendSlots(out, c.points);
+    std::vector<int> deaths;
+    for (char ch : c.deathOrder) deaths.push_back(ch - '0');
+    out += ",\"deaths\":";
+    appendSlots(out, deaths);
+    out += c.agrees ? ",\"agrees\":true" : ",\"agrees\":false";
+    if (!c.agrees) out += ",\"disagrees_at\":" + std::to_string(c.disagreesAt);
+    return out + "}";
+}
+
+ReplayCheck SimGame::playReplay(const Replay& replay) {
+    Gra& g = m_gra;
+    applySettings(m_settings, replay.settings);
+    ReplayCursor cursor(replay);
+    cursor.start(g, m_back);
+    g.running = true;
+    bool over = false;
+    while (!over && g.tick < replay.endTick) {
+        const TickInput input = cursor.beforeTick(g);
+        over = playTick(g, input, m_back, m_label) == TickResult::GameOver;
+        cursor.afterTick(g);
+        g.panelChanged = false;
+        m_window.dirty.take();
+    }
+    g.running = false;
+    g.fastFinish = false;
+
+    ReplayCheck check;
+    check.ticks = g.tick;
+    check.deathOrder = g.deathOrder;
+    bool pointsAgree = true;
+    for (int s = 0; s < kSlotCount; ++s) {
+        const int points = g.isActive(s) ? g.slot(s).gamePoints : 0;
+        if (g.isActive(s)) check.points.push_back(points);
+        pointsAgree = pointsAgree && points == replay.points[std::size_t(s)];
+    }
+    const bool endAgrees = g.tick == replay.endTick && over == (replay.end == ReplayEnd::Over) &&
+                           pointsAgree && g.deathOrder == replay.deathOrder;
+    if (cursor.disagreement()) {
+        check.disagreesAt = *cursor.disagreement();
+    } else if (!endAgrees) {
+        check.disagreesAt = g.tick;
+    }
+    check.agrees = check.disagreesAt < 0;
+    return check;
 }
 
 }  // namespace slyders

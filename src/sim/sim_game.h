@@ -14,6 +14,7 @@
 #include "params/app_settings.h"
 #include "players/scores.h"
 #include "present/event_label.h"
+#include "replay/replay.h"
 
 namespace slyders {
 
@@ -28,6 +29,7 @@ struct SimOptions {
     int skill = 2;                     // 1 Poor, 2 Medium, 3 Good
     std::int32_t tickCap = 1'000'000;  // a game still running then ends as a draw
     bool help = false;
+    std::string replay{};  // a replay file to check instead of playing new games
 };
 
 // The command line (without the program name); an error text when it is not understood.
@@ -56,6 +58,17 @@ struct GameRecord {
 // One JSON object on one line, the same bytes for the same game.
 std::string toJson(const GameRecord& record);
 
+// How a replay played back: it agrees when every stored hash matched and the game ended
+// at the recorded tick with the recorded points and deaths.
+struct ReplayCheck {
+    std::int32_t ticks = 0;
+    std::vector<int> points;  // game points of the active slots, in slot order
+    std::string deathOrder;
+    bool agrees = false;
+    std::int32_t disagreesAt = -1;  // the first tick found to differ
+};
+std::string toJson(const ReplayCheck& check);
+
 // The whole game core with no window: a window picture and a back buffer in memory, the
 // default settings, a roster held in memory only, and no sound. Game i of a run (from 0) is
 // played from the seed options.seed + i, so every game can be replayed on its own.
@@ -64,6 +77,9 @@ public:
     SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* sound = nullptr);
 
     GameRecord play(int index);
+    // Plays a replay back as fast as it goes (the simulator's arena side must be the
+    // replay's) and compares it with what was recorded.
+    ReplayCheck playReplay(const Replay& replay);
 
     const Gra& gra() const { return m_gra; }
 

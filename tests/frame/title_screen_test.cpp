@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include "frame_fixture.h"
+#include "present/arena_text.h"
+#include "present/qt/qt_text_renderer.h"
 
 namespace slyders {
 namespace {
@@ -34,6 +40,57 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     EXPECT_EQ(t.window->menuItem("GameNew")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(t.window->menuItem("GameExit")->text(), "&Exit\tAlt-F4");
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
+}
+
+// The cells a text written in "Impact" makes solid in an empty arena.
+std::vector<std::int32_t> solidCells(std::string_view s) {
+    PixelBuffer window(1000, 500);
+    Arena arena;
+    arena.InitArena(500, &window);
+    QtTextRenderer text;
+    DrawArenaText(arena, text, 0, 0, arena.side(), 0.2 * arena.side(), s, "Impact", kWhite, false);
+    std::vector<std::int32_t> cells;
+    for (int y = 0; y < arena.side(); ++y) {
+        for (int x = 0; x < arena.side(); ++x) cells.push_back(arena.cell(x, y));
+    }
+    return cells;
+}
+
+// An all-capitals face would draw both spellings alike.
+TEST(ImpactFace, HasLowerCase) {
+    EXPECT_NE(solidCells("Slyders"), solidCells("SLYDERS"));
+    EXPECT_NE(solidCells("DEMO mode <F9 to restart>"), solidCells("DEMO MODE <F9 TO RESTART>"));
+    EXPECT_NE(solidCells("Press F2 to start game..."), solidCells("PRESS F2 TO START GAME..."));
+}
+
+// The steering arrows are the menu bar's arrows while a menu is open.
+TEST(MainWindow, LeftAndRightMoveThroughTheOpenMenus) {
+    test::WindowTest t(640, 400);
+    t.window->show();
+    QMenuBar* bar = t.window->menuBar();
+    const QList<QAction*> menus = bar->actions();
+    ASSERT_GE(menus.size(), 3);
+    bar->setActiveAction(menus[0]);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), menus[0]->menu());
+
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[2]->menu());
+    QTest::keyPress(QApplication::activePopupWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[1]->menu());
+    EXPECT_FALSE(t.window->keys().isDown(SteerKey::Left));  // no slyder turns meanwhile
+    QTest::keyRelease(QApplication::activePopupWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(bar, Qt::Key_Escape);  // the menu bar lets go of the keyboard too
+
+    // With the menus closed the arrows steer again and stay away from the menu bar.
+    QTest::keyPress(t.window->centralWidget(), Qt::Key_Left);
+    EXPECT_TRUE(t.window->keys().isDown(SteerKey::Left));
+    QTest::keyRelease(t.window->centralWidget(), Qt::Key_Left);
+    EXPECT_FALSE(t.window->keys().isDown(SteerKey::Left));
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include "params/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,6 +38,34 @@ public:
     }
 };
 
+constexpr uid_t kNobody = 65534;
+
+// Runs the work as a player would: root may open any file, so under root the work runs in
+// a child process that has given up its rights. False when that is not possible.
+bool asPlayer(const fs::path& dir, const std::function<void()>& work) {
+    if (::geteuid() != 0) {
+        work();
+        return true;
+    }
+    if (::chown(dir.c_str(), kNobody, kNobody) != 0) return false;
+    const pid_t child = ::fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(77);
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -41,14 +73,12 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_dir = pattern;
         m_path = (m_dir / "Default.par").string();
-        setFileSystem(&StdioFileSystem::instance());
         m_previousSink = setMessageSink([this](const char*, const char* fn, int, const char* text) {
             m_messages.push_back(std::string(fn) + " " + text);
         });
     }
     void TearDown() override {
         setMessageSink(m_previousSink);
-        setFileSystem(nullptr);
         fs::remove_all(m_dir);
     }
     void write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
@@ -61,10 +91,11 @@ protected:
     TInterface load(const std::string& lines) {
         write("Settings:\n" + lines);
         TInterface settings;
-        EXPECT_TRUE(loadSettingsFile(settings, m_path));
+        EXPECT_TRUE(loadSettingsFile(*m_files, settings, m_path));
         return settings;
     }
 
+    VirtFileSystem* m_files = &StdioFileSystem::instance();
     fs::path m_dir;
     std::string m_path;
     std::vector<std::string> m_messages;
@@ -75,8 +106,8 @@ protected:
 
 TEST_F(SettingsFile, NoFileKeepsDefaultsAndTheExitWritesThem) {
     TInterface settings;
-    EXPECT_FALSE(loadSettingsFile(settings, m_path));
-    saveSettingsFileOnExit(settings, m_path);
+    EXPECT_FALSE(loadSettingsFile(*m_files, settings, m_path));
+    saveSettingsFileOnExit(*m_files, settings, m_path);
     EXPECT_EQ(read(),
               "Settings:\nint_snd:1\nint_soe:1\nint_rndpts:40\nint_showbars:0\nint_showevents:1\n"
               "int_fastfinish:1\nint_background:7\nxtr_tunnel:1\nxtr_biggaps:1\nxtr_cruelptr:1\n"
@@ -84,9 +115,6 @@ TEST_F(SettingsFile, NoFileKeepsDefaultsAndTheExitWritesThem) {
               "xtr_letters:1\nxtr_missile:1\nxtr_teleport:1\ndis_void:1\ndis_tunnel:1\n"
               "dis_wall:1\ndis_attract:1\n\n");
     EXPECT_FALSE(fs::exists(m_path + ".tmp"));
-
-    setFileSystem(nullptr);
-    EXPECT_EQ(openVirtFile(m_path.c_str(), "rt"), nullptr);
 }
 
 TEST_F(SettingsFile, ValuesAreClampedWithAMessage) {
@@ -131,9 +159,9 @@ TEST_F(SettingsFile, HiddenPropertiesRoundTrip) {
     TInterface settings;
     settings.xtr_letters = settings.xtr_missile = settings.xtr_teleport = 0;
     settings.int_rndpts = 77;
-    ASSERT_TRUE(saveSettingsFile(settings, m_path));
+    ASSERT_TRUE(saveSettingsFile(*m_files, settings, m_path));
     TInterface back;
-    ASSERT_TRUE(loadSettingsFile(back, m_path));
+    ASSERT_TRUE(loadSettingsFile(*m_files, back, m_path));
     EXPECT_EQ(back.xtr_letters + back.xtr_missile + back.xtr_teleport, 0);
     EXPECT_EQ(back.int_rndpts, 77);
 }
@@ -142,21 +170,53 @@ TEST_F(SettingsFile, NothingIsWrittenWithoutSaveOnExit) {
     write("int_soe:1\n");
     TInterface settings;
     settings.int_soe = 0;
-    saveSettingsFileOnExit(settings, m_path);
+    saveSettingsFileOnExit(*m_files, settings, m_path);
     EXPECT_EQ(read(), "int_soe:1\n");
 }
 
 TEST_F(SettingsFile, AFailedSaveLeavesTheOldFile) {
     write("Settings:\nint_rndpts:20\n\n");
     FailingFileSystem failing;
-    setFileSystem(&failing);
+    m_files = &failing;
     TInterface settings;
-    saveSettingsFileOnExit(settings, m_path);
+    saveSettingsFileOnExit(*m_files, settings, m_path);
     EXPECT_EQ(read(), "Settings:\nint_rndpts:20\n\n");
     EXPECT_FALSE(fs::exists(m_path + ".tmp"));
 
     fs::create_directory(m_path + ".tmp");  // the temporary file cannot be made
-    setFileSystem(&StdioFileSystem::instance());
-    EXPECT_FALSE(saveSettingsFile(settings, m_path));
+    m_files = &StdioFileSystem::instance();
+    EXPECT_FALSE(saveSettingsFile(*m_files, settings, m_path));
     EXPECT_EQ(read(), "Settings:\nint_rndpts:20\n\n");
+}
+
+TEST_F(SettingsFile, AFileThePlayerCannotWriteIsLeftAsItWas) {
+    const std::string old = "Settings:\nint_rndpts:20\n\n";
+    for (const mode_t mode : {mode_t(0), mode_t(0444)}) {
+        TInterface settings;
+        const bool ran = asPlayer(m_dir, [&] {
+            write(old);
+            ::chmod(m_path.c_str(), mode);
+            loadSettingsFile(*m_files, settings, m_path);
+            saveSettingsFileOnExit(*m_files, settings, m_path);
+        });
+        if (!ran) GTEST_SKIP() << "runs as root and cannot act as an ordinary player";
+        EXPECT_EQ(modeOf(m_path), mode);
+        ::chmod(m_path.c_str(), 0644);
+        EXPECT_EQ(read(), old) << std::oct << mode;
+        EXPECT_FALSE(fs::exists(m_path + ".tmp"));
+        fs::remove(m_path);
+    }
+}
+
+TEST_F(SettingsFile, AReplacedFileKeepsItsModeAndAStaleTemporaryGoes) {
+    write("Settings:\nint_rndpts:20\n\n");
+    ::chmod(m_path.c_str(), 0600);
+    std::ofstream(m_path + ".tmp") << "half a save";
+    TInterface settings;
+    ASSERT_TRUE(loadSettingsFile(*m_files, settings, m_path));
+    EXPECT_FALSE(fs::exists(m_path + ".tmp"));
+    settings.int_rndpts = 30;
+    ASSERT_TRUE(saveSettingsFile(*m_files, settings, m_path));
+    EXPECT_EQ(modeOf(m_path), 0600u);
+    EXPECT_NE(read().find("int_rndpts:30\n"), std::string::npos);
 }

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <functional>
 
+#include "boxes/scripted_boxes.h"
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
 #include "qt_app.h"
-#include "boxes/scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -114,6 +114,26 @@ TEST_F(PlayersDialog, AddsATrimmedNameToEveryListAndSavesAtOnce) {
     QListWidget* list = control<QListWidget>("plrlist");
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(2)->text(), QString("Zo\u00eb    (rating = 0)"));
+}
+
+// The edit takes no more than the roster keeps: 19 bytes of UTF-8, 16 characters.
+TEST_F(PlayersDialog, TheNameEditTakesOnlyWhatIsStoredWhole) {
+    open();
+    QLineEdit* edit = control<QLineEdit>("plrname");
+    for (int i = 0; i < 16; ++i) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Adiaeresis, QString(QChar(0xE4)), {});
+    }
+    EXPECT_EQ(edit->text(), QString(9, QChar(0xE4)));  // 18 bytes; a tenth would make 20
+    control<QPushButton>("addplr")->click();
+    ASSERT_EQ(scores.count(), 5);
+    EXPECT_EQ(QString::fromStdString(scores.entry(4).name), edit->text());
+
+    edit->clear();
+    QTest::keyClicks(edit, QString(20, u'x'));
+    EXPECT_EQ(edit->text(), QString(16, u'x'));
+
+    addPlayer(" \tTab ");  // only spaces are trimmed
+    EXPECT_EQ(scores.entry(5).name, "\tTab");
 }
 
 TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {

@@ -31,8 +31,9 @@ TEST(BackgroundColor, PatternsAtChosenPoints) {
     EXPECT_EQ(pattern(9).BackgroundColor(3, 1), (Rgb{0, 0, 60}));
     EXPECT_EQ(pattern(9).BackgroundColor(0, 0), (Rgb{0, 0, 100}));
     EXPECT_EQ(pattern(10).BackgroundColor(1, 2), (Rgb{0, 0, 59}));
-    // sin(1001000 / 3) with a real division.
-    EXPECT_EQ(pattern(11).BackgroundColor(0, 1), (Rgb{0, 0, 56}));
+    // XY / 3 divides whole numbers: sin(333666), not sin(333666.67), which would give 56.
+    EXPECT_EQ(pattern(11).BackgroundColor(0, 1), (Rgb{0, 0, 33}));
+    EXPECT_EQ(pattern(11).BackgroundColor(3, 3), (Rgb{0, 0, 40}));
     // cos 1000 x sin 1000 = 0.465 lies under the floor of 0.5.
     EXPECT_EQ(pattern(14).BackgroundColor(0, 0), (Rgb{0, 0, 30}));
     EXPECT_EQ(pattern(15).BackgroundColor(4, 7), (Rgb{0, 0, 25}));   // 5 x (T[4] + T[7])

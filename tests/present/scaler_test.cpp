@@ -101,6 +101,9 @@ TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
     cut.resize(cut.size() - 4);
     EXPECT_FALSE(DecodeBitmap(cut));
     EXPECT_FALSE(DecodeBitmap({'B', 'M', 0, 0}));
+    // An old OS/2 header that the file ends in the middle of (found by the fuzzer).
+    EXPECT_FALSE(DecodeBitmap(
+        {'B', 'M', 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 1, 0, 0}));
     EXPECT_FALSE(LoadBitmapFile("no such file.bmp"));
 }
 

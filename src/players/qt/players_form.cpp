@@ -11,10 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QValidator>
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "players/roster_bytes.h"
 
 namespace slyders {
 
@@ -35,6 +38,24 @@ const char* const kRosterFull =
 const char* const kSelectAsMany = "Please select as many human players as you have chosen to play.";
 const char* const kSamePlayer = "Some player is selected twice - please correct.";
 const char* const kSameKeys = "Some players use the same control keys - please correct.";
+
+// Spaces at either end go; tabs and other white space are part of the name.
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first] == u' ') ++first;
+    while (last > first && text[last - 1] == u' ') --last;
+    return text.mid(first, last - first);
+}
+
+// The roster keeps a name in 19 bytes of UTF-8: the edit takes only what is kept whole, so
+// that sixteen umlauts are not quietly cut to nine.
+class StoredNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return trimSpaces(input).toUtf8().size() <= qsizetype(kMaxNameBytes) ? Acceptable : Invalid;
+    }
+};
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -136,6 +157,7 @@ QWidget* TPlayersMgr::buildRosterEditing() {
     m_plrname = new QLineEdit(group);
     m_plrname->setObjectName("plrname");
     m_plrname->setMaxLength(kNameMaxCharacters);
+    m_plrname->setValidator(new StoredNameValidator(m_plrname));
     m_plrname->setToolTip("Enter the new player name here");
     m_addplr = new QPushButton("Add", group);
     m_addplr->setObjectName("addplr");
@@ -210,7 +232,7 @@ void TPlayersMgr::updateDeleteButton() {
 }
 
 void TPlayersMgr::addplrClick() {
-    const QString trimmed = m_plrname->text().trimmed();
+    const QString trimmed = trimSpaces(m_plrname->text());
     m_plrname->setText(trimmed);
     const PlrScore entry{trimmed.toStdString(), 0, {}};
     Scores& scores = m_gra.scores();

@@ -10,20 +10,39 @@ namespace slyders {
 
 namespace {
 
+// The game's fonts and the faces that stand in for them. Impact comes in one heavy weight
+// only, so its substitute is always drawn bold; it needs lower case, which rules out the
+// all-capitals display faces.
+struct Substitute {
+    const char* name;
+    const char* face;
+    bool alwaysBold;
+};
+constexpr Substitute kSubstitutes[] = {
+    {"Comic Sans MS", "Comic Neue", false},
+    {"Arial", "Liberation Sans", false},
+    {"MS Sans Serif", "Liberation Sans", false},
+    {"Impact", "Roboto Condensed", true},
+};
+
 void installSubstitutions() {
     static bool done = false;
     if (done) return;
     done = true;
-    QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Impact", "Bebas Neue");
+    for (const Substitute& s : kSubstitutes) QFont::insertSubstitution(s.name, s.face);
+}
+
+bool alwaysBold(const std::string& family) {
+    for (const Substitute& s : kSubstitutes) {
+        if (s.alwaysBold && family == s.name) return true;
+    }
+    return false;
 }
 
 QFont toQFont(const FontSpec& font) {
     QFont f(QString::fromStdString(font.family));
     f.setPixelSize(font.height < 1 ? 1 : font.height);
-    f.setBold(font.bold);
+    f.setBold(font.bold || alwaysBold(font.family));
     f.setItalic(font.italic);
     return f;
 }

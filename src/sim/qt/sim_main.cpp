@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "present/qt/qt_text_renderer.h"
+#include "replay/replay_store.h"
 #include "sim/sim_game.h"
 
 using namespace slyders;
@@ -22,6 +23,26 @@ void printSummary(int games, long long ticks, double seconds) {
         "{\"summary\":true,\"games\":%d,\"ticks\":%lld,\"wall_seconds\":%.3f,"
         "\"ticks_per_second\":%.0f}\n",
         games, ticks, seconds, rate);
+}
+
+// Plays a replay back; exit code 0 only when it agrees with the recording.
+int checkReplay(SimOptions options, TextRenderer& text) {
+    std::string error;
+    const std::optional<Replay> replay = loadReplayFile(options.replay, error);
+    if (!replay) {
+        std::fprintf(stderr, "slyders-sim: %s: %s\n", options.replay.c_str(), error.c_str());
+        return 2;
+    }
+    options.arenaSide = replay->arenaSide;
+    SimGame sim(options, text);
+    const auto start = std::chrono::steady_clock::now();
+    const ReplayCheck check = sim.playReplay(*replay);
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    std::string line = toJson(check);
+    line.pop_back();
+    std::printf("%s,\"wall_seconds\":%.3f,\"ticks_per_second\":%.0f}\n", line.c_str(), wall.count(),
+                wall.count() > 0 ? check.ticks / wall.count() : 0.0);
+    return check.agrees ? 0 : 1;
 }
 
 }  // namespace
@@ -41,6 +62,7 @@ int main(int argc, char* argv[]) {
 
     try {
         QtTextRenderer text;
+        if (!options.replay.empty()) return checkReplay(options, text);
         SimGame sim(options, text);
         long long totalTicks = 0;
         const auto start = std::chrono::steady_clock::now();

@@ -1,0 +1,160 @@
+#include "replay/replay_store.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace slyders {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uintmax_t kMaxReplayFile = 256u << 20;  // far beyond any game
+
+std::string stampOf(std::int64_t seconds) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
+    return text;
+}
+
+// The bytes reach the disk before the name is given to them.
+bool writeWhole(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+bool isReplayName(const fs::path& p) {
+    return p.extension() == ReplayStore::kExtension && p.filename().string()[0] != '.';
+}
+
+}  // namespace
+
+fs::path ReplayStore::defaultFolder() {
+    fs::path base;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = fs::path(home) / ".local" / "share";
+    } else {
+        base = ".";
+    }
+    return base / "Tallowin" / "Slyders" / "replays";
+}
+
+bool ReplayStore::isKept(const fs::path& file) {
+    const std::string stem = file.stem().string();
+    const std::string mark = kKeptMark;
+    return stem.size() >= mark.size() &&
+           stem.compare(stem.size() - mark.size(), mark.size(), mark) == 0;
+}
+
+std::vector<fs::path> ReplayStore::all() const {
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec) && isReplayName(it->path())) files.push_back(it->path());
+    }
+    // Names start with the date and time, so their order is the games' order.
+    std::sort(files.begin(), files.end(),
+              [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
+    return files;
+}
+
+std::optional<fs::path> ReplayStore::newest() const {
+    const auto files = all();
+    if (files.empty()) return std::nullopt;
+    return files.back();
+}
+
+std::optional<fs::path> ReplayStore::save(const Replay& replay, std::string& error) {
+    std::error_code ec;
+    fs::create_directories(m_folder, ec);
+    const std::string stamp = stampOf(replay.startedAt);
+    fs::path file = m_folder / (stamp + kExtension);
+    for (int n = 2;
+         fs::exists(file, ec) || fs::exists(m_folder / (stamp + kKeptMark + kExtension), ec); ++n) {
+        file = m_folder / (stamp + "-" + std::to_string(n) + kExtension);
+    }
+    const fs::path temp = m_folder / ("." + file.filename().string() + ".tmp");
+    if (!writeWhole(temp, encodeReplay(replay))) {
+        fs::remove(temp, ec);
+        error = "The replay could not be written to " + m_folder.string() + ".";
+        return std::nullopt;
+    }
+    fs::rename(temp, file, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        error = "The replay could not be written to " + m_folder.string() + ".";
+        return std::nullopt;
+    }
+    prune();
+    return file;
+}
+
+void ReplayStore::prune() {
+    std::vector<fs::path> plain;
+    for (const fs::path& f : all()) {
+        if (!isKept(f)) plain.push_back(f);
+    }
+    std::error_code ec;
+    for (std::size_t i = 0; i + kReplaysKept < plain.size(); ++i) fs::remove(plain[i], ec);
+}
+
+std::optional<fs::path> ReplayStore::keep(const fs::path& file, std::string& error) {
+    if (isKept(file)) return file;
+    const fs::path kept = file.parent_path() / (file.stem().string() + kKeptMark + kExtension);
+    std::error_code ec;
+    fs::rename(file, kept, ec);
+    if (ec) {
+        error = "The replay could not be kept: " + ec.message() + ".";
+        return std::nullopt;
+    }
+    return kept;
+}
+
+std::optional<Replay> loadReplayFile(const fs::path& file, std::string& error) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec) {
+        error = "The replay " + file.string() + " could not be read.";
+        return std::nullopt;
+    }
+    if (size > kMaxReplayFile) {
+        error = "This file is not a Slyders replay.";
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (!in.eof() && in.fail()) {
+        error = "The replay " + file.string() + " could not be read.";
+        return std::nullopt;
+    }
+    ReplayReadResult r = decodeReplay(bytes.data(), bytes.size());
+    if (!r.replay) error = r.error;
+    return std::move(r.replay);
+}
+
+}  // namespace slyders

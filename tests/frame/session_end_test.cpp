@@ -1,0 +1,116 @@
+// The real game, sent the signals a desktop sends at logout.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Polls until the condition holds or the time is up.
+template <typename Condition>
+bool within(std::chrono::seconds limit, Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return condition();
+}
+
+// Whether the process has a handler for the signal yet, from its caught-signals mask.
+bool catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigCgt:", 0) == 0) {
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+        }
+    }
+    return false;
+}
+
+class SessionEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "slyders-session-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Starts a DEMO game in the temporary folder with a home and sound output of its own.
+    pid_t start() {
+        const pid_t pid = ::fork();
+        if (pid != 0) return pid;
+        const std::string dir = m_dir.string();
+        if (::chdir(dir.c_str()) != 0) ::_exit(126);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::setenv("HOME", dir.c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
+        ::setenv("ALSOFT_DRIVERS", "null", 1);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, 1);
+        ::dup2(quiet, 2);
+        ::execl(SLYDERS_GAME, SLYDERS_GAME, "--window", "640x480", "--seed", "5", "--demo",
+                "--tick-log", "ticks.log", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+
+    // Sends the signal once the game is up and a game runs; the exit status, or -1.
+    int endWith(int signal) {
+        const pid_t pid = start();
+        EXPECT_TRUE(within(30s, [&] { return catches(pid, signal); }));
+        // The tick log is buffered: bytes in it mean that many ticks of the game have run.
+        EXPECT_TRUE(within(30s, [&] {
+            std::error_code error;
+            return fs::file_size(m_dir / "ticks.log", error) > 0 && !error;
+        }));
+        ::kill(pid, signal);
+        int status = 0;
+        const bool ended = within(30s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
+        if (!ended) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string settingsFile() const {
+        std::ostringstream text;
+        text << std::ifstream(m_dir / "Default.par").rdbuf();
+        return text.str();
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(SessionEnd, SigtermDuringADemoGameSavesTheSettings) {
+    EXPECT_EQ(endWith(SIGTERM), 0);
+    const std::string saved = settingsFile();
+    EXPECT_EQ(saved.rfind("Settings:\n", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\nint_soe:1\n"), std::string::npos) << saved;
+    EXPECT_FALSE(fs::exists(m_dir / "Default.par.tmp"));
+}
+
+TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {
+    std::ofstream(m_dir / "Default.par") << "Settings:\nint_rndpts:25\nint_background:3\n\n";
+    EXPECT_EQ(endWith(SIGHUP), 0);
+    const std::string saved = settingsFile();
+    EXPECT_NE(saved.find("\nint_rndpts:25\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\nint_background:3\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\ndis_attract:1\n"), std::string::npos) << saved;  // written whole
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// Replay files: any bytes are refused with a message or read whole, and a replay that was
+// read writes back to bytes that read as the same replay. Inputs are tried as they are and
+// with their checksum made right, so the fuzzer reaches past the checksum.
+#include "fuzz_support.h"
+#include "replay/replay.h"
+
+using namespace slyders;
+
+namespace {
+
+Replay sampleReplay() {
+    Replay rp;
+    rp.programVersion = "2.1";
+    rp.startedAt = 1'800'000'000;
+    rp.start.computers = 1;
+    rp.start.humans = 2;
+    rp.start.seed = 12345;
+    rp.start.seats[0] = {0, 2};
+    rp.start.seats[1] = {1, 3};
+    rp.arenaSide = 648;
+    rp.settings[2] = 40;
+    rp.names = {"", "Computer", "Zo\xC3\xAB", "Max", "", ""};
+    rp.ratings = {0, 50, 100, 7, 0, 0};
+    ReplayEvent held;
+    held.tick = 130;
+    held.input.seat = {kSteerLeft, kSteerRight, 0, 0};
+    ReplayEvent speed;
+    speed.tick = 400;
+    speed.kind = ReplayEventKind::Speed;
+    speed.value = 2;
+    ReplayEvent setting;
+    setting.tick = 401;
+    setting.kind = ReplayEventKind::Setting;
+    setting.setting = 9;
+    rp.events = {held, speed, setting};
+    rp.endTick = 605;
+    rp.hashes.assign(30, 0x1234'5678'9ABC'DEF0ull);
+    rp.end = ReplayEnd::Over;
+    rp.points = {0, 3, 1, 2, 0, 0};
+    rp.deathOrder = "231";
+    rp.resultText = "40 points reached.";
+    return rp;
+}
+
+void checkRead(const std::uint8_t* data, std::size_t size) {
+    const ReplayReadResult r = decodeReplay(data, size);
+    if (!r.replay) {
+        if (r.error.empty()) fuzz::fail("a refusal without a message");
+        return;
+    }
+    const auto again = encodeReplay(*r.replay);
+    const ReplayReadResult back = decodeReplay(again.data(), again.size());
+    if (!back.replay || !(*back.replay == *r.replay)) fuzz::fail("a replay reads back changed");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const auto whole = encodeReplay(sampleReplay());
+    fuzz::Bytes cut(whole.begin(), whole.begin() + long(whole.size() / 2));
+    fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{})});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    checkRead(data, size);
+    if (size > kReplayChecksumSize) {
+        fuzz::Bytes fixed(data, data + size);
+        const std::uint64_t sum = replayChecksum(fixed.data(), size - kReplayChecksumSize);
+        for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
+            fixed[size - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+        }
+        checkRead(fixed.data(), fixed.size());
+    }
+    return 0;
+}
