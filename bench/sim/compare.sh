@@ -3,12 +3,12 @@
 # worktree, removed at exit) and of the current tree with the same build type, checks that both
 # play the same games (every game line byte for byte, DEMO and computers-only), then times both
 # on the same DEMO games, alternating, best of three each, and prints both figures and their ratio.
-#   bench/sim/compare.sh [BASE_REV, default 5f94f36] [games, default 200] [build dir of the
+#   bench/sim/compare.sh [BASE_REV, default e64d5ec] [games, default 200] [build dir of the
 #                        current tree, default <repo>/build-compare]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-base_rev="${1:-5f94f36}"
+base_rev="${1:-e64d5ec}"
 games="${2:-200}"
 build="$(realpath -m "${3:-$root/build-compare}")"
 build_type=RelWithDebInfo
@@ -24,7 +24,7 @@ trap cleanup EXIT
 
 build_sim() {  # source dir, build dir
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" -DSLYDERS_TESTS=OFF >/dev/null
-    ninja -C "$2" slyders-sim >/dev/null
+    ninja -C "$2" -j2 slyders-sim >/dev/null
 }
 
 echo "building $base_rev ($(git -C "$root" rev-parse --short "$base_rev")) and the current tree ($build_type)"
