@@ -15,6 +15,11 @@ constexpr std::int32_t kCellGap = -2;    // gap or food
 constexpr std::int32_t kCellSolid = -3;  // walls, spirals, symbols, text
 constexpr std::int32_t kHeadBase = 10;   // 10 + slot: the head of that slot
 
+// One map cell. Every value (the ones above, a slot, a head) fits a byte, and a byte map stays
+// in the processor's cache while the computers look along their rays.
+using Cell = std::int8_t;
+static_assert(kCellSolid >= INT8_MIN && kHeadBase + 5 <= INT8_MAX);
+
 // The square arena: its map (what occupies each pixel) and its two pictures, the window
 // picture (the arena at offset m) and the off-screen copy used to restore it. Every painting
 // operation writes the same colour to both pictures and its value to the map, and skips
@@ -29,10 +34,10 @@ public:
     double unit() const { return m_unit; }
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_side && y < m_side; }
-    std::int32_t& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
+    Cell& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
     std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
     void clearMap() { m_map.assign(m_map.size(), kCellFree); }
-    const std::vector<std::int32_t>& map() const { return m_map; }
+    const std::vector<Cell>& map() const { return m_map; }
 
     PixelBuffer& offscreen() { return m_offscreen; }
     PixelBuffer& window() { return *m_window; }
@@ -75,7 +80,7 @@ private:
     int m_side = 0;
     int m_offset = 0;
     double m_unit = 1.0;
-    std::vector<std::int32_t> m_map;
+    std::vector<Cell> m_map;
     PixelBuffer m_offscreen;
     PixelBuffer* m_window = nullptr;
     Background m_background;

@@ -1,7 +1,6 @@
 #include "game/state_hash.h"
 
 #include <bit>
-#include <cstring>
 
 #include "game/gra.h"
 
@@ -37,10 +36,10 @@ std::uint64_t stateHash(const Gra& gra) {
     Hasher h;
     const auto& map = gra.arena.map();
     std::size_t i = 0;
+    // Two cells per word, each as its 32-bit value, the first in the low half.
     for (; i + 1 < map.size(); i += 2) {
-        std::uint64_t pair;
-        std::memcpy(&pair, &map[i], sizeof pair);
-        h.add(pair);
+        h.add(std::uint32_t(std::int32_t(map[i])) |
+              std::uint64_t(std::uint32_t(std::int32_t(map[i + 1]))) << 32);
     }
     if (i < map.size()) h.add(std::uint32_t(map[i]));
     h.add(std::uint32_t(gra.tick));
