@@ -92,7 +92,12 @@ double Background::patternUnit() const {
 
 void Background::setSide(int side) {
     m_side = side;
-    const int cells = static_cast<int>(m_side / patternUnit()) + 2;
+    m_unit = patternUnit();
+    m_cellOfPixel.resize(std::size_t(m_side + 2 * kKnownMargin + 1));
+    for (int p = -kKnownMargin; p <= m_side + kKnownMargin; ++p) {
+        m_cellOfPixel[std::size_t(p + kKnownMargin)] = static_cast<int>(p / m_unit + 1000);
+    }
+    const int cells = static_cast<int>(m_side / m_unit) + 2;
     m_knownFirst = kCellOrigin - kKnownMargin;
     m_knownSpan = cells + 2 * kKnownMargin;
     if (m_knownSpan > kMaxKnownSpan) m_knownSpan = 0;
@@ -109,6 +114,28 @@ std::uint32_t* Background::knownCell(int X, int Y) const {
     return &known[std::size_t(j) * span + i];
 }
 
+int Background::cellOf(int p) const {
+    const auto i = static_cast<std::size_t>(p + kKnownMargin);
+    if (i < m_cellOfPixel.size()) return m_cellOfPixel[i];
+    return static_cast<int>(p / m_unit + 1000);
+}
+
+std::uint8_t Background::pulled(int v, int w, int M) const {
+    auto pull = [](int v, int w, int M) {
+        return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
+    };
+    const auto weight = static_cast<std::size_t>(w);
+    if (weight >= m_pull.size() || v < 0 || v > 0xFF || M > 0xFF) return pull(v, w, M);
+    std::vector<std::uint8_t>& table = m_pull[weight];
+    if (table.empty()) {
+        table.resize(0x100 * 0x100);
+        for (int m = 0; m <= 0xFF; ++m) {
+            for (int x = 0; x <= 0xFF; ++x) table[std::size_t(m << 8 | x)] = pull(x, w, m);
+        }
+    }
+    return table[std::size_t(M << 8 | v)];
+}
+
 Rgb Background::cellColour(int X, int Y) const {
     std::uint32_t* known = knownCell(X, Y);
     Channels c;
@@ -123,16 +150,11 @@ Rgb Background::cellColour(int X, int Y) const {
         }
     }
     const int M = std::max({c.r, c.g, c.b});
-    auto pull = [M](int v, int w) {
-        return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
-    };
-    return {pull(c.r, weights[0]), pull(c.g, weights[1]), pull(c.b, weights[2])};
+    return {pulled(c.r, weights[0], M), pulled(c.g, weights[1], M), pulled(c.b, weights[2], M)};
 }
 
 Rgb Background::BackgroundColor(int x, int y) const {
-    const double unit = patternUnit();
-    return cellColour(static_cast<int>((x - m_sx) / unit + 1000),
-                      static_cast<int>((y - m_sy) / unit + 1000));
+    return cellColour(cellOf(x - m_sx), cellOf(y - m_sy));
 }
 
 void Background::DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int settingType,
@@ -150,14 +172,11 @@ void Background::DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int s
 void Background::paint(PixelBuffer& target, int m) const {
     const Rect area = intersect({m, m, m_side, m_side}, {0, 0, target.width(), target.height()});
     if (area.empty()) return;
-    const double unit = patternUnit();
     std::vector<int> cellX(std::size_t(area.w));
-    for (int i = 0; i < area.w; ++i) {
-        cellX[std::size_t(i)] = static_cast<int>((area.x - m - m_sx + i) / unit + 1000);
-    }
+    for (int i = 0; i < area.w; ++i) cellX[std::size_t(i)] = cellOf(area.x - m - m_sx + i);
     int lastY = 0;
     for (int py = area.y; py < area.bottom(); ++py) {
-        const int Y = static_cast<int>((py - m - m_sy) / unit + 1000);
+        const int Y = cellOf(py - m - m_sy);
         std::uint32_t* row = target.row(py) + area.x;
         if (py > area.y && Y == lastY) {
             std::copy_n(target.row(py - 1) + area.x, area.w, row);

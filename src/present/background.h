@@ -45,8 +45,13 @@ private:
     Rgb cellColour(int X, int Y) const;
     // Where the pattern of cell (X, Y) is kept (packed as 0x01BBGGRR), or null.
     std::uint32_t* knownCell(int X, int Y) const;
+    // The pattern cell of unscrolled pixel coordinate p, along either axis.
+    int cellOf(int p) const;
+    // One channel v pulled by weight w toward the brightest channel M.
+    std::uint8_t pulled(int v, int w, int M) const;
 
     int m_side = 460;
+    double m_unit = 1.0;  // patternUnit() of the side, kept
     int m_sx = 0, m_sy = 0;
 
     // The pattern of each type over the cells of the arena and a margin around them for
@@ -55,6 +60,12 @@ private:
     mutable std::array<std::vector<std::uint32_t>, kBackgroundTypes> m_known;
     int m_knownFirst = 0;  // the cell index of the first row and column kept
     int m_knownSpan = 0;   // rows and columns kept
+
+    // cellOf() of the pixels -kKnownMargin .. side + kKnownMargin, as the division gives it.
+    std::vector<int> m_cellOfPixel;
+    // pulled() of every byte pair (M, v), one table per weight, filled on first use: every
+    // pixel a game paints or erases pulls its three channels.
+    mutable std::array<std::vector<std::uint8_t>, 6> m_pull;
 };
 
 }  // namespace slyders
