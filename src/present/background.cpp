@@ -120,21 +120,35 @@ int Background::cellOf(int p) const {
     return static_cast<int>(p / m_unit + 1000);
 }
 
-std::uint8_t Background::pulled(int v, int w, int M) const {
-    auto pull = [](int v, int w, int M) {
-        return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
-    };
-    const auto weight = static_cast<std::size_t>(w);
-    if (weight >= m_pull.size() || v < 0 || v > 0xFF || M > 0xFF) return pull(v, w, M);
-    std::vector<std::uint8_t>& table = m_pull[weight];
-    if (table.empty()) {
-        table.resize(0x100 * 0x100);
-        for (int m = 0; m <= 0xFF; ++m) {
-            for (int x = 0; x <= 0xFF; ++x) table[std::size_t(m << 8 | x)] = pull(x, w, m);
+namespace {
+
+constexpr int kWeights = 6;
+
+std::uint8_t pull(int v, int w, int M) {
+    return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
+}
+
+// pull() of every byte pair (M, v) at [w][M << 8 | v], computed once at start: every pixel a
+// game paints or erases pulls its three channels.
+struct PullTables {
+    PullTables() {
+        for (int w = 0; w < kWeights; ++w) {
+            for (int M = 0; M <= 0xFF; ++M) {
+                for (int v = 0; v <= 0xFF; ++v)
+                    at[std::size_t(w)][std::size_t(M << 8 | v)] = pull(v, w, M);
+            }
         }
     }
-    return table[std::size_t(M << 8 | v)];
+    std::array<std::array<std::uint8_t, 0x100 * 0x100>, kWeights> at;
+};
+// No static object paints a background while this is built.
+const PullTables kPull;
+
+bool isWeight(int w) {
+    return w >= 0 && w < kWeights;
 }
+
+}  // namespace
 
 Rgb Background::cellColour(int X, int Y) const {
     std::uint32_t* known = knownCell(X, Y);
@@ -150,7 +164,14 @@ Rgb Background::cellColour(int X, int Y) const {
         }
     }
     const int M = std::max({c.r, c.g, c.b});
-    return {pulled(c.r, weights[0], M), pulled(c.g, weights[1], M), pulled(c.b, weights[2], M)};
+    const auto [wr, wg, wb] = weights;
+    if (known && *known != 0 && isWeight(wr) && isWeight(wg) && isWeight(wb)) {
+        const auto row = std::size_t(M << 8);
+        return {kPull.at[std::size_t(wr)][row | std::size_t(c.r)],
+                kPull.at[std::size_t(wg)][row | std::size_t(c.g)],
+                kPull.at[std::size_t(wb)][row | std::size_t(c.b)]};
+    }
+    return {pull(c.r, weights[0], M), pull(c.g, weights[1], M), pull(c.b, weights[2], M)};
 }
 
 Rgb Background::BackgroundColor(int x, int y) const {

@@ -47,8 +47,6 @@ private:
     std::uint32_t* knownCell(int X, int Y) const;
     // The pattern cell of unscrolled pixel coordinate p, along either axis.
     int cellOf(int p) const;
-    // One channel v pulled by weight w toward the brightest channel M.
-    std::uint8_t pulled(int v, int w, int M) const;
 
     int m_side = 460;
     double m_unit = 1.0;  // patternUnit() of the side, kept
@@ -62,10 +60,6 @@ private:
     int m_knownSpan = 0;   // rows and columns kept
 
     // cellOf() of the pixels -kKnownMargin .. side + kKnownMargin, as the division gives it.
-    std::vector<int> m_cellOfPixel;
-    // pulled() of every byte pair (M, v), one table per weight, filled on first use: every
-    // pixel a game paints or erases pulls its three channels.
-    mutable std::array<std::vector<std::uint8_t>, 6> m_pull;
-};
+    std::vector<int> m_cellOfPixel;};
 
 }  // namespace slyders
