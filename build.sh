@@ -3,6 +3,7 @@
 #   ./build.sh play [game options]   install what is missing, build, start the game
 #   ./build.sh test                  install what is missing, build, run every test headless
 #   ./build.sh build                 install what is missing and build only
+#   ./build.sh package               install what is missing, build, make build/slyders_*.deb
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -11,7 +12,7 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 # Debian packages the project needs; only the missing ones are installed.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
           libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-bebas-neue
-          fonts-dejavu-core)
+          fonts-dejavu-core dpkg-dev fakeroot desktop-file-utils appstream file)
 
 install_missing() {
     local missing=()
@@ -50,8 +51,15 @@ case "$cmd" in
         install_missing
         build
         ;;
+    package)
+        install_missing
+        build
+        # Packs the same build; dpkg-shlibdeps works out the libraries it needs.
+        (cd "$build_dir" && cpack -G DEB)
+        ls "$build_dir"/slyders_*.deb
+        ;;
     *)
-        echo "usage: $0 play [options] | test | build" >&2
+        echo "usage: $0 play [options] | test | build | package" >&2
         exit 2
         ;;
 esac
