@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "frame/data_places.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
@@ -76,6 +77,10 @@ int main(int argc, char* argv[]) {
             std::cout << kUsage;
             return 0;
         }
+        if (options.version) {
+            std::cout << kVersion;
+            return 0;
+        }
     }
 
     // The program-wide objects: the game with its roster, then the settings.
@@ -91,10 +96,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Slyders");
 
     static QtTextRenderer text;
-    // The sounds live in "sounds" beside the executable.
-    static GameSounds sound(
-        AppSettings,
-        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "sounds");
+    static const DataPlaces places = lookUpPlaces(options.settingsDir);
+    static const std::string settingsPath = places.setting(kSettingsFileName);
+    static GameSounds sound(AppSettings, places.data("sounds"));
     static Gra gra(rng, AppSettings, scores, text, sound);
     SteadyClock clock;
     QtMessageBoxes boxes;
@@ -110,14 +114,18 @@ int main(int argc, char* argv[]) {
 
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
-    hooks.loadSettings = [] { loadSettingsFile(StdioFileSystem::instance(), AppSettings); };
+    hooks.loadSettings = [] {
+        loadSettingsFile(StdioFileSystem::instance(), AppSettings, settingsPath);
+    };
+    hooks.logoFile = places.data("logo_sq.bmp").string();
+    hooks.backgroundFile = places.setting("slydersbg.bmp");
     hooks.settingsDialog = [](TMainWnd& owner) {
         Param settings = settingsParam(AppSettings);
         TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
         dialog.exec();
     };
     hooks.helpDialog = [](TMainWnd& owner) {
-        THelpWnd dialog(&owner);
+        THelpWnd dialog(&owner, QString::fromStdString(places.data("help.bmp").string()));
         dialog.exec();
     };
     hooks.aboutDialog = [](TMainWnd& owner) {
@@ -148,9 +156,11 @@ int main(int argc, char* argv[]) {
     window.activateWindow();
     closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
+    if (options.quitAfterMs > 0) QTimer::singleShot(options.quitAfterMs, &window, &TMainWnd::close);
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
-    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings);  // while "Save on exit" is on
+    // only while "Save on exit" is on
+    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings, settingsPath);
     return result;
 }

@@ -293,7 +293,10 @@ void TMainWnd::EvOnKeyPress(int key) {
 void TMainWnd::composeWindowPicture() {
     WindowPictureSources sources;
     sources.panel = m_scoreboard->panel();
-    sources.logoFile = (QCoreApplication::applicationDirPath() + "/logo_sq.bmp").toStdString();
+    sources.logoFile = m_hooks.logoFile.empty()
+                           ? (QCoreApplication::applicationDirPath() + "/logo_sq.bmp").toStdString()
+                           : m_hooks.logoFile;
+    sources.backgroundFile = m_hooks.backgroundFile;
     sources.load = LoadImageWithQt;  // a user's "slydersbg.bmp" may be any kind of bitmap
     ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng(), sources);
     m_window.blit(m_backBuffer, 0, 0, 0, 0, m_window.width(), m_window.height());

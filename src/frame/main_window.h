@@ -26,7 +26,7 @@ class TMainWnd;
 struct GameStart;
 
 // What the main window asks of the parts that are built around it: sounds at show and
-// close, the settings file, and the dialogs its commands open.
+// close, the settings file, the dialogs its commands open, and the window picture's files.
 struct FrameHooks {
     std::function<void()> windowShown;    // the welcome sound
     std::function<void()> windowClosing;  // ends the sound device, plays the farewell
@@ -35,6 +35,9 @@ struct FrameHooks {
     std::function<void(TMainWnd&)> settingsDialog;
     std::function<void(TMainWnd&)> helpDialog;
     std::function<void(TMainWnd&)> aboutDialog;
+    // The window picture's files; an empty logo path means the one beside the executable.
+    std::string logoFile;
+    std::string backgroundFile = "slydersbg.bmp";
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,

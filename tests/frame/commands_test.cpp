@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QStandardPaths>
 
 #include "frame_fixture.h"
 
@@ -158,6 +159,22 @@ TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
         }
     }
     EXPECT_GT(solidColumns, S * 3 / 4);
+}
+
+}  // namespace
+}  // namespace slyders
+
+namespace slyders {
+namespace {
+
+// The roster (QSettings) and the replays are found through the XDG folders: in a test they
+// must lie in the test's own home, never the player's.
+TEST(TestHome, RosterAndReplayFoldersAreTheTestsOwn) {
+    const std::string own = SLYDERS_TEST_DIR;
+    for (auto where : {QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation,
+                       QStandardPaths::HomeLocation})
+        EXPECT_EQ(QStandardPaths::writableLocation(where).toStdString().rfind(own, 0), 0u)
+            << QStandardPaths::writableLocation(where).toStdString();
 }
 
 }  // namespace
