@@ -211,6 +211,10 @@ void TMainWnd::GameNewClick() {
     }
     // Nobody plays without a name: the dialog comes back until every seat has one.
     while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
+    if (const auto missing = missingGamepad(m_gra.seats, m_gra.humans, readPads())) {
+        m_boxes.inform(*missing);
+        return;
+    }
     startGame(nextGameStart(m_gra, false, 2 - m_chosenFirstSlot));
     setGameItemsEnabled(false, false);
     RunGameLoop();
@@ -331,7 +335,7 @@ void TMainWnd::GameTick() {
         return;
     }
     const std::optional<TickInput> input =
-        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats));
+        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
     if (!input) {
         m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
         return;
@@ -484,6 +488,11 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
         if (steer && !key->isAutoRepeat()) {
             type == QEvent::KeyPress ? m_keys.press(*steer) : m_keys.release(*steer);
         }
+        const bool custom = m_keys.isCustomKey(key->key());
+        if (custom && !key->isAutoRepeat()) {
+            type == QEvent::KeyPress ? m_keys.pressCustom(key->key())
+                                     : m_keys.releaseCustom(key->key());
+        }
         const bool ours =
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&
@@ -491,7 +500,7 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             EvOnKeyPress(27);
             return true;
         }
-        if (steer && ours) return true;  // steering keys are not for the menus
+        if ((steer || custom) && ours) return true;  // steering keys are not for the menus
     } else if (type == QEvent::WindowDeactivate && watched == this) {
         m_keys.clear();
     } else if (type == QEvent::WindowActivate && watched == this) {

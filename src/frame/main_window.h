@@ -35,6 +35,7 @@ struct FrameHooks {
     std::function<void(TMainWnd&)> settingsDialog;
     std::function<void(TMainWnd&)> helpDialog;
     std::function<void(TMainWnd&)> aboutDialog;
+    std::function<PadStates()> readPads;  // polls the gamepads now; unset: no pads
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
@@ -118,6 +119,7 @@ private:
     void chooseSpeed(int level, QAction* item);
     void setGameItemsEnabled(bool demoGame, bool enabled);
     void startGame(const GameStart& start);
+    PadStates readPads() const { return m_hooks.readPads ? m_hooks.readPads() : PadStates{}; }
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();
