@@ -13,6 +13,20 @@ constexpr Uint32 kSubsystems = SDL_INIT_GAMECONTROLLER;
 constexpr int kStickDeadZone = SDL_JOYSTICK_AXIS_MAX / 4;
 constexpr int kNoInstance = -1;
 const char* const kUnnamed = "unnamed pad";
+// The pads are read by state at the tick; their event stream would only pile up while no one
+// polls (between games), until plug events had no room left in the queue.
+constexpr std::array<Uint32, 12> kUnreadEvents{SDL_JOYAXISMOTION,
+                                               SDL_JOYBALLMOTION,
+                                               SDL_JOYHATMOTION,
+                                               SDL_JOYBUTTONDOWN,
+                                               SDL_JOYBUTTONUP,
+                                               SDL_CONTROLLERAXISMOTION,
+                                               SDL_CONTROLLERBUTTONDOWN,
+                                               SDL_CONTROLLERBUTTONUP,
+                                               SDL_CONTROLLERTOUCHPADDOWN,
+                                               SDL_CONTROLLERTOUCHPADUP,
+                                               SDL_CONTROLLERTOUCHPADMOTION,
+                                               SDL_CONTROLLERSENSORUPDATE};
 
 }  // namespace
 
@@ -31,6 +45,7 @@ Gamepads::Gamepads() {
         m_failure = std::string("No gamepads: ") + SDL_GetError();
         return;
     }
+    for (Uint32 type : kUnreadEvents) SDL_EventState(type, SDL_IGNORE);
     m_sdl = std::make_unique<Sdl>();
     attachWaiting();
 }
@@ -45,12 +60,13 @@ Gamepads::~Gamepads() {
 
 const PadStates& Gamepads::poll() {
     if (!m_sdl) return m_states;
+    // The update finds pads plugged in or out and takes in what every pad holds now.
+    SDL_GameControllerUpdate();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_CONTROLLERDEVICEADDED) attach(event.cdevice.which);
         if (event.type == SDL_CONTROLLERDEVICEREMOVED) detach(event.cdevice.which);
     }
-    SDL_GameControllerUpdate();
     read();
     return m_states;
 }
