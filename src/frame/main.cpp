@@ -18,6 +18,9 @@
 #include "game/gra.h"
 #include "help/about_window.h"
 #include "help/help_window.h"
+#include "input/gamepads.h"
+#include "input/local_devices.h"
+#include "input/qt/custom_keys_store.h"
 #include "params/qt/param_window.h"
 #include "params/settings_file.h"
 #include "params/settings_table.h"
@@ -112,8 +115,19 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    // Pads and custom keys: a machine without SDL devices just has no pads.
+    static Gamepads pads;
+    static LocalDevices devices;
+    {
+        StoredCustomKeys stored = readCustomKeys();
+        devices.custom = stored.keys;
+        devices.problems = std::move(stored.problems);
+    }
+    devices.readPads = [] { return pads.poll(); };
+
     const ClientArea area = clientArea(options);
     FrameHooks hooks;
+    hooks.readPads = devices.readPads;
     hooks.loadSettings = [] {
         loadSettingsFile(StdioFileSystem::instance(), AppSettings, settingsPath);
     };
@@ -141,12 +155,14 @@ int main(int argc, char* argv[]) {
                 w.LayoutScoreBands();
                 w.InvalidateScoreboard();
             },
-            &w);
+            &w, &devices);
         dialog.exec();
+        w.keys().setCustomKeys(devices.custom);
     };
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);
+    window.keys().setCustomKeys(devices.custom);
     window.setTickLog(tickLog);
     if (area.fullScreen) {
         window.showFullScreen();

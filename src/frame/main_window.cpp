@@ -211,6 +211,10 @@ void TMainWnd::GameNewClick() {
     }
     // Nobody plays without a name: the dialog comes back until every seat has one.
     while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
+    if (const auto missing = missingGamepad(m_gra.seats, m_gra.humans, readPads())) {
+        m_boxes.inform(*missing);
+        return;
+    }
     startGame(nextGameStart(m_gra, false, 2 - m_chosenFirstSlot));
     setGameItemsEnabled(false, false);
     RunGameLoop();
@@ -334,7 +338,7 @@ void TMainWnd::GameTick() {
         return;
     }
     const std::optional<TickInput> input =
-        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats));
+        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
     if (!input) {
         m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
         return;
@@ -495,6 +499,14 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
                 m_keys.press(*steer);
             }
         }
+        const bool custom = m_keys.isCustomKey(key->key());
+        if (custom && !key->isAutoRepeat()) {
+            if (type == QEvent::KeyRelease) {
+                m_keys.releaseCustom(key->key());
+            } else if (!menus) {
+                m_keys.pressCustom(key->key());
+            }
+        }
         const bool ours =
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&
@@ -502,7 +514,7 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             EvOnKeyPress(27);
             return true;
         }
-        if (steer && ours && !menus) return true;  // not for the window's own controls
+        if ((steer || custom) && ours && !menus) return true;  // not for the window's own controls
     } else if (type == QEvent::WindowDeactivate && watched == this) {
         m_keys.clear();
     } else if (type == QEvent::WindowActivate && watched == this) {

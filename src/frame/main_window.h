@@ -38,6 +38,7 @@ struct FrameHooks {
     // The window picture's files; an empty logo path means the one beside the executable.
     std::string logoFile;
     std::string backgroundFile = "slydersbg.bmp";
+    std::function<PadStates()> readPads;  // polls the gamepads now; unset: no pads
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
@@ -121,6 +122,7 @@ private:
     void chooseSpeed(int level, QAction* item);
     void setGameItemsEnabled(bool demoGame, bool enabled);
     void startGame(const GameStart& start);
+    PadStates readPads() const { return m_hooks.readPads ? m_hooks.readPads() : PadStates{}; }
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "boxes/scripted_boxes.h"
 #include "frame/main_window.h"
 #include "present/qt/qt_text_renderer.h"
-#include "boxes/scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders::test {
@@ -36,6 +36,10 @@ struct WindowTest {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
         };
+        hooks.readPads = [this] {
+            ++padPolls;
+            return pads;
+        };
         window =
             std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks, false);
         window->setAssumeActive(true);
@@ -56,6 +60,8 @@ struct WindowTest {
     ScriptedBoxes boxes;
     Gra gra;
     int playersDialogs = 0;
+    PadStates pads;  // what the pads hold, as the game loop polls them
+    int padPolls = 0;
     std::unique_ptr<TMainWnd> window;
 };
 
