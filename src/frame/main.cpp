@@ -66,6 +66,60 @@ std::uint64_t clockSeed() {
                                           .count());
 }
 
+// The program-wide parts the window's hooks reach; they live until the program ends.
+struct Surroundings {
+    TInterface& settings;
+    const DataPlaces& places;
+    const std::string& settingsPath;
+    GameSounds& sound;
+    LocalDevices& devices;
+};
+
+// What the window asks of the parts around it: the settings file, the dialogs of its
+// commands, the sounds at show and close, the pads and the pictures' files.
+FrameHooks gameHooks(const Surroundings& around) {
+    TInterface& settings = around.settings;
+    const DataPlaces& places = around.places;
+    const std::string& settingsPath = around.settingsPath;
+    GameSounds& sound = around.sound;
+    LocalDevices& devices = around.devices;
+
+    FrameHooks hooks;
+    hooks.readPads = devices.readPads;
+    hooks.loadSettings = [&settings, &settingsPath] {
+        loadSettingsFile(StdioFileSystem::instance(), settings, settingsPath);
+    };
+    hooks.logoFile = places.data("logo_sq.bmp").string();
+    hooks.backgroundFile = places.setting("slydersbg.bmp");
+    hooks.settingsDialog = [&settings](TMainWnd& owner) {
+        Param param = settingsParam(settings);
+        TParamWnd dialog(&owner, param, QStringLiteral("Settings"), owner.boxes());
+        dialog.exec();
+    };
+    hooks.helpDialog = [&places](TMainWnd& owner) {
+        THelpWnd dialog(&owner, QString::fromStdString(places.data("help.bmp").string()));
+        dialog.exec();
+    };
+    hooks.aboutDialog = [](TMainWnd& owner) {
+        TAboutWnd dialog(&owner, owner.boxes());
+        dialog.exec();
+    };
+    hooks.windowShown = [&sound] { sound.playWelcome(); };
+    hooks.windowClosing = [&sound] { sound.closeDown(); };
+    hooks.playersDialog = [&devices](TMainWnd& w) {
+        TPlayersMgr dialog(
+            w.gra(), w.boxes(),
+            [&w] {
+                w.LayoutScoreBands();
+                w.InvalidateScoreboard();
+            },
+            &w, &devices);
+        dialog.exec();
+        w.keys().setCustomKeys(devices.custom);
+    };
+    return hooks;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,39 +180,7 @@ int main(int argc, char* argv[]) {
     devices.readPads = [] { return pads.poll(); };
 
     const ClientArea area = clientArea(options);
-    FrameHooks hooks;
-    hooks.readPads = devices.readPads;
-    hooks.loadSettings = [] {
-        loadSettingsFile(StdioFileSystem::instance(), AppSettings, settingsPath);
-    };
-    hooks.logoFile = places.data("logo_sq.bmp").string();
-    hooks.backgroundFile = places.setting("slydersbg.bmp");
-    hooks.settingsDialog = [](TMainWnd& owner) {
-        Param settings = settingsParam(AppSettings);
-        TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
-        dialog.exec();
-    };
-    hooks.helpDialog = [](TMainWnd& owner) {
-        THelpWnd dialog(&owner, QString::fromStdString(places.data("help.bmp").string()));
-        dialog.exec();
-    };
-    hooks.aboutDialog = [](TMainWnd& owner) {
-        TAboutWnd dialog(&owner, owner.boxes());
-        dialog.exec();
-    };
-    hooks.windowShown = [] { sound.playWelcome(); };
-    hooks.windowClosing = [] { sound.closeDown(); };
-    hooks.playersDialog = [](TMainWnd& w) {
-        TPlayersMgr dialog(
-            w.gra(), w.boxes(),
-            [&w] {
-                w.LayoutScoreBands();
-                w.InvalidateScoreboard();
-            },
-            &w, &devices);
-        dialog.exec();
-        w.keys().setCustomKeys(devices.custom);
-    };
+    const FrameHooks hooks = gameHooks({AppSettings, places, settingsPath, sound, devices});
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);
@@ -172,7 +194,10 @@ int main(int argc, char* argv[]) {
     window.activateWindow();
     closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
-    if (options.quitAfterMs > 0) QTimer::singleShot(options.quitAfterMs, &window, &TMainWnd::close);
+    if (options.quitAfterMs > 0) {
+        QTimer::singleShot(options.quitAfterMs, &window,
+                           [&window] { closeWithoutQuestion(window); });
+    }
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
