@@ -11,7 +11,7 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 # Debian packages the project needs; only the missing ones are installed.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
           libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-bebas-neue
-          fonts-dejavu-core)
+          fonts-dejavu-core libenet-dev)
 
 install_missing() {
     local missing=()

@@ -35,9 +35,8 @@ EnetTransport::~EnetTransport() {
     if (m_host) enet_host_destroy(m_host);
 }
 
-std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address,
-                                                     std::uint16_t port, int maxPeers,
-                                                     std::string& error) {
+std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address, std::uint16_t port,
+                                                     int maxPeers, std::string& error) {
     if (!initialise(error)) return nullptr;
     ENetAddress a{};
     a.host = ENET_HOST_ANY;
@@ -124,9 +123,9 @@ void EnetTransport::service(int timeoutMs, std::vector<NetEvent>& out) {
 void EnetTransport::send(int peer, const std::vector<std::uint8_t>& bytes, bool reliable) {
     const auto it = m_peers.find(peer);
     if (it == m_peers.end()) return;
-    ENetPacket* p = enet_packet_create(bytes.data(), bytes.size(),
-                                       reliable ? ENET_PACKET_FLAG_RELIABLE
-                                                : ENET_PACKET_FLAG_UNSEQUENCED);
+    ENetPacket* p =
+        enet_packet_create(bytes.data(), bytes.size(),
+                           reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNSEQUENCED);
     if (enet_peer_send(it->second, 0, p) == 0) {
         m_sent += bytes.size();
     } else {
@@ -175,7 +174,8 @@ bool splitHostPort(const std::string& text, std::string& host, std::uint16_t& po
     }
     if (!portText.empty() || text.find(':') != std::string::npos) {
         unsigned value = 0;
-        const auto [p, ec] = std::from_chars(portText.data(), portText.data() + portText.size(), value);
+        const auto [p, ec] =
+            std::from_chars(portText.data(), portText.data() + portText.size(), value);
         if (ec != std::errc() || p != portText.data() + portText.size() || value == 0 ||
             value > 65535) {
             error = "\"" + portText + "\" is not a port (1 to 65535).";

@@ -17,8 +17,8 @@ constexpr Rgb kLeftColour{255, 0, 0};
 }  // namespace
 
 int inputDelayFor(double roundTripMs, int speedLevel) {
-    const double tickMs = kPeriodsMs[std::clamp(speedLevel, 0, 2)] * kPeriodsPerGroup /
-                          kTicksPerGroup;
+    const double tickMs =
+        kPeriodsMs[std::clamp(speedLevel, 0, 2)] * kPeriodsPerGroup / kTicksPerGroup;
     int d = static_cast<int>(std::ceil((roundTripMs + kJitterMs) / tickMs));
     if (roundTripMs > kFarRoundTripMs) d += 1;
     return std::clamp(d, 1, kMaxDelay);
@@ -121,6 +121,7 @@ std::optional<Input> GuestLockstep::pendingInput(std::uint16_t game) const {
     in.game = game;
     in.firstTick = first;
     in.seatMask = m_seats;
+    in.framesKnown = framesKnown();
     for (std::uint32_t t = first; t <= last; ++t) {
         const auto own = m_own.find(t);
         in.packed.push_back(own == m_own.end() ? 0 : own->second);
@@ -173,6 +174,32 @@ void applyLeaves(Gra& gra, std::uint8_t killSeats) {
         gra.ShowEvent(gra.DisplayName(s) + " left the game.", kLeftColour);
         gra.panelChanged = true;
     }
+}
+
+}  // namespace slyders::net
+
+namespace slyders::net {
+
+namespace {
+constexpr int kBotRays = 19;
+constexpr int kBotMiddle = 9;  // straight ahead; lower rays lie to the left
+}  // namespace
+
+std::uint8_t botSteer(const Gra& gra, int seat) {
+    const int s = seat + 2;
+    if (!gra.isActive(s) || !gra.slot(s).alive) return kSteerNone;
+    int best = kBotMiddle;
+    double bestScore = gra.scoreRay(s, kBotMiddle);
+    for (int j = 0; j < kBotRays; ++j) {
+        const double score = gra.scoreRay(s, j);
+        if (score > bestScore) {
+            best = j;
+            bestScore = score;
+        }
+    }
+    if (best < kBotMiddle) return kSteerLeft;
+    if (best > kBotMiddle) return kSteerRight;
+    return kSteerNone;
 }
 
 }  // namespace slyders::net

@@ -98,3 +98,19 @@ private:
 void applyLeaves(Gra& gra, std::uint8_t killSeats);
 
 }  // namespace slyders::net
+
+namespace slyders::net {
+
+// One tick as every machine played it: what a recorder of the game needs.
+struct PlayedTick {
+    std::uint32_t tick = 0;
+    TickInput input;
+    std::uint8_t killSeats = 0;         // seats whose slyders died before the tick
+    std::optional<std::uint64_t> hash;  // every kHashInterval ticks
+};
+
+// Steers a seat with no player: the best of the game's own look-ahead rays, read without
+// touching the game's random generator, so every machine's game stays the same.
+std::uint8_t botSteer(const Gra& gra, int seat);
+
+}  // namespace slyders::net

@@ -204,7 +204,7 @@ void HostSession::onPacket(int machine, int peer, const Packet& p) {
             bad(peer, machine);
             return;
         }
-        info.framesAcked = std::max(info.framesAcked, in->firstTick - 1);
+        info.framesAcked = std::max(info.framesAcked, in->framesKnown);
     } else if (const Hash* h = as<Hash>(p)) {
         if (h->game == m_start.game && m_hashes.other(machine, h->tick, h->hash)) disagree();
     } else if (const Done* done = as<Done>(p)) {
@@ -372,9 +372,9 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
         m_lastHeardUs = nowMicros();
         return true;
     }
-    error = m_refused ? *m_refused
-                      : connected ? "The host at " + address + " did not answer."
-                                  : "Could not reach " + address + ".";
+    error = m_refused   ? *m_refused
+            : connected ? "The host at " + address + " did not answer."
+                        : "Could not reach " + address + ".";
     return false;
 }
 

@@ -27,14 +27,14 @@ constexpr int kSteerBits = 2;
 constexpr std::uint8_t kSteerMask = 3;
 
 constexpr std::array<std::int32_t TInterface::*, kSettingCount> kSettingFields{
-    &TInterface::int_snd,      &TInterface::int_soe,        &TInterface::int_rndpts,
-    &TInterface::int_showbars, &TInterface::int_showevents, &TInterface::int_fastfinish,
-    &TInterface::int_background, &TInterface::xtr_void,     &TInterface::xtr_tunnel,
-    &TInterface::xtr_wall,     &TInterface::xtr_food,       &TInterface::xtr_biggaps,
-    &TInterface::xtr_cruelptr, &TInterface::xtr_teleport,   &TInterface::xtr_scroll,
-    &TInterface::xtr_attract,  &TInterface::xtr_invis,      &TInterface::xtr_letters,
-    &TInterface::xtr_missile,  &TInterface::dis_void,       &TInterface::dis_tunnel,
-    &TInterface::dis_wall,     &TInterface::dis_attract,
+    &TInterface::int_snd,        &TInterface::int_soe,        &TInterface::int_rndpts,
+    &TInterface::int_showbars,   &TInterface::int_showevents, &TInterface::int_fastfinish,
+    &TInterface::int_background, &TInterface::xtr_void,       &TInterface::xtr_tunnel,
+    &TInterface::xtr_wall,       &TInterface::xtr_food,       &TInterface::xtr_biggaps,
+    &TInterface::xtr_cruelptr,   &TInterface::xtr_teleport,   &TInterface::xtr_scroll,
+    &TInterface::xtr_attract,    &TInterface::xtr_invis,      &TInterface::xtr_letters,
+    &TInterface::xtr_missile,    &TInterface::dis_void,       &TInterface::dis_tunnel,
+    &TInterface::dis_wall,       &TInterface::dis_attract,
 };
 
 class Writer {
@@ -106,7 +106,8 @@ private:
             return 0;
         }
         std::uint64_t v = 0;
-        for (int i = 0; i < bytes; ++i) v |= std::uint64_t(m_data[m_pos + std::size_t(i)]) << (8 * i);
+        for (int i = 0; i < bytes; ++i)
+            v |= std::uint64_t(m_data[m_pos + std::size_t(i)]) << (8 * i);
         m_pos += std::size_t(bytes);
         return v;
     }
@@ -196,6 +197,7 @@ struct Encoder {
         w.u8(p.seatMask);
         w.u8(std::uint8_t(p.packed.size()));
         for (std::uint8_t b : p.packed) w.u8(b);
+        w.u32(p.framesKnown);
         return w.take();
     }
     std::vector<std::uint8_t> operator()(const Frame& p) const {
@@ -272,6 +274,7 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
             p.seatMask = r.within<std::uint8_t>(r.u8(), 1, 15, "the seat mask");
             const int n = r.within<int>(r.u8(), 1, kMaxRun, "the run of ticks");
             for (int i = 0; i < n && r.error().empty(); ++i) p.packed.push_back(r.u8());
+            p.framesKnown = r.u32();
             return p;
         }
         case Kind::Frame: {
@@ -387,9 +390,8 @@ std::string refuseText(const Refuse& refuse) {
 }
 
 std::string stopText(StopReason reason) {
-    return reason == StopReason::Disagree
-               ? "The machines disagree about the game; it was stopped."
-               : "The host has closed the game.";
+    return reason == StopReason::Disagree ? "The machines disagree about the game; it was stopped."
+                                          : "The host has closed the game.";
 }
 
 std::array<std::int32_t, kSettingCount> settingValues(const TInterface& settings) {

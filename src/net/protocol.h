@@ -47,7 +47,7 @@ struct Start {
     GameStart start;
     std::array<std::int32_t, kSettingCount> settings{};
     std::int32_t arenaSide = 0;
-    std::uint8_t delay = 1;     // input delay in ticks
+    std::uint8_t delay = 1;      // input delay in ticks
     std::uint8_t yourSeats = 0;  // seat mask of the receiving machine
     std::array<std::string, kSlotCount> names;
     std::array<std::int32_t, kSlotCount> ratings{};  // the host's ratings, shown by guests
@@ -58,6 +58,7 @@ struct Input {
     std::uint32_t firstTick = 0;
     std::uint8_t seatMask = 0;
     std::vector<std::uint8_t> packed;
+    std::uint32_t framesKnown = 0;  // the frames the sender has: the host resends the rest
 };
 // What the host released: every seat's input per tick, and the seats that die before it.
 struct FrameEntry {
@@ -97,8 +98,8 @@ struct Pong {
     std::uint32_t stamp = 0;
 };
 
-using Packet =
-    std::variant<Hello, Welcome, Refuse, Start, Input, Frame, Hash, Done, Waiting, Stop, Ping, Pong>;
+using Packet = std::variant<Hello, Welcome, Refuse, Start, Input, Frame, Hash, Done, Waiting, Stop,
+                            Ping, Pong>;
 
 std::vector<std::uint8_t> encode(const Packet& packet);
 
