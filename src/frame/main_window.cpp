@@ -431,6 +431,10 @@ void TMainWnd::movePointer(int clientX, int clientY) {
     QCursor::setPos(m_view->mapToGlobal(logical));
 }
 
+bool TMainWnd::useArenaSide(int side) {
+    return side == m_gra.arena.side();  // only the side this window already has, for now
+}
+
 bool TMainWnd::stillActive() const {
     return m_assumeActive || isActiveWindow();
 }

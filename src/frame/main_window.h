@@ -100,6 +100,9 @@ public:
     void setTickSource(TickSource* source) { m_source = source; }
     TickSource& tickSource() { return m_source ? *m_source : m_localSource; }
     void movePointer(int clientX, int clientY) override;
+    // Plays on an arena of this side inside the client area (a network guest plays at the
+    // host's side); false when it does not fit.
+    bool useArenaSide(int side);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
