@@ -110,6 +110,9 @@ std::string toJson(const NetGameResult& r, bool host) {
                                 [](const net::PlayedTick& t) { return t.hash.has_value(); }));
     out += ",\"final_hash\":\"" + hex(r.finalHash) + "\"";
     out += ",\"stalls\":" + std::to_string(r.stalls);
+    char wall[32];
+    std::snprintf(wall, sizeof wall, ",\"wall_seconds\":%.3f", r.wallSeconds);
+    out += wall;
     out += ",\"stopped\":" + (r.stopped ? quoted(*r.stopped) : std::string("null")) + "}";
     return out;
 }
