@@ -98,6 +98,14 @@ struct EventMessage {
     int countdown = 0;  // 0 = no message showing
 };
 
+// A network game shows every machine the host's names and ratings, and leaves a guest's own
+// roster as it was.
+struct NetworkSeating {
+    bool guest = false;
+    std::array<std::string, kSlotCount> names;      // empty: the roster's name
+    std::array<std::int32_t, kSlotCount> ratings{};  // the host's, for a guest's result box
+};
+
 // Puts the mouse pointer at a point of the main window's client area (the cruel mouse).
 class PointerMover {
 public:
@@ -177,6 +185,7 @@ public:
     EventMessage message;
     std::vector<Ops> ops;
     std::string deathOrder;  // slot digits in the order the slyders died this game
+    NetworkSeating network;
 
     Random& rng() { return m_rng; }
     const Random& rng() const { return m_rng; }
