@@ -26,6 +26,7 @@ namespace {
 constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
 constexpr int kWaitForInputUs = 500;
+constexpr int kMinArenaSide = 100;  // below this the texts of the intro no longer fit
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -429,6 +430,17 @@ void TMainWnd::dispatch() {
 void TMainWnd::movePointer(int clientX, int clientY) {
     const QPoint logical(static_cast<int>(clientX / m_dpr), static_cast<int>(clientY / m_dpr));
     QCursor::setPos(m_view->mapToGlobal(logical));
+}
+
+bool TMainWnd::useArenaSide(int side) {
+    if (side < kMinArenaSide || side > m_window.height()) return false;
+    if (side == m_gra.arena.side()) return true;
+    m_gra.InitArena(m_window.height(), &m_window, side);
+    m_scoreboard.emplace(m_window.width(), m_window.height(), side, m_gra.arena.offset(), m_text);
+    LayoutScoreBands();
+    composeWindowPicture();
+    m_window.dirty.addAll(m_window.width(), m_window.height());
+    return true;
 }
 
 bool TMainWnd::stillActive() const {

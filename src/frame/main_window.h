@@ -100,6 +100,10 @@ public:
     void setTickSource(TickSource* source) { m_source = source; }
     TickSource& tickSource() { return m_source ? *m_source : m_localSource; }
     void movePointer(int clientX, int clientY) override;
+    // Plays on an arena of this side inside the client area (a replay or a network game is
+    // played on the side it was made on): the arena is made anew, the scoreboard placed
+    // beside it and the window picture composed again. False when it does not fit.
+    bool useArenaSide(int side);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

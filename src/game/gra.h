@@ -114,6 +114,9 @@ public:
 
     // --- set-up and queries ---
     void InitArena(int clientHeight, PixelBuffer* window) { arena.InitArena(clientHeight, window); }
+    void InitArena(int clientHeight, PixelBuffer* window, int side) {
+        arena.InitArena(clientHeight, window, side);
+    }
     void ResetRound();
     void NewGame();
     int IntroLeft() const;
