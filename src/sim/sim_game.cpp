@@ -228,6 +228,7 @@ ReplayCheck SimGame::playReplay(const Replay& replay) {
     }
     g.running = false;
     g.fastFinish = false;
+    g.recordedNames.reset();
 
     ReplayCheck check;
     check.ticks = g.tick;
