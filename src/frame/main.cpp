@@ -1,5 +1,6 @@
 // Slyders: up to six slyders at one keyboard and one screen.
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -9,10 +10,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "boxes/qt/qt_message_boxes.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
-#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
@@ -24,6 +25,7 @@
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
 #include "present/qt/qt_text_renderer.h"
+#include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 
 using namespace slyders;
@@ -77,6 +79,16 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    // A replay that cannot be watched is told before any window comes up.
+    std::optional<Replay> replay;
+    if (!options.replay.empty()) {
+        std::string error;
+        replay = loadReplayFile(options.replay, error);
+        if (!replay) {
+            std::cerr << "slyders: " << options.replay << ": " << error << "\n";
+            return 2;
+        }
+    }
 
     // The program-wide objects: the game with its roster, then the settings.
     static Random rng;
@@ -124,6 +136,15 @@ int main(int argc, char* argv[]) {
         TAboutWnd dialog(&owner, owner.boxes());
         dialog.exec();
     };
+    hooks.chooseReplay =
+        [](TMainWnd& owner,
+           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
+        const QString file = QFileDialog::getOpenFileName(
+            &owner, QStringLiteral("Open replay"), QString::fromStdString(folder.string()),
+            QStringLiteral("Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+        if (file.isEmpty()) return std::nullopt;
+        return std::filesystem::path(file.toStdString());
+    };
     hooks.windowShown = [] { sound.playWelcome(); };
     hooks.windowClosing = [] { sound.closeDown(); };
     hooks.playersDialog = [](TMainWnd& w) {
@@ -140,6 +161,11 @@ int main(int argc, char* argv[]) {
                     area.fullScreen);
     boxes.setParent(&window);
     window.setTickLog(tickLog);
+    if (replay && !window.fitsArenaSide(replay->arenaSide)) {
+        std::cerr << "slyders: " << options.replay << ": "
+                  << window.arenaSideError(replay->arenaSide) << "\n";
+        return 2;
+    }
     if (area.fullScreen) {
         window.showFullScreen();
     } else {
@@ -148,6 +174,11 @@ int main(int argc, char* argv[]) {
     window.activateWindow();
     closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
+    if (replay) {
+        QTimer::singleShot(0, &window, [&window, &replay, &options] {
+            window.watchReplay(std::move(*replay), options.replay);
+        });
+    }
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);

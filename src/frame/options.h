@@ -12,6 +12,7 @@ struct Options {
     int windowWidth = 0, windowHeight = 0;  // 0: the whole screen
     bool demo = false;
     std::string tickLog;
+    std::string replay;  // a replay to watch right after start-up
     bool help = false;
 };
 
