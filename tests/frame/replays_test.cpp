@@ -137,6 +137,20 @@ TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
     const ReplayCheck check = simulatorCheck(r, t);
     EXPECT_TRUE(check.agrees) << toJson(check);
     EXPECT_EQ(check.ticks, r.endTick);
+
+    // Player 1 turning the other way once is another game, from the first check after it.
+    Replay other = r;
+    bool changed = false;
+    for (ReplayEvent& e : other.events) {
+        if (e.kind != ReplayEventKind::Input || e.tick <= 181 || !e.input.seat[0]) continue;
+        e.input.seat[0] ^= kSteerLeft | kSteerRight;
+        const ReplayCheck flipped = simulatorCheck(other, t);
+        EXPECT_FALSE(flipped.agrees);
+        EXPECT_EQ(flipped.disagreesAt, (e.tick + 19) / 20 * 20) << "changed at " << e.tick;
+        changed = true;
+        break;
+    }
+    EXPECT_TRUE(changed);
 }
 
 TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
