@@ -1,5 +1,6 @@
 // Slyders: up to six slyders at one keyboard and one screen.
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -9,11 +10,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include "boxes/qt/qt_message_boxes.h"
 #include "frame/data_places.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
-#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
@@ -28,6 +29,7 @@
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
 #include "present/qt/qt_text_renderer.h"
+#include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 
 using namespace slyders;
@@ -104,6 +106,15 @@ FrameHooks gameHooks(const Surroundings& around) {
         TAboutWnd dialog(&owner, owner.boxes());
         dialog.exec();
     };
+    hooks.chooseReplay =
+        [](TMainWnd& owner,
+           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
+        const QString file = QFileDialog::getOpenFileName(
+            &owner, QStringLiteral("Open replay"), QString::fromStdString(folder.string()),
+            QStringLiteral("Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+        if (file.isEmpty()) return std::nullopt;
+        return std::filesystem::path(file.toStdString());
+    };
     hooks.windowShown = [&sound] { sound.playWelcome(); };
     hooks.windowClosing = [&sound] { sound.closeDown(); };
     hooks.playersDialog = [&devices](TMainWnd& w) {
@@ -137,6 +148,16 @@ int main(int argc, char* argv[]) {
         if (options.version) {
             std::cout << kVersion;
             return 0;
+        }
+    }
+    // A replay that cannot be watched is told before any window comes up.
+    std::optional<Replay> replay;
+    if (!options.replay.empty()) {
+        std::string error;
+        replay = loadReplayFile(options.replay, error);
+        if (!replay) {
+            std::cerr << "slyders: " << options.replay << ": " << error << "\n";
+            return 2;
         }
     }
 
@@ -186,6 +207,11 @@ int main(int argc, char* argv[]) {
     boxes.setParent(&window);
     window.keys().setCustomKeys(devices.custom);
     window.setTickLog(tickLog);
+    if (replay && !window.fitsArenaSide(replay->arenaSide)) {
+        std::cerr << "slyders: " << options.replay << ": "
+                  << window.arenaSideError(replay->arenaSide) << "\n";
+        return 2;
+    }
     if (area.fullScreen) {
         window.showFullScreen();
     } else {
@@ -197,6 +223,11 @@ int main(int argc, char* argv[]) {
     if (options.quitAfterMs > 0) {
         QTimer::singleShot(options.quitAfterMs, &window,
                            [&window] { closeWithoutQuestion(window); });
+    }
+    if (replay) {
+        QTimer::singleShot(0, &window, [&window, &replay, &options] {
+            window.watchReplay(std::move(*replay), options.replay);
+        });
     }
 
     const int result = QApplication::exec();

@@ -9,6 +9,7 @@ const char* const kUsage =
     "  --seed N        seed the random generator with N instead of the clock\n"
     "  --window WxH    a normal window with a W x H pixel client area instead of full screen\n"
     "  --demo          start a DEMO game right after start-up, as F9 would\n"
+    "  --replay FILE   watch a replay right after start-up, as \"Open replay...\" would\n"
     "  --tick-log FILE while games run, write a line per tick: tick counter, release time\n"
     "                  and the time of the tick's work, in microseconds from program start\n"
     "  --settings-dir DIR\n"
@@ -57,6 +58,10 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             }
             out.windowWidth = w;
             out.windowHeight = h;
+        } else if (a == "--replay") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--replay needs a file name";
+            out.replay = *v;
         } else if (a == "--tick-log") {
             const std::string* v = value();
             if (!v || v->empty()) return "--tick-log needs a file name";

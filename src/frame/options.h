@@ -14,6 +14,7 @@ struct Options {
     std::string tickLog;
     std::string settingsDir;  // empty: "Default.par" in the working folder
     int quitAfterMs = 0;      // a test's way out: close the window after this long (0: never)
+    std::string replay;  // a replay to watch right after start-up
     bool help = false;
     bool version = false;
 };

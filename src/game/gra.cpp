@@ -107,6 +107,7 @@ int Gra::rosterIndexOfSlot(int slot) const {
 }
 
 std::string Gra::DisplayName(int slot) const {
+    if (recordedNames) return (*recordedNames)[std::size_t(slot)];
     if (demo) return Scores::kDemoNames[std::size_t(slot)];
     const std::string& shown = network.names[std::size_t(slot)];
     if (!shown.empty()) return shown;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,9 @@ public:
 
     // --- set-up and queries ---
     void InitArena(int clientHeight, PixelBuffer* window) { arena.InitArena(clientHeight, window); }
+    void InitArena(int clientHeight, PixelBuffer* window, int side) {
+        arena.InitArena(clientHeight, window, side);
+    }
     void ResetRound();
     void NewGame();
     int IntroLeft() const;
@@ -186,6 +190,9 @@ public:
     std::vector<Ops> ops;
     std::string deathOrder;  // slot digits in the order the slyders died this game
     NetworkSeating network;
+    // The names of a replayed game, as they were shown when it was played: they are written
+    // into the arena, so they must be the same for the game to be the same.
+    std::optional<std::array<std::string, kSlotCount>> recordedNames;
 
     Random& rng() { return m_rng; }
     const Random& rng() const { return m_rng; }

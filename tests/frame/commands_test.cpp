@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QStandardPaths>
 
 #include "frame_fixture.h"
 
@@ -166,16 +165,6 @@ TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
 
 namespace slyders {
 namespace {
-
-// The roster (QSettings) and the replays are found through the XDG folders: in a test they
-// must lie in the test's own home, never the player's.
-TEST(TestHome, RosterAndReplayFoldersAreTheTestsOwn) {
-    const std::string own = SLYDERS_TEST_DIR;
-    for (auto where : {QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation,
-                       QStandardPaths::HomeLocation})
-        EXPECT_EQ(QStandardPaths::writableLocation(where).toStdString().rfind(own, 0), 0u)
-            << QStandardPaths::writableLocation(where).toStdString();
-}
 
 TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
     test::WindowTest t;

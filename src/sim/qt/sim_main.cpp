@@ -124,13 +124,25 @@ int main(int argc, char* argv[]) {
         SimGame sim(options, text);
         long long totalTicks = 0;
         const auto start = std::chrono::steady_clock::now();
+        Replay replay;
         for (int i = 0; i < options.games; ++i) {
-            const GameRecord record = sim.play(i);
+            const GameRecord record = sim.play(i, options.record.empty() ? nullptr : &replay);
             totalTicks += record.ticks;
             std::puts(toJson(record).c_str());
         }
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         printSummary(options.games, totalTicks, wall.count());
+        if (!options.record.empty()) {
+            const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+            std::FILE* out = std::fopen(options.record.c_str(), "wb");
+            bool written =
+                out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+            if (out && std::fclose(out) != 0) written = false;
+            if (!written) {
+                std::fprintf(stderr, "slyders-sim: cannot write %s\n", options.record.c_str());
+                return 1;
+            }
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "slyders-sim: %s\n", e.what());
         return 1;
