@@ -3,6 +3,7 @@
 #   ./build.sh play [game options]   install what is missing, build, start the game
 #   ./build.sh test                  install what is missing, build, run every test headless
 #   ./build.sh build                 install what is missing and build only
+#   ./build.sh package               install what is missing, build, make build/slyders_*.deb
 #   ./build.sh fuzz [seconds]        build the fuzz targets with clang and run each for the
 #                                    given time (default 60 s); non-zero on a finding
 set -euo pipefail
@@ -13,7 +14,8 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 # Debian packages the project needs; only the missing ones are installed.
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
           libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-roboto-unhinted
-          fonts-dejavu-core)
+          fonts-dejavu-core dpkg-dev fakeroot desktop-file-utils appstream file libsdl2-dev libsdl2-2.0-0
+          libenet-dev)
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -84,12 +86,19 @@ case "$cmd" in
         install_missing
         build
         ;;
+    package)
+        install_missing
+        build
+        # Packs the same build; dpkg-shlibdeps works out the libraries it needs.
+        (cd "$build_dir" && cpack -G DEB)
+        ls "$build_dir"/slyders_*.deb
+        ;;
     fuzz)
         install_missing "${fuzz_packages[@]}"
         fuzz "$@"
         ;;
     *)
-        echo "usage: $0 play [options] | test | build | fuzz [seconds]" >&2
+        echo "usage: $0 play [options] | test | build | package | fuzz [seconds]" >&2
         exit 2
         ;;
 esac

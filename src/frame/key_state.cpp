@@ -1,57 +1,47 @@
 #include "frame/key_state.h"
 
-#include <QtCore/qnamespace.h>
+#include "input/qt/qt_keys.h"
 
 namespace slyders {
 
 std::optional<SteerKey> steerKeyFor(int qtKey, bool keypad) {
-    if (keypad) {
-        switch (qtKey) {
-            case Qt::Key_0:
-                return SteerKey::Insert;
-            case Qt::Key_Period:
-            case Qt::Key_Comma:
-                return SteerKey::Delete;
-            case Qt::Key_4:
-                return SteerKey::Left;
-            case Qt::Key_6:
-                return SteerKey::Right;
-            default:
-                break;
+    const auto key = fixedPairKey(qtKey, keypad);
+    if (!key) return std::nullopt;
+    return SteerKey(2 * key->pair + key->side);
+}
+
+bool KeyState::isCustomKey(int qtKey) const {
+    return customPairKey(qtKey, m_custom).has_value();
+}
+
+void KeyState::setCustom(int qtKey, bool down) {
+    // A key may stand in both custom pairs only if a store said so; both follow it.
+    for (int c = 0; c < kCustomKeyPairs; ++c) {
+        for (int side : {CustomKeys::kLeft, CustomKeys::kRight}) {
+            if (m_custom.code[std::size_t(c)][std::size_t(side)] == qtKey)
+                m_customDown[std::size_t(c)][std::size_t(side)] = down;
         }
-    }
-    switch (qtKey) {
-        case Qt::Key_Left:
-            return SteerKey::Left;
-        case Qt::Key_Right:
-            return SteerKey::Right;
-        case Qt::Key_Q:
-            return SteerKey::Q;
-        case Qt::Key_W:
-            return SteerKey::W;
-        case Qt::Key_N:
-            return SteerKey::N;
-        case Qt::Key_M:
-            return SteerKey::M;
-        case Qt::Key_Insert:
-            return SteerKey::Insert;
-        case Qt::Key_Delete:
-            return SteerKey::Delete;
-        default:
-            return std::nullopt;
     }
 }
 
-TickInput seatInput(const KeyState& keys, const std::array<HumanSeat, kHumanSeats>& seats) {
-    TickInput input;
-    for (std::size_t i = 0; i < seats.size(); ++i) {
-        const int k = seats[i].keyPair;
-        if (k < 0 || 2 * k + 1 >= kSteerKeyCount) continue;
-        const auto& down = keys.down();
-        input.seat[i] = (down[std::size_t(2 * k)] ? kSteerLeft : kSteerNone) |
-                        (down[std::size_t(2 * k + 1)] ? kSteerRight : kSteerNone);
+Held KeyState::customHeld(int customPair) const {
+    const auto& down = m_customDown[std::size_t(customPair)];
+    return Held{down[CustomKeys::kLeft], down[CustomKeys::kRight]};
+}
+
+TickInput seatInput(const KeyState& keys, const std::array<HumanSeat, kHumanSeats>& seats,
+                    const PadStates& pads) {
+    PairsHeld held;
+    const auto& down = keys.down();
+    for (int k = 0; k < kFixedKeyPairs; ++k)
+        held[std::size_t(k)] = Held{down[std::size_t(2 * k)], down[std::size_t(2 * k + 1)]};
+    for (int c = 0; c < kCustomKeyPairs; ++c)
+        held[std::size_t(kFirstCustomPair + c)] = keys.customHeld(c);
+    for (int p = 0; p < kGamepads; ++p) {
+        const PadState& pad = pads[std::size_t(p)];
+        if (pad.connected) held[std::size_t(kFirstGamepadPair + p)] = pad.held;
     }
-    return input;
+    return seatSteering(held, seats);
 }
 
 }  // namespace slyders

@@ -1,5 +1,6 @@
 // Slyders: up to six slyders at one keyboard and one screen.
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -9,14 +10,18 @@
 #include <filesystem>
 #include <iostream>
 
+#include "boxes/qt/qt_message_boxes.h"
+#include "frame/data_places.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
-#include "boxes/qt/qt_message_boxes.h"
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "help/about_window.h"
 #include "help/help_window.h"
+#include "input/gamepads.h"
+#include "input/local_devices.h"
+#include "input/qt/custom_keys_store.h"
 #include "params/qt/param_window.h"
 #include "params/settings_file.h"
 #include "params/settings_table.h"
@@ -24,6 +29,7 @@
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
 #include "present/qt/qt_text_renderer.h"
+#include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 
 using namespace slyders;
@@ -62,6 +68,69 @@ std::uint64_t clockSeed() {
                                           .count());
 }
 
+// The program-wide parts the window's hooks reach; they live until the program ends.
+struct Surroundings {
+    TInterface& settings;
+    const DataPlaces& places;
+    const std::string& settingsPath;
+    GameSounds& sound;
+    LocalDevices& devices;
+};
+
+// What the window asks of the parts around it: the settings file, the dialogs of its
+// commands, the sounds at show and close, the pads and the pictures' files.
+FrameHooks gameHooks(const Surroundings& around) {
+    TInterface& settings = around.settings;
+    const DataPlaces& places = around.places;
+    const std::string& settingsPath = around.settingsPath;
+    GameSounds& sound = around.sound;
+    LocalDevices& devices = around.devices;
+
+    FrameHooks hooks;
+    hooks.readPads = devices.readPads;
+    hooks.loadSettings = [&settings, &settingsPath] {
+        loadSettingsFile(StdioFileSystem::instance(), settings, settingsPath);
+    };
+    hooks.logoFile = places.data("logo_sq.bmp").string();
+    hooks.backgroundFile = places.setting("slydersbg.bmp");
+    hooks.settingsDialog = [&settings](TMainWnd& owner) {
+        Param param = settingsParam(settings);
+        TParamWnd dialog(&owner, param, QStringLiteral("Settings"), owner.boxes());
+        dialog.exec();
+    };
+    hooks.helpDialog = [&places](TMainWnd& owner) {
+        THelpWnd dialog(&owner, QString::fromStdString(places.data("help.bmp").string()));
+        dialog.exec();
+    };
+    hooks.aboutDialog = [](TMainWnd& owner) {
+        TAboutWnd dialog(&owner, owner.boxes());
+        dialog.exec();
+    };
+    hooks.chooseReplay =
+        [](TMainWnd& owner,
+           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
+        const QString file = QFileDialog::getOpenFileName(
+            &owner, QStringLiteral("Open replay"), QString::fromStdString(folder.string()),
+            QStringLiteral("Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+        if (file.isEmpty()) return std::nullopt;
+        return std::filesystem::path(file.toStdString());
+    };
+    hooks.windowShown = [&sound] { sound.playWelcome(); };
+    hooks.windowClosing = [&sound] { sound.closeDown(); };
+    hooks.playersDialog = [&devices](TMainWnd& w) {
+        TPlayersMgr dialog(
+            w.gra(), w.boxes(),
+            [&w] {
+                w.LayoutScoreBands();
+                w.InvalidateScoreboard();
+            },
+            &w, &devices);
+        dialog.exec();
+        w.keys().setCustomKeys(devices.custom);
+    };
+    return hooks;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -75,6 +144,20 @@ int main(int argc, char* argv[]) {
         if (options.help) {
             std::cout << kUsage;
             return 0;
+        }
+        if (options.version) {
+            std::cout << kVersion;
+            return 0;
+        }
+    }
+    // A replay that cannot be watched is told before any window comes up.
+    std::optional<Replay> replay;
+    if (!options.replay.empty()) {
+        std::string error;
+        replay = loadReplayFile(options.replay, error);
+        if (!replay) {
+            std::cerr << "slyders: " << options.replay << ": " << error << "\n";
+            return 2;
         }
     }
 
@@ -91,10 +174,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Slyders");
 
     static QtTextRenderer text;
-    // The sounds live in "sounds" beside the executable.
-    static GameSounds sound(
-        AppSettings,
-        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "sounds");
+    static const DataPlaces places = lookUpPlaces(options.settingsDir);
+    static const std::string settingsPath = places.setting(kSettingsFileName);
+    static GameSounds sound(AppSettings, places.data("sounds"));
     static Gra gra(rng, AppSettings, scores, text, sound);
     SteadyClock clock;
     QtMessageBoxes boxes;
@@ -108,38 +190,28 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    // Pads and custom keys: a machine without SDL devices just has no pads.
+    static Gamepads pads;
+    static LocalDevices devices;
+    {
+        StoredCustomKeys stored = readCustomKeys();
+        devices.custom = stored.keys;
+        devices.problems = std::move(stored.problems);
+    }
+    devices.readPads = [] { return pads.poll(); };
+
     const ClientArea area = clientArea(options);
-    FrameHooks hooks;
-    hooks.loadSettings = [] { loadSettingsFile(StdioFileSystem::instance(), AppSettings); };
-    hooks.settingsDialog = [](TMainWnd& owner) {
-        Param settings = settingsParam(AppSettings);
-        TParamWnd dialog(&owner, settings, QStringLiteral("Settings"), owner.boxes());
-        dialog.exec();
-    };
-    hooks.helpDialog = [](TMainWnd& owner) {
-        THelpWnd dialog(&owner);
-        dialog.exec();
-    };
-    hooks.aboutDialog = [](TMainWnd& owner) {
-        TAboutWnd dialog(&owner, owner.boxes());
-        dialog.exec();
-    };
-    hooks.windowShown = [] { sound.playWelcome(); };
-    hooks.windowClosing = [] { sound.closeDown(); };
-    hooks.playersDialog = [](TMainWnd& w) {
-        TPlayersMgr dialog(
-            w.gra(), w.boxes(),
-            [&w] {
-                w.LayoutScoreBands();
-                w.InvalidateScoreboard();
-            },
-            &w);
-        dialog.exec();
-    };
+    const FrameHooks hooks = gameHooks({AppSettings, places, settingsPath, sound, devices});
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);
+    window.keys().setCustomKeys(devices.custom);
     window.setTickLog(tickLog);
+    if (replay && !window.fitsArenaSide(replay->arenaSide)) {
+        std::cerr << "slyders: " << options.replay << ": "
+                  << window.arenaSideError(replay->arenaSide) << "\n";
+        return 2;
+    }
     if (area.fullScreen) {
         window.showFullScreen();
     } else {
@@ -148,9 +220,19 @@ int main(int argc, char* argv[]) {
     window.activateWindow();
     closeOnSessionEnd(window);  // SIGTERM and SIGHUP close the game and keep its settings
     if (options.demo) QTimer::singleShot(0, &window, [&window] { window.GameDemoClick(); });
+    if (options.quitAfterMs > 0) {
+        QTimer::singleShot(options.quitAfterMs, &window,
+                           [&window] { closeWithoutQuestion(window); });
+    }
+    if (replay) {
+        QTimer::singleShot(0, &window, [&window, &replay, &options] {
+            window.watchReplay(std::move(*replay), options.replay);
+        });
+    }
 
     const int result = QApplication::exec();
     if (tickLog) std::fclose(tickLog);
-    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings);  // while "Save on exit" is on
+    // only while "Save on exit" is on
+    saveSettingsFileOnExit(StdioFileSystem::instance(), AppSettings, settingsPath);
     return result;
 }

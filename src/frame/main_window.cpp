@@ -35,6 +35,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
       m_boxes(boxes),
       m_clock(clock),
       m_hooks(std::move(hooks)),
+      m_replays(m_hooks.replayFolder.empty() ? ReplayStore::defaultFolder() : m_hooks.replayFolder),
       m_dpr(devicePixelRatio),
       m_window(clientWidth, clientHeight),
       m_backBuffer(clientWidth, clientHeight) {
@@ -62,6 +63,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     m_gra.humans = 1;
     PlayersOnecomputerplayerClick();
     ShowTitleScreen();
+    updateReplayItems();
 
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -75,6 +77,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
 }
 
 TMainWnd::~TMainWnd() {
+    stopRecording();
     m_gra.setPointerMover(nullptr);
     qApp->removeEventFilter(this);
     m_gra.running = false;
@@ -102,6 +105,10 @@ void TMainWnd::buildMenu() {
     m.GameNew = addItem(game, "GameNew", "&New", QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
     m.GameDemo =
         addItem(game, "GameDemo", "DEMO game", QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
+    m.GameWatchlast =
+        addItem(game, "GameWatchlast", "&Watch last game", {}, &TMainWnd::GameWatchlastClick);
+    m.GameOpenreplay =
+        addItem(game, "GameOpenreplay", "&Open replay...", {}, &TMainWnd::GameOpenreplayClick);
     game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", "&Clear current results...", {},
                                 &TMainWnd::GameCleartotalsClick);
@@ -195,11 +202,12 @@ void TMainWnd::chooseSpeed(int level, QAction* item) {
 // ---------------------------------------------------------------- commands
 
 void TMainWnd::GameNewClick() {
-    if (m_gra.fastFinish) return;
+    if (m_gra.fastFinish || m_watch) return;
     if (m_gra.running && !m_gra.demo) {
         AskFinishGame();
         return;
     }
+    stopRecording();  // the DEMO game is left as it stands
     m_gra.running = false;
     m_gra.deathOrder.clear();
     m_gra.firstSlot = m_chosenFirstSlot;
@@ -211,6 +219,10 @@ void TMainWnd::GameNewClick() {
     }
     // Nobody plays without a name: the dialog comes back until every seat has one.
     while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
+    if (const auto missing = missingGamepad(m_gra.seats, m_gra.humans, readPads())) {
+        m_boxes.inform(*missing);
+        return;
+    }
     startGame(nextGameStart(m_gra, false, 2 - m_chosenFirstSlot));
     setGameItemsEnabled(false, false);
     RunGameLoop();
@@ -218,10 +230,12 @@ void TMainWnd::GameNewClick() {
 }
 
 void TMainWnd::GameDemoClick() {
+    if (m_watch) return;
     if (!m_gra.demo && resultsExist(m_gra) &&
         !m_boxes.ask("Start DEMO game? (current results will be lost)")) {
         return;
     }
+    stopRecording();  // a DEMO game started again is left as it stands
     if (!m_gra.demo) m_savedHumans = m_gra.humans;
     startGame(nextGameStart(m_gra, true, 2));
     setGameItemsEnabled(true, false);
@@ -239,6 +253,7 @@ void TMainWnd::GameDemoClick() {
 
 void TMainWnd::startGame(const GameStart& start) {
     StartGame(m_gra, start, m_backBuffer);
+    beginRecording(start);
     LayoutScoreBands();
     refreshPicture();
 }
@@ -287,13 +302,20 @@ void TMainWnd::AskFinishGame() {
 
 void TMainWnd::EvOnKeyPress(int key) {
     constexpr int kEscape = 27;
-    if (key == kEscape && !m_gra.fastFinish) AskFinishGame();
+    if (key == kEscape && m_watch) {
+        askStopWatching();
+    } else if (key == kEscape && !m_gra.fastFinish) {
+        AskFinishGame();
+    }
 }
 
 void TMainWnd::composeWindowPicture() {
     WindowPictureSources sources;
     sources.panel = m_scoreboard->panel();
-    sources.logoFile = (QCoreApplication::applicationDirPath() + "/logo_sq.bmp").toStdString();
+    sources.logoFile = m_hooks.logoFile.empty()
+                           ? (QCoreApplication::applicationDirPath() + "/logo_sq.bmp").toStdString()
+                           : m_hooks.logoFile;
+    sources.backgroundFile = m_hooks.backgroundFile;
     sources.load = LoadImageWithQt;  // a user's "slydersbg.bmp" may be any kind of bitmap
     ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng(), sources);
     m_window.blit(m_backBuffer, 0, 0, 0, 0, m_window.width(), m_window.height());
@@ -319,7 +341,10 @@ void TMainWnd::RunGameLoop() {
     m_gra.running = true;
     InvalidateScoreboard();
     m_scheduler.start(m_clock.nowMicros());
+    updateReplayItems();
     while (m_gra.running) GameTick();
+    stopRecording();  // left before its end: a new game, the window closed
+    updateReplayItems();
 }
 
 void TMainWnd::GameTick() {
@@ -331,12 +356,14 @@ void TMainWnd::GameTick() {
         return;
     }
     const std::optional<TickInput> input =
-        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats));
+        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
     if (!input) {
         m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
         return;
     }
+    beforePlayedTick(*input);
     const TickResult result = playTick(m_gra, *input, m_backBuffer, m_label);
+    afterPlayedTick();
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
         m_gra.panelChanged = false;
@@ -351,15 +378,15 @@ void TMainWnd::GameTick() {
 void TMainWnd::waitForRelease(std::uint64_t tickStart) {
     const std::uint64_t waitStart = m_clock.nowMicros();
     const std::int32_t tick = m_gra.tick;
-    int p = TickScheduler::periodMs(m_gra.speedLevel, m_gra.fastFinish);
+    std::uint64_t p = tickPeriodUs();
     std::uint64_t now = waitStart;
-    while (!m_scheduler.due(tick, p, now)) {
+    while (!m_scheduler.dueUs(tick, p, now)) {
         dispatch();
-        p = TickScheduler::periodMs(m_gra.speedLevel, m_gra.fastFinish);
+        p = tickPeriodUs();
         now = m_clock.nowMicros();
-        if (m_scheduler.due(tick, p, now)) break;
+        if (m_scheduler.dueUs(tick, p, now)) break;
         // Sleep rather than spin, waking in time for the release.
-        const std::uint64_t release = m_scheduler.releaseTime(tick, p);
+        const std::uint64_t release = m_scheduler.releaseTimeUs(tick, p);
         m_clock.sleepMicros(std::min(release - now, kMaxWaitSliceUs));
         now = m_clock.nowMicros();
     }
@@ -375,7 +402,13 @@ void TMainWnd::announceEndOfGame() {
     const int w = finishGame(m_gra, m_label);
     InvalidateScoreboard();
     refreshPicture();
-    switch (decideRoundEnd(m_gra, w)) {
+    if (m_watch) {
+        announceWatchedEnd(w);
+        return;
+    }
+    const RoundEnd end = decideRoundEnd(m_gra, w);
+    if (end != RoundEnd::Won) endRecording({});
+    switch (end) {
         case RoundEnd::Demo:
             m_boxes.inform(demoResultText(m_gra, w));
             InvalidateScoreboard();
@@ -390,6 +423,7 @@ void TMainWnd::announceEndOfGame() {
     }
     const std::string name = winnerName(m_gra, w);
     const std::string result = creditRoundWin(m_gra, w);
+    endRecording(result);
     ShowEventNow(m_gra, m_label, m_text, "This round won by " + name + "!", kWhite);
     m_gra.playSound(kSndApplause, 0, 0);
     refreshPicture();
@@ -431,6 +465,22 @@ void TMainWnd::movePointer(int clientX, int clientY) {
     QCursor::setPos(m_view->mapToGlobal(logical));
 }
 
+bool TMainWnd::useArenaSide(int side) {
+    if (!fitsArenaSide(side)) return false;
+    if (side == m_gra.arena.side()) return true;
+    m_gra.InitArena(m_window.height(), &m_window, side);
+    m_scoreboard.emplace(m_window.width(), m_window.height(), side, m_gra.arena.offset(), m_text);
+    LayoutScoreBands();
+    composeWindowPicture();
+    m_window.dirty.addAll(m_window.width(), m_window.height());
+    return true;
+}
+
+bool TMainWnd::fitsArenaSide(int side) const {
+    constexpr int kMinArenaSide = 100;  // below this the texts of the intro no longer fit
+    return side >= kMinArenaSide && side <= m_window.height();
+}
+
 bool TMainWnd::stillActive() const {
     return m_assumeActive || isActiveWindow();
 }
@@ -448,7 +498,7 @@ void TMainWnd::AppEvOnActivate() {
     if (m_minimising || !isActiveWindow()) return;
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);  // back as it was
     if (windowFlags() & Qt::FramelessWindowHint) move(0, 0);
-    setWindowTitle("Slyders");
+    setWindowTitle(restingTitle());
 }
 
 // ---------------------------------------------------------------- window events
@@ -456,6 +506,7 @@ void TMainWnd::AppEvOnActivate() {
 bool TMainWnd::EvOnCloseQuery() {
     if (m_gra.running && !m_boxes.ask("Exit Slyders?")) return false;
     m_gra.running = false;
+    leaveWatching();
     if (m_hooks.windowClosing) m_hooks.windowClosing();
     return true;
 }
@@ -492,14 +543,27 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
                 m_keys.press(*steer);
             }
         }
+        const bool custom = m_keys.isCustomKey(key->key());
+        if (custom && !key->isAutoRepeat()) {
+            if (type == QEvent::KeyRelease) {
+                m_keys.releaseCustom(key->key());
+            } else if (!menus) {
+                m_keys.pressCustom(key->key());
+            }
+        }
         const bool ours =
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        const bool free =
+            ours && !QApplication::activePopupWidget() && !QApplication::activeModalWidget();
+        if (type == QEvent::KeyPress && free && !key->isAutoRepeat() && watchKey(key->key())) {
+            return true;
+        }
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&
             !QApplication::activePopupWidget() && !QApplication::activeModalWidget()) {
             EvOnKeyPress(27);
             return true;
         }
-        if (steer && ours && !menus) return true;  // not for the window's own controls
+        if ((steer || custom) && ours && !menus) return true;  // not for the window's own controls
     } else if (type == QEvent::WindowDeactivate && watched == this) {
         m_keys.clear();
     } else if (type == QEvent::WindowActivate && watched == this) {

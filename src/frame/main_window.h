@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +17,8 @@
 #include "game/pixel_buffer.h"
 #include "present/event_label.h"
 #include "present/scoreboard.h"
+#include "replay/replay_recorder.h"
+#include "replay/replay_store.h"
 
 class QAction;
 class QActionGroup;
@@ -26,7 +30,7 @@ class TMainWnd;
 struct GameStart;
 
 // What the main window asks of the parts that are built around it: sounds at show and
-// close, the settings file, and the dialogs its commands open.
+// close, the settings file, the dialogs its commands open, and the window picture's files.
 struct FrameHooks {
     std::function<void()> windowShown;    // the welcome sound
     std::function<void()> windowClosing;  // ends the sound device, plays the farewell
@@ -35,6 +39,15 @@ struct FrameHooks {
     std::function<void(TMainWnd&)> settingsDialog;
     std::function<void(TMainWnd&)> helpDialog;
     std::function<void(TMainWnd&)> aboutDialog;
+    // The window picture's files; an empty logo path means the one beside the executable.
+    std::string logoFile;
+    std::string backgroundFile = "slydersbg.bmp";
+    std::function<PadStates()> readPads;  // polls the gamepads now; unset: no pads
+    // Where the replays of the games are kept; empty: ReplayStore::defaultFolder().
+    std::filesystem::path replayFolder;
+    // "Open replay...": the file the player chose, starting in the replay folder.
+    std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
+        chooseReplay;
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
@@ -51,6 +64,8 @@ public:
     // --- menu commands ---
     void GameNewClick();
     void GameDemoClick();
+    void GameWatchlastClick();
+    void GameOpenreplayClick();
     void GameCleartotalsClick();
     void GameExitClick();
     void SetupPlayersClick();
@@ -67,6 +82,20 @@ public:
     void SettingsClick();
     void HelpHowtoplayClick();
     void HelpAboutClick();
+
+    // --- replays ---
+    // Plays a replay in the window as the game was played, then puts back what it borrowed:
+    // the arena side, the settings, the round and the pictures. It records nothing and
+    // changes no roster, rating or high score. The replay's arena side must fit.
+    void watchReplay(Replay replay, const std::filesystem::path& file);
+    // Reads a replay file and watches it; a file that cannot be used gets a message box.
+    void openReplay(const std::filesystem::path& file);
+    bool fitsArenaSide(int side) const;
+    std::string arenaSideError(int side) const;
+    bool watching() const { return m_watch != nullptr; }
+    int playbackFactor() const;
+    bool watchPaused() const;
+    ReplayStore& replays() { return m_replays; }
 
     // --- the game loop ---
     void RunGameLoop();
@@ -100,6 +129,10 @@ public:
     void setTickSource(TickSource* source) { m_source = source; }
     TickSource& tickSource() { return m_source ? *m_source : m_localSource; }
     void movePointer(int clientX, int clientY) override;
+    // Plays on an arena of this side inside the client area (a replay or a network game is
+    // played on the side it was made on): the arena is made anew, the scoreboard placed
+    // beside it and the window picture composed again. False when it does not fit.
+    bool useArenaSide(int side);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,16 +151,43 @@ private:
     void chooseSpeed(int level, QAction* item);
     void setGameItemsEnabled(bool demoGame, bool enabled);
     void startGame(const GameStart& start);
+    PadStates readPads() const { return m_hooks.readPads ? m_hooks.readPads() : PadStates{}; }
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();
     void showHighScores();
+
+    // Recording and watching (main_window_replays.cpp).
+    struct Watch;
+    struct WatchEnd {
+        void operator()(Watch* watch) const;
+    };
+    void beginRecording(const GameStart& start);
+    void stopRecording();
+    void endRecording(const std::string& resultText);
+    void saveReplay(const Replay& replay);
+    void beforePlayedTick(const TickInput& input);
+    void afterPlayedTick();
+    void updateReplayItems();
+    void announceWatchedEnd(int winner);
+    void endOfWatching();
+    void askStopWatching();
+    void leaveWatching();  // the window closes: no questions at the end
+    bool watchKey(int key);
+    void reanchorTicks();
+    std::uint64_t tickPeriodUs() const;
+    void setWatchItemsEnabled(bool enabled);
+    const char* restingTitle() const;
 
     Gra& m_gra;
     TextRenderer& m_text;
     MessageBoxes& m_boxes;
     Clock& m_clock;
     FrameHooks m_hooks;
+    ReplayStore m_replays;
+    ReplayRecorder m_recorder;
+    std::unique_ptr<Watch, WatchEnd> m_watch;
+    bool m_replaySaveFailed = false;
     double m_dpr;
 
     PixelBuffer m_window;      // the window picture: stands for the screen
@@ -141,8 +201,8 @@ private:
     TickScheduler m_scheduler;
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
-        QAction *GameNew = nullptr, *GameDemo = nullptr, *GameCleartotals = nullptr,
-                *GameExit = nullptr;
+        QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
+                *GameOpenreplay = nullptr, *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
                 *PlayersTwocomputerplayers = nullptr;

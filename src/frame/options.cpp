@@ -9,9 +9,16 @@ const char* const kUsage =
     "  --seed N        seed the random generator with N instead of the clock\n"
     "  --window WxH    a normal window with a W x H pixel client area instead of full screen\n"
     "  --demo          start a DEMO game right after start-up, as F9 would\n"
+    "  --replay FILE   watch a replay right after start-up, as \"Open replay...\" would\n"
     "  --tick-log FILE while games run, write a line per tick: tick counter, release time\n"
     "                  and the time of the tick's work, in microseconds from program start\n"
+    "  --settings-dir DIR\n"
+    "                  keep \"Default.par\" in DIR and look for \"slydersbg.bmp\" there instead\n"
+    "                  of the working folder; \"@roster\" names the folder of the roster\n"
+    "  --version       show the version\n"
     "  --help          show this text\n";
+
+const char* const kVersion = "slyders " SLYDERS_VERSION "\n";
 
 namespace {
 
@@ -32,6 +39,8 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
         };
         if (a == "--help" || a == "-h") {
             out.help = true;
+        } else if (a == "--version") {
+            out.version = true;
         } else if (a == "--demo") {
             out.demo = true;
         } else if (a == "--seed") {
@@ -49,10 +58,23 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             }
             out.windowWidth = w;
             out.windowHeight = h;
+        } else if (a == "--replay") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--replay needs a file name";
+            out.replay = *v;
         } else if (a == "--tick-log") {
             const std::string* v = value();
             if (!v || v->empty()) return "--tick-log needs a file name";
             out.tickLog = *v;
+        } else if (a == "--settings-dir") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--settings-dir needs a folder";
+            out.settingsDir = *v;
+        } else if (a == "--quit-after") {
+            const std::string* v = value();
+            if (!v || !parseNumber(*v, out.quitAfterMs) || out.quitAfterMs <= 0) {
+                return "--quit-after needs a number of milliseconds";
+            }
         } else {
             return "unknown option: " + a;
         }

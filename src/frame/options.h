@@ -12,12 +12,17 @@ struct Options {
     int windowWidth = 0, windowHeight = 0;  // 0: the whole screen
     bool demo = false;
     std::string tickLog;
+    std::string settingsDir;  // empty: "Default.par" in the working folder
+    int quitAfterMs = 0;      // a test's way out: close the window after this long (0: never)
+    std::string replay;  // a replay to watch right after start-up
     bool help = false;
+    bool version = false;
 };
 
 // Parses the command line (without the program name). Returns an error text on failure.
 std::optional<std::string> parseOptions(const std::vector<std::string>& args, Options& out);
 
 extern const char* const kUsage;
+extern const char* const kVersion;  // "slyders <version>"
 
 }  // namespace slyders

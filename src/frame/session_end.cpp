@@ -26,13 +26,17 @@ void endSession(TMainWnd& window) {
     char drain[16];
     while (::read(g_pipe[0], drain, sizeof drain) > 0) {
     }
+    closeWithoutQuestion(window);
+}
+
+}  // namespace
+
+void closeWithoutQuestion(TMainWnd& window) {
     window.gra().running = false;  // so the close does not ask "Exit Slyders?"
     window.close();
     // Dialogs and message boxes run loops of their own; they all end, then the main one.
     QCoreApplication::exit(0);
 }
-
-}  // namespace
 
 void closeOnSessionEnd(TMainWnd& window) {
     if (g_pipe[0] < 0 && ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;

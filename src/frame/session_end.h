@@ -9,4 +9,7 @@ class TMainWnd;
 // the game in progress ends, and the settings are saved at exit as usual.
 void closeOnSessionEnd(TMainWnd& window);
 
+// Ends the game in progress and closes the window, without asking.
+void closeWithoutQuestion(TMainWnd& window);
+
 }  // namespace slyders

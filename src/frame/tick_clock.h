@@ -35,10 +35,17 @@ public:
     void start(std::uint64_t nowUs) { m_anchor = nowUs; }
     std::uint64_t anchor() const { return m_anchor; }
     std::uint64_t releaseTime(std::int32_t tick, int periodMs) const {
-        return m_anchor + std::uint64_t(tick % kGroup) * std::uint64_t(periodMs) * 1000u;
+        return releaseTimeUs(tick, std::uint64_t(periodMs) * 1000u);
     }
     bool due(std::int32_t tick, int periodMs, std::uint64_t nowUs) const {
-        return nowUs - m_anchor >= std::uint64_t(tick % kGroup) * std::uint64_t(periodMs) * 1000u;
+        return dueUs(tick, std::uint64_t(periodMs) * 1000u, nowUs);
+    }
+    // The same with the period in microseconds (a replay watched faster than it was played).
+    std::uint64_t releaseTimeUs(std::int32_t tick, std::uint64_t periodUs) const {
+        return m_anchor + std::uint64_t(tick % kGroup) * periodUs;
+    }
+    bool dueUs(std::int32_t tick, std::uint64_t periodUs, std::uint64_t nowUs) const {
+        return nowUs - m_anchor >= std::uint64_t(tick % kGroup) * periodUs;
     }
     // After the wait of a tick: tick 19 of a group renews the anchor.
     void released(std::int32_t tick, std::uint64_t nowUs) {

@@ -8,7 +8,11 @@
 namespace slyders {
 
 void Arena::InitArena(int clientHeight, PixelBuffer* window) {
-    m_side = static_cast<int>(0.9 * clientHeight);
+    InitArena(clientHeight, window, static_cast<int>(0.9 * clientHeight));
+}
+
+void Arena::InitArena(int clientHeight, PixelBuffer* window, int side) {
+    m_side = side;
     m_offset = (clientHeight - m_side) / 2;
     m_unit = m_side / 460.0;
     m_map.assign(std::size_t(m_side) * m_side, kCellFree);

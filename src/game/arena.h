@@ -28,6 +28,9 @@ class Arena {
 public:
     // Side S = trunc(0.9 x client height), offset m = (height - S) div 2, unit u = S / 460.
     void InitArena(int clientHeight, PixelBuffer* window);
+    // The same with a side of the caller's choice (a replay or a network game plays on the
+    // side it was started on): the offset still centres it in the client height.
+    void InitArena(int clientHeight, PixelBuffer* window, int side);
 
     int side() const { return m_side; }
     int offset() const { return m_offset; }

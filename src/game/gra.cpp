@@ -117,7 +117,10 @@ int Gra::rosterIndexOfSlot(int slot) const {
 }
 
 std::string Gra::DisplayName(int slot) const {
+    if (recordedNames) return (*recordedNames)[std::size_t(slot)];
     if (demo) return Scores::kDemoNames[std::size_t(slot)];
+    const std::string& shown = network.names[std::size_t(slot)];
+    if (!shown.empty()) return shown;
     const int index = rosterIndexOfSlot(slot);
     if (index < 0 || index >= m_scores.count()) return "?";
     return m_scores.entry(index).name;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,14 @@ struct EventMessage {
     int countdown = 0;  // 0 = no message showing
 };
 
+// A network game shows every machine the host's names and ratings, and leaves a guest's own
+// roster as it was.
+struct NetworkSeating {
+    bool guest = false;
+    std::array<std::string, kSlotCount> names;      // empty: the roster's name
+    std::array<std::int32_t, kSlotCount> ratings{};  // the host's, for a guest's result box
+};
+
 // Puts the mouse pointer at a point of the main window's client area (the cruel mouse).
 class PointerMover {
 public:
@@ -132,6 +141,9 @@ public:
 
     // --- set-up and queries ---
     void InitArena(int clientHeight, PixelBuffer* window) { arena.InitArena(clientHeight, window); }
+    void InitArena(int clientHeight, PixelBuffer* window, int side) {
+        arena.InitArena(clientHeight, window, side);
+    }
     void ResetRound();
     void NewGame();
     int IntroLeft() const;
@@ -195,6 +207,10 @@ public:
     EventMessage message;
     std::vector<Ops> ops;
     std::string deathOrder;  // slot digits in the order the slyders died this game
+    NetworkSeating network;
+    // The names of a replayed game, as they were shown when it was played: they are written
+    // into the arena, so they must be the same for the game to be the same.
+    std::optional<std::array<std::string, kSlotCount>> recordedNames;
 
     Random& rng() { return m_rng; }
     const Random& rng() const { return m_rng; }

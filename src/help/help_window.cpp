@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include "help/dialog_frame.h"
@@ -29,6 +30,15 @@ const QRect kHowtoStart{8, 8, 285, 241};
 const QPoint kKeyPictureAt{91, 260};
 const QRect kKeysLabel{9, 303, 71, 60};
 const QRect kOkButton{257, 406, 86, 28};
+// Beside the OK button: the gamepads, and where the custom keys and the key test are.
+const QRect kPadNote{8, 402, 243, 36};
+const QRect kKeysNote{349, 402, 243, 36};
+constexpr int kNotePixels = 11;
+
+const QString kPadText = QStringLiteral(
+    "Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.");
+const QString kKeysText =
+    QStringLiteral("Own keys and a key test for all seats: Ctrl+P, then \"Keys...\".");
 
 const QString kIntro = QStringLiteral(
     "The main goal of Slyders is to score points while avoiding various dangers. You will "
@@ -150,6 +160,19 @@ void THelpWnd::addKeyControls() {
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(true);
     label->setGeometry(kKeysLabel);
+
+    QFont noteFont = font();
+    noteFont.setPixelSize(kNotePixels);
+    noteFont.setBold(false);
+    for (const auto& [name, text, place] : {std::tuple{"PadNote", kPadText, kPadNote},
+                                            std::tuple{"KeysNote", kKeysText, kKeysNote}}) {
+        auto* note = new QLabel(text, this);
+        note->setObjectName(QString::fromUtf8(name));
+        note->setFont(noteFont);
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        note->setGeometry(place);
+    }
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));

@@ -9,7 +9,7 @@ class QTextEdit;
 
 namespace slyders {
 
-// "help.bmp" beside the executable, where the build puts it.
+// "help.bmp" beside the executable, where the build puts it; the game passes its data folder.
 QString defaultHelpPicturePath();
 
 // "How to play": the goal, the scoring and the control keys, with a picture of the game

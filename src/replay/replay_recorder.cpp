@@ -106,6 +106,7 @@ Replay ReplayRecorder::finish(const Gra& gra, ReplayEnd end, const std::string& 
 }
 
 void ReplayCursor::start(Gra& gra, PixelBuffer& backBuffer) const {
+    gra.recordedNames = m_replay.names;
     StartGame(gra, m_replay.start, backBuffer);
 }
 

@@ -48,7 +48,8 @@ class ReplayCursor {
 public:
     explicit ReplayCursor(const Replay& replay) : m_replay(replay) {}
 
-    // Starts the recorded game on gra (its settings must already be applied).
+    // Starts the recorded game on gra (its settings must already be applied), with the names
+    // it was played with; the caller drops them (gra.recordedNames) when the playback ends.
     void start(Gra& gra, PixelBuffer& backBuffer) const;
     // The input of tick gra.tick + 1, after the recorded changes up to it are applied.
     TickInput beforeTick(Gra& gra);

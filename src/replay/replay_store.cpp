@@ -49,6 +49,31 @@ bool isReplayName(const fs::path& p) {
     return p.extension() == ReplayStore::kExtension && p.filename().string()[0] != '.';
 }
 
+constexpr std::size_t kStampLength = 19;  // "%Y-%m-%d_%H-%M-%S"
+
+// A name is the start's date and time, "-N" for the N-th game started in the same second,
+// and "-kept" once kept. Games sort by the time, then by N (the first has none); a name of
+// another form sorts by itself.
+std::pair<std::string, long> orderOf(const fs::path& file) {
+    std::string stem = file.stem().string();
+    const std::string mark = ReplayStore::kKeptMark;
+    if (stem.ends_with(mark)) stem.resize(stem.size() - mark.size());
+    if (stem.size() == kStampLength) return {stem, 1};
+    const std::string number = stem.size() > kStampLength + 1 ? stem.substr(kStampLength + 1) : "";
+    if (!number.empty() && stem[kStampLength] == '-' && number.size() < 7 &&
+        number.find_first_not_of("0123456789") == std::string::npos) {
+        return {stem.substr(0, kStampLength), std::stol(number)};
+    }
+    return {stem, 0};
+}
+
+// A name is free when neither it nor its kept form is taken.
+bool nameFree(const fs::path& folder, const std::string& stem) {
+    std::error_code ec;
+    return !fs::exists(folder / (stem + ReplayStore::kExtension), ec) &&
+           !fs::exists(folder / (stem + ReplayStore::kKeptMark + ReplayStore::kExtension), ec);
+}
+
 }  // namespace
 
 fs::path ReplayStore::defaultFolder() {
@@ -76,9 +101,8 @@ std::vector<fs::path> ReplayStore::all() const {
     for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_regular_file(ec) && isReplayName(it->path())) files.push_back(it->path());
     }
-    // Names start with the date and time, so their order is the games' order.
     std::sort(files.begin(), files.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
+              [](const fs::path& a, const fs::path& b) { return orderOf(a) < orderOf(b); });
     return files;
 }
 
@@ -92,11 +116,9 @@ std::optional<fs::path> ReplayStore::save(const Replay& replay, std::string& err
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     const std::string stamp = stampOf(replay.startedAt);
-    fs::path file = m_folder / (stamp + kExtension);
-    for (int n = 2;
-         fs::exists(file, ec) || fs::exists(m_folder / (stamp + kKeptMark + kExtension), ec); ++n) {
-        file = m_folder / (stamp + "-" + std::to_string(n) + kExtension);
-    }
+    std::string stem = stamp;
+    for (int n = 2; !nameFree(m_folder, stem); ++n) stem = stamp + "-" + std::to_string(n);
+    const fs::path file = m_folder / (stem + kExtension);
     const fs::path temp = m_folder / ("." + file.filename().string() + ".tmp");
     if (!writeWhole(temp, encodeReplay(replay))) {
         fs::remove(temp, ec);

@@ -67,6 +67,7 @@ const char* const kSimUsage =
     "  --replay FILE    play a replay back as fast as possible and print one line:\n"
     "                   {\"replay\",\"ticks\",\"slots\",\"points\",\"deaths\",\"agrees\"};\n"
     "                   exit code 0 only when it agrees with every stored check\n"
+    "  --record FILE    write the replay of the game played to FILE (one game only)\n"
     "  --help           this text\n"
     "\n"
     "Each game starts with no points, plays with the default settings and a roster held in\n"
@@ -99,6 +100,9 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         } else if (a == "--replay") {
             if (i + 1 >= args.size()) return std::string("--replay needs a file");
             out.replay = args[++i];
+        } else if (a == "--record") {
+            if (i + 1 >= args.size()) return std::string("--record needs a file");
+            out.record = args[++i];
         } else if (a == "--tick-cap") {
             error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
         } else {
@@ -107,6 +111,7 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         if (error) return error;
     }
     if (out.demo && computersGiven) return "--demo and --computers exclude each other";
+    if (!out.record.empty() && out.games != 1) return "--record keeps one game: no --games";
     return std::nullopt;
 }
 
@@ -164,9 +169,12 @@ GameStart SimGame::startOf(int index) const {
     return start;
 }
 
-GameRecord SimGame::play(int index) {
+GameRecord SimGame::play(int index, Replay* recorded) {
     Gra& g = m_gra;
-    StartGame(g, startOf(index), m_back);
+    const GameStart start = startOf(index);
+    StartGame(g, start, m_back);
+    ReplayRecorder recorder;
+    if (recorded) recorder.begin(g, start, 0, "slyders-sim");
     g.running = true;
     GameRecord record;
     record.game = index + 1;
@@ -179,11 +187,14 @@ GameRecord SimGame::play(int index) {
     const TickInput noKeys{};
     bool over = false;
     while (!over && g.tick < m_options.tickCap) {
+        if (recorded) recorder.beforeTick(g, noKeys);
         over = playTick(g, noKeys, m_back, m_label) == TickResult::GameOver;
+        if (recorded) recorder.afterTick(g);
         // Nobody looks at the window: forget what changed on it.
         g.panelChanged = false;
         m_window.dirty.take();
     }
+    if (recorded) *recorded = recorder.finish(g, over ? ReplayEnd::Over : ReplayEnd::Stopped);
     record.ticks = g.tick;
     record.deathOrder = g.deathOrder;
     for (int s = g.firstSlot; s <= g.lastActive(); ++s) {
@@ -228,6 +239,7 @@ ReplayCheck SimGame::playReplay(const Replay& replay) {
     }
     g.running = false;
     g.fastFinish = false;
+    g.recordedNames.reset();
 
     ReplayCheck check;
     check.ticks = g.tick;

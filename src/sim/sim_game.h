@@ -15,6 +15,7 @@
 #include "players/scores.h"
 #include "present/event_label.h"
 #include "replay/replay.h"
+#include "replay/replay_recorder.h"
 
 namespace slyders {
 
@@ -30,6 +31,7 @@ struct SimOptions {
     std::int32_t tickCap = 1'000'000;  // a game still running then ends as a draw
     bool help = false;
     std::string replay{};  // a replay file to check instead of playing new games
+    std::string record{};  // the replay of the one game played is written here
 };
 
 // The command line (without the program name); an error text when it is not understood.
@@ -76,7 +78,8 @@ class SimGame {
 public:
     SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* sound = nullptr);
 
-    GameRecord play(int index);
+    // Given a replay, the game is recorded into it as the window records its games.
+    GameRecord play(int index, Replay* recorded = nullptr);
     // Plays a replay back as fast as it goes (the simulator's arena side must be the
     // replay's) and compares it with what was recorded.
     ReplayCheck playReplay(const Replay& replay);

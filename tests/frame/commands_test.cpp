@@ -162,3 +162,57 @@ TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
 
 }  // namespace
 }  // namespace slyders
+
+namespace slyders {
+namespace {
+
+TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
+    test::WindowTest t;
+    t.gra.humans = 1;
+    t.gra.seats[0] = {kFirstGamepadPair + 1, 2};
+    t.window->GameNewClick();
+    EXPECT_EQ(t.boxes.informed, std::vector<std::string>{"Gamepad 2 is not connected."});
+    EXPECT_EQ(t.gra.tick, 0);
+
+    // Plugged in and held right: the slyder turns right by 2 degrees a tick once it moves.
+    t.pads[1] = {true, {false, true}, "Pad"};
+    int d0 = -1, h0 = 0, turned = -1, ticks = 0;
+    t.clock.onSleep = [&] {
+        const int d = t.gra.IntroLeft();
+        if (!t.gra.running || d < 0 || turned >= 0) return;
+        const int h = t.gra.slots[2].heading;
+        if (d0 < 0) {
+            d0 = d, h0 = h;
+        } else if (d >= d0 + 10) {
+            turned = ((h - h0) % 360 + 360) % 360;
+            ticks = d - d0;
+            t.gra.running = false;
+        }
+    };
+    const int polls = t.padPolls;
+    t.window->GameNewClick();
+    EXPECT_EQ(t.boxes.informed.size(), 1u);
+    EXPECT_GE(t.padPolls - polls, t.gra.tick);  // read in every tick
+    EXPECT_EQ(turned, 2 * ticks);
+}
+
+TEST(Commands, CustomKeysAreFollowedFromTheKeyEventsBesideTheFixedOnes) {
+    test::WindowTest t;
+    CustomKeys custom;
+    custom.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
+    t.window->keys().setCustomKeys(custom);
+    const auto send = [&](QEvent::Type type, int key) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(t.window->centralWidget(), &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_X);
+    send(QEvent::KeyPress, Qt::Key_Q);
+    send(QEvent::KeyPress, Qt::Key_K);
+    send(QEvent::KeyRelease, Qt::Key_K);
+    EXPECT_EQ(t.window->keys().customHeld(0), (Held{false, true}));
+    EXPECT_EQ(t.window->keys().customHeld(1), Held{});
+    EXPECT_TRUE(t.window->keys().isDown(SteerKey::Q));
+}
+
+}  // namespace
+}  // namespace slyders

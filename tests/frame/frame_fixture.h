@@ -1,15 +1,19 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <atomic>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "boxes/scripted_boxes.h"
 #include "frame/main_window.h"
 #include "present/qt/qt_text_renderer.h"
-#include "boxes/scripted_boxes.h"
 #include "test_support.h"
 
 namespace slyders::test {
@@ -26,15 +30,38 @@ public:
     std::function<void()> onSleep;
 };
 
-// The main window over a test game, at a small fixed client size, always "active".
+// A folder of its own for one test, gone with it.
+struct TempFolder {
+    TempFolder() {
+        static std::atomic<int> count{0};
+        path = std::filesystem::temp_directory_path() /
+               ("slyders-test-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+// The main window over a test game, at a small fixed client size, always "active". Its
+// replays go to a folder of the test's own.
 struct WindowTest {
     explicit WindowTest(int width = 640, int height = 400)
         : gra(rng, settings, scores, text, sound) {
         FrameHooks hooks;
+        hooks.replayFolder = replayFolder.path / "replays";
+        hooks.chooseReplay = [this](TMainWnd&, const std::filesystem::path& folder) {
+            chooserFolder = folder;
+            return chosenReplay;
+        };
         // The players dialog's part: every human seat gets the next named roster player.
         hooks.playersDialog = [this](TMainWnd&) {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
+        };
+        hooks.readPads = [this] {
+            ++padPolls;
+            return pads;
         };
         window =
             std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks, false);
@@ -47,6 +74,9 @@ struct WindowTest {
         QMetaObject::invokeMethod(window.get(), std::move(command), Qt::QueuedConnection);
     }
 
+    TempFolder replayFolder;
+    std::optional<std::filesystem::path> chosenReplay;  // what "Open replay..." picks
+    std::filesystem::path chooserFolder;                // where it was opened
     Random rng{7};
     TInterface settings;
     Scores scores;
@@ -56,6 +86,8 @@ struct WindowTest {
     ScriptedBoxes boxes;
     Gra gra;
     int playersDialogs = 0;
+    PadStates pads;  // what the pads hold, as the game loop polls them
+    int padPolls = 0;
     std::unique_ptr<TMainWnd> window;
 };
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <thread>
 
+#include "replay/replay_store.h"
+
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
@@ -58,6 +60,7 @@ protected:
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         ::setenv("HOME", dir.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
         ::setenv("ALSOFT_DRIVERS", "null", 1);
         const int quiet = ::open("/dev/null", O_WRONLY);
         ::dup2(quiet, 1);
@@ -102,6 +105,15 @@ TEST_F(SessionEnd, SigtermDuringADemoGameSavesTheSettings) {
     EXPECT_EQ(saved.rfind("Settings:\n", 0), 0u) << saved;
     EXPECT_NE(saved.find("\nint_soe:1\n"), std::string::npos) << saved;
     EXPECT_FALSE(fs::exists(m_dir / "Default.par.tmp"));
+    // The DEMO game left before its end is kept as a replay of a stopped game.
+    const auto replays = slyders::ReplayStore(m_dir / "data/Tallowin/Slyders/replays").all();
+    ASSERT_EQ(replays.size(), 1u);
+    std::string error;
+    const auto replay = slyders::loadReplayFile(replays[0], error);
+    ASSERT_TRUE(replay) << error;
+    EXPECT_TRUE(replay->start.demo);
+    EXPECT_EQ(replay->end, slyders::ReplayEnd::Stopped);
+    EXPECT_GT(replay->endTick, 0);
 }
 
 TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {

@@ -42,6 +42,26 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
+// Another side is centred in the client height, the scoreboard follows it, and a game
+// plays on it; a side taller than the client area is refused.
+TEST(MainWindow, PlaysOnTheArenaSideItIsGiven) {
+    test::WindowTest t(640, 400);
+    EXPECT_FALSE(t.window->useArenaSide(401));
+    EXPECT_FALSE(t.window->useArenaSide(50));
+    EXPECT_EQ(t.gra.arena.side(), 360);
+
+    ASSERT_TRUE(t.window->useArenaSide(300));
+    EXPECT_EQ(t.gra.arena.side(), 300);
+    EXPECT_EQ(t.gra.arena.offset(), 50);
+    EXPECT_EQ(t.gra.arena.map().size(), 300u * 300u);
+    t.window->GameDemoClick();
+    EXPECT_GT(t.gra.tick, 75);
+    EXPECT_EQ(t.gra.arena.side(), 300);
+
+    ASSERT_TRUE(t.window->useArenaSide(360));
+    EXPECT_EQ(t.gra.arena.offset(), 20);
+}
+
 // The cells a text written in "Impact" makes solid in an empty arena.
 std::vector<std::int32_t> solidCells(std::string_view s) {
     PixelBuffer window(1000, 500);

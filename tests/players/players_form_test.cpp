@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "boxes/scripted_boxes.h"
+#include "input/qt/qt_keys.h"
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
 #include "qt_app.h"
@@ -33,7 +34,11 @@ bool isRed(const QWidget* w) {
 
 class PlayersDialog : public testing::Test {
 protected:
-    PlayersDialog() { test::ensureApplication(); }
+    PlayersDialog() {
+        test::ensureApplication();
+        devices.custom = defaultCustomKeys();
+        devices.readPads = [this] { return pads; };
+    }
 
     void setRoster(const std::vector<PlrScore>& entries) {
         store.bytes = serialiseRoster(entries);
@@ -41,7 +46,8 @@ protected:
     }
     // Opens the dialog; a fresh one after every change of the game state.
     TPlayersMgr& open() {
-        dialog = std::make_unique<TPlayersMgr>(gra, boxes, [this] { ++commits; });
+        dialog = std::make_unique<TPlayersMgr>(
+            gra, boxes, [this] { ++commits; }, nullptr, &devices);
         dialog->show();
         return *dialog;
     }
@@ -78,6 +84,8 @@ protected:
     test::RecordingSound sound;
     Gra gra{rng, settings, scores, text, sound};
     ScriptedBoxes boxes;
+    PadStates pads;
+    LocalDevices devices;
     std::unique_ptr<TPlayersMgr> dialog;
     std::vector<bool> red;
     int commits = 0;
@@ -237,6 +245,40 @@ TEST_F(PlayersDialog, EscapeAndTheCloseBoxAreCheckedLikeOk) {
     dialog->close();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(boxes.shown, std::vector<std::string>(2, kSelectAsMany));
+}
+
+TEST_F(PlayersDialog, KeyListsOfferCustomKeysAndPadsAndTheClashRuleCoversThem) {
+    pads[2] = {true, {}, "Xbox Wireless Controller"};
+    gra.humans = 2;
+    gra.seats[0] = {kFirstGamepadPair + 2, 2};
+    gra.seats[1] = {kFirstGamepadPair + 2, 3};
+    open();
+    QStringList entries;
+    for (int i = 0; i < control<QComboBox>("ComboBox6")->count(); ++i)
+        entries << control<QComboBox>("ComboBox6")->itemText(i);
+    EXPECT_EQ(
+        entries,
+        QStringList({"Left / Right", "Q / W", "N / M", "Ins / Del", "Custom keys 1",
+                     "Custom keys 2", "Gamepad 1 (not connected)", "Gamepad 2 (not connected)",
+                     "Gamepad 3 (Xbox Wireless Controller)", "Gamepad 4 (not connected)"}));
+    EXPECT_EQ(control<QComboBox>("ComboBox5")->currentIndex(), kFirstGamepadPair + 2);
+    EXPECT_FALSE(clickOk());  // one pad for two seats
+
+    // A custom key that is also a key of a fixed pair in play clashes with it.
+    devices.custom.code[0] = {Qt::Key_A, Qt::Key_Q};
+    gra.seats[0].keyPair = kFirstCustomPair;
+    gra.seats[1].keyPair = 1;
+    open();
+    EXPECT_FALSE(clickOk({"ComboBox5", "ComboBox6"}));
+    EXPECT_EQ(red, (std::vector<bool>{true, true}));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>(2, kSameKeys));
+
+    // A pad that is not plugged in may be chosen: the game refuses it when it starts.
+    gra.seats[1].keyPair = kFirstGamepadPair;
+    open();
+    EXPECT_TRUE(clickOk());
+    EXPECT_EQ(gra.seats[0].keyPair, kFirstCustomPair);
+    EXPECT_EQ(gra.seats[1].keyPair, kFirstGamepadPair);
 }
 
 }  // namespace

@@ -12,12 +12,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QValidator>
+#include <QTimer>
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "players/roster_bytes.h"
+#include "input/qt/qt_keys.h"
+#include "players/qt/keys_window.h"
 
 namespace slyders {
 
@@ -30,7 +33,7 @@ const QColor kRed(255, 0, 0);
 
 const std::array<const char*, kHumanSeats> kRadioCaptions{"One player", "Two players",
                                                           "Three players", "Four players"};
-const std::array<const char*, kHumanSeats> kKeyPairs{"Left / Right", "Q / W", "N / M", "Ins / Del"};
+constexpr int kPadRefreshMs = 500;  // pads plugged in while the dialog is open get named
 const char* const kInvalidName =
     "Not a valid player name: must be unique and have at least two characters.";
 const char* const kRosterFull =
@@ -102,22 +105,39 @@ QString playerLine(Scores& scores, int index) {
 }  // namespace
 
 TPlayersMgr::TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> onCommit,
-                         QWidget* parent)
-    : QDialog(parent), m_gra(gra), m_boxes(boxes), m_onCommit(std::move(onCommit)) {
+                         QWidget* parent, LocalDevices* devices)
+    : QDialog(parent),
+      m_gra(gra),
+      m_boxes(boxes),
+      m_onCommit(std::move(onCommit)),
+      m_devices(devices ? *devices : m_noDevices) {
+    if (!devices) m_noDevices.custom = defaultCustomKeys();
     setWindowTitle("Set up human players");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSeatRows());
     layout->addWidget(buildRosterEditing());
+    auto* buttons = new QHBoxLayout;
+    m_keysButton = new QPushButton("Keys...", this);
+    m_keysButton->setObjectName("keys");
+    m_keysButton->setToolTip("Choose custom keys and test the keys of every seat");
+    m_keysButton->setAutoDefault(false);
+    connect(m_keysButton, &QPushButton::clicked, this, &TPlayersMgr::keysClick);
     m_ok = new QPushButton("OK", this);
     m_ok->setObjectName("OK");
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(m_ok, 0, Qt::AlignHCenter);
+    buttons->addWidget(m_keysButton);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     fillLists();
     selectSeats();
     updateDeleteButton();
+    auto* padTimer = new QTimer(this);
+    connect(padTimer, &QTimer::timeout, this, &TPlayersMgr::refreshGamepadEntries);
+    padTimer->start(kPadRefreshMs);
     adjustSize();
     if (!parent && screen()) move(screen()->availableGeometry().center() - rect().center());
 }
@@ -192,9 +212,31 @@ void TPlayersMgr::fillLists() {
     for (int i = 0; i < kHumanSeats; ++i) {
         for (int r = kFirstHumanEntry; r < scores.count(); ++r)
             m_names[i]->addItem(q(scores.entry(r).name));
-        for (const char* pair : kKeyPairs) m_keys[i]->addItem(pair);
+        for (int k = 0; k < kKeyPairCount; ++k) m_keys[i]->addItem(QString());
     }
+    refreshGamepadEntries();
     refillPlayerList();
+}
+
+void TPlayersMgr::refreshGamepadEntries() {
+    const PadStates pads = m_devices.pads();
+    for (QComboBox* list : m_keys) {
+        for (int k = 0; k < kKeyPairCount; ++k) {
+            const QString label = q(keyPairLabel(k, pads));
+            if (list->itemText(k) != label) list->setItemText(k, label);
+        }
+    }
+}
+
+void TPlayersMgr::keysClick() {
+    std::vector<SeatInPlay> seats;
+    for (int i = 0; i < firstCheckedRadio(); ++i) {
+        const QString name = m_names[i]->currentIndex() < 0 ? QString("Player %1").arg(i + 1)
+                                                            : m_names[i]->currentText();
+        seats.push_back({name.toStdString(), m_keys[i]->currentIndex()});
+    }
+    KeysWindow window(m_devices, seats, m_boxes, this);
+    window.exec();
 }
 
 void TPlayersMgr::selectSeats() {
@@ -305,6 +347,24 @@ std::optional<std::pair<int, int>> TPlayersMgr::sameSelection(const Row& lists, 
     return std::nullopt;
 }
 
+std::optional<std::pair<int, int>> TPlayersMgr::sameKeys(int n) const {
+    if (const auto same = sameSelection(m_keys, n)) return same;
+    // A custom key may be one of a fixed pair that was not seated when it was chosen.
+    const auto codes = [this](int row) {
+        return pairCodes(m_keys[row]->currentIndex(), m_devices.custom);
+    };
+    for (int i = n - 1; i >= 1; --i) {
+        for (int j = 0; j < i; ++j) {
+            const std::vector<int> a = codes(i), b = codes(j);
+            if (std::any_of(a.begin(), a.end(), [&b](int code) {
+                    return code != 0 && std::find(b.begin(), b.end(), code) != b.end();
+                }))
+                return std::pair{j, i};
+        }
+    }
+    return std::nullopt;
+}
+
 bool TPlayersMgr::FormCloseQuery() {
     const int n = firstCheckedRadio();
     for (int i = 0; i < n; ++i) {
@@ -319,7 +379,7 @@ bool TPlayersMgr::FormCloseQuery() {
         m_boxes.warn(kSamePlayer);
         return false;
     }
-    if (const auto pair = sameSelection(m_keys, n)) {
+    if (const auto pair = sameKeys(n)) {
         RedWhileOpen red{m_keys[pair->first], m_keys[pair->second]};
         m_boxes.warn(kSameKeys);
         return false;

@@ -8,6 +8,7 @@
 
 #include "boxes/message_boxes.h"
 #include "game/gra.h"
+#include "input/local_devices.h"
 
 class QComboBox;
 class QLineEdit;
@@ -25,8 +26,9 @@ class TPlayersMgr final : public QDialog {
 
 public:
     // onCommit runs after a successful close, so the main window can lay out its score bands.
+    // devices gives the custom keys and the pads; without it there are no pads.
     TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> onCommit,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, LocalDevices* devices = nullptr);
 
     void Radio1Click() { chooseHumans(1); }
     void Radio2Click() { chooseHumans(2); }
@@ -37,6 +39,10 @@ public:
     void plrlistKeyUp() { updateDeleteButton(); }
     void plrlistMouseUp() { updateDeleteButton(); }
     void delplrClick();
+    // "Keys...": the custom keys and the key test of the seats chosen now.
+    void keysClick();
+    // Names the pads in the key lists as they are plugged in and out.
+    void refreshGamepadEntries();
     // Validates the seats; on success takes them over and allows the close.
     bool FormCloseQuery();
 
@@ -62,10 +68,13 @@ private:
     void commit(int n);
     int firstCheckedRadio() const;
     static std::optional<std::pair<int, int>> sameSelection(const Row& lists, int n);
+    std::optional<std::pair<int, int>> sameKeys(int n) const;
 
     Gra& m_gra;
     MessageBoxes& m_boxes;
     std::function<void()> m_onCommit;
+    LocalDevices m_noDevices;  // stands in when the caller has none
+    LocalDevices& m_devices;
     int m_humans = 1;
 
     std::array<QRadioButton*, kHumanSeats> m_radio{};
@@ -77,6 +86,7 @@ private:
     QWidget* m_plrlistViewport = nullptr;
     QPushButton* m_delplr = nullptr;
     QPushButton* m_ok = nullptr;
+    QPushButton* m_keysButton = nullptr;
 };
 
 }  // namespace slyders

@@ -11,6 +11,7 @@
 
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
+#include "sim/net_peer.h"
 #include "sim/sim_game.h"
 
 using namespace slyders;
@@ -45,9 +46,65 @@ int checkReplay(SimOptions options, TextRenderer& text) {
     return check.agrees ? 0 : 1;
 }
 
+const char* const kNetUsage =
+    "Network play with no window (the seats are steered by a look-ahead bot):\n"
+    "  slyders-sim --host PORT [--games N] [--joiners N] [--wait-seconds S] [--seats N]\n"
+    "              [--computers 0|1|2] [--skill 1|2|3] [--speed 0|1|2] [--seed N]\n"
+    "              [--arena S] [--password P] [--unpaced]\n"
+    "  slyders-sim --join HOST[:PORT] [--seats N] [--wait-seconds S] [--password P]\n"
+    "Each machine prints the game line of every game with \"network\", \"delay\",\n"
+    "\"hashes\" (state hashes compared), \"final_hash\", \"stalls\" and \"stopped\".\n";
+
+bool isNetworkRun(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--host" || a == "--join") return true;
+    }
+    return false;
+}
+
+int runNetwork(const std::vector<std::string>& args) {
+    NetPeerOptions options;
+    bool network = false;
+    if (auto error = parseNetPeerOptions(args, options, network)) {
+        std::fprintf(stderr, "slyders-sim: %s\n%s", error->c_str(), kNetUsage);
+        return 2;
+    }
+    QtTextRenderer text;
+    NetPeer peer(options, text);
+    std::string error;
+    if (!peer.connect(error)) {
+        std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
+        return 1;
+    }
+    int status = 0;
+    while (auto result = peer.playNext()) {
+        std::printf("%s\n", toJson(*result, options.host).c_str());
+        std::fflush(stdout);
+        if (result->stopped) {
+            status = 1;
+            break;
+        }
+    }
+    std::printf(
+        "{\"summary\":true,\"network\":\"%s\",\"bytes_sent\":%llu,\"bytes_received\":%llu,"
+        "\"bad_packets\":%d}\n",
+        options.host ? "host" : "guest",
+        static_cast<unsigned long long>(peer.session().bytesSent()),
+        static_cast<unsigned long long>(peer.session().bytesReceived()),
+        peer.session().badPackets());
+    peer.close();
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (isNetworkRun(args)) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return runNetwork(args);
+    }
     SimOptions options;
     if (auto error = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), options)) {
         std::fprintf(stderr, "slyders-sim: %s\n%s", error->c_str(), kSimUsage);
@@ -55,6 +112,7 @@ int main(int argc, char* argv[]) {
     }
     if (options.help) {
         std::fputs(kSimUsage, stdout);
+        std::fputs(kNetUsage, stdout);
         return 0;
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,13 +124,25 @@ int main(int argc, char* argv[]) {
         SimGame sim(options, text);
         long long totalTicks = 0;
         const auto start = std::chrono::steady_clock::now();
+        Replay replay;
         for (int i = 0; i < options.games; ++i) {
-            const GameRecord record = sim.play(i);
+            const GameRecord record = sim.play(i, options.record.empty() ? nullptr : &replay);
             totalTicks += record.ticks;
             std::puts(toJson(record).c_str());
         }
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         printSummary(options.games, totalTicks, wall.count());
+        if (!options.record.empty()) {
+            const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+            std::FILE* out = std::fopen(options.record.c_str(), "wb");
+            bool written =
+                out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+            if (out && std::fclose(out) != 0) written = false;
+            if (!written) {
+                std::fprintf(stderr, "slyders-sim: cannot write %s\n", options.record.c_str());
+                return 1;
+            }
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "slyders-sim: %s\n", e.what());
         return 1;

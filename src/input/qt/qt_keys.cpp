@@ -1,0 +1,122 @@
+#include "input/qt/qt_keys.h"
+
+#include <QKeySequence>
+#include <algorithm>
+
+namespace slyders {
+
+const std::array<std::array<int, 2>, kFixedKeyPairs> kFixedPairCodes{{
+    {Qt::Key_Left, Qt::Key_Right},
+    {Qt::Key_Q, Qt::Key_W},
+    {Qt::Key_N, Qt::Key_M},
+    {Qt::Key_Insert, Qt::Key_Delete},
+}};
+
+namespace {
+
+constexpr int kArrowPair = 0;
+constexpr int kInsDelPair = 3;
+
+// The keys of the menu commands (F1, F2, F9, Esc, Alt+F4) and the modifiers of the
+// shortcuts: steering with them would start commands in the middle of a game.
+constexpr std::array kMenuKeys{Qt::Key_F1,     Qt::Key_F2,      Qt::Key_F4,     Qt::Key_F9,
+                               Qt::Key_Escape, Qt::Key_Alt,     Qt::Key_AltGr,  Qt::Key_Control,
+                               Qt::Key_Meta,   Qt::Key_Super_L, Qt::Key_Super_R};
+
+std::optional<PairKey> keypadKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_0:
+            return PairKey{kInsDelPair, CustomKeys::kLeft};
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return PairKey{kInsDelPair, CustomKeys::kRight};
+        case Qt::Key_4:
+            return PairKey{kArrowPair, CustomKeys::kLeft};
+        case Qt::Key_6:
+            return PairKey{kArrowPair, CustomKeys::kRight};
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string refusedBecause(int qtKey, const std::string& why) {
+    return "The key " + keyName(qtKey) + " " + why + ": please choose another key.";
+}
+
+}  // namespace
+
+std::optional<PairKey> fixedPairKey(int qtKey, bool keypad) {
+    if (keypad) {
+        if (const auto key = keypadKey(qtKey)) return key;
+    }
+    for (int k = 0; k < kFixedKeyPairs; ++k) {
+        for (int side : {CustomKeys::kLeft, CustomKeys::kRight}) {
+            if (kFixedPairCodes[std::size_t(k)][std::size_t(side)] == qtKey)
+                return PairKey{k, side};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PairKey> customPairKey(int qtKey, const CustomKeys& custom) {
+    if (qtKey == 0) return std::nullopt;
+    for (int c = 0; c < kCustomKeyPairs; ++c) {
+        for (int side : {CustomKeys::kLeft, CustomKeys::kRight}) {
+            if (custom.code[std::size_t(c)][std::size_t(side)] == qtKey)
+                return PairKey{kFirstCustomPair + c, side};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string keyName(int qtKey) {
+    if (qtKey == 0) return "none";
+    return QKeySequence(qtKey).toString(QKeySequence::NativeText).toStdString();
+}
+
+CustomKeys defaultCustomKeys() {
+    CustomKeys keys;
+    keys.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
+    return keys;
+}
+
+bool usableCustomKey(int qtKey) {
+    // Codes at or above Key_unknown carry modifier bits or stand for no key.
+    if (qtKey <= 0 || qtKey >= Qt::Key_unknown) return false;
+    if (std::find(kMenuKeys.begin(), kMenuKeys.end(), qtKey) != kMenuKeys.end()) return false;
+    return !QKeySequence(qtKey).toString().isEmpty();
+}
+
+std::optional<std::string> customKeyRefusal(int qtKey, const CustomKeys& custom,
+                                            const std::vector<int>& seatedPairs) {
+    if (!usableCustomKey(qtKey)) {
+        if (qtKey <= 0 || qtKey >= Qt::Key_unknown)
+            return "This key cannot be read: please choose another key.";
+        return refusedBecause(qtKey, "belongs to the menu commands");
+    }
+    for (int k : seatedPairs) {
+        if (!isFixedPair(k)) continue;
+        const auto& codes = kFixedPairCodes[std::size_t(k)];
+        if (std::find(codes.begin(), codes.end(), qtKey) != codes.end())
+            return refusedBecause(
+                qtKey, "is used by a seated player's key pair " + keyPairLabel(k, PadStates{}));
+    }
+    // The pair being chosen is cleared while it is chosen, so its own earlier left counts.
+    if (const auto taken = customPairKey(qtKey, custom))
+        return refusedBecause(qtKey, "is already used by " + keyPairLabel(taken->pair, {}));
+    return std::nullopt;
+}
+
+std::vector<int> pairCodes(int k, const CustomKeys& custom) {
+    if (isFixedPair(k)) {
+        const auto& codes = kFixedPairCodes[std::size_t(k)];
+        return {codes.begin(), codes.end()};
+    }
+    if (isCustomPair(k)) {
+        const auto& codes = custom.code[std::size_t(k - kFirstCustomPair)];
+        return {codes.begin(), codes.end()};
+    }
+    return {};
+}
+
+}  // namespace slyders

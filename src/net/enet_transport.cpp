@@ -1,0 +1,189 @@
+#include "net/enet_transport.h"
+
+#include <enet/enet.h>
+
+#include <charconv>
+#include <cstdlib>
+
+#include "net/protocol.h"
+
+namespace slyders::net {
+
+namespace {
+constexpr int kChannels = 1;
+constexpr std::uint32_t kPingIntervalMs = 100;
+// ENet must not give up before the game's own rule about silent machines has spoken.
+constexpr std::uint32_t kTimeoutMinMs = 15000, kTimeoutMaxMs = 20000;
+
+bool initialise(std::string& error) {
+    static const bool ok = [] {
+        if (enet_initialize() != 0) return false;
+        std::atexit(enet_deinitialize);
+        return true;
+    }();
+    if (!ok) error = "The network could not be started.";
+    return ok;
+}
+
+void tunePeer(ENetPeer* peer) {
+    enet_peer_ping_interval(peer, kPingIntervalMs);
+    enet_peer_timeout(peer, 0, kTimeoutMinMs, kTimeoutMaxMs);
+}
+}  // namespace
+
+EnetTransport::~EnetTransport() {
+    if (m_host) enet_host_destroy(m_host);
+}
+
+std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address, std::uint16_t port,
+                                                     int maxPeers, std::string& error) {
+    if (!initialise(error)) return nullptr;
+    ENetAddress a{};
+    a.host = ENET_HOST_ANY;
+    a.port = port;
+    if (!address.empty() && enet_address_set_host(&a, address.c_str()) != 0) {
+        error = "Unknown address " + address + ".";
+        return nullptr;
+    }
+    std::unique_ptr<EnetTransport> t(new EnetTransport);
+    t->m_host = enet_host_create(&a, std::size_t(maxPeers), kChannels, 0, 0);
+    if (!t->m_host) {
+        error = "Port " + std::to_string(port) + " is in use or cannot be opened.";
+        return nullptr;
+    }
+    return t;
+}
+
+std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address,
+                                                      std::uint16_t port, std::string& error) {
+    if (!initialise(error)) return nullptr;
+    ENetAddress a{};
+    if (enet_address_set_host(&a, address.c_str()) != 0) {
+        error = "Could not reach " + address + ".";
+        return nullptr;
+    }
+    a.port = port;
+    std::unique_ptr<EnetTransport> t(new EnetTransport);
+    t->m_host = enet_host_create(nullptr, 1, kChannels, 0, 0);
+    if (!t->m_host) {
+        error = "The network could not be started.";
+        return nullptr;
+    }
+    ENetPeer* peer = enet_host_connect(t->m_host, &a, kChannels, 0);
+    if (!peer) {
+        error = "Could not reach " + address + ".";
+        return nullptr;
+    }
+    tunePeer(peer);
+    const int id = t->m_nextId++;
+    peer->data = reinterpret_cast<void*>(std::intptr_t(id));
+    t->m_peers[id] = peer;
+    return t;
+}
+
+void EnetTransport::service(int timeoutMs, std::vector<NetEvent>& out) {
+    ENetEvent e;
+    int wait = timeoutMs;
+    while (enet_host_service(m_host, &e, enet_uint32(std::max(0, wait))) > 0) {
+        wait = 0;  // the first event ends the wait; take the rest that are there
+        NetEvent ev;
+        switch (e.type) {
+            case ENET_EVENT_TYPE_CONNECT:
+                if (!e.peer->data) {
+                    const int id = m_nextId++;
+                    e.peer->data = reinterpret_cast<void*>(std::intptr_t(id));
+                    m_peers[id] = e.peer;
+                    tunePeer(e.peer);
+                }
+                ev.type = NetEvent::Type::Connected;
+                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+                out.push_back(std::move(ev));
+                break;
+            case ENET_EVENT_TYPE_DISCONNECT:
+                ev.type = NetEvent::Type::Disconnected;
+                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+                m_peers.erase(ev.peer);
+                e.peer->data = nullptr;
+                if (ev.peer != 0) out.push_back(std::move(ev));
+                break;
+            case ENET_EVENT_TYPE_RECEIVE:
+                ev.type = NetEvent::Type::Received;
+                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+                ev.data.assign(e.packet->data, e.packet->data + e.packet->dataLength);
+                m_received += e.packet->dataLength;
+                enet_packet_destroy(e.packet);
+                out.push_back(std::move(ev));
+                break;
+            case ENET_EVENT_TYPE_NONE:
+                break;
+        }
+    }
+}
+
+void EnetTransport::send(int peer, const std::vector<std::uint8_t>& bytes, bool reliable) {
+    const auto it = m_peers.find(peer);
+    if (it == m_peers.end()) return;
+    ENetPacket* p =
+        enet_packet_create(bytes.data(), bytes.size(),
+                           reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNSEQUENCED);
+    if (enet_peer_send(it->second, 0, p) == 0) {
+        m_sent += bytes.size();
+    } else {
+        enet_packet_destroy(p);
+    }
+}
+
+void EnetTransport::disconnect(int peer) {
+    const auto it = m_peers.find(peer);
+    if (it == m_peers.end()) return;
+    enet_peer_disconnect_later(it->second, 0);
+}
+
+void EnetTransport::disconnectAll() {
+    for (const auto& [id, peer] : m_peers) enet_peer_disconnect_later(peer, 0);
+}
+
+void EnetTransport::flush() {
+    enet_host_flush(m_host);
+}
+
+std::uint16_t EnetTransport::port() const {
+    return m_host->address.port;
+}
+
+bool splitHostPort(const std::string& text, std::string& host, std::uint16_t& port,
+                   std::string& error) {
+    port = kDefaultPort;
+    std::string portText;
+    if (!text.empty() && text.front() == '[') {
+        const auto close = text.find(']');
+        if (close == std::string::npos) {
+            error = "\"" + text + "\" is not an address.";
+            return false;
+        }
+        host = text.substr(1, close - 1);
+        if (close + 1 < text.size() && text[close + 1] == ':') portText = text.substr(close + 2);
+    } else {
+        const auto colon = text.rfind(':');
+        host = text.substr(0, colon);
+        if (colon != std::string::npos) portText = text.substr(colon + 1);
+    }
+    if (host.empty()) {
+        error = "The host address is empty.";
+        return false;
+    }
+    if (!portText.empty() || text.find(':') != std::string::npos) {
+        unsigned value = 0;
+        const auto [p, ec] =
+            std::from_chars(portText.data(), portText.data() + portText.size(), value);
+        if (ec != std::errc() || p != portText.data() + portText.size() || value == 0 ||
+            value > 65535) {
+            error = "\"" + portText + "\" is not a port (1 to 65535).";
+            return false;
+        }
+        port = std::uint16_t(value);
+    }
+    return true;
+}
+
+}  // namespace slyders::net

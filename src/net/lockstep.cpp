@@ -1,0 +1,205 @@
+#include "net/lockstep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/gra.h"
+
+namespace slyders::net {
+
+namespace {
+constexpr int kPeriodsMs[] = {16, 13, 10};  // Slow, Medium, Fast
+constexpr double kTicksPerGroup = 20, kPeriodsPerGroup = 19;
+constexpr double kJitterMs = 5;
+constexpr double kFarRoundTripMs = 20;  // beyond this the link may lose and resend
+constexpr int kMaxDelay = 60;
+constexpr Rgb kLeftColour{255, 0, 0};
+}  // namespace
+
+int inputDelayFor(double roundTripMs, int speedLevel) {
+    const double tickMs =
+        kPeriodsMs[std::clamp(speedLevel, 0, 2)] * kPeriodsPerGroup / kTicksPerGroup;
+    int d = static_cast<int>(std::ceil((roundTripMs + kJitterMs) / tickMs));
+    if (roundTripMs > kFarRoundTripMs) d += 1;
+    return std::clamp(d, 1, kMaxDelay);
+}
+
+HostLockstep::HostLockstep(std::vector<std::uint8_t> seatMasks, int delay)
+    : m_masks(std::move(seatMasks)),
+      m_delay(delay),
+      m_inputs(m_masks.size()),
+      m_gone(m_masks.size(), false) {}
+
+bool HostLockstep::addInput(int machine, std::uint32_t firstTick, std::uint8_t seatMask,
+                            const std::vector<std::uint8_t>& packed) {
+    if (machine < 0 || std::size_t(machine) >= m_masks.size()) return false;
+    const std::uint8_t mask = m_masks[std::size_t(machine)];
+    if (seatMask != mask) return false;
+    const std::uint32_t next = nextRelease();
+    const std::uint64_t last = std::uint64_t(firstTick) + packed.size() - 1;
+    if (firstTick > next + kMaxAhead || last + kMaxBehind < next || firstTick == 0) return false;
+    const std::uint8_t allowed = inputBitsOf(mask);
+    for (std::uint8_t b : packed) {
+        if (b & ~allowed) return false;
+    }
+    if (m_gone[std::size_t(machine)]) return true;
+    auto& inputs = m_inputs[std::size_t(machine)];
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+        const std::uint32_t t = firstTick + std::uint32_t(i);
+        if (t >= next && int(t) > m_delay) inputs.emplace(t, packed[i]);
+    }
+    return true;
+}
+
+bool HostLockstep::hasInput(int machine, std::uint32_t tick) const {
+    if (int(tick) <= m_delay || m_gone[std::size_t(machine)]) return true;
+    return m_inputs[std::size_t(machine)].count(tick) > 0;
+}
+
+int HostLockstep::lateMachine() const {
+    for (int m = 0; m < int(m_masks.size()); ++m) {
+        if (!hasInput(m, nextRelease())) return m;
+    }
+    return -1;
+}
+
+int HostLockstep::releaseReady() {
+    int count = 0;
+    while (lateMachine() < 0) {
+        const std::uint32_t t = nextRelease();
+        FrameEntry e;
+        for (int m = 0; m < int(m_masks.size()); ++m) {
+            auto& inputs = m_inputs[std::size_t(m)];
+            const auto it = inputs.find(t);
+            if (it != inputs.end()) {
+                if (!m_gone[std::size_t(m)]) e.packed |= it->second;
+                inputs.erase(it);
+            }
+        }
+        e.killSeats = m_pendingKills;
+        m_pendingKills = 0;
+        m_frames.push_back(e);
+        ++count;
+    }
+    return count;
+}
+
+void HostLockstep::markGone(int machine) {
+    if (m_gone[std::size_t(machine)]) return;
+    m_gone[std::size_t(machine)] = true;
+    m_pendingKills |= m_masks[std::size_t(machine)];
+    m_inputs[std::size_t(machine)].clear();
+}
+
+std::optional<FrameEntry> HostLockstep::released(std::uint32_t tick) const {
+    if (tick == 0 || tick > m_frames.size()) return std::nullopt;
+    return m_frames[tick - 1];
+}
+
+std::optional<Frame> HostLockstep::framesFrom(std::uint32_t from, std::uint16_t game) const {
+    if (from == 0) from = 1;
+    if (from > m_frames.size()) return std::nullopt;
+    const std::uint32_t end = std::uint32_t(m_frames.size());
+    const std::uint32_t first = std::max(from, end >= kMaxRun ? end - kMaxRun + 1 : 1u);
+    Frame f;
+    f.game = game;
+    f.firstTick = first;
+    f.entries.assign(m_frames.begin() + (first - 1), m_frames.end());
+    return f;
+}
+
+void GuestLockstep::setOwnInput(std::uint32_t tick, std::uint8_t packed) {
+    if (int(tick) > m_delay) m_own.emplace(tick, std::uint8_t(packed & inputBitsOf(m_seats)));
+}
+
+std::optional<Input> GuestLockstep::pendingInput(std::uint16_t game) const {
+    auto it = m_own.upper_bound(framesKnown());
+    if (it == m_own.end()) return std::nullopt;
+    const std::uint32_t last = m_own.rbegin()->first;
+    const std::uint32_t first = std::max(it->first, last >= kMaxRun ? last - kMaxRun + 1 : 1u);
+    Input in;
+    in.game = game;
+    in.firstTick = first;
+    in.seatMask = m_seats;
+    in.framesKnown = framesKnown();
+    for (std::uint32_t t = first; t <= last; ++t) {
+        const auto own = m_own.find(t);
+        in.packed.push_back(own == m_own.end() ? 0 : own->second);
+    }
+    return in;
+}
+
+bool GuestLockstep::addFrame(const Frame& frame) {
+    const std::uint32_t known = framesKnown();
+    if (frame.firstTick == 0 || frame.firstTick > known + 1 + kMaxAhead) return false;
+    for (std::size_t i = 0; i < frame.entries.size(); ++i) {
+        if (frame.firstTick + i == m_frames.size() + 1) m_frames.push_back(frame.entries[i]);
+    }
+    return true;
+}
+
+std::optional<FrameEntry> GuestLockstep::frameFor(std::uint32_t tick) const {
+    if (tick == 0 || tick > m_frames.size()) return std::nullopt;
+    return m_frames[tick - 1];
+}
+
+bool HashBook::own(std::uint32_t tick, std::uint64_t hash) {
+    m_own[tick] = hash;
+    bool disagree = false;
+    const auto [lo, hi] = m_early.equal_range(tick);
+    for (auto it = lo; it != hi; ++it) disagree |= check(tick, it->second);
+    m_early.erase(lo, hi);
+    return disagree;
+}
+
+bool HashBook::other(int, std::uint32_t tick, std::uint64_t hash) {
+    if (m_own.count(tick) == 0) {
+        m_early.emplace(tick, hash);
+        return false;
+    }
+    return check(tick, hash);
+}
+
+bool HashBook::check(std::uint32_t tick, std::uint64_t hash) {
+    ++m_compared;
+    return m_own.at(tick) != hash;
+}
+
+void applyLeaves(Gra& gra, std::uint8_t killSeats) {
+    for (int seat = 0; seat < kHumanSeats; ++seat) {
+        const int s = seat + 2;
+        if (!(killSeats & (1u << seat)) || !gra.isActive(s) || !gra.slot(s).alive) continue;
+        gra.slot(s).alive = false;
+        gra.deathOrder += char('0' + s);
+        gra.ShowEvent(gra.DisplayName(s) + " left the game.", kLeftColour);
+        gra.panelChanged = true;
+    }
+}
+
+}  // namespace slyders::net
+
+namespace slyders::net {
+
+namespace {
+constexpr int kBotRays = 19;
+constexpr int kBotMiddle = 9;  // straight ahead; lower rays lie to the left
+}  // namespace
+
+std::uint8_t botSteer(const Gra& gra, int seat) {
+    const int s = seat + 2;
+    if (!gra.isActive(s) || !gra.slot(s).alive) return kSteerNone;
+    int best = kBotMiddle;
+    double bestScore = gra.scoreRay(s, kBotMiddle);
+    for (int j = 0; j < kBotRays; ++j) {
+        const double score = gra.scoreRay(s, j);
+        if (score > bestScore) {
+            best = j;
+            bestScore = score;
+        }
+    }
+    if (best < kBotMiddle) return kSteerLeft;
+    if (best > kBotMiddle) return kSteerRight;
+    return kSteerNone;
+}
+
+}  // namespace slyders::net

@@ -1,0 +1,173 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "net/enet_transport.h"
+#include "net/lockstep.h"
+#include "net/protocol.h"
+
+namespace slyders::net {
+
+constexpr int kSilentTimeoutMs = 10000;  // a machine without word this long has left
+constexpr int kWaitNoticeMs = 400;       // a late input is told about after this long
+constexpr int kBadPacketLimit = 100;
+
+// What this machine brings to a network game.
+struct SessionConfig {
+    std::string password;
+    std::string machine;             // shown in the host's lobby
+    std::vector<std::string> names;  // the players at this machine, one per seat
+    int silentTimeoutMs = kSilentTimeoutMs;
+    int noticeMs = kWaitNoticeMs;
+};
+
+// One machine of the game as the host sees it; machine 0 is the host.
+struct MachineInfo {
+    int peer = 0;
+    std::string machine;
+    std::vector<std::string> names;
+    double pingMs = 0;
+    bool gone = false;
+    bool done = false;
+    std::uint8_t seatMask = 0;
+    int badPackets = 0;
+    std::uint64_t lastHeardUs = 0;
+    std::uint32_t framesAcked = 0;
+    std::uint64_t lastFramesSentUs = 0;
+    std::string label() const;  // the names of its players, for "Waiting for ..."
+};
+
+// Who sits at each human seat, in join order: the host's players first.
+struct SeatOwner {
+    int machine = 0;
+    std::string name;
+};
+
+std::uint64_t nowMicros();
+
+// The parts both ends share: the transport, the clock, the game's state and the reasons
+// a game stops.
+class Session {
+public:
+    virtual ~Session() = default;
+    // Collects and answers what came, waiting at most timeoutMs.
+    virtual void service(int timeoutMs) = 0;
+    // The released input of a tick, or nothing yet. The first call for tick t gives this
+    // machine's own steering for tick t + delay.
+    virtual std::optional<FrameEntry> frameFor(std::uint32_t tick, std::uint8_t ownPacked) = 0;
+    virtual void reportHash(std::uint32_t tick, std::uint64_t hash) = 0;
+    virtual void gameOver(std::uint32_t tick, std::uint64_t hash) = 0;
+    // The players a late input waits for, once it has been late long enough to say so.
+    virtual std::string waitingFor() const = 0;
+    const std::optional<std::string>& stopped() const { return m_stopped; }
+    std::uint64_t bytesSent() const { return m_net ? m_net->bytesSent() : 0; }
+    std::uint64_t bytesReceived() const { return m_net ? m_net->bytesReceived() : 0; }
+    int badPackets() const { return m_badPackets; }
+    const Start& current() const { return m_start; }
+
+protected:
+    void stop(const std::string& why) {
+        if (!m_stopped) m_stopped = why;
+    }
+    std::unique_ptr<EnetTransport> m_net;
+    std::vector<NetEvent> m_events;
+    Start m_start;
+    std::optional<std::string> m_stopped;
+    int m_badPackets = 0;
+};
+
+class HostSession final : public Session {
+public:
+    explicit HostSession(SessionConfig config);
+
+    bool open(const std::string& address, std::uint16_t port, std::string& error);
+    std::uint16_t port() const { return m_net ? m_net->port() : 0; }
+    void service(int timeoutMs) override;
+
+    const std::vector<MachineInfo>& machines() const { return m_machines; }
+    int freeSeats() const;
+    int guestsPresent() const;
+    // The seats in join order, for the caller to seat the players in its roster.
+    std::vector<SeatOwner> seatOwners() const;
+    int chooseDelay(int speedLevel) const;
+    // Sends the game to every guest, each told its own seats; no more joins from here on.
+    // The delay is chosen from the pings. Returns the host's own start.
+    const Start& begin(Start start);
+    // Between games: true once every guest still there has played the game to its end.
+    bool guestsDone() const;
+
+    std::optional<FrameEntry> frameFor(std::uint32_t tick, std::uint8_t ownPacked) override;
+    void reportHash(std::uint32_t tick, std::uint64_t hash) override;
+    void gameOver(std::uint32_t tick, std::uint64_t hash) override;
+    std::string waitingFor() const override;
+    int hashesCompared() const { return m_hashes.compared(); }
+    // Ends the game on every machine and closes the connections.
+    void close();
+
+private:
+    void onEvent(const NetEvent& e);
+    void onPacket(int machine, int peer, const Packet& p);
+    void onHello(int peer, const Hello& hello);
+    void onGone(int machine, const std::string& why);
+    void bad(int peer, int machine);
+    int machineOfPeer(int peer) const;
+    void sendFrames(bool force);
+    void checkLate();
+    void sendPings();
+    void sendAll(const Packet& p, bool reliable);
+    void disagree();
+
+    SessionConfig m_config;
+    std::vector<MachineInfo> m_machines;
+    std::vector<std::pair<int, int>> m_strangers;  // peers not yet joined, with bad packets
+    bool m_started = false;
+    std::optional<HostLockstep> m_lock;
+    HashBook m_hashes;
+    std::uint32_t m_ownUpTo = 0;
+    std::uint64_t m_lateSinceUs = 0;
+    int m_lateMachine = -1;
+    bool m_noticeSent = false;
+    std::uint64_t m_lastPingUs = 0;
+};
+
+class GuestSession final : public Session {
+public:
+    explicit GuestSession(SessionConfig config);
+
+    // Connects and asks to join, waiting at most timeoutMs; the error says why not.
+    bool join(const std::string& address, std::uint16_t port, int timeoutMs, std::string& error);
+    void service(int timeoutMs) override;
+    // The next game the host started, once.
+    std::optional<Start> takeStart();
+
+    std::optional<FrameEntry> frameFor(std::uint32_t tick, std::uint8_t ownPacked) override;
+    void reportHash(std::uint32_t tick, std::uint64_t hash) override;
+    void gameOver(std::uint32_t tick, std::uint64_t hash) override;
+    std::string waitingFor() const override;
+    void leave();
+
+private:
+    void onPacket(const Packet& p);
+    void sendInput();
+    void send(const Packet& p, bool reliable);
+
+    SessionConfig m_config;
+    int m_hostPeer = 0;
+    bool m_welcomed = false;
+    std::optional<std::string> m_refused;
+    std::optional<Start> m_pendingStart;
+    std::optional<GuestLockstep> m_lock;
+    std::uint32_t m_ownUpTo = 0;
+    std::uint32_t m_waitTick = 0;
+    std::uint64_t m_waitSinceUs = 0;
+    std::uint64_t m_lastHeardUs = 0;
+    std::uint64_t m_lastInputSentUs = 0;
+    std::string m_hostWaitingFor;
+};
+
+}  // namespace slyders::net

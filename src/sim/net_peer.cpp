@@ -1,0 +1,345 @@
+#include "sim/net_peer.h"
+
+#include <charconv>
+#include <thread>
+
+#include "game/game_start.h"
+#include "game/game_tick.h"
+#include "game/rounds.h"
+#include "game/state_hash.h"
+
+namespace slyders {
+
+namespace {
+constexpr int kTicksPerGroup = 20;
+constexpr int kPeriodsMs[] = {16, 13, 10};
+constexpr std::uint64_t kUsPerMs = 1000, kUsPerS = 1'000'000;
+constexpr int kPollMs = 1;
+constexpr int kGuestsDoneWaitMs = 10'000;
+constexpr int kSettleMs = 600;  // pings after the last join, before the delay is chosen
+
+template <typename T>
+bool number(const std::string& text, T& out) {
+    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && p == text.data() + text.size();
+}
+
+std::string hex(std::uint64_t v) {
+    char buf[17];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
+    return buf;
+}
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) >= 0x20) out += c;
+    }
+    return out + "\"";
+}
+}  // namespace
+
+std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& args,
+                                               NetPeerOptions& out, bool& isNetwork) {
+    isNetwork = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        auto intValue = [&](int lo, int hi, int& v) -> std::optional<std::string> {
+            if (!hasValue || !number(args[++i], v) || v < lo || v > hi) {
+                return a + " takes a number from " + std::to_string(lo) + " to " +
+                       std::to_string(hi);
+            }
+            return std::nullopt;
+        };
+        std::optional<std::string> error;
+        int v = 0;
+        if (a == "--host") {
+            isNetwork = out.host = true;
+            error = intValue(1, 65535, v);
+            out.port = std::uint16_t(v);
+        } else if (a == "--join") {
+            isNetwork = true;
+            out.host = false;
+            if (!hasValue) return "--join needs HOST:PORT";
+            std::string e;
+            if (!net::splitHostPort(args[++i], out.address, out.port, e)) return e;
+        } else if (a == "--games") {
+            error = intValue(1, 1'000'000, out.games);
+        } else if (a == "--seats") {
+            error = intValue(1, kHumanSeats, out.seats);
+        } else if (a == "--joiners") {
+            error = intValue(1, kHumanSeats - 1, out.joiners);
+        } else if (a == "--computers") {
+            error = intValue(0, 2, out.computers);
+        } else if (a == "--skill") {
+            error = intValue(1, 3, out.skill);
+        } else if (a == "--speed") {
+            error = intValue(0, 2, out.speed);
+        } else if (a == "--arena") {
+            error = intValue(100, 8000, out.arenaSide);
+        } else if (a == "--wait-seconds") {
+            error = intValue(1, 3600, out.waitSeconds);
+        } else if (a == "--password") {
+            if (!hasValue) return "--password needs a value";
+            out.password = args[++i];
+        } else if (a == "--unpaced") {
+            out.paced = false;
+        } else if (a == "--seed") {
+            if (!hasValue || !number(args[++i], out.seed)) return "--seed takes a number";
+        } else if (a == "--tick-cap") {
+            error = intValue(1, 100'000'000, v);
+            out.tickCap = v;
+        } else {
+            return "unknown option \"" + a + "\"";
+        }
+        if (error) return error;
+    }
+    return std::nullopt;
+}
+
+std::string toJson(const NetGameResult& r, bool host) {
+    std::string out = toJson(r.record);
+    out.pop_back();
+    out += ",\"network\":" + std::string(host ? "\"host\"" : "\"guest\"");
+    out += ",\"delay\":" + std::to_string(r.start.delay);
+    out += ",\"seats\":" + std::to_string(r.start.yourSeats);
+    out += ",\"hashes\":" + std::to_string(std::count_if(
+                                r.ticks.begin(), r.ticks.end(),
+                                [](const net::PlayedTick& t) { return t.hash.has_value(); }));
+    out += ",\"final_hash\":\"" + hex(r.finalHash) + "\"";
+    out += ",\"stalls\":" + std::to_string(r.stalls);
+    char wall[32];
+    std::snprintf(wall, sizeof wall, ",\"wall_seconds\":%.3f", r.wallSeconds);
+    out += wall;
+    out += ",\"stopped\":" + (r.stopped ? quoted(*r.stopped) : std::string("null")) + "}";
+    return out;
+}
+
+NetPeer::NetPeer(const NetPeerOptions& options, TextRenderer& text)
+    : m_options(options), m_text(text), m_gra(m_rng, m_settings, m_scores, text, m_noSound) {
+    m_settings.int_snd = 0;
+    m_settings.int_soe = 0;
+}
+
+net::Session& NetPeer::session() {
+    if (m_host) return *m_host;
+    return *m_guest;
+}
+
+bool NetPeer::connect(std::string& error) {
+    net::SessionConfig config;
+    config.password = m_options.password;
+    config.machine = m_options.machine;
+    config.silentTimeoutMs = m_options.silentTimeoutMs;
+    const std::string prefix = m_options.host ? "Host bot " : "Guest bot ";
+    for (int i = 0; i < m_options.seats; ++i) {
+        config.names.push_back(prefix + std::to_string(m_options.port % 1000) + "." +
+                               std::to_string(i + 1));
+    }
+    if (!m_options.host) {
+        m_guest = std::make_unique<net::GuestSession>(config);
+        return m_guest->join(m_options.address, m_options.port, m_options.waitSeconds * 1000,
+                             error);
+    }
+    m_host = std::make_unique<net::HostSession>(config);
+    if (!m_host->open(m_options.address, m_options.port, error)) return false;
+    const std::uint64_t until = net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;
+    while (m_host->guestsPresent() < m_options.joiners) {
+        if (net::nowMicros() > until) {
+            error = "not enough machines joined in " + std::to_string(m_options.waitSeconds) + " s";
+            return false;
+        }
+        m_host->service(kPollMs * 10);
+    }
+    const std::uint64_t settle = net::nowMicros() + kSettleMs * kUsPerMs;
+    while (net::nowMicros() < settle) m_host->service(kPollMs * 10);
+    return true;
+}
+
+net::Start NetPeer::hostStart() {
+    net::Start s;
+    GameStart& g = s.start;
+    g = nextGameStart(m_gra, false, m_options.computers);
+    g.computers = m_options.computers;
+    g.skill = m_options.skill;
+    g.speed = m_options.speed;
+    g.seed = Random(m_options.seed + std::uint64_t(m_played)).state();
+    const auto owners = m_host->seatOwners();
+    g.humans = int(owners.size());
+    g.seats = {};
+    for (std::size_t i = 0; i < owners.size(); ++i) {
+        PlrScore entry;
+        entry.name = owners[i].name;
+        m_scores.Add(entry);  // the host's roster knows every player of its games
+        int index = -1;
+        for (int k = 0; k < m_scores.count(); ++k) {
+            if (m_scores.entry(k).name == owners[i].name) index = k;
+        }
+        g.seats[i] = HumanSeat{0, index};
+        s.names[i + 2] = owners[i].name;
+    }
+    m_gra.seats = g.seats;
+    m_gra.firstSlot = 2 - g.computers;
+    m_gra.humans = g.humans;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (slot < 2) s.names[std::size_t(slot)] = m_gra.DisplayName(slot);
+        const int index = m_gra.rosterIndexOfSlot(slot);
+        if (index >= 0 && index < m_scores.count())
+            s.ratings[std::size_t(slot)] = m_scores.Rating(index);
+    }
+    s.settings = net::settingValues(m_settings);
+    s.arenaSide = m_options.arenaSide;
+    return m_host->begin(s);
+}
+
+void NetPeer::prepare(const net::Start& start) {
+    net::applySettingValues(m_settings, start.settings);
+    m_settings.int_snd = 0;
+    const int height = clientHeightForSide(start.arenaSide);
+    if (!m_window || m_gra.arena.side() != start.arenaSide) {
+        m_window = std::make_unique<PixelBuffer>(height * 16 / 9, height);
+        m_back = std::make_unique<PixelBuffer>(m_window->width(), m_window->height());
+        m_gra.InitArena(height, m_window.get());
+        const int S = m_gra.arena.side(), m = m_gra.arena.offset();
+        m_label.width = std::max(1, m_window->width() - (S + 2 * m));
+        m_label.height = std::max(1, m_window->height() / 12);
+    }
+    m_gra.network.guest = !m_options.host;
+    m_gra.network.names = start.names;
+    m_gra.network.ratings = start.ratings;
+    StartGame(m_gra, start.start, *m_back);
+    m_gra.running = true;
+}
+
+std::optional<NetGameResult> NetPeer::playNext() {
+    if ((m_host && m_played >= m_options.games) || session().stopped()) return std::nullopt;
+    NetGameResult result;
+    if (m_host) {
+        result.start = hostStart();
+    } else {
+        const std::uint64_t until =
+            net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;
+        std::optional<net::Start> start;
+        while (!(start = m_guest->takeStart())) {
+            if (m_guest->stopped() || net::nowMicros() > until) return std::nullopt;
+            m_guest->service(kPollMs * 10);
+        }
+        result.start = *start;
+    }
+    prepare(result.start);
+    const std::uint64_t began = net::nowMicros();
+    playTicks(result);
+    result.wallSeconds = double(net::nowMicros() - began) / kUsPerS;
+    ++m_played;
+    return result;
+}
+
+void NetPeer::playTicks(NetGameResult& result) {
+    net::Session& s = session();
+    const std::uint64_t deadline =
+        net::nowMicros() + std::uint64_t(m_options.gameSeconds) * kUsPerS;
+    m_anchorUs = net::nowMicros();
+    std::string shownWaiting;
+    bool over = false;
+    while (!over && m_gra.tick < m_options.tickCap && net::nowMicros() < deadline) {
+        const std::uint32_t t = std::uint32_t(m_gra.tick + 1);
+        if (m_options.silentFromTick > 0 && m_gra.tick >= m_options.silentFromTick) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs * 10));
+            continue;  // frozen: no service, no word to anybody
+        }
+        s.service(0);
+        if (s.stopped()) break;
+        TickInput own;
+        for (int seat = 0; seat < kHumanSeats; ++seat) {
+            if (result.start.yourSeats & (1u << seat)) {
+                own.seat[std::size_t(seat)] = net::botSteer(m_gra, seat);
+            }
+        }
+        const std::uint64_t askedAt = net::nowMicros();
+        std::optional<net::FrameEntry> frame = s.frameFor(t, net::packInput(own));
+        while (!frame && !s.stopped() && net::nowMicros() < deadline) {
+            s.service(kPollMs);
+            const std::string waiting = s.waitingFor();
+            if (!waiting.empty() && waiting != shownWaiting) {
+                result.notices.push_back("Waiting for " + waiting + "...");
+            }
+            shownWaiting = waiting;
+            frame = s.frameFor(t, 0);
+        }
+        if (!frame) break;
+        const int p = kPeriodsMs[m_gra.speedLevel];
+        if (net::nowMicros() - askedAt > std::uint64_t(p) * kUsPerMs) ++result.stalls;
+        net::applyLeaves(m_gra, frame->killSeats);
+        if (frame->killSeats) result.notices.push_back(m_gra.message.text);
+        net::PlayedTick played{t, net::unpackInput(frame->packed), frame->killSeats, {}};
+        over = playTick(m_gra, played.input, *m_back, m_label) == TickResult::GameOver;
+        m_gra.panelChanged = false;
+        m_window->dirty.take();
+        if (t % kHashInterval == 0) {
+            played.hash = stateHash(m_gra);
+            s.reportHash(t, *played.hash);
+        }
+        result.ticks.push_back(played);
+        if (!over && m_options.paced) waitForRelease(m_gra.tick);
+    }
+    finish(result, over);
+}
+
+void NetPeer::waitForRelease(std::int32_t tick) {
+    const int p = kPeriodsMs[m_gra.speedLevel] / (m_gra.fastFinish ? 5 : 1);
+    const std::uint64_t due = m_anchorUs + std::uint64_t(tick % kTicksPerGroup) * p * kUsPerMs;
+    std::uint64_t now = net::nowMicros();
+    while (now < due) {
+        session().service(0);
+        const std::uint64_t left = due - now;
+        if (left > kUsPerMs) std::this_thread::sleep_for(std::chrono::microseconds(left / 2));
+        now = net::nowMicros();
+    }
+    if (tick % kTicksPerGroup == kTicksPerGroup - 1) m_anchorUs = now;
+}
+
+void NetPeer::finish(NetGameResult& result, bool over) {
+    Gra& g = m_gra;
+    GameRecord& r = result.record;
+    r.game = m_played + 1;
+    r.seed = m_options.seed + std::uint64_t(m_played);
+    r.skill = g.skillLevel;
+    r.humans = g.humans;
+    r.firstSlot = g.firstSlot;
+    r.ticks = g.tick;
+    r.deathOrder = g.deathOrder;
+    for (int s = g.firstSlot; s <= g.lastActive(); ++s) r.points.push_back(g.slot(s).gamePoints);
+    result.finalHash = stateHash(g);
+    result.stopped = session().stopped();
+    if (!over) {
+        r.capped = true;
+        g.running = false;
+        g.fastFinish = false;
+        if (!result.stopped) result.stopped = "the game did not end in time";
+        return;
+    }
+    r.winner = finishGame(g, m_label);
+    session().gameOver(std::uint32_t(g.tick), result.finalHash);
+    if (decideRoundEnd(g, r.winner) == RoundEnd::Won) {
+        creditRoundWin(g, r.winner);
+        clearRoundPoints(g);
+    }
+    if (m_host) {
+        const std::uint64_t until = net::nowMicros() + kGuestsDoneWaitMs * kUsPerMs;
+        while (!m_host->guestsDone() && !m_host->stopped() && net::nowMicros() < until) {
+            m_host->service(kPollMs);
+        }
+        result.stopped = m_host->stopped();
+    } else {
+        for (int i = 0; i < 5; ++i) m_guest->service(kPollMs);
+    }
+}
+
+void NetPeer::close() {
+    if (m_host) m_host->close();
+    if (m_guest) m_guest->leave();
+}
+
+}  // namespace slyders

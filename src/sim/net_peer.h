@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/gra.h"
+#include "game/pixel_buffer.h"
+#include "game/random.h"
+#include "net/lockstep.h"
+#include "net/net_session.h"
+#include "params/app_settings.h"
+#include "players/scores.h"
+#include "present/event_label.h"
+#include "sim/sim_game.h"
+
+namespace slyders {
+
+// A headless machine of a network game: its seats steered by the look-ahead bot.
+struct NetPeerOptions {
+    bool host = false;
+    std::string address = "127.0.0.1";
+    std::uint16_t port = net::kDefaultPort;
+    int games = 1;
+    int seats = 1;      // human seats of this machine, steered by the bot
+    int computers = 1;  // chosen by the host
+    int skill = 2;
+    int speed = 1;
+    std::uint64_t seed = 1;
+    int arenaSide = 972;
+    int joiners = 1;  // the host waits for this many guests
+    int waitSeconds = 60;
+    bool paced = true;  // ticks at the one-keyboard pace, or as fast as all machines can
+    std::string password;
+    std::string machine = "headless";
+    int silentTimeoutMs = net::kSilentTimeoutMs;
+    std::int32_t tickCap = 200'000;
+    std::int32_t silentFromTick = 0;  // for tests: from this tick on the machine says nothing
+    int gameSeconds = 600;            // no game runs longer than this on the wall clock
+};
+
+std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& args,
+                                               NetPeerOptions& out, bool& isNetwork);
+
+// How one network game went on this machine.
+struct NetGameResult {
+    GameRecord record;
+    net::Start start;
+    std::vector<net::PlayedTick> ticks;
+    std::uint64_t finalHash = 0;
+    std::optional<std::string> stopped;
+    std::vector<std::string> notices;  // "Waiting for ..." and "... left the game." as shown
+    double wallSeconds = 0;
+    int stalls = 0;  // waits for the network longer than one tick period
+};
+
+std::string toJson(const NetGameResult& result, bool host);
+
+class NetPeer {
+public:
+    NetPeer(const NetPeerOptions& options, TextRenderer& text);
+
+    // Host: opens the port and waits for the guests; guest: joins. False with a reason.
+    bool connect(std::string& error);
+    // Plays the next game to its end; nothing when no game came or the session stopped.
+    std::optional<NetGameResult> playNext();
+    net::Session& session();
+    void close();
+
+private:
+    net::Start hostStart();
+    void prepare(const net::Start& start);
+    void playTicks(NetGameResult& result);
+    void waitForRelease(std::int32_t tick);
+    void finish(NetGameResult& result, bool over);
+
+    NetPeerOptions m_options;
+    TextRenderer& m_text;
+    Random m_rng;
+    TInterface m_settings;
+    Scores m_scores{nullptr};
+    NoSound m_noSound;
+    std::unique_ptr<PixelBuffer> m_window, m_back;
+    Gra m_gra;
+    EventLabel m_label;
+    std::unique_ptr<net::HostSession> m_host;
+    std::unique_ptr<net::GuestSession> m_guest;
+    int m_played = 0;
+    std::uint64_t m_anchorUs = 0;
+};
+
+}  // namespace slyders

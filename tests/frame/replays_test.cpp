@@ -1,0 +1,406 @@
+// The window's replays: games recorded as they are played, checked by the simulator, and
+// watched again in the window without a trace on the players' results.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "frame_fixture.h"
+#include "params/settings_file.h"
+#include "params/settings_table.h"
+#include "players/roster_bytes.h"
+#include "replay/replay_store.h"
+#include "sim/sim_game.h"
+
+namespace slyders {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool below(const std::string& path, const std::string& root) {
+    return path.rfind(root, 0) == 0;
+}
+
+// Every place where the game keeps the player's things lies in the test's build folder.
+TEST(TestHome, ThePlayersFoldersAreTemporary) {
+    const std::string root = SLYDERS_TEST_DIR;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"}) {
+        const char* value = std::getenv(name);
+        ASSERT_NE(value, nullptr) << name;
+        EXPECT_TRUE(below(value, root)) << name << "=" << value;
+    }
+    EXPECT_TRUE(below(QSettings("Tallowin", "Slyders").fileName().toStdString(), root));
+    EXPECT_TRUE(below(ReplayStore::defaultFolder().string(), root));
+}
+
+// Holds the steering keys of players 1 and 2 on a pattern of ticks, pressing and letting go
+// as players do, while the game loop waits between ticks.
+class KeyScript {
+public:
+    explicit KeyScript(TMainWnd& window) : m_window(window) {}
+    void step(int tick) {
+        static constexpr std::array<Qt::Key, 4> kKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Q,
+                                                      Qt::Key_W};
+        std::set<Qt::Key> wanted;
+        const int phase = (tick / 17) % 6;
+        if (phase < 4) wanted.insert(kKeys[std::size_t(phase)]);
+        if (phase == 1) wanted.insert(Qt::Key_Q);
+        for (Qt::Key k : kKeys) {
+            const bool down = m_down.count(k) > 0, want = wanted.count(k) > 0;
+            if (down == want) continue;
+            if (want) {
+                QTest::keyPress(m_window.centralWidget(), k);
+                m_down.insert(k);
+            } else {
+                QTest::keyRelease(m_window.centralWidget(), k);
+                m_down.erase(k);
+            }
+        }
+    }
+
+private:
+    TMainWnd& m_window;
+    std::set<Qt::Key> m_down;
+};
+
+// Two humans on key pairs 0 and 1 and one computer; player 1 sits as "Zebediah".
+void seatTwoHumans(test::WindowTest& t) {
+    t.scores.Add(PlrScore{"Zebediah", 0, {}});
+    t.window->PlayersOnecomputerplayerClick();
+    t.gra.humans = 2;
+    t.gra.seats[0] = {0, t.scores.count() - 1};
+    t.gra.seats[1] = {1, 3};
+}
+
+Replay newestReplay(test::WindowTest& t) {
+    const std::optional<fs::path> file = t.window->replays().newest();
+    EXPECT_TRUE(file.has_value());
+    std::string error;
+    std::optional<Replay> replay = file ? loadReplayFile(*file, error) : std::nullopt;
+    EXPECT_TRUE(replay.has_value()) << error;
+    return replay ? *replay : Replay{};
+}
+
+ReplayCheck simulatorCheck(const Replay& replay, test::WindowTest& t) {
+    SimOptions options;
+    options.arenaSide = replay.arenaSide;
+    SimGame sim(options, t.text);
+    return sim.playReplay(replay);
+}
+
+int settingIndex(const std::string& id) {
+    for (int i = 0; i < kReplaySettingCount; ++i) {
+        if (kSettingsTable[i].id == id) return i;
+    }
+    return -1;
+}
+
+bool hasEvent(const Replay& r, ReplayEventKind kind) {
+    for (const ReplayEvent& e : r.events) {
+        if (e.kind == kind) return true;
+    }
+    return false;
+}
+
+TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
+    test::WindowTest t;
+    seatTwoHumans(t);
+    KeyScript keys(*t.window);
+    t.clock.onSleep = [&] {
+        if (t.gra.running) keys.step(t.gra.tick);
+    };
+    t.window->GameNewClick();
+    EXPECT_EQ(t.playersDialogs, 0);
+
+    const Replay r = newestReplay(t);
+    EXPECT_EQ(r.end, ReplayEnd::Over);
+    EXPECT_EQ(r.endTick, t.gra.tick);
+    EXPECT_EQ(r.deathOrder, t.gra.deathOrder);
+    EXPECT_EQ(r.names[2], "Zebediah");
+    EXPECT_EQ(r.hashes.size(), std::size_t(r.endTick / 20));
+    std::set<int> seatsSteered;
+    for (const ReplayEvent& e : r.events) {
+        for (int s = 0; s < 2; ++s) {
+            if (e.kind == ReplayEventKind::Input && e.input.seat[std::size_t(s)]) {
+                seatsSteered.insert(s);
+            }
+        }
+    }
+    EXPECT_EQ(seatsSteered, (std::set<int>{0, 1}));
+
+    const ReplayCheck check = simulatorCheck(r, t);
+    EXPECT_TRUE(check.agrees) << toJson(check);
+    EXPECT_EQ(check.ticks, r.endTick);
+
+    // Player 1 turning the other way once is another game, from the first check after it.
+    Replay other = r;
+    bool changed = false;
+    for (ReplayEvent& e : other.events) {
+        if (e.kind != ReplayEventKind::Input || e.tick <= 181 || !e.input.seat[0]) continue;
+        e.input.seat[0] ^= kSteerLeft | kSteerRight;
+        const ReplayCheck flipped = simulatorCheck(other, t);
+        EXPECT_FALSE(flipped.agrees);
+        EXPECT_EQ(flipped.disagreesAt, (e.tick + 19) / 20 * 20) << "changed at " << e.tick;
+        changed = true;
+        break;
+    }
+    EXPECT_TRUE(changed);
+}
+
+TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
+    test::WindowTest t;
+    TInterface& s = t.settings;
+    for (int* extra : {&s.xtr_tunnel, &s.xtr_biggaps, &s.xtr_cruelptr, &s.xtr_wall, &s.xtr_food,
+                       &s.xtr_void, &s.xtr_attract, &s.xtr_invis, &s.xtr_scroll, &s.dis_void,
+                       &s.dis_tunnel, &s.dis_wall, &s.dis_attract}) {
+        *extra = 1;
+    }
+    t.window->GameDemoClick();
+    const Replay demo = newestReplay(t);
+    EXPECT_TRUE(demo.start.demo);
+    EXPECT_TRUE(simulatorCheck(demo, t).agrees);
+
+    seatTwoHumans(t);
+    KeyScript keys(*t.window);
+    // The intro of three slyders lasts 180 ticks; the speed changes and Esc comes after it.
+    t.clock.onSleep = [&] {
+        if (!t.gra.running) return;
+        keys.step(t.gra.tick);
+        if (t.gra.tick == 185 && t.gra.speedLevel != 2)
+            t.later([&] { t.window->SpeedFastClick(); });
+        if (t.gra.tick == 195 && !t.gra.fastFinish) {
+            t.later([&] {
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(t.window->centralWidget(), &esc);
+            });
+        }
+    };
+    t.window->GameNewClick();
+    ASSERT_FALSE(t.boxes.asked.empty());
+    EXPECT_EQ(t.boxes.asked.back(), "Finish game?");
+    const Replay game = newestReplay(t);
+    EXPECT_FALSE(game.start.demo);
+    EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed));
+    EXPECT_TRUE(hasEvent(game, ReplayEventKind::FastFinish));
+    EXPECT_TRUE(simulatorCheck(game, t).agrees);
+}
+
+// F2 in a DEMO game leaves it for a new game: the DEMO is kept as it stood, stopped.
+TEST(WindowReplays, ADemoLeftForANewGameIsKeptAsItStood) {
+    test::WindowTest t;
+    std::int32_t leftAt = -1;
+    t.clock.onSleep = [&] {
+        if (t.gra.demo && t.gra.tick == 150 && leftAt < 0) {
+            leftAt = t.gra.tick;
+            t.later([&] { t.window->GameNewClick(); });
+        }
+    };
+    t.window->GameDemoClick();
+    const std::vector<fs::path> files = t.window->replays().all();
+    ASSERT_EQ(files.size(), 2u);
+    std::string error;
+    const std::optional<Replay> demo = loadReplayFile(files[0], error);
+    ASSERT_TRUE(demo) << error;
+    EXPECT_TRUE(demo->start.demo);
+    EXPECT_EQ(demo->end, ReplayEnd::Stopped);
+    EXPECT_EQ(demo->endTick, leftAt);
+    EXPECT_TRUE(simulatorCheck(*demo, t).agrees);
+    EXPECT_FALSE(newestReplay(t).start.demo);
+}
+
+// The bytes the roster store and "Default.par" would get, and the round as it stands.
+struct PlayersThings {
+    explicit PlayersThings(test::WindowTest& t) {
+        std::vector<PlrScore> roster;
+        for (int i = 0; i < t.scores.count(); ++i) roster.push_back(t.scores.entry(i));
+        rosterBytes = serialiseRoster(roster);
+        for (int i = 0; i < t.scores.count(); ++i) ratings.push_back(t.scores.Rating(i));
+        const fs::path file = t.replayFolder.path / "Default.par";
+        StdioFileSystem files;
+        saveSettingsFile(files, t.settings, file.string());
+        std::ifstream in(file, std::ios::binary);
+        settingsFile.assign(std::istreambuf_iterator<char>(in), {});
+        for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
+        round.push_back({t.gra.firstSlot, t.gra.humans});
+        side = t.gra.arena.side();
+    }
+    friend bool operator==(const PlayersThings&, const PlayersThings&) = default;
+
+    std::vector<std::uint8_t> rosterBytes;
+    std::vector<int> ratings;
+    std::string settingsFile;
+    std::vector<std::pair<int, int>> round;
+    int side = 0;
+};
+
+// A DEMO, then a game that wins a round; "Watch last game" shows that game as it was and
+// leaves every result, the settings and the round in progress as they were.
+TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
+    test::WindowTest t;
+    EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
+    t.window->GameDemoClick();
+    EXPECT_TRUE(t.window->menuItem("GameWatchlast")->isEnabled());
+    t.gra.slots[2].roundPoints = 45;  // the game wins the round for the human
+    t.window->GameNewClick();
+    const Replay recorded = newestReplay(t);
+    ASSERT_FALSE(recorded.start.demo);
+    ASSERT_FALSE(recorded.resultText.empty());
+    t.gra.slots[2].roundPoints = 7;  // a round in progress when the player watches
+    t.settings.xtr_food = !t.settings.xtr_food;
+    const PlayersThings before(t);
+
+    t.boxes = test::ScriptedBoxes{};
+    int food = -1;
+    std::string title, deaths;
+    std::vector<int> points, recordedPoints;
+    bool itemsOff = true;
+    t.clock.onSleep = [&] {
+        if (!t.window->watching() || t.gra.tick != 50) return;
+        title = t.window->windowTitle().toStdString();
+        food = t.settings.xtr_food;
+        for (const char* item : {"GameNew", "GameDemo", "GameWatchlast", "GameOpenreplay",
+                                 "SetupPlayers", "Settings", "SpeedFast"}) {
+            itemsOff = itemsOff && !t.window->menuItem(item)->isEnabled();
+        }
+    };
+    t.boxes.whileOpen = [&] {
+        if (t.boxes.shown.back() != "Keep this replay?") return;
+        deaths = t.gra.deathOrder;
+        for (int s = t.gra.firstSlot; s <= t.gra.lastActive(); ++s) {
+            points.push_back(t.gra.slot(s).gamePoints);
+            recordedPoints.push_back(recorded.points[std::size_t(s)]);
+        }
+    };
+    t.boxes.answers = {true};
+    t.window->GameWatchlastClick();
+
+    EXPECT_EQ(title, "Slyders (replay)");
+    EXPECT_TRUE(itemsOff);
+    EXPECT_EQ(food, recorded.settings[std::size_t(settingIndex("xtr_food"))]);
+    EXPECT_EQ(deaths, recorded.deathOrder);
+    ASSERT_FALSE(points.empty());
+    EXPECT_EQ(points, recordedPoints);
+    EXPECT_EQ(t.boxes.informed,
+              (std::vector<std::string>{"Round finished!\n" + recorded.resultText}));
+    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
+    EXPECT_TRUE(ReplayStore::isKept(*t.window->replays().newest()));
+
+    EXPECT_TRUE(PlayersThings(t) == before);
+    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+    EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
+    EXPECT_TRUE(t.window->menuItem("SpeedFast")->isEnabled());
+    EXPECT_EQ(t.window->replays().all().size(), 2u);  // watching recorded nothing
+}
+
+void pressKey(TMainWnd& w, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.centralWidget(), &press);
+}
+
+// 1 .. 5 choose the speed, Space pauses, Esc asks; a replay of another arena side plays on
+// that side and the window gets its own back. (All of it within the intro of the DEMO.)
+TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
+    test::WindowTest t;
+    const fs::path file = t.replayFolder.path / "small.slyrep";
+    {
+        test::WindowTest small(640, 340);
+        small.window->GameDemoClick();
+        fs::copy_file(*small.window->replays().newest(), file);
+        ASSERT_EQ(newestReplay(small).arenaSide, 306);
+    }
+    t.chosenReplay = file;
+    std::FILE* log = std::tmpfile();
+    t.window->setTickLog(log);
+    int sidePlayed = 0;
+    std::int32_t pausedAt = -1;
+    int napsWhilePaused = 0;
+    std::int32_t escAt = -1;
+    t.clock.onSleep = [&] {
+        if (!t.window->watching()) return;
+        sidePlayed = t.gra.arena.side();
+        const std::int32_t tick = t.gra.tick;
+        if (tick == 45 && t.window->playbackFactor() == 1) pressKey(*t.window, Qt::Key_5);
+        if (tick == 90 && !t.window->watchPaused() && pausedAt < 0) {
+            pressKey(*t.window, Qt::Key_Space);
+            pausedAt = tick;
+        }
+        if (t.window->watchPaused()) {
+            EXPECT_EQ(tick, pausedAt);
+            if (++napsWhilePaused == 50) pressKey(*t.window, Qt::Key_Space);
+        }
+        if ((tick == 110 || tick == 112) && tick != escAt) {
+            escAt = tick;
+            t.later([&] { pressKey(*t.window, Qt::Key_Escape); });
+        }
+    };
+    t.boxes.answers = {false, true};  // not at the first Esc, then yes
+    t.window->GameOpenreplayClick();
+    EXPECT_EQ(t.chooserFolder, t.window->replays().folder());
+    EXPECT_EQ(sidePlayed, 306);
+    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Stop watching?", "Stop watching?"}));
+    EXPECT_EQ(napsWhilePaused, 50);
+
+    // A group of 20 ticks takes 19 periods of 13 ms at x1, and of a sixteenth of it at x16.
+    std::rewind(log);
+    std::map<int, unsigned long long> release;
+    int tick = 0;
+    unsigned long long at = 0, work = 0;
+    while (std::fscanf(log, "%d %llu %llu", &tick, &at, &work) == 3) release[tick] = at;
+    std::fclose(log);
+    t.window->setTickLog(nullptr);
+    ASSERT_TRUE(release.count(39) && release.count(79));
+    EXPECT_EQ(release[39] - release[19], 19u * 13000u);
+    EXPECT_EQ(release[79] - release[59], 19u * (13000u / 16u));
+
+    EXPECT_EQ(t.gra.arena.side(), 360);
+    EXPECT_EQ(t.gra.arena.offset(), 20);
+    EXPECT_FALSE(t.window->watching());
+    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+}
+
+TEST(WindowReplays, AFileThatIsNoGoodReplayGetsTheReadersMessage) {
+    test::WindowTest t;
+    t.window->GameDemoClick();
+    const fs::path good = *t.window->replays().newest();
+    std::ifstream in(good, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const fs::path cut = t.replayFolder.path / "cut.slyrep";
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    const fs::path text = t.replayFolder.path / "notes.txt";
+    std::ofstream(text) << "Not a replay at all\n";
+
+    for (const fs::path& file : {text, cut}) {
+        t.chosenReplay = file;
+        t.window->GameOpenreplayClick();
+    }
+    ASSERT_EQ(t.boxes.errors.size(), 2u);
+    EXPECT_EQ(t.boxes.errors[0], std::make_pair(std::string("Open replay"),
+                                                std::string("This file is not a Slyders replay.")));
+    EXPECT_EQ(t.boxes.errors[1].second.rfind("This replay is damaged: ", 0), 0u)
+        << t.boxes.errors[1].second;
+    EXPECT_FALSE(t.window->watching());
+    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+}
+
+// A replay that cannot be written is said once in a box and on stderr; the games go on.
+TEST(WindowReplays, AReplayThatCannotBeSavedIsReportedOnce) {
+    test::WindowTest t;
+    // The folder cannot be made: a file has its name.
+    std::ofstream(t.replayFolder.path / "replays") << "in the way";
+    t.window->GameDemoClick();
+    t.window->GameDemoClick();
+    ASSERT_EQ(t.boxes.errors.size(), 1u);
+    EXPECT_EQ(t.boxes.errors[0].first, "Replay not saved");
+    EXPECT_NE(t.boxes.errors[0].second.find("could not be written"), std::string::npos);
+    EXPECT_EQ(t.boxes.informed.size(), 3u);  // two DEMO results and the one failure
+    EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
+}
+
+}  // namespace
+}  // namespace slyders

@@ -1,0 +1,375 @@
+// Whole network games between headless machines over 127.0.0.1: they must agree with each
+// other and with a re-play of what they recorded, through a slow lossy link, past a machine
+// that falls silent and past a stranger sending rubbish.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <random>
+#include <thread>
+
+#include "game/game_start.h"
+#include "game/game_tick.h"
+#include "game/state_hash.h"
+#include "net/enet_transport.h"
+#include "sim/net_peer.h"
+#include "test_support.h"
+
+using namespace slyders;
+using namespace slyders::net;
+
+namespace {
+
+constexpr int kArena = 250;
+
+std::uint16_t testPort(int offset) {
+    return std::uint16_t(20000 + (getpid() * 7) % 30000 + offset);
+}
+
+struct PeerRun {
+    std::vector<NetGameResult> games;
+    std::string error;
+    int badPackets = 0;
+};
+
+PeerRun runPeer(NetPeerOptions options) {
+    test::BlockText text;
+    NetPeer peer(options, text);
+    PeerRun run;
+    if (!peer.connect(run.error)) return run;
+    while (auto r = peer.playNext()) {
+        run.games.push_back(*r);
+        if (r->stopped) break;
+    }
+    run.badPackets = peer.session().badPackets();
+    peer.close();
+    return run;
+}
+
+NetPeerOptions hostOptions(std::uint16_t port, int joiners, int games = 1) {
+    NetPeerOptions o;
+    o.host = true;
+    o.port = port;
+    o.joiners = joiners;
+    o.games = games;
+    o.arenaSide = kArena;
+    o.paced = false;
+    o.waitSeconds = 20;
+    o.gameSeconds = 60;
+    return o;
+}
+
+NetPeerOptions guestOptions(std::uint16_t port, int seats = 1) {
+    NetPeerOptions o;
+    o.port = port;
+    o.seats = seats;
+    o.paced = false;
+    o.waitSeconds = 20;
+    o.gameSeconds = 60;
+    return o;
+}
+
+// Plays the recorded ticks again from the start alone; gives the final points and hashes.
+struct Replayed {
+    std::vector<std::int32_t> points;
+    std::vector<std::uint64_t> hashes;
+    std::string deaths;
+};
+Replayed replay(const NetGameResult& r) {
+    test::BlockText text;
+    Random rng;
+    TInterface settings;
+    Scores scores(nullptr);
+    NoSound sound;
+    applySettingValues(settings, r.start.settings);
+    Gra gra(rng, settings, scores, text, sound);
+    const int height = clientHeightForSide(r.start.arenaSide);
+    PixelBuffer window(height * 16 / 9, height), back(height * 16 / 9, height);
+    gra.InitArena(height, &window);
+    gra.network.names = r.start.names;
+    StartGame(gra, r.start.start, back);
+    gra.running = true;
+    EventLabel label;
+    Replayed out;
+    for (const PlayedTick& t : r.ticks) {
+        applyLeaves(gra, t.killSeats);
+        playTick(gra, t.input, back, label);
+        if (t.hash) out.hashes.push_back(stateHash(gra));
+    }
+    for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
+        out.points.push_back(gra.slot(s).gamePoints);
+    }
+    out.deaths = gra.deathOrder;
+    return out;
+}
+
+std::vector<std::uint64_t> hashesOf(const NetGameResult& r) {
+    std::vector<std::uint64_t> h;
+    for (const PlayedTick& t : r.ticks) {
+        if (t.hash) h.push_back(*t.hash);
+    }
+    return h;
+}
+
+void expectSameGame(const NetGameResult& a, const NetGameResult& b) {
+    EXPECT_FALSE(a.stopped) << *a.stopped;
+    EXPECT_FALSE(b.stopped) << *b.stopped;
+    EXPECT_FALSE(a.record.capped);
+    EXPECT_EQ(a.record.points, b.record.points);
+    EXPECT_EQ(a.record.deathOrder, b.record.deathOrder);
+    EXPECT_EQ(a.record.ticks, b.record.ticks);
+    EXPECT_EQ(hashesOf(a), hashesOf(b));
+    EXPECT_EQ(a.finalHash, b.finalHash);
+    const Replayed again = replay(b);
+    EXPECT_EQ(again.points, b.record.points);
+    EXPECT_EQ(again.hashes, hashesOf(b));
+    EXPECT_EQ(again.deaths, b.record.deathOrder);
+}
+
+// A UDP forwarder between one guest and the host that holds every datagram back and loses
+// some, with its own fixed-seed generator. It stops by itself after `seconds`.
+class Relay {
+public:
+    Relay(std::uint16_t listenPort, std::uint16_t hostPort, int delayMs, double dropShare,
+          int seconds)
+        : m_thread([=, this] { run(listenPort, hostPort, delayMs, dropShare, seconds); }) {}
+    ~Relay() {
+        m_stop = true;
+        m_thread.join();
+    }
+    int dropped() const { return m_dropped; }
+
+private:
+    struct Held {
+        std::chrono::steady_clock::time_point due;
+        bool toHost;
+        std::vector<std::uint8_t> bytes;
+    };
+    void run(std::uint16_t listenPort, std::uint16_t hostPort, int delayMs, double dropShare,
+             int seconds) {
+        const int outer = socket(AF_INET, SOCK_DGRAM, 0), inner = socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in me = loopback(listenPort), host = loopback(hostPort), guest{};
+        bind(outer, reinterpret_cast<sockaddr*>(&me), sizeof me);
+        timeval tv{0, 1000};
+        setsockopt(outer, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+        setsockopt(inner, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+        std::mt19937 rng(13);
+        std::uniform_real_distribution<double> chance(0, 1);
+        std::vector<Held> held;
+        bool haveGuest = false;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        std::vector<std::uint8_t> buf(2048);
+        while (!m_stop && std::chrono::steady_clock::now() < end) {
+            for (int side = 0; side < 2; ++side) {
+                sockaddr_in from{};
+                socklen_t len = sizeof from;
+                const int fd = side == 0 ? outer : inner;
+                const ssize_t n = recvfrom(fd, buf.data(), buf.size(), MSG_DONTWAIT,
+                                           reinterpret_cast<sockaddr*>(&from), &len);
+                if (n <= 0) continue;
+                if (side == 0) {
+                    guest = from;
+                    haveGuest = true;
+                }
+                if (chance(rng) < dropShare) {
+                    ++m_dropped;
+                    continue;
+                }
+                held.push_back(
+                    {std::chrono::steady_clock::now() + std::chrono::milliseconds(delayMs),
+                     side == 0, std::vector<std::uint8_t>(buf.begin(), buf.begin() + n)});
+            }
+            const auto now = std::chrono::steady_clock::now();
+            for (auto it = held.begin(); it != held.end();) {
+                if (it->due > now) {
+                    ++it;
+                    continue;
+                }
+                if (it->toHost) {
+                    sendto(inner, it->bytes.data(), it->bytes.size(), 0,
+                           reinterpret_cast<sockaddr*>(&host), sizeof host);
+                } else if (haveGuest) {
+                    sendto(outer, it->bytes.data(), it->bytes.size(), 0,
+                           reinterpret_cast<sockaddr*>(&guest), sizeof guest);
+                }
+                it = held.erase(it);
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        close(outer);
+        close(inner);
+    }
+    static sockaddr_in loopback(std::uint16_t port) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return a;
+    }
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_dropped{0};
+    std::thread m_thread;
+};
+
+}  // namespace
+
+TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
+    const std::uint16_t port = testPort(1);
+    auto host = std::async(std::launch::async, runPeer, hostOptions(port, 1, 2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const PeerRun guest = runPeer(guestOptions(port, 2));
+    const PeerRun h = host.get();
+    ASSERT_EQ(h.error, "");
+    ASSERT_EQ(h.games.size(), 2u);
+    ASSERT_EQ(guest.games.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        expectSameGame(h.games[i], guest.games[i]);
+        expectSameGame(guest.games[i], h.games[i]);
+        EXPECT_EQ(h.games[i].start.start.humans, 3);
+        EXPECT_EQ(guest.games[i].start.yourSeats, 0b0110);  // seats in join order
+    }
+    EXPECT_EQ(h.games[1].start.start.roundPoints, guest.games[1].start.start.roundPoints);
+}
+
+TEST(NetGame, ThreeMachinesAgree) {
+    const std::uint16_t port = testPort(2);
+    auto host = std::async(std::launch::async, runPeer, hostOptions(port, 2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto first = std::async(std::launch::async, runPeer, guestOptions(port));
+    const PeerRun second = runPeer(guestOptions(port));
+    const PeerRun h = host.get(), g1 = first.get();
+    ASSERT_EQ(h.games.size(), 1u);
+    ASSERT_EQ(g1.games.size(), 1u);
+    ASSERT_EQ(second.games.size(), 1u);
+    expectSameGame(h.games[0], g1.games[0]);
+    expectSameGame(h.games[0], second.games[0]);
+    EXPECT_GT(hashesOf(h.games[0]).size(), 10u);
+}
+
+TEST(NetGame, ASlowLossyLinkStillAgreesAtThePaceOfOneKeyboard) {
+    const std::uint16_t port = testPort(3), relayPort = testPort(4);
+    const Relay relay(relayPort, port, 40, 0.05, 90);
+    NetPeerOptions ho = hostOptions(port, 1);
+    NetPeerOptions go = guestOptions(relayPort);
+    ho.paced = go.paced = true;
+    ho.speed = 2;
+    auto host = std::async(std::launch::async, runPeer, ho);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const PeerRun guest = runPeer(go);
+    const PeerRun h = host.get();
+    ASSERT_EQ(h.games.size(), 1u);
+    ASSERT_EQ(guest.games.size(), 1u);
+    expectSameGame(h.games[0], guest.games[0]);
+    EXPECT_GE(h.games[0].start.delay, 7);  // 80 ms there and back at 10 ms a tick
+    EXPECT_GT(relay.dropped(), 0);
+    // Fast: 20 ticks take 19 periods of 10 ms; a fast finish only makes the game shorter.
+    const NetGameResult& g = h.games[0];
+    const double onePace = g.record.ticks * 0.0095;
+    EXPECT_LT(g.wallSeconds, onePace * 1.10) << g.record.ticks << " ticks";
+}
+
+TEST(NetGame, ASilentMachineIsWaitedForThenLeftBehind) {
+    const std::uint16_t port = testPort(5);
+    NetPeerOptions ho = hostOptions(port, 2);
+    ho.silentTimeoutMs = 1500;
+    ho.computers = 2;
+    NetPeerOptions silent = guestOptions(port);
+    silent.silentFromTick = 200;
+    silent.gameSeconds = 6;
+    auto host = std::async(std::launch::async, runPeer, ho);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto quiet = std::async(std::launch::async, runPeer, silent);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const PeerRun other = runPeer(guestOptions(port));
+    const PeerRun h = host.get();
+    quiet.get();
+    ASSERT_EQ(h.games.size(), 1u);
+    ASSERT_EQ(other.games.size(), 1u);
+    expectSameGame(h.games[0], other.games[0]);
+    auto told = [](const NetGameResult& r, const std::string& text) {
+        for (const std::string& n : r.notices) {
+            if (n.find(text) != std::string::npos) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(told(h.games[0], "Waiting for "));
+    EXPECT_TRUE(told(other.games[0], "Waiting for "));
+    EXPECT_TRUE(told(h.games[0], " left the game."));
+    EXPECT_TRUE(told(other.games[0], " left the game."));
+}
+
+TEST(NetGame, StrangersAndCheatsAreRefusedAndTheGameGoesOn) {
+    const std::uint16_t port = testPort(6);
+    NetPeerOptions ho = hostOptions(port, 1);
+    ho.password = "open sesame";
+    auto host = std::async(std::launch::async, runPeer, ho);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+    std::string error;
+    GuestSession wrong(SessionConfig{"guess", "m", {"Eve"}});
+    EXPECT_FALSE(wrong.join("127.0.0.1", port, 3000, error));
+    EXPECT_EQ(error, "Wrong password.");
+    GuestSession crowd(SessionConfig{"open sesame", "m", {"A", "B", "C", "D"}});
+    EXPECT_FALSE(crowd.join("127.0.0.1", port, 3000, error));
+    EXPECT_EQ(error, "The game is full: only 3 seats are free.");
+
+    // A stranger of another version is told so; one sending rubbish is cut off.
+    auto raw = EnetTransport::connect("127.0.0.1", port, error);
+    std::vector<NetEvent> events;
+    auto pump = [&](int ms) {
+        for (int i = 0; i < ms / 10; ++i) raw->service(10, events);
+    };
+    pump(300);
+    std::vector<std::uint8_t> older = encode(Hello{"", "old", {"Old"}});
+    older[4] += 1;
+    raw->send(1, older, true);
+    pump(300);
+    bool toldVersion = false;
+    for (const NetEvent& e : events) {
+        if (e.type != NetEvent::Type::Received) continue;
+        const Decoded d = decode(e.data.data(), e.data.size());
+        if (d.packet && std::holds_alternative<Refuse>(*d.packet)) {
+            toldVersion = refuseText(std::get<Refuse>(*d.packet)) == kWrongVersionText;
+        }
+    }
+    EXPECT_TRUE(toldVersion);
+
+    NetPeerOptions go = guestOptions(port);
+    go.password = "open sesame";
+    test::BlockText text;
+    NetPeer guest(go, text);
+    ASSERT_TRUE(guest.connect(error)) << error;
+    // A second stranger sends garbage and another seat's inputs during the game.
+    auto cheat = EnetTransport::connect("127.0.0.1", port, error);
+    std::vector<NetEvent> cheatEvents;
+    bool cut = false;
+    for (int i = 0; i < 150 && !cut; ++i) {
+        cheat->send(1, i % 2 ? std::vector<std::uint8_t>{1, 2, 3} : encode(Input{1, 5, 1, {1}}),
+                    false);
+        cheat->service(5, cheatEvents);
+        for (const NetEvent& e : cheatEvents) cut |= e.type == NetEvent::Type::Disconnected;
+    }
+    const auto r = guest.playNext();
+    const PeerRun h = host.get();
+    ASSERT_TRUE(r);
+    ASSERT_EQ(h.games.size(), 1u);
+    expectSameGame(h.games[0], *r);
+    EXPECT_GE(h.badPackets, 100);
+    for (int i = 0; i < 20 && !cut; ++i) {
+        cheat->service(10, cheatEvents);
+        for (const NetEvent& e : cheatEvents) cut |= e.type == NetEvent::Type::Disconnected;
+    }
+    EXPECT_TRUE(cut);
+    guest.close();
+}
+
+TEST(NetGame, NobodyAnswersAtAnEmptyPort) {
+    GuestSession lonely(SessionConfig{"", "m", {"Ann"}});
+    std::string error;
+    EXPECT_FALSE(lonely.join("127.0.0.1", testPort(7), 1500, error));
+    EXPECT_EQ(error, "Could not reach 127.0.0.1.");
+}

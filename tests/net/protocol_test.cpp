@@ -1,0 +1,121 @@
+// The packet reader is the one door for outside bytes: everything it lets in must be whole
+// and in range, and every refusal must say why.
+#include "net/protocol.h"
+
+#include <gtest/gtest.h>
+
+#include "net/lockstep.h"
+
+using namespace slyders;
+using namespace slyders::net;
+
+namespace {
+
+Decoded decodeBytes(const std::vector<std::uint8_t>& b) {
+    return decode(b.data(), b.size());
+}
+
+Start sampleStart() {
+    Start s;
+    s.game = 3;
+    s.start.computers = 2;
+    s.start.humans = 3;
+    s.start.skill = 3;
+    s.start.speed = 2;
+    s.start.seed = 0x1234567890ABCDEFull;
+    s.start.seats[1] = HumanSeat{2, 7};
+    s.start.roundPoints[4] = 39;
+    s.start.roundsWon[0] = 2;
+    TInterface settings;
+    settings.int_rndpts = 17;
+    settings.dis_attract = 0;
+    s.settings = settingValues(settings);
+    s.arenaSide = 450;
+    s.delay = 7;
+    s.yourSeats = 6;
+    s.names = {"C1", "C2", "Anna", "Ben", "Cleo", ""};
+    s.ratings[2] = 55;
+    return s;
+}
+
+}  // namespace
+
+TEST(Protocol, EveryKindComesBackAsItWasSent) {
+    const Start s = sampleStart();
+    const Decoded d = decodeBytes(encode(s));
+    ASSERT_TRUE(d.packet) << d.error;
+    const Start& r = std::get<Start>(*d.packet);
+    EXPECT_EQ(r.start, s.start);
+    EXPECT_EQ(r.settings, s.settings);
+    EXPECT_EQ(r.names, s.names);
+    EXPECT_EQ(r.ratings, s.ratings);
+    EXPECT_EQ(r.arenaSide, 450);
+    EXPECT_EQ(r.delay, 7);
+    TInterface back;
+    applySettingValues(back, r.settings);
+    EXPECT_EQ(back.int_rndpts, 17);
+    EXPECT_EQ(back.dis_attract, 0);
+
+    const Hello hello{"secret", "kitchen", {"Anna", "Ben"}};
+    const Hello h = std::get<Hello>(*decodeBytes(encode(hello)).packet);
+    EXPECT_EQ(h.password, "secret");
+    EXPECT_EQ(h.names, hello.names);
+
+    const Frame f{2, 100, {{0x21, 0}, {0x12, 4}}};
+    const Frame fr = std::get<Frame>(*decodeBytes(encode(f)).packet);
+    EXPECT_EQ(fr.firstTick, 100u);
+    EXPECT_EQ(fr.entries, f.entries);
+
+    const Hash hash{1, 40, 0xFEEDull};
+    EXPECT_EQ(std::get<Hash>(*decodeBytes(encode(hash)).packet).hash, 0xFEEDull);
+}
+
+TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
+    const std::vector<std::uint8_t> good = encode(Input{1, 10, 1, {1, 2}});
+    ASSERT_TRUE(decodeBytes(good).packet);
+
+    for (std::size_t n = 0; n < good.size(); ++n) {
+        const std::vector<std::uint8_t> cut(good.begin(), good.begin() + std::ptrdiff_t(n));
+        const Decoded d = decodeBytes(cut);
+        EXPECT_FALSE(d.packet) << n;
+        EXPECT_FALSE(d.error.empty());
+    }
+    std::vector<std::uint8_t> longer = good;
+    longer.push_back(0);
+    EXPECT_EQ(decodeBytes(longer).error, "the packet is too long");
+
+    std::vector<std::uint8_t> stranger = good;
+    stranger[0] ^= 0xFF;
+    EXPECT_EQ(decodeBytes(stranger).error, "the packet is not from Slyders");
+
+    std::vector<std::uint8_t> newer = good;
+    newer[4] += 1;
+    const Decoded v = decodeBytes(newer);
+    EXPECT_TRUE(v.wrongVersion);
+    EXPECT_EQ(v.error, "This game was made by a different version of Slyders.");
+
+    std::vector<std::uint8_t> unknown = good;
+    unknown[6] = 200;
+    EXPECT_EQ(decodeBytes(unknown).error, "the packet is of an unknown kind");
+
+    EXPECT_FALSE(decodeBytes(encode(Input{1, 10, 0, {1}})).packet);   // no seats
+    EXPECT_FALSE(decodeBytes(encode(Input{1, 10, 16, {1}})).packet);  // a fifth seat
+    Start s = sampleStart();
+    s.start.skill = 9;
+    EXPECT_EQ(decodeBytes(encode(s)).error, "the skill is out of range");
+}
+
+TEST(Protocol, RefusalsTellThePlayerWhy) {
+    EXPECT_EQ(refuseText({RefuseReason::Full, 1}), "The game is full: only 1 seat is free.");
+    EXPECT_EQ(refuseText({RefuseReason::Full, 0}), "The game is full: no seat is free.");
+    EXPECT_EQ(refuseText({RefuseReason::Password, 0}), "Wrong password.");
+    EXPECT_EQ(stopText(StopReason::Disagree),
+              "The machines disagree about the game; it was stopped.");
+}
+
+TEST(Protocol, SeatBitsPackTwoToASeat) {
+    TickInput in;
+    in.seat = {kSteerLeft, kSteerNone, kSteerRight, kSteerLeft | kSteerRight};
+    EXPECT_EQ(unpackInput(packInput(in)), in);
+    EXPECT_EQ(inputBitsOf(0b0101), 0b00110011);
+}

@@ -1,0 +1,112 @@
+// The replay folder keeps the newest games and every kept one; files that are no whole
+// replay are refused with the message the player sees.
+#include "replay/replay_store.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace slyders {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Folder {
+    Folder() : path(fs::temp_directory_path() / ("slyders-replays-" + std::to_string(::getpid()))) {
+        fs::remove_all(path);
+    }
+    ~Folder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+Replay gameAt(std::int64_t startedAt, std::int32_t endTick = 40) {
+    Replay r;
+    r.programVersion = "test";
+    r.startedAt = startedAt;
+    r.arenaSide = 360;
+    r.endTick = endTick;
+    r.hashes.assign(std::size_t(endTick / 20), 7);
+    r.end = ReplayEnd::Over;
+    return r;
+}
+
+fs::path saved(ReplayStore& store, const Replay& r) {
+    std::string error;
+    const std::optional<fs::path> file = store.save(r, error);
+    EXPECT_TRUE(file) << error;
+    return file.value_or(fs::path{});
+}
+
+TEST(ReplayStore, KeepsTheNewestHundredAndEveryKeptOne) {
+    Folder folder;
+    ReplayStore store(folder.path);
+    constexpr std::int64_t kDay = 1'800'000'000;
+    std::string error;
+    const fs::path kept = *store.keep(saved(store, gameAt(kDay)), error);
+    const fs::path oldest = saved(store, gameAt(kDay + 1));
+    for (int i = 2; i <= 101; ++i) saved(store, gameAt(kDay + i));
+    EXPECT_EQ(store.all().size(), 101u);
+    EXPECT_TRUE(fs::exists(kept));
+    EXPECT_FALSE(fs::exists(oldest));
+    EXPECT_EQ(store.newest()->filename(), saved(store, gameAt(kDay + 200)).filename());
+}
+
+// Games started in the same second follow each other by their number, past 9 and past a
+// kept one; the newest is the last saved.
+TEST(ReplayStore, GamesOfOneSecondKeepTheirOrder) {
+    Folder folder;
+    ReplayStore store(folder.path);
+    std::string error;
+    std::vector<fs::path> files;
+    for (int i = 0; i < 12; ++i) {
+        files.push_back(saved(store, gameAt(1'800'000'000)));
+        if (i == 1) files.back() = *store.keep(files.back(), error);
+        EXPECT_EQ(*store.newest(), files.back()) << i;
+    }
+    EXPECT_EQ(store.all(), files);
+    EXPECT_EQ(files[1].stem().string().substr(19), "-2-kept");
+    EXPECT_EQ(files[11].stem().string().substr(19), "-12");
+}
+
+void writeFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::string refusal(const fs::path& file) {
+    std::string error;
+    EXPECT_FALSE(loadReplayFile(file, error));
+    return error;
+}
+
+std::string refusal(const std::vector<std::uint8_t>& bytes, const fs::path& file) {
+    writeFile(file, bytes);
+    return refusal(file);
+}
+
+TEST(ReplayFile, EachKindOfBadFileGetsItsMessage) {
+    Folder folder;
+    fs::create_directories(folder.path);
+    const fs::path file = folder.path / "bad.slyrep";
+    const std::vector<std::uint8_t> good = encodeReplay(gameAt(1, 60));
+    writeFile(file, good);
+    std::string error;
+    ASSERT_TRUE(loadReplayFile(file, error)) << error;
+
+    EXPECT_EQ(refusal({'#', 'S', 'e', 't'}, file), "This file is not a Slyders replay.");
+    std::vector<std::uint8_t> newer = good;
+    newer[8] += 1;  // the format version follows the magic name
+    EXPECT_EQ(refusal(newer, file), "This replay was made by a newer Slyders.");
+    const std::vector<std::uint8_t> cut(good.begin(), good.end() - 5);
+    EXPECT_EQ(refusal(cut, file).rfind("This replay is damaged: ", 0), 0u);
+    std::vector<std::uint8_t> flipped = good;
+    flipped[good.size() / 2] ^= 0x40;
+    EXPECT_EQ(refusal(flipped, file).rfind("This replay is damaged: ", 0), 0u);
+    EXPECT_NE(refusal(folder.path / "missing.slyrep").find("could not be read"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace slyders
