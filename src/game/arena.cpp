@@ -7,6 +7,14 @@
 
 namespace slyders {
 
+namespace {
+
+// Scrolls the map and the off-screen copy can make in one direction before they are copied
+// back to the middle of their stores.
+constexpr int kScrollMargin = 64;
+
+}  // namespace
+
 void Arena::InitArena(int clientHeight, PixelBuffer* window) {
     InitArena(clientHeight, window, static_cast<int>(0.9 * clientHeight));
 }
@@ -15,42 +23,19 @@ void Arena::InitArena(int clientHeight, PixelBuffer* window, int side) {
     m_side = side;
     m_offset = (clientHeight - m_side) / 2;
     m_unit = m_side / 460.0;
-    m_map.assign(std::size_t(m_side) * m_side, kCellFree);
-    m_offscreen = PixelBuffer(m_side, m_side);
+    m_map = Grid<Cell>(m_side, m_side, kCellFree, kScrollMargin);
+    m_offscreen = PixelBuffer(m_side, m_side, 0xFF000000u, kScrollMargin);
     m_window = window;
     m_background.setSide(m_side);
 }
 
-namespace {
-
-// Shifts an S x S grid (row stride `stride`, starting at `base`) by one cell in x or y.
-template <typename T>
-void shiftGrid(T* base, int stride, int side, int dx, int dy) {
-    const std::size_t rowBytes = std::size_t(side) * sizeof(T);
-    if (dy > 0) {
-        for (int y = side - 1; y > 0; --y)
-            std::memmove(base + y * stride, base + (y - 1) * stride, rowBytes);
-    } else if (dy < 0) {
-        for (int y = 0; y < side - 1; ++y)
-            std::memmove(base + y * stride, base + (y + 1) * stride, rowBytes);
-    } else {
-        for (int y = 0; y < side; ++y) {
-            T* row = base + y * stride;
-            if (dx > 0) {
-                std::memmove(row + 1, row, rowBytes - sizeof(T));
-            } else {
-                std::memmove(row, row + 1, rowBytes - sizeof(T));
-            }
-        }
-    }
-}
-
-}  // namespace
-
 void Arena::shift(int dx, int dy) {
-    shiftGrid(m_map.data(), m_side, m_side, dx, dy);
-    shiftGrid(m_offscreen.data(), m_side, m_side, dx, dy);
-    shiftGrid(m_window->row(m_offset) + m_offset, m_window->width(), m_side, dx, dy);
+    m_map.scroll(dx, dy);
+    m_offscreen.scroll(dx, dy);
+    // The window's arena square is part of a bigger picture: it moves cell by cell.
+    const int sx = std::max(0, -dx), sy = std::max(0, -dy);
+    moveBlock(m_window->row(m_offset) + m_offset, m_window->stride(), m_side - std::abs(dx),
+              m_side - std::abs(dy), sx, sy, sx + dx, sy + dy);
     touch(0, 0, m_side, m_side);
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/grid.h"
+
 #include "game/colour.h"
 #include "game/pixel_buffer.h"
 #include "present/background.h"
@@ -37,10 +39,10 @@ public:
     double unit() const { return m_unit; }
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_side && y < m_side; }
-    Cell& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
-    std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
-    void clearMap() { m_map.assign(m_map.size(), kCellFree); }
-    const std::vector<Cell>& map() const { return m_map; }
+    Cell& cell(int x, int y) { return m_map.at(x, y); }
+    std::int32_t cell(int x, int y) const { return m_map.at(x, y); }
+    void clearMap() { m_map.fill(kCellFree); }
+    const Grid<Cell>& map() const { return m_map; }
 
     PixelBuffer& offscreen() { return m_offscreen; }
     PixelBuffer& window() { return *m_window; }
@@ -63,7 +65,8 @@ public:
     }
 
     // Moves the whole arena (map and both pictures) by one pixel; what crosses the far edge
-    // is lost. fillEdge then clears the row or column the content moved away from.
+    // is lost. fillEdge then clears the row or column the content moved away from. The map
+    // and the off-screen copy keep a margin, so most moves only change where they start.
     void shift(int dx, int dy);
     void fillEdge(int dx, int dy);
 
@@ -83,7 +86,7 @@ private:
     int m_side = 0;
     int m_offset = 0;
     double m_unit = 1.0;
-    std::vector<Cell> m_map;
+    Grid<Cell> m_map;
     PixelBuffer m_offscreen;
     PixelBuffer* m_window = nullptr;
     Background m_background;
