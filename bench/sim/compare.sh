@@ -2,7 +2,8 @@
 # Simulator speed against an older commit: builds slyders-sim of BASE_REV (in a temporary git
 # worktree, removed at exit) and of the current tree with the same build type, checks that both
 # play the same games (every game line byte for byte, DEMO and computers-only), then times both
-# on the same DEMO games, alternating, best of three each, and prints both figures and their ratio.
+# on the same DEMO games, alternating, five runs each (SLYDERS_COMPARE_RUNS), and prints the best
+# figure of each, their ratio, and the middle ratio of the pairs of runs.
 #   bench/sim/compare.sh [BASE_REV, default e64d5ec] [games, default 200] [build dir of the
 #                        current tree, default <repo>/build-compare]
 set -euo pipefail
@@ -12,7 +13,7 @@ base_rev="${1:-e64d5ec}"
 games="${2:-200}"
 build="$(realpath -m "${3:-$root/build-compare}")"
 build_type=RelWithDebInfo
-runs=3
+runs="${SLYDERS_COMPARE_RUNS:-5}"
 export QT_QPA_PLATFORM=offscreen
 
 tmp="$(mktemp -d)"
@@ -56,15 +57,19 @@ rate() {  # simulator -> ticks per second of one run
     "${pin[@]}" "$1" --demo --games "$games" --seed 1 2>/dev/null | tail -n 1 |
         sed -n 's/.*"ticks_per_second":\([0-9.]*\).*/\1/p'
 }
-best_base=0 best_new=0
+best_base=0 best_new=0 ratios=()
 for ((i = 1; i <= runs; ++i)); do
     b="$(rate "$base_sim")"
     n="$(rate "$new_sim")"
-    echo "run $i: base $b, current $n ticks/s"
+    ratios+=("$(awk -v a="$b" -v b="$n" 'BEGIN { printf "%.2f", b / a }')")
+    echo "run $i: base $b, current $n ticks/s (ratio ${ratios[-1]})"
     best_base="$(awk -v a="$best_base" -v b="$b" 'BEGIN { print (b > a ? b : a) }')"
     best_new="$(awk -v a="$best_new" -v b="$n" 'BEGIN { print (b > a ? b : a) }')"
 done
 echo "$games DEMO games, best of $runs:"
 echo "  base $base_rev: $best_base ticks per second"
 echo "  current tree: $best_new ticks per second"
-awk -v a="$best_base" -v b="$best_new" 'BEGIN { printf "  ratio: %.2f\n", b / a }'
+awk -v a="$best_base" -v b="$best_new" 'BEGIN { printf "  ratio of the best runs: %.2f\n", b / a }'
+# Each pair of runs shares the machine's mood of the moment, so the middle ratio of the pairs
+# is the steadier figure on a noisy machine.
+printf '%s\n' "${ratios[@]}" | sort -n | awk '{ r[NR] = $1 } END { printf "  middle ratio of the %d pairs: %.2f\n", NR, r[int((NR + 1) / 2)] }'

@@ -26,17 +26,31 @@ void Arena::InitArena(int clientHeight, PixelBuffer* window, int side) {
     m_map = Grid<Cell>(m_side, m_side, kCellFree, kScrollMargin);
     m_offscreen = PixelBuffer(m_side, m_side, 0xFF000000u, kScrollMargin);
     m_window = window;
+    m_windowBehind = false;
     m_background.setSide(m_side);
 }
 
 void Arena::shift(int dx, int dy) {
     m_map.scroll(dx, dy);
     m_offscreen.scroll(dx, dy);
+    touch(0, 0, m_side, m_side);
+    if (!m_windowShown) {
+        m_windowBehind = true;
+        return;
+    }
     // The window's arena square is part of a bigger picture: it moves cell by cell.
     const int sx = std::max(0, -dx), sy = std::max(0, -dy);
     moveBlock(m_window->row(m_offset) + m_offset, m_window->stride(), m_side - std::abs(dx),
               m_side - std::abs(dy), sx, sy, sx + dx, sy + dy);
-    touch(0, 0, m_side, m_side);
+}
+
+void Arena::followScrolls() {
+    if (!m_windowBehind) return;
+    m_windowBehind = false;
+    for (int y = 0; y < m_side; ++y) {
+        std::memcpy(m_window->row(y + m_offset) + m_offset, m_offscreen.row(y),
+                    std::size_t(m_side) * sizeof(std::uint32_t));
+    }
 }
 
 void Arena::fillEdge(int dx, int dy) {

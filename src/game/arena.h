@@ -44,8 +44,23 @@ public:
     void clearMap() { m_map.fill(kCellFree); }
     const Grid<Cell>& map() const { return m_map; }
 
-    PixelBuffer& offscreen() { return m_offscreen; }
-    PixelBuffer& window() { return *m_window; }
+    // Either picture handed out brings the window's arena square up to date first, so that
+    // changing one alone (text on the off-screen copy) shows as a difference.
+    PixelBuffer& offscreen() {
+        followScrolls();
+        return m_offscreen;
+    }
+    PixelBuffer& window() {
+        followScrolls();
+        return *m_window;
+    }
+    // A window nobody looks at (the simulator's) may skip the scrolls of its arena square
+    // until something reads it: every painting writes both pictures alike, so between ticks
+    // the square is always the off-screen copy, and it is copied from there when read.
+    void setWindowShown(bool shown) {
+        followScrolls();
+        m_windowShown = shown;
+    }
     Background& background() { return m_background; }
     const Background& background() const { return m_background; }
 
@@ -57,7 +72,10 @@ public:
         m_offscreen.at(x, y) = p;
         m_window->at(x + m_offset, y + m_offset) = p;
     }
-    Rgb windowPixel(int x, int y) const { return m_window->colour(x + m_offset, y + m_offset); }
+    Rgb windowPixel(int x, int y) const {
+        return m_windowBehind ? m_offscreen.colour(x, y)
+                              : m_window->colour(x + m_offset, y + m_offset);
+    }
 
     // Marks arena rectangle (arena coordinates) as changed on the window picture.
     void touch(int x, int y, int w, int h) {
@@ -79,6 +97,8 @@ public:
                        Rgb colour);
 
 private:
+    // Copies the off-screen copy to the window's arena square if scrolls left it behind.
+    void followScrolls();
     template <typename Fn>
     void forDisc(double cx, double cy, double r, Fn&& fn);
     void fillDisc(double cx, double cy, double r, std::int32_t value, const Rgb* colour);
@@ -89,6 +109,8 @@ private:
     Grid<Cell> m_map;
     PixelBuffer m_offscreen;
     PixelBuffer* m_window = nullptr;
+    bool m_windowShown = true;
+    bool m_windowBehind = false;  // the window's arena square has not followed the scrolls
     Background m_background;
 };
 
