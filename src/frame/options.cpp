@@ -79,6 +79,7 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             return "unknown option: " + a;
         }
     }
+    if (out.demo && !out.replay.empty()) return "--demo and --replay cannot both start the game";
     return std::nullopt;
 }
 
