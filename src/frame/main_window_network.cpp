@@ -140,9 +140,9 @@ net::Start TMainWnd::hostStart() {
 // Between games: the guests finish theirs, then the host decides whether another follows.
 bool TMainWnd::hostAnotherGame() {
     net::HostSession& host = *m_net->host;
-    const std::uint64_t until = m_clock.nowMicros() + kGuestsDoneWaitMs * 1000ull;
-    while (!host.guestsDone() && !host.stopped() && !m_net->leaving &&
-           m_clock.nowMicros() < until) {
+    // The other machines keep the wall clock's time, whatever the window's clock says.
+    const std::uint64_t until = net::nowMicros() + kGuestsDoneWaitMs * 1000ull;
+    while (!host.guestsDone() && !host.stopped() && !m_net->leaving && net::nowMicros() < until) {
         host.service(kGuestsDonePollMs);
         QCoreApplication::processEvents();
     }
