@@ -230,7 +230,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.hostPort) {
-        QTimer::singleShot(0, &window, [&window, &options] { window.hostNetworkGame(*options.hostPort); });
+        QTimer::singleShot(0, &window,
+                           [&window, &options] { window.hostNetworkGame(*options.hostPort); });
     } else if (!options.join.empty()) {
         // With a player named the game joins at once; otherwise the join window asks who.
         QTimer::singleShot(0, &window, [&window, &options] {

@@ -121,6 +121,7 @@ public:
     // The command line's --player: seat 1 gets this roster player, added when new.
     bool seatPlayerNamed(const std::string& name);
     bool networked() const { return m_net != nullptr; }
+    void setNetworkPlay(const FrameHooks::NetworkPlay& play) { m_hooks.network = play; }
     // "Waiting for NAME..." while the label says so, otherwise empty.
     std::string networkWaiting() const;
 

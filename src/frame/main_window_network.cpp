@@ -226,7 +226,8 @@ bool TMainWnd::seatPlayerNamed(const std::string& name) {
         if (roster.entry(k).name != name) continue;
         m_gra.seats[0].rosterIndex = k;
         for (int s = 1; s < kHumanSeats; ++s) {
-            if (m_gra.seats[std::size_t(s)].rosterIndex == k) m_gra.seats[std::size_t(s)].rosterIndex = -1;
+            if (m_gra.seats[std::size_t(s)].rosterIndex == k)
+                m_gra.seats[std::size_t(s)].rosterIndex = -1;
         }
         if (!m_gra.AllHumansSeated()) m_gra.humans = 1;
         LayoutScoreBands();
@@ -345,8 +346,8 @@ void TMainWnd::setNetworkItemsEnabled(bool enabled) {
     const MenuItems& m = m_menu;
     for (QAction* item :
          {m.GameNew, m.GameDemo, m.GameCleartotals, m.SetupPlayers, m.PlayersNocomputerplayers,
-          m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers, m.ComputerPoor,
-          m.ComputerMedium, m.ComputerGood, m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings}) {
+          m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers, m.ComputerPoor, m.ComputerMedium,
+          m.ComputerGood, m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings}) {
         item->setEnabled(enabled);
     }
     updateReplayItems();

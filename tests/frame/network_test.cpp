@@ -216,5 +216,38 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     EXPECT_FALSE(t.window->networked());
 }
 
+TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
+    test::WindowTest t;
+    FrameHooks::NetworkPlay play;
+    play.listenAddress = "127.0.0.1";
+    play.silentTimeoutMs = 1500;
+    play.startWhenJoined = 1;
+    t.window->setNetworkPlay(play);
+    const std::uint16_t port = testPort(5);
+    NetPeerOptions go = peerOptions(port, false);
+    go.silentFromTick = 60;
+    go.gameSeconds = 3;
+    auto guest = std::async(std::launch::async, runPeer, go);
+    std::string waiting, left;
+    t.clock.onSleep = [&] {
+        if (waiting.empty()) waiting = t.window->networkWaiting();
+        const std::string& shown = t.window->eventLabel().text;
+        if (shown.find(" left the game.") != std::string::npos) left = shown;
+        // The game's own message is not the waiting notice: that lives on the label only.
+        EXPECT_EQ(t.gra.message.text.find("Waiting"), std::string::npos);
+    };
+    t.boxes.answer = false;
+    t.window->hostNetworkGame(port);
+    guest.get();
+    EXPECT_EQ(waiting.rfind("Waiting for Guest bot ", 0), 0u) << waiting;
+    EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
+    const std::optional<Replay> mine = loadReplayFile(*t.window->replays().newest(), waiting);
+    ASSERT_TRUE(mine);
+    SimOptions options;
+    options.arenaSide = mine->arenaSide;
+    SimGame sim(options, t.text);
+    EXPECT_TRUE(sim.playReplay(*mine).agrees);  // the leave is in the replay
+}
+
 }  // namespace
 }  // namespace slyders

@@ -87,8 +87,8 @@ void NetLobby::refresh() {
     m_machines->clear();
     for (std::size_t i = 0; i < machines.size(); ++i) {
         const MachineInfo& m = machines[i];
-        const QString ping = i == 0 ? QString("this machine")
-                                    : QString("%1 ms").arg(std::lround(m.pingMs));
+        const QString ping =
+            i == 0 ? QString("this machine") : QString("%1 ms").arg(std::lround(m.pingMs));
         m_machines->addTopLevelItem(
             new QTreeWidgetItem({QString::fromStdString(m.machine), players(m), ping}));
     }
@@ -106,7 +106,8 @@ std::vector<std::string> NetLobby::rows() const {
     std::vector<std::string> out;
     for (int i = 0; i < m_machines->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = m_machines->topLevelItem(i);
-        out.push_back((item->text(0) + " | " + item->text(1) + " | " + item->text(2)).toStdString());
+        out.push_back(
+            (item->text(0) + " | " + item->text(1) + " | " + item->text(2)).toStdString());
     }
     return out;
 }
