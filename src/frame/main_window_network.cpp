@@ -14,7 +14,7 @@
 namespace slyders {
 
 namespace {
-constexpr int kServiceEveryMs = 20;  // between games, and while a box is open
+constexpr int kServiceEveryMs = 5;  // between games, and while a box is open
 constexpr int kGuestsDoneWaitMs = 10'000;
 constexpr int kGuestsDonePollMs = 5;
 constexpr const char* kHostTitle = "Host network game";

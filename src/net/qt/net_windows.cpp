@@ -18,8 +18,8 @@
 namespace slyders::net {
 
 namespace {
-constexpr int kLobbyPollMs = 50;
-constexpr int kWaitPollMs = 10;
+constexpr int kLobbyPollMs = 5;  // often: the pings shown, and the delay, count the wait for it
+constexpr int kWaitPollMs = 5;
 constexpr int kPeriodsMs[] = {16, 13, 10};  // a tick at Slow, Medium, Fast
 
 QString players(const MachineInfo& m) {
