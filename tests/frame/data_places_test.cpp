@@ -73,7 +73,10 @@ TEST(DataPlaces, OptionsForTheSettingsFolderTheVersionAndATimedClose) {
                                                                  {"--settings-dir", ""},
                                                                  {"--quit-after", "0"},
                                                                  {"--quit-after", "soon"},
-                                                                 {"--demo", "--replay", "a"}}) {
+                                                                 {"--demo", "--replay", "a"},
+                                                                 {"--host", "--join", "h"},
+                                                                 {"--join", "h", "--demo"},
+                                                                 {"--host", "--replay", "a"}}) {
         Options fresh;
         EXPECT_TRUE(parseOptions(bad, fresh)) << bad[0];
     }

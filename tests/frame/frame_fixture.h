@@ -46,6 +46,8 @@ struct WindowTest {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
         };
+        hooks.network.listenAddress = "127.0.0.1";  // tests talk to this machine only
+        hooks.network.joinTimeoutMs = 1500;
         hooks.readPads = [this] {
             ++padPolls;
             return pads;
