@@ -201,7 +201,8 @@ int main(int argc, char* argv[]) {
     devices.readPads = [] { return pads.poll(); };
 
     const ClientArea area = clientArea(options);
-    const FrameHooks hooks = gameHooks({AppSettings, places, settingsPath, sound, devices});
+    FrameHooks hooks = gameHooks({AppSettings, places, settingsPath, sound, devices});
+    hooks.network.startWhenJoined = options.startWhenJoined;
     TMainWnd window(gra, text, boxes, clock, area.width, area.height, area.dpr, hooks,
                     area.fullScreen);
     boxes.setParent(&window);
@@ -223,6 +224,23 @@ int main(int argc, char* argv[]) {
     if (options.quitAfterMs > 0) {
         QTimer::singleShot(options.quitAfterMs, &window,
                            [&window] { closeWithoutQuestion(window); });
+    }
+    if (!options.player.empty() && !window.seatPlayerNamed(options.player)) {
+        std::cerr << "slyders: " << options.player << " cannot be a player's name\n";
+        return 2;
+    }
+    if (options.hostPort) {
+        QTimer::singleShot(0, &window,
+                           [&window, &options] { window.hostNetworkGame(*options.hostPort); });
+    } else if (!options.join.empty()) {
+        // With a player named the game joins at once; otherwise the join window asks who.
+        QTimer::singleShot(0, &window, [&window, &options] {
+            if (options.player.empty()) {
+                window.openJoinWindow(options.join);
+            } else {
+                window.joinNetworkGame(options.join, window.gra().seats[0].rosterIndex, {});
+            }
+        });
     }
     if (replay) {
         QTimer::singleShot(0, &window, [&window, &replay, &options] {

@@ -110,6 +110,9 @@ void TMainWnd::buildMenu() {
     m.GameOpenreplay =
         addItem(game, "GameOpenreplay", "&Open replay...", {}, &TMainWnd::GameOpenreplayClick);
     game->addSeparator();
+    m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
+    m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
+    game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", "&Clear current results...", {},
                                 &TMainWnd::GameCleartotalsClick);
     game->addSeparator();
@@ -202,7 +205,7 @@ void TMainWnd::chooseSpeed(int level, QAction* item) {
 // ---------------------------------------------------------------- commands
 
 void TMainWnd::GameNewClick() {
-    if (m_gra.fastFinish || m_watch) return;
+    if (m_gra.fastFinish || m_watch || m_net) return;
     if (m_gra.running && !m_gra.demo) {
         AskFinishGame();
         return;
@@ -230,7 +233,7 @@ void TMainWnd::GameNewClick() {
 }
 
 void TMainWnd::GameDemoClick() {
-    if (m_watch) return;
+    if (m_watch || m_net) return;
     if (!m_gra.demo && resultsExist(m_gra) &&
         !m_boxes.ask("Start DEMO game? (current results will be lost)")) {
         return;
@@ -304,6 +307,8 @@ void TMainWnd::EvOnKeyPress(int key) {
     constexpr int kEscape = 27;
     if (key == kEscape && m_watch) {
         askStopWatching();
+    } else if (key == kEscape && m_net) {
+        askLeaveNetwork();
     } else if (key == kEscape && !m_gra.fastFinish) {
         AskFinishGame();
     }
@@ -363,6 +368,7 @@ void TMainWnd::GameTick() {
     }
     beforePlayedTick(*input);
     const TickResult result = playTick(m_gra, *input, m_backBuffer, m_label);
+    tickSource().played(m_gra, result == TickResult::GameOver);
     afterPlayedTick();
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
@@ -481,12 +487,14 @@ bool TMainWnd::fitsArenaSide(int side) const {
     return side >= kMinArenaSide && side <= m_window.height();
 }
 
+// A network game goes on for the others whichever window has the focus.
 bool TMainWnd::stillActive() const {
-    return m_assumeActive || isActiveWindow();
+    return m_assumeActive || isActiveWindow() || m_net;
 }
 
 void TMainWnd::AppEvOnDeactivate() {
-    if (m_minimising) return;
+    if (m_net) m_keys.clear();
+    if (m_minimising || m_net) return;
     m_keys.clear();
     m_minimising = true;  // minimising is no activation
     showMinimized();
@@ -507,6 +515,7 @@ bool TMainWnd::EvOnCloseQuery() {
     if (m_gra.running && !m_boxes.ask("Exit Slyders?")) return false;
     m_gra.running = false;
     leaveWatching();
+    leaveNetwork(true);
     if (m_hooks.windowClosing) m_hooks.windowClosing();
     return true;
 }

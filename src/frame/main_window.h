@@ -25,6 +25,9 @@ class QActionGroup;
 
 namespace slyders {
 
+namespace net {
+struct Start;
+}
 class GameView;
 class TMainWnd;
 struct GameStart;
@@ -48,6 +51,15 @@ struct FrameHooks {
     // "Open replay...": the file the player chose, starting in the replay folder.
     std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
         chooseReplay;
+    // Network play: the address the host listens at ("" every address of the machine), how
+    // long a join waits for the host, how long a silent machine is waited for, and a lobby
+    // that starts by itself once this many guests are in (0: the Start button only).
+    struct NetworkPlay {
+        std::string listenAddress;
+        int joinTimeoutMs = 5000;
+        int silentTimeoutMs = 10000;
+        int startWhenJoined = 0;
+    } network;
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
@@ -96,6 +108,22 @@ public:
     int playbackFactor() const;
     bool watchPaused() const;
     ReplayStore& replays() { return m_replays; }
+
+    // --- network play (main_window_network.cpp) ---
+    void GameHostClick();
+    void GameJoinClick();
+    // Opens the port and the lobby; the games are played when the lobby starts them.
+    void hostNetworkGame(std::uint16_t port);
+    // The join window, with the address filled in.
+    void openJoinWindow(const std::string& address);
+    // Joins with one player of this machine's roster and plays the host's games.
+    void joinNetworkGame(const std::string& address, int rosterIndex, const std::string& password);
+    // The command line's --player: seat 1 gets this roster player, added when new.
+    bool seatPlayerNamed(const std::string& name);
+    bool networked() const { return m_net != nullptr; }
+    void setNetworkPlay(const FrameHooks::NetworkPlay& play) { m_hooks.network = play; }
+    // "Waiting for NAME..." while the label says so, otherwise empty.
+    std::string networkWaiting() const;
 
     // --- the game loop ---
     void RunGameLoop();
@@ -179,6 +207,21 @@ private:
     void setWatchItemsEnabled(bool enabled);
     const char* restingTitle() const;
 
+    // Network play (main_window_network.cpp).
+    struct Network;
+    struct NetworkEnd {
+        void operator()(Network* network) const;
+    };
+    void beginNetwork(Network* network);
+    bool playNetworkGame(const net::Start& start);
+    net::Start hostStart();
+    bool networkStopped();
+    bool hostAnotherGame();
+    void endNetwork();
+    void leaveNetwork(bool closing);
+    void askLeaveNetwork();
+    void setNetworkItemsEnabled(bool enabled);
+
     Gra& m_gra;
     TextRenderer& m_text;
     MessageBoxes& m_boxes;
@@ -187,6 +230,8 @@ private:
     ReplayStore m_replays;
     ReplayRecorder m_recorder;
     std::unique_ptr<Watch, WatchEnd> m_watch;
+    std::unique_ptr<Network, NetworkEnd> m_net;
+    std::optional<std::filesystem::path> m_lastSavedReplay;
     bool m_replaySaveFailed = false;
     double m_dpr;
 
@@ -202,7 +247,8 @@ private:
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
-                *GameOpenreplay = nullptr, *GameCleartotals = nullptr, *GameExit = nullptr;
+                *GameOpenreplay = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
+                *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
                 *PlayersTwocomputerplayers = nullptr;

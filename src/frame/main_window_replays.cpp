@@ -154,7 +154,8 @@ void TMainWnd::endRecording(const std::string& resultText) {
 void TMainWnd::saveReplay(const Replay& replay) {
     if (replay.endTick <= 0) return;  // nothing was played
     std::string error;
-    if (m_replays.save(replay, error)) {
+    if (const auto file = m_replays.save(replay, error)) {
+        m_lastSavedReplay = *file;
         updateReplayItems();
         return;
     }
@@ -167,7 +168,7 @@ void TMainWnd::saveReplay(const Replay& replay) {
 }
 
 void TMainWnd::beforePlayedTick(const TickInput& input) {
-    if (m_recorder.active()) m_recorder.beforeTick(m_gra, input);
+    if (m_recorder.active()) m_recorder.beforeTick(m_gra, input, tickSource().leavesOfTick());
 }
 
 void TMainWnd::afterPlayedTick() {
@@ -176,9 +177,11 @@ void TMainWnd::afterPlayedTick() {
 }
 
 void TMainWnd::updateReplayItems() {
-    const bool idle = !m_gra.running && !m_watch;
+    const bool idle = !m_gra.running && !m_watch && !m_net;
     m_menu.GameWatchlast->setEnabled(idle && m_replays.newest().has_value());
-    m_menu.GameOpenreplay->setEnabled(idle);
+    for (QAction* item : {m_menu.GameOpenreplay, m_menu.GameHost, m_menu.GameJoin}) {
+        item->setEnabled(idle);
+    }
 }
 
 // ---------------------------------------------------------------- watching
@@ -343,6 +346,7 @@ void TMainWnd::setWatchItemsEnabled(bool enabled) {
 }
 
 const char* TMainWnd::restingTitle() const {
+    if (m_net) return "Slyders (network game)";
     return m_watch ? kReplayTitle : kTitle;
 }
 

@@ -10,6 +10,11 @@ const char* const kUsage =
     "  --window WxH    a normal window with a W x H pixel client area instead of full screen\n"
     "  --demo          start a DEMO game right after start-up, as F9 would\n"
     "  --replay FILE   watch a replay right after start-up, as \"Open replay...\" would\n"
+    "  --host [PORT]   host a network game right after start-up (port 27960 by default)\n"
+    "  --join HOST[:PORT]\n"
+    "                  join the network game of HOST (a name or IP; port 27960 by default)\n"
+    "  --player NAME   with --host or --join: the roster player at this machine's seat 1\n"
+    "                  (added to the roster when new); without it you are asked\n"
     "  --tick-log FILE while games run, write a line per tick: tick counter, release time\n"
     "                  and the time of the tick's work, in microseconds from program start\n"
     "  --settings-dir DIR\n"
@@ -62,6 +67,29 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             const std::string* v = value();
             if (!v || v->empty()) return "--replay needs a file name";
             out.replay = *v;
+        } else if (a == "--host") {
+            std::uint16_t port = 27960;
+            if (i + 1 < args.size() && parseNumber(args[i + 1], port)) {
+                if (port == 0) return "--host takes a port from 1 to 65535";
+                ++i;
+            } else if (i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-') {
+                return "--host takes a port from 1 to 65535";
+            }
+            out.hostPort = port;
+        } else if (a == "--join") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--join needs HOST or HOST:PORT";
+            out.join = *v;
+        } else if (a == "--player") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--player needs a name";
+            out.player = *v;
+        } else if (a == "--start-when-joined") {
+            const std::string* v = value();
+            if (!v || !parseNumber(*v, out.startWhenJoined) || out.startWhenJoined < 1 ||
+                out.startWhenJoined > 3) {
+                return "--start-when-joined needs a number of guests from 1 to 3";
+            }
         } else if (a == "--tick-log") {
             const std::string* v = value();
             if (!v || v->empty()) return "--tick-log needs a file name";
@@ -78,6 +106,11 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
         } else {
             return "unknown option: " + a;
         }
+    }
+    if (out.demo && !out.replay.empty()) return "--demo and --replay cannot both start the game";
+    if (out.hostPort && !out.join.empty()) return "--host and --join do not go together";
+    if ((out.hostPort || !out.join.empty()) && (out.demo || !out.replay.empty())) {
+        return "a network game cannot start together with --demo or --replay";
     }
     return std::nullopt;
 }

@@ -15,6 +15,10 @@ struct Options {
     std::string settingsDir;  // empty: "Default.par" in the working folder
     int quitAfterMs = 0;      // a test's way out: close the window after this long (0: never)
     std::string replay;  // a replay to watch right after start-up
+    std::optional<std::uint16_t> hostPort;  // host a network game right after start-up
+    std::string join;                       // join the network game at HOST[:PORT]
+    std::string player;                     // who sits at seat 1 of a network game
+    int startWhenJoined = 0;  // a test's way: the lobby starts once this many guests are in
     bool help = false;
     bool version = false;
 };

@@ -1,6 +1,10 @@
 #include "net/enet_transport.h"
 
+#include <arpa/inet.h>
 #include <enet/enet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
 
 #include <charconv>
 #include <cstdlib>
@@ -184,6 +188,23 @@ bool splitHostPort(const std::string& text, std::string& host, std::uint16_t& po
         port = std::uint16_t(value);
     }
     return true;
+}
+
+std::vector<std::string> localAddresses() {
+    std::vector<std::string> outside, loopback;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return {"127.0.0.1"};
+    for (const ifaddrs* i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET) continue;
+        char text[INET_ADDRSTRLEN] = {};
+        const auto* in = reinterpret_cast<const sockaddr_in*>(i->ifa_addr);
+        if (!inet_ntop(AF_INET, &in->sin_addr, text, sizeof text)) continue;
+        ((i->ifa_flags & IFF_LOOPBACK) ? loopback : outside).push_back(text);
+    }
+    freeifaddrs(list);
+    outside.insert(outside.end(), loopback.begin(), loopback.end());
+    if (outside.empty()) outside.push_back("127.0.0.1");
+    return outside;
 }
 
 }  // namespace slyders::net

@@ -56,4 +56,7 @@ private:
 bool splitHostPort(const std::string& text, std::string& host, std::uint16_t& port,
                    std::string& error);
 
+// The addresses of this machine that friends may reach it at (IPv4, loopback last).
+std::vector<std::string> localAddresses();
+
 }  // namespace slyders::net

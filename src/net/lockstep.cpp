@@ -13,7 +13,6 @@ constexpr double kTicksPerGroup = 20, kPeriodsPerGroup = 19;
 constexpr double kJitterMs = 5;
 constexpr double kFarRoundTripMs = 20;  // beyond this the link may lose and resend
 constexpr int kMaxDelay = 60;
-constexpr Rgb kLeftColour{255, 0, 0};
 }  // namespace
 
 int inputDelayFor(double roundTripMs, int speedLevel) {
@@ -163,17 +162,6 @@ bool HashBook::other(int, std::uint32_t tick, std::uint64_t hash) {
 bool HashBook::check(std::uint32_t tick, std::uint64_t hash) {
     ++m_compared;
     return m_own.at(tick) != hash;
-}
-
-void applyLeaves(Gra& gra, std::uint8_t killSeats) {
-    for (int seat = 0; seat < kHumanSeats; ++seat) {
-        const int s = seat + 2;
-        if (!(killSeats & (1u << seat)) || !gra.isActive(s) || !gra.slot(s).alive) continue;
-        gra.slot(s).alive = false;
-        gra.deathOrder += char('0' + s);
-        gra.ShowEvent(gra.DisplayName(s) + " left the game.", kLeftColour);
-        gra.panelChanged = true;
-    }
 }
 
 }  // namespace slyders::net

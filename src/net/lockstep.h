@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/leaves.h"
 #include "net/protocol.h"
 
 namespace slyders {
@@ -95,7 +96,7 @@ private:
 };
 
 // Before a tick: the slyders of the seats whose machine left die, on every machine alike.
-void applyLeaves(Gra& gra, std::uint8_t killSeats);
+using slyders::applyLeaves;
 
 }  // namespace slyders::net
 

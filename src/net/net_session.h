@@ -87,6 +87,8 @@ public:
 
     bool open(const std::string& address, std::uint16_t port, std::string& error);
     std::uint16_t port() const { return m_net ? m_net->port() : 0; }
+    // The lobby's password field: asked of every machine that joins from now on.
+    void setPassword(std::string password) { m_config.password = std::move(password); }
     void service(int timeoutMs) override;
 
     const std::vector<MachineInfo>& machines() const { return m_machines; }

@@ -12,7 +12,8 @@
 namespace slyders {
 
 constexpr int kReplaySettingCount = 23;
-constexpr std::uint16_t kReplayFormatVersion = 1;
+// Version 2 added the leaves of network games; version 1 files are read as ever.
+constexpr std::uint16_t kReplayFormatVersion = 2;
 
 // What can happen between two ticks that the game must know to play on alike.
 enum class ReplayEventKind : std::uint8_t {
@@ -20,6 +21,7 @@ enum class ReplayEventKind : std::uint8_t {
     Speed = 2,       // the Speed menu
     FastFinish = 3,  // "Finish game?" answered Yes
     Setting = 4,     // a setting changed in the settings window
+    Leave = 5,       // a network game: the slyders of machines that left die (from version 2)
 };
 
 // One change, in effect from tick `tick` on (it is applied before that tick is played).
@@ -27,7 +29,7 @@ struct ReplayEvent {
     std::int32_t tick = 0;
     ReplayEventKind kind = ReplayEventKind::Input;
     TickInput input;           // Input
-    std::int32_t value = 0;    // Speed: the level; Setting: the new value
+    std::int32_t value = 0;    // Speed: the level; Setting: the new value; Leave: the seats
     std::uint8_t setting = 0;  // Setting: its index in the settings table
 
     friend bool operator==(const ReplayEvent&, const ReplayEvent&) = default;

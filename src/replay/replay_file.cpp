@@ -152,10 +152,13 @@ void writeEvent(Writer& w, const ReplayEvent& e) {
             w.u8(e.setting);
             w.i32(e.value);
             break;
+        case ReplayEventKind::Leave:
+            w.u8(std::uint32_t(e.value));
+            break;
     }
 }
 
-ReplayEvent readEvent(Reader& r, std::int32_t after, std::int32_t endTick) {
+ReplayEvent readEvent(Reader& r, std::int32_t after, std::int32_t endTick, std::uint32_t version) {
     ReplayEvent e;
     e.tick = r.ranged("an event's tick", after, endTick);
     const std::uint32_t kind = r.u8("an event");
@@ -178,6 +181,11 @@ ReplayEvent readEvent(Reader& r, std::int32_t after, std::int32_t endTick) {
             e.setting = static_cast<std::uint8_t>(
                 r.ranged8("a setting's number", 0, kReplaySettingCount - 1));
             e.value = r.i32("a setting's value");
+            break;
+        case std::uint32_t(ReplayEventKind::Leave):
+            if (version < 2) throw Damaged("an event of an unknown kind");
+            e.kind = ReplayEventKind::Leave;
+            e.value = r.ranged8("the seats that left", 1, (1 << kHumanSeats) - 1);
             break;
         default:
             throw Damaged("an event of an unknown kind");
@@ -270,7 +278,7 @@ ReplayReadResult decodeReplay(const std::uint8_t* data, std::size_t size) {
         rp.events.reserve(events);
         std::int32_t last = 1;
         for (std::uint32_t i = 0; i < events; ++i) {
-            rp.events.push_back(readEvent(r, last, rp.endTick));
+            rp.events.push_back(readEvent(r, last, rp.endTick, version));
             last = rp.events.back().tick;
         }
         const std::uint32_t hashes = r.u32("the checks");

@@ -1,5 +1,6 @@
 #include "replay/replay_recorder.h"
 
+#include "game/leaves.h"
 #include "game/state_hash.h"
 #include "params/settings_table.h"
 
@@ -55,7 +56,12 @@ void ReplayRecorder::begin(Gra& gra, const GameStart& start, std::int64_t now,
     m_active = true;
 }
 
-void ReplayRecorder::beforeTick(Gra& gra, const TickInput& input) {
+void ReplayRecorder::setNetwork(const std::array<std::int32_t, kSlotCount>& ratings) {
+    m_replay.network = true;
+    m_replay.ratings = ratings;
+}
+
+void ReplayRecorder::beforeTick(Gra& gra, const TickInput& input, std::uint8_t killSeats) {
     if (!m_active) return;
     const std::int32_t tick = gra.tick + 1;
     auto add = [&](ReplayEventKind kind, std::int32_t value = 0, int setting = 0) {
@@ -71,6 +77,7 @@ void ReplayRecorder::beforeTick(Gra& gra, const TickInput& input) {
         m_speed = gra.speedLevel;
         add(ReplayEventKind::Speed, m_speed);
     }
+    if (killSeats) add(ReplayEventKind::Leave, killSeats);
     if (gra.fastFinish && !m_fastFinish) add(ReplayEventKind::FastFinish);
     m_fastFinish = gra.fastFinish;
     const Param p = settingsParam(gra.settings());
@@ -127,6 +134,9 @@ TickInput ReplayCursor::beforeTick(Gra& gra) {
                 break;
             case ReplayEventKind::Setting:
                 applySetting(gra.settings(), e.setting, e.value);
+                break;
+            case ReplayEventKind::Leave:
+                applyLeaves(gra, std::uint8_t(e.value));
                 break;
         }
     }

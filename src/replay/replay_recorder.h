@@ -24,8 +24,11 @@ public:
     void begin(Gra& gra, const GameStart& start, std::int64_t now, const std::string& version);
     bool active() const { return m_active; }
 
-    // Tick gra.tick + 1 is about to be played with this input.
-    void beforeTick(Gra& gra, const TickInput& input);
+    // A network game: the ratings shown are the host's, whatever this machine's roster says.
+    void setNetwork(const std::array<std::int32_t, kSlotCount>& ratings);
+    // Tick gra.tick + 1 is about to be played with this input; killSeats are the seats whose
+    // machine left just before it (a network game).
+    void beforeTick(Gra& gra, const TickInput& input, std::uint8_t killSeats = 0);
     // The tick was played.
     void afterTick(const Gra& gra);
     // The game is over, or was left before its end. The replay is handed over, whole.

@@ -1,6 +1,9 @@
 #include "sim/net_peer.h"
 
 #include <charconv>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "game/game_start.h"
@@ -84,6 +87,9 @@ std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& a
         } else if (a == "--password") {
             if (!hasValue) return "--password needs a value";
             out.password = args[++i];
+        } else if (a == "--record-dir") {
+            if (!hasValue) return "--record-dir needs a folder";
+            out.recordDir = args[++i];
         } else if (a == "--unpaced") {
             out.paced = false;
         } else if (a == "--seed") {
@@ -110,6 +116,7 @@ std::string toJson(const NetGameResult& r, bool host) {
                                 [](const net::PlayedTick& t) { return t.hash.has_value(); }));
     out += ",\"final_hash\":\"" + hex(r.finalHash) + "\"";
     out += ",\"stalls\":" + std::to_string(r.stalls);
+    if (!r.replayFile.empty()) out += ",\"replay\":" + quoted(r.replayFile);
     char wall[32];
     std::snprintf(wall, sizeof wall, ",\"wall_seconds\":%.3f", r.wallSeconds);
     out += wall;
@@ -210,6 +217,8 @@ void NetPeer::prepare(const net::Start& start) {
     m_gra.network.names = start.names;
     m_gra.network.ratings = start.ratings;
     StartGame(m_gra, start.start, *m_back);
+    m_recorder.begin(m_gra, start.start, std::time(nullptr), "slyders-sim");
+    m_recorder.setNetwork(start.ratings);
     m_gra.running = true;
 }
 
@@ -274,7 +283,9 @@ void NetPeer::playTicks(NetGameResult& result) {
         net::applyLeaves(m_gra, frame->killSeats);
         if (frame->killSeats) result.notices.push_back(m_gra.message.text);
         net::PlayedTick played{t, net::unpackInput(frame->packed), frame->killSeats, {}};
+        m_recorder.beforeTick(m_gra, played.input, frame->killSeats);
         over = playTick(m_gra, played.input, *m_back, m_label) == TickResult::GameOver;
+        m_recorder.afterTick(m_gra);
         m_gra.panelChanged = false;
         m_window->dirty.take();
         if (t % kHashInterval == 0) {
@@ -318,13 +329,16 @@ void NetPeer::finish(NetGameResult& result, bool over) {
         g.running = false;
         g.fastFinish = false;
         if (!result.stopped) result.stopped = "the game did not end in time";
+        keepReplay(result, ReplayEnd::Stopped, {});
         return;
     }
     r.winner = finishGame(g, m_label);
     session().gameOver(std::uint32_t(g.tick), result.finalHash);
     if (decideRoundEnd(g, r.winner) == RoundEnd::Won) {
-        creditRoundWin(g, r.winner);
+        keepReplay(result, ReplayEnd::Over, creditRoundWin(g, r.winner));
         clearRoundPoints(g);
+    } else {
+        keepReplay(result, ReplayEnd::Over, {});
     }
     if (m_host) {
         const std::uint64_t until = net::nowMicros() + kGuestsDoneWaitMs * kUsPerMs;
@@ -334,6 +348,30 @@ void NetPeer::finish(NetGameResult& result, bool over) {
         result.stopped = m_host->stopped();
     } else {
         for (int i = 0; i < 5; ++i) m_guest->service(kPollMs);
+    }
+}
+
+// Every machine writes what it played, agreed or not: a disagreement is found by playing
+// each machine's replay back with slyders-sim --replay.
+void NetPeer::keepReplay(NetGameResult& result, ReplayEnd end, const std::string& resultText) {
+    result.replay = m_recorder.finish(m_gra, end, resultText);
+    if (m_options.recordDir.empty()) return;
+    int firstSeat = 0;
+    while (firstSeat < kHumanSeats && !(result.start.yourSeats & (1u << firstSeat))) ++firstSeat;
+    const std::filesystem::path file =
+        std::filesystem::path(m_options.recordDir) /
+        ((m_host ? "host" : "guest") + std::string("-seat") + std::to_string(firstSeat + 1) +
+         "-game" + std::to_string(m_played + 1) + ".slyrep");
+    std::error_code ec;
+    std::filesystem::create_directories(m_options.recordDir, ec);
+    const std::vector<std::uint8_t> bytes = encodeReplay(result.replay);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (out) {
+        result.replayFile = file.string();
+    } else {
+        std::fprintf(stderr, "slyders-sim: cannot write %s\n", file.string().c_str());
     }
 }
 

@@ -15,6 +15,7 @@
 #include "params/app_settings.h"
 #include "players/scores.h"
 #include "present/event_label.h"
+#include "replay/replay_recorder.h"
 #include "sim/sim_game.h"
 
 namespace slyders {
@@ -40,6 +41,7 @@ struct NetPeerOptions {
     std::int32_t tickCap = 200'000;
     std::int32_t silentFromTick = 0;  // for tests: from this tick on the machine says nothing
     int gameSeconds = 600;            // no game runs longer than this on the wall clock
+    std::string recordDir;            // each game's replay is written there, when set
 };
 
 std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& args,
@@ -55,6 +57,8 @@ struct NetGameResult {
     std::vector<std::string> notices;  // "Waiting for ..." and "... left the game." as shown
     double wallSeconds = 0;
     int stalls = 0;  // waits for the network longer than one tick period
+    Replay replay;   // the game as this machine recorded it
+    std::string replayFile;  // where it was written, with the record folder
 };
 
 std::string toJson(const NetGameResult& result, bool host);
@@ -76,6 +80,7 @@ private:
     void playTicks(NetGameResult& result);
     void waitForRelease(std::int32_t tick);
     void finish(NetGameResult& result, bool over);
+    void keepReplay(NetGameResult& result, ReplayEnd end, const std::string& resultText);
 
     NetPeerOptions m_options;
     TextRenderer& m_text;
@@ -86,6 +91,7 @@ private:
     std::unique_ptr<PixelBuffer> m_window, m_back;
     Gra m_gra;
     EventLabel m_label;
+    ReplayRecorder m_recorder;
     std::unique_ptr<net::HostSession> m_host;
     std::unique_ptr<net::GuestSession> m_guest;
     int m_played = 0;

@@ -72,7 +72,11 @@ TEST(DataPlaces, OptionsForTheSettingsFolderTheVersionAndATimedClose) {
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--settings-dir"},
                                                                  {"--settings-dir", ""},
                                                                  {"--quit-after", "0"},
-                                                                 {"--quit-after", "soon"}}) {
+                                                                 {"--quit-after", "soon"},
+                                                                 {"--demo", "--replay", "a"},
+                                                                 {"--host", "--join", "h"},
+                                                                 {"--join", "h", "--demo"},
+                                                                 {"--host", "--replay", "a"}}) {
         Options fresh;
         EXPECT_TRUE(parseOptions(bad, fresh)) << bad[0];
     }

@@ -30,19 +30,6 @@ public:
     std::function<void()> onSleep;
 };
 
-// A folder of its own for one test, gone with it.
-struct TempFolder {
-    TempFolder() {
-        static std::atomic<int> count{0};
-        path = std::filesystem::temp_directory_path() /
-               ("slyders-test-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
 // The main window over a test game, at a small fixed client size, always "active". Its
 // replays go to a folder of the test's own.
 struct WindowTest {
@@ -59,6 +46,8 @@ struct WindowTest {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
         };
+        hooks.network.listenAddress = "127.0.0.1";  // tests talk to this machine only
+        hooks.network.joinTimeoutMs = 1500;
         hooks.readPads = [this] {
             ++padPolls;
             return pads;

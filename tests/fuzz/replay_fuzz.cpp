@@ -32,7 +32,12 @@ Replay sampleReplay() {
     setting.tick = 401;
     setting.kind = ReplayEventKind::Setting;
     setting.setting = 9;
-    rp.events = {held, speed, setting};
+    ReplayEvent left;  // a network game: the machine of seat 2 went away
+    left.tick = 402;
+    left.kind = ReplayEventKind::Leave;
+    left.value = 0b0010;
+    rp.events = {held, speed, setting, left};
+    rp.network = true;
     rp.endTick = 605;
     rp.hashes.assign(30, 0x1234'5678'9ABC'DEF0ull);
     rp.end = ReplayEnd::Over;
@@ -58,7 +63,17 @@ void checkRead(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     const auto whole = encodeReplay(sampleReplay());
     fuzz::Bytes cut(whole.begin(), whole.begin() + long(whole.size() / 2));
-    fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{})});
+    // A file of the first format: no leaves, version 1 in its header.
+    Replay older = sampleReplay();
+    older.events.pop_back();
+    older.network = false;
+    fuzz::Bytes first = encodeReplay(older);
+    first[8] = 1;
+    const std::uint64_t sum = replayChecksum(first.data(), first.size() - kReplayChecksumSize);
+    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
+        first[first.size() - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    }
+    fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{}), first});
     return 0;
 }
 

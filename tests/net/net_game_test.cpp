@@ -16,6 +16,7 @@
 #include "game/game_tick.h"
 #include "game/state_hash.h"
 #include "net/enet_transport.h"
+#include "replay/replay_store.h"
 #include "sim/net_peer.h"
 #include "test_support.h"
 
@@ -73,38 +74,13 @@ NetPeerOptions guestOptions(std::uint16_t port, int seats = 1) {
     return o;
 }
 
-// Plays the recorded ticks again from the start alone; gives the final points and hashes.
-struct Replayed {
-    std::vector<std::int32_t> points;
-    std::vector<std::uint64_t> hashes;
-    std::string deaths;
-};
-Replayed replay(const NetGameResult& r) {
+// The machine's replay played back alone, as slyders-sim --replay plays it.
+ReplayCheck playedBack(const Replay& replay) {
     test::BlockText text;
-    Random rng;
-    TInterface settings;
-    Scores scores(nullptr);
-    NoSound sound;
-    applySettingValues(settings, r.start.settings);
-    Gra gra(rng, settings, scores, text, sound);
-    const int height = clientHeightForSide(r.start.arenaSide);
-    PixelBuffer window(height * 16 / 9, height), back(height * 16 / 9, height);
-    gra.InitArena(height, &window);
-    gra.network.names = r.start.names;
-    StartGame(gra, r.start.start, back);
-    gra.running = true;
-    EventLabel label;
-    Replayed out;
-    for (const PlayedTick& t : r.ticks) {
-        applyLeaves(gra, t.killSeats);
-        playTick(gra, t.input, back, label);
-        if (t.hash) out.hashes.push_back(stateHash(gra));
-    }
-    for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
-        out.points.push_back(gra.slot(s).gamePoints);
-    }
-    out.deaths = gra.deathOrder;
-    return out;
+    SimOptions options;
+    options.arenaSide = replay.arenaSide;
+    SimGame sim(options, text);
+    return sim.playReplay(replay);
 }
 
 std::vector<std::uint64_t> hashesOf(const NetGameResult& r) {
@@ -124,10 +100,31 @@ void expectSameGame(const NetGameResult& a, const NetGameResult& b) {
     EXPECT_EQ(a.record.ticks, b.record.ticks);
     EXPECT_EQ(hashesOf(a), hashesOf(b));
     EXPECT_EQ(a.finalHash, b.finalHash);
-    const Replayed again = replay(b);
+    EXPECT_TRUE(b.replay.network);
+    EXPECT_EQ(b.replay.hashes, hashesOf(b));
+    const ReplayCheck again = playedBack(b.replay);
+    EXPECT_TRUE(again.agrees) << "from tick " << again.disagreesAt;
     EXPECT_EQ(again.points, b.record.points);
-    EXPECT_EQ(again.hashes, hashesOf(b));
-    EXPECT_EQ(again.deaths, b.record.deathOrder);
+    EXPECT_EQ(again.deathOrder, b.record.deathOrder);
+}
+
+// Every machine wrote its replay into the record folder, and each, read back from its
+// file, plays the game the machines played.
+void expectRecordedAlike(const std::vector<const PeerRun*>& runs, std::size_t game) {
+    const NetGameResult& first = runs[0]->games[game];
+    for (const PeerRun* run : runs) {
+        const NetGameResult& r = run->games[game];
+        ASSERT_FALSE(r.replayFile.empty());
+        std::string error;
+        const std::optional<Replay> read = loadReplayFile(r.replayFile, error);
+        ASSERT_TRUE(read) << error;
+        EXPECT_EQ(*read, r.replay);
+        EXPECT_EQ(read->hashes, hashesOf(first));
+        EXPECT_EQ(read->deathOrder, first.record.deathOrder);
+        const ReplayCheck again = playedBack(*read);
+        EXPECT_TRUE(again.agrees) << r.replayFile << " from tick " << again.disagreesAt;
+        EXPECT_EQ(again.points, first.record.points);
+    }
 }
 
 // A UDP forwarder between one guest and the host that holds every datagram back and loses
@@ -219,9 +216,12 @@ private:
 
 TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
     const std::uint16_t port = testPort(1);
-    auto host = std::async(std::launch::async, runPeer, hostOptions(port, 1, 2));
+    const test::TempFolder records;
+    NetPeerOptions ho = hostOptions(port, 1, 2), go = guestOptions(port, 2);
+    ho.recordDir = go.recordDir = records.path.string();
+    auto host = std::async(std::launch::async, runPeer, ho);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const PeerRun guest = runPeer(guestOptions(port, 2));
+    const PeerRun guest = runPeer(go);
     const PeerRun h = host.get();
     ASSERT_EQ(h.error, "");
     ASSERT_EQ(h.games.size(), 2u);
@@ -231,16 +231,20 @@ TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
         expectSameGame(guest.games[i], h.games[i]);
         EXPECT_EQ(h.games[i].start.start.humans, 3);
         EXPECT_EQ(guest.games[i].start.yourSeats, 0b0110);  // seats in join order
+        expectRecordedAlike({&h, &guest}, i);
     }
     EXPECT_EQ(h.games[1].start.start.roundPoints, guest.games[1].start.start.roundPoints);
 }
 
 TEST(NetGame, ThreeMachinesAgree) {
     const std::uint16_t port = testPort(2);
-    auto host = std::async(std::launch::async, runPeer, hostOptions(port, 2));
+    const test::TempFolder records;
+    NetPeerOptions ho = hostOptions(port, 2), go = guestOptions(port);
+    ho.recordDir = go.recordDir = records.path.string();
+    auto host = std::async(std::launch::async, runPeer, ho);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    auto first = std::async(std::launch::async, runPeer, guestOptions(port));
-    const PeerRun second = runPeer(guestOptions(port));
+    auto first = std::async(std::launch::async, runPeer, go);
+    const PeerRun second = runPeer(go);
     const PeerRun h = host.get(), g1 = first.get();
     ASSERT_EQ(h.games.size(), 1u);
     ASSERT_EQ(g1.games.size(), 1u);
@@ -248,6 +252,7 @@ TEST(NetGame, ThreeMachinesAgree) {
     expectSameGame(h.games[0], g1.games[0]);
     expectSameGame(h.games[0], second.games[0]);
     EXPECT_GT(hashesOf(h.games[0]).size(), 10u);
+    expectRecordedAlike({&h, &g1, &second}, 0);
 }
 
 TEST(NetGame, ASlowLossyLinkStillAgreesAtThePaceOfOneKeyboard) {

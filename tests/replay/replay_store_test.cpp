@@ -108,5 +108,42 @@ TEST(ReplayFile, EachKindOfBadFileGetsItsMessage) {
     EXPECT_NE(refusal(folder.path / "missing.slyrep").find("could not be read"), std::string::npos);
 }
 
+// The file as the first format wrote it: version 1 in the header, the checksum made right.
+std::vector<std::uint8_t> asFirstFormat(std::vector<std::uint8_t> bytes) {
+    bytes[8] = 1;
+    const std::size_t n = bytes.size() - kReplayChecksumSize;
+    const std::uint64_t sum = replayChecksum(bytes.data(), n);
+    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) bytes[n + i] = std::uint8_t(sum >> (8 * i));
+    return bytes;
+}
+
+TEST(ReplayFile, LeavesOfANetworkGameReadBackAndFirstFormatFilesStillRead) {
+    Replay older = gameAt(5, 60);
+    ReplayEvent held;
+    held.tick = 3;
+    held.input.seat = {kSteerLeft, 0, 0, 0};
+    older.events = {held};
+    const auto first = asFirstFormat(encodeReplay(older));
+    ReplayReadResult read = decodeReplay(first.data(), first.size());
+    ASSERT_TRUE(read.replay) << read.error;
+    EXPECT_EQ(*read.replay, older);
+
+    Replay network = older;
+    network.network = true;
+    ReplayEvent left;
+    left.tick = 44;
+    left.kind = ReplayEventKind::Leave;
+    left.value = 0b0110;
+    network.events.push_back(left);
+    const auto bytes = encodeReplay(network);
+    read = decodeReplay(bytes.data(), bytes.size());
+    ASSERT_TRUE(read.replay) << read.error;
+    EXPECT_EQ(*read.replay, network);
+    // The first format knew no leaves: such a file was not written by a Slyders.
+    const auto forged = asFirstFormat(bytes);
+    read = decodeReplay(forged.data(), forged.size());
+    EXPECT_EQ(read.error, "This replay is damaged: an event of an unknown kind.");
+}
+
 }  // namespace
 }  // namespace slyders

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,21 @@
 #include "players/scores.h"
 
 namespace slyders::test {
+
+// A folder of its own for one test, gone with it.
+struct TempFolder {
+    TempFolder() {
+        static std::atomic<int> count{0};
+        path = std::filesystem::temp_directory_path() /
+               ("slyders-test-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::filesystem::path path;
+};
 
 // Text as solid blocks: half the height wide per character. Deterministic without fonts.
 class BlockText final : public TextRenderer {

@@ -50,8 +50,12 @@ const char* const kNetUsage =
     "Network play with no window (the seats are steered by a look-ahead bot):\n"
     "  slyders-sim --host PORT [--games N] [--joiners N] [--wait-seconds S] [--seats N]\n"
     "              [--computers 0|1|2] [--skill 1|2|3] [--speed 0|1|2] [--seed N]\n"
-    "              [--arena S] [--password P] [--unpaced]\n"
+    "              [--arena S] [--password P] [--unpaced] [--record-dir DIR]\n"
     "  slyders-sim --join HOST[:PORT] [--seats N] [--wait-seconds S] [--password P]\n"
+    "              [--record-dir DIR]\n"
+    "--record-dir writes each machine's replay of every game into DIR, named by the role,\n"
+    "the machine's first seat and the game (host-seat1-game1.slyrep); slyders-sim --replay\n"
+    "plays each back.\n"
     "Each machine prints the game line of every game with \"network\", \"delay\",\n"
     "\"hashes\" (state hashes compared), \"final_hash\", \"stalls\" and \"stopped\".\n";
 

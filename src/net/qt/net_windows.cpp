@@ -1,0 +1,189 @@
+#include "net/qt/net_windows.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "net/enet_transport.h"
+#include "net/lockstep.h"
+
+namespace slyders::net {
+
+namespace {
+constexpr int kLobbyPollMs = 5;  // often: the pings shown, and the delay, count the wait for it
+constexpr int kWaitPollMs = 5;
+constexpr int kPeriodsMs[] = {16, 13, 10};  // a tick at Slow, Medium, Fast
+
+QString players(const MachineInfo& m) {
+    return QString::fromStdString(m.label());
+}
+}  // namespace
+
+NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::string machine)
+    : QDialog(parent), m_host(host), m_speed(speedLevel) {
+    setWindowTitle("Host network game");
+    setObjectName("NetLobby");
+    auto* layout = new QVBoxLayout(this);
+    QStringList where;
+    for (const std::string& a : localAddresses()) where << QString::fromStdString(a);
+    where << QString::fromStdString(machine);
+    m_addresses = new QLabel(QString("Give your friends this address and port:\n%1\nport %2")
+                                 .arg(where.join("  or  "))
+                                 .arg(host.port()),
+                             this);
+    m_addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_addresses);
+
+    m_machines = new QTreeWidget(this);
+    m_machines->setRootIsDecorated(false);
+    m_machines->setHeaderLabels({"Machine", "Players", "Ping"});
+    m_machines->header()->setStretchLastSection(false);
+    m_machines->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    layout->addWidget(m_machines);
+
+    m_seats = new QLabel(this);
+    m_delay = new QLabel(this);
+    layout->addWidget(m_seats);
+    layout->addWidget(m_delay);
+
+    auto* form = new QFormLayout;
+    m_password = new QLineEdit(this);
+    m_password->setObjectName("password");
+    m_password->setPlaceholderText("none: anybody may join");
+    form->addRow("Password:", m_password);
+    layout->addLayout(form);
+    connect(m_password, &QLineEdit::textChanged, this,
+            [this](const QString& p) { m_host.setPassword(p.toStdString()); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_start = buttons->addButton("Start", QDialogButtonBox::AcceptRole);
+    m_start->setObjectName("start");
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_host.service(0);
+        refresh();
+        if (m_autoStart > 0 && m_host.guestsPresent() >= m_autoStart) accept();
+    });
+    m_timer->start(kLobbyPollMs);
+    refresh();
+    resize(460, 360);
+}
+
+void NetLobby::refresh() {
+    const auto& machines = m_host.machines();
+    m_machines->clear();
+    for (std::size_t i = 0; i < machines.size(); ++i) {
+        const MachineInfo& m = machines[i];
+        const QString ping =
+            i == 0 ? QString("this machine") : QString("%1 ms").arg(std::lround(m.pingMs));
+        m_machines->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromStdString(m.machine), players(m), ping}));
+    }
+    const int free = m_host.freeSeats();
+    m_seats->setText(free == 1 ? "1 seat is free." : QString("%1 seats are free.").arg(free));
+    const int d = m_host.chooseDelay(m_speed);
+    m_delay->setText(QString("Input delay: %1 tick%2 (%3 ms)")
+                         .arg(d)
+                         .arg(d == 1 ? "" : "s")
+                         .arg(d * kPeriodsMs[std::clamp(m_speed, 0, 2)]));
+    m_start->setEnabled(m_host.guestsPresent() > 0);
+}
+
+std::vector<std::string> NetLobby::rows() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < m_machines->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_machines->topLevelItem(i);
+        out.push_back(
+            (item->text(0) + " | " + item->text(1) + " | " + item->text(2)).toStdString());
+    }
+    return out;
+}
+
+QString NetLobby::delayText() const {
+    return m_delay->text();
+}
+
+QString NetLobby::addressText() const {
+    return m_addresses->text();
+}
+
+JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players, int chosen,
+                       const std::string& address)
+    : QDialog(parent) {
+    setWindowTitle("Join network game");
+    setObjectName("JoinDialog");
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_address = new QLineEdit(QString::fromStdString(address), this);
+    m_address->setObjectName("hostAddress");
+    m_address->setPlaceholderText(QString("name or IP, optionally :port (%1)").arg(kDefaultPort));
+    form->addRow("Host address:", m_address);
+    m_player = new QComboBox(this);
+    m_player->setObjectName("player");
+    for (const std::string& p : players) m_player->addItem(QString::fromStdString(p));
+    if (chosen >= 0 && chosen < int(players.size())) m_player->setCurrentIndex(chosen);
+    form->addRow("Player:", m_player);
+    m_password = new QLineEdit(this);
+    m_password->setObjectName("password");
+    m_password->setPlaceholderText("if the host set one");
+    form->addRow("Password:", m_password);
+    layout->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_join = buttons->addButton("Join", QDialogButtonBox::AcceptRole);
+    m_join->setObjectName("join");
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    auto ready = [this] {
+        m_join->setEnabled(!m_address->text().trimmed().isEmpty() && m_player->currentIndex() >= 0);
+    };
+    connect(m_address, &QLineEdit::textChanged, this, ready);
+    ready();
+    resize(380, 160);
+}
+
+std::string JoinDialog::address() const {
+    return m_address->text().trimmed().toStdString();
+}
+
+int JoinDialog::player() const {
+    return m_player->currentIndex();
+}
+
+std::string JoinDialog::password() const {
+    return m_password->text().toStdString();
+}
+
+WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<bool()> poll)
+    : QDialog(parent), m_poll(std::move(poll)) {
+    setWindowTitle("Network game");
+    setObjectName("WaitWindow");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(text, this));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("Leave", QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] {
+        if (m_poll()) accept();
+    });
+    timer->start(kWaitPollMs);
+}
+
+}  // namespace slyders::net

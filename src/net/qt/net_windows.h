@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "net/net_session.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+namespace slyders::net {
+
+// The host's lobby: where friends connect to, who has joined (machine, players, ping), the
+// input delay the pings give, an optional password, and "Start". The session is serviced
+// while the lobby is open; accepted means Start.
+class NetLobby final : public QDialog {
+    Q_OBJECT
+
+public:
+    NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::string machine);
+
+    // Starts by itself once this many guests are there (0: only the Start button does).
+    void startWhenJoined(int guests) { m_autoStart = guests; }
+    // Shown, for tests: the rows of the machines table as "machine | players | ping".
+    std::vector<std::string> rows() const;
+    QString delayText() const;
+    QString addressText() const;
+    QPushButton* startButton() const { return m_start; }
+    QLineEdit* passwordField() const { return m_password; }
+
+private:
+    void refresh();
+
+    HostSession& m_host;
+    int m_speed;
+    int m_autoStart = 0;
+    QLabel* m_addresses = nullptr;
+    QTreeWidget* m_machines = nullptr;
+    QLabel* m_seats = nullptr;
+    QLabel* m_delay = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_start = nullptr;
+    QTimer* m_timer = nullptr;
+};
+
+// "Join network game...": the host's address (a name or IP, with an optional :port), the
+// player of this machine's roster who joins, and the host's password if it set one.
+class JoinDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    JoinDialog(QWidget* parent, const std::vector<std::string>& players, int chosen,
+               const std::string& address);
+
+    std::string address() const;
+    int player() const;  // the roster index, -1 for none
+    std::string password() const;
+    QLineEdit* addressField() const { return m_address; }
+    QComboBox* playerBox() const { return m_player; }
+    QLineEdit* passwordField() const { return m_password; }
+    QPushButton* joinButton() const { return m_join; }
+
+private:
+    QLineEdit* m_address = nullptr;
+    QComboBox* m_player = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_join = nullptr;
+};
+
+// A guest between games: "Waiting for the host..." until poll() says the wait is over
+// (accepted); "Leave" rejects it.
+class WaitWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    WaitWindow(QWidget* parent, const QString& text, std::function<bool()> poll);
+
+private:
+    std::function<bool()> m_poll;
+};
+
+}  // namespace slyders::net

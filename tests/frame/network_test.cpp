@@ -1,0 +1,253 @@
+// The window's network games over 127.0.0.1 against headless machines: the join window's
+// refusals, the lobby, and whole games played to the end in agreement from either end.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <future>
+#include <thread>
+
+#include "frame_fixture.h"
+#include "net/qt/net_windows.h"
+#include "replay/replay_store.h"
+#include "sim/net_peer.h"
+#include "sim/sim_game.h"
+
+namespace slyders {
+namespace {
+
+constexpr int kPollMs = 10;
+constexpr int kMaxPolls = 1000;  // ten seconds for a window to come up and be ready
+
+std::uint16_t testPort(int offset) {
+    return std::uint16_t(20000 + (getpid() * 11 + 5000) % 30000 + offset);
+}
+
+// Once a modal window of type T is open and ready(window), act(window) runs; a window that
+// never gets ready is closed after ten seconds, so no test waits for ever.
+template <typename T>
+void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
+    auto* timer = new QTimer;
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (w && ready(*w)) {
+            timer->deleteLater();
+            timer->stop();
+            act(*w);
+        } else if (++*polls > kMaxPolls) {
+            timer->deleteLater();
+            timer->stop();
+            if (w) w->reject();
+        }
+    });
+    timer->start(kPollMs);
+}
+
+void joinThrough(test::WindowTest& t, const std::string& address, const std::string& password) {
+    whenOpen<net::JoinDialog>([](net::JoinDialog&) { return true; },
+                              [=](net::JoinDialog& d) {
+                                  d.addressField()->setText(QString::fromStdString(address));
+                                  d.playerBox()->setCurrentIndex(1);  // "Dummy 2"
+                                  d.passwordField()->setText(QString::fromStdString(password));
+                                  d.joinButton()->click();
+                              });
+    t.window->GameJoinClick();
+}
+
+// A headless host serviced in its own thread until the test is done with it.
+struct HostThread {
+    HostThread(std::uint16_t port, net::SessionConfig config) : session(std::move(config)) {
+        std::string error;
+        opened = session.open("127.0.0.1", port, error);
+        thread = std::thread([this] {
+            for (int i = 0; i < 3000 && !stop; ++i) session.service(kPollMs / 2);
+        });
+    }
+    ~HostThread() {
+        stop = true;
+        thread.join();
+        session.close();
+    }
+    net::HostSession session;
+    bool opened = false;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+struct PeerRun {
+    std::vector<NetGameResult> games;
+    std::string error;
+};
+
+PeerRun runPeer(NetPeerOptions options) {
+    QtTextRenderer text;  // the window's fonts: the names written into the arena are solid
+    NetPeer peer(options, text);
+    PeerRun run;
+    if (!peer.connect(run.error)) return run;
+    while (auto r = peer.playNext()) {
+        run.games.push_back(*r);
+        if (r->stopped) break;
+    }
+    peer.close();
+    return run;
+}
+
+NetPeerOptions peerOptions(std::uint16_t port, bool host) {
+    NetPeerOptions o;
+    o.host = host;
+    o.port = port;
+    o.paced = false;
+    o.waitSeconds = 15;
+    o.gameSeconds = 60;
+    o.machine = "robot";
+    return o;
+}
+
+// The game the window played, as its replay keeps it, against what the other machine played.
+void expectSameGame(test::WindowTest& t, const NetGameResult& other) {
+    EXPECT_FALSE(other.stopped) << *other.stopped;
+    const std::optional<std::filesystem::path> file = t.window->replays().newest();
+    ASSERT_TRUE(file);
+    std::string error;
+    const std::optional<Replay> mine = loadReplayFile(*file, error);
+    ASSERT_TRUE(mine) << error;
+    EXPECT_TRUE(mine->network);
+    EXPECT_EQ(mine->end, ReplayEnd::Over);
+    EXPECT_GE(mine->hashes.size(), 5u) << "a game of " << mine->endTick << " ticks";
+    EXPECT_EQ(mine->hashes, other.replay.hashes);
+    EXPECT_EQ(mine->deathOrder, other.record.deathOrder);
+    EXPECT_EQ(mine->endTick, other.record.ticks);
+    EXPECT_EQ(mine->names, other.replay.names);
+    SimOptions options;
+    options.arenaSide = mine->arenaSide;
+    SimGame sim(options, t.text);
+    EXPECT_TRUE(sim.playReplay(*mine).agrees);
+}
+
+TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoined) {
+    test::WindowTest t;
+    joinThrough(t, "127.0.0.1:" + std::to_string(testPort(1)), "");
+    ASSERT_EQ(t.boxes.errors.size(), 1u);
+    EXPECT_EQ(t.boxes.errors[0].second, "Could not reach 127.0.0.1.");
+
+    // A host with a password whose four players fill every seat.
+    const std::uint16_t port = testPort(2);
+    HostThread host(port, net::SessionConfig{"sesame", "full", {"A1", "B2", "C3", "D4"}});
+    ASSERT_TRUE(host.opened);
+    const std::string address = "127.0.0.1:" + std::to_string(port);
+    joinThrough(t, address, "guess");
+    joinThrough(t, address, "sesame");
+    ASSERT_EQ(t.boxes.errors.size(), 3u);
+    EXPECT_EQ(t.boxes.errors[1].second, "Wrong password.");
+    EXPECT_EQ(t.boxes.errors[2].second, "The game is full: no seat is free.");
+    EXPECT_FALSE(t.window->networked());
+    EXPECT_TRUE(t.window->menuItem("GameJoin")->isEnabled());
+}
+
+TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
+    test::WindowTest t;
+    const std::uint16_t port = testPort(3);
+    const int rosterBefore = t.scores.count();
+    auto guest = std::async(std::launch::async, runPeer, peerOptions(port, false));
+    std::vector<std::string> rows;
+    QString delay, addresses;
+    whenOpen<net::NetLobby>([](net::NetLobby& l) { return l.rows().size() == 2; },
+                            [&](net::NetLobby& l) {
+                                rows = l.rows();
+                                delay = l.delayText();
+                                addresses = l.addressText();
+                                l.startButton()->click();
+                            });
+    t.boxes.answer = false;  // "Play another network game?"
+    t.window->hostNetworkGame(port);
+    const PeerRun g = guest.get();
+
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NE(rows[0].find("Dummy 1 | this machine"), std::string::npos) << rows[0];
+    EXPECT_EQ(rows[1].rfind("robot | Guest bot ", 0), 0u) << rows[1];
+    EXPECT_TRUE(delay.startsWith("Input delay: 1 tick")) << delay.toStdString();
+    EXPECT_TRUE(addresses.contains("127.0.0.1")) << addresses.toStdString();
+    EXPECT_TRUE(addresses.contains(QString("port %1").arg(port)));
+
+    ASSERT_EQ(g.error, "");
+    ASSERT_GE(g.games.size(), 1u);
+    expectSameGame(t, g.games[0]);
+    EXPECT_EQ(g.games[0].start.yourSeats, 0b0010);
+    // The guest's name joined the host's roster; the window is its own again.
+    EXPECT_EQ(t.scores.count(), rosterBefore + 1);
+    EXPECT_EQ(t.scores.entry(t.scores.count() - 1).name, g.games[0].start.names[3]);
+    EXPECT_FALSE(t.window->networked());
+    EXPECT_EQ(t.gra.humans, 1);
+    EXPECT_TRUE(t.gra.network.names[3].empty());
+    EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
+    EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
+}
+
+TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
+    test::WindowTest t;
+    const std::uint16_t port = testPort(4);
+    NetPeerOptions ho = peerOptions(port, true);
+    ho.arenaSide = 300;  // smaller than the window's own 360
+    ho.computers = 2;
+    auto host = std::async(std::launch::async, runPeer, ho);
+    const int ownSide = t.gra.arena.side();
+    const int rosterBefore = t.scores.count();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    int sideInGame = 0;
+    t.clock.onSleep = [&] {
+        if (t.gra.running) sideInGame = t.gra.arena.side();
+    };
+    t.window->joinNetworkGame("127.0.0.1:" + std::to_string(port), 3, "");
+    const PeerRun h = host.get();
+
+    ASSERT_EQ(h.error, "");
+    ASSERT_EQ(h.games.size(), 1u);
+    expectSameGame(t, h.games[0]);
+    EXPECT_EQ(sideInGame, 300);
+    EXPECT_EQ(h.games[0].start.names[3], "Dummy 2");
+    EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");
+    EXPECT_EQ(t.gra.arena.side(), ownSide);
+    EXPECT_EQ(t.scores.count(), rosterBefore);
+    for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);
+    EXPECT_FALSE(t.window->networked());
+}
+
+TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
+    test::WindowTest t;
+    FrameHooks::NetworkPlay play;
+    play.listenAddress = "127.0.0.1";
+    play.silentTimeoutMs = 1500;
+    play.startWhenJoined = 1;
+    t.window->setNetworkPlay(play);
+    const std::uint16_t port = testPort(5);
+    NetPeerOptions go = peerOptions(port, false);
+    go.silentFromTick = 60;
+    go.gameSeconds = 3;
+    auto guest = std::async(std::launch::async, runPeer, go);
+    std::string waiting, left;
+    t.clock.onSleep = [&] {
+        if (waiting.empty()) waiting = t.window->networkWaiting();
+        const std::string& shown = t.window->eventLabel().text;
+        if (shown.find(" left the game.") != std::string::npos) left = shown;
+        // The game's own message is not the waiting notice: that lives on the label only.
+        EXPECT_EQ(t.gra.message.text.find("Waiting"), std::string::npos);
+    };
+    t.boxes.answer = false;
+    t.window->hostNetworkGame(port);
+    guest.get();
+    EXPECT_EQ(waiting.rfind("Waiting for Guest bot ", 0), 0u) << waiting;
+    EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
+    const std::optional<Replay> mine = loadReplayFile(*t.window->replays().newest(), waiting);
+    ASSERT_TRUE(mine);
+    SimOptions options;
+    options.arenaSide = mine->arenaSide;
+    SimGame sim(options, t.text);
+    EXPECT_TRUE(sim.playReplay(*mine).agrees);  // the leave is in the replay
+}
+
+}  // namespace
+}  // namespace slyders
