@@ -69,17 +69,20 @@ template <typename Fn>
 void Arena::forDisc(double cx, double cy, double r, Fn&& fn) {
     const int x0 = static_cast<int>(cx - r), y0 = static_cast<int>(cy - r);
     const double r2 = r * r;
+    // The pixels px <= cx + r and py <= cy + r, inside the arena.
+    const int xa = std::max(x0, 0), xb = std::min(static_cast<int>(std::floor(cx + r)), m_side - 1);
+    const int ya = std::max(y0, 0), yb = std::min(static_cast<int>(std::floor(cy + r)), m_side - 1);
     int minX = m_side, minY = m_side, maxX = -1, maxY = -1;
-    for (int py = y0; py <= cy + r; ++py) {
-        if (py < 0 || py >= m_side) continue;
-        for (int px = x0; px <= cx + r; ++px) {
-            if (px < 0 || px >= m_side) continue;
-            const double d2 = (cx - px) * (cx - px) + (cy - py) * (cy - py);
-            if (d2 > r2) continue;
-            fn(px, py, d2);
-            minX = std::min(minX, px), maxX = std::max(maxX, px);
-            minY = std::min(minY, py), maxY = std::max(maxY, py);
-        }
+    for (int py = ya; py <= yb; ++py) {
+        auto d2 = [&](int px) { return (cx - px) * (cx - px) + (cy - py) * (cy - py); };
+        // Along a row the distance falls, then rises: the pixels of the disc are one run.
+        int lo = xa, hi = xb;
+        while (lo <= hi && d2(lo) > r2) ++lo;
+        if (lo > hi) continue;
+        while (d2(hi) > r2) --hi;
+        for (int px = lo; px <= hi; ++px) fn(px, py, d2(px));
+        minX = std::min(minX, lo), maxX = std::max(maxX, hi);
+        minY = std::min(minY, py), maxY = py;
     }
     if (maxX >= 0) touch(minX, minY, maxX - minX + 1, maxY - minY + 1);
 }

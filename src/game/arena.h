@@ -70,7 +70,8 @@ public:
     void setPixel(int x, int y, Rgb c) {
         const std::uint32_t p = toPixel(c);
         m_offscreen.at(x, y) = p;
-        m_window->at(x + m_offset, y + m_offset) = p;
+        // A square left behind by scrolls is copied whole from the off-screen copy when read.
+        if (!m_windowBehind) m_window->at(x + m_offset, y + m_offset) = p;
     }
     Rgb windowPixel(int x, int y) const {
         return m_windowBehind ? m_offscreen.colour(x, y)
