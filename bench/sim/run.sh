@@ -12,7 +12,7 @@ build="$(realpath -m "${1:-$root/build}")"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-ninja -C "$build" slyders-sim >/dev/null
+ninja -C "$build" -j2 slyders-sim >/dev/null
 
 pin=()
 command -v taskset >/dev/null && pin=(taskset -c 0)

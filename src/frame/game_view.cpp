@@ -32,7 +32,7 @@ void GameView::flushDirty() {
 
 void GameView::paintEvent(QPaintEvent* event) {
     QImage image(reinterpret_cast<const uchar*>(m_picture.data()), m_picture.width(),
-                 m_picture.height(), m_picture.width() * 4, QImage::Format_RGB32);
+                 m_picture.height(), m_picture.stride() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(m_dpr);
     QPainter painter(this);
     const QRect r = event->rect();

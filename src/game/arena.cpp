@@ -7,6 +7,14 @@
 
 namespace slyders {
 
+namespace {
+
+// Scrolls the map and the off-screen copy can make in one direction before they are copied
+// back to the middle of their stores.
+constexpr int kScrollMargin = 64;
+
+}  // namespace
+
 void Arena::InitArena(int clientHeight, PixelBuffer* window) {
     InitArena(clientHeight, window, static_cast<int>(0.9 * clientHeight));
 }
@@ -15,43 +23,34 @@ void Arena::InitArena(int clientHeight, PixelBuffer* window, int side) {
     m_side = side;
     m_offset = (clientHeight - m_side) / 2;
     m_unit = m_side / 460.0;
-    m_map.assign(std::size_t(m_side) * m_side, kCellFree);
-    m_offscreen = PixelBuffer(m_side, m_side);
+    m_map = Grid<Cell>(m_side, m_side, kCellFree, kScrollMargin);
+    m_offscreen = PixelBuffer(m_side, m_side, 0xFF000000u, kScrollMargin);
     m_window = window;
+    m_windowBehind = false;
     m_background.setSide(m_side);
 }
 
-namespace {
-
-// Shifts an S x S grid (row stride `stride`, starting at `base`) by one cell in x or y.
-template <typename T>
-void shiftGrid(T* base, int stride, int side, int dx, int dy) {
-    const std::size_t rowBytes = std::size_t(side) * sizeof(T);
-    if (dy > 0) {
-        for (int y = side - 1; y > 0; --y)
-            std::memmove(base + y * stride, base + (y - 1) * stride, rowBytes);
-    } else if (dy < 0) {
-        for (int y = 0; y < side - 1; ++y)
-            std::memmove(base + y * stride, base + (y + 1) * stride, rowBytes);
-    } else {
-        for (int y = 0; y < side; ++y) {
-            T* row = base + y * stride;
-            if (dx > 0) {
-                std::memmove(row + 1, row, rowBytes - sizeof(T));
-            } else {
-                std::memmove(row, row + 1, rowBytes - sizeof(T));
-            }
-        }
+void Arena::shift(int dx, int dy) {
+    m_map.scroll(dx, dy);
+    m_offscreen.scroll(dx, dy);
+    touch(0, 0, m_side, m_side);
+    if (!m_windowShown) {
+        m_windowBehind = true;
+        return;
     }
+    // The window's arena square is part of a bigger picture: it moves cell by cell.
+    const int sx = std::max(0, -dx), sy = std::max(0, -dy);
+    moveBlock(m_window->row(m_offset) + m_offset, m_window->stride(), m_side - std::abs(dx),
+              m_side - std::abs(dy), sx, sy, sx + dx, sy + dy);
 }
 
-}  // namespace
-
-void Arena::shift(int dx, int dy) {
-    shiftGrid(m_map.data(), m_side, m_side, dx, dy);
-    shiftGrid(m_offscreen.data(), m_side, m_side, dx, dy);
-    shiftGrid(m_window->row(m_offset) + m_offset, m_window->width(), m_side, dx, dy);
-    touch(0, 0, m_side, m_side);
+void Arena::followScrolls() {
+    if (!m_windowBehind) return;
+    m_windowBehind = false;
+    for (int y = 0; y < m_side; ++y) {
+        std::memcpy(m_window->row(y + m_offset) + m_offset, m_offscreen.row(y),
+                    std::size_t(m_side) * sizeof(std::uint32_t));
+    }
 }
 
 void Arena::fillEdge(int dx, int dy) {
@@ -70,17 +69,20 @@ template <typename Fn>
 void Arena::forDisc(double cx, double cy, double r, Fn&& fn) {
     const int x0 = static_cast<int>(cx - r), y0 = static_cast<int>(cy - r);
     const double r2 = r * r;
+    // The pixels px <= cx + r and py <= cy + r, inside the arena.
+    const int xa = std::max(x0, 0), xb = std::min(static_cast<int>(std::floor(cx + r)), m_side - 1);
+    const int ya = std::max(y0, 0), yb = std::min(static_cast<int>(std::floor(cy + r)), m_side - 1);
     int minX = m_side, minY = m_side, maxX = -1, maxY = -1;
-    for (int py = y0; py <= cy + r; ++py) {
-        if (py < 0 || py >= m_side) continue;
-        for (int px = x0; px <= cx + r; ++px) {
-            if (px < 0 || px >= m_side) continue;
-            const double d2 = (cx - px) * (cx - px) + (cy - py) * (cy - py);
-            if (d2 > r2) continue;
-            fn(px, py, d2);
-            minX = std::min(minX, px), maxX = std::max(maxX, px);
-            minY = std::min(minY, py), maxY = std::max(maxY, py);
-        }
+    for (int py = ya; py <= yb; ++py) {
+        auto d2 = [&](int px) { return (cx - px) * (cx - px) + (cy - py) * (cy - py); };
+        // Along a row the distance falls, then rises: the pixels of the disc are one run.
+        int lo = xa, hi = xb;
+        while (lo <= hi && d2(lo) > r2) ++lo;
+        if (lo > hi) continue;
+        while (d2(hi) > r2) --hi;
+        for (int px = lo; px <= hi; ++px) fn(px, py, d2(px));
+        minX = std::min(minX, lo), maxX = std::max(maxX, hi);
+        minY = std::min(minY, py), maxY = py;
     }
     if (maxX >= 0) touch(minX, minY, maxX - minX + 1, maxY - minY + 1);
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/grid.h"
+
 #include "game/colour.h"
 #include "game/pixel_buffer.h"
 #include "present/background.h"
@@ -14,6 +16,11 @@ constexpr std::int32_t kCellFree = -1;
 constexpr std::int32_t kCellGap = -2;    // gap or food
 constexpr std::int32_t kCellSolid = -3;  // walls, spirals, symbols, text
 constexpr std::int32_t kHeadBase = 10;   // 10 + slot: the head of that slot
+
+// One map cell. Every value (the ones above, a slot, a head) fits a byte, and a byte map stays
+// in the processor's cache while the computers look along their rays.
+using Cell = std::int8_t;
+static_assert(kCellSolid >= INT8_MIN && kHeadBase + 5 <= INT8_MAX);
 
 // The square arena: its map (what occupies each pixel) and its two pictures, the window
 // picture (the arena at offset m) and the off-screen copy used to restore it. Every painting
@@ -32,13 +39,28 @@ public:
     double unit() const { return m_unit; }
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_side && y < m_side; }
-    std::int32_t& cell(int x, int y) { return m_map[std::size_t(y) * m_side + x]; }
-    std::int32_t cell(int x, int y) const { return m_map[std::size_t(y) * m_side + x]; }
-    void clearMap() { m_map.assign(m_map.size(), kCellFree); }
-    const std::vector<std::int32_t>& map() const { return m_map; }
+    Cell& cell(int x, int y) { return m_map.at(x, y); }
+    std::int32_t cell(int x, int y) const { return m_map.at(x, y); }
+    void clearMap() { m_map.fill(kCellFree); }
+    const Grid<Cell>& map() const { return m_map; }
 
-    PixelBuffer& offscreen() { return m_offscreen; }
-    PixelBuffer& window() { return *m_window; }
+    // Either picture handed out brings the window's arena square up to date first, so that
+    // changing one alone (text on the off-screen copy) shows as a difference.
+    PixelBuffer& offscreen() {
+        followScrolls();
+        return m_offscreen;
+    }
+    PixelBuffer& window() {
+        followScrolls();
+        return *m_window;
+    }
+    // A window nobody looks at (the simulator's) may skip the scrolls of its arena square
+    // until something reads it: every painting writes both pictures alike, so between ticks
+    // the square is always the off-screen copy, and it is copied from there when read.
+    void setWindowShown(bool shown) {
+        followScrolls();
+        m_windowShown = shown;
+    }
     Background& background() { return m_background; }
     const Background& background() const { return m_background; }
 
@@ -48,9 +70,13 @@ public:
     void setPixel(int x, int y, Rgb c) {
         const std::uint32_t p = toPixel(c);
         m_offscreen.at(x, y) = p;
-        m_window->at(x + m_offset, y + m_offset) = p;
+        // A square left behind by scrolls is copied whole from the off-screen copy when read.
+        if (!m_windowBehind) m_window->at(x + m_offset, y + m_offset) = p;
     }
-    Rgb windowPixel(int x, int y) const { return m_window->colour(x + m_offset, y + m_offset); }
+    Rgb windowPixel(int x, int y) const {
+        return m_windowBehind ? m_offscreen.colour(x, y)
+                              : m_window->colour(x + m_offset, y + m_offset);
+    }
 
     // Marks arena rectangle (arena coordinates) as changed on the window picture.
     void touch(int x, int y, int w, int h) {
@@ -58,7 +84,8 @@ public:
     }
 
     // Moves the whole arena (map and both pictures) by one pixel; what crosses the far edge
-    // is lost. fillEdge then clears the row or column the content moved away from.
+    // is lost. fillEdge then clears the row or column the content moved away from. The map
+    // and the off-screen copy keep a margin, so most moves only change where they start.
     void shift(int dx, int dy);
     void fillEdge(int dx, int dy);
 
@@ -71,6 +98,8 @@ public:
                        Rgb colour);
 
 private:
+    // Copies the off-screen copy to the window's arena square if scrolls left it behind.
+    void followScrolls();
     template <typename Fn>
     void forDisc(double cx, double cy, double r, Fn&& fn);
     void fillDisc(double cx, double cy, double r, std::int32_t value, const Rgb* colour);
@@ -78,9 +107,11 @@ private:
     int m_side = 0;
     int m_offset = 0;
     double m_unit = 1.0;
-    std::vector<std::int32_t> m_map;
+    Grid<Cell> m_map;
     PixelBuffer m_offscreen;
     PixelBuffer* m_window = nullptr;
+    bool m_windowShown = true;
+    bool m_windowBehind = false;  // the window's arena square has not followed the scrolls
     Background m_background;
 };
 

@@ -50,7 +50,7 @@ double Gra::scoreRay(int s, int j) const {
     const Slyder& sl = slot(s);
     const double u = arena.unit();
     const int k = skillLevel;
-    const double theta = sl.heading + kFirstRayAngle + kRayAngleStep * j;
+    const int theta = sl.heading + kFirstRayAngle + kRayAngleStep * j;
     const double c = cosDeg(theta), sn = sinDeg(theta);
     double score = 0;
     for (int d = 1; d < kRayLength; d += d / 10 + (2 - k) + 2) {

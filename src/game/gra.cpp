@@ -25,6 +25,16 @@ constexpr int kGapIntervalSpread = 50;
 
 }  // namespace
 
+// No static object uses the table while it is built.
+const DegreeTable kDegrees;
+
+DegreeTable::DegreeTable() {
+    for (int d = kFirst; d <= kLast; ++d) {
+        cos[std::size_t(d - kFirst)] = cosDeg(double(d));
+        sin[std::size_t(d - kFirst)] = sinDeg(double(d));
+    }
+}
+
 Gra::Gra(Random& rng, TInterface& settings, Scores& scores, TextRenderer& text,
          SoundRequests& sound)
     : m_rng(rng), m_settings(settings), m_scores(scores), m_text(text), m_sound(sound) {
@@ -96,7 +106,7 @@ int Gra::AliveHumans() const {
     return n;
 }
 
-void Gra::StepAlong(float& x, float& y, double angle) const {
+void Gra::StepAlong(float& x, float& y, int angle) const {
     x = static_cast<float>(x + arena.unit() * cosDeg(angle));
     y = static_cast<float>(y + arena.unit() * sinDeg(angle));
 }

@@ -28,6 +28,24 @@ inline double sinDeg(double deg) {
     return std::sin(deg * kPi / 180.0);
 }
 
+// cos and sin of whole degrees, computed once at start by cosDeg and sinDeg themselves, so
+// that a look-up gives the very same bits; headings and ray angles are whole degrees.
+struct DegreeTable {
+    static constexpr int kFirst = -1080, kLast = 1440;
+    DegreeTable();
+    std::array<double, kLast - kFirst + 1> cos, sin;
+};
+extern const DegreeTable kDegrees;
+
+inline double cosDeg(int deg) {
+    if (deg < DegreeTable::kFirst || deg > DegreeTable::kLast) return cosDeg(double(deg));
+    return kDegrees.cos[std::size_t(deg - DegreeTable::kFirst)];
+}
+inline double sinDeg(int deg) {
+    if (deg < DegreeTable::kFirst || deg > DegreeTable::kLast) return sinDeg(double(deg));
+    return kDegrees.sin[std::size_t(deg - DegreeTable::kFirst)];
+}
+
 struct FPoint {
     float x = 0, y = 0;
 };
@@ -133,7 +151,7 @@ public:
     int AliveCount() const;
     int AliveHumans() const;
     void GameStep();
-    void StepAlong(float& x, float& y, double angle) const;
+    void StepAlong(float& x, float& y, int angle) const;
 
     // --- one tick of play (after the intro) ---
     // The held keys of each seat turn its slyder by 2 degrees.

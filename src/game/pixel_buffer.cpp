@@ -65,8 +65,8 @@ void PixelBuffer::blit(const PixelBuffer& src, int sx, int sy, int dx, int dy, i
         h += dy;
         dy = 0;
     }
-    w = std::min({w, src.width() - sx, m_width - dx});
-    h = std::min({h, src.height() - sy, m_height - dy});
+    w = std::min({w, src.width() - sx, width() - dx});
+    h = std::min({h, src.height() - sy, height() - dy});
     if (w <= 0 || h <= 0) return;
     for (int j = 0; j < h; ++j) {
         std::memmove(row(dy + j) + dx, src.row(sy + j) + sx, std::size_t(w) * 4);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/colour.h"
+#include "game/grid.h"
 
 namespace slyders {
 
@@ -31,28 +32,37 @@ private:
     std::vector<Rect> m_rects;
 };
 
-// A 32-bit picture in memory (0xFFRRGGBB per pixel, row after row).
+// A 32-bit picture in memory (0xFFRRGGBB per pixel, row after row). A picture made with a
+// margin keeps spare pixels around it, so that scrolling it moves only where it starts; its
+// rows are then stride() pixels apart.
 class PixelBuffer {
 public:
     PixelBuffer() = default;
-    PixelBuffer(int width, int height, std::uint32_t fill = 0xFF000000u)
-        : m_width(width), m_height(height), m_pixels(std::size_t(width) * height, fill) {}
+    PixelBuffer(int width, int height, std::uint32_t fill = 0xFF000000u, int margin = 0)
+        : m_grid(width, height, fill, margin) {}
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    int width() const { return m_grid.width(); }
+    int height() const { return m_grid.height(); }
+    int stride() const { return m_grid.stride(); }
+    bool contains(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width() && y < height();
+    }
 
-    std::uint32_t& at(int x, int y) { return m_pixels[std::size_t(y) * m_width + x]; }
-    std::uint32_t at(int x, int y) const { return m_pixels[std::size_t(y) * m_width + x]; }
+    std::uint32_t& at(int x, int y) { return m_grid.at(x, y); }
+    std::uint32_t at(int x, int y) const { return m_grid.at(x, y); }
     Rgb colour(int x, int y) const { return fromPixel(at(x, y)); }
     void set(int x, int y, Rgb c) { at(x, y) = toPixel(c); }
 
-    std::uint32_t* data() { return m_pixels.data(); }
-    const std::uint32_t* data() const { return m_pixels.data(); }
-    std::uint32_t* row(int y) { return m_pixels.data() + std::size_t(y) * m_width; }
-    const std::uint32_t* row(int y) const { return m_pixels.data() + std::size_t(y) * m_width; }
+    // The top left pixel; row y starts stride() x y pixels further.
+    std::uint32_t* data() { return m_grid.row(0); }
+    const std::uint32_t* data() const { return m_grid.row(0); }
+    std::uint32_t* row(int y) { return m_grid.row(y); }
+    const std::uint32_t* row(int y) const { return m_grid.row(y); }
 
-    void fill(std::uint32_t p) { m_pixels.assign(m_pixels.size(), p); }
+    void fill(std::uint32_t p) { m_grid.fill(p); }
+
+    // Moves the whole picture by one pixel (see Grid::scroll).
+    void scroll(int dx, int dy) { m_grid.scroll(dx, dy); }
 
     // Copies a w x h block from src at (sx, sy) to this picture at (dx, dy), clipped to both.
     void blit(const PixelBuffer& src, int sx, int sy, int dx, int dy, int w, int h);
@@ -61,8 +71,7 @@ public:
     DirtyRegion dirty;
 
 private:
-    int m_width = 0, m_height = 0;
-    std::vector<std::uint32_t> m_pixels;
+    Grid<std::uint32_t> m_grid;
 };
 
 }  // namespace slyders

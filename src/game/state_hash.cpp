@@ -1,7 +1,6 @@
 #include "game/state_hash.h"
 
 #include <bit>
-#include <cstring>
 
 #include "game/gra.h"
 
@@ -36,13 +35,20 @@ private:
 std::uint64_t stateHash(const Gra& gra) {
     Hasher h;
     const auto& map = gra.arena.map();
-    std::size_t i = 0;
-    for (; i + 1 < map.size(); i += 2) {
-        std::uint64_t pair;
-        std::memcpy(&pair, &map[i], sizeof pair);
-        h.add(pair);
+    // Two cells per word, row after row, each as its 32-bit value, the first in the low half;
+    // a word may take the last cell of one row and the first of the next.
+    auto value = [](Cell c) { return std::uint32_t(std::int32_t(c)); };
+    bool half = false;
+    std::uint32_t low = 0;
+    for (int y = 0; y < map.height(); ++y) {
+        const Cell* row = map.row(y);
+        for (int x = 0; x < map.width(); ++x) {
+            if (half) h.add(low | std::uint64_t(value(row[x])) << 32);
+            else low = value(row[x]);
+            half = !half;
+        }
     }
-    if (i < map.size()) h.add(std::uint32_t(map[i]));
+    if (half) h.add(low);
     h.add(std::uint32_t(gra.tick));
     h.add(std::uint32_t(gra.firstSlot) << 8 | std::uint32_t(gra.humans));
     for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {

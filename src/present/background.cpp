@@ -12,6 +12,14 @@ namespace slyders {
 
 namespace {
 
+constexpr std::uint32_t kKnownCell = 0x01000000u;
+// Cells kept beyond each side of the arena; scrolling moves the arena over them.
+constexpr int kKnownMargin = 64;
+// The widest arena whose pattern is kept (about 1.4 MB per type at the default side).
+constexpr int kMaxKnownSpan = 1024;
+// The cell index of arena pixel 0, unscrolled.
+constexpr int kCellOrigin = 1000;
+
 constexpr std::array<int, 10> kTiles{5, 4, 3, 3, 3, 3, 3, 2, 1, 0};
 
 // The table index of a pattern cell; far scrolling can push cells below zero.
@@ -82,19 +90,92 @@ double Background::patternUnit() const {
     return 0.1 * k;
 }
 
+void Background::setSide(int side) {
+    m_side = side;
+    m_unit = patternUnit();
+    m_cellOfPixel.resize(std::size_t(m_side + 2 * kKnownMargin + 1));
+    for (int p = -kKnownMargin; p <= m_side + kKnownMargin; ++p) {
+        m_cellOfPixel[std::size_t(p + kKnownMargin)] = static_cast<int>(p / m_unit + 1000);
+    }
+    const int cells = static_cast<int>(m_side / m_unit) + 2;
+    m_knownFirst = kCellOrigin - kKnownMargin;
+    m_knownSpan = cells + 2 * kKnownMargin;
+    if (m_knownSpan > kMaxKnownSpan) m_knownSpan = 0;
+    for (auto& known : m_known) known.clear();
+}
+
+std::uint32_t* Background::knownCell(int X, int Y) const {
+    const auto i = static_cast<unsigned>(X - m_knownFirst);
+    const auto j = static_cast<unsigned>(Y - m_knownFirst);
+    const auto span = static_cast<unsigned>(m_knownSpan);
+    if (type < 0 || type >= kBackgroundTypes || i >= span || j >= span) return nullptr;
+    std::vector<std::uint32_t>& known = m_known[std::size_t(type)];
+    if (known.empty()) known.assign(std::size_t(span) * span, 0);
+    return &known[std::size_t(j) * span + i];
+}
+
+int Background::cellOf(int p) const {
+    const auto i = static_cast<std::size_t>(p + kKnownMargin);
+    if (i < m_cellOfPixel.size()) return m_cellOfPixel[i];
+    return static_cast<int>(p / m_unit + 1000);
+}
+
+namespace {
+
+constexpr int kWeights = 6;
+
+std::uint8_t pull(int v, int w, int M) {
+    return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
+}
+
+// pull() of every byte pair (M, v) at [w][M << 8 | v], computed once at start: every pixel a
+// game paints or erases pulls its three channels.
+struct PullTables {
+    PullTables() {
+        for (int w = 0; w < kWeights; ++w) {
+            for (int M = 0; M <= 0xFF; ++M) {
+                for (int v = 0; v <= 0xFF; ++v)
+                    at[std::size_t(w)][std::size_t(M << 8 | v)] = pull(v, w, M);
+            }
+        }
+    }
+    std::array<std::array<std::uint8_t, 0x100 * 0x100>, kWeights> at;
+};
+// No static object paints a background while this is built.
+const PullTables kPull;
+
+bool isWeight(int w) {
+    return w >= 0 && w < kWeights;
+}
+
+}  // namespace
+
 Rgb Background::cellColour(int X, int Y) const {
-    const Channels c = patternAt(type, X, Y);
+    std::uint32_t* known = knownCell(X, Y);
+    Channels c;
+    if (known && *known != 0) {
+        c = {int(*known & 0xFF), int(*known >> 8 & 0xFF), int(*known >> 16 & 0xFF)};
+    } else {
+        c = patternAt(type, X, Y);
+        auto byte = [](int v) { return v >= 0 && v <= 0xFF; };
+        if (known && byte(c.r) && byte(c.g) && byte(c.b)) {
+            *known = kKnownCell | std::uint32_t(c.r) | std::uint32_t(c.g) << 8 |
+                     std::uint32_t(c.b) << 16;
+        }
+    }
     const int M = std::max({c.r, c.g, c.b});
-    auto pull = [M](int v, int w) {
-        return std::uint8_t(static_cast<int>((1 - 0.1 * w) * v + 0.1 * (M * w)) & 0xFF);
-    };
-    return {pull(c.r, weights[0]), pull(c.g, weights[1]), pull(c.b, weights[2])};
+    const auto [wr, wg, wb] = weights;
+    if (known && *known != 0 && isWeight(wr) && isWeight(wg) && isWeight(wb)) {
+        const auto row = std::size_t(M << 8);
+        return {kPull.at[std::size_t(wr)][row | std::size_t(c.r)],
+                kPull.at[std::size_t(wg)][row | std::size_t(c.g)],
+                kPull.at[std::size_t(wb)][row | std::size_t(c.b)]};
+    }
+    return {pull(c.r, weights[0], M), pull(c.g, weights[1], M), pull(c.b, weights[2], M)};
 }
 
 Rgb Background::BackgroundColor(int x, int y) const {
-    const double unit = patternUnit();
-    return cellColour(static_cast<int>((x - m_sx) / unit + 1000),
-                      static_cast<int>((y - m_sy) / unit + 1000));
+    return cellColour(cellOf(x - m_sx), cellOf(y - m_sy));
 }
 
 void Background::DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int settingType,
@@ -112,14 +193,11 @@ void Background::DrawBackground(PixelBuffer& backBuffer, int m, bool demo, int s
 void Background::paint(PixelBuffer& target, int m) const {
     const Rect area = intersect({m, m, m_side, m_side}, {0, 0, target.width(), target.height()});
     if (area.empty()) return;
-    const double unit = patternUnit();
     std::vector<int> cellX(std::size_t(area.w));
-    for (int i = 0; i < area.w; ++i) {
-        cellX[std::size_t(i)] = static_cast<int>((area.x - m - m_sx + i) / unit + 1000);
-    }
+    for (int i = 0; i < area.w; ++i) cellX[std::size_t(i)] = cellOf(area.x - m - m_sx + i);
     int lastY = 0;
     for (int py = area.y; py < area.bottom(); ++py) {
-        const int Y = static_cast<int>((py - m - m_sy) / unit + 1000);
+        const int Y = cellOf(py - m - m_sy);
         std::uint32_t* row = target.row(py) + area.x;
         if (py > area.y && Y == lastY) {
             std::copy_n(target.row(py - 1) + area.x, area.w, row);

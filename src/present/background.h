@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "game/colour.h"
 
@@ -15,7 +17,7 @@ constexpr int kBackgroundTypes = 17;
 // the pattern that was there, and scrolling moves the pattern with the content.
 class Background {
 public:
-    void setSide(int side) { m_side = side; }
+    void setSide(int side);
 
     // The colour of arena pixel (x, y).
     Rgb BackgroundColor(int x, int y) const;
@@ -41,9 +43,23 @@ private:
     // The size of one pattern cell in pixels: a tenth of trunc(10 x S / 460).
     double patternUnit() const;
     Rgb cellColour(int X, int Y) const;
+    // Where the pattern of cell (X, Y) is kept (packed as 0x01BBGGRR), or null.
+    std::uint32_t* knownCell(int X, int Y) const;
+    // The pattern cell of unscrolled pixel coordinate p, along either axis.
+    int cellOf(int p) const;
 
     int m_side = 460;
+    double m_unit = 1.0;  // patternUnit() of the side, kept
     int m_sx = 0, m_sy = 0;
-};
+
+    // The pattern of each type over the cells of the arena and a margin around them for
+    // scrolling, filled in on first use (0 = not yet): every game paints the whole arena
+    // again, and erasing asks for the same cells again and again, many of them a sine each.
+    mutable std::array<std::vector<std::uint32_t>, kBackgroundTypes> m_known;
+    int m_knownFirst = 0;  // the cell index of the first row and column kept
+    int m_knownSpan = 0;   // rows and columns kept
+
+    // cellOf() of the pixels -kKnownMargin .. side + kKnownMargin, as the division gives it.
+    std::vector<int> m_cellOfPixel;};
 
 }  // namespace slyders

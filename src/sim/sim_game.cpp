@@ -149,6 +149,7 @@ SimGame::SimGame(const SimOptions& options, TextRenderer& text, SoundRequests* s
       m_back(m_window.width(), m_window.height()),
       m_gra(m_rng, m_settings, m_scores, text, sound ? *sound : m_noSound) {
     m_gra.InitArena(m_window.height(), &m_window);
+    m_gra.arena.setWindowShown(false);
     if (m_gra.arena.side() != options.arenaSide) {
         throw std::logic_error("no client height gives an arena side of " +
                                std::to_string(options.arenaSide));

@@ -27,7 +27,7 @@ struct Computers : TestGame {
     float side() const { return static_cast<float>(gra.arena.side()); }
     float units(double n) const { return static_cast<float>(n * gra.arena.unit()); }
     // The pixel that ray j of slot s samples at distance d.
-    std::int32_t& rayCell(int s, int j, int d) {
+    Cell& rayCell(int s, int j, int d) {
         const Slyder& sl = gra.slots[std::size_t(s)];
         const double theta = sl.heading - 90 + 10 * j, u = gra.arena.unit();
         return gra.arena.cell(static_cast<int>(sl.x + d * u * cosDeg(theta)),

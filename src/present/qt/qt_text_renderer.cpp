@@ -65,7 +65,7 @@ TextSize QtTextRenderer::extent(const FontSpec& font, std::string_view text) {
 void QtTextRenderer::draw(PixelBuffer& target, int x, int y, const FontSpec& font, Rgb colour,
                           std::string_view text) {
     QImage image(reinterpret_cast<uchar*>(target.data()), target.width(), target.height(),
-                 target.width() * 4, QImage::Format_RGB32);
+                 target.stride() * 4, QImage::Format_RGB32);
     QPainter painter(&image);
     const QFont f = toQFont(font);
     painter.setFont(f);
