@@ -1,5 +1,7 @@
 #include "net/net_session.h"
 
+#include "players/roster_bytes.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -18,6 +20,31 @@ const T* as(const Packet& p) {
     return std::get_if<T>(&p);
 }
 }  // namespace
+
+// Two players of one name would share one entry of the host's roster, and nobody could tell
+// their slyders apart on the scoreboard: a name already in the game gets a number.
+std::string HostSession::freeName(const std::string& wanted,
+                                  const std::vector<std::string>& joining) const {
+    auto taken = [&](const std::string& n) {
+        if (std::find(joining.begin(), joining.end(), n) != joining.end()) return true;
+        return std::any_of(m_machines.begin(), m_machines.end(), [&](const MachineInfo& m) {
+            return std::find(m.names.begin(), m.names.end(), n) != m.names.end();
+        });
+    };
+    // Names are kept as the roster keeps them; the number goes in the room that leaves.
+    const std::string name = clipName(wanted);
+    if (!taken(name)) return name;
+    for (int k = 2;; ++k) {
+        const std::string number = " " + std::to_string(k);
+        std::size_t cut = std::min(name.size(), kMaxNameBytes - number.size());
+        auto inCharacter = [&](std::size_t i) {
+            return i < name.size() && (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80;
+        };
+        while (cut > 0 && inCharacter(cut)) --cut;  // never split a character
+        const std::string candidate = name.substr(0, cut) + number;
+        if (!taken(candidate)) return candidate;
+    }
+}
 
 std::uint64_t nowMicros() {
     return std::uint64_t(std::chrono::duration_cast<std::chrono::microseconds>(
@@ -187,7 +214,7 @@ void HostSession::onHello(int peer, const Hello& hello) {
     MachineInfo info;
     info.peer = peer;
     info.machine = hello.machine;
-    info.names = hello.names;
+    for (const std::string& n : hello.names) info.names.push_back(freeName(n, info.names));
     info.lastHeardUs = nowMicros();
     m_machines.push_back(info);
     m_net->send(peer, encode(Welcome{std::uint8_t(m_machines.size() - 1)}), true);

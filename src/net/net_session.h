@@ -115,6 +115,8 @@ private:
     void onEvent(const NetEvent& e);
     void onPacket(int machine, int peer, const Packet& p);
     void onHello(int peer, const Hello& hello);
+    // `wanted`, or with a number after it if a player of the game (or of `joining`) has it.
+    std::string freeName(const std::string& wanted, const std::vector<std::string>& joining) const;
     void onGone(int machine, const std::string& why);
     void bad(int peer, int machine);
     int machineOfPeer(int peer) const;

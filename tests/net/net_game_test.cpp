@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <random>
 #include <thread>
 
@@ -377,4 +378,36 @@ TEST(NetGame, NobodyAnswersAtAnEmptyPort) {
     std::string error;
     EXPECT_FALSE(lonely.join("127.0.0.1", testPort(7), 1500, error));
     EXPECT_EQ(error, "Could not reach 127.0.0.1.");
+}
+
+// Two players of one name would share one entry of the host's roster: a name already in the
+// game gets a number, and a name too long for the roster is cut between its characters.
+TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
+    const std::uint16_t port = testPort(8);
+    HostSession host(SessionConfig{"", "host", {"Ann"}});
+    std::string error;
+    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    std::vector<std::unique_ptr<GuestSession>> guests;
+    auto join = [&](std::vector<std::string> names) {
+        guests.push_back(std::make_unique<GuestSession>(SessionConfig{"", "m", std::move(names)}));
+        GuestSession& g = *guests.back();
+        auto joined = std::async(std::launch::async, [&g, port] {
+            std::string e;
+            return g.join("127.0.0.1", port, 3000, e);
+        });
+        for (int i = 0; i < 400 && joined.wait_for(std::chrono::seconds(0)) !=
+                                       std::future_status::ready; ++i) {
+            host.service(10);
+        }
+        EXPECT_TRUE(joined.get());
+    };
+    const std::string twentyBytes = "\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84"
+                                    "\xC3\x84\xC3\x84\xC3\x84";  // ten letters of two bytes
+    join({"Ann", twentyBytes});
+    join({"Ann 2"});
+    std::vector<std::string> names;
+    for (const SeatOwner& o : host.seatOwners()) names.push_back(o.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Ann", "Ann 2", twentyBytes.substr(0, 18),
+                                               "Ann 2 2"}));
+    host.close();
 }
