@@ -14,6 +14,7 @@ std::optional<TickInput> NetTickSource::inputFor(std::int32_t tick, const TickIn
         m_gra.running = false;  // the game ends here on every machine
         return std::nullopt;
     }
+    if (m_gra.fastFinish) m_session.playAloneFrom(std::uint32_t(tick));
     TickInput own;
     for (int seat = 0; seat < kHumanSeats; ++seat) {
         if (m_ownSeats & (1u << seat)) own.seat[std::size_t(seat)] = local.seat[std::size_t(seat)];

@@ -121,6 +121,7 @@ const Start& HostSession::begin(Start start) {
         masks[m] = info.seatMask;
     }
     m_lock.emplace(masks, start.delay);
+    m_aloneFrom = 0;
     m_hashes = HashBook{};
     m_ownUpTo = 0;
     m_lateMachine = -1;
@@ -272,7 +273,8 @@ void HostSession::onGone(int machine, const std::string&) {
 }
 
 void HostSession::checkLate() {
-    const int late = m_lock->lateMachine();
+    // Once the rest plays alone, nobody's keys are late.
+    const int late = alone(m_lock->nextRelease()) ? -1 : m_lock->lateMachine();
     const std::uint64_t now = nowMicros();
     if (late != m_lateMachine) {
         if (m_noticeSent) sendAll(Waiting{""}, true);
@@ -328,6 +330,7 @@ void HostSession::disagree() {
 
 std::optional<FrameEntry> HostSession::frameFor(std::uint32_t tick, std::uint8_t ownPacked) {
     if (!m_lock || m_stopped) return std::nullopt;
+    if (alone(tick)) return FrameEntry{};
     if (tick > m_ownUpTo) {
         m_ownUpTo = tick;
         const std::uint8_t mask = m_machines[0].seatMask;
@@ -459,6 +462,7 @@ std::optional<Start> GuestSession::takeStart() {
     m_start = *m_pendingStart;
     m_pendingStart.reset();
     m_lock.emplace(m_start.yourSeats, m_start.delay);
+    m_aloneFrom = 0;
     m_ownUpTo = 0;
     m_waitTick = 0;
     m_hostWaitingFor.clear();
@@ -467,6 +471,7 @@ std::optional<Start> GuestSession::takeStart() {
 
 std::optional<FrameEntry> GuestSession::frameFor(std::uint32_t tick, std::uint8_t ownPacked) {
     if (!m_lock || m_stopped) return std::nullopt;
+    if (alone(tick)) return FrameEntry{};
     if (tick > m_ownUpTo) {
         m_ownUpTo = tick;
         m_lock->setOwnInput(tick + m_start.delay, ownPacked);

@@ -64,6 +64,13 @@ public:
     virtual void gameOver(std::uint32_t tick, std::uint64_t hash) = 0;
     // The players a late input waits for, once it has been late long enough to say so.
     virtual std::string waitingFor() const = 0;
+    // Every human slyder is dead (the game's fast finish): from `tick` on nobody's keys steer
+    // anything, so every machine plays the rest at once with no keys held, nobody waiting for
+    // anybody. Each machine says so at the same tick, as the game is the same everywhere.
+    void playAloneFrom(std::uint32_t tick) {
+        if (m_aloneFrom == 0) m_aloneFrom = tick;
+    }
+    bool alone(std::uint32_t tick) const { return m_aloneFrom != 0 && tick >= m_aloneFrom; }
     const std::optional<std::string>& stopped() const { return m_stopped; }
     std::uint64_t bytesSent() const { return m_net ? m_net->bytesSent() : 0; }
     std::uint64_t bytesReceived() const { return m_net ? m_net->bytesReceived() : 0; }
@@ -79,6 +86,7 @@ protected:
     Start m_start;
     std::optional<std::string> m_stopped;
     int m_badPackets = 0;
+    std::uint32_t m_aloneFrom = 0;  // 0: every tick waits for every machine's keys
 };
 
 class HostSession final : public Session {

@@ -120,6 +120,8 @@ std::string toJson(const NetGameResult& r, bool host) {
     char wall[32];
     std::snprintf(wall, sizeof wall, ",\"wall_seconds\":%.3f", r.wallSeconds);
     out += wall;
+    std::snprintf(wall, sizeof wall, ",\"pace_seconds\":%.3f", r.paceSeconds);
+    out += wall;
     out += ",\"stopped\":" + (r.stopped ? quoted(*r.stopped) : std::string("null")) + "}";
     return out;
 }
@@ -250,6 +252,7 @@ void NetPeer::playTicks(NetGameResult& result) {
     const std::uint64_t deadline =
         net::nowMicros() + std::uint64_t(m_options.gameSeconds) * kUsPerS;
     m_anchorUs = net::nowMicros();
+    m_paceAnchorUs = m_paceNowUs = 0;
     std::string shownWaiting;
     bool over = false;
     while (!over && m_gra.tick < m_options.tickCap && net::nowMicros() < deadline) {
@@ -260,6 +263,7 @@ void NetPeer::playTicks(NetGameResult& result) {
         }
         s.service(0);
         if (s.stopped()) break;
+        if (m_gra.fastFinish) s.playAloneFrom(t);
         TickInput own;
         for (int seat = 0; seat < kHumanSeats; ++seat) {
             if (result.start.yourSeats & (1u << seat)) {
@@ -295,12 +299,16 @@ void NetPeer::playTicks(NetGameResult& result) {
         result.ticks.push_back(played);
         if (!over && m_options.paced) waitForRelease(m_gra.tick);
     }
+    result.paceSeconds = double(m_paceNowUs) / kUsPerS;
     finish(result, over);
 }
 
 void NetPeer::waitForRelease(std::int32_t tick) {
     const int p = kPeriodsMs[m_gra.speedLevel] / (m_gra.fastFinish ? 5 : 1);
-    const std::uint64_t due = m_anchorUs + std::uint64_t(tick % kTicksPerGroup) * p * kUsPerMs;
+    const std::uint64_t step = std::uint64_t(tick % kTicksPerGroup) * p * kUsPerMs;
+    m_paceNowUs = std::max(m_paceNowUs, m_paceAnchorUs + step);
+    if (tick % kTicksPerGroup == kTicksPerGroup - 1) m_paceAnchorUs = m_paceNowUs;
+    const std::uint64_t due = m_anchorUs + step;
     std::uint64_t now = net::nowMicros();
     while (now < due) {
         session().service(0);

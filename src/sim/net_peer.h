@@ -56,6 +56,7 @@ struct NetGameResult {
     std::optional<std::string> stopped;
     std::vector<std::string> notices;  // "Waiting for ..." and "... left the game." as shown
     double wallSeconds = 0;
+    double paceSeconds = 0;  // what the same ticks take at one keyboard, with no waits for others
     int stalls = 0;  // waits for the network longer than one tick period
     Replay replay;   // the game as this machine recorded it
     std::string replayFile;  // where it was written, with the record folder
@@ -96,6 +97,8 @@ private:
     std::unique_ptr<net::GuestSession> m_guest;
     int m_played = 0;
     std::uint64_t m_anchorUs = 0;
+    // The same release rule on a clock that only the rule moves: one keyboard's pace.
+    std::uint64_t m_paceAnchorUs = 0, m_paceNowUs = 0;
 };
 
 }  // namespace slyders

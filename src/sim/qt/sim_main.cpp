@@ -57,7 +57,8 @@ const char* const kNetUsage =
     "the machine's first seat and the game (host-seat1-game1.slyrep); slyders-sim --replay\n"
     "plays each back.\n"
     "Each machine prints the game line of every game with \"network\", \"delay\",\n"
-    "\"hashes\" (state hashes compared), \"final_hash\", \"stalls\" and \"stopped\".\n";
+    "\"hashes\" (state hashes compared), \"final_hash\", \"stalls\", \"wall_seconds\",\n"
+    "\"pace_seconds\" (what one keyboard takes for the same ticks) and \"stopped\".\n";
 
 bool isNetworkRun(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
