@@ -27,7 +27,7 @@ std::string machineName() {
 }  // namespace
 
 // The session, and what the window gives back when it ends: the seats and choices of this
-// machine, its settings and its arena side.
+// machine, its settings, its arena side and, at a guest, its own roster.
 struct TMainWnd::Network {
     std::unique_ptr<net::HostSession> host;
     std::unique_ptr<net::GuestSession> guest;
@@ -41,6 +41,7 @@ struct TMainWnd::Network {
     std::array<HumanSeat, kHumanSeats> seats{};
     int humans = 1, firstSlot = 1, speed = 1, skill = 2, arenaSide = 0;
     std::array<std::int32_t, kReplaySettingCount> settings{};
+    std::optional<Scores> ownRoster;  // a guest plays on a copy of the host's
 
     net::Session& session() {
         if (host) return *host;
@@ -134,6 +135,7 @@ net::Start TMainWnd::hostStart() {
     }
     s.settings = settingsValues(m_gra.settings());
     s.arenaSide = m_gra.arena.side();
+    s.roster = m_gra.scores().entries();
     return host.begin(s);
 }
 
@@ -202,13 +204,18 @@ void TMainWnd::joinNetworkGame(const std::string& address, int rosterIndex,
                        .arg(QString::fromStdString(hostName));
     for (;;) {
         std::optional<net::Start> start;
-        net::WaitWindow wait(this, text, [this, &start] {
-            net::GuestSession& g = *m_net->guest;
-            g.service(0);
-            start = g.takeStart();
-            return start || g.stopped() || m_net->leaving;
-        });
-        const bool waited = wait.exec() == QDialog::Accepted;
+        bool waited = false;
+        {
+            // Gone before the game starts: while the game plays nothing may take the next
+            // start the host sends.
+            net::WaitWindow wait(this, text, [this, &start] {
+                net::GuestSession& g = *m_net->guest;
+                g.service(0);
+                start = g.takeStart();
+                return start || g.stopped() || m_net->leaving;
+            });
+            waited = wait.exec() == QDialog::Accepted;
+        }
         if (!waited || !start) {
             networkStopped();
             break;
@@ -249,6 +256,7 @@ void TMainWnd::beginNetwork(Network* network) {
     n.skill = m_gra.skillLevel;
     n.arenaSide = m_gra.arena.side();
     n.settings = settingsValues(m_gra.settings());
+    if (n.guest) n.ownRoster = m_gra.scores();
     m_gra.ResetRound();  // a network session plays a round of its own
     connect(&n.timer, &QTimer::timeout, this, [this] {
         if (m_net && !m_gra.running) m_net->session().service(0);
@@ -268,6 +276,8 @@ bool TMainWnd::playNetworkGame(const net::Start& s) {
         return false;
     }
     applySettings(m_gra.settings(), s.settings);
+    // A guest credits the round and shows the high scores on the host's roster, never its own.
+    if (n.guest) m_gra.scores() = Scores::copyOf(s.roster);
     m_gra.network.guest = n.guest != nullptr;
     m_gra.network.names = s.names;
     m_gra.network.ratings = s.ratings;
@@ -317,6 +327,7 @@ void TMainWnd::endNetwork() {
     m_gra.speedLevel = n.speed;
     m_gra.skillLevel = n.skill;
     m_gra.network = NetworkSeating{};
+    if (n.ownRoster) m_gra.scores() = *n.ownRoster;
     applySettings(m_gra.settings(), n.settings);
     const int side = n.arenaSide;
     const bool closing = n.closing;

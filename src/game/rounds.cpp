@@ -65,14 +65,12 @@ std::string creditRoundWin(Gra& gra, int w) {
     for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {
         participants.push_back({gra.rosterIndexOfSlot(s), gra.slot(s).roundPoints, s == w});
     }
-    if (!gra.network.guest) gra.scores().UpdateRatings(participants);
+    gra.scores().UpdateRatings(participants);
     gra.slot(w).roundsWon += 1;
 
     const int rosterIndex = gra.rosterIndexOfSlot(w);
     int rating = 0;
-    if (gra.network.guest) {
-        rating = gra.network.ratings[std::size_t(w)];  // the host keeps the ratings
-    } else if (rosterIndex >= 0 && rosterIndex < gra.scores().count()) {
+    if (rosterIndex >= 0 && rosterIndex < gra.scores().count()) {
         rating = gra.scores().Rating(rosterIndex);
     }
     return std::to_string(gra.settings().int_rndpts) + " points reached.\n\nThe winner is " +

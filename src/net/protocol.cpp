@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "players/roster_bytes.h"
+
 namespace slyders::net {
 
 namespace {
@@ -54,6 +56,7 @@ public:
         u8(std::uint8_t(n));
         m_out.insert(m_out.end(), s.begin(), s.begin() + std::ptrdiff_t(n));
     }
+    void bytes(const std::vector<std::uint8_t>& b) { m_out.insert(m_out.end(), b.begin(), b.end()); }
     std::vector<std::uint8_t> take() { return std::move(m_out); }
 
 private:
@@ -83,6 +86,15 @@ public:
         std::string s(reinterpret_cast<const char*>(m_data + m_pos), n);
         m_pos += n;
         return s;
+    }
+    std::vector<std::uint8_t> bytes(std::size_t n) {
+        if (!m_error.empty() || m_size - m_pos < n) {
+            fail("the packet is too short");
+            return {};
+        }
+        std::vector<std::uint8_t> b(m_data + m_pos, m_data + m_pos + n);
+        m_pos += n;
+        return b;
     }
     // Checks a value against its range.
     template <typename T>
@@ -138,6 +150,9 @@ void writeStart(Writer& w, const Start& s) {
     w.u8(s.yourSeats);
     for (const std::string& n : s.names) w.text(n);
     for (std::int32_t v : s.ratings) w.i32(v);
+    const std::vector<std::uint8_t> roster = serialiseRoster(s.roster);
+    w.u16(std::uint16_t(roster.size()));
+    w.bytes(roster);
 }
 
 Start readStart(Reader& r) {
@@ -162,6 +177,11 @@ Start readStart(Reader& r) {
     s.yourSeats = r.within<std::uint8_t>(r.u8(), 0, 15, "the seat mask");
     for (std::string& n : s.names) n = r.text();
     for (std::int32_t& v : s.ratings) v = r.i32();
+    const std::size_t rosterBytes = r.within<std::size_t>(r.u16(), 0, kRosterBytesMax,
+                                                          "the roster's size");
+    const ParsedRoster roster = parseRoster(r.bytes(rosterBytes));
+    if (!roster.whole) r.fail("the host's roster is damaged");
+    s.roster = roster.entries;
     return s;
 }
 

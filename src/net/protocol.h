@@ -9,12 +9,13 @@
 
 #include "game/game_start.h"
 #include "params/app_settings.h"
+#include "players/scores.h"
 
 namespace slyders::net {
 
 // Every packet starts with these: a peer of another make of the game is told so at once.
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
-constexpr std::uint16_t kVersion = 1;
+constexpr std::uint16_t kVersion = 2;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
 constexpr std::size_t kMaxText = 64;  // names, machine names and passwords
@@ -51,6 +52,9 @@ struct Start {
     std::uint8_t yourSeats = 0;  // seat mask of the receiving machine
     std::array<std::string, kSlotCount> names;
     std::array<std::int32_t, kSlotCount> ratings{};  // the host's ratings, shown by guests
+    // The host's roster at the start: guests credit a won round and show the high scores
+    // exactly as the host does, without touching their own.
+    std::vector<PlrScore> roster;
 };
 // A machine's own seats for a run of ticks from firstTick.
 struct Input {

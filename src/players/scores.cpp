@@ -19,6 +19,13 @@ Scores::Scores(RosterStore* store) : m_store(store) {
     Load();
 }
 
+Scores Scores::copyOf(std::vector<PlrScore> entries) {
+    Scores s(nullptr);
+    s.m_list = std::move(entries);
+    s.m_greatest = 0;
+    return s;
+}
+
 void Scores::Load() {
     m_list.clear();
     if (m_store) {

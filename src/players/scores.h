@@ -43,6 +43,9 @@ public:
 
     int count() const { return static_cast<int>(m_list.size()); }
     const PlrScore& entry(int index) const { return m_list[std::size_t(index)]; }
+    const std::vector<PlrScore>& entries() const { return m_list; }
+    // Another machine's roster, as it stands there, kept in memory: it never reaches a store.
+    static Scores copyOf(std::vector<PlrScore> entries);
 
     // Reads the store, keeps every whole entry and tops the roster up to four defaults.
     void Load();

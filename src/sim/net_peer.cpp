@@ -198,8 +198,10 @@ net::Start NetPeer::hostStart() {
         if (index >= 0 && index < m_scores.count())
             s.ratings[std::size_t(slot)] = m_scores.Rating(index);
     }
+    if (m_options.roundTarget > 0) m_settings.int_rndpts = std::clamp(m_options.roundTarget, 10, 80);
     s.settings = net::settingValues(m_settings);
     s.arenaSide = m_options.arenaSide;
+    s.roster = m_scores.entries();
     return m_host->begin(s);
 }
 
@@ -215,6 +217,7 @@ void NetPeer::prepare(const net::Start& start) {
         m_label.width = std::max(1, m_window->width() - (S + 2 * m));
         m_label.height = std::max(1, m_window->height() / 12);
     }
+    if (!m_options.host) m_scores = Scores::copyOf(start.roster);  // the host's, as there
     m_gra.network.guest = !m_options.host;
     m_gra.network.names = start.names;
     m_gra.network.ratings = start.ratings;

@@ -42,6 +42,7 @@ struct NetPeerOptions {
     std::int32_t silentFromTick = 0;  // for tests: from this tick on the machine says nothing
     int gameSeconds = 600;            // no game runs longer than this on the wall clock
     std::string recordDir;            // each game's replay is written there, when set
+    int roundTarget = 0;              // for tests: points that win a round, 10 .. 80 (0: settings')
 };
 
 std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& args,

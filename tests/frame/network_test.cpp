@@ -193,6 +193,8 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     NetPeerOptions ho = peerOptions(port, true);
     ho.arenaSide = 300;  // smaller than the window's own 360
     ho.computers = 2;
+    ho.roundTarget = 10;  // the least a round can be: some game wins one
+    ho.games = 6;
     auto host = std::async(std::launch::async, runPeer, ho);
     const int ownSide = t.gra.arena.side();
     const int rosterBefore = t.scores.count();
@@ -205,11 +207,22 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     const PeerRun h = host.get();
 
     ASSERT_EQ(h.error, "");
-    ASSERT_EQ(h.games.size(), 1u);
-    expectSameGame(t, h.games[0]);
+    ASSERT_EQ(h.games.size(), 6u);
+    expectSameGame(t, h.games.back());
     EXPECT_EQ(sideInGame, 300);
     EXPECT_EQ(h.games[0].start.names[3], "Dummy 2");
     EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");
+    // The round's result is the host's, new rating and all; the guest's roster stays its own.
+    int rounds = 0;
+    for (const NetGameResult& g : h.games) {
+        if (g.replay.resultText.empty()) continue;
+        ++rounds;
+        EXPECT_NE(std::find(t.boxes.informed.begin(), t.boxes.informed.end(),
+                            "Round finished!\n" + g.replay.resultText +
+                                "\n\nClick for the next round:"),
+                  t.boxes.informed.end());
+    }
+    EXPECT_GE(rounds, 1);
     EXPECT_EQ(t.gra.arena.side(), ownSide);
     EXPECT_EQ(t.scores.count(), rosterBefore);
     for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);

@@ -11,6 +11,7 @@
 #include <future>
 #include <memory>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "game/game_start.h"
@@ -218,22 +219,28 @@ private:
 TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
     const std::uint16_t port = testPort(1);
     const test::TempFolder records;
-    NetPeerOptions ho = hostOptions(port, 1, 2), go = guestOptions(port, 2);
+    NetPeerOptions ho = hostOptions(port, 1, 8), go = guestOptions(port, 2);
     ho.recordDir = go.recordDir = records.path.string();
+    ho.roundTarget = 10;  // the least a round can be: rounds won by different players
     auto host = std::async(std::launch::async, runPeer, ho);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     const PeerRun guest = runPeer(go);
     const PeerRun h = host.get();
     ASSERT_EQ(h.error, "");
-    ASSERT_EQ(h.games.size(), 2u);
-    ASSERT_EQ(guest.games.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
+    ASSERT_EQ(h.games.size(), 8u);
+    ASSERT_EQ(guest.games.size(), 8u);
+    std::set<std::string> results;
+    for (std::size_t i = 0; i < 8; ++i) {
         expectSameGame(h.games[i], guest.games[i]);
         expectSameGame(guest.games[i], h.games[i]);
         EXPECT_EQ(h.games[i].start.start.humans, 3);
         EXPECT_EQ(guest.games[i].start.yourSeats, 0b0110);  // seats in join order
+        // The winner and the new rating, as the host's roster has them, on every machine.
+        EXPECT_EQ(guest.games[i].replay.resultText, h.games[i].replay.resultText) << i;
+        if (!h.games[i].replay.resultText.empty()) results.insert(h.games[i].replay.resultText);
         expectRecordedAlike({&h, &guest}, i);
     }
+    EXPECT_GE(results.size(), 2u);
     EXPECT_EQ(h.games[1].start.start.roundPoints, guest.games[1].start.start.roundPoints);
 }
 

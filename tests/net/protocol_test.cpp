@@ -35,6 +35,8 @@ Start sampleStart() {
     s.yourSeats = 6;
     s.names = {"C1", "C2", "Anna", "Ben", "Cleo", ""};
     s.ratings[2] = 55;
+    s.roster = {PlrScore{"Computer 1", 80, {3, 0, 0, 0, 0, 0, 0, 0, 0, 9}},
+                PlrScore{"Anna", 40, {}}};
     return s;
 }
 
@@ -49,6 +51,10 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
     EXPECT_EQ(r.settings, s.settings);
     EXPECT_EQ(r.names, s.names);
     EXPECT_EQ(r.ratings, s.ratings);
+    ASSERT_EQ(r.roster.size(), 2u);
+    EXPECT_EQ(r.roster[0].name, "Computer 1");
+    EXPECT_EQ(r.roster[0].results, s.roster[0].results);
+    EXPECT_EQ(r.roster[1].played, 40);
     EXPECT_EQ(r.arenaSide, 450);
     EXPECT_EQ(r.delay, 7);
     TInterface back;
@@ -103,6 +109,13 @@ TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     Start s = sampleStart();
     s.start.skill = 9;
     EXPECT_EQ(decodeBytes(encode(s)).error, "the skill is out of range");
+    // A roster entry cut short inside the packet is not taken as the host's roster.
+    std::vector<std::uint8_t> cutRoster = encode(sampleStart());
+    const std::size_t rosterBytes = (10 + 1 + 22) + (4 + 1 + 22);  // the packet's last bytes
+    ASSERT_EQ(cutRoster[cutRoster.size() - rosterBytes - 2], rosterBytes);
+    cutRoster[cutRoster.size() - rosterBytes - 2] -= 1;  // its size says one byte less
+    cutRoster.pop_back();
+    EXPECT_EQ(decodeBytes(cutRoster).error, "the host's roster is damaged");
 }
 
 TEST(Protocol, RefusalsTellThePlayerWhy) {

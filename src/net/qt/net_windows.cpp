@@ -183,6 +183,7 @@ WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<bool(
     connect(timer, &QTimer::timeout, this, [this] {
         if (m_poll()) accept();
     });
+    connect(this, &QDialog::finished, timer, &QTimer::stop);  // one answer, then silence
     timer->start(kWaitPollMs);
 }
 
