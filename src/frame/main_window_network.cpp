@@ -149,11 +149,14 @@ bool TMainWnd::hostAnotherGame() {
         QCoreApplication::processEvents();
     }
     if (networkStopped() || m_net->leaving) return false;
-    if (host.guestsPresent() == 0) {
+    auto everybodyLeft = [&] {
+        if (host.guestsPresent() > 0) return false;
         m_boxes.inform("Everybody else has left the network game.");
-        return false;
-    }
-    return m_boxes.ask("Play another network game?");
+        return true;
+    };
+    if (everybodyLeft()) return false;
+    // The others may leave while the host thinks it over.
+    return m_boxes.ask("Play another network game?") && !everybodyLeft();
 }
 
 // ---------------------------------------------------------------- guest

@@ -121,6 +121,9 @@ const Start& HostSession::begin(Start start) {
         masks[m] = info.seatMask;
     }
     m_lock.emplace(masks, start.delay);
+    for (std::size_t m = 1; m < m_machines.size(); ++m) {
+        if (m_machines[m].gone) m_lock->markGone(int(m));  // left after the last game
+    }
     m_aloneFrom = 0;
     m_hashes = HashBook{};
     m_ownUpTo = 0;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -260,6 +261,29 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     options.arenaSide = mine->arenaSide;
     SimGame sim(options, t.text);
     EXPECT_TRUE(sim.playReplay(*mine).agrees);  // the leave is in the replay
+}
+
+// Between games a guest waits for the host's next start; an Enter pressed once too often
+// after the round's box keeps it waiting, Leave leaves.
+TEST(WindowNetwork, EnterDoesNotLeaveTheWaitForTheNextGame) {
+    test::WindowTest t;
+    int polls = 0;
+    bool stillOpen = false;
+    net::WaitWindow wait(t.window.get(), "Waiting for the host to start the next game...", [&] {
+        ++polls;
+        return false;
+    });
+    QTimer::singleShot(50, &wait, [&] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(wait.focusWidget() ? wait.focusWidget() : &wait, &enter);
+    });
+    QTimer::singleShot(200, &wait, [&] {
+        stillOpen = wait.isVisible();
+        wait.findChild<QPushButton*>()->click();
+    });
+    EXPECT_EQ(wait.exec(), QDialog::Rejected);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_GT(polls, 0);
 }
 
 }  // namespace

@@ -214,6 +214,19 @@ private:
     std::thread m_thread;
 };
 
+// The guest joins the host's lobby, the host serviced meanwhile; false when it did not.
+bool joinLobby(HostSession& host, GuestSession& guest, std::uint16_t port) {
+    auto joined = std::async(std::launch::async, [&guest, port] {
+        std::string e;
+        return guest.join("127.0.0.1", port, 3000, e);
+    });
+    for (int i = 0; i < 400 && joined.wait_for(std::chrono::seconds(0)) !=
+                                   std::future_status::ready; ++i) {
+        host.service(10);
+    }
+    return joined.get();
+}
+
 }  // namespace
 
 TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
@@ -400,16 +413,7 @@ TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
     std::vector<std::unique_ptr<GuestSession>> guests;
     auto join = [&](std::vector<std::string> names) {
         guests.push_back(std::make_unique<GuestSession>(SessionConfig{"", "m", std::move(names)}));
-        GuestSession& g = *guests.back();
-        auto joined = std::async(std::launch::async, [&g, port] {
-            std::string e;
-            return g.join("127.0.0.1", port, 3000, e);
-        });
-        for (int i = 0; i < 400 && joined.wait_for(std::chrono::seconds(0)) !=
-                                       std::future_status::ready; ++i) {
-            host.service(10);
-        }
-        EXPECT_TRUE(joined.get());
+        EXPECT_TRUE(joinLobby(host, *guests.back(), port));
     };
     const std::string twentyBytes = "\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84"
                                     "\xC3\x84\xC3\x84\xC3\x84";  // ten letters of two bytes
@@ -432,15 +436,7 @@ TEST(NetGame, NobodyIsWaitedForOnceEveryHumanSlyderIsDead) {
     std::string error;
     ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
     GuestSession guest(SessionConfig{"", "m", {"Bo"}});
-    auto joined = std::async(std::launch::async, [&guest, port] {
-        std::string e;
-        return guest.join("127.0.0.1", port, 3000, e);
-    });
-    for (int i = 0; i < 400 && joined.wait_for(std::chrono::seconds(0)) !=
-                                   std::future_status::ready; ++i) {
-        host.service(10);
-    }
-    ASSERT_TRUE(joined.get());
+    ASSERT_TRUE(joinLobby(host, guest, port));
     const std::uint32_t first = std::uint32_t(host.begin(net::Start{}).delay) + 1;
     for (std::uint32_t t = 1; t < first; ++t) EXPECT_TRUE(host.frameFor(t, 0).has_value());
     // The guest says nothing from here on: its keys for the first steered tick never come.
@@ -454,6 +450,27 @@ TEST(NetGame, NobodyIsWaitedForOnceEveryHumanSlyderIsDead) {
         EXPECT_EQ(f->packed, 0);  // no keys held, not even the host's own
     }
     host.service(5);
+    EXPECT_EQ(host.waitingFor(), "");
+    host.close();
+}
+
+// A guest that left between two games holds nobody up in the next one.
+TEST(NetGame, AGuestGoneBetweenGamesIsNotWaitedFor) {
+    const std::uint16_t port = testPort(10);
+    HostSession host(SessionConfig{"", "host", {"Ann"}});
+    std::string error;
+    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    GuestSession guest(SessionConfig{"", "m", {"Bo"}});
+    ASSERT_TRUE(joinLobby(host, guest, port));
+    host.begin(net::Start{});  // the first game, played to its end somewhere else
+    guest.leave();
+    for (int i = 0; i < 300 && host.guestsPresent() > 0; ++i) host.service(10);
+    ASSERT_EQ(host.guestsPresent(), 0);
+    const std::uint32_t first = std::uint32_t(host.begin(net::Start{}).delay) + 1;
+    for (std::uint32_t t = 1; t < first + 20; ++t) {
+        ASSERT_TRUE(host.frameFor(t, 0).has_value()) << t;
+        host.service(0);
+    }
     EXPECT_EQ(host.waitingFor(), "");
     host.close();
 }

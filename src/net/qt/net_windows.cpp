@@ -176,7 +176,8 @@ WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<bool(
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(text, this));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("Leave", QDialogButtonBox::RejectRole);
+    // Enter, pressed once too often after the round's box, must not leave the game.
+    buttons->addButton("Leave", QDialogButtonBox::RejectRole)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     auto* timer = new QTimer(this);
