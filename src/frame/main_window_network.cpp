@@ -74,6 +74,9 @@ void TMainWnd::hostNetworkGame(std::uint16_t port) {
     config.machine = machineName();
     config.silentTimeoutMs = m_hooks.network.silentTimeoutMs;
     for (int k = 0; k < m_gra.humans; ++k) config.names.push_back(m_gra.DisplayName(k + 2));
+    for (int k = 0; k < 2 && k < m_gra.scores().count(); ++k) {
+        config.reserved.push_back(m_gra.scores().entry(k).name);  // the computer players
+    }
     auto host = std::make_unique<net::HostSession>(config);
     std::string error;
     if (!host->open(m_hooks.network.listenAddress, port, error)) {

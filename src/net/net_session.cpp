@@ -27,6 +27,8 @@ std::string HostSession::freeName(const std::string& wanted,
                                   const std::vector<std::string>& joining) const {
     auto taken = [&](const std::string& n) {
         if (std::find(joining.begin(), joining.end(), n) != joining.end()) return true;
+        const std::vector<std::string>& reserved = m_config.reserved;
+        if (std::find(reserved.begin(), reserved.end(), n) != reserved.end()) return true;
         return std::any_of(m_machines.begin(), m_machines.end(), [&](const MachineInfo& m) {
             return std::find(m.names.begin(), m.names.end(), n) != m.names.end();
         });

@@ -22,6 +22,9 @@ struct SessionConfig {
     std::string password;
     std::string machine;             // shown in the host's lobby
     std::vector<std::string> names;  // the players at this machine, one per seat
+    // At the host: names no guest plays under, as they are the computer players' roster
+    // entries; a guest who brings one gets a number after it.
+    std::vector<std::string> reserved{};
     int silentTimeoutMs = kSilentTimeoutMs;
     int noticeMs = kWaitNoticeMs;
 };

@@ -152,6 +152,7 @@ bool NetPeer::connect(std::string& error) {
         return m_guest->join(m_options.address, m_options.port, m_options.waitSeconds * 1000,
                              error);
     }
+    for (int k = 0; k < 2; ++k) config.reserved.push_back(m_scores.entry(k).name);
     m_host = std::make_unique<net::HostSession>(config);
     if (!m_host->open(m_options.address, m_options.port, error)) return false;
     const std::uint64_t until = net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;

@@ -404,10 +404,13 @@ TEST(NetGame, NobodyAnswersAtAnEmptyPort) {
 }
 
 // Two players of one name would share one entry of the host's roster: a name already in the
-// game gets a number, and a name too long for the roster is cut between its characters.
+// game, or a computer player's, gets a number, and a name too long for the roster is cut
+// between its characters.
 TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
     const std::uint16_t port = testPort(8);
-    HostSession host(SessionConfig{"", "host", {"Ann"}});
+    SessionConfig config{"", "host", {"Ann"}};
+    config.reserved = {"Computer 1", "Computer 2"};
+    HostSession host(config);
     std::string error;
     ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
     std::vector<std::unique_ptr<GuestSession>> guests;
@@ -424,6 +427,13 @@ TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
     EXPECT_EQ(names, (std::vector<std::string>{"Ann", "Ann 2", twentyBytes.substr(0, 18),
                                                "Ann 2 2"}));
     host.close();
+    // Nor does a guest take over a computer player's entry of the host's roster.
+    HostSession other(config);
+    ASSERT_TRUE(other.open("127.0.0.1", testPort(11), error)) << error;
+    GuestSession sly(SessionConfig{"", "m", {"Computer 2"}});
+    ASSERT_TRUE(joinLobby(other, sly, testPort(11)));
+    EXPECT_EQ(other.seatOwners().back().name, "Computer 2 2");
+    other.close();
 }
 
 // Once every human slyder is dead nobody's keys steer anything: the rest of the game plays at
