@@ -22,6 +22,8 @@ std::vector<fuzz::Bytes> samplePackets() {
     start.yourSeats = 2;
     start.names = {"", "Computer", "Zo\xC3\xAB", "Max", "", ""};
     start.ratings = {0, 50, 100, 7, 0, 0};
+    start.roster = {PlrScore{"Computer 1", 120, {3, 0, 0, 0, 0, 0, 0, 0, 0, 40}},
+                    PlrScore{"Zo\xC3\xAB", 40, {}}};
     net::Input input;
     input.game = 3;
     input.firstTick = 120;
