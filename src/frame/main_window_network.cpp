@@ -284,9 +284,7 @@ bool TMainWnd::playNetworkGame(const net::Start& s) {
     applySettings(m_gra.settings(), s.settings);
     // A guest credits the round and shows the high scores on the host's roster, never its own.
     if (n.guest) m_gra.scores() = Scores::copyOf(s.roster);
-    m_gra.network.guest = n.guest != nullptr;
     m_gra.network.names = s.names;
-    m_gra.network.ratings = s.ratings;
     startGame(s.start);
     m_recorder.setNetwork(s.ratings);
     // This machine's players steer with their own keys; the others' seats are not ours.

@@ -120,9 +120,7 @@ struct EventMessage {
 // A network game shows every machine the host's names and ratings, and leaves a guest's own
 // roster as it was.
 struct NetworkSeating {
-    bool guest = false;
-    std::array<std::string, kSlotCount> names;      // empty: the roster's name
-    std::array<std::int32_t, kSlotCount> ratings{};  // the host's, for a guest's result box
+    std::array<std::string, kSlotCount> names;  // empty: the roster's name
 };
 
 // Puts the mouse pointer at a point of the main window's client area (the cruel mouse).

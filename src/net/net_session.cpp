@@ -38,12 +38,7 @@ std::string HostSession::freeName(const std::string& wanted,
     if (!taken(name)) return name;
     for (int k = 2;; ++k) {
         const std::string number = " " + std::to_string(k);
-        std::size_t cut = std::min(name.size(), kMaxNameBytes - number.size());
-        auto inCharacter = [&](std::size_t i) {
-            return i < name.size() && (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80;
-        };
-        while (cut > 0 && inCharacter(cut)) --cut;  // never split a character
-        const std::string candidate = name.substr(0, cut) + number;
+        const std::string candidate = clipName(name, kMaxNameBytes - number.size()) + number;
         if (!taken(candidate)) return candidate;
     }
 }

@@ -67,9 +67,9 @@ int characterCount(std::string_view utf8) {
     }));
 }
 
-std::string clipName(std::string_view utf8) {
-    if (utf8.size() <= kMaxNameBytes) return std::string(utf8);
-    std::size_t cut = kMaxNameBytes;
+std::string clipName(std::string_view utf8, std::size_t maxBytes) {
+    if (utf8.size() <= maxBytes) return std::string(utf8);
+    std::size_t cut = maxBytes;
     // The byte at the cut must start a character, so no character is split.
     while (cut > 0 && isContinuationByte(static_cast<unsigned char>(utf8[cut]))) --cut;
     return std::string(utf8.substr(0, cut));

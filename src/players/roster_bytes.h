@@ -34,8 +34,8 @@ struct ParsedRoster {
 ParsedRoster parseRoster(const std::vector<std::uint8_t>& bytes);
 
 // Names are UTF-8 in the store: the number of characters, and the longest prefix of at most
-// kMaxNameBytes bytes that does not end inside a character.
+// maxBytes bytes that does not end inside a character.
 int characterCount(std::string_view utf8);
-std::string clipName(std::string_view utf8);
+std::string clipName(std::string_view utf8, std::size_t maxBytes = kMaxNameBytes);
 
 }  // namespace slyders

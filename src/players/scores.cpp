@@ -21,8 +21,7 @@ Scores::Scores(RosterStore* store) : m_store(store) {
 
 Scores Scores::copyOf(std::vector<PlrScore> entries) {
     Scores s(nullptr);
-    s.m_list = std::move(entries);
-    s.m_greatest = 0;
+    s.m_list = std::move(entries);  // no rating was worked out yet: nothing to forget
     return s;
 }
 

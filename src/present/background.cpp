@@ -95,7 +95,7 @@ void Background::setSide(int side) {
     m_unit = patternUnit();
     m_cellOfPixel.resize(std::size_t(m_side + 2 * kKnownMargin + 1));
     for (int p = -kKnownMargin; p <= m_side + kKnownMargin; ++p) {
-        m_cellOfPixel[std::size_t(p + kKnownMargin)] = static_cast<int>(p / m_unit + 1000);
+        m_cellOfPixel[std::size_t(p + kKnownMargin)] = static_cast<int>(p / m_unit + kCellOrigin);
     }
     const int cells = static_cast<int>(m_side / m_unit) + 2;
     m_knownFirst = kCellOrigin - kKnownMargin;
@@ -117,7 +117,7 @@ std::uint32_t* Background::knownCell(int X, int Y) const {
 int Background::cellOf(int p) const {
     const auto i = static_cast<std::size_t>(p + kKnownMargin);
     if (i < m_cellOfPixel.size()) return m_cellOfPixel[i];
-    return static_cast<int>(p / m_unit + 1000);
+    return static_cast<int>(p / m_unit + kCellOrigin);
 }
 
 namespace {

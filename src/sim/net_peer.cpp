@@ -219,9 +219,7 @@ void NetPeer::prepare(const net::Start& start) {
         m_label.height = std::max(1, m_window->height() / 12);
     }
     if (!m_options.host) m_scores = Scores::copyOf(start.roster);  // the host's, as there
-    m_gra.network.guest = !m_options.host;
     m_gra.network.names = start.names;
-    m_gra.network.ratings = start.ratings;
     StartGame(m_gra, start.start, *m_back);
     m_recorder.begin(m_gra, start.start, std::time(nullptr), "slyders-sim");
     m_recorder.setNetwork(start.ratings);
