@@ -63,6 +63,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     m_gra.humans = 1;
     PlayersOnecomputerplayerClick();
     ShowTitleScreen();
+    m_replays.removeLeftovers();  // a game killed while saving its replay
     updateReplayItems();
 
     qApp->installEventFilter(this);

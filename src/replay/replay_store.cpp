@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -43,6 +44,13 @@ bool writeWhole(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
     }
     const bool synced = ::fsync(fd) == 0;
     return ::close(fd) == 0 && synced;
+}
+
+constexpr const char* kTempExtension = ".tmp";
+constexpr auto kLeftoverAge = std::chrono::minutes(1);
+
+fs::path tempFileFor(const fs::path& file) {
+    return file.parent_path() / ("." + file.filename().string() + kTempExtension);
 }
 
 bool isReplayName(const fs::path& p) {
@@ -119,20 +127,40 @@ std::optional<fs::path> ReplayStore::save(const Replay& replay, std::string& err
     std::string stem = stamp;
     for (int n = 2; !nameFree(m_folder, stem); ++n) stem = stamp + "-" + std::to_string(n);
     const fs::path file = m_folder / (stem + kExtension);
-    const fs::path temp = m_folder / ("." + file.filename().string() + ".tmp");
-    if (!writeWhole(temp, encodeReplay(replay))) {
-        fs::remove(temp, ec);
-        error = "The replay could not be written to " + m_folder.string() + ".";
-        return std::nullopt;
-    }
-    fs::rename(temp, file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    if (!writeReplayFile(file, replay, error)) {
         error = "The replay could not be written to " + m_folder.string() + ".";
         return std::nullopt;
     }
     prune();
     return file;
+}
+
+int ReplayStore::removeLeftovers() {
+    int removed = 0;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::string tail = std::string(kExtension) + kTempExtension;
+        if (name.size() <= tail.size() + 1 || name[0] != '.' || !name.ends_with(tail)) continue;
+        std::error_code statEc;
+        const auto written = it->last_write_time(statEc);
+        if (statEc || now - written < kLeftoverAge) continue;
+        if (fs::remove(it->path(), statEc)) ++removed;
+    }
+    return removed;
+}
+
+bool writeReplayFile(const fs::path& file, const Replay& replay, std::string& error) {
+    const fs::path temp = tempFileFor(file);
+    std::error_code ec;
+    if (writeWhole(temp, encodeReplay(replay))) {
+        fs::rename(temp, file, ec);
+        if (!ec) return true;
+    }
+    fs::remove(temp, ec);
+    error = "The replay could not be written to " + file.string() + ".";
+    return false;
 }
 
 void ReplayStore::prune() {

@@ -20,6 +20,10 @@ public:
 
     explicit ReplayStore(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
+    // Removes what a game killed while saving left behind: hidden temporary files older than a
+    // minute (a younger one may belong to a game saving right now). Returns how many went.
+    int removeLeftovers();
+
     // $XDG_DATA_HOME/Tallowin/Slyders/replays, or ~/.local/share/... without it.
     static std::filesystem::path defaultFolder();
 
@@ -42,6 +46,10 @@ private:
     void prune();
     std::filesystem::path m_folder;
 };
+
+// Writes a replay to exactly this file, through a temporary file beside it that is renamed
+// once whole: a failed write (a full disk) leaves no file at all. False with error set.
+bool writeReplayFile(const std::filesystem::path& file, const Replay& replay, std::string& error);
 
 // Reads a replay file; error holds the message for the player when it cannot be used.
 std::optional<Replay> loadReplayFile(const std::filesystem::path& file, std::string& error);

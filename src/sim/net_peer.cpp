@@ -4,12 +4,15 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+
+#include "replay/replay_store.h"
 #include <thread>
 
 #include "game/game_start.h"
 #include "game/game_tick.h"
 #include "game/rounds.h"
 #include "game/state_hash.h"
+#include "replay/replay_store.h"
 
 namespace slyders {
 
@@ -374,14 +377,11 @@ void NetPeer::keepReplay(NetGameResult& result, ReplayEnd end, const std::string
          "-game" + std::to_string(m_played + 1) + ".slyrep");
     std::error_code ec;
     std::filesystem::create_directories(m_options.recordDir, ec);
-    const std::vector<std::uint8_t> bytes = encodeReplay(result.replay);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (out) {
+    std::string error;
+    if (writeReplayFile(file, result.replay, error)) {
         result.replayFile = file.string();
     } else {
-        std::fprintf(stderr, "slyders-sim: cannot write %s\n", file.string().c_str());
+        std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
     }
 }
 

@@ -103,6 +103,16 @@ TEST_F(CustomKeysTest, TheKeysWindowChoosesStoresAndTestsKeys) {
     EXPECT_EQ(devices.custom.code[0], as);
     EXPECT_EQ(readCustomKeys().keys.code[0], as);  // as after a restart
 
+    // Esc halfway through choosing keeps the pair's keys and leaves the window open.
+    const auto before = devices.custom.code[1];
+    window.chooseCustom(1);
+    QTest::keyClick(&window, Qt::Key_J);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(devices.custom.code[1], before);
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClick(&window, Qt::Key_J);  // no longer choosing: just a key held in the test
+    EXPECT_EQ(devices.custom.code[1], before);
+
     // The test: Ann holds both keys, Bob his new left, Cy's pad its right.
     QTest::keyPress(&window, Qt::Key_Q);
     QTest::keyPress(&window, Qt::Key_W);

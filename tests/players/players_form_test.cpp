@@ -112,7 +112,7 @@ TEST_F(PlayersDialog, AddsATrimmedNameToEveryListAndSavesAtOnce) {
     open();
     addPlayer("   Zo\u00eb  ");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(control<QLineEdit>("plrname")->text(), QString("Zo\u00eb"));
+    EXPECT_TRUE(control<QLineEdit>("plrname")->text().isEmpty());  // ready for the next
     ASSERT_EQ(scores.count(), 5);
     EXPECT_EQ(scores.entry(4).name, "Zo\xC3\xAB");
     EXPECT_EQ(parseRoster(store.bytes).entries.back().name, "Zo\xC3\xAB");
@@ -134,9 +134,8 @@ TEST_F(PlayersDialog, TheNameEditTakesOnlyWhatIsStoredWhole) {
     EXPECT_EQ(edit->text(), QString(9, QChar(0xE4)));  // 18 bytes; a tenth would make 20
     control<QPushButton>("addplr")->click();
     ASSERT_EQ(scores.count(), 5);
-    EXPECT_EQ(QString::fromStdString(scores.entry(4).name), edit->text());
+    EXPECT_EQ(QString::fromStdString(scores.entry(4).name), QString(9, QChar(0xE4)));
 
-    edit->clear();
     QTest::keyClicks(edit, QString(20, u'x'));
     EXPECT_EQ(edit->text(), QString(16, u'x'));
 
@@ -258,8 +257,8 @@ TEST_F(PlayersDialog, KeyListsOfferCustomKeysAndPadsAndTheClashRuleCoversThem) {
         entries << control<QComboBox>("ComboBox6")->itemText(i);
     EXPECT_EQ(
         entries,
-        QStringList({"Left / Right", "Q / W", "N / M", "Ins / Del", "Custom keys 1",
-                     "Custom keys 2", "Gamepad 1 (not connected)", "Gamepad 2 (not connected)",
+        QStringList({"Left / Right", "Q / W", "N / M", "Ins / Del", "Custom keys 1 (Z / X)",
+                     "Custom keys 2 (K / L)", "Gamepad 1 (not connected)", "Gamepad 2 (not connected)",
                      "Gamepad 3 (Xbox Wireless Controller)", "Gamepad 4 (not connected)"}));
     EXPECT_EQ(control<QComboBox>("ComboBox5")->currentIndex(), kFirstGamepadPair + 2);
     EXPECT_FALSE(clickOk());  // one pad for two seats

@@ -3,7 +3,10 @@
 #include "replay/replay_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -69,6 +72,37 @@ TEST(ReplayStore, GamesOfOneSecondKeepTheirOrder) {
     EXPECT_EQ(store.all(), files);
     EXPECT_EQ(files[1].stem().string().substr(19), "-2-kept");
     EXPECT_EQ(files[11].stem().string().substr(19), "-12");
+}
+
+// A full disk (a file size limit stands in for it) leaves no file behind, hidden or not; a
+// temporary file that a killed game left goes at the next start, one being written does not.
+TEST(ReplayStore, AFailedSaveLeavesNothingAndLeftoversGoLater) {
+    Folder folder;
+    ReplayStore store(folder.path);
+    std::string error;
+    saved(store, gameAt(1'800'000'000));
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = before;
+    tiny.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    EXPECT_FALSE(store.save(gameAt(1'800'000'001), error));
+    EXPECT_FALSE(writeReplayFile(folder.path / "shared.slyrep", gameAt(1'800'000'002), error));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(error.find("could not be written"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator{}), 1);
+
+    const fs::path old = folder.path / ".2026-01-01_10-00-00.slyrep.tmp";
+    const fs::path fresh = folder.path / ".2026-01-01_10-00-01.slyrep.tmp";
+    std::ofstream(old) << "half";
+    std::ofstream(fresh) << "half";
+    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    EXPECT_EQ(store.removeLeftovers(), 1);
+    EXPECT_FALSE(fs::exists(old));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_EQ(store.all().size(), 1u);
 }
 
 void writeFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {

@@ -149,6 +149,14 @@ void KeysWindow::takeCustomKey(int code) {
     updateTest();
 }
 
+void KeysWindow::cancelChoosing() {
+    const int pair = *m_choosingPair;
+    m_choosingPair.reset();
+    m_prompt->setText(QString("Choosing cancelled: %1 stay %2.")
+                          .arg(q(keyPairLabel(kFirstCustomPair + pair, {})),
+                               pairText(m_devices.custom.code[std::size_t(pair)])));
+}
+
 void KeysWindow::showCustomKeys() {
     for (int c = 0; c < kCustomKeyPairs; ++c)
         m_customLabels[std::size_t(c)]->setText(pairText(m_devices.custom.code[std::size_t(c)]));
@@ -207,6 +215,10 @@ QString KeysWindow::heldTogether() const {
 void KeysWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     const int code = event->key();
+    if (m_choosingPair && code == Qt::Key_Escape) {
+        cancelChoosing();
+        return;
+    }
     if (m_choosingPair) {
         takeCustomKey(code);
         return;

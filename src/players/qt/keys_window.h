@@ -54,6 +54,7 @@ private:
     QWidget* buildCustomRows();
     QWidget* buildKeyTest();
     void takeCustomKey(int code);
+    void cancelChoosing();  // Esc while choosing: the pair keeps its keys
     void showCustomKeys();
     void updateTest();
     bool held(int keyPair, int side, const PadStates& pads) const;

@@ -222,7 +222,12 @@ void TPlayersMgr::refreshGamepadEntries() {
     const PadStates pads = m_devices.pads();
     for (QComboBox* list : m_keys) {
         for (int k = 0; k < kKeyPairCount; ++k) {
-            const QString label = q(keyPairLabel(k, pads));
+            QString label = q(keyPairLabel(k, pads));
+            // A custom pair shows its keys, so a seat can be given the right one at a glance.
+            if (isCustomPair(k)) {
+                const auto& codes = m_devices.custom.code[std::size_t(k - kFirstCustomPair)];
+                label += q(" (" + keyName(codes[0]) + " / " + keyName(codes[1]) + ")");
+            }
             if (list->itemText(k) != label) list->setItemText(k, label);
         }
     }
@@ -237,6 +242,7 @@ void TPlayersMgr::keysClick() {
     }
     KeysWindow window(m_devices, seats, m_boxes, this);
     window.exec();
+    refreshGamepadEntries();  // the custom keys may have changed
 }
 
 void TPlayersMgr::selectSeats() {
@@ -290,6 +296,7 @@ void TPlayersMgr::addplrClick() {
     scores.Save();
     const QString stored = q(scores.entry(scores.count() - 1).name);
     for (QComboBox* list : m_names) list->addItem(stored);
+    m_plrname->clear();  // ready for the next name
     refillPlayerList();
     updateDeleteButton();
 }

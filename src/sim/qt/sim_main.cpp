@@ -138,13 +138,9 @@ int main(int argc, char* argv[]) {
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         printSummary(options.games, totalTicks, wall.count());
         if (!options.record.empty()) {
-            const std::vector<std::uint8_t> bytes = encodeReplay(replay);
-            std::FILE* out = std::fopen(options.record.c_str(), "wb");
-            bool written =
-                out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-            if (out && std::fclose(out) != 0) written = false;
-            if (!written) {
-                std::fprintf(stderr, "slyders-sim: cannot write %s\n", options.record.c_str());
+            std::string error;
+            if (!writeReplayFile(options.record, replay, error)) {
+                std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
                 return 1;
             }
         }
