@@ -184,12 +184,10 @@ void TMainWnd::setItemsEnabled(std::initializer_list<MenuItem> items, bool enabl
     const MenuItems& m = m_menu;
     // In the order of MenuItem.
     const std::array<QAction*, kMenuItemCount> byItem{
-        m.GameNew,        m.GameDemo,     m.GameCleartotals,
-        m.SetupPlayers,   m.DisplayHighscores,
-        m.PlayersNocomputerplayers,  m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers,
-        m.ComputerPoor,   m.ComputerMedium, m.ComputerGood,
-        m.SpeedSlow,      m.SpeedMedium,  m.SpeedFast,
-        m.Settings};
+        m.GameNew, m.GameDemo, m.GameCleartotals, m.SetupPlayers, m.DisplayHighscores,
+        m.PlayersNocomputerplayers, m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers,
+        m.ComputerPoor, m.ComputerMedium, m.ComputerGood,
+        m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings};
     for (const MenuItem item : items) byItem.at(static_cast<std::size_t>(item))->setEnabled(enabled);
 }
 

@@ -28,20 +28,12 @@ std::string machineName() {
 }
 
 // The host decides what is played: while a session lasts nobody changes the game locally.
-constexpr std::initializer_list<MenuItem> kLockedItems{MenuItem::GameNew,
-                                                       MenuItem::GameDemo,
-                                                       MenuItem::GameCleartotals,
-                                                       MenuItem::SetupPlayers,
-                                                       MenuItem::PlayersNocomputerplayers,
-                                                       MenuItem::PlayersOnecomputerplayer,
-                                                       MenuItem::PlayersTwocomputerplayers,
-                                                       MenuItem::ComputerPoor,
-                                                       MenuItem::ComputerMedium,
-                                                       MenuItem::ComputerGood,
-                                                       MenuItem::SpeedSlow,
-                                                       MenuItem::SpeedMedium,
-                                                       MenuItem::SpeedFast,
-                                                       MenuItem::Settings};
+constexpr std::initializer_list<MenuItem> kLockedItems{
+    MenuItem::GameNew, MenuItem::GameDemo, MenuItem::GameCleartotals, MenuItem::SetupPlayers,
+    MenuItem::PlayersNocomputerplayers, MenuItem::PlayersOnecomputerplayer,
+    MenuItem::PlayersTwocomputerplayers, MenuItem::ComputerPoor, MenuItem::ComputerMedium,
+    MenuItem::ComputerGood, MenuItem::SpeedSlow, MenuItem::SpeedMedium, MenuItem::SpeedFast,
+    MenuItem::Settings};
 }  // namespace
 
 // ---------------------------------------------------------------- both ends
