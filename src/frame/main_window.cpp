@@ -15,6 +15,8 @@
 #include "game/game_start.h"
 #include "game/game_tick.h"
 #include "game/rounds.h"
+#include "play/headless_game.h"
+#include "play/watch_replay.h"
 #include "present/arena_text.h"
 #include "present/high_scores.h"
 #include "present/qt/qt_image_loader.h"
@@ -36,6 +38,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
       m_clock(clock),
       m_hooks(std::move(hooks)),
       m_replays(m_hooks.replayFolder.empty() ? ReplayStore::defaultFolder() : m_hooks.replayFolder),
+      m_recording(m_replays, m_boxes, [this] { updateReplayItems(); }),
       m_dpr(devicePixelRatio),
       m_window(clientWidth, clientHeight),
       m_backBuffer(clientWidth, clientHeight) {
@@ -78,7 +81,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
 }
 
 TMainWnd::~TMainWnd() {
-    stopRecording();
+    m_recording.stop(m_gra);
     m_gra.setPointerMover(nullptr);
     qApp->removeEventFilter(this);
     m_gra.running = false;
@@ -178,10 +181,23 @@ QAction* TMainWnd::menuItem(const std::string& name) const {
     return findChild<QAction*>(QString::fromStdString(name));
 }
 
-void TMainWnd::setGameItemsEnabled(bool demoGame, bool enabled) {
-    if (!demoGame) m_menu.GameDemo->setEnabled(enabled);
-    for (QAction* item : {m_menu.GameCleartotals, m_menu.SetupPlayers, m_menu.DisplayHighscores}) {
-        item->setEnabled(enabled);
+void TMainWnd::setItemsEnabled(std::initializer_list<MenuItem> items, bool enabled) {
+    const MenuItems& m = m_menu;
+    // In the order of MenuItem.
+    const std::array<QAction*, kMenuItemCount> byItem{
+        m.GameNew, m.GameDemo, m.GameCleartotals, m.SetupPlayers, m.DisplayHighscores,
+        m.PlayersNocomputerplayers, m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers,
+        m.ComputerPoor, m.ComputerMedium, m.ComputerGood,
+        m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings};
+    for (const MenuItem item : items) byItem.at(static_cast<std::size_t>(item))->setEnabled(enabled);
+}
+
+// Watching, opening, hosting and joining start only while nothing is played.
+void TMainWnd::updateReplayItems() {
+    const bool idle = !m_gra.running && !sessionRunning();
+    m_menu.GameWatchlast->setEnabled(idle && m_replays.newest().has_value());
+    for (QAction* item : {m_menu.GameOpenreplay, m_menu.GameHost, m_menu.GameJoin}) {
+        item->setEnabled(idle);
     }
 }
 
@@ -206,58 +222,114 @@ void TMainWnd::chooseSpeed(int level, QAction* item) {
 // ---------------------------------------------------------------- commands
 
 void TMainWnd::GameNewClick() {
-    if (m_gra.fastFinish || m_watch || m_net) return;
+    if (m_gra.fastFinish || sessionRunning()) return;
     if (m_gra.running && !m_gra.demo) {
         AskFinishGame();
         return;
     }
-    stopRecording();  // the DEMO game is left as it stands
-    m_gra.running = false;
-    m_gra.deathOrder.clear();
-    m_gra.firstSlot = m_chosenFirstSlot;
-    if (m_gra.demo) {
-        m_gra.demo = false;
-        m_gra.ResetRound();
-        m_gra.humans = m_savedHumans;
-        SetupPlayersClick();
-    }
-    // Nobody plays without a name: the dialog comes back until every seat has one.
-    while (!m_gra.AllHumansSeated() && m_hooks.playersDialog) SetupPlayersClick();
-    if (const auto missing = missingGamepad(m_gra.seats, m_gra.humans, readPads())) {
-        m_boxes.inform(*missing);
-        return;
-    }
-    startGame(nextGameStart(m_gra, false, 2 - m_chosenFirstSlot));
-    setGameItemsEnabled(false, false);
-    RunGameLoop();
-    setGameItemsEnabled(false, true);
+    LocalGame(*this).run();
 }
 
 void TMainWnd::GameDemoClick() {
-    if (m_watch || m_net) return;
-    if (!m_gra.demo && resultsExist(m_gra) &&
-        !m_boxes.ask("Start DEMO game? (current results will be lost)")) {
-        return;
-    }
-    stopRecording();  // a DEMO game started again is left as it stands
-    if (!m_gra.demo) m_savedHumans = m_gra.humans;
-    startGame(nextGameStart(m_gra, true, 2));
-    setGameItemsEnabled(true, false);
-    RunGameLoop();
-    setGameItemsEnabled(true, true);
+    if (sessionRunning()) return;
+    DemoGame(*this).run();
+}
 
-    m_gra.firstSlot = m_chosenFirstSlot;
-    m_gra.humans = m_savedHumans;
-    m_gra.demo = false;
-    m_gra.deathOrder.clear();
-    m_gra.ResetRound();
-    LayoutScoreBands();
-    InvalidateScoreboard();
+void TMainWnd::GameWatchlastClick() {
+    if (m_gra.running || sessionRunning()) return;
+    if (const std::optional<std::filesystem::path> last = m_replays.newest()) openReplay(*last);
+}
+
+void TMainWnd::GameOpenreplayClick() {
+    if (m_gra.running || sessionRunning() || !m_hooks.chooseReplay) return;
+    const auto file = m_hooks.chooseReplay(*this, m_replays.folder());
+    if (file) openReplay(*file);
+}
+
+void TMainWnd::openReplay(const std::filesystem::path& file) {
+    WatchReplay::open(*this, file);
+}
+
+void TMainWnd::watchReplay(Replay replay, const std::filesystem::path& file) {
+    if (m_gra.running || sessionRunning()) return;
+    WatchReplay(*this, std::move(replay), file).run();
+}
+
+std::string TMainWnd::arenaSideError(int side) const {
+    return slyders::arenaSideError(side, m_window.height());
+}
+
+void TMainWnd::GameHostClick() {
+    hostNetworkGame(net::kDefaultPort);
+}
+
+void TMainWnd::hostNetworkGame(std::uint16_t port) {
+    if (m_gra.running || sessionRunning()) return;
+    HostGame(*this, this, m_hooks.network).run(port);
+}
+
+void TMainWnd::GameJoinClick() {
+    openJoinWindow({});
+}
+
+void TMainWnd::openJoinWindow(const std::string& address) {
+    if (m_gra.running || sessionRunning()) return;
+    GuestGame::openJoinWindow(*this, this, m_hooks.network, address);
+}
+
+void TMainWnd::joinNetworkGame(const std::string& address, int rosterIndex,
+                               const std::string& password) {
+    if (m_gra.running || sessionRunning()) return;
+    GuestGame(*this, this, m_hooks.network).run(address, rosterIndex, password);
+}
+
+bool TMainWnd::seatPlayerNamed(const std::string& name) {
+    Scores& roster = m_gra.scores();
+    roster.Add(PlrScore{name, 0, {}});
+    for (int k = 0; k < roster.count(); ++k) {
+        if (roster.entry(k).name != name) continue;
+        m_gra.seats[0].rosterIndex = k;
+        for (int s = 1; s < kHumanSeats; ++s) {
+            if (m_gra.seats[std::size_t(s)].rosterIndex == k)
+                m_gra.seats[std::size_t(s)].rosterIndex = -1;
+        }
+        if (!m_gra.AllHumansSeated()) m_gra.humans = 1;
+        LayoutScoreBands();
+        InvalidateScoreboard();
+        return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- what the ways of playing ask
+
+PlayMode* TMainWnd::enterMode(PlayMode* mode) {
+    PlayMode* outer = m_mode;
+    m_mode = mode;
+    return outer;
+}
+
+void TMainWnd::setTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void TMainWnd::showRestingTitle() {
+    setTitle(activeMode().restingTitle());
+}
+
+bool TMainWnd::setupPlayers() {
+    if (!m_hooks.playersDialog) return false;
+    SetupPlayersClick();
+    return true;
+}
+
+std::optional<std::string> TMainWnd::missingGamepad() {
+    return slyders::missingGamepad(m_gra.seats, m_gra.humans, readPads());
 }
 
 void TMainWnd::startGame(const GameStart& start) {
     StartGame(m_gra, start, m_backBuffer);
-    beginRecording(start);
+    m_recording.begin(m_gra, start);
     LayoutScoreBands();
     refreshPicture();
 }
@@ -306,13 +378,7 @@ void TMainWnd::AskFinishGame() {
 
 void TMainWnd::EvOnKeyPress(int key) {
     constexpr int kEscape = 27;
-    if (key == kEscape && m_watch) {
-        askStopWatching();
-    } else if (key == kEscape && m_net) {
-        askLeaveNetwork();
-    } else if (key == kEscape && !m_gra.fastFinish) {
-        AskFinishGame();
-    }
+    if (key == kEscape) activeMode().escape();
 }
 
 void TMainWnd::composeWindowPicture() {
@@ -349,7 +415,7 @@ void TMainWnd::RunGameLoop() {
     m_scheduler.start(m_clock.nowMicros());
     updateReplayItems();
     while (m_gra.running) GameTick();
-    stopRecording();  // left before its end: a new game, the window closed
+    m_recording.stop(m_gra);  // left before its end: a new game, the window closed
     updateReplayItems();
 }
 
@@ -361,16 +427,15 @@ void TMainWnd::GameTick() {
         if (m_gra.running) m_clock.sleepMicros(kInactiveSleepUs);
         return;
     }
+    TickSource& source = activeMode().ticks();
     const std::optional<TickInput> input =
-        tickSource().inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
+        source.inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
     if (!input) {
         m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
         return;
     }
-    beforePlayedTick(*input);
-    const TickResult result = playTick(m_gra, *input, m_backBuffer, m_label);
-    tickSource().played(m_gra, result == TickResult::GameOver);
-    afterPlayedTick();
+    const TickResult result =
+        playSourcedTick(m_gra, source, *input, m_backBuffer, m_label, m_recording.recorder());
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
         m_gra.panelChanged = false;
@@ -404,41 +469,29 @@ void TMainWnd::waitForRelease(std::uint64_t tickStart) {
     }
 }
 
-// The game is over: DEMO result, or the round's decision with its messages.
+// The game is over: the way of playing tells its end.
 void TMainWnd::announceEndOfGame() {
     const int w = finishGame(m_gra, m_label);
     InvalidateScoreboard();
     refreshPicture();
-    if (m_watch) {
-        announceWatchedEnd(w);
-        return;
-    }
-    const RoundEnd end = decideRoundEnd(m_gra, w);
-    if (end != RoundEnd::Won) endRecording({});
-    switch (end) {
-        case RoundEnd::Demo:
-            m_boxes.inform(demoResultText(m_gra, w));
-            InvalidateScoreboard();
-            return;
-        case RoundEnd::Continues:
-            return;
-        case RoundEnd::Draw:
-            m_boxes.inform("Draw. No winner yet!");
-            return;
-        case RoundEnd::Won:
-            break;
-    }
-    const std::string name = winnerName(m_gra, w);
-    const std::string result = creditRoundWin(m_gra, w);
-    endRecording(result);
-    ShowEventNow(m_gra, m_label, m_text, "This round won by " + name + "!", kWhite);
-    m_gra.playSound(kSndApplause, 0, 0);
-    refreshPicture();
-    m_boxes.inform("Round finished!\n" + result + "\n\nClick for the next round:");
-    clearRoundPoints(m_gra);
-    InvalidateScoreboard();
-    dispatch();
-    showHighScores();
+    activeMode().gameOver(w);
+}
+
+// The tick last played counts as released now: after a pause or a change of speed the
+// ticks go on at their pace instead of catching up.
+void TMainWnd::restartTickPace() {
+    const std::int32_t k = m_gra.tick % TickScheduler::kGroup;
+    const std::uint64_t now = m_clock.nowMicros();
+    const std::uint64_t back =
+        k == TickScheduler::kGroup - 1 ? 0 : std::uint64_t(k) * tickPeriodUs();
+    m_scheduler.start(now >= back ? now - back : 0);
+}
+
+std::uint64_t TMainWnd::tickPeriodUs() {
+    constexpr std::uint64_t kUsPerMs = 1000;
+    const std::uint64_t p =
+        std::uint64_t(TickScheduler::periodMs(m_gra.speedLevel, m_gra.fastFinish)) * kUsPerMs;
+    return activeMode().tickPeriodUs(p);
 }
 
 void TMainWnd::LayoutScoreBands() {
@@ -488,14 +541,16 @@ bool TMainWnd::fitsArenaSide(int side) const {
     return side >= kMinArenaSide && side <= m_window.height();
 }
 
-// A network game goes on for the others whichever window has the focus.
+// A way of playing that others take part in (a network game) goes on whichever window has
+// the focus.
 bool TMainWnd::stillActive() const {
-    return m_assumeActive || isActiveWindow() || m_net;
+    return m_assumeActive || isActiveWindow() || (m_mode && m_mode->playsInBackground());
 }
 
 void TMainWnd::AppEvOnDeactivate() {
-    if (m_net) m_keys.clear();
-    if (m_minimising || m_net) return;
+    const bool background = activeMode().playsInBackground();
+    if (background) m_keys.clear();
+    if (m_minimising || background) return;
     m_keys.clear();
     m_minimising = true;  // minimising is no activation
     showMinimized();
@@ -507,7 +562,7 @@ void TMainWnd::AppEvOnActivate() {
     if (m_minimising || !isActiveWindow()) return;
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);  // back as it was
     if (windowFlags() & Qt::FramelessWindowHint) move(0, 0);
-    setWindowTitle(restingTitle());
+    showRestingTitle();
 }
 
 // ---------------------------------------------------------------- window events
@@ -515,8 +570,7 @@ void TMainWnd::AppEvOnActivate() {
 bool TMainWnd::EvOnCloseQuery() {
     if (m_gra.running && !m_boxes.ask("Exit Slyders?")) return false;
     m_gra.running = false;
-    leaveWatching();
-    leaveNetwork(true);
+    activeMode().windowClosing();
     if (m_hooks.windowClosing) m_hooks.windowClosing();
     return true;
 }
@@ -565,7 +619,8 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
         const bool free =
             ours && !QApplication::activePopupWidget() && !QApplication::activeModalWidget();
-        if (type == QEvent::KeyPress && free && !key->isAutoRepeat() && watchKey(key->key())) {
+        if (type == QEvent::KeyPress && free && !key->isAutoRepeat() &&
+            activeMode().key(key->key())) {
             return true;
         }
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&

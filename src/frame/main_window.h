@@ -12,12 +12,13 @@
 #include "boxes/message_boxes.h"
 #include "frame/key_state.h"
 #include "frame/tick_clock.h"
-#include "frame/tick_source.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
 #include "present/event_label.h"
 #include "present/scoreboard.h"
-#include "replay/replay_recorder.h"
+#include "play/game_recording.h"
+#include "play/local_game.h"
+#include "play/qt/network_game.h"
 #include "replay/replay_store.h"
 
 class QAction;
@@ -25,9 +26,6 @@ class QActionGroup;
 
 namespace slyders {
 
-namespace net {
-struct Start;
-}
 class GameView;
 class TMainWnd;
 struct GameStart;
@@ -51,20 +49,14 @@ struct FrameHooks {
     // "Open replay...": the file the player chose, starting in the replay folder.
     std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
         chooseReplay;
-    // Network play: the address the host listens at ("" every address of the machine), how
-    // long a join waits for the host, how long a silent machine is waited for, and a lobby
-    // that starts by itself once this many guests are in (0: the Start button only).
-    struct NetworkPlay {
-        std::string listenAddress;
-        int joinTimeoutMs = 5000;
-        int silentTimeoutMs = 10000;
-        int startWhenJoined = 0;
-    } network;
+    NetworkPlay network;
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
-// and the game loop, which runs inside the command that starts a game.
-class TMainWnd final : public QMainWindow, public PointerMover {
+// and the game loop, which runs inside the command that starts a game. What a game is (at
+// one keyboard, DEMO, a replay watched, a network game) is the business of the way of
+// playing the command chose; the window plays it and asks it.
+class TMainWnd final : public QMainWindow, public PointerMover, public PlayTable {
     Q_OBJECT
 
 public:
@@ -95,21 +87,13 @@ public:
     void HelpHowtoplayClick();
     void HelpAboutClick();
 
-    // --- replays ---
-    // Plays a replay in the window as the game was played, then puts back what it borrowed:
-    // the arena side, the settings, the round and the pictures. It records nothing and
-    // changes no roster, rating or high score. The replay's arena side must fit.
+    // --- replays and network play: the way of playing is chosen here ---
+    // Watches a replay in the window (its arena side must fit); nothing while a game runs.
     void watchReplay(Replay replay, const std::filesystem::path& file);
     // Reads a replay file and watches it; a file that cannot be used gets a message box.
     void openReplay(const std::filesystem::path& file);
-    bool fitsArenaSide(int side) const;
     std::string arenaSideError(int side) const;
-    bool watching() const { return m_watch != nullptr; }
-    int playbackFactor() const;
-    bool watchPaused() const;
-    ReplayStore& replays() { return m_replays; }
-
-    // --- network play (main_window_network.cpp) ---
+    ReplayStore& replays() override { return m_replays; }
     void GameHostClick();
     void GameJoinClick();
     // Opens the port and the lobby; the games are played when the lobby starts them.
@@ -120,10 +104,9 @@ public:
     void joinNetworkGame(const std::string& address, int rosterIndex, const std::string& password);
     // The command line's --player: seat 1 gets this roster player, added when new.
     bool seatPlayerNamed(const std::string& name);
-    bool networked() const { return m_net != nullptr; }
-    void setNetworkPlay(const FrameHooks::NetworkPlay& play) { m_hooks.network = play; }
-    // "Waiting for NAME..." while the label says so, otherwise empty.
-    std::string networkWaiting() const;
+    void setNetworkPlay(const NetworkPlay& play) { m_hooks.network = play; }
+    // The way of playing now: the one a command chose, or the keyboard's while none plays.
+    PlayMode& activeMode() { return m_mode ? *m_mode : m_atKeyboard; }
 
     // --- the game loop ---
     void RunGameLoop();
@@ -136,31 +119,29 @@ public:
     void AppEvOnActivate();
 
     // One pass of message dispatch, after bringing the screen up to date.
-    void dispatch();
+    void dispatch() override;
     // Brings the screen up to date with the window picture.
-    void refreshPicture();
+    void refreshPicture() override;
 
-    Gra& gra() { return m_gra; }
+    Gra& gra() override { return m_gra; }
     KeyState& keys() { return m_keys; }
-    PixelBuffer& windowPicture() { return m_window; }
-    PixelBuffer& backBuffer() { return m_backBuffer; }
-    EventLabel& eventLabel() { return m_label; }
+    PixelBuffer& windowPicture() override { return m_window; }
+    PixelBuffer& backBuffer() override { return m_backBuffer; }
+    EventLabel& eventLabel() override { return m_label; }
     // A menu item by its name (GameNew, SpeedFast, ...), for tests and hooks.
     QAction* menuItem(const std::string& name) const;
-    int chosenFirstSlot() const { return m_chosenFirstSlot; }
-    int savedHumans() const { return m_savedHumans; }
+    int chosenFirstSlot() const override { return m_chosenFirstSlot; }
+    int savedHumans() const override { return m_savedHumans; }
     bool stillActive() const;  // the main window has the focus
     void setAssumeActive(bool on) { m_assumeActive = on; }
     void setTickLog(std::FILE* log) { m_tickLog = log; }
-    MessageBoxes& boxes() { return m_boxes; }
-    // The input of the ticks comes from here; null gives back the keyboard.
-    void setTickSource(TickSource* source) { m_source = source; }
-    TickSource& tickSource() { return m_source ? *m_source : m_localSource; }
+    MessageBoxes& boxes() override { return m_boxes; }
     void movePointer(int clientX, int clientY) override;
     // Plays on an arena of this side inside the client area (a replay or a network game is
     // played on the side it was made on): the arena is made anew, the scoreboard placed
     // beside it and the window picture composed again. False when it does not fit.
-    bool useArenaSide(int side);
+    bool useArenaSide(int side) override;
+    bool fitsArenaSide(int side) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -177,50 +158,33 @@ private:
     void choosePlayers(int firstSlot, QAction* item);
     void chooseSkill(int level, QAction* item);
     void chooseSpeed(int level, QAction* item);
-    void setGameItemsEnabled(bool demoGame, bool enabled);
-    void startGame(const GameStart& start);
     PadStates readPads() const { return m_hooks.readPads ? m_hooks.readPads() : PadStates{}; }
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
     void announceEndOfGame();
-    void showHighScores();
+    std::uint64_t tickPeriodUs();
+    // A replay watched or a network session: the game menu's commands wait for its end.
+    bool sessionRunning() const { return m_mode && m_mode->isSession(); }
 
-    // Recording and watching (main_window_replays.cpp).
-    struct Watch;
-    struct WatchEnd {
-        void operator()(Watch* watch) const;
-    };
-    void beginRecording(const GameStart& start);
-    void stopRecording();
-    void endRecording(const std::string& resultText);
-    void saveReplay(const Replay& replay);
-    void beforePlayedTick(const TickInput& input);
-    void afterPlayedTick();
-    void updateReplayItems();
-    void announceWatchedEnd(int winner);
-    void endOfWatching();
-    void askStopWatching();
-    void leaveWatching();  // the window closes: no questions at the end
-    bool watchKey(int key);
-    void reanchorTicks();
-    std::uint64_t tickPeriodUs() const;
-    void setWatchItemsEnabled(bool enabled);
-    const char* restingTitle() const;
-
-    // Network play (main_window_network.cpp).
-    struct Network;
-    struct NetworkEnd {
-        void operator()(Network* network) const;
-    };
-    void beginNetwork(Network* network);
-    bool playNetworkGame(const net::Start& start);
-    net::Start hostStart();
-    bool networkStopped();
-    bool hostAnotherGame();
-    void endNetwork();
-    void leaveNetwork(bool closing);
-    void askLeaveNetwork();
-    void setNetworkItemsEnabled(bool enabled);
+    // What the ways of playing ask of the window.
+    TextRenderer& text() override { return m_text; }
+    GameRecording& recording() override { return m_recording; }
+    PlayMode* enterMode(PlayMode* mode) override;
+    void setTitle(const std::string& title) override;
+    void showRestingTitle() override;
+    void setItemsEnabled(std::initializer_list<MenuItem> items, bool enabled) override;
+    void updateReplayItems() override;
+    bool setupPlayers() override;
+    std::optional<std::string> missingGamepad() override;
+    void setSavedHumans(int humans) override { m_savedHumans = humans; }
+    void startGame(const GameStart& start) override;
+    void runGameLoop() override { RunGameLoop(); }
+    void restartTickPace() override;
+    void askFinishGame() override { AskFinishGame(); }
+    void showTitleScreen() override { ShowTitleScreen(); }
+    void showHighScores() override;
+    void layoutScoreBands() override { LayoutScoreBands(); }
+    void invalidateScoreboard() override { InvalidateScoreboard(); }
 
     Gra& m_gra;
     TextRenderer& m_text;
@@ -228,11 +192,9 @@ private:
     Clock& m_clock;
     FrameHooks m_hooks;
     ReplayStore m_replays;
-    ReplayRecorder m_recorder;
-    std::unique_ptr<Watch, WatchEnd> m_watch;
-    std::unique_ptr<Network, NetworkEnd> m_net;
-    std::optional<std::filesystem::path> m_lastSavedReplay;
-    bool m_replaySaveFailed = false;
+    GameRecording m_recording;
+    LocalGame m_atKeyboard{*this};
+    PlayMode* m_mode = nullptr;
     double m_dpr;
 
     PixelBuffer m_window;      // the window picture: stands for the screen
@@ -241,8 +203,6 @@ private:
     EventLabel m_label;
     std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed
     KeyState m_keys;
-    LocalTickSource m_localSource;
-    TickSource* m_source = nullptr;
     TickScheduler m_scheduler;
     // The menu's items, named as in the menu's layout.
     struct MenuItems {

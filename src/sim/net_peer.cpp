@@ -13,6 +13,7 @@
 #include "game/rounds.h"
 #include "game/state_hash.h"
 #include "replay/replay_store.h"
+#include "play/headless_game.h"
 
 namespace slyders {
 
@@ -253,59 +254,68 @@ std::optional<NetGameResult> NetPeer::playNext() {
 }
 
 void NetPeer::playTicks(NetGameResult& result) {
-    net::Session& s = session();
-    const std::uint64_t deadline =
-        net::nowMicros() + std::uint64_t(m_options.gameSeconds) * kUsPerS;
+    m_result = &result;
+    m_deadlineUs = net::nowMicros() + std::uint64_t(m_options.gameSeconds) * kUsPerS;
     m_anchorUs = net::nowMicros();
     m_paceAnchorUs = m_paceNowUs = 0;
-    std::string shownWaiting;
-    bool over = false;
-    while (!over && m_gra.tick < m_options.tickCap && net::nowMicros() < deadline) {
-        const std::uint32_t t = std::uint32_t(m_gra.tick + 1);
-        if (m_options.silentFromTick > 0 && m_gra.tick >= m_options.silentFromTick) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs * 10));
-            continue;  // frozen: no service, no word to anybody
-        }
-        s.service(0);
-        if (s.stopped()) break;
-        if (m_gra.fastFinish) s.playAloneFrom(t);
-        TickInput own;
-        for (int seat = 0; seat < kHumanSeats; ++seat) {
-            if (result.start.yourSeats & (1u << seat)) {
-                own.seat[std::size_t(seat)] = net::botSteer(m_gra, seat);
-            }
-        }
-        const std::uint64_t askedAt = net::nowMicros();
-        std::optional<net::FrameEntry> frame = s.frameFor(t, net::packInput(own));
-        while (!frame && !s.stopped() && net::nowMicros() < deadline) {
-            s.service(kPollMs);
-            const std::string waiting = s.waitingFor();
-            if (!waiting.empty() && waiting != shownWaiting) {
-                result.notices.push_back("Waiting for " + waiting + "...");
-            }
-            shownWaiting = waiting;
-            frame = s.frameFor(t, 0);
-        }
-        if (!frame) break;
-        const int p = kPeriodsMs[m_gra.speedLevel];
-        if (net::nowMicros() - askedAt > std::uint64_t(p) * kUsPerMs) ++result.stalls;
-        net::applyLeaves(m_gra, frame->killSeats);
-        if (frame->killSeats) result.notices.push_back(m_gra.message.text);
-        net::PlayedTick played{t, net::unpackInput(frame->packed), frame->killSeats, {}};
-        m_recorder.beforeTick(m_gra, played.input, frame->killSeats);
-        over = playTick(m_gra, played.input, *m_back, m_label) == TickResult::GameOver;
-        m_recorder.afterTick(m_gra);
-        m_gra.panelChanged = false;
-        m_window->dirty.take();
-        if (t % kHashInterval == 0) {
-            played.hash = stateHash(m_gra);
-            s.reportHash(t, *played.hash);
-        }
-        result.ticks.push_back(played);
-        if (!over && m_options.paced) waitForRelease(m_gra.tick);
-    }
+    m_shownWaiting.clear();
+    const HeadlessEnd end =
+        playHeadless({m_gra, *m_window, *m_back, m_label}, *this, m_options.tickCap, &m_recorder);
+    m_result = nullptr;
     result.paceSeconds = double(m_paceNowUs) / kUsPerS;
-    finish(result, over);
+    finish(result, end == HeadlessEnd::Over);
+}
+
+// Tick t's input once every machine's is in; nothing once the session stopped or the game
+// ran out of time.
+std::optional<TickInput> NetPeer::inputFor(std::int32_t tick, const TickInput&) {
+    net::Session& s = session();
+    const std::uint32_t t = std::uint32_t(tick);
+    if (m_options.silentFromTick > 0 && m_gra.tick >= m_options.silentFromTick) {
+        while (net::nowMicros() < m_deadlineUs) {  // frozen: no service, no word to anybody
+            std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs * 10));
+        }
+        return std::nullopt;
+    }
+    if (net::nowMicros() >= m_deadlineUs) return std::nullopt;
+    s.service(0);
+    if (s.stopped()) return std::nullopt;
+    if (m_gra.fastFinish) s.playAloneFrom(t);
+    TickInput own;
+    for (int seat = 0; seat < kHumanSeats; ++seat) {
+        if (m_result->start.yourSeats & (1u << seat)) {
+            own.seat[std::size_t(seat)] = net::botSteer(m_gra, seat);
+        }
+    }
+    const std::uint64_t askedAt = net::nowMicros();
+    std::optional<net::FrameEntry> frame = s.frameFor(t, net::packInput(own));
+    while (!frame && !s.stopped() && net::nowMicros() < m_deadlineUs) {
+        s.service(kPollMs);
+        const std::string waiting = s.waitingFor();
+        if (!waiting.empty() && waiting != m_shownWaiting) {
+            m_result->notices.push_back("Waiting for " + waiting + "...");
+        }
+        m_shownWaiting = waiting;
+        frame = s.frameFor(t, 0);
+    }
+    if (!frame) return std::nullopt;
+    const int p = kPeriodsMs[m_gra.speedLevel];
+    if (net::nowMicros() - askedAt > std::uint64_t(p) * kUsPerMs) ++m_result->stalls;
+    m_leaves = frame->killSeats;
+    net::applyLeaves(m_gra, m_leaves);
+    if (m_leaves) m_result->notices.push_back(m_gra.message.text);
+    m_result->ticks.push_back(net::PlayedTick{t, net::unpackInput(frame->packed), m_leaves, {}});
+    return m_result->ticks.back().input;
+}
+
+void NetPeer::played(const Gra& gra, bool over) {
+    const std::uint32_t t = std::uint32_t(gra.tick);
+    if (t % kHashInterval == 0) {
+        const std::uint64_t hash = stateHash(gra);
+        m_result->ticks.back().hash = hash;
+        session().reportHash(t, hash);
+    }
+    if (!over && m_options.paced) waitForRelease(gra.tick);
 }
 
 void NetPeer::waitForRelease(std::int32_t tick) {

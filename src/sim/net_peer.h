@@ -12,6 +12,7 @@
 #include "game/random.h"
 #include "net/lockstep.h"
 #include "net/net_session.h"
+#include "play/tick_source.h"
 #include "params/app_settings.h"
 #include "players/scores.h"
 #include "present/event_label.h"
@@ -65,7 +66,9 @@ struct NetGameResult {
 
 std::string toJson(const NetGameResult& result, bool host);
 
-class NetPeer {
+// The peer is its own source of ticks: it sends its seats' steering and waits for every
+// machine's, as a window does, but blocking, for the headless loop.
+class NetPeer : private TickSource {
 public:
     NetPeer(const NetPeerOptions& options, TextRenderer& text);
 
@@ -80,6 +83,9 @@ private:
     net::Start hostStart();
     void prepare(const net::Start& start);
     void playTicks(NetGameResult& result);
+    std::optional<TickInput> inputFor(std::int32_t tick, const TickInput& local) override;
+    std::uint8_t leavesOfTick() const override { return m_leaves; }
+    void played(const Gra& gra, bool over) override;
     void waitForRelease(std::int32_t tick);
     void finish(NetGameResult& result, bool over);
     void keepReplay(NetGameResult& result, ReplayEnd end, const std::string& resultText);
@@ -97,6 +103,11 @@ private:
     std::unique_ptr<net::HostSession> m_host;
     std::unique_ptr<net::GuestSession> m_guest;
     int m_played = 0;
+    // The game being played: its result so far, its wall-clock deadline, what was shown.
+    NetGameResult* m_result = nullptr;
+    std::uint64_t m_deadlineUs = 0;
+    std::string m_shownWaiting;
+    std::uint8_t m_leaves = 0;
     std::uint64_t m_anchorUs = 0;
     // The same release rule on a clock that only the rule moves: one keyboard's pace.
     std::uint64_t m_paceAnchorUs = 0, m_paceNowUs = 0;

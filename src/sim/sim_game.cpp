@@ -6,6 +6,8 @@
 
 #include "game/game_start.h"
 #include "game/game_tick.h"
+#include "play/headless_game.h"
+#include "play/replay_source.h"
 #include "present/arena_text.h"
 #include "replay/replay_recorder.h"
 
@@ -176,7 +178,6 @@ GameRecord SimGame::play(int index, Replay* recorded) {
     StartGame(g, start, m_back);
     ReplayRecorder recorder;
     if (recorded) recorder.begin(g, start, 0, "slyders-sim");
-    g.running = true;
     GameRecord record;
     record.game = index + 1;
     record.seed = m_options.seed + std::uint64_t(index);
@@ -185,16 +186,9 @@ GameRecord SimGame::play(int index, Replay* recorded) {
     record.humans = g.humans;
     record.firstSlot = g.firstSlot;
 
-    const TickInput noKeys{};
-    bool over = false;
-    while (!over && g.tick < m_options.tickCap) {
-        if (recorded) recorder.beforeTick(g, noKeys);
-        over = playTick(g, noKeys, m_back, m_label) == TickResult::GameOver;
-        if (recorded) recorder.afterTick(g);
-        // Nobody looks at the window: forget what changed on it.
-        g.panelChanged = false;
-        m_window.dirty.take();
-    }
+    LocalTickSource nobodyHolds;  // the computer steers every slyder
+    const bool over = playHeadless({g, m_window, m_back, m_label}, nobodyHolds,
+                                   m_options.tickCap, &recorder) == HeadlessEnd::Over;
     if (recorded) *recorded = recorder.finish(g, over ? ReplayEnd::Over : ReplayEnd::Stopped);
     record.ticks = g.tick;
     record.deathOrder = g.deathOrder;
@@ -205,8 +199,6 @@ GameRecord SimGame::play(int index, Replay* recorded) {
         record.winner = finishGame(g, m_label);
     } else {
         record.capped = true;
-        g.running = false;
-        g.fastFinish = false;
     }
     return record;
 }
@@ -229,17 +221,9 @@ ReplayCheck SimGame::playReplay(const Replay& replay) {
     applySettings(m_settings, replay.settings);
     ReplayCursor cursor(replay);
     cursor.start(g, m_back);
-    g.running = true;
-    bool over = false;
-    while (!over && g.tick < replay.endTick) {
-        const TickInput input = cursor.beforeTick(g);
-        over = playTick(g, input, m_back, m_label) == TickResult::GameOver;
-        cursor.afterTick(g);
-        g.panelChanged = false;
-        m_window.dirty.take();
-    }
-    g.running = false;
-    g.fastFinish = false;
+    ReplaySource source(cursor, g);
+    const bool over = playHeadless({g, m_window, m_back, m_label}, source, replay.endTick) ==
+                      HeadlessEnd::Over;
     g.recordedNames.reset();
 
     ReplayCheck check;

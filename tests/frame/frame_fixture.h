@@ -13,6 +13,8 @@
 
 #include "boxes/scripted_boxes.h"
 #include "frame/main_window.h"
+#include "play/qt/network_game.h"
+#include "play/watch_replay.h"
 #include "present/qt/qt_text_renderer.h"
 #include "test_support.h"
 
@@ -57,6 +59,11 @@ struct WindowTest {
         window->setAssumeActive(true);
     }
     ~WindowTest() { gra.running = false; }
+
+    // The replay being watched, the network session going on: null while there is none.
+    WatchReplay* watch() const { return dynamic_cast<WatchReplay*>(&window->activeMode()); }
+    NetworkGame* network() const { return dynamic_cast<NetworkGame*>(&window->activeMode()); }
+    std::string networkWaiting() const { return network() ? network()->waiting() : std::string(); }
 
     // Queues a command as if it came through the menu during the next dispatch.
     void later(std::function<void()> command) {

@@ -145,7 +145,7 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoined) {
     ASSERT_EQ(t.boxes.errors.size(), 3u);
     EXPECT_EQ(t.boxes.errors[1].second, "Wrong password.");
     EXPECT_EQ(t.boxes.errors[2].second, "The game is full: no seat is free.");
-    EXPECT_FALSE(t.window->networked());
+    EXPECT_EQ(t.network(), nullptr);
     EXPECT_TRUE(t.window->menuItem("GameJoin")->isEnabled());
 }
 
@@ -181,7 +181,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     // The guest's name joined the host's roster; the window is its own again.
     EXPECT_EQ(t.scores.count(), rosterBefore + 1);
     EXPECT_EQ(t.scores.entry(t.scores.count() - 1).name, g.games[0].start.names[3]);
-    EXPECT_FALSE(t.window->networked());
+    EXPECT_EQ(t.network(), nullptr);
     EXPECT_EQ(t.gra.humans, 1);
     EXPECT_TRUE(t.gra.network.names[3].empty());
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
@@ -227,12 +227,12 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     EXPECT_EQ(t.gra.arena.side(), ownSide);
     EXPECT_EQ(t.scores.count(), rosterBefore);
     for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);
-    EXPECT_FALSE(t.window->networked());
+    EXPECT_EQ(t.network(), nullptr);
 }
 
 TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     test::WindowTest t;
-    FrameHooks::NetworkPlay play;
+    NetworkPlay play;
     play.listenAddress = "127.0.0.1";
     play.silentTimeoutMs = 1500;
     play.startWhenJoined = 1;
@@ -244,7 +244,7 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     auto guest = std::async(std::launch::async, runPeer, go);
     std::string waiting, left;
     t.clock.onSleep = [&] {
-        if (waiting.empty()) waiting = t.window->networkWaiting();
+        if (waiting.empty()) waiting = t.networkWaiting();
         const std::string& shown = t.window->eventLabel().text;
         if (shown.find(" left the game.") != std::string::npos) left = shown;
         // The game's own message is not the waiting notice: that lives on the label only.

@@ -261,7 +261,7 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     std::vector<int> points, recordedPoints;
     bool itemsOff = true;
     t.clock.onSleep = [&] {
-        if (!t.window->watching() || t.gra.tick != 50) return;
+        if (!t.watch() || t.gra.tick != 50) return;
         title = t.window->windowTitle().toStdString();
         food = t.settings.xtr_food;
         for (const char* item : {"GameNew", "GameDemo", "GameWatchlast", "GameOpenreplay",
@@ -322,15 +322,15 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     int napsWhilePaused = 0;
     std::int32_t escAt = -1;
     t.clock.onSleep = [&] {
-        if (!t.window->watching()) return;
+        if (!t.watch()) return;
         sidePlayed = t.gra.arena.side();
         const std::int32_t tick = t.gra.tick;
-        if (tick == 45 && t.window->playbackFactor() == 1) pressKey(*t.window, Qt::Key_5);
-        if (tick == 90 && !t.window->watchPaused() && pausedAt < 0) {
+        if (tick == 45 && t.watch()->playbackFactor() == 1) pressKey(*t.window, Qt::Key_5);
+        if (tick == 90 && !t.watch()->paused() && pausedAt < 0) {
             pressKey(*t.window, Qt::Key_Space);
             pausedAt = tick;
         }
-        if (t.window->watchPaused()) {
+        if (t.watch()->paused()) {
             EXPECT_EQ(tick, pausedAt);
             if (++napsWhilePaused == 50) pressKey(*t.window, Qt::Key_Space);
         }
@@ -360,7 +360,7 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
 
     EXPECT_EQ(t.gra.arena.side(), 360);
     EXPECT_EQ(t.gra.arena.offset(), 20);
-    EXPECT_FALSE(t.window->watching());
+    EXPECT_EQ(t.watch(), nullptr);
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
@@ -384,7 +384,7 @@ TEST(WindowReplays, AFileThatIsNoGoodReplayGetsTheReadersMessage) {
                                                 std::string("This file is not a Slyders replay.")));
     EXPECT_EQ(t.boxes.errors[1].second.rfind("This replay is damaged: ", 0), 0u)
         << t.boxes.errors[1].second;
-    EXPECT_FALSE(t.window->watching());
+    EXPECT_EQ(t.watch(), nullptr);
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -66,6 +69,24 @@ TEST(SimProgram, SameArgumentsPrintTheSameGamesAndTouchNoFiles) {
     EXPECT_EQ(alone[0].substr(alone[0].find(',')), first[2].substr(first[2].find(',')));
 
     EXPECT_TRUE(fs::is_empty(dir.path)) << "no settings file or roster is written";
+}
+
+// A headless tool says only what it means to, also where the session has no runtime folder
+// (a build machine, ssh), and leaves nothing behind in the temporary folder.
+TEST(SimProgram, PrintsNothingElseOnStderr) {
+    TempDir dir;
+    const fs::path out = dir.path / "out.txt", err = dir.path / "err.txt";
+    const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR='" + dir.path.string() + "' '" +
+                                SLYDERS_SIM_PATH "' --demo --arena 300 --tick-cap 50 >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream errors(err);
+    const std::string said((std::istreambuf_iterator<char>(errors)), {});
+    EXPECT_EQ(said, "");
+    EXPECT_GT(fs::file_size(out), 0u);
+    fs::remove(out);
+    fs::remove(err);
+    EXPECT_TRUE(fs::is_empty(dir.path)) << "the private runtime folder goes with the run";
 }
 
 TEST(SimProgram, RejectsWhatItDoesNotUnderstand) {

@@ -5,7 +5,9 @@
 #include <QtGlobal>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,34 @@
 using namespace slyders;
 
 namespace {
+
+// What Qt needs to run with no screen: the "offscreen" platform, unless the caller chose
+// another, and a runtime folder. While choosing its platform Qt looks for a Wayland socket in
+// the session's runtime folder and warns when the session has none (a build machine, a
+// container, a login over ssh); a run without one gets a private, empty folder that goes
+// with it.
+class HeadlessEnvironment {
+public:
+    HeadlessEnvironment() {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "slyders-sim-runtime-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) return;  // Qt falls back to its own, with its warning
+        m_folder = pattern;
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(m_folder.string()));
+    }
+    ~HeadlessEnvironment() {
+        if (m_folder.empty()) return;
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    HeadlessEnvironment(const HeadlessEnvironment&) = delete;
+    HeadlessEnvironment& operator=(const HeadlessEnvironment&) = delete;
+
+private:
+    std::filesystem::path m_folder;
+};
 
 void printSummary(int games, long long ticks, double seconds) {
     const double rate = seconds > 0 ? ticks / seconds : 0.0;
@@ -106,7 +136,7 @@ int runNetwork(const std::vector<std::string>& args) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (isNetworkRun(args)) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        const HeadlessEnvironment headless;
         QGuiApplication app(argc, argv);
         return runNetwork(args);
     }
@@ -120,7 +150,7 @@ int main(int argc, char* argv[]) {
         std::fputs(kNetUsage, stdout);
         return 0;
     }
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const HeadlessEnvironment headless;
     QGuiApplication app(argc, argv);
 
     try {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "frame/tick_source.h"
+#include "play/tick_source.h"
 #include "game/text_renderer.h"
 #include "net/net_session.h"
 #include "present/event_label.h"

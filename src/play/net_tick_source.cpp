@@ -1,4 +1,4 @@
-#include "frame/net_tick_source.h"
+#include "play/net_tick_source.h"
 
 #include "game/gra.h"
 #include "game/leaves.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "play/tick_source.h"
+#include "replay/replay_recorder.h"
+
+namespace slyders {
+
+// The recorded input, tick by tick, until the recording ends; nothing while paused. The
+// recorded game stops where the recording stops, also when it was left before its end.
+class ReplaySource final : public TickSource {
+public:
+    ReplaySource(ReplayCursor& cursor, Gra& gra) : m_cursor(cursor), m_gra(gra) {}
+
+    std::optional<TickInput> inputFor(std::int32_t, const TickInput&) override;
+    void played(const Gra& gra, bool) override { m_cursor.afterTick(gra); }
+
+    void setPaused(bool paused) { m_paused = paused; }
+    bool paused() const { return m_paused; }
+
+private:
+    ReplayCursor& m_cursor;
+    Gra& m_gra;
+    bool m_paused = false;
+};
+
+}  // namespace slyders
