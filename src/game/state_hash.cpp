@@ -1,5 +1,6 @@
 #include "game/state_hash.h"
 
+#include <array>
 #include <bit>
 
 #include "game/gra.h"
@@ -30,13 +31,17 @@ private:
     std::uint64_t m_h = 0x243F6A8885A308D3ull;
 };
 
-}  // namespace
+constexpr std::size_t kWordBytes = 8;
+constexpr std::size_t kLanes = 4;
+constexpr std::uint64_t kLaneMul = 0xFF51AFD7ED558CCDull;
+constexpr int kLaneRotate = 31;
+constexpr std::array<std::uint64_t, kLanes> kLaneSeeds = {
+    0x13198A2E03707344ull, 0xA4093822299F31D0ull, 0x082EFA98EC4E6C89ull, 0x452821E638D01377ull};
 
-std::uint64_t stateHash(const Gra& gra) {
-    Hasher h;
-    const auto& map = gra.arena.map();
-    // Two cells per word, row after row, each as its 32-bit value, the first in the low half;
-    // a word may take the last cell of one row and the first of the next.
+// The map as the first rules hashed it: two cells per word, row after row, each as its
+// 32-bit value, the first in the low half; a word may take the last cell of one row and the
+// first of the next.
+void addMapCellByCell(Hasher& h, const Grid<Cell>& map) {
     auto value = [](Cell c) { return std::uint32_t(std::int32_t(c)); };
     bool half = false;
     std::uint32_t low = 0;
@@ -49,6 +54,49 @@ std::uint64_t stateHash(const Gra& gra) {
         }
     }
     if (half) h.add(low);
+}
+
+// Eight cells as one little-endian word, whatever the machine's byte order, so that network
+// peers of any kind agree.
+std::uint64_t loadWord(const std::uint8_t* p, std::size_t n = kWordBytes) {
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < n; ++i) w |= std::uint64_t(p[i]) << (8 * i);
+    return w;
+}
+
+std::uint64_t mixLane(std::uint64_t lane, std::uint64_t word) {
+    return std::rotl((lane ^ word) * kLaneMul, kLaneRotate);
+}
+
+// The map eight cells at a time, in four lanes that do not wait for each other, so the
+// processor overlaps their multiplications: the whole map is read every check, and this is
+// what makes checking a replay nearly as fast as playing the game. A row's last cells, fewer
+// than eight, make a word of their own.
+void addMapByWords(Hasher& h, const Grid<Cell>& map) {
+    std::array<std::uint64_t, kLanes> lane = kLaneSeeds;
+    const auto width = std::size_t(map.width());
+    for (int y = 0; y < map.height(); ++y) {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(map.row(y));
+        std::size_t x = 0;
+        for (; x + kLanes * kWordBytes <= width; x += kLanes * kWordBytes) {
+            for (std::size_t k = 0; k < kLanes; ++k) {
+                lane[k] = mixLane(lane[k], loadWord(p + x + k * kWordBytes));
+            }
+        }
+        for (std::size_t k = 0; x + kWordBytes <= width; x += kWordBytes, ++k) {
+            lane[k] = mixLane(lane[k], loadWord(p + x));
+        }
+        if (x < width) lane[kLanes - 1] = mixLane(lane[kLanes - 1], loadWord(p + x, width - x));
+    }
+    for (std::uint64_t v : lane) h.add(v);
+}
+
+}  // namespace
+
+std::uint64_t stateHash(const Gra& gra) {
+    Hasher h;
+    if (gra.rules == Rules::FirstCorners) addMapCellByCell(h, gra.arena.map());
+    else addMapByWords(h, gra.arena.map());
     h.add(std::uint32_t(gra.tick));
     h.add(std::uint32_t(gra.firstSlot) << 8 | std::uint32_t(gra.humans));
     for (int s = gra.firstSlot; s <= gra.lastActive(); ++s) {

@@ -210,7 +210,8 @@ void checkWhole(const Replay& rp) {
 std::vector<std::uint8_t> encodeReplay(const Replay& rp) {
     Writer w;
     w.bytes(kMagic, sizeof kMagic);
-    w.u16(kReplayFormatVersion);
+    // A replay of an older game is written as the version that knew its rules.
+    w.u16(rp.start.rules == Rules::FirstCorners ? kFirstCornersLastVersion : kReplayFormatVersion);
     w.text(rp.programVersion);
     w.u64(static_cast<std::uint64_t>(rp.startedAt));
     w.u8(rp.network ? 1 : 0);
@@ -260,6 +261,8 @@ ReplayReadResult decodeReplay(const std::uint8_t* data, std::size_t size) {
         rp.startedAt = static_cast<std::int64_t>(r.u64("the date"));
         rp.network = r.ranged8("the network flag", 0, 1) == 1;
         rp.start = readStart(r);
+        rp.start.rules =
+            version <= kFirstCornersLastVersion ? Rules::FirstCorners : Rules::MirrorCorners;
         rp.arenaSide = static_cast<int>(r.u16("the arena side"));
         if (rp.arenaSide < kMinSide || rp.arenaSide > kMaxSide) {
             throw Damaged("the arena side is out of range");
