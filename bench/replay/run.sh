@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Replays: how many bytes a minute of play costs, and how fast slyders-sim plays a replay
-# back next to the simulator's own speed for the same game. The game is a DEMO game at the
-# default arena side (972), recorded by the simulator as the window records its games; a
-# minute of play is taken at Medium speed (20 ticks in 19 periods of 13 ms).
-#   bench/replay/run.sh [build dir, default <repo>/build] [seed, default 5] [runs, default 5]
+# Replays: how many bytes a minute of play costs, and how fast slyders-sim checks a replay
+# (plays it back and compares its state hash every 20 ticks) next to the simulator's own speed
+# for the very same game, with the ratio of the two. The games are DEMO games at the default
+# arena side (972), recorded by the simulator as the window records its games; a minute of
+# play is taken at Medium speed (20 ticks in 19 periods of 13 ms).
+#   bench/replay/run.sh [build dir, default <repo>/build] [seeds, default "3 5 7 11"] [runs, default 5]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(realpath -m "${1:-$root/build}")"
-seed="${2:-5}"
+seeds="${2:-3 5 7 11}"
 runs="${3:-5}"
 
 if [ ! -f "$build/build.ninja" ]; then
@@ -24,27 +25,44 @@ pin=()
 command -v taskset >/dev/null && pin=(taskset -c 0)
 
 field() { sed -n "s/.*\"$1\":\([0-9.a-z]*\).*/\1/p" <<<"$2" | tail -n 1; }
+best() { awk -v a="$1" -v b="$2" 'BEGIN { print (b > a ? b : a) }'; }
+calc() { awk "BEGIN { printf \"%.6f\", $1 }"; }
 
-"$sim" --demo --seed "$seed" --record game.slyrep >/dev/null 2>&1
-bytes="$(stat -c %s game.slyrep)"
-
-# The best of several runs of each: the machine is shared, and the best run is the one
-# least disturbed by other work.
-best_own=0
-best_replay=0
-for _ in $(seq "$runs"); do
-    own="$("${pin[@]}" "$sim" --demo --seed "$seed" 2>/dev/null | tail -n 1)"
-    back="$("${pin[@]}" "$sim" --replay game.slyrep 2>/dev/null)"
-    [ "$(field agrees "$back")" = "true" ] || { echo "the replay does not agree: $back"; exit 1; }
-    best_own="$(awk -v a="$best_own" -v b="$(field ticks_per_second "$own")" 'BEGIN { print (b > a ? b : a) }')"
-    best_replay="$(awk -v a="$best_replay" -v b="$(field ticks_per_second "$back")" 'BEGIN { print (b > a ? b : a) }')"
+printf "%-6s %7s %8s %10s %16s %14s %6s\n" seed ticks bytes "bytes/min" "replay ticks/s" "sim ticks/s" ratio
+all_ticks=0 all_replay_s=0 all_sim_s=0 all_bytes=0 lowest=""
+for seed in $seeds; do
+    "$sim" --demo --seed "$seed" --record "game$seed.slyrep" >/dev/null 2>&1
+    bytes="$(stat -c %s "game$seed.slyrep")"
+    # The best of several runs of each, taken in turn: the machine is shared, and the best run
+    # is the one least disturbed by other work.
+    best_own=0 best_replay=0
+    for _ in $(seq "$runs"); do
+        own="$("${pin[@]}" "$sim" --demo --seed "$seed" 2>/dev/null | tail -n 1)"
+        back="$("${pin[@]}" "$sim" --replay "game$seed.slyrep" 2>/dev/null)"
+        [ "$(field agrees "$back")" = "true" ] || { echo "seed $seed: the replay does not agree: $back"; exit 1; }
+        best_own="$(best "$best_own" "$(field ticks_per_second "$own")")"
+        best_replay="$(best "$best_replay" "$(field ticks_per_second "$back")")"
+    done
+    ticks="$(field ticks "$back")"
+    awk -v seed="$seed" -v bytes="$bytes" -v ticks="$ticks" -v own="$best_own" -v back="$best_replay" \
+        'BEGIN { printf "%-6s %7d %8d %10.0f %16.0f %14.0f %6.2f\n", seed, ticks, bytes,
+                 bytes / (ticks * (19.0 / 20.0) * 0.013 / 60.0), back, own, back / own }'
+    ratio="$(calc "$best_replay / $best_own")"
+    replay_s="$(calc "$ticks / $best_replay")"
+    sim_s="$(calc "$ticks / $best_own")"
+    all_ticks=$((all_ticks + ticks))
+    all_bytes=$((all_bytes + bytes))
+    all_replay_s="$(calc "$all_replay_s + $replay_s")"
+    all_sim_s="$(calc "$all_sim_s + $sim_s")"
+    lowest="$(calc "($ratio < ${lowest:-9}) ? $ratio : ${lowest:-9}")"
 done
-ticks="$(field ticks "$back")"
 
-awk -v bytes="$bytes" -v ticks="$ticks" -v own="$best_own" -v back="$best_replay" 'BEGIN {
+awk -v ticks="$all_ticks" -v bytes="$all_bytes" -v rs="$all_replay_s" -v ss="$all_sim_s" \
+    -v lowest="$lowest" 'BEGIN {
     minutes = ticks * (19.0 / 20.0) * 0.013 / 60.0
-    printf "game: DEMO, seed '"$seed"', %d ticks (%.2f minutes at Medium speed)\n", ticks, minutes
-    printf "replay file: %d bytes, %.0f bytes per minute of play\n", bytes, bytes / minutes
-    printf "slyders-sim --replay: %.0f ticks per second (checks a state hash every 20 ticks)\n", back
-    printf "slyders-sim, the same game: %.0f ticks per second\n", own
+    printf "all games: %d ticks (%.2f minutes at Medium speed), %.0f replay bytes per minute of play\n",
+           ticks, minutes, bytes / minutes
+    printf "slyders-sim --replay: %.0f ticks per second (a state hash checked every 20 ticks)\n", ticks / rs
+    printf "slyders-sim, the same games: %.0f ticks per second\n", ticks / ss
+    printf "replay checking / simulator speed: %.2f (lowest single game %.2f)\n", ss / rs, lowest
 }'

@@ -17,6 +17,13 @@ constexpr std::int32_t kCellGap = -2;    // gap or food
 constexpr std::int32_t kCellSolid = -3;  // walls, spirals, symbols, text
 constexpr std::int32_t kHeadBase = 10;   // 10 + slot: the head of that slot
 
+// The sides an arena may have. The largest is what the tallest screen the game supports
+// gives (4320 lines, trunc(0.9 x 4320)): no window records a larger arena, so a replay or a
+// network game that asks for one is refused before anything is allocated for it.
+constexpr int kMinArenaSide = 100;
+constexpr int kTallestScreenLines = 4320;
+constexpr int kMaxArenaSide = kTallestScreenLines * 9 / 10;
+
 // One map cell. Every value (the ones above, a slot, a head) fits a byte, and a byte map stays
 // in the processor's cache while the computers look along their rays.
 using Cell = std::int8_t;

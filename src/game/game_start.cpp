@@ -31,6 +31,7 @@ void StartGame(Gra& gra, const GameStart& start, PixelBuffer& backBuffer) {
     gra.skillLevel = start.skill;
     gra.speedLevel = start.speed;
     gra.seats = start.seats;
+    gra.rules = start.rules;
     if (start.demo) gra.ResetRound();
     for (int s = 0; s < kSlotCount; ++s) {
         Slyder& sl = gra.slot(s);

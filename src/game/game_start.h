@@ -20,6 +20,7 @@ struct GameStart {
     // The round so far: a game of a round starts from the points of the games before it.
     std::array<std::int32_t, kSlotCount> roundPoints{};
     std::array<std::int32_t, kSlotCount> roundsWon{};
+    Rules rules = kCurrentRules;  // only a replay of an older game starts under older rules
 
     friend bool operator==(const GameStart&, const GameStart&) = default;
 };

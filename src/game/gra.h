@@ -10,6 +10,7 @@
 #include "game/arena.h"
 #include "game/colour.h"
 #include "game/random.h"
+#include "game/rules.h"
 #include "game/sound_requests.h"
 #include "game/text_renderer.h"
 #include "game/tick_input.h"
@@ -200,6 +201,7 @@ public:
     bool demo = false;
     bool fastFinish = false;
     bool panelChanged = false;
+    Rules rules = kCurrentRules;  // set by StartGame: a replay plays under its own rules
     DisasterFlags disasters;
     Rgb gapColour{128, 128, 128};
     EventMessage message;

@@ -18,6 +18,12 @@ constexpr float kSpeedCeiling = 1.0f;
 constexpr int kFullVolume = 10000;
 constexpr int kPanLeft = -10000;
 constexpr int kPanRight = 10000;
+constexpr int kFullTurn = 360;
+
+// Any whole number of degrees as the same direction within 0 .. 359.
+int wrapDegrees(int degrees) {
+    return ((degrees % kFullTurn) + kFullTurn) % kFullTurn;
+}
 }  // namespace
 
 void Gra::steerHumans(const TickInput& input) {
@@ -74,21 +80,31 @@ bool Gra::CheckSlyder(int s) {
     const double x = sl.x, y = sl.y;
     if (x < -u / 2 || x > S - 1 + u / 2 || y < -u / 2 || y > S - 1 + u / 2) return true;
 
-    // The edges reflect like mirrors; a head-on bounce pings loudest.
+    // The edges reflect like mirrors; a head-on bounce pings loudest. Each test reads the
+    // heading the tests before it left; under the first rules that could lie outside 0 .. 359,
+    // where the next test's range misses it, and a corner bounced the wrong way.
     int& h = sl.heading;
+    const bool mirrorCorners = rules == Rules::MirrorCorners;
+    auto settle = [&] {
+        if (mirrorCorners) h = wrapDegrees(h);
+    };
+    settle();
     if (x < u && 90 < h && h < 270) {
         playSound(kSndPing, -static_cast<int>(std::abs(h - 180) * kFullVolume / 90.0), kPanLeft);
         h = 540 - h;
+        settle();
     }
     if (y < u && 180 < h && h < 360) {
         playSound(kSndPing, -static_cast<int>(std::abs(h - 270) * kFullVolume / 90.0),
                   panByX(x, true));
         h = 720 - h;
+        settle();
     }
     if (x > S - 1 - u && (h > 270 || h < 90)) {
         playSound(kSndPing, static_cast<int>((std::abs((h % 180) - 90) / 90.0 - 1) * kFullVolume),
                   kPanRight);
         h = 180 - h;
+        settle();
     }
     if (y > S - 1 - u && 0 < h && h < 180) {
         playSound(kSndPing, -static_cast<int>(std::abs(h - 90) * kFullVolume / 90.0),

@@ -23,7 +23,6 @@ enum class Kind : std::uint8_t {
     Pong,
 };
 constexpr std::size_t kHeaderSize = 7;  // magic, version, kind
-constexpr int kMinSide = 100, kMaxSide = 8000;
 constexpr int kMaxDelay = 60;
 constexpr int kSteerBits = 2;
 constexpr std::uint8_t kSteerMask = 3;
@@ -172,7 +171,7 @@ Start readStart(Reader& r) {
     for (std::int32_t& v : g.roundPoints) v = r.i32();
     for (std::int32_t& v : g.roundsWon) v = r.i32();
     for (std::int32_t& v : s.settings) v = r.i32();
-    s.arenaSide = r.within(r.i32(), kMinSide, kMaxSide, "the arena side");
+    s.arenaSide = r.within(r.i32(), kMinArenaSide, kMaxArenaSide, "the arena side");
     s.delay = r.within<std::uint8_t>(r.u8(), 1, kMaxDelay, "the input delay");
     s.yourSeats = r.within<std::uint8_t>(r.u8(), 0, 15, "the seat mask");
     for (std::string& n : s.names) n = r.text();

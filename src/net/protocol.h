@@ -15,7 +15,8 @@ namespace slyders::net {
 
 // Every packet starts with these: a peer of another make of the game is told so at once.
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
-constexpr std::uint16_t kVersion = 2;
+// Version 3: games play with mirror corners and check the faster state hash.
+constexpr std::uint16_t kVersion = 3;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
 constexpr std::size_t kMaxText = 64;  // names, machine names and passwords

@@ -12,8 +12,11 @@
 namespace slyders {
 
 constexpr int kReplaySettingCount = 23;
-// Version 2 added the leaves of network games; version 1 files are read as ever.
-constexpr std::uint16_t kReplayFormatVersion = 2;
+// Version 2 added the leaves of network games; version 3 marks games played with mirror
+// corners and checked by the faster state hash. Older files are read as ever and play back
+// under the rules they were recorded with (GameStart::rules).
+constexpr std::uint16_t kReplayFormatVersion = 3;
+constexpr std::uint16_t kFirstCornersLastVersion = 2;
 
 // What can happen between two ticks that the game must know to play on alike.
 enum class ReplayEventKind : std::uint8_t {

@@ -2,7 +2,9 @@
 // a checksum of everything before it.
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
+#include "game/arena.h"
 #include "game/state_hash.h"
 #include "replay/replay.h"
 
@@ -14,7 +16,6 @@ constexpr char kMagic[8] = {'S', 'L', 'Y', 'R', 'E', 'P', 'L', 'Y'};
 constexpr std::size_t kChecksumSize = kReplayChecksumSize;
 constexpr std::size_t kMaxText = 255;
 constexpr std::uint32_t kMaxEvents = 50'000'000;
-constexpr int kMinSide = 100, kMaxSide = 8000;
 constexpr std::int32_t kMaxTick = INT32_MAX - 1;
 constexpr std::int32_t kMaxPoints = 1'000'000'000;
 
@@ -78,17 +79,21 @@ public:
     }
     std::int32_t ranged(const char* what, std::int32_t lo, std::int32_t hi) {
         const std::int32_t v = i32(what);
-        if (v < lo || v > hi) throw Damaged(std::string(what) + " is out of range");
+        if (v < lo || v > hi) throw outOfRange(what);
         return v;
     }
     std::int32_t ranged8(const char* what, std::int32_t lo, std::int32_t hi) {
         const auto v = static_cast<std::int32_t>(u8(what));
-        if (v < lo || v > hi) throw Damaged(std::string(what) + " is out of range");
+        if (v < lo || v > hi) throw outOfRange(what);
         return v;
     }
     std::size_t left() const { return static_cast<std::size_t>(m_end - m_p); }
 
 private:
+    // One form for every field, whether its name is singular or plural.
+    static Damaged outOfRange(const char* what) {
+        return Damaged(std::string("there is a value out of range in ") + what);
+    }
     void need(std::size_t n, const char* what) {
         if (left() < n) throw Damaged(std::string("it ends inside ") + what);
     }
@@ -134,6 +139,22 @@ GameStart readStart(Reader& r) {
     for (std::int32_t& w : s.roundsWon) w = r.ranged("the rounds won", 0, kMaxPoints);
     if (!s.demo && s.humans + s.computers == 0) throw Damaged("the game has no players");
     return s;
+}
+
+// Checked before anything is played: the side decides how much memory the playback takes.
+int readArenaSide(Reader& r) {
+    const auto side = static_cast<int>(r.u16("the arena side"));
+    if (side > kMaxArenaSide) {
+        throw Damaged("its arena side of " + std::to_string(side) +
+                      " pixels is larger than any screen gives (at most " +
+                      std::to_string(kMaxArenaSide) + ")");
+    }
+    if (side < kMinArenaSide) {
+        throw Damaged("its arena side of " + std::to_string(side) +
+                      " pixels is smaller than any window gives (at least " +
+                      std::to_string(kMinArenaSide) + ")");
+    }
+    return side;
 }
 
 void writeEvent(Writer& w, const ReplayEvent& e) {
@@ -210,7 +231,8 @@ void checkWhole(const Replay& rp) {
 std::vector<std::uint8_t> encodeReplay(const Replay& rp) {
     Writer w;
     w.bytes(kMagic, sizeof kMagic);
-    w.u16(kReplayFormatVersion);
+    // A replay of an older game is written as the version that knew its rules.
+    w.u16(rp.start.rules == Rules::FirstCorners ? kFirstCornersLastVersion : kReplayFormatVersion);
     w.text(rp.programVersion);
     w.u64(static_cast<std::uint64_t>(rp.startedAt));
     w.u8(rp.network ? 1 : 0);
@@ -260,11 +282,12 @@ ReplayReadResult decodeReplay(const std::uint8_t* data, std::size_t size) {
         rp.startedAt = static_cast<std::int64_t>(r.u64("the date"));
         rp.network = r.ranged8("the network flag", 0, 1) == 1;
         rp.start = readStart(r);
-        rp.arenaSide = static_cast<int>(r.u16("the arena side"));
-        if (rp.arenaSide < kMinSide || rp.arenaSide > kMaxSide) {
-            throw Damaged("the arena side is out of range");
+        rp.start.rules =
+            version <= kFirstCornersLastVersion ? Rules::FirstCorners : Rules::MirrorCorners;
+        rp.arenaSide = readArenaSide(r);
+        if (r.u8("the settings") != kReplaySettingCount) {
+            throw Damaged("it does not hold the 23 settings");
         }
-        if (r.u8("the settings") != kReplaySettingCount) throw Damaged("the settings are not 23");
         for (std::int32_t& v : rp.settings) v = r.i32("the settings");
         for (int s = 0; s < kSlotCount; ++s) {
             rp.names[std::size_t(s)] = r.text("the names");

@@ -85,7 +85,7 @@ std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& a
         } else if (a == "--speed") {
             error = intValue(0, 2, out.speed);
         } else if (a == "--arena") {
-            error = intValue(100, 8000, out.arenaSide);
+            error = intValue(kMinArenaSide, kMaxArenaSide, out.arenaSide);
         } else if (a == "--wait-seconds") {
             error = intValue(1, 3600, out.waitSeconds);
         } else if (a == "--password") {

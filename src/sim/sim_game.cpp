@@ -15,8 +15,6 @@ namespace slyders {
 
 namespace {
 
-constexpr int kMinSide = 100;
-constexpr int kMaxSide = 8000;
 constexpr int kWideNum = 16, kWideDen = 9;  // the window's shape; only the score band uses it
 constexpr double kArenaShare = 0.9;         // the arena side is this share of the client height
 
@@ -61,7 +59,7 @@ const char* const kSimUsage =
     "  --seed N         seed of the first game (default 1); game i of a run is played\n"
     "                   from seed N + i - 1, so each line can be replayed alone\n"
     "  --games N        number of games (default 1)\n"
-    "  --arena S        arena side in pixels, 100 to 8000 (default 972)\n"
+    "  --arena S        arena side in pixels, 100 to 3888 (default 972)\n"
     "  --demo           DEMO rules: every extra on, a random number of DEMO humans\n"
     "  --computers 1|2  computer players only, under the normal rules (default 2)\n"
     "  --skill 1|2|3    skill of the computer players: poor, medium, good (default 2)\n"
@@ -93,7 +91,7 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         } else if (a == "--games") {
             error = takeNumber(args, i, 1, 1'000'000, out.games);
         } else if (a == "--arena") {
-            error = takeNumber(args, i, kMinSide, kMaxSide, out.arenaSide);
+            error = takeNumber(args, i, kMinArenaSide, kMaxArenaSide, out.arenaSide);
         } else if (a == "--computers") {
             computersGiven = true;
             error = takeNumber(args, i, 1, 2, out.computers);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include "game/rounds.h"
 #include "test_support.h"
 
@@ -41,6 +44,68 @@ TEST_F(Play, EdgesReflectWithAPingByHowSquarelyTheyAreHit) {
         ASSERT_EQ(g.sound.ofNumber(kSndPing).size(), 1u) << c.heading;
         EXPECT_EQ(g.sound.ofNumber(kSndPing)[0], (test::SoundRequest{kSndPing, c.volume, c.pan}));
         g.gra.arena.clearMap();
+    }
+}
+
+// One step of slot s along its heading and its edge check, on an empty map.
+bool stepAndCheck(Gra& gra, int s) {
+    Slyder& sl = gra.slot(s);
+    const double u = gra.arena.unit();
+    sl.x = static_cast<float>(sl.x + sl.speed * u * cosDeg(sl.heading));
+    sl.y = static_cast<float>(sl.y + sl.speed * u * sinDeg(sl.heading));
+    return gra.CheckSlyder(s);
+}
+
+// Each corner, approached from every heading and from many points near it: in the corner's
+// edge zones the part of the heading that runs into an edge turns round and the rest stays,
+// and no slyder leaves the arena. The first rules, which replays of that time still play
+// under, let slyders out at the bottom-left corner.
+TEST_F(Play, EveryCornerReflectsLikeAMirror) {
+    Gra& gra = g.gra;
+    const float S = float(gra.arena.side());
+    const double u = gra.arena.unit();
+    constexpr double kEps = 1e-9;
+    constexpr int kSteps = 12;
+    const float far = S - 1;
+    const std::array<std::array<float, 2>, 4> corners = {
+        {{0, 0}, {far, 0}, {0, far}, {far, far}}};
+    // In units from the corner pixel: within the edge zone, and outside it, where a slyder
+    // comes from before it reaches the corner.
+    const std::array<float, 7> insets = {0.1f, 0.5f, 0.9f, 1.0f, 1.4f, 2.5f, 4.0f};
+    for (const Rules rules : {Rules::MirrorCorners, Rules::FirstCorners}) {
+        gra.rules = rules;
+        int escaped = 0, wrongWay = 0;
+        for (const auto& [cx, cy] : corners) {
+            const float inX = cx == 0 ? 1.0f : -1.0f, inY = cy == 0 ? 1.0f : -1.0f;
+            for (int heading = 0; heading < 360; ++heading) {
+                for (float ix : insets) {
+                    for (float iy : insets) {
+                        const float x = cx + inX * ix * float(u), y = cy + inY * iy * float(u);
+                        g.place(2, x, y, heading);
+                        const double c = cosDeg(heading), s = sinDeg(heading);
+                        const bool intoX = ix < 1 && c * inX < -kEps;
+                        const bool intoY = iy < 1 && s * inY < -kEps;
+                        EXPECT_FALSE(gra.CheckSlyder(2));
+                        const int h = slot(2).heading;
+                        if (std::abs(cosDeg(h) - (intoX ? -c : c)) > kEps ||
+                            std::abs(sinDeg(h) - (intoY ? -s : s)) > kEps) {
+                            ++wrongWay;
+                        }
+                        if (ix < 1 || iy < 1) continue;
+                        g.place(2, x, y, heading);
+                        int k = 0;
+                        while (k < kSteps && !stepAndCheck(gra, 2)) ++k;
+                        if (k < kSteps) ++escaped;
+                    }
+                }
+            }
+        }
+        if (rules == Rules::MirrorCorners) {
+            EXPECT_EQ(wrongWay, 0);
+            EXPECT_EQ(escaped, 0);
+        } else {
+            EXPECT_GT(escaped, 0) << "the first rules, as old replays were played";
+        }
     }
 }
 

@@ -142,6 +142,37 @@ TEST(ReplayFile, EachKindOfBadFileGetsItsMessage) {
     EXPECT_NE(refusal(folder.path / "missing.slyrep").find("could not be read"), std::string::npos);
 }
 
+// Puts a little-endian value into a replay's bytes at a place and makes the checksum right.
+void patch(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint64_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    const std::size_t n = bytes.size() - kReplayChecksumSize;
+    const std::uint64_t sum = replayChecksum(bytes.data(), n);
+    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) bytes[n + i] = std::uint8_t(sum >> (8 * i));
+}
+
+// A whole, well-formed file that asks for an arena no screen gives (it would make the playback
+// allocate gigabytes and play for a minute) is refused as it is read.
+TEST(ReplayFile, AnArenaLargerThanAnyScreenIsRefusedBeforeAnyWork) {
+    Replay huge = gameAt(1, 60);
+    huge.arenaSide = 8000;
+    std::vector<std::uint8_t> bytes = encodeReplay(huge);
+    ReplayReadResult read = decodeReplay(bytes.data(), bytes.size());
+    EXPECT_EQ(read.error,
+              "This replay is damaged: its arena side of 8000 pixels is larger than any screen "
+              "gives (at most 3888).");
+    // The side follows the header, the program version, the date, the network flag and the
+    // start of the game (5 small fields, the seed, 4 seats of 5 bytes, 12 points and rounds).
+    const std::size_t sideAt = 10 + 1 + huge.programVersion.size() + 8 + 1 + 5 + 8 + 20 + 48;
+    patch(bytes, sideAt, kMaxArenaSide, 2);
+    read = decodeReplay(bytes.data(), bytes.size());
+    ASSERT_TRUE(read.replay) << read.error;
+    EXPECT_EQ(read.replay->arenaSide, kMaxArenaSide);
+    patch(bytes, sideAt, 99, 2);
+    EXPECT_EQ(decodeReplay(bytes.data(), bytes.size()).error,
+              "This replay is damaged: its arena side of 99 pixels is smaller than any window "
+              "gives (at least 100).");
+}
+
 // The file as the first format wrote it: version 1 in the header, the checksum made right.
 std::vector<std::uint8_t> asFirstFormat(std::vector<std::uint8_t> bytes) {
     bytes[8] = 1;
@@ -160,7 +191,9 @@ TEST(ReplayFile, LeavesOfANetworkGameReadBackAndFirstFormatFilesStillRead) {
     const auto first = asFirstFormat(encodeReplay(older));
     ReplayReadResult read = decodeReplay(first.data(), first.size());
     ASSERT_TRUE(read.replay) << read.error;
-    EXPECT_EQ(*read.replay, older);
+    Replay asPlayed = older;
+    asPlayed.start.rules = Rules::FirstCorners;  // it plays back as it was played
+    EXPECT_EQ(*read.replay, asPlayed);
 
     Replay network = older;
     network.network = true;

@@ -89,6 +89,16 @@ TEST(SimProgram, PrintsNothingElseOnStderr) {
     EXPECT_TRUE(fs::is_empty(dir.path)) << "the private runtime folder goes with the run";
 }
 
+// A replay recorded before the corners reflected like mirrors (format 2, its checks made by
+// the hash of that time) still plays back exactly as it was played.
+TEST(SimProgram, AReplayOfTheFirstCornersStillAgrees) {
+    TempDir dir;
+    const std::string line =
+        runSim("--replay '" SLYDERS_SIM_DATA "/first_corners_demo_seed9_arena300.slyrep'", dir.path);
+    EXPECT_NE(line.find("\"ticks\":3455,"), std::string::npos) << line;
+    EXPECT_NE(line.find("\"agrees\":true"), std::string::npos) << line;
+}
+
 TEST(SimProgram, RejectsWhatItDoesNotUnderstand) {
     SimOptions o;
     EXPECT_FALSE(parseSimOptions({"--computers", "1", "--skill", "3", "--seed", "42"}, o));
