@@ -15,7 +15,7 @@ namespace slyders::net {
 
 // Every packet starts with these: a peer of another make of the game is told so at once.
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
-constexpr std::uint16_t kVersion = 2;
+constexpr std::uint16_t kVersion = 3;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
 constexpr std::size_t kMaxText = 64;  // names, machine names and passwords
@@ -89,7 +89,9 @@ struct Done {
 struct Waiting {
     std::string name;  // empty: nobody is late any more
 };
-enum class StopReason : std::uint8_t { Disagree = 1, HostClosed };
+// Dropped: the host heard nothing from the receiving machine for too long and went on
+// without it.
+enum class StopReason : std::uint8_t { Disagree = 1, HostClosed, Dropped };
 struct Stop {
     StopReason reason = StopReason::Disagree;
 };
@@ -116,6 +118,7 @@ struct Decoded {
 Decoded decode(const std::uint8_t* data, std::size_t size);
 
 extern const char* const kWrongVersionText;
+extern const char* const kHostSilentText;  // a guest heard nothing from the host for too long
 std::string refuseText(const Refuse& refuse);
 std::string stopText(StopReason reason);
 
