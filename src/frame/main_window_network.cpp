@@ -79,7 +79,7 @@ void TMainWnd::hostNetworkGame(std::uint16_t port) {
     }
     auto host = std::make_unique<net::HostSession>(config);
     std::string error;
-    if (!host->open(m_hooks.network.listenAddress, port, error)) {
+    if (!host->openNear(m_hooks.network.listenAddress, port, error)) {
         m_boxes.error(kHostTitle, error);
         return;
     }
