@@ -18,6 +18,11 @@ constexpr int kChannels = 1;
 constexpr std::uint32_t kPingIntervalMs = 100;
 // ENet must not give up before the game's own rule about silent machines has spoken.
 constexpr std::uint32_t kTimeoutMinMs = 15000, kTimeoutMaxMs = 20000;
+// A peer sending faster than the game reads gets no more room than this waiting in ENet,
+// and one service hands out at most this many events: a flood cannot hold the game up
+// or fill the memory between two of its ticks.
+constexpr std::size_t kMaxWaitingBytes = 1 << 20;
+constexpr std::size_t kMaxEventsPerService = 1024;
 
 bool initialise(std::string& error) {
     static const bool ok = [] {
@@ -55,6 +60,7 @@ std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address,
         error = "Port " + std::to_string(port) + " is in use or cannot be opened.";
         return nullptr;
     }
+    t->m_host->maximumWaitingData = kMaxWaitingBytes;
     return t;
 }
 
@@ -88,7 +94,9 @@ std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address
 void EnetTransport::service(int timeoutMs, std::vector<NetEvent>& out) {
     ENetEvent e;
     int wait = timeoutMs;
-    while (enet_host_service(m_host, &e, enet_uint32(std::max(0, wait))) > 0) {
+    std::size_t taken = 0;
+    while (taken++ < kMaxEventsPerService &&
+           enet_host_service(m_host, &e, enet_uint32(std::max(0, wait))) > 0) {
         wait = 0;  // the first event ends the wait; take the rest that are there
         NetEvent ev;
         switch (e.type) {
@@ -141,6 +149,14 @@ void EnetTransport::disconnect(int peer) {
     const auto it = m_peers.find(peer);
     if (it == m_peers.end()) return;
     enet_peer_disconnect_later(it->second, 0);
+}
+
+void EnetTransport::drop(int peer) {
+    const auto it = m_peers.find(peer);
+    if (it == m_peers.end()) return;
+    it->second->data = nullptr;
+    enet_peer_disconnect_now(it->second, 0);
+    m_peers.erase(it);
 }
 
 void EnetTransport::disconnectAll() {

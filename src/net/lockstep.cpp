@@ -30,7 +30,7 @@ HostLockstep::HostLockstep(std::vector<std::uint8_t> seatMasks, int delay)
       m_gone(m_masks.size(), false) {}
 
 bool HostLockstep::addInput(int machine, std::uint32_t firstTick, std::uint8_t seatMask,
-                            const std::vector<std::uint8_t>& packed) {
+                            const std::vector<std::uint8_t>& packed, int* added) {
     if (machine < 0 || std::size_t(machine) >= m_masks.size()) return false;
     const std::uint8_t mask = m_masks[std::size_t(machine)];
     if (seatMask != mask) return false;
@@ -45,9 +45,17 @@ bool HostLockstep::addInput(int machine, std::uint32_t firstTick, std::uint8_t s
     auto& inputs = m_inputs[std::size_t(machine)];
     for (std::size_t i = 0; i < packed.size(); ++i) {
         const std::uint32_t t = firstTick + std::uint32_t(i);
-        if (t >= next && int(t) > m_delay) inputs.emplace(t, packed[i]);
+        if (t >= next && int(t) > m_delay && inputs.emplace(t, packed[i]).second && added) {
+            ++*added;
+        }
     }
     return true;
+}
+
+std::size_t HostLockstep::held() const {
+    std::size_t n = 0;
+    for (const auto& inputs : m_inputs) n += inputs.size();
+    return n;
 }
 
 bool HostLockstep::hasInput(int machine, std::uint32_t tick) const {
@@ -134,6 +142,7 @@ bool GuestLockstep::addFrame(const Frame& frame) {
     for (std::size_t i = 0; i < frame.entries.size(); ++i) {
         if (frame.firstTick + i == m_frames.size() + 1) m_frames.push_back(frame.entries[i]);
     }
+    m_own.erase(m_own.begin(), m_own.upper_bound(framesKnown()));  // confirmed: never resent
     return true;
 }
 
@@ -144,16 +153,24 @@ std::optional<FrameEntry> GuestLockstep::frameFor(std::uint32_t tick) const {
 
 bool HashBook::own(std::uint32_t tick, std::uint64_t hash) {
     m_own[tick] = hash;
+    m_ownLast = std::max(m_ownLast, tick);
     bool disagree = false;
     const auto [lo, hi] = m_early.equal_range(tick);
-    for (auto it = lo; it != hi; ++it) disagree |= check(tick, it->second);
-    m_early.erase(lo, hi);
+    for (auto it = lo; it != hi; ++it) disagree |= check(tick, it->second.second);
+    // Hashes of ticks this machine has passed without one have nothing to be compared with.
+    for (auto it = m_early.begin(); it != hi; ++it) --m_earlyOf[it->second.first];
+    m_early.erase(m_early.begin(), hi);
     return disagree;
 }
 
-bool HashBook::other(int, std::uint32_t tick, std::uint64_t hash) {
+bool HashBook::other(int machine, std::uint32_t tick, std::uint64_t hash) {
     if (m_own.count(tick) == 0) {
-        m_early.emplace(tick, hash);
+        // A machine far ahead (playing the rest of the game alone) is checked as far as
+        // there is room; the rest of its hashes are let go.
+        std::size_t& early = m_earlyOf[machine];
+        if (tick <= m_ownLast || early >= kMaxEarlyHashes) return false;
+        ++early;
+        m_early.emplace(tick, std::make_pair(machine, hash));
         return false;
     }
     return check(tick, hash);

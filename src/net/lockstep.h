@@ -19,6 +19,8 @@ namespace slyders::net {
 // from a peer that plays our game.
 constexpr std::uint32_t kMaxAhead = 256;
 constexpr std::uint32_t kMaxBehind = 512;
+// The hashes of one machine kept until this machine's own for the same tick is known.
+constexpr std::size_t kMaxEarlyHashes = 256;
 
 // The input delay in ticks for a measured round trip: the input sent at tick t must be
 // back at every machine before tick t + d is due, with a tick to spare across the internet.
@@ -31,9 +33,9 @@ public:
     HostLockstep(std::vector<std::uint8_t> seatMasks, int delay);
 
     // False when the packet is not to be trusted: seats the machine does not own, or
-    // ticks far from the game's present.
+    // ticks far from the game's present. `added` counts the ticks it brought that were new.
     bool addInput(int machine, std::uint32_t firstTick, std::uint8_t seatMask,
-                  const std::vector<std::uint8_t>& packed);
+                  const std::vector<std::uint8_t>& packed, int* added = nullptr);
     // Releases every tick whose inputs are all in; returns how many were released.
     int releaseReady();
     // The machine the next tick waits for, or -1.
@@ -47,6 +49,8 @@ public:
     // The released ticks from `from` on, at most kMaxRun of them; none when nothing is new.
     std::optional<Frame> framesFrom(std::uint32_t from, std::uint16_t game) const;
     int delay() const { return m_delay; }
+    // The inputs kept for ticks not yet released, of every machine.
+    std::size_t held() const;
     std::uint8_t seatMask(int machine) const { return m_masks[std::size_t(machine)]; }
 
 private:
@@ -72,6 +76,8 @@ public:
     bool addFrame(const Frame& frame);
     std::optional<FrameEntry> frameFor(std::uint32_t tick) const;
     std::uint32_t framesKnown() const { return std::uint32_t(m_frames.size()); }
+    // The own inputs not yet confirmed by a frame.
+    std::size_t held() const { return m_own.size(); }
 
 private:
     std::uint8_t m_seats;
@@ -87,11 +93,16 @@ public:
     bool own(std::uint32_t tick, std::uint64_t hash);
     bool other(int machine, std::uint32_t tick, std::uint64_t hash);
     int compared() const { return m_compared; }
+    // The others' hashes kept until ours for the same tick is known.
+    std::size_t held() const { return m_early.size(); }
 
 private:
     bool check(std::uint32_t tick, std::uint64_t hash);
     std::map<std::uint32_t, std::uint64_t> m_own;
-    std::multimap<std::uint32_t, std::uint64_t> m_early;  // guests' hashes ahead of ours
+    std::uint32_t m_ownLast = 0;
+    // Guests' hashes ahead of ours, with the machine that sent each, and how many each has.
+    std::multimap<std::uint32_t, std::pair<int, std::uint64_t>> m_early;
+    std::map<int, std::size_t> m_earlyOf;
     int m_compared = 0;
 };
 

@@ -12,8 +12,15 @@ constexpr std::uint64_t kUsPerMs = 1000;
 constexpr std::uint64_t kPingEveryUs = 100 * kUsPerMs;
 constexpr std::uint64_t kResendEveryUs = 8 * kUsPerMs;
 constexpr double kPingSmoothing = 0.25;  // share of a new sample in the shown ping
-constexpr int kMaxMachines = kHumanSeats;
 constexpr int kJoinPollMs = 10;
+// Beyond this many places in use, the oldest stranger makes room for whoever comes next.
+constexpr int kSpareSlots = 8;
+// Every machine may send this many packets that bring no new input at once, and this many
+// more a second: pongs, hashes and resent inputs come far slower.
+constexpr double kFloodBurst = 200;
+constexpr double kFloodPerSecond = 1000;
+constexpr double kUsPerS = 1e6;
+constexpr std::uint16_t kPortTries = 20;
 
 template <typename T>
 const T* as(const Packet& p) {
@@ -61,6 +68,7 @@ std::string MachineInfo::label() const {
 // ---------------------------------------------------------------- host
 
 HostSession::HostSession(SessionConfig config) : m_config(std::move(config)) {
+    m_clock = m_config.clock;
     MachineInfo self;
     self.machine = m_config.machine;
     self.names = m_config.names;
@@ -68,8 +76,37 @@ HostSession::HostSession(SessionConfig config) : m_config(std::move(config)) {
 }
 
 bool HostSession::open(const std::string& address, std::uint16_t port, std::string& error) {
-    m_net = EnetTransport::listen(address, port, kMaxMachines * 2, error);
+    m_address = address;
+    m_requestedPort = port;
+    m_net = EnetTransport::listen(address, port, kPeerSlots, error);
     return m_net != nullptr;
+}
+
+bool HostSession::openNear(const std::string& address, std::uint16_t port, std::string& error) {
+    for (std::uint16_t k = 0; k < kPortTries && port + k <= 0xFFFF; ++k) {
+        std::string ignored;
+        if (open(address, std::uint16_t(port + k), ignored)) break;
+    }
+    m_requestedPort = port;
+    if (m_net) return true;
+    error = "Port " + std::to_string(port) + " and the " + std::to_string(kPortTries - 1) +
+            " after it are in use or cannot be opened.";
+    return false;
+}
+
+bool HostSession::reopenNear(std::uint16_t port, std::string& error) {
+    if (m_started || guestsPresent() > 0) {
+        error = "The port cannot change once a guest has joined.";
+        return false;
+    }
+    const std::uint16_t was = this->port(), wasRequested = m_requestedPort;
+    m_strangers.clear();
+    m_net.reset();  // the old port is free again, and may itself be chosen
+    if (openNear(m_address, port, error)) return true;
+    std::string ignored;
+    open(m_address, was, ignored);
+    m_requestedPort = wasRequested;
+    return false;
 }
 
 int HostSession::freeSeats() const {
@@ -112,6 +149,7 @@ const Start& HostSession::begin(Start start) {
         MachineInfo& info = m_machines[m];
         info.done = false;
         info.framesAcked = 0;
+        info.lastHashTick = 0;
         info.seatMask = 0;
         if (info.gone) continue;
         for (std::size_t i = 0; i < info.names.size(); ++i) info.seatMask |= 1u << seat++;
@@ -126,6 +164,7 @@ const Start& HostSession::begin(Start start) {
     m_ownUpTo = 0;
     m_lateMachine = -1;
     m_noticeSent = false;
+    m_stuckMachine = -1;
     for (std::size_t m = 1; m < m_machines.size(); ++m) {
         const MachineInfo& info = m_machines[m];
         if (info.gone) continue;
@@ -137,6 +176,11 @@ const Start& HostSession::begin(Start start) {
     start.yourSeats = m_machines[0].seatMask;
     m_start = start;
     return m_start;
+}
+
+std::size_t HostSession::held() const {
+    std::size_t n = m_machines.size() + m_strangers.size() + m_hashes.held();
+    return m_lock ? n + m_lock->held() : n;
 }
 
 bool HostSession::guestsDone() const {
@@ -155,7 +199,10 @@ void HostSession::service(int timeoutMs) {
     if (!m_net) return;
     m_events.clear();
     m_net->service(timeoutMs, m_events);
+    forgiveOwnPause();
     for (const NetEvent& e : m_events) onEvent(e);
+    dropStrangers();
+    dropSilent();
     sendPings();
     if (m_lock) {
         if (m_lock->releaseReady() > 0) sendFrames(true);
@@ -168,19 +215,19 @@ void HostSession::service(int timeoutMs) {
 void HostSession::onEvent(const NetEvent& e) {
     const int machine = machineOfPeer(e.peer);
     if (e.type == NetEvent::Type::Connected) {
-        m_strangers.emplace_back(e.peer, 0);
+        onConnected(e.peer);
         return;
     }
     if (e.type == NetEvent::Type::Disconnected) {
-        std::erase_if(m_strangers, [&](const auto& s) { return s.first == e.peer; });
-        if (machine > 0) onGone(machine, "left");
+        std::erase_if(m_strangers, [&](const Stranger& s) { return s.peer == e.peer; });
+        if (machine > 0) onGone(machine, Gone::Left);
         return;
     }
     const Decoded d = decode(e.data.data(), e.data.size());
     if (d.wrongVersion) {
         m_net->send(e.peer, encode(Refuse{RefuseReason::Version, 0}), true);
         m_net->disconnect(e.peer);
-        if (machine > 0) onGone(machine, "left");
+        if (machine > 0) onGone(machine, Gone::Left);
         return;
     }
     if (!d.packet) {
@@ -188,7 +235,12 @@ void HostSession::onEvent(const NetEvent& e) {
         return;
     }
     if (machine > 0) {
-        m_machines[std::size_t(machine)].lastHeardUs = nowMicros();
+        MachineInfo& info = m_machines[std::size_t(machine)];
+        info.lastHeardUs = now();
+        if (flooded(info)) {
+            bad(e.peer, machine);
+            return;
+        }
         onPacket(machine, e.peer, *d.packet);
     } else if (const Hello* hello = as<Hello>(*d.packet)) {
         onHello(e.peer, *hello);
@@ -211,12 +263,14 @@ void HostSession::onHello(int peer, const Hello& hello) {
         m_net->disconnect(peer);
         return;
     }
-    std::erase_if(m_strangers, [&](const auto& s) { return s.first == peer; });
+    std::erase_if(m_strangers, [&](const Stranger& s) { return s.peer == peer; });
     MachineInfo info;
     info.peer = peer;
     info.machine = hello.machine;
     for (const std::string& n : hello.names) info.names.push_back(freeName(n, info.names));
-    info.lastHeardUs = nowMicros();
+    info.lastHeardUs = now();
+    info.floodTokens = kFloodBurst;
+    info.floodCountedUs = info.lastHeardUs;
     m_machines.push_back(info);
     m_net->send(peer, encode(Welcome{std::uint8_t(m_machines.size() - 1)}), true);
 }
@@ -224,24 +278,47 @@ void HostSession::onHello(int peer, const Hello& hello) {
 void HostSession::onPacket(int machine, int peer, const Packet& p) {
     MachineInfo& info = m_machines[std::size_t(machine)];
     if (const Pong* pong = as<Pong>(p)) {
-        const double ms = double(std::uint32_t(nowMicros() / kUsPerMs) - pong->stamp);
+        const double ms = double(std::uint32_t(now() / kUsPerMs) - pong->stamp);
         info.pingMs = info.pingMs == 0 ? ms : info.pingMs + kPingSmoothing * (ms - info.pingMs);
     } else if (const Input* in = as<Input>(p)) {
         if (!m_lock || in->game != m_start.game) return;  // a late one of the game before
-        if (!m_lock->addInput(machine, in->firstTick, in->seatMask, in->packed)) {
+        int added = 0;
+        if (!m_lock->addInput(machine, in->firstTick, in->seatMask, in->packed, &added)) {
             bad(peer, machine);
             return;
         }
+        if (added > 0) info.floodTokens = std::min(kFloodBurst, info.floodTokens + 1);
         info.framesAcked = std::max(info.framesAcked, in->framesKnown);
     } else if (const Hash* h = as<Hash>(p)) {
-        if (h->game == m_start.game && m_hashes.other(machine, h->tick, h->hash)) disagree();
+        if (!m_lock || h->game != m_start.game) return;
+        // A machine hashes each tick it played once, in order.
+        if (h->tick <= info.lastHashTick) {
+            bad(peer, machine);
+            return;
+        }
+        info.lastHashTick = h->tick;
+        if (m_hashes.other(machine, h->tick, h->hash)) disagree();
     } else if (const Done* done = as<Done>(p)) {
-        if (done->game != m_start.game) return;
+        if (!m_lock || done->game != m_start.game) return;
+        if (info.done) {
+            bad(peer, machine);
+            return;
+        }
         info.done = true;
         if (m_hashes.other(machine, done->tick, done->hash)) disagree();
     } else {
         bad(peer, machine);
     }
+}
+
+bool HostSession::flooded(MachineInfo& info) {
+    const std::uint64_t t = now();
+    const double refill = double(t - std::min(t, info.floodCountedUs)) / kUsPerS * kFloodPerSecond;
+    info.floodCountedUs = t;
+    info.floodTokens = std::min(kFloodBurst, info.floodTokens + refill);
+    if (info.floodTokens < 1) return true;
+    info.floodTokens -= 1;
+    return false;
 }
 
 void HostSession::bad(int peer, int machine) {
@@ -250,69 +327,119 @@ void HostSession::bad(int peer, int machine) {
     if (machine > 0) {
         count = &m_machines[std::size_t(machine)].badPackets;
     } else {
-        for (auto& s : m_strangers) {
-            if (s.first == peer) count = &s.second;
+        for (Stranger& s : m_strangers) {
+            if (s.peer == peer) count = &s.badPackets;
         }
     }
     if (!count || ++*count < kBadPacketLimit) return;
     m_net->send(peer, encode(Refuse{RefuseReason::BadPackets, 0}), true);
     m_net->disconnect(peer);
-    if (machine > 0) onGone(machine, "sent bad packets");
+    if (machine > 0) onGone(machine, Gone::BadPackets);
 }
 
-void HostSession::onGone(int machine, const std::string&) {
+void HostSession::onConnected(int peer) {
+    // ENet turns away, unanswered, whoever comes when every place is taken: the strangers
+    // who have not said who they are go first, so a player always finds one.
+    while (m_net->peerCount() > kPeerSlots - kSpareSlots && !m_strangers.empty()) {
+        m_net->drop(m_strangers.front().peer);
+        m_strangers.erase(m_strangers.begin());
+    }
+    m_strangers.push_back(Stranger{peer, 0, now()});
+}
+
+void HostSession::dropStrangers() {
+    const std::uint64_t t = now();
+    std::erase_if(m_strangers, [&](const Stranger& s) {
+        if (t - s.sinceUs <= std::uint64_t(m_config.helloTimeoutMs) * kUsPerMs) return false;
+        m_net->drop(s.peer);
+        return true;
+    });
+}
+
+// This machine itself said nothing for a long while (a box held the game loop): the guests
+// were not silent, only unheard, and they get the whole timeout again.
+void HostSession::forgiveOwnPause() {
+    const std::uint64_t t = now();
+    const std::uint64_t pause = t - std::min(t, m_lastServiceUs);
+    if (m_lastServiceUs != 0 && pause > std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs / 2) {
+        for (MachineInfo& info : m_machines) info.lastHeardUs = std::max(info.lastHeardUs, t);
+        m_stuckSinceUs = t;
+    }
+    m_lastServiceUs = t;
+}
+
+// In the lobby and between games every guest answers the pings; one that has said nothing
+// for the silent timeout has gone, and its seat is free again.
+void HostSession::dropSilent() {
+    const std::uint64_t t = now();
+    const std::uint64_t limit = std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs;
+    for (int m = int(m_machines.size()) - 1; m > 0; --m) {
+        const MachineInfo& info = m_machines[std::size_t(m)];
+        if (!info.gone && t - std::min(t, info.lastHeardUs) > limit) onGone(m, Gone::Silent);
+    }
+}
+
+void HostSession::onGone(int machine, Gone why) {
     MachineInfo& info = m_machines[std::size_t(machine)];
     if (info.gone) return;
     info.gone = true;
+    // A machine that comes back from a long pause is told why the game went on without it.
+    if (why == Gone::Silent) m_net->send(info.peer, encode(Stop{StopReason::Dropped}), true);
+    m_net->disconnect(info.peer);
     if (!m_started) {
         m_machines.erase(m_machines.begin() + machine);  // gone from the lobby: no seat
         return;
     }
-    m_net->disconnect(info.peer);
     if (m_lock) m_lock->markGone(machine);
 }
 
 void HostSession::checkLate() {
     // Once the rest plays alone, nobody's keys are late.
     const int late = alone(m_lock->nextRelease()) ? -1 : m_lock->lateMachine();
-    const std::uint64_t now = nowMicros();
+    const std::uint64_t t = now();
     if (late != m_lateMachine) {
         if (m_noticeSent) sendAll(Waiting{""}, true);
         m_noticeSent = false;
         m_lateMachine = late;
-        m_lateSinceUs = now;
+        m_lateSinceUs = t;
+    }
+    if (late != m_stuckMachine || m_lock->nextRelease() != m_stuckTick) {
+        m_stuckMachine = late;
+        m_stuckTick = m_lock->nextRelease();
+        m_stuckSinceUs = t;
     }
     if (late <= 0) return;
     const MachineInfo& info = m_machines[std::size_t(late)];
-    if (now - info.lastHeardUs > std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs) {
-        onGone(late, "silent");
+    // Whatever else it sends, a machine whose keys stop holds everybody up: it is silent.
+    if (t - std::min(t, m_stuckSinceUs) > std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs) {
+        onGone(late, Gone::Silent);
         if (m_lock->releaseReady() > 0) sendFrames(true);
         return;
     }
-    if (!m_noticeSent && now - m_lateSinceUs > std::uint64_t(m_config.noticeMs) * kUsPerMs) {
+    if (!m_noticeSent && t - m_lateSinceUs > std::uint64_t(m_config.noticeMs) * kUsPerMs) {
         sendAll(Waiting{info.label()}, true);
         m_noticeSent = true;
     }
 }
 
 void HostSession::sendFrames(bool force) {
-    const std::uint64_t now = nowMicros();
+    const std::uint64_t t = now();
     for (std::size_t m = 1; m < m_machines.size(); ++m) {
         MachineInfo& info = m_machines[m];
         if (info.gone) continue;
-        if (!force && now - info.lastFramesSentUs < kResendEveryUs) continue;
+        if (!force && t - info.lastFramesSentUs < kResendEveryUs) continue;
         if (auto f = m_lock->framesFrom(info.framesAcked + 1, m_start.game)) {
             m_net->send(info.peer, encode(*f), false);
-            info.lastFramesSentUs = now;
+            info.lastFramesSentUs = t;
         }
     }
 }
 
 void HostSession::sendPings() {
-    const std::uint64_t now = nowMicros();
-    if (now - m_lastPingUs < kPingEveryUs) return;
-    m_lastPingUs = now;
-    sendAll(Ping{std::uint32_t(now / kUsPerMs)}, false);
+    const std::uint64_t t = now();
+    if (t - m_lastPingUs < kPingEveryUs) return;
+    m_lastPingUs = t;
+    sendAll(Ping{std::uint32_t(t / kUsPerMs)}, false);
 }
 
 void HostSession::sendAll(const Packet& p, bool reliable) {
@@ -355,7 +482,7 @@ void HostSession::gameOver(std::uint32_t tick, std::uint64_t hash) {
 
 std::string HostSession::waitingFor() const {
     if (m_lateMachine <= 0) return {};
-    if (nowMicros() - m_lateSinceUs < std::uint64_t(m_config.noticeMs) * kUsPerMs) return {};
+    if (now() - m_lateSinceUs < std::uint64_t(m_config.noticeMs) * kUsPerMs) return {};
     return m_machines[std::size_t(m_lateMachine)].label();
 }
 
@@ -371,15 +498,24 @@ void HostSession::close() {
 
 // ---------------------------------------------------------------- guest
 
-GuestSession::GuestSession(SessionConfig config) : m_config(std::move(config)) {}
+GuestSession::GuestSession(SessionConfig config) : m_config(std::move(config)) {
+    m_clock = m_config.clock;
+}
+
+void GuestSession::attach(std::unique_ptr<Transport> transport) {
+    m_net = std::move(transport);
+    m_hostPeer = 1;
+    m_welcomed = true;
+    m_lastHeardUs = m_lastServiceUs = now();
+}
 
 bool GuestSession::join(const std::string& address, std::uint16_t port, int timeoutMs,
                         std::string& error) {
     m_net = EnetTransport::connect(address, port, error);
     if (!m_net) return false;
     bool connected = false;
-    const std::uint64_t until = nowMicros() + std::uint64_t(timeoutMs) * kUsPerMs;
-    while (nowMicros() < until && !m_welcomed && !m_refused && !m_stopped) {
+    const std::uint64_t until = now() + std::uint64_t(timeoutMs) * kUsPerMs;
+    while (now() < until && !m_welcomed && !m_refused && !m_stopped) {
         m_events.clear();
         m_net->service(kJoinPollMs, m_events);
         for (const NetEvent& e : m_events) {
@@ -399,7 +535,7 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
         }
     }
     if (m_welcomed) {
-        m_lastHeardUs = nowMicros();
+        m_lastHeardUs = m_lastServiceUs = now();
         return true;
     }
     error = m_refused   ? *m_refused
@@ -412,13 +548,18 @@ void GuestSession::service(int timeoutMs) {
     if (!m_net || m_stopped) return;
     m_events.clear();
     m_net->service(timeoutMs, m_events);
+    const std::uint64_t limit = std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs;
+    // This machine did not run for the timeout: the host has gone on without it.
+    const std::uint64_t t = now();
+    const bool paused = t - std::min(t, m_lastServiceUs) > limit;
+    m_lastServiceUs = t;
     for (const NetEvent& e : m_events) {
         if (e.type == NetEvent::Type::Disconnected) {
-            stop(stopText(StopReason::HostClosed));
+            stop(paused ? stopText(StopReason::Dropped) : stopText(StopReason::HostClosed));
             continue;
         }
         if (e.type != NetEvent::Type::Received) continue;
-        m_lastHeardUs = nowMicros();
+        m_lastHeardUs = now();
         const Decoded d = decode(e.data.data(), e.data.size());
         if (d.wrongVersion) {
             stop(kWrongVersionText);
@@ -428,10 +569,11 @@ void GuestSession::service(int timeoutMs) {
             onPacket(*d.packet);
         }
     }
-    if (nowMicros() - m_lastHeardUs > std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs) {
-        stop(stopText(StopReason::HostClosed));
+    if (now() - std::min(now(), m_lastHeardUs) > limit) {
+        stop(paused ? stopText(StopReason::Dropped) : kHostSilentText);
     }
-    if (m_lock && nowMicros() - m_lastInputSentUs > kResendEveryUs) sendInput();
+    if (m_stopped) return;
+    if (m_lock && now() - m_lastInputSentUs > kResendEveryUs) sendInput();
     m_net->flush();
 }
 
@@ -481,14 +623,14 @@ std::optional<FrameEntry> GuestSession::frameFor(std::uint32_t tick, std::uint8_
     auto f = m_lock->frameFor(tick);
     if (!f && m_waitTick != tick) {
         m_waitTick = tick;
-        m_waitSinceUs = nowMicros();
+        m_waitSinceUs = now();
     }
     return f;
 }
 
 void GuestSession::sendInput() {
     if (auto in = m_lock->pendingInput(m_start.game)) send(*in, false);
-    m_lastInputSentUs = nowMicros();
+    m_lastInputSentUs = now();
 }
 
 void GuestSession::reportHash(std::uint32_t tick, std::uint64_t hash) {
@@ -503,7 +645,7 @@ void GuestSession::gameOver(std::uint32_t tick, std::uint64_t hash) {
 
 std::string GuestSession::waitingFor() const {
     if (!m_lock || m_lock->framesKnown() >= m_waitTick) return {};
-    if (nowMicros() - m_waitSinceUs < std::uint64_t(m_config.noticeMs) * kUsPerMs) return {};
+    if (now() - m_waitSinceUs < std::uint64_t(m_config.noticeMs) * kUsPerMs) return {};
     return m_hostWaitingFor.empty() ? "the host" : m_hostWaitingFor;
 }
 
@@ -513,6 +655,10 @@ void GuestSession::leave() {
     std::vector<NetEvent> ignored;
     m_net->service(0, ignored);
     m_net->flush();
+}
+
+std::size_t GuestSession::held() const {
+    return m_lock ? m_lock->held() : 0;
 }
 
 void GuestSession::send(const Packet& p, bool reliable) {

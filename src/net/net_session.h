@@ -15,7 +15,13 @@ namespace slyders::net {
 
 constexpr int kSilentTimeoutMs = 10000;  // a machine without word this long has left
 constexpr int kWaitNoticeMs = 400;       // a late input is told about after this long
+constexpr int kHelloTimeoutMs = 2000;   // a connection that has not said who it is by then goes
 constexpr int kBadPacketLimit = 100;
+// The listener's places: more than the seats, so that guests turned away, and strangers
+// waiting to be dropped, never keep a player out.
+constexpr int kPeerSlots = 64;
+
+std::uint64_t nowMicros();
 
 // What this machine brings to a network game.
 struct SessionConfig {
@@ -27,6 +33,9 @@ struct SessionConfig {
     std::vector<std::string> reserved{};
     int silentTimeoutMs = kSilentTimeoutMs;
     int noticeMs = kWaitNoticeMs;
+    int helloTimeoutMs = kHelloTimeoutMs;
+    // Microseconds on a steady clock; unset: the machine's. The fuzzer's clock is simulated.
+    std::function<std::uint64_t()> clock{};
 };
 
 // One machine of the game as the host sees it; machine 0 is the host.
@@ -42,6 +51,10 @@ struct MachineInfo {
     std::uint64_t lastHeardUs = 0;
     std::uint32_t framesAcked = 0;
     std::uint64_t lastFramesSentUs = 0;
+    std::uint32_t lastHashTick = 0;
+    // Packets that bring no new input spend these; one that finds none left is a flood.
+    double floodTokens = 0;
+    std::uint64_t floodCountedUs = 0;
     std::string label() const;  // the names of its players, for "Waiting for ..."
 };
 
@@ -50,8 +63,6 @@ struct SeatOwner {
     int machine = 0;
     std::string name;
 };
-
-std::uint64_t nowMicros();
 
 // The parts both ends share: the transport, the clock, the game's state and the reasons
 // a game stops.
@@ -75,6 +86,7 @@ public:
     }
     bool alone(std::uint32_t tick) const { return m_aloneFrom != 0 && tick >= m_aloneFrom; }
     const std::optional<std::string>& stopped() const { return m_stopped; }
+    std::uint64_t now() const { return m_clock ? m_clock() : nowMicros(); }
     std::uint64_t bytesSent() const { return m_net ? m_net->bytesSent() : 0; }
     std::uint64_t bytesReceived() const { return m_net ? m_net->bytesReceived() : 0; }
     int badPackets() const { return m_badPackets; }
@@ -84,7 +96,8 @@ protected:
     void stop(const std::string& why) {
         if (!m_stopped) m_stopped = why;
     }
-    std::unique_ptr<EnetTransport> m_net;
+    std::function<std::uint64_t()> m_clock;
+    std::unique_ptr<Transport> m_net;
     std::vector<NetEvent> m_events;
     Start m_start;
     std::optional<std::string> m_stopped;
@@ -97,7 +110,14 @@ public:
     explicit HostSession(SessionConfig config);
 
     bool open(const std::string& address, std::uint16_t port, std::string& error);
+    // Opens the port, or the first free one after it when it is busy: port() tells which.
+    bool openNear(const std::string& address, std::uint16_t port, std::string& error);
+    // Over another network than ENet's (the fuzzer's).
+    void open(std::unique_ptr<Transport> transport) { m_net = std::move(transport); }
+    // The lobby's port field: moves to another port while nobody has joined.
+    bool reopenNear(std::uint16_t port, std::string& error);
     std::uint16_t port() const { return m_net ? m_net->port() : 0; }
+    std::uint16_t requestedPort() const { return m_requestedPort; }
     // The lobby's password field: asked of every machine that joins from now on.
     void setPassword(std::string password) { m_config.password = std::move(password); }
     void service(int timeoutMs) override;
@@ -119,17 +139,31 @@ public:
     void gameOver(std::uint32_t tick, std::uint64_t hash) override;
     std::string waitingFor() const override;
     int hashesCompared() const { return m_hashes.compared(); }
+    // What is kept for the machines and the strangers, in entries: whatever they send, it
+    // stays within a bound.
+    std::size_t held() const;
     // Ends the game on every machine and closes the connections.
     void close();
 
 private:
+    enum class Gone { Left, Silent, BadPackets };
+    struct Stranger {
+        int peer = 0;
+        int badPackets = 0;
+        std::uint64_t sinceUs = 0;
+    };
     void onEvent(const NetEvent& e);
+    void onConnected(int peer);
     void onPacket(int machine, int peer, const Packet& p);
     void onHello(int peer, const Hello& hello);
     // `wanted`, or with a number after it if a player of the game (or of `joining`) has it.
     std::string freeName(const std::string& wanted, const std::vector<std::string>& joining) const;
-    void onGone(int machine, const std::string& why);
+    void onGone(int machine, Gone why);
+    bool flooded(MachineInfo& info);
     void bad(int peer, int machine);
+    void forgiveOwnPause();
+    void dropStrangers();
+    void dropSilent();
     int machineOfPeer(int peer) const;
     void sendFrames(bool force);
     void checkLate();
@@ -139,7 +173,9 @@ private:
 
     SessionConfig m_config;
     std::vector<MachineInfo> m_machines;
-    std::vector<std::pair<int, int>> m_strangers;  // peers not yet joined, with bad packets
+    std::vector<Stranger> m_strangers;  // peers not yet joined, oldest first
+    std::uint16_t m_requestedPort = 0;
+    std::string m_address;
     bool m_started = false;
     std::optional<HostLockstep> m_lock;
     HashBook m_hashes;
@@ -147,7 +183,12 @@ private:
     std::uint64_t m_lateSinceUs = 0;
     int m_lateMachine = -1;
     bool m_noticeSent = false;
+    // The same machine late for the same tick since then: it has stopped steering.
+    int m_stuckMachine = -1;
+    std::uint32_t m_stuckTick = 0;
+    std::uint64_t m_stuckSinceUs = 0;
     std::uint64_t m_lastPingUs = 0;
+    std::uint64_t m_lastServiceUs = 0;
 };
 
 class GuestSession final : public Session {
@@ -156,6 +197,8 @@ public:
 
     // Connects and asks to join, waiting at most timeoutMs; the error says why not.
     bool join(const std::string& address, std::uint16_t port, int timeoutMs, std::string& error);
+    // Already welcomed by the host at peer 1 of the transport (the fuzzer's).
+    void attach(std::unique_ptr<Transport> transport);
     void service(int timeoutMs) override;
     // The next game the host started, once.
     std::optional<Start> takeStart();
@@ -165,6 +208,7 @@ public:
     void gameOver(std::uint32_t tick, std::uint64_t hash) override;
     std::string waitingFor() const override;
     void leave();
+    std::size_t held() const;
 
 private:
     void onPacket(const Packet& p);
@@ -182,6 +226,7 @@ private:
     std::uint64_t m_waitSinceUs = 0;
     std::uint64_t m_lastHeardUs = 0;
     std::uint64_t m_lastInputSentUs = 0;
+    std::uint64_t m_lastServiceUs = 0;
     std::string m_hostWaitingFor;
 };
 

@@ -316,7 +316,7 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
         case Kind::Waiting:
             return Waiting{r.text()};
         case Kind::Stop:
-            return Stop{StopReason(r.within<int>(r.u8(), 1, 2, "the reason to stop"))};
+            return Stop{StopReason(r.within<int>(r.u8(), 1, 3, "the reason to stop"))};
         case Kind::Ping:
             return Ping{r.u32()};
         case Kind::Pong:
@@ -329,6 +329,7 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
 }  // namespace
 
 const char* const kWrongVersionText = "This game was made by a different version of Slyders.";
+const char* const kHostSilentText = "The host stopped answering.";
 
 std::uint8_t packInput(const TickInput& input) {
     std::uint8_t b = 0;
@@ -409,8 +410,15 @@ std::string refuseText(const Refuse& refuse) {
 }
 
 std::string stopText(StopReason reason) {
-    return reason == StopReason::Disagree ? "The machines disagree about the game; it was stopped."
-                                          : "The host has closed the game.";
+    switch (reason) {
+        case StopReason::Disagree:
+            return "The machines disagree about the game; it was stopped.";
+        case StopReason::Dropped:
+            return "The host dropped this machine because it stopped answering.";
+        case StopReason::HostClosed:
+            break;
+    }
+    return "The host has closed the game.";
 }
 
 std::array<std::int32_t, kSettingCount> settingValues(const TInterface& settings) {

@@ -15,7 +15,8 @@ namespace slyders::net {
 
 // Every packet starts with these: a peer of another make of the game is told so at once.
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
-// Version 3: games play with mirror corners and check the faster state hash.
+// Version 3: games play with mirror corners and check the faster state hash, and a guest
+// may be told that the host dropped it.
 constexpr std::uint16_t kVersion = 3;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
@@ -90,7 +91,9 @@ struct Done {
 struct Waiting {
     std::string name;  // empty: nobody is late any more
 };
-enum class StopReason : std::uint8_t { Disagree = 1, HostClosed };
+// Dropped: the host heard nothing from the receiving machine for too long and went on
+// without it.
+enum class StopReason : std::uint8_t { Disagree = 1, HostClosed, Dropped };
 struct Stop {
     StopReason reason = StopReason::Disagree;
 };
@@ -117,6 +120,7 @@ struct Decoded {
 Decoded decode(const std::uint8_t* data, std::size_t size);
 
 extern const char* const kWrongVersionText;
+extern const char* const kHostSilentText;  // a guest heard nothing from the host for too long
 std::string refuseText(const Refuse& refuse);
 std::string stopText(StopReason reason);
 

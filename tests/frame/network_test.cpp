@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <future>
 #include <thread>
@@ -186,6 +187,30 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     EXPECT_TRUE(t.gra.network.names[3].empty());
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
     EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
+}
+
+// A busy port is no dead end: the lobby opens at the next free one and says so, and the
+// port typed into it is where friends find the game.
+TEST(WindowNetwork, TheLobbyMovesOffABusyPortAndToATypedOne) {
+    test::WindowTest t;
+    const std::uint16_t port = testPort(6);
+    net::HostSession busy(net::SessionConfig{"", "other", {"Zed"}});
+    std::string error;
+    ASSERT_TRUE(busy.open("127.0.0.1", port, error)) << error;
+    QString note, before, after;
+    whenOpen<net::NetLobby>([](net::NetLobby&) { return true; },
+                            [&](net::NetLobby& l) {
+                                note = l.portNote();
+                                before = l.addressText();
+                                l.portField()->setValue(port + 7);
+                                after = l.addressText();
+                                l.reject();
+                            });
+    t.window->hostNetworkGame(port);
+    EXPECT_EQ(note, QString("Port %1 is busy: the game is at port %2.").arg(port).arg(port + 1));
+    EXPECT_TRUE(before.endsWith(QString("port %1").arg(port + 1))) << before.toStdString();
+    EXPECT_TRUE(after.endsWith(QString("port %1").arg(port + 7))) << after.toStdString();
+    EXPECT_TRUE(t.boxes.errors.empty());
 }
 
 TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {

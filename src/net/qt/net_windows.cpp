@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -32,13 +33,9 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     setWindowTitle("Host network game");
     setObjectName("NetLobby");
     auto* layout = new QVBoxLayout(this);
-    QStringList where;
-    for (const std::string& a : localAddresses()) where << QString::fromStdString(a);
-    where << QString::fromStdString(machine);
-    m_addresses = new QLabel(QString("Give your friends this address and port:\n%1\nport %2")
-                                 .arg(where.join("  or  "))
-                                 .arg(host.port()),
-                             this);
+    for (const std::string& a : localAddresses()) m_where << QString::fromStdString(a);
+    m_where << QString::fromStdString(machine);
+    m_addresses = new QLabel(this);
     m_addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_addresses);
 
@@ -59,7 +56,18 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     m_password->setObjectName("password");
     m_password->setPlaceholderText("none: anybody may join");
     form->addRow("Password:", m_password);
+    m_port = new QSpinBox(this);
+    m_port->setObjectName("port");
+    m_port->setRange(1, 0xFFFF);
+    m_port->setValue(host.port());
+    m_port->setKeyboardTracking(false);  // the game moves once the number is typed
+    form->addRow("Port:", m_port);
+    m_portNote = new QLabel(this);
+    m_portNote->setWordWrap(true);
+    form->addRow(m_portNote);
     layout->addLayout(form);
+    connect(m_port, &QSpinBox::valueChanged, this, [this] { movePort(); });
+    showAddresses();
     connect(m_password, &QLineEdit::textChanged, this,
             [this](const QString& p) { m_host.setPassword(p.toStdString()); });
 
@@ -82,6 +90,32 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     resize(460, 360);
 }
 
+void NetLobby::showAddresses() {
+    m_addresses->setText(QString("Give your friends this address and port:\n%1\nport %2")
+                             .arg(m_where.join("  or  "))
+                             .arg(m_host.port()));
+    const int wanted = m_host.requestedPort();
+    m_portNote->setText(wanted == 0 || wanted == m_host.port()
+                            ? QString()
+                            : QString("Port %1 is busy: the game is at port %2.")
+                                  .arg(wanted)
+                                  .arg(m_host.port()));
+    const QSignalBlocker quiet(m_port);
+    m_port->setValue(m_host.port());
+}
+
+void NetLobby::movePort() {
+    if (m_port->value() == m_host.port()) return;
+    std::string error;
+    const bool moved = m_host.reopenNear(std::uint16_t(m_port->value()), error);
+    showAddresses();
+    if (!moved) m_portNote->setText(QString::fromStdString(error));
+}
+
+QString NetLobby::portNote() const {
+    return m_portNote->text();
+}
+
 void NetLobby::refresh() {
     const auto& machines = m_host.machines();
     m_machines->clear();
@@ -100,6 +134,7 @@ void NetLobby::refresh() {
                          .arg(d == 1 ? "" : "s")
                          .arg(d * kPeriodsMs[std::clamp(m_speed, 0, 2)]));
     m_start->setEnabled(m_host.guestsPresent() > 0);
+    m_port->setEnabled(m_host.guestsPresent() == 0);  // a guest keeps the port it came by
 }
 
 std::vector<std::string> NetLobby::rows() const {

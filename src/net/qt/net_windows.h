@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 class QTreeWidget;
 
@@ -33,11 +34,18 @@ public:
     QString addressText() const;
     QPushButton* startButton() const { return m_start; }
     QLineEdit* passwordField() const { return m_password; }
+    // The port friends connect to: typed, it moves the game there, or to the first free
+    // port after it when that one is busy, and says so.
+    QSpinBox* portField() const { return m_port; }
+    QString portNote() const;
 
 private:
     void refresh();
+    void showAddresses();
+    void movePort();
 
     HostSession& m_host;
+    QStringList m_where;
     int m_speed;
     int m_autoStart = 0;
     QLabel* m_addresses = nullptr;
@@ -45,6 +53,8 @@ private:
     QLabel* m_seats = nullptr;
     QLabel* m_delay = nullptr;
     QLineEdit* m_password = nullptr;
+    QSpinBox* m_port = nullptr;
+    QLabel* m_portNote = nullptr;
     QPushButton* m_start = nullptr;
     QTimer* m_timer = nullptr;
 };

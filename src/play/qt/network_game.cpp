@@ -167,7 +167,7 @@ void HostGame::run(std::uint16_t port) {
     }
     auto host = std::make_unique<net::HostSession>(config);
     std::string error;
-    if (!host->open(m_play.listenAddress, port, error)) {
+    if (!host->openNear(m_play.listenAddress, port, error)) {
         t.boxes().error(kHostTitle, error);
         return;
     }

@@ -111,14 +111,22 @@ int runNetwork(const std::vector<std::string>& args) {
         std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
         return 1;
     }
-    int status = 0;
+    int status = 0, played = 0;
     while (auto result = peer.playNext()) {
+        ++played;
         std::printf("%s\n", toJson(*result, options.host).c_str());
         std::fflush(stdout);
         if (result->stopped) {
             status = 1;
             break;
         }
+    }
+    // A guest's session ends well only when the host closes it after its games.
+    const std::optional<std::string>& why = peer.session().stopped();
+    if (!options.host && status == 0 &&
+        (played == 0 || why != net::stopText(net::StopReason::HostClosed))) {
+        std::fprintf(stderr, "slyders-sim: %s\n", why ? why->c_str() : "no game came from the host");
+        status = 1;
     }
     std::printf(
         "{\"summary\":true,\"network\":\"%s\",\"bytes_sent\":%llu,\"bytes_received\":%llu,"
