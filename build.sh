@@ -6,6 +6,8 @@
 #   ./build.sh package               install what is missing, build, make build/slyders_*.deb
 #   ./build.sh fuzz [seconds]        build the fuzz targets with clang and run each for the
 #                                    given time (default 60 s); non-zero on a finding
+#   ./build.sh coverage              build with --coverage in build-coverage/, run every test
+#                                    and print the line coverage of src/
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -19,6 +21,10 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-de
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
+# Only the package command needs these (check_package.sh runs lintian on its package).
+package_packages=(lintian)
+# Only the coverage command needs these.
+coverage_packages=(gcovr)
 
 install_missing() {
     local missing=()
@@ -87,7 +93,7 @@ case "$cmd" in
         build
         ;;
     package)
-        install_missing
+        install_missing "${package_packages[@]}"
         build
         # Packs the same build; dpkg-shlibdeps works out the libraries it needs.
         (cd "$build_dir" && cpack -G DEB)
