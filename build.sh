@@ -73,6 +73,23 @@ fuzz() {
     return $found
 }
 
+# Line coverage of src/ by the whole test suite, from a --coverage build of its own in
+# build-coverage/ (no optimisation, so every line counts as written).
+coverage() {
+    local dir="${SLYDERS_COVERAGE_DIR:-$here/build-coverage}"
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="--coverage" -DCMAKE_EXE_LINKER_FLAGS="--coverage" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+    find "$dir" -name '*.gcda' -delete
+    # A failing test still leaves its coverage; the figures come out, then the failure counts.
+    local status=0
+    (cd "$dir" && ctest --output-on-failure --timeout 600 -j "$(nproc)") || status=$?
+    gcovr -r "$here" --object-directory "$dir" --filter "$here/src/" --print-summary \
+        -j "$(nproc)" -o "$dir/coverage.txt" "$dir"
+    echo "per-file figures: $dir/coverage.txt"
+    return $status
+}
+
 cmd="${1:-play}"
 [ $# -gt 0 ] && shift
 case "$cmd" in
@@ -103,8 +120,12 @@ case "$cmd" in
         install_missing "${fuzz_packages[@]}"
         fuzz "$@"
         ;;
+    coverage)
+        install_missing "${coverage_packages[@]}"
+        coverage
+        ;;
     *)
-        echo "usage: $0 play [options] | test | build | package | fuzz [seconds]" >&2
+        echo "usage: $0 play [options] | test | build | package | fuzz [seconds] | coverage" >&2
         exit 2
         ;;
 esac
