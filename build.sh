@@ -6,6 +6,8 @@
 #   ./build.sh package               install what is missing, build, make build/slyders_*.deb
 #   ./build.sh fuzz [seconds]        build the fuzz targets with clang and run each for the
 #                                    given time (default 60 s); non-zero on a finding
+#   ./build.sh coverage              build with --coverage in build-coverage/, run every test
+#                                    and print the line coverage of src/
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -19,6 +21,10 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-de
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
+# Only the package command needs these (check_package.sh runs lintian on its package).
+package_packages=(lintian)
+# Only the coverage command needs these.
+coverage_packages=(gcovr)
 
 install_missing() {
     local missing=()
@@ -67,6 +73,26 @@ fuzz() {
     return $found
 }
 
+# Line coverage of src/ by the whole test suite, from a --coverage build of its own in
+# build-coverage/ (no optimisation, so every line counts as written). The network tests run
+# several threads through the same code: their counters must add up atomically, or gcov
+# reports negative counts that gcovr refuses.
+coverage() {
+    local dir="${SLYDERS_COVERAGE_DIR:-$here/build-coverage}"
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="--coverage -fprofile-update=atomic" \
+        -DCMAKE_EXE_LINKER_FLAGS="--coverage" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+    find "$dir" -name '*.gcda' -delete
+    # A failing test still leaves its coverage; the figures come out, then the failure counts.
+    local status=0
+    (cd "$dir" && ctest --output-on-failure --timeout 600 -j "$(nproc)") || status=$?
+    gcovr -r "$here" --object-directory "$dir" --filter "$here/src/" --print-summary \
+        -j "$(nproc)" -o "$dir/coverage.txt" "$dir"
+    echo "per-file figures: $dir/coverage.txt"
+    return $status
+}
+
 cmd="${1:-play}"
 [ $# -gt 0 ] && shift
 case "$cmd" in
@@ -87,7 +113,7 @@ case "$cmd" in
         build
         ;;
     package)
-        install_missing
+        install_missing "${package_packages[@]}"
         build
         # Packs the same build; dpkg-shlibdeps works out the libraries it needs.
         (cd "$build_dir" && cpack -G DEB)
@@ -97,8 +123,12 @@ case "$cmd" in
         install_missing "${fuzz_packages[@]}"
         fuzz "$@"
         ;;
+    coverage)
+        install_missing "${coverage_packages[@]}"
+        coverage
+        ;;
     *)
-        echo "usage: $0 play [options] | test | build | package | fuzz [seconds]" >&2
+        echo "usage: $0 play [options] | test | build | package | fuzz [seconds] | coverage" >&2
         exit 2
         ;;
 esac

@@ -1,6 +1,10 @@
 #include "help/about_window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,12 +29,16 @@ constexpr int kLinkLeft = 46;
 constexpr int kEmailTop = 76;
 constexpr int kWebTop = 97;
 const QRect kOkButton{250, 11, 43, 43};
+// A link may run to the right edge, as far from it as the captions are from the left.
+constexpr int kLinkWidth = kClientWidth - kLinkLeft - kCaptionLeft;
 
 const QString kNameLines = QStringLiteral("SLYDERS v2.1\nby the Slyders team\nTallowin");
-const QString kEmailAddress = QStringLiteral("slyders@example.org");
-const QString kWebAddress = QStringLiteral("https://slyders.example.org");
+const QString kEmailAddress = QStringLiteral("slyders@tallowin.net");
 const QString kEmailHint = QStringLiteral("Send E-mail to authors");
-const QString kWebHint = QStringLiteral("Visit the Slyders web site at slyders.example.org");
+const QString kWebHint = QStringLiteral(
+    "Read the Slyders guide: options, replays, network play and how to report a problem");
+const QString kInstalledReadme = QStringLiteral("/../share/doc/slyders/README.md");
+const QString kSystemReadme = QStringLiteral("/usr/share/doc/slyders/README.md");
 const std::string kOpenErrorTitle = "Error opening HTML file";
 
 const QColor kArenaBlue{0, 0, 128};
@@ -87,6 +95,12 @@ void drawHead(QPainter& painter, const QPointF& at, const QColor& colour) {
 
 }  // namespace
 
+QString defaultReadmePath() {
+    const QString beside =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + kInstalledReadme);
+    return QFileInfo::exists(beside) ? beside : kSystemReadme;
+}
+
 void ReportDocumentOpenError(MessageBoxes& boxes, int c) {
     if (c > kDocumentOpened) return;
     std::string text;
@@ -130,8 +144,12 @@ QPixmap drawAboutPicture() {
     return picture;
 }
 
-TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener)
-    : QDialog(owner), m_boxes(boxes), m_opener(std::move(opener)) {
+TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
+                     const QString& readmePath)
+    : QDialog(owner),
+      m_boxes(boxes),
+      m_opener(std::move(opener)),
+      m_readme(QUrl::fromLocalFile(readmePath)) {
     setObjectName(QStringLiteral("AboutWnd"));
     setWindowTitle(QStringLiteral("About"));
     QFont formFont(QStringLiteral("MS Sans Serif"));
@@ -174,8 +192,11 @@ void TAboutWnd::addLinks() {
     email->setObjectName(QStringLiteral("EmailLink"));
     email->move(kLinkLeft, kEmailTop);
     email->adjustSize();
+    // A long path keeps its start and its file name.
+    const QString shown =
+        QFontMetrics(font()).elidedText(m_readme.toLocalFile(), Qt::ElideMiddle, kLinkWidth);
     auto* web = new LinkLabel(
-        kWebAddress, kWebHint, [this] { WebLinkClick(); }, this);
+        shown, kWebHint, [this] { WebLinkClick(); }, this);
     web->setObjectName(QStringLiteral("WebLink"));
     web->move(kLinkLeft, kWebTop);
     web->adjustSize();
@@ -186,11 +207,15 @@ void TAboutWnd::EmailLinkClick() {
 }
 
 void TAboutWnd::WebLinkClick() {
-    open(QUrl(kWebAddress));
+    open(m_readme);
 }
 
 void TAboutWnd::open(const QUrl& target) {
-    const bool opened = m_opener ? m_opener(target) : QDesktopServices::openUrl(target);
+    // A missing file is known before asking the desktop, whose viewer might only say so later
+    // or not at all.
+    const bool missing = target.isLocalFile() && !QFileInfo::exists(target.toLocalFile());
+    const bool opened =
+        !missing && (m_opener ? m_opener(target) : QDesktopServices::openUrl(target));
     ReportDocumentOpenError(m_boxes, opened ? kDocumentOpened + 1 : kDocumentNotFound);
 }
 

@@ -23,6 +23,10 @@ inline constexpr int kDocumentNotFound = 2;
 // Tells the user why a link of the about box did not open; nothing when it did.
 void ReportDocumentOpenError(MessageBoxes& boxes, int c);
 
+// The game's README as installed beside it (share/doc/slyders under the prefix the program
+// runs from), or the system's copy when the program runs from elsewhere, e.g. a build tree.
+QString defaultReadmePath();
+
 // The about box's picture: a yellow and a red trail crossing on dark blue, the yellow one
 // with a gray gap.
 QPixmap drawAboutPicture();
@@ -32,8 +36,10 @@ class TAboutWnd final : public QDialog {
     Q_OBJECT
 
 public:
-    // The opener is the system's default handler unless a test hands in its own.
-    TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener = {});
+    // The opener is the system's default handler unless a test hands in its own; the web link
+    // opens the README, which says how to play and where to report a problem.
+    TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener = {},
+              const QString& readmePath = defaultReadmePath());
 
     void EmailLinkClick();
     void WebLinkClick();
@@ -47,6 +53,7 @@ private:
 
     MessageBoxes& m_boxes;
     UrlOpener m_opener;
+    QUrl m_readme;
     QPushButton* m_ok = nullptr;
 };
 

@@ -56,7 +56,8 @@ const std::array<std::pair<const char*, const char*>, 3> kScoring{{
 const QString kClosing = QStringLiteral(
     "Playing with the computer opponents can be very challenging. However, this game is "
     "especially exciting when played by two or more human players! You can customize the "
-    "keyboard control settings. See the \"Settings\" menu for available options.");
+    "keyboard control settings in \"Set up human players...\" (Ctrl+P): each player chooses "
+    "a key pair or a gamepad there, and \"Keys...\" sets your own keys and tests them.");
 
 }  // namespace
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <utility>
@@ -39,14 +41,20 @@ TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
     EXPECT_TRUE(boxes.errors.empty());
 }
 
-TEST(AboutWindow, LinksOpenTheirTargetsAndReportAFailure) {
+TEST(AboutWindow, LinksOpenTheMailAndTheReadmeAndReportAFailure) {
+    QTemporaryDir dir;
+    const QString readme = dir.filePath(QStringLiteral("README.md"));
+    QFile file(readme);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
     RecordingBoxes boxes;
     std::vector<QUrl> opened;
     bool succeed = true;
-    TAboutWnd about(nullptr, boxes, [&](const QUrl& url) {
+    const UrlOpener opener = [&](const QUrl& url) {
         opened.push_back(url);
         return succeed;
-    });
+    };
+    TAboutWnd about(nullptr, boxes, opener, readme);
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(301, 130));
     EXPECT_TRUE(about.findChild<QLabel*>("NameLabel")->text().startsWith("SLYDERS v2.1\n"));
@@ -59,13 +67,18 @@ TEST(AboutWindow, LinksOpenTheirTargetsAndReportAFailure) {
     EXPECT_TRUE(email->font().underline());
     EXPECT_EQ(email->palette().color(QPalette::WindowText), QColor(Qt::blue));
     EXPECT_EQ(email->cursor().shape(), Qt::PointingHandCursor);
+    // However deep the README lies, its link ends inside the box and keeps the file's name.
+    TAboutWnd deep(nullptr, boxes, opener, QString(200, QChar('d')) + "/README.md");
+    auto* deepLink = deep.findChild<QLabel*>("WebLink");
+    EXPECT_LE(deepLink->geometry().right(), deep.width());
+    EXPECT_TRUE(deepLink->text().endsWith("README.md"));
 
     about.show();
     QTest::mouseClick(email, Qt::LeftButton);
     QTest::mouseClick(web, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0], QUrl("mailto:slyders@example.org"));
-    EXPECT_EQ(opened[1], QUrl("https://slyders.example.org"));
+    EXPECT_EQ(opened[0], QUrl("mailto:slyders@tallowin.net"));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(readme));
     EXPECT_TRUE(boxes.errors.empty());
 
     succeed = false;
@@ -73,6 +86,16 @@ TEST(AboutWindow, LinksOpenTheirTargetsAndReportAFailure) {
     ASSERT_EQ(boxes.errors.size(), 1u);
     EXPECT_EQ(boxes.errors[0].first, "Error opening HTML file");
     EXPECT_EQ(boxes.errors[0].second, "File or path not found");
+
+    // No README where it should be: said at once, the desktop is not asked.
+    succeed = true;
+    opened.clear();
+    TAboutWnd bare(nullptr, boxes, opener, dir.filePath(QStringLiteral("missing/README.md")));
+    bare.show();
+    QTest::mouseClick(bare.findChild<QLabel*>("WebLink"), Qt::LeftButton);
+    EXPECT_TRUE(opened.empty());
+    ASSERT_EQ(boxes.errors.size(), 2u);
+    EXPECT_EQ(boxes.errors[1].second, "File or path not found");
 }
 
 TEST(AboutWindow, PictureShowsTheGapInTheYellowTrail) {

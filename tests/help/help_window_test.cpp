@@ -30,7 +30,8 @@ const QString kExpectedText = QStringLiteral(
     "\n"
     "Playing with the computer opponents can be very challenging. However, this game is "
     "especially exciting when played by two or more human players! You can customize the "
-    "keyboard control settings. See the \"Settings\" menu for available options.");
+    "keyboard control settings in \"Set up human players...\" (Ctrl+P): each player chooses "
+    "a key pair or a gamepad there, and \"Keys...\" sets your own keys and tests them.");
 
 // Makes a help picture of the given size in a temporary folder.
 QString pictureOfSize(const QTemporaryDir& dir, int width, int height) {

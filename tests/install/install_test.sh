@@ -15,12 +15,16 @@ bad() { echo "FAIL: $*"; fail=1; }
 root="$tmp/root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL: install"; exit 1; }
 usr="$root/usr"
-for f in bin/slyders bin/slyders-sim share/slyders/logo_sq.bmp share/slyders/help.bmp \
+for f in games/slyders games/slyders-sim share/slyders/logo_sq.bmp share/slyders/help.bmp \
          share/slyders/sounds/welcome.wav share/slyders/sounds/bye.wav \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-         "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/slyders.6 \
-         share/man/man6/slyders-sim.6; do
+         "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/slyders.6.gz \
+         share/man/man6/slyders-sim.6.gz share/doc/slyders/README.md \
+         share/doc/slyders/copyright share/doc/slyders/changelog.Debian.gz; do
     [ -s "$usr/$f" ] || bad "not installed: $f"
+done
+for page in slyders slyders-sim; do
+    gzip -t "$usr/share/man/man6/$page.6.gz" || bad "$page.6.gz is not gzip"
 done
 desktop-file-validate "$usr/share/applications/$id.desktop" || bad "desktop entry"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$tmp/as.txt" ||
@@ -38,9 +42,9 @@ run() {
     (cd "$tmp/cwd" && HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/xdg" ALSOFT_CONF="$tmp/alsoft.conf" \
         QT_QPA_PLATFORM=offscreen timeout 60 "$@")
 }
-[ "$(run "$usr/bin/slyders" --version)" = "slyders $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")" ] ||
+[ "$(run "$usr/games/slyders" --version)" = "slyders $(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")" ] ||
     bad "--version"
-run "$usr/bin/slyders" --settings-dir "$tmp/settings" --window 640x480 --quit-after 1500 \
+run "$usr/games/slyders" --settings-dir "$tmp/settings" --window 640x480 --quit-after 1500 \
     2>"$tmp/err.txt" || bad "the installed game did not exit cleanly"
 grep -i "missing data" "$tmp/err.txt" && bad "the installed game did not find its data"
 [ -s "$tmp/settings/Default.par" ] || bad "no Default.par in the settings folder"
@@ -53,7 +57,7 @@ loud="$(od -An -tx1 -v -j 128 "$tmp/out.wav" 2>/dev/null | tr ' ' '\n' | grep -c
 
 # Without data beside it or under its prefix, the game says so once and runs on.
 mkdir -p "$tmp/bare/bin"
-cp "$usr/bin/slyders" "$tmp/bare/bin/"
+cp "$usr/games/slyders" "$tmp/bare/bin/"
 run "$tmp/bare/bin/slyders" --settings-dir "$tmp/settings" --window 640x480 --quit-after 500 \
     2>"$tmp/err.txt" || bad "the game without data did not run"
 [ "$(grep -c "missing data folder" "$tmp/err.txt")" -eq 1 ] || bad "missing data not said once"
