@@ -13,7 +13,7 @@
 namespace slyders {
 namespace {
 
-using RecordingBoxes = test::ScriptedBoxes;
+using test::ScriptedBoxes;
 
 TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
     const std::vector<std::pair<int, std::string>> failures{
@@ -28,19 +28,19 @@ TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
         {-1, "Specific error: code=-1"},
     };
     for (const auto& [code, text] : failures) {
-        RecordingBoxes boxes;
+        ScriptedBoxes boxes;
         ReportDocumentOpenError(boxes, code);
         ASSERT_EQ(boxes.errors.size(), 1u) << code;
         EXPECT_EQ(boxes.errors[0].first, "Error opening HTML file");
         EXPECT_EQ(boxes.errors[0].second, text);
     }
-    RecordingBoxes boxes;
+    ScriptedBoxes boxes;
     ReportDocumentOpenError(boxes, 33);
     EXPECT_TRUE(boxes.errors.empty());
 }
 
 TEST(AboutWindow, LinksOpenTheirTargetsAndReportAFailure) {
-    RecordingBoxes boxes;
+    ScriptedBoxes boxes;
     std::vector<QUrl> opened;
     bool succeed = true;
     TAboutWnd about(nullptr, boxes, [&](const QUrl& url) {
