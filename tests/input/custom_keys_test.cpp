@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -12,20 +11,10 @@
 namespace slyders {
 namespace {
 
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "input_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
 // Every test starts from an empty store (XDG_CONFIG_HOME is a temporary folder).
 class CustomKeysTest : public testing::Test {
 protected:
-    CustomKeysTest() {
-        ensureApplication();
-        QSettings("Tallowin", "Slyders").remove("Keys");
-    }
+    CustomKeysTest() { QSettings("Tallowin", "Slyders").remove("Keys"); }
     static void store(const char* name, const QVariant& value) {
         QSettings("Tallowin", "Slyders").setValue(QString("Keys/") + name, value);
     }

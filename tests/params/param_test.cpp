@@ -41,7 +41,8 @@ const PropertyDescriptor kRecordTable[] = {
 
 }  // namespace
 
-TEST(Param, SetIntClampsAndReportsWhatChanged) {
+// Each setter clamps to the range of the type letter and reports what it did.
+TEST(Param, SettersClampAndReportWhatChanged) {
     Record r;
     Param p(kRecordTable, &r);
     EXPECT_EQ(p.setInt(0, 40), 0);
@@ -50,42 +51,31 @@ TEST(Param, SetIntClampsAndReportsWhatChanged) {
     EXPECT_EQ(p.setInt(0, 5), kSetBelowMin);
     EXPECT_EQ(p.setInt(0, 100), kSetAboveMax | kSetChanged);
     EXPECT_EQ(r.points, 80);
-
     EXPECT_EQ(p.setInt(1, -123456), kSetChanged);  // no range, no clamping
     EXPECT_EQ(r.free, -123456);
     EXPECT_EQ(p.setInt(5, 9), kSetReadOnly);
     EXPECT_EQ(r.fixed, 3);
     EXPECT_EQ(p.setDouble(4, 1.5), kSetAboveMax | kSetChanged);
     EXPECT_EQ(r.ratio, 1.0);
-}
 
-TEST(Param, SetStringKeepsToTheGreatestLength) {
-    Record r;
-    Param p(kRecordTable, &r);
-    EXPECT_EQ(p.setString(2, "abcdefg"), kSetAboveMax | kSetChanged);
+    EXPECT_EQ(p.setString(2, "abcdefg"),
+              kSetAboveMax | kSetChanged);  // at most 5 long
     EXPECT_EQ(r.name, "abcde");
-    EXPECT_EQ(p.setString(3, "abcdefg"), kSetChanged);
-    EXPECT_EQ(r.note, "abcdefg");
+    EXPECT_EQ(p.setString(3, "abcdefg"), kSetChanged);  // no greatest length
     EXPECT_EQ(p.setString(3, "abcdefg"), 0);
+    EXPECT_EQ(p.setText(0, "abc"), kSetBelowMin | kSetChanged);
+    EXPECT_EQ(p.setText(0, "33 and more"), kSetChanged);
+    EXPECT_EQ(r.points, 33);
 }
 
-TEST(Param, TextByTypeLetter) {
+TEST(Param, TextsByTypeLetter) {
     Record r;
     Param p(kRecordTable, &r);
     p.setInt(1, -3);
     EXPECT_EQ(p.getText(1), "-3");
     EXPECT_EQ(p.getText(4), "0.5");
     EXPECT_EQ(p.getText(6), "");
-    EXPECT_EQ(p.setText(0, "abc"), kSetBelowMin | kSetChanged);
-    EXPECT_EQ(p.setText(0, "33 and more"), kSetChanged);
-    EXPECT_EQ(r.points, 33);
-    EXPECT_EQ(p.getValue(0).type(), ExtValueType::Int);
     EXPECT_EQ(p.findProperty("nothing"), -1);
-    EXPECT_EQ(p.findProperty("ratio"), 4);
-    EXPECT_EQ(p.propertyId(p.propertyCount()), nullptr);
-    EXPECT_STREQ(p.objectDescription(), "a test record");
-    EXPECT_EQ(p.groupMember(0, 6), 6);
-    EXPECT_EQ(p.groupMember(0, 7), kNoMember);
 }
 
 TEST(Param, CallRunsTheProcedureOrReportsItsAbsence) {
@@ -105,7 +95,8 @@ TEST(Param, CallRunsTheProcedureOrReportsItsAbsence) {
     setMessageSink(previous);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
-              "SimpleAbstractParam: undefined function pointer in property #0 (points)");
+              "SimpleAbstractParam: undefined function pointer in "
+              "property #0 (points)");
 }
 
 TEST(Param, TextsWithTildesAndLineBreaksRoundTripThroughTheFile) {
@@ -130,25 +121,13 @@ TEST(Param, TextsWithTildesAndLineBreaksRoundTripThroughTheFile) {
     EXPECT_EQ(back.ratio, 0.25);
 }
 
-TEST(SettingsTable, GroupsAndHiddenProperties) {
+// The names, order, groups and hidden flags of the settings show in the settings file and
+// window tests; here only the lookups past the last group.
+TEST(SettingsTable, LookUpsPastTheLastGroupFindNothing) {
     TInterface settings;
     Param p = settingsParam(settings);
-    EXPECT_STREQ(p.objectName(), "Settings");
     ASSERT_EQ(p.groupCount(), 4);
-    ASSERT_EQ(p.propertyCount(), 23);
-    EXPECT_STREQ(p.groupName(3), "Disasters");
     EXPECT_EQ(p.groupName(4), nullptr);
-    EXPECT_EQ(p.groupMember(1, 0), p.findProperty("xtr_tunnel"));
     EXPECT_EQ(p.groupMember(3, 3), p.findProperty("dis_attract"));
     EXPECT_EQ(p.groupMember(4, 0), kNoMember);
-
-    std::string hidden;
-    for (int i = 0; i < p.propertyCount(); ++i)
-        if (p.propertyFlags(i) & kPropHidden) hidden += std::string(p.propertyId(i)) + " ";
-    EXPECT_EQ(hidden, "xtr_letters xtr_missile xtr_teleport ");
-
-    EXPECT_EQ(p.setText(p.findProperty("int_background"), "20"), kSetAboveMax | kSetChanged);
-    EXPECT_EQ(settings.int_background, 16);
-    EXPECT_EQ(p.setInt(p.findProperty("xtr_cruelptr"), 0), kSetChanged);
-    EXPECT_EQ(settings.xtr_cruelptr, 0);
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,7 +22,7 @@ namespace {
 
 const QString kDivision{QChar(0x00F7)};
 
-using RecordingBoxes = test::ScriptedBoxes;
+using test::ScriptedBoxes;
 
 class SettingsWindow : public testing::Test {
 protected:
@@ -45,7 +44,7 @@ protected:
 
     TInterface settings;
     Param param;
-    RecordingBoxes boxes;
+    ScriptedBoxes boxes;
     std::unique_ptr<TParamWnd> window;
 };
 
@@ -175,7 +174,7 @@ const PropertyDescriptor kPairTable[] = {
 TEST(SingleGroupWindow, MarksTheCaptionAndReportsInOrderOfFirstChange) {
     Pair pair;
     Param param(kPairTable, &pair);
-    RecordingBoxes boxes;
+    ScriptedBoxes boxes;
     TParamWnd window(nullptr, param, QStringLiteral("Pair"), boxes);
     EXPECT_EQ(window.findChild<QTreeWidget*>(), nullptr);
     EXPECT_EQ(window.findChild<QLineEdit*>("beta")->toolTip(), "(integer -5" + kDivision + "5)");
@@ -209,11 +208,3 @@ TEST(TrackBarTicks, KeepToRoundNumbers) {
 
 }  // namespace
 }  // namespace slyders
-
-int main(int argc, char** argv) {
-    // Test discovery runs the program outside the test environment, without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

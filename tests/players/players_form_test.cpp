@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
 
 #include "boxes/scripted_boxes.h"
 #include "input/qt/qt_keys.h"
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
-#include "qt_app.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -35,7 +35,6 @@ bool isRed(const QWidget* w) {
 class PlayersDialog : public testing::Test {
 protected:
     PlayersDialog() {
-        test::ensureApplication();
         devices.custom = defaultCustomKeys();
         devices.readPads = [this] { return pads; };
     }
@@ -159,9 +158,9 @@ TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
     control<QPushButton>("delplr")->click();
     EXPECT_TRUE(boxes.shown.empty());                           // nothing won, nothing asked
     EXPECT_FALSE(control<QPushButton>("delplr")->isEnabled());  // no neighbour selected instead
-    EXPECT_EQ(gra.seats[1].rosterIndex, -1);
-    EXPECT_EQ(gra.seats[2].rosterIndex, 4);
-    EXPECT_EQ(gra.seats[0].rosterIndex, 2);
+    EXPECT_EQ(
+        (std::array{gra.seats[0].rosterIndex, gra.seats[1].rosterIndex, gra.seats[2].rosterIndex}),
+        (std::array{2, -1, 4}));
     EXPECT_EQ(scores.count(), 5);
     EXPECT_EQ(parseRoster(store.bytes).entries.size(), 5u);
     EXPECT_EQ(control<QComboBox>("ComboBox2")->currentIndex(), -1);

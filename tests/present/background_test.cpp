@@ -38,29 +38,21 @@ TEST(BackgroundColor, PatternsAtChosenPoints) {
     EXPECT_EQ(pattern(14).BackgroundColor(0, 0), (Rgb{0, 0, 30}));
     EXPECT_EQ(pattern(15).BackgroundColor(4, 7), (Rgb{0, 0, 25}));   // 5 x (T[4] + T[7])
     EXPECT_EQ(pattern(16).BackgroundColor(5, 12), (Rgb{0, 0, 30}));  // 5 x T[2] + 5 x T[6]
-}
+    // 322 / 460 = 0.7 is a little less as a 32-bit real: ten times it truncates to 6, so
+    // a cell is 0.6 pixels and pixel 6 lies on cell 1010 (T[0]) rather than 1008.
+    EXPECT_EQ(pattern(9, {0, 0, 0}, 322).BackgroundColor(6, 0), (Rgb{0, 0, 100}));
+    // Weights pull channels toward the brightest: 5 puts red halfway to 50, blue stays;
+    // 2 on green gives 0.8 x 12 + 0.1 x 100 = 19.6.
+    EXPECT_EQ(pattern(5, {5, 0, 5}).BackgroundColor(7, 4), (Rgb{35, 12, 50}));
+    EXPECT_EQ(pattern(5, {0, 2, 0}).BackgroundColor(7, 4), (Rgb{21, 19, 50}));
 
-TEST(BackgroundColor, RepeatsAlongTheTiles) {
+    // The tiles repeat every 10 cells, the large one every 20.
     const Background diagonal = pattern(9), small = pattern(15), large = pattern(16);
     for (int x = 0; x < 30; ++x) {
-        EXPECT_EQ(diagonal.BackgroundColor(x, 3), diagonal.BackgroundColor(x + 10, 3));
         EXPECT_EQ(diagonal.BackgroundColor(x, 3), diagonal.BackgroundColor(x + 7, 10));
         EXPECT_EQ(small.BackgroundColor(x, 5), small.BackgroundColor(x + 10, 5));
         EXPECT_EQ(large.BackgroundColor(x, 5), large.BackgroundColor(x + 20, 5));
     }
-}
-
-TEST(BackgroundColor, PatternCellFromTheSideAsA32BitReal) {
-    // 322 / 460 = 0.7 is a little less as a 32-bit real: ten times it truncates to 6, so
-    // a cell is 0.6 pixels and pixel 6 lies on cell 1010 (T[0]) rather than 1008.
-    EXPECT_EQ(pattern(9, {0, 0, 0}, 322).BackgroundColor(6, 0), (Rgb{0, 0, 100}));
-}
-
-TEST(BackgroundColor, WeightsPullChannelsTowardTheBrightest) {
-    // Type 5 at (7, 4) is (21, 12, 50); weight 5 puts red halfway to 50, blue stays.
-    EXPECT_EQ(pattern(5, {5, 0, 5}).BackgroundColor(7, 4), (Rgb{35, 12, 50}));
-    // Weight 2 on green: 0.8 x 12 + 0.1 x 100 = 19.6.
-    EXPECT_EQ(pattern(5, {0, 2, 0}).BackgroundColor(7, 4), (Rgb{21, 19, 50}));
 }
 
 TEST(BackgroundColor, ScrollingMovesThePattern) {

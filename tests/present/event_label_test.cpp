@@ -45,7 +45,8 @@ TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
     EXPECT_EQ(m.g.gra.message.countdown, 0);
 }
 
-TEST(EventMessage, FirstStepFitsTheTextToTheLabel) {
+// The first step fits the text to the label; ShowEventNow skips the fade-in.
+TEST(EventMessage, TextFitsTheLabel) {
     Messages m;
     m.g.gra.ShowEvent("Cruel mouse", kYellow);
     m.step();
@@ -55,6 +56,11 @@ TEST(EventMessage, FirstStepFitsTheTextToTheLabel) {
     m.step();
     EXPECT_LE(m.label.fontHeight * 18 / 2, 300);
     EXPECT_GT(m.label.fontHeight * 18 / 2, 300 * 0.85);
+
+    ShowEventNow(m.g.gra, m.label, m.g.text, "This round won by Alice!", kWhite);
+    EXPECT_EQ(m.g.gra.message.countdown, 88);
+    EXPECT_EQ(m.label.text, "This round won by Alice!");
+    EXPECT_EQ(m.label.colour, kWhite);
 }
 
 TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
@@ -71,14 +77,6 @@ TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
     }
     EXPECT_GT(total / 20, 180);
     EXPECT_LT(total / 20, 220);
-}
-
-TEST(EventMessage, ShowEventNowSkipsTheFadeIn) {
-    Messages m;
-    ShowEventNow(m.g.gra, m.label, m.g.text, "This round won by Alice!", kWhite);
-    EXPECT_EQ(m.g.gra.message.countdown, 88);
-    EXPECT_EQ(m.label.text, "This round won by Alice!");
-    EXPECT_EQ(m.label.colour, kWhite);
 }
 
 TEST(EventMessage, NamesHiddenInNormalGamesWhenSwitchedOffButNotInDemoGames) {

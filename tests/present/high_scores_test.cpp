@@ -40,10 +40,9 @@ struct Table {
 TEST(HighScores, RowsOrderedWithRatingAndRounds) {
     Table t;
     t.show();
-    ASSERT_GE(t.text.drawn.size(), 3u);
+    ASSERT_GE(t.text.drawn.size(), 4u);
+    EXPECT_EQ(t.rowOf("Slyder"), (std::vector<std::string>{"Slyder", "Rating", "Rounds"}));
     EXPECT_EQ(t.text.drawn[0].text, "Slyder");
-    EXPECT_EQ(t.text.drawn[1].text, "Rating");
-    EXPECT_EQ(t.text.drawn[2].text, "Rounds");
     EXPECT_EQ(t.text.drawn[3].text, "Alice");
     EXPECT_EQ(t.rowOf("Alice"), (std::vector<std::string>{"Alice", "100", "5"}));
     EXPECT_EQ(t.rowOf("Bob"), (std::vector<std::string>{"Bob", "33", "1"}));

@@ -8,14 +8,7 @@
 namespace slyders::test {
 namespace {
 
-class NoDevice : public testing::Environment {
-public:
-    void SetUp() override { useSoundConfig("no-such-driver"); }
-    void TearDown() override { std::filesystem::remove_all(soundTempDir()); }
-};
-
-[[maybe_unused]] const testing::Environment* const kNoDevice =
-    testing::AddGlobalTestEnvironment(new NoDevice);
+[[maybe_unused]] const bool kNoDevice = useSoundConfigForAllTests("no-such-driver");
 
 TEST(NoSoundDevice, SwitchesSoundsOffAndTheGameGoesOnSilently) {
     std::vector<SoundLogEntry> log;

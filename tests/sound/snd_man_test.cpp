@@ -10,6 +10,9 @@
 namespace slyders::test {
 namespace {
 
+// Every sound device this test program opens records into a temporary wave file.
+[[maybe_unused]] const bool kWaveWriter = useSoundConfigForAllTests("wave");
+
 constexpr std::int16_t kLevel = 6000;
 constexpr int kRate = 44100;
 constexpr int kShort = 1323;  // 30 ms

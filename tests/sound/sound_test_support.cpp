@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <thread>
+#include <utility>
 
 namespace slyders::test {
 
@@ -60,6 +61,20 @@ void useSoundConfig(const std::string& drivers) {
     out.close();
     ::setenv("ALSOFT_CONF", conf.c_str(), 1);
     ::setenv("ALSOFT_DRIVERS", drivers.c_str(), 1);
+}
+
+bool useSoundConfigForAllTests(const std::string& drivers) {
+    class Config : public testing::Environment {
+    public:
+        explicit Config(std::string drivers) : m_drivers(std::move(drivers)) {}
+        void SetUp() override { useSoundConfig(m_drivers); }
+        void TearDown() override { std::filesystem::remove_all(soundTempDir()); }
+
+    private:
+        std::string m_drivers;
+    };
+    testing::AddGlobalTestEnvironment(new Config(drivers));
+    return true;
 }
 
 Bytes chunk(const char* id, const Bytes& body) {

@@ -14,6 +14,9 @@ namespace slyders::test {
 // Soft's wave writer into a temporary file, or (with drivers naming nothing that exists) no
 // device at all. Set before the first AL call, since OpenAL reads its configuration once.
 void useSoundConfig(const std::string& drivers);
+// Registers a test environment that does so before the first test and removes the
+// temporary files after the last; true, so that a namespace-scope constant can hold it.
+bool useSoundConfigForAllTests(const std::string& drivers);
 std::filesystem::path soundTempDir();
 std::filesystem::path recordingPath();
 

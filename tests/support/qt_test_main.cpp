@@ -1,3 +1,5 @@
+// The main of every test program with windows: one application object on the offscreen
+// platform for all of its tests.
 #include <gtest/gtest.h>
 
 #include <QApplication>
