@@ -285,7 +285,8 @@ void TMainWnd::joinNetworkGame(const std::string& address, int rosterIndex,
 
 bool TMainWnd::seatPlayerNamed(const std::string& name) {
     Scores& roster = m_gra.scores();
-    roster.Add(PlrScore{name, 0, {}});
+    // Added as the players dialog adds a name: kept in the roster at once.
+    if (roster.Add(PlrScore{name, 0, {}})) roster.Save();
     for (int k = 0; k < roster.count(); ++k) {
         if (roster.entry(k).name != name) continue;
         m_gra.seats[0].rosterIndex = k;

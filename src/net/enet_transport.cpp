@@ -68,8 +68,9 @@ std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address
                                                       std::uint16_t port, std::string& error) {
     if (!initialise(error)) return nullptr;
     ENetAddress a{};
+    const std::string where = address + ":" + std::to_string(port);
     if (enet_address_set_host(&a, address.c_str()) != 0) {
-        error = "Could not reach " + address + ".";
+        error = "Could not reach " + where + ".";
         return nullptr;
     }
     a.port = port;
@@ -81,7 +82,7 @@ std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address
     }
     ENetPeer* peer = enet_host_connect(t->m_host, &a, kChannels, 0);
     if (!peer) {
-        error = "Could not reach " + address + ".";
+        error = "Could not reach " + where + ".";
         return nullptr;
     }
     tunePeer(peer);

@@ -513,6 +513,7 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
                         std::string& error) {
     m_net = EnetTransport::connect(address, port, error);
     if (!m_net) return false;
+    const std::string where = address + ":" + std::to_string(port);
     bool connected = false;
     const std::uint64_t until = now() + std::uint64_t(timeoutMs) * kUsPerMs;
     while (now() < until && !m_welcomed && !m_refused && !m_stopped) {
@@ -526,7 +527,7 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
                 send(hello, true);
                 m_net->flush();
             } else if (e.type == NetEvent::Type::Disconnected) {
-                if (!m_refused) m_refused = "Could not reach " + address + ".";
+                if (!m_refused) m_refused = "Could not reach " + where + ".";
             } else {
                 const Decoded d = decode(e.data.data(), e.data.size());
                 if (d.wrongVersion) m_refused = kWrongVersionText;
@@ -539,8 +540,8 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
         return true;
     }
     error = m_refused   ? *m_refused
-            : connected ? "The host at " + address + " did not answer."
-                        : "Could not reach " + address + ".";
+            : connected ? "The host at " + where + " did not answer."
+                        : "Could not reach " + where + ".";
     return false;
 }
 
@@ -583,6 +584,10 @@ void GuestSession::onPacket(const Packet& p) {
         m_welcomed = true;
     } else if (const Refuse* r = as<Refuse>(p)) {
         m_refused = refuseText(*r);
+        // No password typed at all: the player needs to hear that one is asked for.
+        if (r->reason == RefuseReason::Password && m_config.password.empty()) {
+            m_refused = "This game needs a password.";
+        }
         if (m_welcomed) stop(*m_refused);
     } else if (const Start* s = as<Start>(p)) {
         m_pendingStart = *s;

@@ -17,6 +17,7 @@
 #include "play/watch_replay.h"
 #include "present/qt/qt_text_renderer.h"
 #include "test_support.h"
+#include "../players/memory_roster_store.h"
 
 namespace slyders::test {
 
@@ -75,7 +76,8 @@ struct WindowTest {
     std::filesystem::path chooserFolder;                // where it was opened
     Random rng{7};
     TInterface settings;
-    Scores scores;
+    MemoryRosterStore rosterStore;  // what the roster saves, kept in memory
+    Scores scores{&rosterStore};
     QtTextRenderer text;
     RecordingSound sound;
     FakeClock clock;

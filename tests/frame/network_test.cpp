@@ -14,6 +14,7 @@
 
 #include "frame_fixture.h"
 #include "net/qt/net_windows.h"
+#include "players/roster_bytes.h"
 #include "replay/replay_store.h"
 #include "sim/net_peer.h"
 #include "sim/sim_game.h"
@@ -49,15 +50,29 @@ void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
     timer->start(kPollMs);
 }
 
-void joinThrough(test::WindowTest& t, const std::string& address, const std::string& password) {
+// Types into the join window and clicks Join; a window still open after that (the game could not
+// be joined) is closed, and what it still held is given back.
+struct JoinAttempt {
+    bool stayedOpen = false;
+    QString address, password;
+};
+
+JoinAttempt joinThrough(test::WindowTest& t, const std::string& address,
+                        const std::string& password) {
+    JoinAttempt attempt;
     whenOpen<net::JoinDialog>([](net::JoinDialog&) { return true; },
-                              [=](net::JoinDialog& d) {
+                              [=, &attempt](net::JoinDialog& d) {
                                   d.addressField()->setText(QString::fromStdString(address));
                                   d.playerBox()->setCurrentIndex(1);  // "Dummy 2"
                                   d.passwordField()->setText(QString::fromStdString(password));
                                   d.joinButton()->click();
+                                  if (!d.isVisible()) return;
+                                  attempt = {true, d.addressField()->text(),
+                                             d.passwordField()->text()};
+                                  d.reject();
                               });
     t.window->GameJoinClick();
+    return attempt;
 }
 
 // A headless host serviced in its own thread until the test is done with it.
@@ -130,29 +145,56 @@ void expectSameGame(test::WindowTest& t, const NetGameResult& other) {
     EXPECT_TRUE(sim.playReplay(*mine).agrees);
 }
 
-TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoined) {
+TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped) {
     test::WindowTest t;
-    joinThrough(t, "127.0.0.1:" + std::to_string(testPort(1)), "");
+    const std::string nobody = "127.0.0.1:" + std::to_string(testPort(1));
+    const JoinAttempt unreached = joinThrough(t, nobody, "");
     ASSERT_EQ(t.boxes.errors.size(), 1u);
-    EXPECT_EQ(t.boxes.errors[0].second, "Could not reach 127.0.0.1.");
+    EXPECT_EQ(t.boxes.errors[0].second, "Could not reach " + nobody + ".");
+    EXPECT_TRUE(unreached.stayedOpen);
+    EXPECT_EQ(unreached.address.toStdString(), nobody);
 
     // A host with a password whose four players fill every seat.
     const std::uint16_t port = testPort(2);
     HostThread host(port, net::SessionConfig{"sesame", "full", {"A1", "B2", "C3", "D4"}});
     ASSERT_TRUE(host.opened);
     const std::string address = "127.0.0.1:" + std::to_string(port);
-    joinThrough(t, address, "guess");
+    joinThrough(t, address, "");
+    const JoinAttempt wrong = joinThrough(t, address, "guess");
     joinThrough(t, address, "sesame");
-    ASSERT_EQ(t.boxes.errors.size(), 3u);
-    EXPECT_EQ(t.boxes.errors[1].second, "Wrong password.");
-    EXPECT_EQ(t.boxes.errors[2].second, "The game is full: no seat is free.");
+    ASSERT_EQ(t.boxes.errors.size(), 4u);
+    EXPECT_EQ(t.boxes.errors[1].second, "This game needs a password.");
+    EXPECT_EQ(t.boxes.errors[2].second, "Wrong password.");
+    EXPECT_EQ(wrong.password, QString("guess"));
+    EXPECT_EQ(t.boxes.errors[3].second, "The game is full: no seat is free.");
     EXPECT_EQ(t.network(), nullptr);
     EXPECT_TRUE(t.window->menuItem("GameJoin")->isEnabled());
+
+    // A new player is added from the join window, kept in the roster and chosen; a name the
+    // roster refuses is said and added nowhere.
+    const int before = t.scores.count();
+    QString chosen;
+    whenOpen<net::JoinDialog>([](net::JoinDialog&) { return true; },
+                              [&](net::JoinDialog& d) {
+                                  d.newPlayerField()->setText("  Newbie ");
+                                  d.addPlayerButton()->click();
+                                  chosen = d.playerBox()->currentText();
+                                  d.newPlayerField()->setText("Newbie");
+                                  d.addPlayerButton()->click();
+                                  d.reject();
+                              });
+    t.window->GameJoinClick();
+    EXPECT_EQ(chosen, QString("Newbie"));
+    ASSERT_EQ(t.scores.count(), before + 1);
+    EXPECT_EQ(parseRoster(t.rosterStore.bytes).entries.back().name, "Newbie");
+    EXPECT_EQ(t.boxes.informed.back(),
+              "Not a valid player name: must be unique and have at least two characters.");
 }
 
 TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     test::WindowTest t;
     const std::uint16_t port = testPort(3);
+    ASSERT_TRUE(t.window->seatPlayerNamed("Hosta"));  // as --player does
     const int rosterBefore = t.scores.count();
     auto guest = std::async(std::launch::async, runPeer, peerOptions(port, false));
     std::vector<std::string> rows;
@@ -169,7 +211,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     const PeerRun g = guest.get();
 
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_NE(rows[0].find("Dummy 1 | this machine"), std::string::npos) << rows[0];
+    EXPECT_NE(rows[0].find("Hosta | this machine"), std::string::npos) << rows[0];
     EXPECT_EQ(rows[1].rfind("robot | Guest bot ", 0), 0u) << rows[1];
     EXPECT_TRUE(delay.startsWith("Input delay: 1 tick")) << delay.toStdString();
     EXPECT_TRUE(addresses.contains("127.0.0.1")) << addresses.toStdString();
@@ -182,6 +224,11 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     // The guest's name joined the host's roster; the window is its own again.
     EXPECT_EQ(t.scores.count(), rosterBefore + 1);
     EXPECT_EQ(t.scores.entry(t.scores.count() - 1).name, g.games[0].start.names[3]);
+    // Both names are saved, whether or not a round was won.
+    const ParsedRoster saved = parseRoster(t.rosterStore.bytes);
+    ASSERT_EQ(int(saved.entries.size()), rosterBefore + 1);
+    EXPECT_EQ(saved.entries[std::size_t(rosterBefore - 1)].name, "Hosta");
+    EXPECT_EQ(saved.entries.back().name, g.games[0].start.names[3]);
     EXPECT_EQ(t.network(), nullptr);
     EXPECT_EQ(t.gra.humans, 1);
     EXPECT_TRUE(t.gra.network.names[3].empty());

@@ -342,6 +342,9 @@ TEST(NetGame, StrangersAndCheatsAreRefusedAndTheGameGoesOn) {
     GuestSession wrong(SessionConfig{"guess", "m", {"Eve"}});
     EXPECT_FALSE(wrong.join("127.0.0.1", port, 3000, error));
     EXPECT_EQ(error, "Wrong password.");
+    GuestSession none(SessionConfig{"", "m", {"Eve"}});
+    EXPECT_FALSE(none.join("127.0.0.1", port, 3000, error));
+    EXPECT_EQ(error, "This game needs a password.");
     GuestSession crowd(SessionConfig{"open sesame", "m", {"A", "B", "C", "D"}});
     EXPECT_FALSE(crowd.join("127.0.0.1", port, 3000, error));
     EXPECT_EQ(error, "The game is full: only 3 seats are free.");
@@ -400,7 +403,7 @@ TEST(NetGame, NobodyAnswersAtAnEmptyPort) {
     GuestSession lonely(SessionConfig{"", "m", {"Ann"}});
     std::string error;
     EXPECT_FALSE(lonely.join("127.0.0.1", testPort(7), 1500, error));
-    EXPECT_EQ(error, "Could not reach 127.0.0.1.");
+    EXPECT_EQ(error, "Could not reach 127.0.0.1:" + std::to_string(testPort(7)) + ".");
 }
 
 // Two players of one name would share one entry of the host's roster: a name already in the

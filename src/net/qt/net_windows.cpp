@@ -171,6 +171,17 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     for (const std::string& p : players) m_player->addItem(QString::fromStdString(p));
     if (chosen >= 0 && chosen < int(players.size())) m_player->setCurrentIndex(chosen);
     form->addRow("Player:", m_player);
+    auto* addRow = new QHBoxLayout;
+    m_newPlayer = new QLineEdit(this);
+    m_newPlayer->setObjectName("newPlayer");
+    m_newPlayer->setPlaceholderText("a name not in the list yet");
+    m_addPlayer = new QPushButton("Add", this);
+    m_addPlayer->setObjectName("addPlayer");
+    m_addPlayer->setAutoDefault(false);  // Enter joins, it does not add
+    connect(m_addPlayer, &QPushButton::clicked, this, &JoinDialog::addPlayer);
+    addRow->addWidget(m_newPlayer);
+    addRow->addWidget(m_addPlayer);
+    form->addRow("New player:", addRow);
     m_password = new QLineEdit(this);
     m_password->setObjectName("password");
     m_password->setPlaceholderText("if the host set one");
@@ -181,15 +192,30 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     m_join = buttons->addButton("Join", QDialogButtonBox::AcceptRole);
     m_join->setObjectName("join");
     buttons->addButton(QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::tryJoin);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     auto ready = [this] {
         m_join->setEnabled(!m_address->text().trimmed().isEmpty() && m_player->currentIndex() >= 0);
     };
     connect(m_address, &QLineEdit::textChanged, this, ready);
+    connect(m_player, &QComboBox::currentIndexChanged, this, ready);
     ready();
-    resize(380, 160);
+    resize(380, 190);
+}
+
+void JoinDialog::tryJoin() {
+    if (!m_attempt || m_attempt()) accept();
+}
+
+void JoinDialog::addPlayer() {
+    // Trimmed as the players dialog trims a new name.
+    const QString name = m_newPlayer->text().trimmed();
+    m_newPlayer->setText(name);
+    if (!m_add || !m_add(name.toStdString())) return;
+    m_player->addItem(name);
+    m_player->setCurrentIndex(m_player->count() - 1);
+    m_newPlayer->clear();
 }
 
 std::string JoinDialog::address() const {

@@ -75,8 +75,21 @@ public:
     QComboBox* playerBox() const { return m_player; }
     QLineEdit* passwordField() const { return m_password; }
     QPushButton* joinButton() const { return m_join; }
+    QLineEdit* newPlayerField() const { return m_newPlayer; }
+    QPushButton* addPlayerButton() const { return m_addPlayer; }
+    // Join tries this and closes only when it says the game was joined; unset, Join closes.
+    void onJoin(std::function<bool()> attempt) { m_attempt = std::move(attempt); }
+    // Add puts a new name in the roster through this; true when it was taken.
+    void onAddPlayer(std::function<bool(const std::string&)> add) { m_add = std::move(add); }
 
 private:
+    void tryJoin();
+    void addPlayer();
+
+    std::function<bool()> m_attempt;
+    std::function<bool(const std::string&)> m_add;
+    QLineEdit* m_newPlayer = nullptr;
+    QPushButton* m_addPlayer = nullptr;
     QLineEdit* m_address = nullptr;
     QComboBox* m_player = nullptr;
     QLineEdit* m_password = nullptr;

@@ -206,7 +206,8 @@ net::Start HostGame::hostStart() {
             continue;
         }
         Scores& roster = g.scores();
-        roster.Add(PlrScore{owners[i].name, 0, {}});
+        // A guest new to this roster is kept at once, like a name added in the players dialog.
+        if (roster.Add(PlrScore{owners[i].name, 0, {}})) roster.Save();
         int index = -1;
         for (int k = 0; k < roster.count(); ++k) {
             if (roster.entry(k).name == owners[i].name) index = k;
@@ -260,21 +261,43 @@ void GuestGame::openJoinWindow(PlayTable& table, QWidget* parent, const NetworkP
         players.push_back(g.scores().entry(k).name);
     }
     net::JoinDialog dialog(parent, players, g.seats[0].rosterIndex - kFirstHumanEntry, address);
-    if (dialog.exec() != QDialog::Accepted || dialog.player() < 0) return;
-    GuestGame(table, parent, play)
-        .run(dialog.address(), dialog.player() + kFirstHumanEntry, dialog.password());
+    // A new name is added to the roster as the players dialog adds it.
+    dialog.onAddPlayer([&table](const std::string& name) {
+        Scores& roster = table.gra().scores();
+        if (!roster.Add(PlrScore{name, 0, {}})) {
+            table.boxes().inform(
+                "Not a valid player name: must be unique and have at least two characters.");
+            return false;
+        }
+        roster.Save();
+        return true;
+    });
+    GuestGame guest(table, parent, play);
+    // The window stays open with what was typed until the host is joined or the player gives
+    // up: a wrong password or a mistyped address is mended in place.
+    dialog.onJoin([&] {
+        return dialog.player() >= 0 &&
+               guest.connect(dialog.address(), dialog.player() + kFirstHumanEntry,
+                             dialog.password());
+    });
+    if (dialog.exec() != QDialog::Accepted) return;
+    guest.play();
 }
 
 void GuestGame::run(const std::string& address, int rosterIndex, const std::string& password) {
+    if (connect(address, rosterIndex, password)) play();
+}
+
+bool GuestGame::connect(const std::string& address, int rosterIndex, const std::string& password) {
     PlayTable& t = m_table;
     Gra& g = t.gra();
     std::string hostName, error;
     std::uint16_t port = net::kDefaultPort;
     if (!net::splitHostPort(address, hostName, port, error)) {
         t.boxes().error(kJoinTitle, error);
-        return;
+        return false;
     }
-    if (rosterIndex < 0 || rosterIndex >= g.scores().count()) return;
+    if (rosterIndex < 0 || rosterIndex >= g.scores().count()) return false;
     net::SessionConfig config;
     config.password = password;
     config.machine = machineName();
@@ -283,13 +306,20 @@ void GuestGame::run(const std::string& address, int rosterIndex, const std::stri
     auto guest = std::make_unique<net::GuestSession>(config);
     if (!guest->join(hostName, port, m_play.joinTimeoutMs, error)) {
         t.boxes().error(kJoinTitle, error);
-        return;
+        return false;
     }
+    m_hostName = hostName;
+    m_rosterIndex = rosterIndex;
     m_guest = std::move(guest);
-    m_ownSeats = {HumanSeat{g.seats[0].keyPair, rosterIndex}};
+    return true;
+}
+
+void GuestGame::play() {
+    Gra& g = m_table.gra();
+    m_ownSeats = {HumanSeat{g.seats[0].keyPair, m_rosterIndex}};
     begin(true);
     QString text = QString("Joined %1. Waiting for the host to start the game...")
-                       .arg(QString::fromStdString(hostName));
+                       .arg(QString::fromStdString(m_hostName));
     for (;;) {
         std::optional<net::Start> start;
         bool waited = false;

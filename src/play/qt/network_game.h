@@ -103,12 +103,19 @@ public:
     // The join window, with the address filled in; joins when it is accepted.
     static void openJoinWindow(PlayTable& table, QWidget* parent, const NetworkPlay& play,
                                const std::string& address);
+    // Joins and plays the host's games; a failure to join is said in a box.
     void run(const std::string& address, int rosterIndex, const std::string& password);
+    // Only the joining: false, with the reason said in a box, when the host cannot be joined.
+    bool connect(const std::string& address, int rosterIndex, const std::string& password);
+    // Plays the host's games once joined.
+    void play();
 
 private:
     net::Session& session() override { return *m_guest; }
 
     std::unique_ptr<net::GuestSession> m_guest;
+    std::string m_hostName;  // as typed, for the wait window
+    int m_rosterIndex = -1;  // this machine's player
 };
 
 }  // namespace slyders
