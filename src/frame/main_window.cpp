@@ -144,7 +144,9 @@ void TMainWnd::buildMenu() {
     m.ComputerMedium =
         addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick);
     m.ComputerGood = addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick);
-    radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood});
+    m.ComputerExpert =
+        addItem(computer, "ComputerExpert", "&Expert", {}, &TMainWnd::ComputerExpertClick);
+    radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood, m.ComputerExpert});
 
     QMenu* speed = bar->addMenu("S&peed");
     speed->setObjectName("Speed");

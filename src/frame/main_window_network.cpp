@@ -362,7 +362,7 @@ void TMainWnd::setNetworkItemsEnabled(bool enabled) {
     for (QAction* item :
          {m.GameNew, m.GameDemo, m.GameCleartotals, m.SetupPlayers, m.PlayersNocomputerplayers,
           m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers, m.ComputerPoor, m.ComputerMedium,
-          m.ComputerGood, m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings}) {
+          m.ComputerGood, m.ComputerExpert, m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings}) {
         item->setEnabled(enabled);
     }
     updateReplayItems();
