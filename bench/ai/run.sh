@@ -4,6 +4,8 @@
 # the Expert in slot 0, the second half with the sides swapped. Prints the share of games the
 # Expert finishes ahead with its 95 % (Wilson) interval, the mean survival ticks of each, and
 # then the Expert's work per tick at arena 972 (p50, p99) from bench_expert over TIMED games.
+# A game of an Expert lasts a few thousand ticks: 1,000 games take over an hour of two busy
+# cores, so a smaller count gives a first figure.
 #   bench/ai/run.sh [games, default 1000] [build dir, default <repo>/build] [timed games, 20]
 set -euo pipefail
 
