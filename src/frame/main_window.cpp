@@ -148,7 +148,9 @@ void TMainWnd::buildMenu() {
     m.ComputerMedium =
         addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick);
     m.ComputerGood = addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick);
-    radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood});
+    m.ComputerExpert =
+        addItem(computer, "ComputerExpert", "&Expert", {}, &TMainWnd::ComputerExpertClick);
+    radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood, m.ComputerExpert});
 
     QMenu* speed = bar->addMenu("S&peed");
     speed->setObjectName("Speed");
@@ -187,7 +189,7 @@ void TMainWnd::setItemsEnabled(std::initializer_list<MenuItem> items, bool enabl
     const std::array<QAction*, kMenuItemCount> byItem{
         m.GameNew, m.GameDemo, m.GameCleartotals, m.SetupPlayers, m.DisplayHighscores,
         m.PlayersNocomputerplayers, m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers,
-        m.ComputerPoor, m.ComputerMedium, m.ComputerGood,
+        m.ComputerPoor, m.ComputerMedium, m.ComputerGood, m.ComputerExpert,
         m.SpeedSlow, m.SpeedMedium, m.SpeedFast, m.Settings};
     for (const MenuItem item : items) byItem.at(static_cast<std::size_t>(item))->setEnabled(enabled);
 }

@@ -80,6 +80,7 @@ public:
     void ComputerPoorClick() { chooseSkill(1, m_menu.ComputerPoor); }
     void ComputerMediumClick() { chooseSkill(2, m_menu.ComputerMedium); }
     void ComputerGoodClick() { chooseSkill(3, m_menu.ComputerGood); }
+    void ComputerExpertClick() { chooseSkill(kSkillExpert, m_menu.ComputerExpert); }
     void SpeedSlowClick() { chooseSpeed(0, m_menu.SpeedSlow); }
     void SpeedMediumClick() { chooseSpeed(1, m_menu.SpeedMedium); }
     void SpeedFastClick() { chooseSpeed(2, m_menu.SpeedFast); }
@@ -212,7 +213,8 @@ private:
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
                 *PlayersTwocomputerplayers = nullptr;
-        QAction *ComputerPoor = nullptr, *ComputerMedium = nullptr, *ComputerGood = nullptr;
+        QAction *ComputerPoor = nullptr, *ComputerMedium = nullptr, *ComputerGood = nullptr,
+                *ComputerExpert = nullptr;
         QAction *SpeedSlow = nullptr, *SpeedMedium = nullptr, *SpeedFast = nullptr;
         QAction* Settings = nullptr;
         QAction *HelpHowtoplay = nullptr, *HelpAbout = nullptr;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "game/expert.h"
 #include "game/gra.h"
 
 namespace slyders {
@@ -24,7 +25,8 @@ constexpr double kStraightWeight = 1.09;
 constexpr double kMirrorShare = 0.5;
 constexpr int kReachPerRay = 3;  // a Good player's reach: units per ray away from the middle
 constexpr int kPoorMirrorChance = 10;
-constexpr int kPoor = 1, kGood = 3;
+constexpr int kHumanTurnStep = 2;  // degrees per tick, as the keys turn
+constexpr int kPoor = kSkillPoor, kGood = kSkillGood;
 
 using Scores19 = std::array<double, kRays>;
 
@@ -49,7 +51,8 @@ int turnStep(int points, int bestHuman) {
 double Gra::scoreRay(int s, int j) const {
     const Slyder& sl = slot(s);
     const double u = arena.unit();
-    const int k = skillLevel;
+    // The rays are the three ray skills' own; an Expert (or a bot under it) looks as a Good one.
+    const int k = std::min(skillOf(s), kGood);
     const int theta = sl.heading + kFirstRayAngle + kRayAngleStep * j;
     const double c = cosDeg(theta), sn = sinDeg(theta);
     double score = 0;
@@ -70,7 +73,7 @@ double Gra::scoreRay(int s, int j) const {
 
 int Gra::ChooseHeading(int s) {
     const int h = slot(s).heading;
-    const int k = skillLevel;
+    const int k = std::min(skillOf(s), kGood);
     Scores19 score{};
     for (int j = 0; j < kRays; ++j) at(score, j) = scoreRay(s, j) + kBase;
     for (int j = 0; j < kMiddle; ++j) {
@@ -103,26 +106,42 @@ int Gra::ChooseHeading(int s) {
     return aimOf(weighted / sum, h);
 }
 
+int Gra::skillOf(int s) const {
+    const int own = slotSkill[std::size_t(s)];
+    return own != 0 ? own : skillLevel;
+}
+
+int Gra::turnStepOf(int s) const {
+    if (!computerDriven(s)) return kHumanTurnStep;
+    // A computer far behind the best human turns faster; in DEMO games by slot.
+    if (demo) return (humans + s) % 2 + 2;
+    int bestHuman = -1;
+    for (int t = 2; t <= humans + 1; ++t) {
+        const Slyder& human = slot(t);
+        bestHuman = std::max(bestHuman, human.roundPoints + human.gamePoints);
+    }
+    const Slyder& sl = slot(s);
+    return turnStep(sl.roundPoints + sl.gamePoints, bestHuman);
+}
+
 void Gra::SteerComputers() {
     const int lastDriven = demo ? humans + 1 : 1;
     for (int s = firstSlot; s <= lastDriven; ++s) {
         Slyder& sl = slot(s);
+        const int skill = skillOf(s);
         if (!sl.alive) {
             // A dead slyder's heading no longer matters, but a Poor player's draw still counts.
-            if (skillLevel == kPoor) m_rng.mod(kPoorMirrorChance);
+            if (skill == kPoor) m_rng.mod(kPoorMirrorChance);
+            continue;
+        }
+        const int step = turnStepOf(s);
+        if (skill == kSkillExpert) {
+            sl.heading += step * expertSteer(*this, s, step);
             continue;
         }
         const int target = ChooseHeading(s);
         const int diff = std::abs(sl.heading - target);
         const int dir = diff > 180 ? 1 : -1;
-        // A computer far behind the best human turns faster; in DEMO games by slot.
-        int bestHuman = -1;
-        for (int t = 2; t <= humans + 1; ++t) {
-            const Slyder& human = slot(t);
-            bestHuman = std::max(bestHuman, human.roundPoints + human.gamePoints);
-        }
-        const int step =
-            demo ? (humans + s) % 2 + 2 : turnStep(sl.roundPoints + sl.gamePoints, bestHuman);
         const int turn = std::min(step, diff);
         if (sl.heading < target) {
             sl.heading -= turn * dir;

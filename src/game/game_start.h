@@ -13,7 +13,7 @@ struct GameStart {
     bool demo = false;       // the computer steers every slot; a DEMO game draws its own humans
     int computers = 1;       // 0 .. 2; a DEMO game always has both
     int humans = 1;          // seated human players, 0 .. 4 (not used in a DEMO game)
-    int skill = 2;           // 1 Poor, 2 Medium, 3 Good
+    int skill = 2;           // 1 Poor, 2 Medium, 3 Good, 4 Expert
     int speed = 1;           // 0 Slow, 1 Medium, 2 Fast
     std::uint64_t seed = 1;  // the random generator's state as the game starts
     std::array<HumanSeat, kHumanSeats> seats{};

@@ -20,6 +20,10 @@
 namespace slyders {
 
 constexpr int kSlotCount = 6;
+// The computer players' skills, from the Computer menu: Poor, Medium, Good and Expert, who
+// looks ahead. Replays and network games carry the skill and accept any of these.
+constexpr int kSkillPoor = 1, kSkillGood = 3, kSkillExpert = 4;
+constexpr int kLowestSkill = kSkillPoor, kHighestSkill = kSkillExpert;
 constexpr double kPi = 3.14159265358979323846;
 
 inline double cosDeg(double deg) {
@@ -158,6 +162,11 @@ public:
     void SteerComputers();
     int ChooseHeading(int slot);
     double scoreRay(int slot, int ray) const;
+    // The skill that steers a computer slot: its own when one is given, else the menu's.
+    int skillOf(int slot) const;
+    // Degrees a slyder may turn in one tick: 2 for a human, more for a computer far behind.
+    int turnStepOf(int slot) const;
+    bool computerDriven(int slot) const { return slot <= (demo ? lastActive() : 1); }
     void MoveSlyders();
     bool CheckSlyder(int slot);
     void StepTimers();
@@ -194,7 +203,10 @@ public:
     std::array<HumanSeat, kHumanSeats> seats{};
     std::int32_t tick = 0;
     int speedLevel = 1;  // 0 Slow, 1 Medium, 2 Fast
-    int skillLevel = 2;  // 1 Poor, 2 Medium, 3 Good
+    int skillLevel = 2;  // 1 Poor, 2 Medium, 3 Good, 4 Expert
+    // A skill for one computer slot alone (0: the skill level above); the simulator pits
+    // skills against each other with it, the menus never set it.
+    std::array<int, kSlotCount> slotSkill{};
     int humans = 1;      // h
     int firstSlot = 1;   // f
     bool running = false;

@@ -161,7 +161,7 @@ Start readStart(Reader& r) {
     g.demo = r.within<int>(r.u8(), 0, 1, "the DEMO flag") != 0;
     g.computers = r.within<int>(r.u8(), 0, 2, "the number of computers");
     g.humans = r.within<int>(r.u8(), 0, kHumanSeats, "the number of humans");
-    g.skill = r.within<int>(r.u8(), 1, 3, "the skill");
+    g.skill = r.within<int>(r.u8(), kLowestSkill, kHighestSkill, "the skill");
     g.speed = r.within<int>(r.u8(), 0, 2, "the speed");
     g.seed = r.u64();
     for (HumanSeat& seat : g.seats) {

@@ -32,6 +32,7 @@ enum class MenuItem {
     ComputerPoor,
     ComputerMedium,
     ComputerGood,
+    ComputerExpert,
     SpeedSlow,
     SpeedMedium,
     SpeedFast,

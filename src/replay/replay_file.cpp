@@ -128,7 +128,7 @@ GameStart readStart(Reader& r) {
     s.demo = r.ranged8("the DEMO flag", 0, 1) == 1;
     s.computers = r.ranged8("the number of computer players", 0, 2);
     s.humans = r.ranged8("the number of human players", 0, kHumanSeats);
-    s.skill = r.ranged8("the skill", 1, 3);
+    s.skill = r.ranged8("the skill", kLowestSkill, kHighestSkill);
     s.speed = r.ranged8("the speed", 0, 2);
     s.seed = r.u64("the seed");
     for (HumanSeat& seat : s.seats) {

@@ -81,7 +81,7 @@ std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& a
         } else if (a == "--computers") {
             error = intValue(0, 2, out.computers);
         } else if (a == "--skill") {
-            error = intValue(1, 3, out.skill);
+            error = intValue(kLowestSkill, kHighestSkill, out.skill);
         } else if (a == "--speed") {
             error = intValue(0, 2, out.speed);
         } else if (a == "--arena") {

@@ -39,6 +39,24 @@ std::optional<std::string> takeNumber(const std::vector<std::string>& args, std:
     return std::nullopt;
 }
 
+// Two skills "A,B" after --skills.
+std::optional<std::string> takeSkills(const std::vector<std::string>& args, std::size_t& i,
+                                      std::array<int, 2>& out) {
+    if (i + 1 >= args.size()) return std::string("--skills needs a value");
+    const std::string& value = args[++i];
+    const std::size_t comma = value.find(',');
+    std::array<int, 2> skills{};
+    const bool read = comma != std::string::npos &&
+                      parseNumber(value.substr(0, comma), skills[0]) &&
+                      parseNumber(value.substr(comma + 1), skills[1]);
+    const auto known = [](int k) { return k >= kLowestSkill && k <= kHighestSkill; };
+    if (!read || !known(skills[0]) || !known(skills[1])) {
+        return "--skills takes two skills from 1 to 4 such as 4,3, not \"" + value + "\"";
+    }
+    out = skills;
+    return std::nullopt;
+}
+
 // Slot digits as a JSON array of numbers.
 void appendSlots(std::string& out, const std::vector<int>& v) {
     out += '[';
@@ -62,7 +80,11 @@ const char* const kSimUsage =
     "  --arena S        arena side in pixels, 100 to 3888 (default 972)\n"
     "  --demo           DEMO rules: every extra on, a random number of DEMO humans\n"
     "  --computers 1|2  computer players only, under the normal rules (default 2)\n"
-    "  --skill 1|2|3    skill of the computer players: poor, medium, good (default 2)\n"
+    "  --skill 1|2|3|4  skill of the computer players: poor, medium, good, expert\n"
+    "                   (default 2)\n"
+    "  --skills A,B     skills of the two computer players apart (slot 0, slot 1); the\n"
+    "                   game line then adds \"skills\" and \"death_ticks\" (the tick of\n"
+    "                   each death); not with --record, as a replay keeps one skill\n"
     "  --tick-cap N     a game still running after N ticks ends as a draw (default 1000000)\n"
     "  --replay FILE    play a replay back as fast as possible and print one line:\n"
     "                   {\"replay\",\"ticks\",\"slots\",\"points\",\"deaths\",\"agrees\"};\n"
@@ -96,7 +118,9 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
             computersGiven = true;
             error = takeNumber(args, i, 1, 2, out.computers);
         } else if (a == "--skill") {
-            error = takeNumber(args, i, 1, 3, out.skill);
+            error = takeNumber(args, i, kLowestSkill, kHighestSkill, out.skill);
+        } else if (a == "--skills") {
+            error = takeSkills(args, i, out.skills);
         } else if (a == "--replay") {
             if (i + 1 >= args.size()) return std::string("--replay needs a file");
             out.replay = args[++i];
@@ -112,6 +136,10 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
     }
     if (out.demo && computersGiven) return "--demo and --computers exclude each other";
     if (!out.record.empty() && out.games != 1) return "--record keeps one game: no --games";
+    if (out.skills[0] != 0 && (out.demo || !out.record.empty() || computersGiven)) {
+        return "--skills plays two computers under the normal rules: no --demo, --computers "
+               "or --record";
+    }
     return std::nullopt;
 }
 
@@ -137,6 +165,12 @@ std::string toJson(const GameRecord& r) {
     appendSlots(out, deaths);
     out += ",\"points\":";
     appendSlots(out, r.points);
+    if (r.skills[0] != 0) {
+        out += ",\"skills\":";
+        appendSlots(out, {r.skills[0], r.skills[1]});
+        out += ",\"death_ticks\":";
+        appendSlots(out, std::vector<int>(r.deathTicks.begin(), r.deathTicks.end()));
+    }
     out += ",\"winner\":" + (r.winner >= 0 ? std::to_string(r.winner) : std::string("\"draw\""));
     out += r.capped ? ",\"capped\":true}" : ",\"capped\":false}";
     return out;
@@ -174,6 +208,8 @@ GameRecord SimGame::play(int index, Replay* recorded) {
     Gra& g = m_gra;
     const GameStart start = startOf(index);
     StartGame(g, start, m_back);
+    g.slotSkill[0] = m_options.skills[0];
+    g.slotSkill[1] = m_options.skills[1];
     ReplayRecorder recorder;
     if (recorded) recorder.begin(g, start, 0, "slyders-sim");
     GameRecord record;
@@ -181,10 +217,22 @@ GameRecord SimGame::play(int index, Replay* recorded) {
     record.seed = m_options.seed + std::uint64_t(index);
     record.demo = g.demo;
     record.skill = g.skillLevel;
+    record.skills = m_options.skills;
     record.humans = g.humans;
     record.firstSlot = g.firstSlot;
 
-    LocalTickSource nobodyHolds;  // the computer steers every slyder
+    // The computer steers every slyder; each death's tick is noted as it happens.
+    struct NobodyHolds final : TickSource {
+        explicit NobodyHolds(GameRecord& r) : record(r) {}
+        std::optional<TickInput> inputFor(std::int32_t, const TickInput&) override {
+            return TickInput{};
+        }
+        void played(const Gra& gra, bool) override {
+            while (record.deathTicks.size() < gra.deathOrder.size())
+                record.deathTicks.push_back(gra.tick);
+        }
+        GameRecord& record;
+    } nobodyHolds(record);
     const bool over = playHeadless({g, m_window, m_back, m_label}, nobodyHolds,
                                    m_options.tickCap, &recorder) == HeadlessEnd::Over;
     if (recorded) *recorded = recorder.finish(g, over ? ReplayEnd::Over : ReplayEnd::Stopped);

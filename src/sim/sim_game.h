@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,7 +28,8 @@ struct SimOptions {
     int arenaSide = 972;  // the side on a 1080-line screen
     bool demo = false;
     int computers = 2;                 // 1 or 2; not used in DEMO games
-    int skill = 2;                     // 1 Poor, 2 Medium, 3 Good
+    int skill = 2;                     // 1 Poor, 2 Medium, 3 Good, 4 Expert
+    std::array<int, 2> skills{};       // skills of slots 0 and 1 pitted against each other
     std::int32_t tickCap = 1'000'000;  // a game still running then ends as a draw
     bool help = false;
     std::string replay{};  // a replay file to check instead of playing new games
@@ -48,10 +50,12 @@ struct GameRecord {
     std::uint64_t seed = 0;
     bool demo = false;
     int skill = 0;
+    std::array<int, 2> skills{};  // per slot, when the run pits skills against each other
     int humans = 0;     // DEMO humans, steered by the computer as well
     int firstSlot = 0;  // the active slots run from here to humans + 1
     std::int32_t ticks = 0;
     std::string deathOrder;   // slot digits in the order the slyders died
+    std::vector<std::int32_t> deathTicks;  // the tick of each death, in that order
     std::vector<int> points;  // game points of the active slots, in slot order
     int winner = -1;          // the unique leader of the points, -1 for a draw
     bool capped = false;      // stopped by the tick cap, counted as a draw

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -99,12 +100,32 @@ TEST(SimProgram, AReplayOfTheFirstCornersStillAgrees) {
     EXPECT_NE(line.find("\"agrees\":true"), std::string::npos) << line;
 }
 
+// An Expert's game is the same game every time, and its replay plays back to the same end:
+// its look-ahead depends on nothing but the game.
+TEST(SimProgram, AnExpertGameRepeatsAndItsReplayAgrees) {
+    TempDir dir;
+    const std::string args = "--skill 4 --arena 300 --seed 3";
+    const std::string first = runSim(args + " --record expert.slyrep", dir.path);
+    EXPECT_EQ(lines(runSim(args, dir.path))[0], lines(first)[0]);
+    const std::string check = runSim("--replay expert.slyrep", dir.path);
+    EXPECT_NE(check.find("\"agrees\":true"), std::string::npos) << check;
+
+    // Two skills apart: each death has its tick, and the last one ends the game.
+    const std::string pitted = lines(runSim("--skills 4,3 --arena 300 --seed 3", dir.path))[0];
+    EXPECT_NE(pitted.find("\"skills\":[4,3],\"death_ticks\":["), std::string::npos) << pitted;
+}
+
 TEST(SimProgram, RejectsWhatItDoesNotUnderstand) {
     SimOptions o;
     EXPECT_FALSE(parseSimOptions({"--computers", "1", "--skill", "3", "--seed", "42"}, o));
     EXPECT_EQ(std::tuple(o.computers, o.skill, o.seed, o.arenaSide), std::tuple(1, 3, 42u, 972));
     using Args = std::vector<std::string>;
-    for (const Args& bad : {Args{"--skill", "4"},
+    EXPECT_FALSE(parseSimOptions({"--skills", "4,3"}, o));
+    EXPECT_EQ(o.skills, (std::array<int, 2>{4, 3}));
+    for (const Args& bad : {Args{"--skill", "5"},
+                            {"--skills", "4"},
+                            {"--skills", "4,0"},
+                            {"--skills", "4,3", "--record", "x.slyrep"},
                             {"--games"},
                             {"--seed", "x1"},
                             {"--arena", "12"},
@@ -153,7 +174,8 @@ TEST(SimGames, EndWithAllDeadAndPointsMatchingTheDeathOrder) {
                                 SimOptions{.seed = 11, .arenaSide = 300, .demo = true, .skill = 3},
                                 SimOptions{.seed = 11, .arenaSide = 300, .computers = 1},
                                 SimOptions{.seed = 11, .arenaSide = 300, .skill = 1},
-                                SimOptions{.seed = 11, .arenaSide = 300, .skill = 3}}) {
+                                SimOptions{.seed = 11, .arenaSide = 300, .skill = 3},
+                                SimOptions{.seed = 11, .arenaSide = 300, .skill = 4}}) {
         test::BlockText text;
         test::RecordingSound sound;
         SimGame sim(o, text, &sound);

@@ -32,7 +32,7 @@ constexpr std::initializer_list<MenuItem> kLockedItems{
     MenuItem::GameNew, MenuItem::GameDemo, MenuItem::GameCleartotals, MenuItem::SetupPlayers,
     MenuItem::PlayersNocomputerplayers, MenuItem::PlayersOnecomputerplayer,
     MenuItem::PlayersTwocomputerplayers, MenuItem::ComputerPoor, MenuItem::ComputerMedium,
-    MenuItem::ComputerGood, MenuItem::SpeedSlow, MenuItem::SpeedMedium, MenuItem::SpeedFast,
+    MenuItem::ComputerGood, MenuItem::ComputerExpert, MenuItem::SpeedSlow, MenuItem::SpeedMedium, MenuItem::SpeedFast,
     MenuItem::Settings};
 }  // namespace
 

@@ -79,7 +79,7 @@ int checkReplay(SimOptions options, TextRenderer& text) {
 const char* const kNetUsage =
     "Network play with no window (the seats are steered by a look-ahead bot):\n"
     "  slyders-sim --host PORT [--games N] [--joiners N] [--wait-seconds S] [--seats N]\n"
-    "              [--computers 0|1|2] [--skill 1|2|3] [--speed 0|1|2] [--seed N]\n"
+    "              [--computers 0|1|2] [--skill 1..4] [--speed 0|1|2] [--seed N]\n"
     "              [--arena S] [--password P] [--unpaced] [--record-dir DIR]\n"
     "  slyders-sim --join HOST[:PORT] [--seats N] [--wait-seconds S] [--password P]\n"
     "              [--record-dir DIR]\n"
