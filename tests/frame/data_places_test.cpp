@@ -58,9 +58,11 @@ TEST(DataPlaces, SettingsFolderIsTheWorkingFolderUnlessOneIsGiven) {
 
     // The desktop entry's word: the roster's own folder under XDG_CONFIG_HOME.
     const fs::path config = t.path / "config";
+    const std::string before = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     EXPECT_EQ(settingsFolder(kRosterFolderWord), config / "Tallowin");
     EXPECT_TRUE(fs::is_directory(config / "Tallowin"));
+    setenv("XDG_CONFIG_HOME", before.c_str(), 1);  // the tests after this one keep their home
 }
 
 TEST(DataPlaces, OptionsForTheSettingsFolderTheVersionAndATimedClose) {
