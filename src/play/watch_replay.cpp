@@ -154,7 +154,7 @@ void WatchReplay::run() {
     t.runGameLoop();
 
     if (!m_stopped) endOfWatching();
-    applySettings(g.settings(), lent.settings);
+    restoreSettings(g.settings(), lent.settings);
     t.useArenaSide(ownSide);  // before the generator is put back: composing draws from it
     before.restore(g);
     lent.restore(t);

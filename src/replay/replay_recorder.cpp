@@ -33,6 +33,11 @@ void applySettings(TInterface& settings, const std::array<std::int32_t, kReplayS
     for (int i = 0; i < kReplaySettingCount; ++i) applySetting(settings, i, v[std::size_t(i)]);
 }
 
+void restoreSettings(TInterface& settings, const std::array<std::int32_t, kReplaySettingCount>& v) {
+    Param p = settingsParam(settings);
+    for (int i = 0; i < kReplaySettingCount; ++i) p.setInt(i, v[std::size_t(i)]);
+}
+
 void ReplayRecorder::begin(Gra& gra, const GameStart& start, std::int64_t now,
                            const std::string& version) {
     m_replay = Replay{};

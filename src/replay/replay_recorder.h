@@ -14,6 +14,9 @@ std::array<std::int32_t, kReplaySettingCount> settingsValues(TInterface& setting
 // Puts recorded settings in place, each within its range. The player's own "Sounds" and
 // "Save on exit" are left as they are: they do not change the game.
 void applySettings(TInterface& settings, const std::array<std::int32_t, kReplaySettingCount>& v);
+// Puts every setting back as it was, the player's own ones too: sounds switched off while a
+// replay played (a machine without a sound device) come back on.
+void restoreSettings(TInterface& settings, const std::array<std::int32_t, kReplaySettingCount>& v);
 void applySetting(TInterface& settings, int index, std::int32_t value);
 
 // Keeps the replay of the game being played. The game loop tells it every tick; what it
