@@ -1,7 +1,6 @@
 #include "frame/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -93,6 +92,8 @@ QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption
                            const QKeySequence& shortcut, void (TMainWnd::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
+    // A held F2 or F9 starts one game, not a game and at once "Finish game?".
+    action->setAutoRepeat(false);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -159,6 +160,7 @@ void TMainWnd::buildMenu() {
 
     m.Settings = bar->addAction("&Settings");
     m.Settings->setObjectName("Settings");
+    m.Settings->setAutoRepeat(false);
     connect(m.Settings, &QAction::triggered, this, [this] { SettingsClick(); });
 
     QMenu* help = bar->addMenu("&Help");
@@ -169,11 +171,16 @@ void TMainWnd::buildMenu() {
     m.HelpAbout = addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
 }
 
+// The groups show check marks, not radio bullets; checkOnly keeps one mark per group.
 void TMainWnd::radioGroup(std::initializer_list<QAction*> items) {
-    auto* group = new QActionGroup(this);
-    for (QAction* a : items) {
-        a->setCheckable(true);
-        group->addAction(a);
+    for (QAction* a : items) a->setCheckable(true);
+    m_checkGroups.emplace_back(items);
+}
+
+void TMainWnd::checkOnly(QAction* item) {
+    for (const std::vector<QAction*>& group : m_checkGroups) {
+        if (std::find(group.begin(), group.end(), item) == group.end()) continue;
+        for (QAction* a : group) a->setChecked(a == item);
     }
 }
 
@@ -204,19 +211,19 @@ void TMainWnd::updateReplayItems() {
 void TMainWnd::choosePlayers(int firstSlot, QAction* item) {
     m_chosenFirstSlot = firstSlot;
     if (!m_gra.running) m_gra.firstSlot = firstSlot;
-    item->setChecked(true);
+    checkOnly(item);
     LayoutScoreBands();
     InvalidateScoreboard();
 }
 
 void TMainWnd::chooseSkill(int level, QAction* item) {
     m_gra.skillLevel = level;
-    item->setChecked(true);
+    checkOnly(item);
 }
 
 void TMainWnd::chooseSpeed(int level, QAction* item) {
     m_gra.speedLevel = level;
-    item->setChecked(true);
+    checkOnly(item);
 }
 
 // ---------------------------------------------------------------- commands

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "boxes/message_boxes.h"
 #include "frame/key_state.h"
@@ -22,7 +23,6 @@
 #include "replay/replay_store.h"
 
 class QAction;
-class QActionGroup;
 
 namespace slyders {
 
@@ -155,6 +155,7 @@ private:
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
     void radioGroup(std::initializer_list<QAction*> items);
+    void checkOnly(QAction* item);
     void choosePlayers(int firstSlot, QAction* item);
     void chooseSkill(int level, QAction* item);
     void chooseSpeed(int level, QAction* item);
@@ -217,6 +218,7 @@ private:
         QAction* Settings = nullptr;
         QAction *HelpHowtoplay = nullptr, *HelpAbout = nullptr;
     } m_menu;
+    std::vector<std::vector<QAction*>> m_checkGroups;  // Players, Computer, Speed
 
     int m_chosenFirstSlot = 1;
     int m_savedHumans = 1;
