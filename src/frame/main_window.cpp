@@ -422,6 +422,9 @@ void TMainWnd::RunGameLoop() {
     m_scheduler.start(m_clock.nowMicros());
     updateReplayItems();
     while (m_gra.running) GameTick();
+    // A game left before its end (stopped, left, the window closed) ends here all the same;
+    // a game started inside it has ended already and cleared it.
+    m_gra.fastFinish = false;
     m_recording.stop(m_gra);  // left before its end: a new game, the window closed
     updateReplayItems();
 }

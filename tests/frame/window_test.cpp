@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QStyleOptionMenuItem>
+#include <map>
 
 #include "frame_fixture.h"
+#include "replay/replay_store.h"
 
 namespace slyders {
 namespace {
@@ -45,6 +47,40 @@ TEST(MenuItems, GroupsCarryOneCheckMarkAndNoItemRepeats) {
         if (item->objectName().isEmpty()) continue;  // the toolkit's own
         EXPECT_FALSE(item->autoRepeat()) << item->objectName().toStdString();
     }
+}
+
+// F9 in a fast-finishing DEMO game starts the next one just as fast, and its replay says so
+// from the first tick.
+TEST(FastFinish, LastsAcrossADemoRestartUntilTheGameEnds) {
+    test::WindowTest t;
+    t.boxes.answers = {true};  // "Finish game?"
+    bool restarted = false;
+    std::map<std::int32_t, std::uint64_t> releasedAt;  // ticks of the restarted game
+    t.clock.onSleep = [&] {
+        if (restarted && t.gra.running) releasedAt.emplace(t.gra.tick, t.clock.now);
+        if (t.gra.demo && t.gra.tick == 150 && !restarted) {
+            t.later([&] {
+                t.window->AskFinishGame();
+                restarted = true;
+                t.window->GameDemoClick();
+            });
+        }
+    };
+    t.window->GameDemoClick();
+    ASSERT_TRUE(restarted);
+    EXPECT_FALSE(t.gra.fastFinish);  // the end cleared it
+    // A group of 20 ticks takes 19 periods: 2 ms each at Medium speed in the fast finish.
+    constexpr std::uint64_t kFastGroupUs = 19 * 2000;
+    ASSERT_TRUE(releasedAt.count(21) && releasedAt.count(41));
+    EXPECT_LE(releasedAt[41] - releasedAt[21], kFastGroupUs + 2000);
+
+    std::string error;
+    const std::optional<Replay> replay =
+        loadReplayFile(t.window->replays().newest().value(), error);
+    ASSERT_TRUE(replay) << error;
+    ASSERT_FALSE(replay->events.empty());
+    EXPECT_EQ(replay->events.front().tick, 1);
+    EXPECT_EQ(replay->events.front().kind, ReplayEventKind::FastFinish);
 }
 
 }  // namespace
