@@ -69,12 +69,30 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     updateReplayItems();
 
     qApp->installEventFilter(this);
+    watchProgramSwitches();
+}
+
+// The application state flickers to inactive while the focus moves back from a message box
+// or a dialog of ours; only a state that stays inactive, with none of our windows active, is
+// a switch to another program, which pauses and minimises the game.
+void TMainWnd::watchProgramSwitches() {
+    constexpr int kSwitchGraceMs = 150;
+    m_switchCheck = new QTimer(this);
+    m_switchCheck->setSingleShot(true);
+    m_switchCheck->setInterval(kSwitchGraceMs);
+    connect(m_switchCheck, &QTimer::timeout, this, [this] {
+        if (m_appState != Qt::ApplicationActive && !QApplication::activeWindow()) {
+            AppEvOnDeactivate();
+        }
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
+                m_appState = state;
                 if (state == Qt::ApplicationActive) {
+                    m_switchCheck->stop();
                     AppEvOnActivate();
                 } else {
-                    AppEvOnDeactivate();
+                    m_switchCheck->start();
                 }
             });
 }

@@ -23,6 +23,7 @@
 #include "replay/replay_store.h"
 
 class QAction;
+class QTimer;
 
 namespace slyders {
 
@@ -152,6 +153,7 @@ private:
     bool EvOnCloseQuery();
     void EvOnKeyPress(int key);
     void buildMenu();
+    void watchProgramSwitches();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
     void radioGroup(std::initializer_list<QAction*> items);
@@ -226,6 +228,8 @@ private:
     bool m_refreshQueued = false;
     bool m_assumeActive = false;
     bool m_minimising = false;
+    QTimer* m_switchCheck = nullptr;  // confirms a switch to another program
+    Qt::ApplicationState m_appState = Qt::ApplicationActive;
     bool m_welcomed = false;
     std::FILE* m_tickLog = nullptr;
 };

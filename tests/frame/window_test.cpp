@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QApplication>
 #include <QStyleOptionMenuItem>
+#include <QSignalSpy>
+#include <QTest>
 #include <map>
 
 #include "frame_fixture.h"
@@ -81,6 +84,45 @@ TEST(FastFinish, LastsAcrossADemoRestartUntilTheGameEnds) {
     ASSERT_FALSE(replay->events.empty());
     EXPECT_EQ(replay->events.front().tick, 1);
     EXPECT_EQ(replay->events.front().kind, ReplayEventKind::FastFinish);
+}
+
+// Counts the times a window was minimised (the offscreen platform activates it again at once).
+struct MinimiseCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange &&
+            static_cast<QWidget*>(watched)->isMinimized()) {
+            ++count;
+        }
+        return false;
+    }
+};
+
+// The focus coming back from a message box makes the application inactive for a moment;
+// only a switch away that lasts pauses and minimises the game.
+TEST(ProgramSwitch, OnlyALastingSwitchMinimisesAndPauses) {
+    test::WindowTest t;
+    constexpr int kWithinGraceMs = 20, kPastGraceMs = 400;
+    t.window->hide();  // no window of ours is active, as after a switch to another program
+    QTest::qWait(kWithinGraceMs);
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    MinimiseCounter minimised;
+    t.window->installEventFilter(&minimised);
+    QSignalSpy titles(t.window.get(), &QWidget::windowTitleChanged);
+    t.gra.running = true;
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QTest::qWait(kWithinGraceMs);
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+    QTest::qWait(kPastGraceMs);
+    EXPECT_EQ(minimised.count, 0);
+    EXPECT_TRUE(titles.empty());
+
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QTest::qWait(kPastGraceMs);
+    EXPECT_EQ(minimised.count, 1);
+    ASSERT_FALSE(titles.empty());
+    EXPECT_EQ(titles.front().front().toString().toStdString(), "Slyders (paused)");
+    t.window->removeEventFilter(&minimised);
 }
 
 }  // namespace
