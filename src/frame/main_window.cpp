@@ -27,6 +27,9 @@ namespace {
 constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
 constexpr int kWaitForInputUs = 500;
+constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
+// The scoreboard needs the client area at least this much wider than high.
+constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -55,6 +58,9 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
                          m_text);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
+    m_view->onResized([this](int width, int height) { clientResized(width, height); });
+    m_startedFullScreen = fullScreen;
+    addFullScreenKey();
     LayoutScoreBands();
     composeWindowPicture();
     m_gra.running = false;
@@ -190,6 +196,28 @@ void TMainWnd::buildMenu() {
 }
 
 // The groups show check marks, not radio bullets; checkOnly keeps one mark per group.
+// F11 is the desktop's key for full screen; the game's menus stay as they were.
+void TMainWnd::addFullScreenKey() {
+    auto* toggle = new QAction("Full screen", this);
+    toggle->setObjectName("ToggleFullScreen");
+    toggle->setShortcut(QKeySequence(Qt::Key_F11));
+    toggle->setShortcutContext(Qt::ApplicationShortcut);
+    toggle->setAutoRepeat(false);
+    connect(toggle, &QAction::triggered, this, [this] { toggleFullScreen(); });
+    addAction(toggle);
+}
+
+void TMainWnd::toggleFullScreen() {
+    if (!isFullScreen()) {
+        showFullScreen();
+    } else if (m_startedFullScreen) {
+        setWindowFlag(Qt::FramelessWindowHint, false);  // a window the desktop can move
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
 void TMainWnd::radioGroup(std::initializer_list<QAction*> items) {
     for (QAction* a : items) a->setCheckable(true);
     m_checkGroups.emplace_back(items);
@@ -331,6 +359,8 @@ bool TMainWnd::seatPlayerNamed(const std::string& name) {
 PlayMode* TMainWnd::enterMode(PlayMode* mode) {
     PlayMode* outer = m_mode;
     m_mode = mode;
+    // Once the command that played has finished, the window takes the size it was given.
+    if (!mode) QTimer::singleShot(0, this, [this] { adoptClientSize(); });
     return outer;
 }
 
@@ -423,6 +453,10 @@ void TMainWnd::ShowTitleScreen() {
     m_gra.ResetRound();
     InvalidateScoreboard();
     m_gra.demo = false;
+    drawTitleHints();
+}
+
+void TMainWnd::drawTitleHints() {
     ResetArena(m_gra.arena, m_text, m_backBuffer, false);
     const double S = m_gra.arena.side();
     DrawArenaText(m_gra.arena, m_text, 0.25 * S, 0.44 * S, 0.75 * S, 0.5 * S, "Press F1 for HELP",
@@ -557,16 +591,45 @@ bool TMainWnd::useArenaSide(int side) {
     if (!fitsArenaSide(side)) return false;
     if (side == m_gra.arena.side()) return true;
     m_gra.InitArena(m_window.height(), &m_window, side);
-    m_scoreboard.emplace(m_window.width(), m_window.height(), side, m_gra.arena.offset(), m_text);
-    LayoutScoreBands();
-    composeWindowPicture();
-    m_window.dirty.addAll(m_window.width(), m_window.height());
+    placeScoreboard();
     return true;
 }
 
+void TMainWnd::placeScoreboard() {
+    m_scoreboard.emplace(m_window.width(), m_window.height(), m_gra.arena.side(),
+                         m_gra.arena.offset(), m_text);
+    LayoutScoreBands();
+    composeWindowPicture();
+    m_window.dirty.addAll(m_window.width(), m_window.height());
+}
+
 bool TMainWnd::fitsArenaSide(int side) const {
-    constexpr int kMinArenaSide = 100;  // below this the texts of the intro no longer fit
     return side >= kMinArenaSide && side <= m_window.height();
+}
+
+// A game keeps the arena its rules were set up for; the window takes a new size only
+// between games.
+void TMainWnd::clientResized(int width, int height) {
+    m_pendingClient = QSize(width, height);
+    adoptClientSize();
+}
+
+void TMainWnd::adoptClientSize() {
+    if (!m_pendingClient || m_gra.running || m_mode) return;
+    const QSize size = *m_pendingClient;
+    const int side = static_cast<int>(kArenaShare * size.height());
+    const bool fits = side >= kMinArenaSide &&
+                      size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
+    const bool same = size.width() == m_window.width() && size.height() == m_window.height() &&
+                      side == m_gra.arena.side();
+    m_pendingClient.reset();
+    if (!fits || same) return;  // too small: the picture stays as it is
+    m_window = PixelBuffer(size.width(), size.height());
+    m_backBuffer = PixelBuffer(size.width(), size.height());
+    m_gra.InitArena(size.height(), &m_window);
+    placeScoreboard();
+    drawTitleHints();
+    m_view->pictureResized();
 }
 
 // A way of playing that others take part in (a network game) goes on whichever window has

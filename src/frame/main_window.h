@@ -153,6 +153,12 @@ private:
     bool EvOnCloseQuery();
     void EvOnKeyPress(int key);
     void buildMenu();
+    void addFullScreenKey();
+    void toggleFullScreen();
+    void clientResized(int width, int height);
+    void adoptClientSize();
+    void placeScoreboard();
+    void drawTitleHints();
     void watchProgramSwitches();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
@@ -228,6 +234,8 @@ private:
     bool m_refreshQueued = false;
     bool m_assumeActive = false;
     bool m_minimising = false;
+    bool m_startedFullScreen = false;
+    std::optional<QSize> m_pendingClient;  // the client area's size, until a game has ended
     QTimer* m_switchCheck = nullptr;  // confirms a switch to another program
     Qt::ApplicationState m_appState = Qt::ApplicationActive;
     bool m_welcomed = false;

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <map>
 
+#include "frame/game_view.h"
 #include "frame_fixture.h"
 #include "replay/replay_store.h"
 
@@ -123,6 +124,55 @@ TEST(ProgramSwitch, OnlyALastingSwitchMinimisesAndPauses) {
     ASSERT_FALSE(titles.empty());
     EXPECT_EQ(titles.front().front().toString().toStdString(), "Slyders (paused)");
     t.window->removeEventFilter(&minimised);
+}
+
+// The client area the window's view has now, in pixels (the tests' ratio is 1).
+QSize clientArea(const test::WindowTest& t) {
+    return t.window->centralWidget()->size();
+}
+
+// Between games the arena and the scoreboard follow the window's size; a game keeps its arena,
+// centred, and the window takes the new size when the game has ended.
+TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
+    test::WindowTest t(640, 400);
+    t.window->show();
+    t.window->resize(900, 600);
+    QTest::qWait(10);
+    QSize client = clientArea(t);
+    ASSERT_EQ(t.window->windowPicture().height(), client.height());
+    EXPECT_EQ(t.window->windowPicture().width(), client.width());
+    EXPECT_EQ(t.gra.arena.side(), static_cast<int>(0.9 * client.height()));
+    EXPECT_EQ(t.gra.arena.offset(), (client.height() - t.gra.arena.side()) / 2);
+    const int labelWidth = t.window->eventLabel().width;
+    EXPECT_EQ(labelWidth, test::WindowTest(client.width(), client.height())
+                              .window->eventLabel()
+                              .width);  // as in a window started at this size
+
+    const int side = t.gra.arena.side();
+    bool resized = false, checked = false;
+    t.clock.onSleep = [&] {
+        if (!t.gra.running) return;
+        if (t.gra.tick == 5 && !resized) {
+            resized = true;
+            t.later([&] { t.window->resize(1200, 800); });
+        }
+        if (t.gra.tick == 30 && resized && !checked) {
+            checked = true;
+            EXPECT_EQ(t.gra.arena.side(), side);
+            const QSize now = clientArea(t);
+            const auto* view = static_cast<GameView*>(t.window->centralWidget());
+            EXPECT_EQ(view->origin(), QPoint((now.width() - client.width()) / 2,
+                                             (now.height() - client.height()) / 2));
+            t.gra.fastFinish = true;
+        }
+    };
+    t.window->GameDemoClick();
+    ASSERT_TRUE(checked);
+    QTest::qWait(10);
+    client = clientArea(t);
+    EXPECT_EQ(t.gra.arena.side(), static_cast<int>(0.9 * client.height()));
+    EXPECT_GT(t.gra.arena.side(), side);
+    EXPECT_GT(t.window->eventLabel().width, labelWidth);
 }
 
 }  // namespace
