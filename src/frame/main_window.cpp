@@ -61,6 +61,8 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     m_view->onResized([this](int width, int height) { clientResized(width, height); });
     m_startedFullScreen = fullScreen;
     addFullScreenKey();
+    // The client area asked for, not the toolkit's first guess for a window that can be resized.
+    if (!fullScreen) resize(sizeHint());
     LayoutScoreBands();
     composeWindowPicture();
     m_gra.running = false;
@@ -584,7 +586,7 @@ void TMainWnd::dispatch() {
 
 void TMainWnd::movePointer(int clientX, int clientY) {
     const QPoint logical(static_cast<int>(clientX / m_dpr), static_cast<int>(clientY / m_dpr));
-    QCursor::setPos(m_view->mapToGlobal(logical));
+    QCursor::setPos(m_view->mapToGlobal(m_view->origin() + logical));  // the picture may be centred
 }
 
 bool TMainWnd::useArenaSide(int side) {
@@ -618,8 +620,8 @@ void TMainWnd::adoptClientSize() {
     if (!m_pendingClient || m_gra.running || m_mode) return;
     const QSize size = *m_pendingClient;
     const int side = static_cast<int>(kArenaShare * size.height());
-    const bool fits = side >= kMinArenaSide &&
-                      size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
+    const bool fits =
+        side >= kMinArenaSide && size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
     const bool same = size.width() == m_window.width() && size.height() == m_window.height() &&
                       side == m_gra.arena.side();
     m_pendingClient.reset();

@@ -236,7 +236,7 @@ private:
     bool m_minimising = false;
     bool m_startedFullScreen = false;
     std::optional<QSize> m_pendingClient;  // the client area's size, until a game has ended
-    QTimer* m_switchCheck = nullptr;  // confirms a switch to another program
+    QTimer* m_switchCheck = nullptr;       // confirms a switch to another program
     Qt::ApplicationState m_appState = Qt::ApplicationActive;
     bool m_welcomed = false;
     std::FILE* m_tickLog = nullptr;

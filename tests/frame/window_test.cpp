@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMenu>
 #include <QApplication>
-#include <QStyleOptionMenuItem>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <map>
 
@@ -173,6 +173,18 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
     EXPECT_EQ(t.gra.arena.side(), static_cast<int>(0.9 * client.height()));
     EXPECT_GT(t.gra.arena.side(), side);
     EXPECT_GT(t.window->eventLabel().width, labelWidth);
+
+    // F11 there and back; the arena follows the whole screen as well.
+    QAction* fullScreen = t.window->findChild<QAction*>("ToggleFullScreen");
+    ASSERT_NE(fullScreen, nullptr);
+    EXPECT_EQ(fullScreen->shortcut(), QKeySequence(Qt::Key_F11));
+    fullScreen->trigger();
+    QTest::qWait(10);
+    EXPECT_TRUE(t.window->isFullScreen());
+    EXPECT_EQ(t.gra.arena.side(), static_cast<int>(0.9 * clientArea(t).height()));
+    fullScreen->trigger();
+    QTest::qWait(10);
+    EXPECT_FALSE(t.window->isFullScreen());
 }
 
 }  // namespace
