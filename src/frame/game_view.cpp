@@ -3,21 +3,44 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace slyders {
 
+namespace {
+// Small enough for any screen; a client area too small for a game keeps the picture it has.
+constexpr int kMinimumWidth = 320;
+constexpr int kMinimumHeight = 200;
+}  // namespace
+
 GameView::GameView(PixelBuffer& picture, double devicePixelRatio, QWidget* parent)
     : QWidget(parent), m_picture(picture), m_dpr(devicePixelRatio) {
-    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the picture
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the picture or the margin
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(static_cast<int>(std::ceil(picture.width() / m_dpr)),
-                 static_cast<int>(std::ceil(picture.height() / m_dpr)));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(sizeHint());
+}
+
+QSize GameView::pictureSize() const {
+    return {static_cast<int>(std::ceil(m_picture.width() / m_dpr)),
+            static_cast<int>(std::ceil(m_picture.height() / m_dpr))};
+}
+
+QSize GameView::sizeHint() const {
+    return pictureSize();
+}
+
+// Centred when the view is larger; when it is smaller the top-left part, with the arena, shows.
+QPoint GameView::origin() const {
+    const QSize p = pictureSize();
+    return {std::max(0, (width() - p.width()) / 2), std::max(0, (height() - p.height()) / 2)};
 }
 
 void GameView::flushDirty() {
     const Rect whole{0, 0, m_picture.width(), m_picture.height()};
+    const QPoint o = origin();
     for (const Rect& r : m_picture.dirty.take()) {
         const Rect c = intersect(r, whole);
         if (c.empty()) continue;
@@ -26,8 +49,14 @@ void GameView::flushDirty() {
         const int y0 = static_cast<int>(std::floor(c.y / m_dpr));
         const int x1 = static_cast<int>(std::ceil(c.right() / m_dpr));
         const int y1 = static_cast<int>(std::ceil(c.bottom() / m_dpr));
-        update(x0, y0, x1 - x0, y1 - y0);
+        update(o.x() + x0, o.y() + y0, x1 - x0, y1 - y0);
     }
+}
+
+void GameView::pictureResized() {
+    m_picture.dirty.take();
+    updateGeometry();
+    update();
 }
 
 void GameView::paintEvent(QPaintEvent* event) {
@@ -35,9 +64,24 @@ void GameView::paintEvent(QPaintEvent* event) {
                  m_picture.height(), m_picture.stride() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(m_dpr);
     QPainter painter(this);
+    const QRect shown(origin(), pictureSize());
     const QRect r = event->rect();
-    const QRectF source(r.x() * m_dpr, r.y() * m_dpr, r.width() * m_dpr, r.height() * m_dpr);
-    painter.drawImage(QRectF(r), image, source);
+    const QRegion margin = QRegion(r).subtracted(shown);
+    for (const QRect& m : margin) painter.fillRect(m, Qt::black);
+    const QRect inside = r.intersected(shown).translated(-shown.topLeft());
+    if (inside.isEmpty()) return;
+    const QRectF source(inside.x() * m_dpr, inside.y() * m_dpr, inside.width() * m_dpr,
+                        inside.height() * m_dpr);
+    painter.drawImage(QRectF(inside.translated(shown.topLeft())), image, source);
+}
+
+void GameView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    update();
+    if (m_resized) {
+        m_resized(static_cast<int>(std::lround(width() * m_dpr)),
+                  static_cast<int>(std::lround(height() * m_dpr)));
+    }
 }
 
 }  // namespace slyders

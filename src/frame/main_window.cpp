@@ -1,7 +1,6 @@
 #include "frame/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -28,6 +27,9 @@ namespace {
 constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
 constexpr int kWaitForInputUs = 500;
+constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
+// The scoreboard needs the client area at least this much wider than high.
+constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -56,6 +58,11 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
                          m_text);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
+    m_view->onResized([this](int width, int height) { clientResized(width, height); });
+    m_startedFullScreen = fullScreen;
+    addFullScreenKey();
+    // The client area asked for, not the toolkit's first guess for a window that can be resized.
+    if (!fullScreen) resize(sizeHint());
     LayoutScoreBands();
     composeWindowPicture();
     m_gra.running = false;
@@ -70,12 +77,30 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     updateReplayItems();
 
     qApp->installEventFilter(this);
+    watchProgramSwitches();
+}
+
+// The application state flickers to inactive while the focus moves back from a message box
+// or a dialog of ours; only a state that stays inactive, with none of our windows active, is
+// a switch to another program, which pauses and minimises the game.
+void TMainWnd::watchProgramSwitches() {
+    constexpr int kSwitchGraceMs = 150;
+    m_switchCheck = new QTimer(this);
+    m_switchCheck->setSingleShot(true);
+    m_switchCheck->setInterval(kSwitchGraceMs);
+    connect(m_switchCheck, &QTimer::timeout, this, [this] {
+        if (m_appState != Qt::ApplicationActive && !QApplication::activeWindow()) {
+            AppEvOnDeactivate();
+        }
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
+                m_appState = state;
                 if (state == Qt::ApplicationActive) {
+                    m_switchCheck->stop();
                     AppEvOnActivate();
                 } else {
-                    AppEvOnDeactivate();
+                    m_switchCheck->start();
                 }
             });
 }
@@ -93,6 +118,8 @@ QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption
                            const QKeySequence& shortcut, void (TMainWnd::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
+    // A held F2 or F9 starts one game, not a game and at once "Finish game?".
+    action->setAutoRepeat(false);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -161,6 +188,7 @@ void TMainWnd::buildMenu() {
 
     m.Settings = bar->addAction("&Settings");
     m.Settings->setObjectName("Settings");
+    m.Settings->setAutoRepeat(false);
     connect(m.Settings, &QAction::triggered, this, [this] { SettingsClick(); });
 
     QMenu* help = bar->addMenu("&Help");
@@ -171,11 +199,38 @@ void TMainWnd::buildMenu() {
     m.HelpAbout = addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
 }
 
+// The groups show check marks, not radio bullets; checkOnly keeps one mark per group.
+// F11 is the desktop's key for full screen; the game's menus stay as they were.
+void TMainWnd::addFullScreenKey() {
+    auto* toggle = new QAction("Full screen", this);
+    toggle->setObjectName("ToggleFullScreen");
+    toggle->setShortcut(QKeySequence(Qt::Key_F11));
+    toggle->setShortcutContext(Qt::ApplicationShortcut);
+    toggle->setAutoRepeat(false);
+    connect(toggle, &QAction::triggered, this, [this] { toggleFullScreen(); });
+    addAction(toggle);
+}
+
+void TMainWnd::toggleFullScreen() {
+    if (!isFullScreen()) {
+        showFullScreen();
+    } else if (m_startedFullScreen) {
+        setWindowFlag(Qt::FramelessWindowHint, false);  // a window the desktop can move
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
 void TMainWnd::radioGroup(std::initializer_list<QAction*> items) {
-    auto* group = new QActionGroup(this);
-    for (QAction* a : items) {
-        a->setCheckable(true);
-        group->addAction(a);
+    for (QAction* a : items) a->setCheckable(true);
+    m_checkGroups.emplace_back(items);
+}
+
+void TMainWnd::checkOnly(QAction* item) {
+    for (const std::vector<QAction*>& group : m_checkGroups) {
+        if (std::find(group.begin(), group.end(), item) == group.end()) continue;
+        for (QAction* a : group) a->setChecked(a == item);
     }
 }
 
@@ -206,19 +261,19 @@ void TMainWnd::updateReplayItems() {
 void TMainWnd::choosePlayers(int firstSlot, QAction* item) {
     m_chosenFirstSlot = firstSlot;
     if (!m_gra.running) m_gra.firstSlot = firstSlot;
-    item->setChecked(true);
+    checkOnly(item);
     LayoutScoreBands();
     InvalidateScoreboard();
 }
 
 void TMainWnd::chooseSkill(int level, QAction* item) {
     m_gra.skillLevel = level;
-    item->setChecked(true);
+    checkOnly(item);
 }
 
 void TMainWnd::chooseSpeed(int level, QAction* item) {
     m_gra.speedLevel = level;
-    item->setChecked(true);
+    checkOnly(item);
 }
 
 // ---------------------------------------------------------------- commands
@@ -309,6 +364,8 @@ bool TMainWnd::seatPlayerNamed(const std::string& name) {
 PlayMode* TMainWnd::enterMode(PlayMode* mode) {
     PlayMode* outer = m_mode;
     m_mode = mode;
+    // Once the command that played has finished, the window takes the size it was given.
+    if (!mode) QTimer::singleShot(0, this, [this] { adoptClientSize(); });
     return outer;
 }
 
@@ -401,6 +458,10 @@ void TMainWnd::ShowTitleScreen() {
     m_gra.ResetRound();
     InvalidateScoreboard();
     m_gra.demo = false;
+    drawTitleHints();
+}
+
+void TMainWnd::drawTitleHints() {
     ResetArena(m_gra.arena, m_text, m_backBuffer, false);
     const double S = m_gra.arena.side();
     DrawArenaText(m_gra.arena, m_text, 0.25 * S, 0.44 * S, 0.75 * S, 0.5 * S, "Press F1 for HELP",
@@ -418,6 +479,9 @@ void TMainWnd::RunGameLoop() {
     m_scheduler.start(m_clock.nowMicros());
     updateReplayItems();
     while (m_gra.running) GameTick();
+    // A game left before its end (stopped, left, the window closed) ends here all the same;
+    // a game started inside it has ended already and cleared it.
+    m_gra.fastFinish = false;
     m_recording.stop(m_gra);  // left before its end: a new game, the window closed
     updateReplayItems();
 }
@@ -525,23 +589,52 @@ void TMainWnd::dispatch() {
 
 void TMainWnd::movePointer(int clientX, int clientY) {
     const QPoint logical(static_cast<int>(clientX / m_dpr), static_cast<int>(clientY / m_dpr));
-    QCursor::setPos(m_view->mapToGlobal(logical));
+    QCursor::setPos(m_view->mapToGlobal(m_view->origin() + logical));  // the picture may be centred
 }
 
 bool TMainWnd::useArenaSide(int side) {
     if (!fitsArenaSide(side)) return false;
     if (side == m_gra.arena.side()) return true;
     m_gra.InitArena(m_window.height(), &m_window, side);
-    m_scoreboard.emplace(m_window.width(), m_window.height(), side, m_gra.arena.offset(), m_text);
-    LayoutScoreBands();
-    composeWindowPicture();
-    m_window.dirty.addAll(m_window.width(), m_window.height());
+    placeScoreboard();
     return true;
 }
 
+void TMainWnd::placeScoreboard() {
+    m_scoreboard.emplace(m_window.width(), m_window.height(), m_gra.arena.side(),
+                         m_gra.arena.offset(), m_text);
+    LayoutScoreBands();
+    composeWindowPicture();
+    m_window.dirty.addAll(m_window.width(), m_window.height());
+}
+
 bool TMainWnd::fitsArenaSide(int side) const {
-    constexpr int kMinArenaSide = 100;  // below this the texts of the intro no longer fit
     return side >= kMinArenaSide && side <= m_window.height();
+}
+
+// A game keeps the arena its rules were set up for; the window takes a new size only
+// between games.
+void TMainWnd::clientResized(int width, int height) {
+    m_pendingClient = QSize(width, height);
+    adoptClientSize();
+}
+
+void TMainWnd::adoptClientSize() {
+    if (!m_pendingClient || m_gra.running || m_mode) return;
+    const QSize size = *m_pendingClient;
+    const int side = static_cast<int>(kArenaShare * size.height());
+    const bool fits =
+        side >= kMinArenaSide && size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
+    const bool same = size.width() == m_window.width() && size.height() == m_window.height() &&
+                      side == m_gra.arena.side();
+    m_pendingClient.reset();
+    if (!fits || same) return;  // too small: the picture stays as it is
+    m_window = PixelBuffer(size.width(), size.height());
+    m_backBuffer = PixelBuffer(size.width(), size.height());
+    m_gra.InitArena(size.height(), &m_window);
+    placeScoreboard();
+    drawTitleHints();
+    m_view->pictureResized();
 }
 
 // A way of playing that others take part in (a network game) goes on whichever window has

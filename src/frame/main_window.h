@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "boxes/message_boxes.h"
 #include "frame/key_state.h"
@@ -22,7 +23,7 @@
 #include "replay/replay_store.h"
 
 class QAction;
-class QActionGroup;
+class QTimer;
 
 namespace slyders {
 
@@ -153,9 +154,17 @@ private:
     bool EvOnCloseQuery();
     void EvOnKeyPress(int key);
     void buildMenu();
+    void addFullScreenKey();
+    void toggleFullScreen();
+    void clientResized(int width, int height);
+    void adoptClientSize();
+    void placeScoreboard();
+    void drawTitleHints();
+    void watchProgramSwitches();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
     void radioGroup(std::initializer_list<QAction*> items);
+    void checkOnly(QAction* item);
     void choosePlayers(int firstSlot, QAction* item);
     void chooseSkill(int level, QAction* item);
     void chooseSpeed(int level, QAction* item);
@@ -219,6 +228,7 @@ private:
         QAction* Settings = nullptr;
         QAction *HelpHowtoplay = nullptr, *HelpAbout = nullptr;
     } m_menu;
+    std::vector<std::vector<QAction*>> m_checkGroups;  // Players, Computer, Speed
 
     int m_chosenFirstSlot = 1;
     int m_savedHumans = 1;
@@ -226,6 +236,10 @@ private:
     bool m_refreshQueued = false;
     bool m_assumeActive = false;
     bool m_minimising = false;
+    bool m_startedFullScreen = false;
+    std::optional<QSize> m_pendingClient;  // the client area's size, until a game has ended
+    QTimer* m_switchCheck = nullptr;       // confirms a switch to another program
+    Qt::ApplicationState m_appState = Qt::ApplicationActive;
     bool m_welcomed = false;
     std::FILE* m_tickLog = nullptr;
 };

@@ -22,9 +22,10 @@ GameStart nextGameStart(const Gra& gra, bool demo, int computers) {
     return start;
 }
 
+// The fast finish is left as it is: F9 in a fast-finishing DEMO game restarts it at the same
+// pace. Only the end of a game clears it.
 void StartGame(Gra& gra, const GameStart& start, PixelBuffer& backBuffer) {
     gra.running = false;
-    gra.fastFinish = false;
     gra.deathOrder.clear();
     gra.rng().setState(start.seed);
     gra.demo = start.demo;

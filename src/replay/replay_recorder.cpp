@@ -57,7 +57,7 @@ void ReplayRecorder::begin(Gra& gra, const GameStart& start, std::int64_t now,
     }
     m_input = TickInput{};
     m_speed = gra.speedLevel;
-    m_fastFinish = gra.fastFinish;
+    m_fastFinish = false;  // a game that starts fast (a DEMO game restarted) notes it at tick 1
     m_active = true;
 }
 
@@ -119,6 +119,7 @@ Replay ReplayRecorder::finish(const Gra& gra, ReplayEnd end, const std::string& 
 
 void ReplayCursor::start(Gra& gra, PixelBuffer& backBuffer) const {
     gra.recordedNames = m_replay.names;
+    gra.fastFinish = false;  // a game that started fast carries that at its first tick
     StartGame(gra, m_replay.start, backBuffer);
 }
 
