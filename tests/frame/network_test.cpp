@@ -232,6 +232,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     EXPECT_EQ(t.network(), nullptr);
     EXPECT_EQ(t.gra.humans, 1);
     EXPECT_TRUE(t.gra.network.names[3].empty());
+    EXPECT_EQ(t.gra.deathOrder, "");  // the scoreboard shows nobody dead any more
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
     EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
 }

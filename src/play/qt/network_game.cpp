@@ -136,6 +136,7 @@ void NetworkGame::end() {
     g.speedLevel = m_speed;
     g.skillLevel = m_skill;
     g.network = NetworkSeating{};
+    g.deathOrder.clear();  // no R.I.P. column beside the arena the session leaves behind
     if (m_ownRoster) g.scores() = *m_ownRoster;
     applySettings(g.settings(), m_settings);
     m_scope.reset();
