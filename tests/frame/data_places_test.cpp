@@ -1,7 +1,6 @@
 #include "frame/data_places.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <cstdlib>
@@ -15,23 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-    TempFolder()
-        : path(fs::temp_directory_path() / ("slyders-places-" + std::to_string(getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    fs::path path;
-};
-
 void touch(const fs::path& file) {
     fs::create_directories(file.parent_path());
     std::ofstream(file) << "x";
 }
 
 TEST(DataPlaces, DataIsFoundBesideTheProgramElseUnderItsPrefix) {
-    TempFolder t;
+    const test::TempFolder t;
     const fs::path bin = t.path / "prefix/bin";
     fs::create_directories(bin);
     EXPECT_FALSE(findDataFolder(bin)) << "no data anywhere";
@@ -46,7 +35,7 @@ TEST(DataPlaces, DataIsFoundBesideTheProgramElseUnderItsPrefix) {
 }
 
 TEST(DataPlaces, SettingsFolderIsTheWorkingFolderUnlessOneIsGiven) {
-    TempFolder t;
+    const test::TempFolder t;
     DataPlaces places;
     places.settingsFolder = settingsFolder("");
     EXPECT_EQ(places.setting("Default.par"), "Default.par");
@@ -87,7 +76,7 @@ TEST(DataPlaces, OptionsForTheSettingsFolderTheVersionAndATimedClose) {
 // The window takes its background and logo from the files it is given, not from the
 // working folder.
 TEST(MainWindow, PictureUsesTheGivenBackgroundFile) {
-    TempFolder t;
+    const test::TempFolder t;
     const fs::path background = t.path / "slydersbg.bmp";
     QImage green(40, 30, QImage::Format_RGB32);
     green.fill(qRgb(0, 255, 0));

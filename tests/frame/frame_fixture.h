@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <atomic>
+#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +34,18 @@ public:
     std::uint64_t now = 1000;
     std::function<void()> onSleep;
 };
+
+// When the window's tick log released each tick: "tick at work" lines, read from the start.
+// Closes the log.
+inline std::map<int, unsigned long long> readTickLog(std::FILE* log) {
+    std::rewind(log);
+    std::map<int, unsigned long long> release;
+    int tick = 0;
+    unsigned long long at = 0, work = 0;
+    while (std::fscanf(log, "%d %llu %llu", &tick, &at, &work) == 3) release[tick] = at;
+    std::fclose(log);
+    return release;
+}
 
 // The main window over a test game, at a small fixed client size, always "active". Its
 // replays go to a folder of the test's own.

@@ -153,6 +153,17 @@ TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
     EXPECT_TRUE(changed);
 }
 
+TEST(TickSchedule, PeriodsBySpeedAndInTheFastFinish) {
+    EXPECT_EQ(TickScheduler::periodMs(0, false), 16);
+    EXPECT_EQ(TickScheduler::periodMs(1, false), 13);
+    EXPECT_EQ(TickScheduler::periodMs(2, false), 10);
+    EXPECT_EQ(TickScheduler::periodMs(0, true), 3);
+    EXPECT_EQ(TickScheduler::periodMs(1, true), 2);
+    EXPECT_EQ(TickScheduler::periodMs(2, true), 2);
+}
+
+// The DEMO runs on a clock that moves only while the loop waits: every tick of a group of 20
+// is released at anchor + k x p, and tick 19 of each group moves the anchor.
 TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
     test::WindowTest t;
     TInterface& s = t.settings;
@@ -161,7 +172,19 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
                        &s.dis_tunnel, &s.dis_wall, &s.dis_attract}) {
         *extra = 1;
     }
+    std::FILE* log = std::tmpfile();
+    t.window->setTickLog(log);
     t.window->GameDemoClick();
+    t.window->setTickLog(nullptr);
+    std::map<int, unsigned long long> release = test::readTickLog(log);
+    ASSERT_GT(release.size(), 200u);
+    constexpr unsigned long long kPeriodUs = 13000;
+    for (const auto& [n, time] : release) {
+        if (n < 20 || !release.count(n - n % 20 - 1)) continue;
+        const unsigned long long anchor = release[n - n % 20 - 1];
+        ASSERT_EQ(time, anchor + (n % 20) * kPeriodUs) << "tick " << n;
+    }
+    EXPECT_EQ(release[40], release[39]);  // a new group starts at once
     const Replay demo = newestReplay(t);
     EXPECT_TRUE(demo.start.demo);
     EXPECT_TRUE(simulatorCheck(demo, t).agrees);
@@ -349,13 +372,8 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     EXPECT_EQ(napsWhilePaused, 50);
 
     // A group of 20 ticks takes 19 periods of 13 ms at x1, and of a sixteenth of it at x16.
-    std::rewind(log);
-    std::map<int, unsigned long long> release;
-    int tick = 0;
-    unsigned long long at = 0, work = 0;
-    while (std::fscanf(log, "%d %llu %llu", &tick, &at, &work) == 3) release[tick] = at;
-    std::fclose(log);
     t.window->setTickLog(nullptr);
+    std::map<int, unsigned long long> release = test::readTickLog(log);
     ASSERT_TRUE(release.count(39) && release.count(79));
     EXPECT_EQ(release[39] - release[19], 19u * 13000u);
     EXPECT_EQ(release[79] - release[59], 19u * (13000u / 16u));

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "replay/replay_store.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -44,13 +45,6 @@ bool catches(pid_t pid, int signal) {
 
 class SessionEnd : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "slyders-session-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // Starts a DEMO game in the temporary folder with a home and sound output of its own.
     pid_t start() {
         const pid_t pid = ::fork();
@@ -96,7 +90,8 @@ protected:
         return text.str();
     }
 
-    fs::path m_dir;
+    const slyders::test::TempFolder m_temp;
+    const fs::path m_dir = m_temp.path;
 };
 
 TEST_F(SessionEnd, SigtermDuringADemoGameSavesTheSettings) {

@@ -47,6 +47,14 @@ Replay sampleReplay() {
     return rp;
 }
 
+// Makes the checksum at the end right for the bytes before it.
+void fixChecksum(fuzz::Bytes& bytes) {
+    const std::uint64_t sum = replayChecksum(bytes.data(), bytes.size() - kReplayChecksumSize);
+    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
+        bytes[bytes.size() - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    }
+}
+
 void checkRead(const std::uint8_t* data, std::size_t size) {
     const ReplayReadResult r = decodeReplay(data, size);
     if (!r.replay) {
@@ -69,10 +77,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     older.network = false;
     fuzz::Bytes first = encodeReplay(older);
     first[8] = 1;
-    const std::uint64_t sum = replayChecksum(first.data(), first.size() - kReplayChecksumSize);
-    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
-        first[first.size() - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
-    }
+    fixChecksum(first);
     fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{}), first});
     return 0;
 }
@@ -81,10 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkRead(data, size);
     if (size > kReplayChecksumSize) {
         fuzz::Bytes fixed(data, data + size);
-        const std::uint64_t sum = replayChecksum(fixed.data(), size - kReplayChecksumSize);
-        for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
-            fixed[size - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
-        }
+        fixChecksum(fixed);
         checkRead(fixed.data(), fixed.size());
     }
     return 0;

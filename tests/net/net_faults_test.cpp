@@ -2,7 +2,6 @@
 // a crowd at the door, a guest that talks but never steers, a flood, a machine that pauses
 // and a host that vanishes. Every loop here is bounded in count and time.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -12,17 +11,21 @@
 
 #include "net/enet_transport.h"
 #include "net/net_session.h"
+#include "net_test_support.h"
 
 using namespace slyders;
 using namespace slyders::net;
+using test::joinLobby;
+using test::within;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kShortSilentMs = 400;
 
+// Ports of their own, beside those of the whole games.
 std::uint16_t testPort(int offset) {
-    return std::uint16_t(20000 + (getpid() * 7) % 30000 + 20 + offset);
+    return test::testPort(20 + offset);
 }
 
 SessionConfig quick(std::vector<std::string> names) {
@@ -30,12 +33,6 @@ SessionConfig quick(std::vector<std::string> names) {
     c.silentTimeoutMs = kShortSilentMs;
     c.helloTimeoutMs = 300;
     return c;
-}
-
-bool within(int ms, const std::function<bool()>& done, const std::function<void()>& step) {
-    const auto until = Clock::now() + std::chrono::milliseconds(ms);
-    while (!done() && Clock::now() < until) step();
-    return done();
 }
 
 // The host serviced on a thread of its own while the test's guests join.
@@ -55,15 +52,6 @@ private:
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
 };
-
-bool joinLobby(HostSession& host, GuestSession& guest, std::uint16_t port) {
-    std::string error;
-    auto joined = std::async(std::launch::async,
-                             [&] { return guest.join("127.0.0.1", port, 3000, error); });
-    within(3500, [&] { return joined.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-           [&] { host.service(2); });
-    return joined.get();
-}
 
 }  // namespace
 

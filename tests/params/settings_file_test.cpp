@@ -16,6 +16,7 @@
 #include "params/report.h"
 #include "params/settings_table.h"
 #include "params/virt_file.h"
+#include "test_support.h"
 
 using namespace slyders;
 namespace fs = std::filesystem;
@@ -71,9 +72,6 @@ mode_t modeOf(const std::string& path) {
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "slyders-params-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
         m_path = (m_dir / "Default.par").string();
         m_previousSink = setMessageSink([this](const char*, const char* fn, int, const char* text) {
             m_messages.push_back(std::string(fn) + " " + text);
@@ -81,7 +79,6 @@ protected:
     }
     void TearDown() override {
         setMessageSink(m_previousSink);
-        fs::remove_all(m_dir);
     }
     void write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
     std::string read() const {
@@ -98,7 +95,8 @@ protected:
     }
 
     VirtFileSystem* m_files = &StdioFileSystem::instance();
-    fs::path m_dir;
+    const test::TempFolder m_temp;
+    const fs::path m_dir = m_temp.path;
     std::string m_path;
     std::vector<std::string> m_messages;
     MessageSink m_previousSink;

@@ -71,12 +71,6 @@ TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindow) {
     EXPECT_EQ(b.label.width, panel.w);
 }
 
-TEST(Scoreboard, ShortNameCutsOutTheMiddle) {
-    test::BlockText text;  // 5 pixels a character at height 10
-    EXPECT_EQ(Scoreboard::ShortName("ABCDEFGHIJ", text, kDefaultFont, 30), "ABC...IJ");
-    EXPECT_EQ(Scoreboard::ShortName("ABCDEF", text, kDefaultFont, 30), "ABCDEF");
-}
-
 TEST(Scoreboard, LongNameShortInTheGridAndWholeInTheBand) {
     Board b(700);  // narrow columns: the first number's label starts at x = 574
     ASSERT_TRUE(b.g.scores.Add(PlrScore{"Maximilian Longname", 0, {}}));

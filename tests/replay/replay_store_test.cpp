@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -12,18 +11,12 @@
 #include <fstream>
 #include <string>
 
+#include "test_support.h"
+
 namespace slyders {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Folder {
-    Folder() : path(fs::temp_directory_path() / ("slyders-replays-" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-    fs::path path;
-};
 
 Replay gameAt(std::int64_t startedAt, std::int32_t endTick = 40) {
     Replay r;
@@ -44,7 +37,7 @@ fs::path saved(ReplayStore& store, const Replay& r) {
 }
 
 TEST(ReplayStore, KeepsTheNewestHundredAndEveryKeptOne) {
-    Folder folder;
+    const test::TempFolder folder;
     ReplayStore store(folder.path);
     constexpr std::int64_t kDay = 1'800'000'000;
     std::string error;
@@ -60,7 +53,7 @@ TEST(ReplayStore, KeepsTheNewestHundredAndEveryKeptOne) {
 // Games started in the same second follow each other by their number, past 9 and past a
 // kept one; the newest is the last saved.
 TEST(ReplayStore, GamesOfOneSecondKeepTheirOrder) {
-    Folder folder;
+    const test::TempFolder folder;
     ReplayStore store(folder.path);
     std::string error;
     std::vector<fs::path> files;
@@ -77,7 +70,7 @@ TEST(ReplayStore, GamesOfOneSecondKeepTheirOrder) {
 // A full disk (a file size limit stands in for it) leaves no file behind, hidden or not; a
 // temporary file that a killed game left goes at the next start, one being written does not.
 TEST(ReplayStore, AFailedSaveLeavesNothingAndLeftoversGoLater) {
-    Folder folder;
+    const test::TempFolder folder;
     ReplayStore store(folder.path);
     std::string error;
     saved(store, gameAt(1'800'000'000));
@@ -122,8 +115,7 @@ std::string refusal(const std::vector<std::uint8_t>& bytes, const fs::path& file
 }
 
 TEST(ReplayFile, EachKindOfBadFileGetsItsMessage) {
-    Folder folder;
-    fs::create_directories(folder.path);
+    const test::TempFolder folder;
     const fs::path file = folder.path / "bad.slyrep";
     const std::vector<std::uint8_t> good = encodeReplay(gameAt(1, 60));
     writeFile(file, good);
@@ -142,12 +134,17 @@ TEST(ReplayFile, EachKindOfBadFileGetsItsMessage) {
     EXPECT_NE(refusal(folder.path / "missing.slyrep").find("could not be read"), std::string::npos);
 }
 
-// Puts a little-endian value into a replay's bytes at a place and makes the checksum right.
-void patch(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint64_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+// Makes the checksum at the end of a replay's bytes right for what comes before it.
+void fixChecksum(std::vector<std::uint8_t>& bytes) {
     const std::size_t n = bytes.size() - kReplayChecksumSize;
     const std::uint64_t sum = replayChecksum(bytes.data(), n);
     for (std::size_t i = 0; i < kReplayChecksumSize; ++i) bytes[n + i] = std::uint8_t(sum >> (8 * i));
+}
+
+// Puts a little-endian value into a replay's bytes at a place and makes the checksum right.
+void patch(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint64_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    fixChecksum(bytes);
 }
 
 // A whole, well-formed file that asks for an arena no screen gives (it would make the playback
@@ -175,10 +172,7 @@ TEST(ReplayFile, AnArenaLargerThanAnyScreenIsRefusedBeforeAnyWork) {
 
 // The file as the first format wrote it: version 1 in the header, the checksum made right.
 std::vector<std::uint8_t> asFirstFormat(std::vector<std::uint8_t> bytes) {
-    bytes[8] = 1;
-    const std::size_t n = bytes.size() - kReplayChecksumSize;
-    const std::uint64_t sum = replayChecksum(bytes.data(), n);
-    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) bytes[n + i] = std::uint8_t(sum >> (8 * i));
+    patch(bytes, 8, 1, 1);
     return bytes;
 }
 

@@ -1,6 +1,5 @@
 // The headless simulator: whole games that end, score consistently and repeat exactly.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -28,13 +27,9 @@ namespace fs = std::filesystem;
 std::string runSim(const std::string& args, const fs::path& dir) {
     const std::string command =
         "cd '" + dir.string() + "' && '" SLYDERS_SIM_PATH "' " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {};
-    std::string out;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << command;
-    return out;
+    const test::CommandRun run = test::runCommand(command);
+    EXPECT_EQ(run.status, 0) << command;
+    return run.output;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -44,17 +39,8 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-struct TempDir {
-    TempDir() : path(fs::temp_directory_path() / ("slyders-sim-" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
-
 TEST(SimProgram, SameArgumentsPrintTheSameGamesAndTouchNoFiles) {
-    TempDir dir;
+    const test::TempFolder dir;
     const std::string args = "--demo --games 3 --arena 300 --seed 5";
     const std::vector<std::string> first = lines(runSim(args, dir.path));
     const std::vector<std::string> second = lines(runSim(args, dir.path));
@@ -75,7 +61,7 @@ TEST(SimProgram, SameArgumentsPrintTheSameGamesAndTouchNoFiles) {
 // A headless tool says only what it means to, also where the session has no runtime folder
 // (a build machine, ssh), and leaves nothing behind in the temporary folder.
 TEST(SimProgram, PrintsNothingElseOnStderr) {
-    TempDir dir;
+    const test::TempFolder dir;
     const fs::path out = dir.path / "out.txt", err = dir.path / "err.txt";
     const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR='" + dir.path.string() + "' '" +
                                 SLYDERS_SIM_PATH "' --demo --arena 300 --tick-cap 50 >'" +
@@ -93,7 +79,7 @@ TEST(SimProgram, PrintsNothingElseOnStderr) {
 // A replay recorded before the corners reflected like mirrors (format 2, its checks made by
 // the hash of that time) still plays back exactly as it was played.
 TEST(SimProgram, AReplayOfTheFirstCornersStillAgrees) {
-    TempDir dir;
+    const test::TempFolder dir;
     const std::string line =
         runSim("--replay '" SLYDERS_SIM_DATA "/first_corners_demo_seed9_arena300.slyrep'", dir.path);
     EXPECT_NE(line.find("\"ticks\":3455,"), std::string::npos) << line;

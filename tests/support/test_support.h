@@ -1,8 +1,10 @@
 #pragma once
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -31,6 +33,24 @@ struct TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
     std::filesystem::path path;
 };
+
+// A shell command run to its end: what it printed on stdout and its exit status (-1 when it
+// did not exit by itself).
+struct CommandRun {
+    int status = -1;
+    std::string output;
+};
+
+inline CommandRun runCommand(const std::string& command) {
+    CommandRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
 
 // Text as solid blocks: half the height wide per character. Deterministic without fonts.
 class BlockText final : public TextRenderer {
