@@ -89,7 +89,7 @@ TEST(SimProgram, AReplayOfTheFirstCornersStillAgrees) {
 // An Expert's game is the same game every time, and its replay plays back to the same end:
 // its look-ahead depends on nothing but the game.
 TEST(SimProgram, AnExpertGameRepeatsAndItsReplayAgrees) {
-    TempDir dir;
+    const test::TempFolder dir;
     const std::string args = "--skill 4 --arena 300 --seed 3";
     const std::string first = runSim(args + " --record expert.slyrep", dir.path);
     EXPECT_EQ(lines(runSim(args, dir.path))[0], lines(first)[0]);
