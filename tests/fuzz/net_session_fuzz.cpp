@@ -278,8 +278,9 @@ private:
     }
 
     // Each machine that stops steering is waited for one timeout, then left behind.
+    // A session that stopped (machines that disagree, everybody gone) ends the game instead.
     bool heldUp() const {
-        return m_stuckTick != 0 && m_stuckTick > m_played && m_played < m_gameEnd &&
+        return !m_host.stopped() && m_stuckTick != 0 && m_stuckTick > m_played && m_played < m_gameEnd &&
                m_clock - m_stuckSinceUs > (kSilentUs + kStepUs * 256) * (kHumanSeats + 1);
     }
 
