@@ -13,23 +13,30 @@ namespace {
 constexpr int kComputersInDemo = 2;
 }  // namespace
 
+bool tellUnwonRound(MessageBoxes& boxes, const Gra& g, RoundEnd end, int w) {
+    switch (end) {
+        case RoundEnd::Demo:
+            boxes.inform(demoResultText(g, w));
+            return false;
+        case RoundEnd::Continues:
+            return false;
+        case RoundEnd::Draw:
+            boxes.inform("Draw. No winner yet!");
+            return false;
+        case RoundEnd::Won:
+            break;
+    }
+    return true;
+}
+
 void announceRoundEnd(PlayTable& table, int w) {
     Gra& g = table.gra();
     MessageBoxes& boxes = table.boxes();
     const RoundEnd end = decideRoundEnd(g, w);
     if (end != RoundEnd::Won) table.recording().end(g, {});
-    switch (end) {
-        case RoundEnd::Demo:
-            boxes.inform(demoResultText(g, w));
-            table.invalidateScoreboard();
-            return;
-        case RoundEnd::Continues:
-            return;
-        case RoundEnd::Draw:
-            boxes.inform("Draw. No winner yet!");
-            return;
-        case RoundEnd::Won:
-            break;
+    if (!tellUnwonRound(boxes, g, end, w)) {
+        if (end == RoundEnd::Demo) table.invalidateScoreboard();
+        return;
     }
     const std::string name = winnerName(g, w);
     const std::string result = creditRoundWin(g, w);

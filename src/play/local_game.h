@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/rounds.h"
 #include "play/play_mode.h"
 
 namespace slyders {
@@ -7,6 +8,9 @@ namespace slyders {
 // The end of a game played for real (at one keyboard, the DEMO game, a network game): the
 // DEMO result, a draw, or a round won, credited to the roster, with the high scores after.
 void announceRoundEnd(PlayTable& table, int winner);
+// Tells the end of a game that won no round (the DEMO result, "Draw. No winner yet!") in a
+// box; true when the game won the round, which the caller then tells its own way.
+bool tellUnwonRound(MessageBoxes& boxes, const Gra& gra, RoundEnd end, int winner);
 
 // The game at one keyboard: what this machine's players hold steers their slyders. It is
 // also how the window behaves while nothing is played.

@@ -6,6 +6,7 @@
 #include "boxes/message_boxes.h"
 #include "game/gra.h"
 #include "game/rounds.h"
+#include "play/local_game.h"
 #include "present/event_label.h"
 #include "replay/replay_recorder.h"
 #include "replay/replay_store.h"
@@ -171,18 +172,7 @@ void WatchReplay::run() {
 void WatchReplay::gameOver(int w) {
     Gra& g = m_table.gra();
     MessageBoxes& boxes = m_table.boxes();
-    switch (decideRoundEnd(g, w)) {
-        case RoundEnd::Demo:
-            boxes.inform(demoResultText(g, w));
-            return;
-        case RoundEnd::Continues:
-            return;
-        case RoundEnd::Draw:
-            boxes.inform("Draw. No winner yet!");
-            return;
-        case RoundEnd::Won:
-            break;
-    }
+    if (!tellUnwonRound(boxes, g, decideRoundEnd(g, w), w)) return;
     g.slot(w).roundsWon += 1;
     ShowEventNow(g, m_table.eventLabel(), m_table.text(),
                  "This round won by " + winnerName(g, w) + "!", kWhite);
