@@ -27,6 +27,9 @@ namespace {
 constexpr int kInactiveSleepUs = 5000;  // the frozen loop naps instead of spinning
 constexpr std::uint64_t kMaxWaitSliceUs = 2000;
 constexpr int kWaitForInputUs = 500;
+// A wait for another machine longer than this (a silent guest, a lost connection) restarts
+// the pace: the ticks after it come at their period instead of racing to make up the wait.
+constexpr std::uint64_t kLongWaitUs = 100000;
 constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
 // The scoreboard needs the client area at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
@@ -498,8 +501,13 @@ void TMainWnd::GameTick() {
     const std::optional<TickInput> input =
         source.inputFor(m_gra.tick + 1, seatInput(m_keys, m_gra.seats, readPads()));
     if (!input) {
+        if (!m_waitingSinceUs) m_waitingSinceUs = tickStart;
         m_clock.sleepMicros(kWaitForInputUs);  // another machine's input is on its way
         return;
+    }
+    if (m_waitingSinceUs) {
+        if (tickStart - *m_waitingSinceUs > kLongWaitUs) restartTickPace();
+        m_waitingSinceUs.reset();
     }
     const TickResult result =
         playSourcedTick(m_gra, source, *input, m_backBuffer, m_label, m_recording.recorder());

@@ -214,6 +214,7 @@ private:
     std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed
     KeyState m_keys;
     TickScheduler m_scheduler;
+    std::optional<std::uint64_t> m_waitingSinceUs;  // since when the loop waits for a machine
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,

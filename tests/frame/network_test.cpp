@@ -1,5 +1,6 @@
 // The window's network games over 127.0.0.1 against headless machines: the join window's
 // refusals, the lobby, and whole games played to the end in agreement from either end.
+#include <set>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <future>
+#include <set>
 #include <thread>
 
 #include "frame_fixture.h"
@@ -316,10 +318,14 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     go.gameSeconds = 3;
     auto guest = std::async(std::launch::async, runPeer, go);
     std::string waiting, left;
+    std::set<int> ticksShowingLeave;  // ticks that waited for their release with the notice up
     t.clock.onSleep = [&] {
         if (waiting.empty()) waiting = t.networkWaiting();
         const std::string& shown = t.window->eventLabel().text;
-        if (shown.find(" left the game.") != std::string::npos) left = shown;
+        if (shown.find(" left the game.") != std::string::npos) {
+            left = shown;
+            ticksShowingLeave.insert(t.gra.tick);
+        }
         // The game's own message is not the waiting notice: that lives on the label only.
         EXPECT_EQ(t.gra.message.text.find("Waiting"), std::string::npos);
     };
@@ -328,6 +334,8 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     guest.get();
     EXPECT_EQ(waiting.rfind("Waiting for Guest bot ", 0), 0u) << waiting;
     EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
+    // After the long wait the game goes on at its pace: the notice stays as long as any other.
+    EXPECT_GE(ticksShowingLeave.size(), 90u);
     const std::optional<Replay> mine = loadReplayFile(*t.window->replays().newest(), waiting);
     ASSERT_TRUE(mine);
     SimOptions options;
