@@ -26,16 +26,24 @@ std::string mappingText(const MappingStatus& status);
 constexpr int kLeaseSeconds = 1200;
 constexpr int kRouterWaitMs = 2000;  // each way of asking waits this long for an answer
 
-class PortMapper {
+// What the lobby needs of whoever opens the port.
+class PortOpener {
+public:
+    virtual ~PortOpener() = default;
+    // The game moved to another port: the old one goes back, the new one is asked for.
+    virtual void setPort(std::uint16_t port) = 0;
+    virtual MappingStatus status() const = 0;
+};
+
+class PortMapper final : public PortOpener {
 public:
     explicit PortMapper(std::uint16_t port, int leaseSeconds = kLeaseSeconds);
     // Gives the port back (waits for the thread, which stops within a router wait or two).
-    ~PortMapper();
+    ~PortMapper() override;
     PortMapper(const PortMapper&) = delete;
     PortMapper& operator=(const PortMapper&) = delete;
-    // The game moved to another port: the old one goes back, the new one is asked for.
-    void setPort(std::uint16_t port);
-    MappingStatus status() const;
+    void setPort(std::uint16_t port) override;
+    MappingStatus status() const override;
 
 private:
     struct Router;

@@ -239,6 +239,37 @@ TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
     EXPECT_TRUE(joined) << (t.boxes.errors.empty() ? "" : t.boxes.errors.back().second);
 }
 
+// A router as the lobby sees it: it answers what the test tells it.
+struct FakeRouter final : net::PortOpener {
+    void setPort(std::uint16_t port) override { answer = {net::Mapping::Asking, port, {}, {}}; }
+    net::MappingStatus status() const override { return answer; }
+    net::MappingStatus answer;
+};
+
+TEST(WindowNetwork, TheLobbySaysWhereFriendsOutsideJoinOrWhatToDoInstead) {
+    test::WindowTest t;
+    net::HostSession host(net::SessionConfig{"", "desk", {"Ann"}});
+    std::string error;
+    ASSERT_TRUE(host.open("127.0.0.1", testPort(10), error)) << error;
+    FakeRouter router;
+    router.answer = {net::Mapping::Open, host.port(), "203.0.113.7:27960", "UPnP"};
+    net::NetLobby lobby(nullptr, host, 1, "desk");
+    lobby.watchPortMapping(&router);
+    EXPECT_TRUE(lobby.mappingText().startsWith("Friends on the internet join 203.0.113.7:27960"));
+
+    // The game moves: the router is asked for the new port and its "no" is said.
+    lobby.portField()->setValue(testPort(11));
+    ASSERT_EQ(router.answer.port, host.port());
+    router.answer.state = net::Mapping::Closed;
+    const QString no = QString("Your router did not open port %1").arg(host.port());
+    for (int i = 0; i < kMaxPolls && !lobby.mappingText().startsWith(no); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    }
+    EXPECT_TRUE(lobby.mappingText().startsWith(no)) << lobby.mappingText().toStdString();
+    EXPECT_TRUE(lobby.mappingText().contains("Slyders server"));
+    host.close();
+}
+
 TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     test::WindowTest t;
     const std::uint16_t port = testPort(3);

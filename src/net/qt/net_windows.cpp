@@ -122,7 +122,7 @@ void NetLobby::movePort() {
     if (m_mapper) m_mapper->setPort(m_host.port());
 }
 
-void NetLobby::watchPortMapping(PortMapper* mapper) {
+void NetLobby::watchPortMapping(PortOpener* mapper) {
     m_mapper = mapper;
     m_mapping->setVisible(mapper != nullptr);
     showMapping();

@@ -41,7 +41,7 @@ public:
     QSpinBox* portField() const { return m_port; }
     QString portNote() const;
     // Shows what the router said about the port (nothing: no line).
-    void watchPortMapping(PortMapper* mapper);
+    void watchPortMapping(PortOpener* mapper);
     QString mappingText() const;
 
 private:
@@ -62,7 +62,7 @@ private:
     QSpinBox* m_port = nullptr;
     QLabel* m_portNote = nullptr;
     QLabel* m_mapping = nullptr;
-    PortMapper* m_mapper = nullptr;
+    PortOpener* m_mapper = nullptr;
     QPushButton* m_start = nullptr;
     QTimer* m_timer = nullptr;
 };
