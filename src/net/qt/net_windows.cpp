@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 #include "net/enet_transport.h"
 #include "net/lockstep.h"
@@ -278,8 +279,11 @@ void JoinDialog::browse(std::vector<std::string> targets, std::uint16_t port) {
         if (m_join->isEnabled()) tryJoin();
     });
     auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this] {
-        if (m_browser->poll()) showGames();
+    auto polls = std::make_shared<int>(0);
+    // After the first round of answers an empty list is said to be empty.
+    constexpr int kFirstRoundPolls = kQueryEveryMs / kBrowsePollMs;
+    connect(timer, &QTimer::timeout, this, [this, polls] {
+        if (m_browser->poll() || ++*polls == kFirstRoundPolls) showGames();
     });
     connect(this, &QDialog::finished, timer, &QTimer::stop);
     timer->start(kBrowsePollMs);
