@@ -8,6 +8,8 @@
 #                                    given time (default 60 s); non-zero on a finding
 #   ./build.sh coverage              build with --coverage in build-coverage/, run every test
 #                                    and print the line coverage of src/
+#   ./build.sh netns                 build, then play through home routers made of network
+#                                    namespaces (as root; skipped with a line otherwise)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -17,7 +19,7 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
           libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-roboto-unhinted
           fonts-dejavu-core dpkg-dev fakeroot desktop-file-utils appstream file libsdl2-dev libsdl2-2.0-0
-          libenet-dev python3)
+          libenet-dev python3 libminiupnpc-dev libnatpmp-dev)
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -25,6 +27,8 @@ fuzz_packages=(clang libclang-rt-14-dev)
 package_packages=(lintian)
 # Only the coverage command needs these.
 coverage_packages=(gcovr)
+# Only the router test bed needs these: namespaces, routers' rules and a router daemon.
+netns_packages=(iproute2 nftables miniupnpd)
 
 install_missing() {
     local missing=()
@@ -127,8 +131,13 @@ case "$cmd" in
         install_missing "${coverage_packages[@]}"
         coverage
         ;;
+    netns)
+        if [ "$(id -u)" -eq 0 ]; then install_missing "${netns_packages[@]}"; else install_missing; fi
+        build
+        "$here/tests/netns/router_test.sh" "$build_dir"
+        ;;
     *)
-        echo "usage: $0 play [options] | test | build | package | fuzz [seconds] | coverage" >&2
+        echo "usage: $0 play [options] | test | build | package | fuzz [seconds] | coverage | netns" >&2
         exit 2
         ;;
 esac

@@ -109,6 +109,26 @@ bool HostSession::reopenNear(std::uint16_t port, std::string& error) {
     return false;
 }
 
+bool HostSession::advertise(const std::string& address, std::uint16_t port, std::string& error) {
+    auto responder = std::make_unique<DiscoveryResponder>();
+    if (!responder->open(address, port, error)) return false;
+    m_responder = std::move(responder);
+    return true;
+}
+
+GameAd HostSession::ad() const {
+    GameAd ad;
+    ad.port = port();
+    ad.machine = m_config.machine;
+    for (const MachineInfo& m : m_machines) {
+        if (m.gone) continue;
+        ad.players += (ad.players.empty() ? "" : ", ") + m.label();
+    }
+    ad.freeSeats = std::uint8_t(freeSeats());
+    ad.password = !m_config.password.empty();
+    return ad;
+}
+
 int HostSession::freeSeats() const {
     int taken = 0;
     for (const MachineInfo& m : m_machines) {
@@ -204,6 +224,7 @@ void HostSession::service(int timeoutMs) {
     dropStrangers();
     dropSilent();
     sendPings();
+    if (m_responder && !m_started) m_responder->answer(ad());
     if (m_lock) {
         if (m_lock->releaseReady() > 0) sendFrames(true);
         checkLate();
@@ -253,6 +274,8 @@ void HostSession::onHello(int peer, const Hello& hello) {
     std::optional<Refuse> refuse;
     if (m_started) {
         refuse = Refuse{RefuseReason::Started, 0};
+    } else if (const std::uint8_t parts = differingParts(m_config.fingerprint, hello.fingerprint)) {
+        refuse = Refuse{RefuseReason::Differs, 0, parts};
     } else if (hello.password != m_config.password) {
         refuse = Refuse{RefuseReason::Password, 0};
     } else if (int(hello.names.size()) > freeSeats()) {
@@ -523,7 +546,8 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
             if (e.type == NetEvent::Type::Connected) {
                 connected = true;
                 m_hostPeer = e.peer;
-                Hello hello{m_config.password, m_config.machine, m_config.names};
+                Hello hello{m_config.password, m_config.machine, m_config.names,
+                            m_config.fingerprint};
                 send(hello, true);
                 m_net->flush();
             } else if (e.type == NetEvent::Type::Disconnected) {

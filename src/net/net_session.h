@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "net/discovery.h"
 #include "net/enet_transport.h"
 #include "net/lockstep.h"
 #include "net/protocol.h"
@@ -31,6 +32,8 @@ struct SessionConfig {
     // At the host: names no guest plays under, as they are the computer players' roster
     // entries; a guest who brings one gets a number after it.
     std::vector<std::string> reserved{};
+    // This machine's: a guest whose print differs from the host's is refused at join.
+    Fingerprint fingerprint{};
     int silentTimeoutMs = kSilentTimeoutMs;
     int noticeMs = kWaitNoticeMs;
     int helloTimeoutMs = kHelloTimeoutMs;
@@ -120,6 +123,11 @@ public:
     std::uint16_t requestedPort() const { return m_requestedPort; }
     // The lobby's password field: asked of every machine that joins from now on.
     void setPassword(std::string password) { m_config.password = std::move(password); }
+    // Answers the join windows on the local network while the lobby is open: "" listens at
+    // every address, as their broadcasts need.
+    bool advertise(const std::string& address, std::uint16_t port, std::string& error);
+    // The game as the join windows list it.
+    GameAd ad() const;
     void service(int timeoutMs) override;
 
     const std::vector<MachineInfo>& machines() const { return m_machines; }
@@ -172,6 +180,7 @@ private:
     void disagree();
 
     SessionConfig m_config;
+    std::unique_ptr<DiscoveryResponder> m_responder;
     std::vector<MachineInfo> m_machines;
     std::vector<Stranger> m_strangers;  // peers not yet joined, oldest first
     std::uint16_t m_requestedPort = 0;

@@ -191,6 +191,10 @@ struct Encoder {
         w.text(p.machine);
         w.u8(std::uint8_t(p.names.size()));
         for (const std::string& n : p.names) w.text(n);
+        w.u64(p.fingerprint.texts);
+        w.u64(p.fingerprint.angles);
+        w.u64(p.fingerprint.settings);
+        w.u64(p.fingerprint.rules);
         return w.take();
     }
     std::vector<std::uint8_t> operator()(const Welcome& p) const {
@@ -202,6 +206,7 @@ struct Encoder {
         Writer w(Kind::Refuse);
         w.u8(std::uint8_t(p.reason));
         w.u8(p.freeSeats);
+        w.u8(p.differs);
         return w.take();
     }
     std::vector<std::uint8_t> operator()(const Start& p) const {
@@ -274,14 +279,16 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
             p.machine = r.text();
             const int n = r.within<int>(r.u8(), 1, kHumanSeats, "the number of seats");
             for (int i = 0; i < n && r.error().empty(); ++i) p.names.push_back(r.text());
+            p.fingerprint = Fingerprint{r.u64(), r.u64(), r.u64(), r.u64()};
             return p;
         }
         case Kind::Welcome:
             return Welcome{r.u8()};
         case Kind::Refuse: {
             Refuse p;
-            p.reason = RefuseReason(r.within<int>(r.u8(), 1, 5, "the refusal"));
+            p.reason = RefuseReason(r.within<int>(r.u8(), 1, 6, "the refusal"));
             p.freeSeats = r.u8();
+            p.differs = r.within<std::uint8_t>(r.u8(), 0, kAllParts, "the parts that differ");
             return p;
         }
         case Kind::Start:
@@ -405,6 +412,8 @@ std::string refuseText(const Refuse& refuse) {
             return "The game has already started.";
         case RefuseReason::BadPackets:
             return "Too many bad packets.";
+        case RefuseReason::Differs:
+            return differenceText(refuse.differs);
     }
     return "Refused.";
 }

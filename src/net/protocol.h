@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/game_start.h"
+#include "net/fingerprint.h"
 #include "params/app_settings.h"
 #include "players/scores.h"
 
@@ -16,8 +17,9 @@ namespace slyders::net {
 // Every packet starts with these: a peer of another make of the game is told so at once.
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
 // Version 3: games play with mirror corners and check the faster state hash, and a guest
-// may be told that the host dropped it.
-constexpr std::uint16_t kVersion = 3;
+// may be told that the host dropped it. Version 4: a guest brings its machine's fingerprint
+// and is refused when it would play the game differently.
+constexpr std::uint16_t kVersion = 4;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
 constexpr std::size_t kMaxText = 64;  // names, machine names and passwords
@@ -29,13 +31,14 @@ TickInput unpackInput(std::uint8_t packed);
 // The bits of the seats in a seat mask (bit i = seat i).
 std::uint8_t inputBitsOf(std::uint8_t seatMask);
 
-enum class RefuseReason : std::uint8_t { Version = 1, Full, Password, Started, BadPackets };
+enum class RefuseReason : std::uint8_t { Version = 1, Full, Password, Started, BadPackets, Differs };
 
 // A guest asks to join with the players sitting at its machine.
 struct Hello {
     std::string password;
     std::string machine;
     std::vector<std::string> names;  // 1 .. 4, one per seat
+    Fingerprint fingerprint{};
 };
 struct Welcome {
     std::uint8_t machineIndex = 0;
@@ -43,6 +46,7 @@ struct Welcome {
 struct Refuse {
     RefuseReason reason = RefuseReason::Version;
     std::uint8_t freeSeats = 0;  // for a full game
+    std::uint8_t differs = 0;    // the fingerprint's parts that differ from the host's
 };
 // The host starts a game: everything every machine needs to play the very same game.
 struct Start {

@@ -1,6 +1,7 @@
 #include "sim/net_peer.h"
 
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,9 @@ std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& a
             isNetwork = out.host = true;
             error = intValue(1, 65535, v);
             out.port = std::uint16_t(v);
+        } else if (a == "--listen") {
+            if (!hasValue) return "--listen needs an address (any: every address)";
+            out.address = args[++i] == "any" ? std::string() : args[i];
         } else if (a == "--join") {
             isNetwork = true;
             out.host = false;
@@ -146,6 +150,7 @@ bool NetPeer::connect(std::string& error) {
     config.password = m_options.password;
     config.machine = m_options.machine;
     config.silentTimeoutMs = m_options.silentTimeoutMs;
+    config.fingerprint = net::machineFingerprint(m_text);
     const std::string prefix = m_options.host ? "Host bot " : "Guest bot ";
     for (int i = 0; i < m_options.seats; ++i) {
         config.names.push_back(prefix + std::to_string(m_options.port % 1000) + "." +
@@ -159,8 +164,11 @@ bool NetPeer::connect(std::string& error) {
     for (int k = 0; k < 2; ++k) config.reserved.push_back(m_scores.entry(k).name);
     m_host = std::make_unique<net::HostSession>(config);
     if (!m_host->open(m_options.address, m_options.port, error)) return false;
+    openToTheWorld();
+    net::Mapping shown = net::Mapping::Asking;
     const std::uint64_t until = net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;
     while (m_host->guestsPresent() < m_options.joiners) {
+        reportMapping(shown);
         if (net::nowMicros() > until) {
             error = "not enough machines joined in " + std::to_string(m_options.waitSeconds) + " s";
             return false;
@@ -170,6 +178,29 @@ bool NetPeer::connect(std::string& error) {
     const std::uint64_t settle = net::nowMicros() + kSettleMs * kUsPerMs;
     while (net::nowMicros() < settle) m_host->service(kPollMs * 10);
     return true;
+}
+
+// As the window's lobby: a host at every address answers the local network and asks the
+// router to open its port.
+void NetPeer::openToTheWorld() {
+    if (net::isLoopback(m_options.address)) return;
+    std::string error;
+    if (!m_host->advertise("", net::kDiscoveryPort, error)) {
+        std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
+    }
+    m_mapper = std::make_unique<net::PortMapper>(m_host->port());
+}
+
+// The router's answer, once, as a line of its own.
+void NetPeer::reportMapping(net::Mapping& shown) {
+    if (!m_mapper) return;
+    const net::MappingStatus status = m_mapper->status();
+    if (status.state == shown) return;
+    shown = status.state;
+    std::printf("{\"port_mapping\":\"%s\",\"external\":\"%s\",\"text\":\"%s\"}\n",
+                status.state == net::Mapping::Open ? "open" : "closed", status.external.c_str(),
+                net::mappingText(status).c_str());
+    std::fflush(stdout);
 }
 
 net::Start NetPeer::hostStart() {
@@ -397,6 +428,7 @@ void NetPeer::keepReplay(NetGameResult& result, ReplayEnd end, const std::string
 
 void NetPeer::close() {
     if (m_host) m_host->close();
+    m_mapper.reset();  // the router's port goes back
     if (m_guest) m_guest->leave();
 }
 

@@ -12,6 +12,7 @@
 #include "game/random.h"
 #include "net/lockstep.h"
 #include "net/net_session.h"
+#include "net/port_mapping.h"
 #include "play/tick_source.h"
 #include "params/app_settings.h"
 #include "players/scores.h"
@@ -24,6 +25,8 @@ namespace slyders {
 // A headless machine of a network game: its seats steered by the look-ahead bot.
 struct NetPeerOptions {
     bool host = false;
+    // The host's: where it listens ("" every address: then it also answers the local
+    // network's join windows and asks the router for its port); the guest's: where it joins.
     std::string address = "127.0.0.1";
     std::uint16_t port = net::kDefaultPort;
     int games = 1;
@@ -80,6 +83,8 @@ public:
     void close();
 
 private:
+    void openToTheWorld();
+    void reportMapping(net::Mapping& shown);
     net::Start hostStart();
     void prepare(const net::Start& start);
     void playTicks(NetGameResult& result);
@@ -101,6 +106,7 @@ private:
     EventLabel m_label;
     ReplayRecorder m_recorder;
     std::unique_ptr<net::HostSession> m_host;
+    std::unique_ptr<net::PortMapper> m_mapper;
     std::unique_ptr<net::GuestSession> m_guest;
     int m_played = 0;
     // The game being played: its result so far, its wall-clock deadline, what was shown.

@@ -10,11 +10,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QTreeWidget>
 #include <future>
 #include <set>
 #include <thread>
 
 #include "frame_fixture.h"
+#include "net/fingerprint.h"
 #include "net/qt/net_windows.h"
 #include "players/roster_bytes.h"
 #include "replay/replay_store.h"
@@ -77,11 +79,21 @@ JoinAttempt joinThrough(test::WindowTest& t, const std::string& address,
     return attempt;
 }
 
-// A headless host serviced in its own thread until the test is done with it.
+// A machine like the window's: same fonts, same game.
+net::SessionConfig withOwnPrint(net::SessionConfig config) {
+    QtTextRenderer text;
+    config.fingerprint = net::machineFingerprint(text);
+    return config;
+}
+
+// A headless host serviced in its own thread until the test is done with it; with a list
+// port it answers the join windows there.
 struct HostThread {
-    HostThread(std::uint16_t port, net::SessionConfig config) : session(std::move(config)) {
+    HostThread(std::uint16_t port, net::SessionConfig config, std::uint16_t listPort = 0)
+        : session(withOwnPrint(std::move(config))) {
         std::string error;
-        opened = session.open("127.0.0.1", port, error);
+        opened = session.open("127.0.0.1", port, error) &&
+                 (listPort == 0 || session.advertise("127.0.0.1", listPort, error));
         thread = std::thread([this] {
             for (int i = 0; i < 3000 && !stop; ++i) session.service(kPollMs / 2);
         });
@@ -191,6 +203,73 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
     EXPECT_EQ(parseRoster(t.rosterStore.bytes).entries.back().name, "Newbie");
     EXPECT_EQ(t.boxes.informed.back(),
               "Not a valid player name: must be unique and have at least two characters.");
+}
+
+TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
+    test::WindowTest t;
+    NetworkPlay play;
+    play.listenAddress = "127.0.0.1";
+    play.joinTimeoutMs = 1500;
+    play.discoveryPort = testPort(9);
+    t.window->setNetworkPlay(play);
+    const std::uint16_t port = testPort(8);
+    HostThread host(port, net::SessionConfig{"", "attic", {"Ann"}}, play.discoveryPort);
+    ASSERT_TRUE(host.opened);
+    QStringList row;
+    bool joined = false;
+    std::chrono::steady_clock::duration listedAfter{};
+    const auto opened = std::chrono::steady_clock::now();
+    whenOpen<net::JoinDialog>(
+        [](net::JoinDialog& d) { return d.gamesList()->topLevelItemCount() > 0; },
+        [&](net::JoinDialog& d) {
+            listedAfter = std::chrono::steady_clock::now() - opened;
+            QTreeWidgetItem* item = d.gamesList()->topLevelItem(0);
+            for (int c = 0; c < item->columnCount(); ++c) row << item->text(c);
+            d.playerBox()->setCurrentIndex(1);
+            // Joined: the wait for the host's start comes, and this machine leaves.
+            whenOpen<net::WaitWindow>([](net::WaitWindow&) { return true; },
+                                      [&](net::WaitWindow& w) {
+                                          joined = true;
+                                          w.reject();
+                                      });
+            Q_EMIT d.gamesList()->itemDoubleClicked(item, 0);
+            if (d.isVisible()) d.reject();
+        });
+    t.window->GameJoinClick();
+    EXPECT_LT(listedAfter, std::chrono::seconds(2));
+    EXPECT_EQ(row, QStringList({"attic", "Ann", "3", "none", QString("127.0.0.1:%1").arg(port)}));
+    EXPECT_TRUE(joined) << (t.boxes.errors.empty() ? "" : t.boxes.errors.back().second);
+}
+
+// A router as the lobby sees it: it answers what the test tells it.
+struct FakeRouter final : net::PortOpener {
+    void setPort(std::uint16_t port) override { answer = {net::Mapping::Asking, port, {}, {}}; }
+    net::MappingStatus status() const override { return answer; }
+    net::MappingStatus answer;
+};
+
+TEST(WindowNetwork, TheLobbySaysWhereFriendsOutsideJoinOrWhatToDoInstead) {
+    test::WindowTest t;
+    net::HostSession host(net::SessionConfig{"", "desk", {"Ann"}});
+    std::string error;
+    ASSERT_TRUE(host.open("127.0.0.1", testPort(10), error)) << error;
+    FakeRouter router;
+    router.answer = {net::Mapping::Open, host.port(), "203.0.113.7:27960", "UPnP"};
+    net::NetLobby lobby(nullptr, host, 1, "desk");
+    lobby.watchPortMapping(&router);
+    EXPECT_TRUE(lobby.mappingText().startsWith("Friends on the internet join 203.0.113.7:27960"));
+
+    // The game moves: the router is asked for the new port and its "no" is said.
+    lobby.portField()->setValue(testPort(11));
+    ASSERT_EQ(router.answer.port, host.port());
+    router.answer.state = net::Mapping::Closed;
+    const QString no = QString("Your router did not open port %1").arg(host.port());
+    for (int i = 0; i < kMaxPolls && !lobby.mappingText().startsWith(no); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    }
+    EXPECT_TRUE(lobby.mappingText().startsWith(no)) << lobby.mappingText().toStdString();
+    EXPECT_TRUE(lobby.mappingText().contains("Slyders server"));
+    host.close();
 }
 
 TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {

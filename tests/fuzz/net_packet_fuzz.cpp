@@ -12,6 +12,7 @@ std::vector<fuzz::Bytes> samplePackets() {
     hello.password = "secret";
     hello.machine = "kitchen";
     hello.names = {"Zo\xC3\xAB", "Max"};
+    hello.fingerprint = {1, 2, 3, 4};
     net::Start start;
     start.game = 3;
     start.start.humans = 2;
@@ -36,7 +37,8 @@ std::vector<fuzz::Bytes> samplePackets() {
     frame.entries = {{1, 0}, {5, 2}};
     std::vector<fuzz::Bytes> seeds;
     for (const net::Packet& p : std::vector<net::Packet>{
-             hello, net::Welcome{1}, net::Refuse{net::RefuseReason::Full, 1}, start, input, frame,
+             hello, net::Welcome{1}, net::Refuse{net::RefuseReason::Full, 1},
+             net::Refuse{net::RefuseReason::Differs, 0, net::kPartTexts}, start, input, frame,
              net::Hash{3, 140, 0x1234'5678'9ABC'DEF0ull}, net::Waiting{"Max"}, net::Ping{77}}) {
         const auto bytes = net::encode(p);
         seeds.emplace_back(bytes.begin(), bytes.end());

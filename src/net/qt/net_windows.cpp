@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 #include "net/enet_transport.h"
 #include "net/lockstep.h"
@@ -22,6 +23,8 @@ namespace {
 constexpr int kLobbyPollMs = 5;  // often: the pings shown, and the delay, count the wait for it
 constexpr int kWaitPollMs = 5;
 constexpr int kPeriodsMs[] = {16, 13, 10};  // a tick at Slow, Medium, Fast
+constexpr int kBrowsePollMs = 100;         // answers from the local network are read this often
+enum GameColumn { kMachineColumn, kPlayersColumn, kSeatsColumn, kPasswordColumn, kAddressColumn };
 
 QString players(const MachineInfo& m) {
     return QString::fromStdString(m.label());
@@ -38,6 +41,12 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     m_addresses = new QLabel(this);
     m_addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_addresses);
+    m_mapping = new QLabel(this);
+    m_mapping->setObjectName("portMapping");
+    m_mapping->setWordWrap(true);
+    m_mapping->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_mapping->hide();
+    layout->addWidget(m_mapping);
 
     m_machines = new QTreeWidget(this);
     m_machines->setRootIsDecorated(false);
@@ -83,6 +92,7 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_host.service(0);
         refresh();
+        showMapping();
         if (m_autoStart > 0 && m_host.guestsPresent() >= m_autoStart) accept();
     });
     m_timer->start(kLobbyPollMs);
@@ -110,6 +120,40 @@ void NetLobby::movePort() {
     const bool moved = m_host.reopenNear(std::uint16_t(m_port->value()), error);
     showAddresses();
     if (!moved) m_portNote->setText(QString::fromStdString(error));
+    if (m_mapper) m_mapper->setPort(m_host.port());
+}
+
+void NetLobby::watchPortMapping(PortOpener* mapper) {
+    m_mapper = mapper;
+    m_mapping->setVisible(mapper != nullptr);
+    showMapping();
+}
+
+void NetLobby::showMapping() {
+    if (!m_mapper) return;
+    const MappingStatus status = m_mapper->status();
+    QString text;
+    switch (status.state) {
+        case Mapping::Asking:
+            text = tr("Asking your router to open port %1 to the internet...").arg(status.port);
+            break;
+        case Mapping::Open:
+            text = tr("Friends on the internet join %1 (your router opened it by %2).")
+                       .arg(QString::fromStdString(status.external),
+                            QString::fromStdString(status.via));
+            break;
+        case Mapping::Closed:
+            text = tr("Your router did not open port %1 to the internet: friends outside your "
+                      "home network can join only once the port is forwarded to this machine in "
+                      "the router's settings. Or all of you play through a Slyders server.")
+                       .arg(status.port);
+            break;
+    }
+    if (m_mapping->text() != text) m_mapping->setText(text);
+}
+
+QString NetLobby::mappingText() const {
+    return m_mapping->text();
 }
 
 QString NetLobby::portNote() const {
@@ -161,6 +205,18 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     setWindowTitle("Join network game");
     setObjectName("JoinDialog");
     auto* layout = new QVBoxLayout(this);
+    m_gamesNote = new QLabel(this);
+    m_gamesNote->hide();
+    layout->addWidget(m_gamesNote);
+    m_games = new QTreeWidget(this);
+    m_games->setObjectName("localGames");
+    m_games->setRootIsDecorated(false);
+    m_games->setHeaderLabels({tr("Machine"), tr("Players"), tr("Free seats"), tr("Password"),
+                              tr("Address")});
+    m_games->header()->setSectionResizeMode(kPlayersColumn, QHeaderView::Stretch);
+    m_games->header()->setStretchLastSection(false);
+    m_games->hide();
+    layout->addWidget(m_games);
     auto* form = new QFormLayout;
     m_address = new QLineEdit(QString::fromStdString(address), this);
     m_address->setObjectName("hostAddress");
@@ -202,6 +258,54 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     connect(m_player, &QComboBox::currentIndexChanged, this, ready);
     ready();
     resize(380, 190);
+}
+
+void JoinDialog::browse(std::vector<std::string> targets, std::uint16_t port) {
+    m_browser = std::make_unique<DiscoveryBrowser>(std::move(targets), port);
+    std::string error;
+    m_gamesNote->show();
+    if (!m_browser->open(error)) {
+        m_gamesNote->setText(QString::fromStdString(error));
+        m_browser.reset();
+        return;
+    }
+    m_games->show();
+    m_gamesNote->setText(tr("Looking for games on the local network..."));
+    // A click takes the game's address; a double-click joins it at once.
+    connect(m_games, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { m_address->setText(item->text(kAddressColumn)); });
+    connect(m_games, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        m_address->setText(item->text(kAddressColumn));
+        if (m_join->isEnabled()) tryJoin();
+    });
+    auto* timer = new QTimer(this);
+    auto polls = std::make_shared<int>(0);
+    // After the first round of answers an empty list is said to be empty.
+    constexpr int kFirstRoundPolls = kQueryEveryMs / kBrowsePollMs;
+    connect(timer, &QTimer::timeout, this, [this, polls] {
+        if (m_browser->poll() || ++*polls == kFirstRoundPolls) showGames();
+    });
+    connect(this, &QDialog::finished, timer, &QTimer::stop);
+    timer->start(kBrowsePollMs);
+    m_browser->poll();  // the first question goes out at once
+    resize(width(), height() + 160);
+}
+
+void JoinDialog::showGames() {
+    const QString chosen = m_games->currentItem() ? m_games->currentItem()->text(kAddressColumn)
+                                                  : QString();
+    m_games->clear();
+    for (const FoundGame& g : m_browser->games()) {
+        auto* item = new QTreeWidgetItem(
+            {QString::fromStdString(g.ad.machine), QString::fromStdString(g.ad.players),
+             QString::number(g.ad.freeSeats), g.ad.password ? tr("needed") : tr("none"),
+             QString::fromStdString(g.address)});
+        m_games->addTopLevelItem(item);
+        if (item->text(kAddressColumn) == chosen) m_games->setCurrentItem(item);
+    }
+    m_gamesNote->setText(m_browser->games().empty()
+                             ? tr("No game on the local network at the moment.")
+                             : tr("Games on the local network (double-click one to join):"));
 }
 
 void JoinDialog::tryJoin() {

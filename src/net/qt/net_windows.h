@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "net/discovery.h"
 #include "net/net_session.h"
+#include "net/port_mapping.h"
 
 class QComboBox;
 class QLabel;
@@ -38,9 +40,13 @@ public:
     // port after it when that one is busy, and says so.
     QSpinBox* portField() const { return m_port; }
     QString portNote() const;
+    // Shows what the router said about the port (nothing: no line).
+    void watchPortMapping(PortOpener* mapper);
+    QString mappingText() const;
 
 private:
     void refresh();
+    void showMapping();
     void showAddresses();
     void movePort();
 
@@ -55,6 +61,8 @@ private:
     QLineEdit* m_password = nullptr;
     QSpinBox* m_port = nullptr;
     QLabel* m_portNote = nullptr;
+    QLabel* m_mapping = nullptr;
+    PortOpener* m_mapper = nullptr;
     QPushButton* m_start = nullptr;
     QTimer* m_timer = nullptr;
 };
@@ -76,6 +84,9 @@ public:
     QLineEdit* passwordField() const { return m_password; }
     QPushButton* joinButton() const { return m_join; }
     QLineEdit* newPlayerField() const { return m_newPlayer; }
+    // Lists the games that answer at the targets' port; a double-click joins one.
+    void browse(std::vector<std::string> targets, std::uint16_t port);
+    QTreeWidget* gamesList() const { return m_games; }
     QPushButton* addPlayerButton() const { return m_addPlayer; }
     // Join tries this and closes only when it says the game was joined; unset, Join closes.
     void onJoin(std::function<bool()> attempt) { m_attempt = std::move(attempt); }
@@ -85,6 +96,7 @@ public:
 private:
     void tryJoin();
     void addPlayer();
+    void showGames();
 
     std::function<bool()> m_attempt;
     std::function<bool(const std::string&)> m_add;
@@ -94,6 +106,9 @@ private:
     QComboBox* m_player = nullptr;
     QLineEdit* m_password = nullptr;
     QPushButton* m_join = nullptr;
+    QTreeWidget* m_games = nullptr;
+    QLabel* m_gamesNote = nullptr;
+    std::unique_ptr<DiscoveryBrowser> m_browser;
 };
 
 // A guest between games: "Waiting for the host..." until poll() says the wait is over

@@ -6,6 +6,7 @@
 #include "boxes/message_boxes.h"
 #include "game/game_start.h"
 #include "game/gra.h"
+#include "net/port_mapping.h"
 #include "net/qt/net_windows.h"
 #include "play/game_recording.h"
 #include "replay/replay_recorder.h"
@@ -162,6 +163,7 @@ void HostGame::run(std::uint16_t port) {
     net::SessionConfig config;
     config.machine = machineName();
     config.silentTimeoutMs = m_play.silentTimeoutMs;
+    config.fingerprint = net::machineFingerprint(g.text());
     for (int k = 0; k < g.humans; ++k) config.names.push_back(g.DisplayName(k + 2));
     for (int k = 0; k < 2 && k < g.scores().count(); ++k) {
         config.reserved.push_back(g.scores().entry(k).name);  // the computer players
@@ -172,8 +174,17 @@ void HostGame::run(std::uint16_t port) {
         t.boxes().error(kHostTitle, error);
         return;
     }
+    // A game kept to this machine is neither told to the local network nor opened to the
+    // internet. The router keeps the port open while this machine hosts, and no longer.
+    std::unique_ptr<net::PortMapper> mapper;
+    if (!net::isLoopback(m_play.listenAddress)) {
+        std::string ignored;  // without it the game is still joined by its address
+        host->advertise("", m_play.discoveryPort, ignored);
+        mapper = std::make_unique<net::PortMapper>(host->port());
+    }
     {
         net::NetLobby lobby(m_parent, *host, g.speedLevel, config.machine);
+        lobby.watchPortMapping(mapper.get());
         lobby.startWhenJoined(m_play.startWhenJoined);
         if (lobby.exec() != QDialog::Accepted || host->guestsPresent() == 0) {
             host->close();
@@ -262,6 +273,10 @@ void GuestGame::openJoinWindow(PlayTable& table, QWidget* parent, const NetworkP
         players.push_back(g.scores().entry(k).name);
     }
     net::JoinDialog dialog(parent, players, g.seats[0].rosterIndex - kFirstHumanEntry, address);
+    // The games of the local network, or of this machine alone when play is kept to it.
+    dialog.browse(net::isLoopback(play.listenAddress) ? std::vector{play.listenAddress}
+                                                      : net::broadcastAddresses(),
+                  play.discoveryPort);
     // A new name is added to the roster as the players dialog adds it.
     dialog.onAddPlayer([&table](const std::string& name) {
         Scores& roster = table.gra().scores();
@@ -303,6 +318,7 @@ bool GuestGame::connect(const std::string& address, int rosterIndex, const std::
     config.password = password;
     config.machine = machineName();
     config.silentTimeoutMs = m_play.silentTimeoutMs;
+    config.fingerprint = net::machineFingerprint(g.text());
     config.names = {g.scores().entry(rosterIndex).name};
     auto guest = std::make_unique<net::GuestSession>(config);
     if (!guest->join(hostName, port, m_play.joinTimeoutMs, error)) {

@@ -27,6 +27,8 @@ struct NetworkPlay {
     int joinTimeoutMs = 5000;
     int silentTimeoutMs = 10000;
     int startWhenJoined = 0;
+    // Where hosts answer the join windows of the local network.
+    std::uint16_t discoveryPort = net::kDiscoveryPort;
 };
 
 // A network session, host or guest: games played in lockstep with the other machines, each

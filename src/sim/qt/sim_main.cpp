@@ -9,10 +9,12 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
+#include "net/discovery.h"
 #include "sim/net_peer.h"
 #include "sim/sim_game.h"
 
@@ -81,14 +83,67 @@ const char* const kNetUsage =
     "  slyders-sim --host PORT [--games N] [--joiners N] [--wait-seconds S] [--seats N]\n"
     "              [--computers 0|1|2] [--skill 1..4] [--speed 0|1|2] [--seed N]\n"
     "              [--arena S] [--password P] [--unpaced] [--record-dir DIR]\n"
+    "              [--listen ADDRESS|any]\n"
     "  slyders-sim --join HOST[:PORT] [--seats N] [--wait-seconds S] [--password P]\n"
     "              [--record-dir DIR]\n"
     "--record-dir writes each machine's replay of every game into DIR, named by the role,\n"
     "the machine's first seat and the game (host-seat1-game1.slyrep); slyders-sim --replay\n"
     "plays each back.\n"
+    "A host listening at every address (--listen any) answers the join windows of the local\n"
+    "network and asks the router to open its port, printing a \"port_mapping\" line.\n"
+    "  slyders-sim --find-games SECONDS [--discovery-target ADDRESS] [--discovery-port N]\n"
+    "lists the games on the local network (or at the target) after SECONDS, a line each.\n"
     "Each machine prints the game line of every game with \"network\", \"delay\",\n"
     "\"hashes\" (state hashes compared), \"final_hash\", \"stalls\", \"wall_seconds\",\n"
     "\"pace_seconds\" (what one keyboard takes for the same ticks) and \"stopped\".\n";
+
+// The join window's list, headless: asks the local networks (or the target) for
+// `seconds` and prints the games that are still there at the end.
+int findGames(const std::vector<std::string>& args) {
+    double seconds = 2;
+    std::vector<std::string> targets;
+    int port = net::kDiscoveryPort;
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        const std::string& a = args[i];
+        const std::string& v = args[i + 1];
+        if (a == "--find-games") {
+            seconds = std::atof(v.c_str());
+        } else if (a == "--discovery-target") {
+            targets.push_back(v);
+        } else if (a == "--discovery-port") {
+            port = std::atoi(v.c_str());
+        } else {
+            std::fprintf(stderr, "slyders-sim: unknown option \"%s\"\n%s", a.c_str(), kNetUsage);
+            return 2;
+        }
+    }
+    constexpr double kLongestSearch = 60;
+    if (args.size() % 2 != 0 || !(seconds > 0 && seconds <= kLongestSearch) || port < 1 ||
+        port > 0xFFFF) {
+        std::fprintf(stderr, "slyders-sim: --find-games takes SECONDS up to 60\n%s", kNetUsage);
+        return 2;
+    }
+    net::DiscoveryBrowser browser(targets.empty() ? net::broadcastAddresses() : targets,
+                                  std::uint16_t(port));
+    std::string error;
+    if (!browser.open(error)) {
+        std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
+        return 1;
+    }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < until) {
+        browser.poll();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    for (const net::FoundGame& g : browser.games()) {
+        std::printf("{\"game\":\"%s\",\"machine\":\"%s\",\"players\":\"%s\",\"free_seats\":%d,"
+                    "\"password\":%s}\n",
+                    g.address.c_str(), g.ad.machine.c_str(), g.ad.players.c_str(), g.ad.freeSeats,
+                    g.ad.password ? "true" : "false");
+    }
+    std::printf("{\"summary\":true,\"games_found\":%zu}\n", browser.games().size());
+    return 0;
+}
 
 bool isNetworkRun(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
@@ -143,6 +198,7 @@ int runNetwork(const std::vector<std::string>& args) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "--find-games") return findGames(args);
     if (isNetworkRun(args)) {
         const HeadlessEnvironment headless;
         QGuiApplication app(argc, argv);
