@@ -61,7 +61,7 @@ Codecs codecsOf(VideoFormat f) {
 // minute of it must encode in a fraction of a minute on two cores.
 void chooseSpeed(AVCodecContext* c, VideoFormat f) {
     if (f == VideoFormat::Mp4) {
-        av_opt_set(c->priv_data, "preset", "superfast", 0);
+        av_opt_set(c->priv_data, "preset", "ultrafast", 0);
         av_opt_set(c->priv_data, "crf", "23", 0);
     } else if (f == VideoFormat::WebM) {
         av_opt_set(c->priv_data, "deadline", "realtime", 0);
@@ -120,7 +120,7 @@ struct VideoEncoder::Impl {
     ~Impl() {
         sws_freeContext(scaler);
         swr_free(&resampler);
-        av_frame_free(&picture);
+        for (AVFrame*& f : pictures) av_frame_free(&f);
         av_frame_free(&scaled);
         av_frame_free(&sound);
         av_packet_free(&packet);
@@ -136,6 +136,7 @@ struct VideoEncoder::Impl {
     bool openVideo(const Codecs& codecs, int width, int height, std::string& error);
     bool openAudio(const Codecs& codecs, std::string& error);
     bool send(AVCodecContext* c, AVStream* s, AVFrame* f, std::string& error);
+    AVFrame* freePicture();
     bool scale(const PixelBuffer& from, std::string& error);
     void toPalette();
     bool flushSound(bool last, std::string& error);
@@ -146,7 +147,10 @@ struct VideoEncoder::Impl {
     AVCodecContext* audio = nullptr;
     AVStream* videoStream = nullptr;
     AVStream* audioStream = nullptr;
-    AVFrame* picture = nullptr;  // in the encoder's own pixel format
+    // Pictures in the encoder's own pixel format: the encoder keeps a few of them for a while,
+    // and one it has let go of is written again instead of copied or made anew.
+    std::vector<AVFrame*> pictures;
+    AVFrame* picture = nullptr;  // the one being filled
     AVFrame* scaled = nullptr;   // a GIF's picture before it takes the palette
     AVFrame* sound = nullptr;
     AVPacket* packet = nullptr;
@@ -196,11 +200,7 @@ bool VideoEncoder::Impl::openVideo(const Codecs& codecs, int width, int height,
     }
     avcodec_parameters_from_context(videoStream->codecpar, video);
     videoStream->time_base = video->time_base;
-    picture = av_frame_alloc();
-    picture->format = video->pix_fmt;
-    picture->width = width;
-    picture->height = height;
-    if (av_frame_get_buffer(picture, 0) < 0) return (error = "Out of memory.", false);
+    if (!freePicture()) return (error = "Out of memory.", false);
     if (format != VideoFormat::Gif) return true;
     scaled = av_frame_alloc();
     scaled->format = AV_PIX_FMT_BGRA;
@@ -274,6 +274,20 @@ bool VideoEncoder::Impl::send(AVCodecContext* c, AVStream* s, AVFrame* f, std::s
     }
 }
 
+AVFrame* VideoEncoder::Impl::freePicture() {
+    for (AVFrame* f : pictures) {
+        if (av_frame_is_writable(f)) return picture = f;
+    }
+    AVFrame* f = av_frame_alloc();
+    if (!f) return nullptr;
+    pictures.push_back(f);
+    f->format = video->pix_fmt;
+    f->width = video->width;
+    f->height = video->height;
+    if (av_frame_get_buffer(f, 0) < 0) return nullptr;
+    return picture = f;
+}
+
 bool VideoEncoder::Impl::scale(const PixelBuffer& from, std::string& error) {
     if (!scaler || from.width() != sourceWidth || from.height() != sourceHeight) {
         sws_freeContext(scaler);
@@ -285,7 +299,7 @@ bool VideoEncoder::Impl::scale(const PixelBuffer& from, std::string& error) {
                                 nullptr, nullptr, nullptr);
         if (!scaler) return (error = "The picture cannot be scaled to the video's size.", false);
     }
-    if (av_frame_make_writable(picture) < 0 || (scaled && av_frame_make_writable(scaled) < 0)) {
+    if (!freePicture() || (scaled && av_frame_make_writable(scaled) < 0)) {
         return (error = "Out of memory.", false);
     }
     // 0xFFRRGGBB in memory order is blue, green, red, alpha.

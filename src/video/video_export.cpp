@@ -10,6 +10,7 @@
 #include "game/game_tick.h"
 #include "game/gra.h"
 #include "game/random.h"
+#include "game/rounds.h"
 #include "params/app_settings.h"
 #include "play/headless_game.h"
 #include "play/replay_source.h"
@@ -98,6 +99,7 @@ public:
 
 private:
     void setUp();
+    void endOfGame();
     void paintPanel(bool whole);
     bool showUntil(double seconds);
     bool addFrame(double time);
@@ -156,6 +158,19 @@ void Film::setUp() {
     applySettings(m_settings, m_replay.settings);
     m_cursor.start(m_gra, m_back);
     m_board->LayoutScoreBands(m_gra, m_label);
+    paintPanel(true);
+}
+
+// The end of the game as a watched replay shows it: a won round is named under the
+// scoreboard and applauded; the message boxes are no part of the picture.
+void Film::endOfGame() {
+    const int w = finishGame(m_gra, m_label);
+    if (w >= 0 && decideRoundEnd(m_gra, w) == RoundEnd::Won) {
+        m_gra.slot(w).roundsWon += 1;
+        ShowEventNow(m_gra, m_label, m_text, "This round won by " + winnerName(m_gra, w) + "!",
+                     kWhite);
+        m_gra.playSound(kSndApplause, 0, 0);
+    }
     paintPanel(true);
 }
 
@@ -228,10 +243,7 @@ VideoResult Film::run(const fs::path& file) {
     setUp();
     const bool over = playHeadless({m_gra, m_window, m_back, m_label}, *this, m_replay.endTick) ==
                       HeadlessEnd::Over;
-    if (over) {
-        finishGame(m_gra, m_label);
-        paintPanel(true);
-    }
+    if (over) endOfGame();
     const double end = m_now + kEndHoldSeconds;
     if (!m_stopped) showUntil(m_to ? std::min(*m_to, end) : end);
     if (!m_stopped && hasSound(m_format)) addSoundUntil(sampleAt(frameTime(m_frames)));
