@@ -28,6 +28,7 @@ constexpr int kPollMs = 100;
 constexpr int kPermille = 1000;
 constexpr double kMaxSeconds = 24 * 3600.0;
 constexpr int kSecondsDecimals = 1;
+constexpr int kFileFieldWidth = 360;
 // The formats in the order of the list, with their extensions.
 constexpr std::array<const char*, 3> kExtensions{"webm", "mp4", "gif"};
 constexpr std::array<const char*, 4> kSizes{"640x360", "854x480", "1280x720", "1920x1080"};
@@ -44,6 +45,7 @@ ExportVideoDialog::ExportVideoDialog(QWidget* parent, std::filesystem::path repl
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString stem = QString::fromStdString(m_replayFile.stem().string());
     m_file = new QLineEdit(QDir(folder).filePath(stem + ".webm"), this);
+    m_file->setMinimumWidth(kFileFieldWidth);
     auto* browse = new QPushButton(tr("&Browse..."), this);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file, 1);
@@ -68,7 +70,9 @@ ExportVideoDialog::ExportVideoDialog(QWidget* parent, std::filesystem::path repl
     m_size->setCurrentText(QString("%1x%2").arg(m_defaults.width).arg(m_defaults.height));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&File:"), fileRow);
+    auto* fileLabel = new QLabel(tr("&File:"), this);
+    fileLabel->setBuddy(m_file);
+    form->addRow(fileLabel, fileRow);
     form->addRow(tr("F&ormat:"), m_format);
     form->addRow(tr("F&rom:"), m_from);
     form->addRow(tr("&To:"), m_to);
