@@ -221,8 +221,9 @@ private:
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
-                *GameOpenreplay = nullptr, *GameExportvideo = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
+                *GameOpenreplay = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
+        QAction* GameExportvideo = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
                 *PlayersTwocomputerplayers = nullptr;
