@@ -10,6 +10,7 @@ extern "C" {
 }
 
 #include "game/gra.h"
+#include "replay/replay_store.h"
 #include "sim/sim_game.h"
 #include "sound/cdx_sound.h"
 #include "sound/snd_man.h"
@@ -271,6 +272,23 @@ TEST_F(VideoExport, CancelledOrRefusedExportsLeaveNoFile) {
         if (e.path().filename() != "sounds") left.push_back(e.path().filename());
     }
     EXPECT_TRUE(left.empty()) << left.front();
+}
+
+// The command line: a part of the replay at a size, and a clear word for a file it cannot write.
+TEST_F(VideoExport, TheSimulatorExportsAndSaysWhyItCannot) {
+    std::string error;
+    const fs::path file = dir.path / "game.slyrep";
+    ASSERT_TRUE(writeReplayFile(file, replay, error)) << error;
+    const std::string sim = "'" SLYDERS_SIM_PATH "' --replay '" + file.string() + "' --video '";
+    const test::CommandRun made =
+        test::runCommand(sim + (dir.path / "a.mp4").string() + "' --from 1 --to 2 --size 320x180");
+    EXPECT_EQ(made.status, 0);
+    EXPECT_NE(made.output.find("\"frames\":30,\"seconds\":1.000"), std::string::npos) << made.output;
+    EXPECT_EQ(decode(dir.path / "a.mp4").width, 320);
+    const test::CommandRun refused =
+        test::runCommand(sim + (dir.path / "none" / "a.webm").string() + "' 2>&1");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.output.find("there is no folder"), std::string::npos) << refused.output;
 }
 
 }  // namespace
