@@ -31,6 +31,7 @@
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
 #include "sound/game_sounds.h"
+#include "video/qt/export_video_dialog.h"
 
 using namespace slyders;
 
@@ -93,6 +94,13 @@ FrameHooks gameHooks(const Surroundings& around) {
     };
     hooks.logoFile = places.data("logo_sq.bmp").string();
     hooks.backgroundFile = places.setting("slydersbg.bmp");
+    hooks.exportVideo = [&places](TMainWnd& owner, const std::filesystem::path& replay) {
+        VideoOptions video;
+        video.soundFolder = places.data("sounds");
+        video.logoFile = places.data("logo_sq.bmp").string();
+        video.backgroundFile = places.setting("slydersbg.bmp");
+        exportVideoDialog(&owner, replay, video);
+    };
     hooks.settingsDialog = [&settings](TMainWnd& owner) {
         Param param = settingsParam(settings);
         TParamWnd dialog(&owner, param, QStringLiteral("Settings"), owner.boxes());

@@ -143,6 +143,9 @@ void TMainWnd::buildMenu() {
         addItem(game, "GameWatchlast", "&Watch last game", {}, &TMainWnd::GameWatchlastClick);
     m.GameOpenreplay =
         addItem(game, "GameOpenreplay", "&Open replay...", {}, &TMainWnd::GameOpenreplayClick);
+    m.GameExportvideo = addItem(game, "GameExportvideo", tr("E&xport video..."), {},
+                                &TMainWnd::GameExportvideoClick);
+    m.GameExportvideo->setVisible(false);  // only while a replay is watched
     game->addSeparator();
     m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
     m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
@@ -307,12 +310,28 @@ void TMainWnd::GameOpenreplayClick() {
 }
 
 void TMainWnd::openReplay(const std::filesystem::path& file) {
+    showExportVideo(file);
     WatchReplay::open(*this, file);
+    showExportVideo({});
 }
 
 void TMainWnd::watchReplay(Replay replay, const std::filesystem::path& file) {
     if (m_gra.running || sessionRunning()) return;
+    showExportVideo(file);
     WatchReplay(*this, std::move(replay), file).run();
+    showExportVideo({});
+}
+
+void TMainWnd::showExportVideo(const std::filesystem::path& watched) {
+    m_watchedReplay = watched;
+    m_menu.GameExportvideo->setVisible(!watched.empty() && m_hooks.exportVideo);
+}
+
+// The watched game waits while its video is made; it goes on at its pace afterwards.
+void TMainWnd::GameExportvideoClick() {
+    if (m_watchedReplay.empty() || !m_hooks.exportVideo) return;
+    m_hooks.exportVideo(*this, m_watchedReplay);
+    restartTickPace();
 }
 
 std::string TMainWnd::arenaSideError(int side) const {

@@ -50,6 +50,8 @@ struct FrameHooks {
     // "Open replay...": the file the player chose, starting in the replay folder.
     std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
         chooseReplay;
+    // "Export video...": the replay being watched made into a video file.
+    std::function<void(TMainWnd&, const std::filesystem::path&)> exportVideo;
     NetworkPlay network;
 };
 
@@ -71,6 +73,7 @@ public:
     void GameDemoClick();
     void GameWatchlastClick();
     void GameOpenreplayClick();
+    void GameExportvideoClick();
     void GameCleartotalsClick();
     void GameExitClick();
     void SetupPlayersClick();
@@ -161,6 +164,7 @@ private:
     void placeScoreboard();
     void drawTitleHints();
     void watchProgramSwitches();
+    void showExportVideo(const std::filesystem::path& watched);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, void (TMainWnd::*handler)());
     void radioGroup(std::initializer_list<QAction*> items);
@@ -220,6 +224,7 @@ private:
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
                 *GameOpenreplay = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
+        QAction* GameExportvideo = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,
                 *PlayersTwocomputerplayers = nullptr;
@@ -243,6 +248,7 @@ private:
     Qt::ApplicationState m_appState = Qt::ApplicationActive;
     bool m_welcomed = false;
     std::FILE* m_tickLog = nullptr;
+    std::filesystem::path m_watchedReplay;  // the replay file watched now, if any
 };
 
 }  // namespace slyders

@@ -10,6 +10,7 @@
 #include "play/replay_source.h"
 #include "present/arena_text.h"
 #include "replay/replay_recorder.h"
+#include "video/video_export.h"
 
 namespace slyders {
 
@@ -35,6 +36,18 @@ std::optional<std::string> takeNumber(const std::vector<std::string>& args, std:
     if (!parseNumber(value, out) || out < lo || out > hi) {
         return name + " takes a number from " + std::to_string(lo) + " to " + std::to_string(hi) +
                ", not \"" + value + "\"";
+    }
+    return std::nullopt;
+}
+
+// Seconds of a game (0 or more) after --from or --to.
+std::optional<std::string> takeSeconds(const std::vector<std::string>& args, std::size_t& i,
+                                       double& out) {
+    const std::string& name = args[i];
+    if (i + 1 >= args.size()) return name + " needs a value";
+    const std::string& value = args[++i];
+    if (!parseNumber(value, out) || !(out >= 0.0)) {
+        return name + " takes seconds of the game such as 12.5, not \"" + value + "\"";
     }
     return std::nullopt;
 }
@@ -90,6 +103,13 @@ const char* const kSimUsage =
     "                   {\"replay\",\"ticks\",\"slots\",\"points\",\"deaths\",\"agrees\"};\n"
     "                   exit code 0 only when it agrees with every stored check\n"
     "  --record FILE    write the replay of the game played to FILE (one game only)\n"
+    "  --video OUT      with --replay: export the replay as a video, WebM (VP9, Opus),\n"
+    "                   MP4 (H.264, AAC) or GIF (no sound, at most 30 s) by OUT's\n"
+    "                   extension, with the game's sounds; a progress line on a terminal,\n"
+    "                   then {\"video\",\"frames\",\"seconds\",\"wall_seconds\",\"speed\"}\n"
+    "  --from S         the video starts S seconds into the game (default 0)\n"
+    "  --to S           the video ends S seconds into the game (default: the game's end)\n"
+    "  --size WxH       the video's size (default 1280x720)\n"
     "  --help           this text\n"
     "\n"
     "Each game starts with no points, plays with the default settings and a roster held in\n"
@@ -127,6 +147,18 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         } else if (a == "--record") {
             if (i + 1 >= args.size()) return std::string("--record needs a file");
             out.record = args[++i];
+        } else if (a == "--video") {
+            if (i + 1 >= args.size()) return std::string("--video needs a file");
+            out.video = args[++i];
+        } else if (a == "--from") {
+            error = takeSeconds(args, i, out.videoFrom);
+        } else if (a == "--to") {
+            error = takeSeconds(args, i, out.videoTo);
+        } else if (a == "--size") {
+            if (i + 1 >= args.size()) return std::string("--size needs a value");
+            if (!parseVideoSize(args[++i], out.videoWidth, out.videoHeight)) {
+                return "--size takes a size such as 1280x720, not \"" + args[i] + "\"";
+            }
         } else if (a == "--tick-cap") {
             error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
         } else {
@@ -135,6 +167,7 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         if (error) return error;
     }
     if (out.demo && computersGiven) return "--demo and --computers exclude each other";
+    if (!out.video.empty() && out.replay.empty()) return "--video makes a video of a --replay";
     if (!out.record.empty() && out.games != 1) return "--record keeps one game: no --games";
     if (out.skills[0] != 0 && (out.demo || !out.record.empty() || computersGiven)) {
         return "--skills plays two computers under the normal rules: no --demo, --computers "

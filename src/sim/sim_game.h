@@ -34,6 +34,12 @@ struct SimOptions {
     bool help = false;
     std::string replay{};  // a replay file to check instead of playing new games
     std::string record{};  // the replay of the one game played is written here
+    // The replay made into a video: the file (its extension gives the format), the part
+    // (seconds of the game; a negative end: to the end) and the size.
+    std::string video{};
+    double videoFrom = 0.0;
+    double videoTo = -1.0;
+    int videoWidth = 1280, videoHeight = 720;
 };
 
 // The command line (without the program name); an error text when it is not understood.

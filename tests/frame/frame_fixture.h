@@ -63,6 +63,9 @@ struct WindowTest {
             ++playersDialogs;
             for (int k = 0; k < gra.humans; ++k) gra.seats[std::size_t(k)].rosterIndex = 2 + k % 2;
         };
+        hooks.exportVideo = [this](TMainWnd&, const std::filesystem::path& file) {
+            exportedReplays.push_back(file);
+        };
         hooks.network.listenAddress = "127.0.0.1";  // tests talk to this machine only
         hooks.network.joinTimeoutMs = 1500;
         hooks.readPads = [this] {
@@ -98,6 +101,7 @@ struct WindowTest {
     ScriptedBoxes boxes;
     Gra gra;
     int playersDialogs = 0;
+    std::vector<std::filesystem::path> exportedReplays;  // what "Export video..." was asked for
     PadStates pads;  // what the pads hold, as the game loop polls them
     int padPolls = 0;
     std::unique_ptr<TMainWnd> window;

@@ -323,6 +323,24 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     EXPECT_EQ(t.window->replays().all().size(), 2u);  // watching recorded nothing
 }
 
+TEST(WindowReplays, ExportVideoIsOfferedForTheReplayWatchedAndOnlyThen) {
+    test::WindowTest t;
+    t.window->GameDemoClick();
+    const QAction* item = t.window->menuItem("GameExportvideo");
+    EXPECT_FALSE(item->isVisible());
+    bool shown = false;
+    t.clock.onSleep = [&] {
+        if (!t.watch() || t.gra.tick != 50 || shown) return;
+        shown = item->isVisible();
+        t.window->GameExportvideoClick();
+    };
+    t.boxes.answers = {false};
+    t.window->GameWatchlastClick();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
+    EXPECT_FALSE(item->isVisible());
+}
+
 void pressKey(TMainWnd& w, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(w.centralWidget(), &press);

@@ -116,6 +116,9 @@ TEST(SimProgram, RejectsWhatItDoesNotUnderstand) {
                             {"--seed", "x1"},
                             {"--arena", "12"},
                             {"--demo", "--computers", "2"},
+                            {"--video", "a.webm"},
+                            {"--replay", "a.slyrep", "--size", "1280"},
+                            {"--replay", "a.slyrep", "--from", "-1"},
                             {"--fast"}}) {
         EXPECT_TRUE(parseSimOptions(bad, o)) << bad[0];
     }

@@ -17,6 +17,7 @@
 #include "net/discovery.h"
 #include "sim/net_peer.h"
 #include "sim/sim_game.h"
+#include "video/video_command.h"
 
 using namespace slyders;
 
@@ -56,6 +57,20 @@ void printSummary(int games, long long ticks, double seconds) {
         "{\"summary\":true,\"games\":%d,\"ticks\":%lld,\"wall_seconds\":%.3f,"
         "\"ticks_per_second\":%.0f}\n",
         games, ticks, seconds, rate);
+}
+
+// Makes a replay into a video with the game's sounds and logo, as the installed game has them.
+int makeVideo(const SimOptions& options, TextRenderer& text) {
+    VideoOptions video;
+    video.from = options.videoFrom;
+    if (options.videoTo >= 0) video.to = options.videoTo;
+    video.width = options.videoWidth;
+    video.height = options.videoHeight;
+    if (const auto data = gameDataFolder(QCoreApplication::applicationDirPath().toStdString())) {
+        video.soundFolder = *data / "sounds";
+        video.logoFile = (*data / "logo_sq.bmp").string();
+    }
+    return runVideoCommand(options.replay, options.video, video, text);
 }
 
 // Plays a replay back; exit code 0 only when it agrees with the recording.
@@ -219,6 +234,7 @@ int main(int argc, char* argv[]) {
 
     try {
         QtTextRenderer text;
+        if (!options.video.empty()) return makeVideo(options, text);
         if (!options.replay.empty()) return checkReplay(options, text);
         SimGame sim(options, text);
         long long totalTicks = 0;
