@@ -15,6 +15,7 @@
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
+#include "history/game_catalogue.h"
 #include "present/event_label.h"
 #include "present/scoreboard.h"
 #include "play/game_recording.h"
@@ -51,6 +52,8 @@ struct FrameHooks {
     std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
         chooseReplay;
     NetworkPlay network;
+    // "Export video..." in the game history window: the video dialog for this replay.
+    std::function<void(TMainWnd&, const std::filesystem::path&)> exportVideo;
 };
 
 // The one window of the game: the arena on the left, the scoreboard on the right, the menu,
@@ -71,6 +74,7 @@ public:
     void GameDemoClick();
     void GameWatchlastClick();
     void GameOpenreplayClick();
+    void GameHistoryClick();
     void GameCleartotalsClick();
     void GameExitClick();
     void SetupPlayersClick();
@@ -96,6 +100,7 @@ public:
     void openReplay(const std::filesystem::path& file);
     std::string arenaSideError(int side) const;
     ReplayStore& replays() override { return m_replays; }
+    GameCatalogue& history() { return m_history; }
     void GameHostClick();
     void GameJoinClick();
     // Opens the port and the lobby; the games are played when the lobby starts them.
@@ -202,6 +207,7 @@ private:
     Clock& m_clock;
     FrameHooks m_hooks;
     ReplayStore m_replays;
+    GameCatalogue m_history{m_replays};
     GameRecording m_recording;
     LocalGame m_atKeyboard{*this};
     PlayMode* m_mode = nullptr;
@@ -217,7 +223,7 @@ private:
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
-                *GameOpenreplay = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
+                *GameOpenreplay = nullptr, *GameHistory = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,

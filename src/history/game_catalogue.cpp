@@ -110,8 +110,8 @@ std::string replaysIn(std::size_t count, const fs::path& folder) {
     return std::to_string(count) + (count == 1 ? " replay" : " replays") + " in " + folder.string();
 }
 
-GameRecord gameFrom(const Statement& st) {
-    GameRecord g;
+PlayedGame gameFrom(const Statement& st) {
+    PlayedGame g;
     g.id = st.integer(0);
     g.file = st.text(1);
     g.checksum = std::uint64_t(st.integer(2));
@@ -245,7 +245,7 @@ bool GameCatalogue::openSkipping(const std::string& skip) {
     return true;
 }
 
-void GameCatalogue::insert(const GameRecord& g) {
+void GameCatalogue::insert(const PlayedGame& g) {
     Statement game(m_db,
                    "INSERT INTO games(file, checksum, started, kind, ticks, seconds, over, "
                    "winner, round_winner) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -331,8 +331,8 @@ void GameCatalogue::added(const Replay& replay, const fs::path& file, GameKind k
     syncRows();
 }
 
-std::vector<GameRecord> GameCatalogue::games() {
-    std::vector<GameRecord> list;
+std::vector<PlayedGame> GameCatalogue::games() {
+    std::vector<PlayedGame> list;
     if (!open()) return list;
     std::map<std::int64_t, std::size_t> byId;
     {
@@ -353,11 +353,11 @@ std::vector<GameRecord> GameCatalogue::games() {
     return list;
 }
 
-fs::path GameCatalogue::replayPath(const GameRecord& game) const {
+fs::path GameCatalogue::replayPath(const PlayedGame& game) const {
     return m_store.folder() / game.file;
 }
 
-bool GameCatalogue::remove(const GameRecord& game, std::string& error) {
+bool GameCatalogue::remove(const PlayedGame& game, std::string& error) {
     std::error_code ec;
     const fs::path file = replayPath(game);
     if (!fs::remove(file, ec) && fs::exists(file)) {
@@ -368,7 +368,7 @@ bool GameCatalogue::remove(const GameRecord& game, std::string& error) {
     return true;
 }
 
-bool GameCatalogue::keep(const GameRecord& game, std::string& error) {
+bool GameCatalogue::keep(const PlayedGame& game, std::string& error) {
     const auto kept = m_store.keep(replayPath(game), error);
     if (!kept) return false;
     if (open()) {

@@ -39,12 +39,12 @@ public:
     void sync();
 
     // Every game, newest first.
-    std::vector<GameRecord> games();
-    std::filesystem::path replayPath(const GameRecord& game) const;
+    std::vector<PlayedGame> games();
+    std::filesystem::path replayPath(const PlayedGame& game) const;
     // Removes the game's replay and its row.
-    bool remove(const GameRecord& game, std::string& error);
+    bool remove(const PlayedGame& game, std::string& error);
     // Keeps the game's replay for good; its row follows the new name.
-    bool keep(const GameRecord& game, std::string& error);
+    bool keep(const PlayedGame& game, std::string& error);
 
     // What to tell the player once, when the catalogue had to be made again; empty otherwise.
     std::string takeNotice();
@@ -59,7 +59,7 @@ private:
     void closeDb();
     bool exec(const char* sql);
     bool createSchema();
-    void insert(const GameRecord& game);
+    void insert(const PlayedGame& game);
     void syncRows(const std::string& skip = {});
     void failed(const std::string& what);
 

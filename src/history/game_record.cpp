@@ -98,15 +98,15 @@ GameKind kindOfReplay(const Replay& replay) {
     return replay.start.demo ? GameKind::Demo : GameKind::Local;
 }
 
-const SlotRecord* GameRecord::slotOf(int slot) const {
+const SlotRecord* PlayedGame::slotOf(int slot) const {
     for (const SlotRecord& s : slots) {
         if (s.slot == slot) return &s;
     }
     return nullptr;
 }
 
-GameRecord recordOf(const Replay& replay, GameKind kind, std::string file, std::uint64_t checksum) {
-    GameRecord r;
+PlayedGame recordOf(const Replay& replay, GameKind kind, std::string file, std::uint64_t checksum) {
+    PlayedGame r;
     r.file = std::move(file);
     r.checksum = checksum;
     r.startedAt = replay.startedAt;

@@ -39,7 +39,7 @@ struct SlotRecord {
 };
 
 // One finished game as the history lists it.
-struct GameRecord {
+struct PlayedGame {
     std::int64_t id = 0;  // the catalogue's own number, 0 before it is stored
     std::string file;     // the replay's file name in the replay folder
     std::uint64_t checksum = 0;  // the replay's closing checksum: follows a renamed file
@@ -52,12 +52,12 @@ struct GameRecord {
     int roundWinner = -1;  // the slot that won the round with this game, or -1
     std::vector<SlotRecord> slots;  // the active slots, in slot order
 
-    friend bool operator==(const GameRecord&, const GameRecord&) = default;
+    friend bool operator==(const PlayedGame&, const PlayedGame&) = default;
     const SlotRecord* slotOf(int slot) const;
     bool isDemo() const { return kind == GameKind::Demo; }
 };
 
 // The record of a replay; id is left 0.
-GameRecord recordOf(const Replay& replay, GameKind kind, std::string file, std::uint64_t checksum);
+PlayedGame recordOf(const Replay& replay, GameKind kind, std::string file, std::uint64_t checksum);
 
 }  // namespace slyders

@@ -8,18 +8,18 @@ namespace slyders {
 
 namespace {
 
-std::vector<const GameRecord*> counted(const std::vector<GameRecord>& games) {
-    std::vector<const GameRecord*> list;
-    for (const GameRecord& g : games) {
+std::vector<const PlayedGame*> counted(const std::vector<PlayedGame>& games) {
+    std::vector<const PlayedGame*> list;
+    for (const PlayedGame& g : games) {
         if (!g.isDemo()) list.push_back(&g);
     }
     return list;
 }
 
 // Oldest first: ratings are worked out in the order the rounds were won.
-std::vector<const GameRecord*> inPlayedOrder(const std::vector<GameRecord>& games) {
-    std::vector<const GameRecord*> list = counted(games);
-    std::sort(list.begin(), list.end(), [](const GameRecord* a, const GameRecord* b) {
+std::vector<const PlayedGame*> inPlayedOrder(const std::vector<PlayedGame>& games) {
+    std::vector<const PlayedGame*> list = counted(games);
+    std::sort(list.begin(), list.end(), [](const PlayedGame* a, const PlayedGame* b) {
         return a->startedAt != b->startedAt ? a->startedAt < b->startedAt : a->id < b->id;
     });
     return list;
@@ -40,9 +40,9 @@ int indexOf(const std::vector<PlrScore>& entries, const std::string& name) {
 
 }  // namespace
 
-std::vector<PlayerStatistics> playerStatistics(const std::vector<GameRecord>& games) {
+std::vector<PlayerStatistics> playerStatistics(const std::vector<PlayedGame>& games) {
     std::map<std::string, PlayerStatistics> byName;
-    for (const GameRecord* g : counted(games)) {
+    for (const PlayedGame* g : counted(games)) {
         for (const SlotRecord& s : g->slots) {
             if (!isPlayerName(s.name)) continue;
             PlayerStatistics& p = byName[s.name];
@@ -61,19 +61,19 @@ std::vector<PlayerStatistics> playerStatistics(const std::vector<GameRecord>& ga
 }
 
 std::map<std::string, std::vector<RatingPoint>> ratingHistory(
-    const std::vector<GameRecord>& games, const std::vector<std::string>& rosterNames) {
+    const std::vector<PlayedGame>& games, const std::vector<std::string>& rosterNames) {
     const auto played = inPlayedOrder(games);
     std::vector<PlrScore> entries;
     auto enter = [&entries](const std::string& name) {
         if (isPlayerName(name) && indexOf(entries, name) < 0) entries.push_back(PlrScore{name, 0, {}});
     };
     for (const std::string& name : rosterNames) enter(name);
-    for (const GameRecord* g : played) {
+    for (const PlayedGame* g : played) {
         for (const SlotRecord& s : g->slots) enter(s.name);
     }
     Scores roster = Scores::copyOf(entries);
     std::map<std::string, std::vector<RatingPoint>> history;
-    for (const GameRecord* g : played) {
+    for (const PlayedGame* g : played) {
         if (g->roundWinner < 0) continue;
         std::vector<RoundParticipant> round;
         for (const SlotRecord& s : g->slots) {
@@ -89,11 +89,11 @@ std::map<std::string, std::vector<RatingPoint>> ratingHistory(
     return history;
 }
 
-std::vector<std::vector<HeadToHead>> headToHead(const std::vector<GameRecord>& games,
+std::vector<std::vector<HeadToHead>> headToHead(const std::vector<PlayedGame>& games,
                                                 const std::vector<std::string>& names) {
     const std::size_t n = names.size();
     std::vector<std::vector<HeadToHead>> table(n, std::vector<HeadToHead>(n));
-    for (const GameRecord* g : counted(games)) {
+    for (const PlayedGame* g : counted(games)) {
         for (std::size_t a = 0; a < n; ++a) {
             for (std::size_t b = 0; b < n; ++b) {
                 if (a == b) continue;

@@ -25,7 +25,7 @@ struct PlayerStatistics {
 };
 
 // Every player of the games, by name in byte order.
-std::vector<PlayerStatistics> playerStatistics(const std::vector<GameRecord>& games);
+std::vector<PlayerStatistics> playerStatistics(const std::vector<PlayedGame>& games);
 
 struct RatingPoint {
     std::int64_t at = 0;  // the start of the game that ended the round
@@ -36,7 +36,7 @@ struct RatingPoint {
 // rules over the history alone: the roster's players (in roster order, so its "Dummy" entries
 // keep the bottom at 0) and everybody else met start level at the first game of the history.
 std::map<std::string, std::vector<RatingPoint>> ratingHistory(
-    const std::vector<GameRecord>& games, const std::vector<std::string>& rosterNames);
+    const std::vector<PlayedGame>& games, const std::vector<std::string>& rosterNames);
 
 struct HeadToHead {
     int games = 0;   // games both played
@@ -47,7 +47,7 @@ struct HeadToHead {
 };
 
 // result[a][b]: player names[a] against names[b].
-std::vector<std::vector<HeadToHead>> headToHead(const std::vector<GameRecord>& games,
+std::vector<std::vector<HeadToHead>> headToHead(const std::vector<PlayedGame>& games,
                                                 const std::vector<std::string>& names);
 
 }  // namespace slyders

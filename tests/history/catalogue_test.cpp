@@ -33,7 +33,7 @@ GameKind kindPlayed(int i) {
 
 std::vector<std::string> catalogued(GameCatalogue& catalogue) {
     std::vector<std::string> files;
-    for (const GameRecord& g : catalogue.games()) files.push_back(g.file);
+    for (const PlayedGame& g : catalogue.games()) files.push_back(g.file);
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -75,9 +75,9 @@ TEST(GameCatalogue, ListsExactlyTheReplaysThatExistAfter150Games) {
     EXPECT_EQ(files, inFolder(store));
     EXPECT_EQ(files.size(), std::size_t(ReplayStore::kReplaysKept + 2 - 1));
 
-    const std::vector<GameRecord> games = catalogue.games();
+    const std::vector<PlayedGame> games = catalogue.games();
     EXPECT_EQ(games.front().startedAt, kDay + 149);
-    for (const GameRecord& g : games) {
+    for (const PlayedGame& g : games) {
         const int i = int(g.startedAt - kDay);
         EXPECT_EQ(g.kind, kindPlayed(i)) << "game " << i;  // the network end survives a rename
         ASSERT_EQ(g.slots.size(), 2u);
@@ -131,7 +131,7 @@ TEST(GameCatalogue, LostOrDamagedIsMadeAgainFromTheReplaysWithAMessage) {
         d.apply(threeGames(folder.path));
         ReplayStore store(folder.path / "replays");
         GameCatalogue catalogue(store);
-        const std::vector<GameRecord> games = catalogue.games();
+        const std::vector<PlayedGame> games = catalogue.games();
         ASSERT_EQ(games.size(), 3u);
         // Only which end of a network game this machine was is lost.
         EXPECT_EQ(games[0].kind, GameKind::Demo);

@@ -22,8 +22,8 @@ Replay threePlayers() {
     return r;
 }
 
-TEST(GameRecord, PointsOfGapsAreThoseNotEarnedByOutlivingOthers) {
-    const GameRecord g = recordOf(threePlayers(), GameKind::Local, "a.slyrep", 5);
+TEST(PlayedGame, PointsOfGapsAreThoseNotEarnedByOutlivingOthers) {
+    const PlayedGame g = recordOf(threePlayers(), GameKind::Local, "a.slyrep", 5);
     ASSERT_EQ(g.slots.size(), 3u);
     // Bob's death gave the computer and Ann a point each, the computer's gave Ann one.
     EXPECT_EQ(g.slots[0], (SlotRecord{1, "Computer 1", 4, 34, 3, 0}));
@@ -42,16 +42,16 @@ TEST(GameRecord, PointsOfGapsAreThoseNotEarnedByOutlivingOthers) {
     left.events.insert(left.events.begin(), leave);
     left.resultText.clear();
     left.points[1] = 7;
-    const GameRecord n = recordOf(left, GameKind::NetworkHost, "b.slyrep", 6);
+    const PlayedGame n = recordOf(left, GameKind::NetworkHost, "b.slyrep", 6);
     EXPECT_EQ(n.slots[0].gaps, 7);
     EXPECT_EQ(n.slots[1].gaps, 6);
     EXPECT_EQ(n.winner, -1);  // 7 and 7
     EXPECT_EQ(n.roundWinner, -1);
 }
 
-GameRecord game(std::int64_t at, GameKind kind, int winner, int roundWinner,
+PlayedGame game(std::int64_t at, GameKind kind, int winner, int roundWinner,
                 std::vector<SlotRecord> slots) {
-    GameRecord g;
+    PlayedGame g;
     g.id = at;
     g.startedAt = at;
     g.kind = kind;
@@ -62,7 +62,7 @@ GameRecord game(std::int64_t at, GameKind kind, int winner, int roundWinner,
 }
 
 // Newest first, as the catalogue gives them.
-std::vector<GameRecord> handMadeGames() {
+std::vector<PlayedGame> handMadeGames() {
     return {
         game(600, GameKind::Local, 3, 3, {{2, "Ann", 2, 10, 1, 0}, {3, "Bob", 9, 40, 8, 0}}),
         game(500, GameKind::Local, 1, 1, {{1, "Computer 1", 6, 45, 3, 0}, {2, "?", 3, 30, 2, 0}}),
