@@ -211,7 +211,7 @@ void GameCatalogue::makeAgain(const std::string& why) {
     fs::rename(m_file, fs::path(m_file.string() + kDamagedSuffix), ec);
     if (ec) fs::remove(m_file, ec);
     for (const char* side : {"-wal", "-shm"}) fs::remove(fs::path(m_file.string() + side), ec);
-    m_notice = "The game history could not be read (" + why + "); it was made again from the ";
+    m_rebuild = Rebuild{true, why, 0};
     if (openFile()) createSchema();
 }
 
@@ -235,12 +235,10 @@ bool GameCatalogue::openSkipping(const std::string& skip) {
         return false;
     }
     syncRows(skip);
-    if (!m_notice.empty() || !existed) {
+    if (m_rebuild || !existed) {
         const std::size_t count = games().size();
-        if (m_notice.empty() && count > 0) {
-            m_notice = "The game history was not found; it was made again from the ";
-        }
-        if (!m_notice.empty()) m_notice += replaysIn(count, m_store.folder()) + ".";
+        if (!m_rebuild && count > 0) m_rebuild = Rebuild{};
+        if (m_rebuild) m_rebuild->replays = count;
     }
     return true;
 }
@@ -353,6 +351,10 @@ std::vector<PlayedGame> GameCatalogue::games() {
     return list;
 }
 
+const fs::path& GameCatalogue::replayFolder() const {
+    return m_store.folder();
+}
+
 fs::path GameCatalogue::replayPath(const PlayedGame& game) const {
     return m_store.folder() / game.file;
 }
@@ -378,9 +380,17 @@ bool GameCatalogue::keep(const PlayedGame& game, std::string& error) {
     return true;
 }
 
-std::string GameCatalogue::takeNotice() {
+std::optional<GameCatalogue::Rebuild> GameCatalogue::takeRebuild() {
     open();
-    return std::exchange(m_notice, {});
+    return std::exchange(m_rebuild, std::nullopt);
+}
+
+std::string GameCatalogue::takeNotice() {
+    const auto r = takeRebuild();
+    if (!r) return {};
+    const std::string from = "it was made again from the " + replaysIn(r->replays, m_store.folder()) + ".";
+    if (r->damaged) return "The game history could not be read (" + r->why + "); " + from;
+    return "The game history was not found; " + from;
 }
 
 }  // namespace slyders

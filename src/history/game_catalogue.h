@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,10 +47,19 @@ public:
     // Keeps the game's replay for good; its row follows the new name.
     bool keep(const PlayedGame& game, std::string& error);
 
-    // What to tell the player once, when the catalogue had to be made again; empty otherwise.
+    // The catalogue had to be made again from the replays: because it was damaged (why) or
+    // not found at all. Told once; nothing when all was well.
+    struct Rebuild {
+        bool damaged = false;
+        std::string why;
+        std::size_t replays = 0;
+    };
+    std::optional<Rebuild> takeRebuild();
+    // The same as one English line; empty when all was well.
     std::string takeNotice();
     const std::string& error() const { return m_error; }
     const std::filesystem::path& file() const { return m_file; }
+    const std::filesystem::path& replayFolder() const;
 
 private:
     bool openSkipping(const std::string& skip);
@@ -67,7 +77,7 @@ private:
     std::filesystem::path m_file;
     sqlite3* m_db = nullptr;
     bool m_opened = false;
-    std::string m_notice;
+    std::optional<Rebuild> m_rebuild;
     std::string m_error;
 };
 

@@ -109,7 +109,7 @@ TEST(HistoryWindow, APlayersFiguresAndTheCatalogueMadeAgain) {
     HistoryWindow w(damaged, t.boxes, {"Ann", "Bob"});
     w.tellNotice();
     ASSERT_EQ(t.boxes.informed.size(), 1u);
-    EXPECT_NE(t.boxes.informed[0].find("3 replays"), std::string::npos);
+    EXPECT_NE(t.boxes.informed[0].find("Games found: 3."), std::string::npos);
     w.pages()->setCurrentIndex(1);
     w.statisticsPlayer()->setCurrentIndex(w.statisticsPlayer()->findText("Bob"));
     // Played, won, rounds played, rounds won, mean points, gaps: the DEMO's Bob is not him.

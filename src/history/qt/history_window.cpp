@@ -206,7 +206,14 @@ void HistoryWindow::fillFilters() {
     m_kindFilter->setCurrentIndex(std::max(0, m_kindFilter->findData(kind)));
     m_statsPlayer->clear();
     for (const PlayerStatistics& p : m_stats) m_statsPlayer->addItem(qs(p.name));
-    m_statsPlayer->setCurrentIndex(std::max(0, m_statsPlayer->findText(statsPlayer)));
+    // The player of the most games comes first, unless one was chosen already.
+    const auto most = std::max_element(m_stats.begin(), m_stats.end(),
+                                       [](const PlayerStatistics& a, const PlayerStatistics& b) {
+                                           return a.games < b.games;
+                                       });
+    int chosen = m_statsPlayer->findText(statsPlayer);
+    if (chosen < 0 && most != m_stats.end()) chosen = int(most - m_stats.begin());
+    m_statsPlayer->setCurrentIndex(std::max(0, chosen));
 }
 
 void HistoryWindow::fillTable() {
@@ -308,11 +315,18 @@ void HistoryWindow::tellNotice() {
         m_boxes.error(tr("Game history").toStdString(), m_catalogue.error());
         return;
     }
-    const std::string notice = m_catalogue.takeNotice();
-    if (!notice.empty()) {
-        m_boxes.inform(tr("The game history was made again from the replays.").toStdString() +
-                       "\n\n" + notice);
-    }
+    const auto rebuilt = m_catalogue.takeRebuild();
+    if (!rebuilt) return;
+    const QString folder = QString::fromStdString(m_catalogue.replayFolder().string());
+    const QString found = tr("Games found: %1.").arg(rebuilt->replays);
+    const QString text =
+        (rebuilt->damaged
+             ? tr("The game history could not be read (%1); it was made again from the replays "
+                  "in %2.").arg(qs(rebuilt->why), folder)
+             : tr("The game history was not found; it was made again from the replays in %1.")
+                   .arg(folder)) +
+        "\n" + found;
+    m_boxes.inform(text.toStdString());
 }
 
 // ---------------------------------------------------------------- the statistics page
@@ -380,8 +394,11 @@ void HistoryWindow::showRatingChart(const std::string& name) {
     } else {
         chart->setTitle(tr("No round finished yet"));
     }
-    if (first == last) first -= kDaySeconds, last += kDaySeconds;
     chart->addSeries(series);
+    if (series->count() == 0) {
+        return replaceChart(chart);  // no axes around nothing: a chart of 1970 tells nothing
+    }
+    if (first == last) first -= kDaySeconds, last += kDaySeconds;
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("yyyy-MM-dd"));
     x->setRange(QDateTime::fromSecsSinceEpoch(first), QDateTime::fromSecsSinceEpoch(last));
@@ -393,6 +410,11 @@ void HistoryWindow::showRatingChart(const std::string& name) {
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
+    replaceChart(chart);
+}
+
+// The view does not own the chart it shows: the one before goes here.
+void HistoryWindow::replaceChart(QChart* chart) {
     QChart* old = m_chart->chart();
     m_chart->setChart(chart);
     delete old;

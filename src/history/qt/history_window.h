@@ -10,6 +10,7 @@
 #include "history/game_catalogue.h"
 #include "history/statistics.h"
 
+class QChart;
 class QChartView;
 class QComboBox;
 class QFormLayout;
@@ -70,6 +71,7 @@ private:
     void showStatistics();
     void showRatingChart(const std::string& name);
     void fillHeadToHead();
+    void replaceChart(QChart* chart);
 
     GameCatalogue& m_catalogue;
     MessageBoxes& m_boxes;
