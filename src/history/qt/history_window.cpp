@@ -177,7 +177,10 @@ QWidget* HistoryWindow::buildButtonRow() {
     return row;
 }
 
+// The folder may have changed since the last game (a replay kept while watching it, one removed
+// by hand): the list follows it before it is shown.
 void HistoryWindow::reload() {
+    m_catalogue.sync();
     m_games = m_catalogue.games();
     m_stats = playerStatistics(m_games);
     m_ratings = ratingHistory(m_games, m_rosterNames);
