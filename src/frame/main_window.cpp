@@ -142,7 +142,8 @@ void TMainWnd::buildMenu() {
         addItem(game, "GameWatchlast", "&Watch last game", {}, &TMainWnd::GameWatchlastClick);
     m.GameOpenreplay =
         addItem(game, "GameOpenreplay", "&Open replay...", {}, &TMainWnd::GameOpenreplayClick);
-    m.GameHistory = addItem(game, "GameHistory", tr("Game histor&y..."), {}, &TMainWnd::GameHistoryClick);
+    m.GameHistory =
+        addItem(game, "GameHistory", tr("Game histor&y..."), {}, &TMainWnd::GameHistoryClick);
     game->addSeparator();
     m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
     m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
@@ -256,7 +257,8 @@ void TMainWnd::setItemsEnabled(std::initializer_list<MenuItem> items, bool enabl
 void TMainWnd::updateReplayItems() {
     const bool idle = !m_gra.running && !sessionRunning();
     m_menu.GameWatchlast->setEnabled(idle && m_replays.newest().has_value());
-    for (QAction* item : {m_menu.GameOpenreplay, m_menu.GameHistory, m_menu.GameHost, m_menu.GameJoin}) {
+    for (QAction* item :
+         {m_menu.GameOpenreplay, m_menu.GameHistory, m_menu.GameHost, m_menu.GameJoin}) {
         item->setEnabled(idle);
     }
 }
@@ -313,7 +315,8 @@ void TMainWnd::GameHistoryClick() {
     for (const PlrScore& e : m_gra.scores().entries()) roster.push_back(e.name);
     HistoryWindow window(m_history, m_boxes, std::move(roster), this);
     if (m_hooks.exportVideo) {
-        window.setExportVideo([this](const std::filesystem::path& file) { m_hooks.exportVideo(*this, file); });
+        window.setExportVideo(
+            [this](const std::filesystem::path& file) { m_hooks.exportVideo(*this, file); });
     }
     window.tellNotice();
     window.exec();

@@ -223,7 +223,8 @@ private:
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
-                *GameOpenreplay = nullptr, *GameHistory = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
+                *GameOpenreplay = nullptr, *GameHistory = nullptr, *GameHost = nullptr,
+                *GameJoin = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
         QAction *PlayersNocomputerplayers = nullptr, *PlayersOnecomputerplayer = nullptr,

@@ -134,7 +134,8 @@ fs::path GameCatalogue::fileBeside(const fs::path& replayFolder) {
 GameCatalogue::GameCatalogue(ReplayStore& store, fs::path file)
     : m_store(store), m_file(std::move(file)) {}
 
-GameCatalogue::GameCatalogue(ReplayStore& store) : GameCatalogue(store, fileBeside(store.folder())) {}
+GameCatalogue::GameCatalogue(ReplayStore& store)
+    : GameCatalogue(store, fileBeside(store.folder())) {}
 
 GameCatalogue::~GameCatalogue() {
     closeDb();
@@ -272,7 +273,8 @@ void GameCatalogue::syncRows(const std::string& skip) {
     std::vector<Row> rows;
     {
         Statement st(m_db, "SELECT id, file, checksum FROM games");
-        while (st.step() == SQLITE_ROW) rows.push_back({st.integer(0), st.text(1), std::uint64_t(st.integer(2))});
+        while (st.step() == SQLITE_ROW)
+            rows.push_back({st.integer(0), st.text(1), std::uint64_t(st.integer(2))});
     }
     std::map<std::string, Row*> byFile;
     for (Row& r : rows) byFile[r.file] = &r;
@@ -344,9 +346,9 @@ std::vector<PlayedGame> GameCatalogue::games() {
     while (st.step() == SQLITE_ROW) {
         const auto it = byId.find(st.integer(0));
         if (it == byId.end()) continue;
-        list[it->second].slots.push_back(SlotRecord{int(st.integer(1)), st.text(2), int(st.integer(3)),
-                                                    int(st.integer(4)), int(st.integer(5)),
-                                                    int(st.integer(6))});
+        list[it->second].slots.push_back(SlotRecord{int(st.integer(1)), st.text(2),
+                                                    int(st.integer(3)), int(st.integer(4)),
+                                                    int(st.integer(5)), int(st.integer(6))});
     }
     return list;
 }
@@ -388,7 +390,8 @@ std::optional<GameCatalogue::Rebuild> GameCatalogue::takeRebuild() {
 std::string GameCatalogue::takeNotice() {
     const auto r = takeRebuild();
     if (!r) return {};
-    const std::string from = "it was made again from the " + replaysIn(r->replays, m_store.folder()) + ".";
+    const std::string from =
+        "it was made again from the " + replaysIn(r->replays, m_store.folder()) + ".";
     if (r->damaged) return "The game history could not be read (" + r->why + "); " + from;
     return "The game history was not found; " + from;
 }

@@ -116,13 +116,15 @@ PlayedGame recordOf(const Replay& replay, GameKind kind, std::string file, std::
     r.over = replay.end == ReplayEnd::Over;
     // The recorder names exactly the slots that take part.
     std::array<bool, kSlotCount> active{};
-    for (int s = 0; s < kSlotCount; ++s) active[std::size_t(s)] = !replay.names[std::size_t(s)].empty();
+    for (int s = 0; s < kSlotCount; ++s)
+        active[std::size_t(s)] = !replay.names[std::size_t(s)].empty();
     const auto survival = survivalPoints(replay, active);
     for (int s = 0; s < kSlotCount; ++s) {
         const auto i = std::size_t(s);
         if (!active[i]) continue;
         const int points = replay.points[i];
-        r.slots.push_back(SlotRecord{s, replay.names[i], points, replay.start.roundPoints[i] + points,
+        r.slots.push_back(SlotRecord{s, replay.names[i], points,
+                                     replay.start.roundPoints[i] + points,
                                      std::max(0, points - survival[i]), replay.ratings[i]});
     }
     r.winner = uniqueLeader(r.slots, [](const SlotRecord& s) { return s.points; });

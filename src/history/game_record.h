@@ -40,16 +40,16 @@ struct SlotRecord {
 
 // One finished game as the history lists it.
 struct PlayedGame {
-    std::int64_t id = 0;  // the catalogue's own number, 0 before it is stored
-    std::string file;     // the replay's file name in the replay folder
+    std::int64_t id = 0;         // the catalogue's own number, 0 before it is stored
+    std::string file;            // the replay's file name in the replay folder
     std::uint64_t checksum = 0;  // the replay's closing checksum: follows a renamed file
     std::int64_t startedAt = 0;
     GameKind kind = GameKind::Local;
     std::int32_t ticks = 0;
-    double seconds = 0;  // as long as it took to play, at the speeds it was played
-    bool over = false;   // every slyder died (not left before the end)
-    int winner = -1;       // the slot with the most game points alone, or -1
-    int roundWinner = -1;  // the slot that won the round with this game, or -1
+    double seconds = 0;             // as long as it took to play, at the speeds it was played
+    bool over = false;              // every slyder died (not left before the end)
+    int winner = -1;                // the slot with the most game points alone, or -1
+    int roundWinner = -1;           // the slot that won the round with this game, or -1
     std::vector<SlotRecord> slots;  // the active slots, in slot order
 
     friend bool operator==(const PlayedGame&, const PlayedGame&) = default;

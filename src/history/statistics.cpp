@@ -65,7 +65,8 @@ std::map<std::string, std::vector<RatingPoint>> ratingHistory(
     const auto played = inPlayedOrder(games);
     std::vector<PlrScore> entries;
     auto enter = [&entries](const std::string& name) {
-        if (isPlayerName(name) && indexOf(entries, name) < 0) entries.push_back(PlrScore{name, 0, {}});
+        if (isPlayerName(name) && indexOf(entries, name) < 0)
+            entries.push_back(PlrScore{name, 0, {}});
     };
     for (const std::string& name : rosterNames) enter(name);
     for (const PlayedGame* g : played) {
@@ -97,10 +98,12 @@ std::vector<std::vector<HeadToHead>> headToHead(const std::vector<PlayedGame>& g
         for (std::size_t a = 0; a < n; ++a) {
             for (std::size_t b = 0; b < n; ++b) {
                 if (a == b) continue;
-                const auto sa = std::find_if(g->slots.begin(), g->slots.end(),
-                                             [&](const SlotRecord& s) { return s.name == names[a]; });
-                const auto sb = std::find_if(g->slots.begin(), g->slots.end(),
-                                             [&](const SlotRecord& s) { return s.name == names[b]; });
+                const auto sa =
+                    std::find_if(g->slots.begin(), g->slots.end(),
+                                 [&](const SlotRecord& s) { return s.name == names[a]; });
+                const auto sb =
+                    std::find_if(g->slots.begin(), g->slots.end(),
+                                 [&](const SlotRecord& s) { return s.name == names[b]; });
                 if (sa == g->slots.end() || sb == g->slots.end()) continue;
                 HeadToHead& h = table[a][b];
                 ++h.games;

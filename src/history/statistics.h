@@ -14,11 +14,11 @@ namespace slyders {
 struct PlayerStatistics {
     std::string name;
     int games = 0;
-    int gamesWon = 0;   // the most game points, alone
-    int rounds = 0;     // rounds that ended in a game the player took part in
+    int gamesWon = 0;  // the most game points, alone
+    int rounds = 0;    // rounds that ended in a game the player took part in
     int roundsWon = 0;
-    int points = 0;     // game points, all games together
-    int gaps = 0;       // gaps (and food) crossed
+    int points = 0;  // game points, all games together
+    int gaps = 0;    // gaps (and food) crossed
     double meanPoints() const { return games > 0 ? double(points) / games : 0.0; }
 
     friend bool operator==(const PlayerStatistics&, const PlayerStatistics&) = default;

@@ -38,7 +38,8 @@ void GameRecording::save(const Replay& replay) {
     if (const auto file = m_store.save(replay, error)) {
         m_lastSaved = *file;
         if (m_catalogue) {
-            m_catalogue->added(replay, *file, replay.network ? m_networkKind : kindOfReplay(replay));
+            const GameKind kind = replay.network ? m_networkKind : kindOfReplay(replay);
+            m_catalogue->added(replay, *file, kind);
         }
         if (m_saved) m_saved();
         return;

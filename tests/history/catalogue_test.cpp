@@ -1,13 +1,12 @@
 // The catalogue lists exactly the replays in the folder, whatever comes and goes, and is made
 // again from them when it is lost or damaged.
-#include "history/game_catalogue.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <optional>
 
+#include "history/game_catalogue.h"
 #include "history_support.h"
 #include "replay/replay_store.h"
 #include "test_support.h"
@@ -119,7 +118,8 @@ TEST(GameCatalogue, LostOrDamagedIsMadeAgainFromTheReplaysWithAMessage) {
         {"not a database", [](const fs::path& f) { writeBytes(f, std::string(5000, 'x')); }},
         {"cut short", [](const fs::path& f) { writeBytes(f, readBytes(f).substr(0, 3000)); }},
         {"header only", [](const fs::path& f) { writeBytes(f, readBytes(f).substr(0, 100)); }},
-        {"another version", [](const fs::path& f) {
+        {"another version",
+         [](const fs::path& f) {
              std::string b = readBytes(f);
              b[63] = 9;  // the header's user version
              writeBytes(f, b);

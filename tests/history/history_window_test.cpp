@@ -26,8 +26,8 @@ struct HistoryTest {
         // Ann beats Bob, Bob beats Ann and wins the round, then a DEMO.
         add(test::finishedGame(kDay, {"", "", "Ann", "Bob", "", ""}, {0, 0, 6, 2, 0, 0}, "32"),
             GameKind::Local);
-        add(test::finishedGame(kDay + 100, {"", "", "Ann", "Bob", "", ""}, {0, 0, 1, 9, 0, 0},
-                               "23", "10 points reached."),
+        add(test::finishedGame(kDay + 100, {"", "", "Ann", "Bob", "", ""}, {0, 0, 1, 9, 0, 0}, "23",
+                               "10 points reached."),
             GameKind::NetworkGuest);
         Replay demo = test::finishedGame(kDay + 200, {"Alice", "Bob", "", "", "", ""},
                                          {3, 5, 0, 0, 0, 0}, "01");

@@ -66,8 +66,10 @@ std::vector<PlayedGame> handMadeGames() {
     return {
         game(600, GameKind::Local, 3, 3, {{2, "Ann", 2, 10, 1, 0}, {3, "Bob", 9, 40, 8, 0}}),
         game(500, GameKind::Local, 1, 1, {{1, "Computer 1", 6, 45, 3, 0}, {2, "?", 3, 30, 2, 0}}),
-        game(400, GameKind::Demo, 4, -1, {{2, "John", 3, 3, 0, 0}, {4, "Computer 1", 12, 12, 9, 0}}),
-        game(300, GameKind::NetworkGuest, 2, 2, {{2, "Ann", 10, 40, 7, 0}, {3, "Bob", 4, 20, 1, 0}}),
+        game(400, GameKind::Demo, 4, -1,
+             {{2, "John", 3, 3, 0, 0}, {4, "Computer 1", 12, 12, 9, 0}}),
+        game(300, GameKind::NetworkGuest, 2, 2,
+             {{2, "Ann", 10, 40, 7, 0}, {3, "Bob", 4, 20, 1, 0}}),
         game(200, GameKind::Local, -1, -1,
              {{1, "Computer 1", 9, 14, 4, 0}, {2, "Ann", 3, 11, 3, 0}, {3, "Bob", 9, 9, 9, 0}}),
         game(100, GameKind::Local, 2, -1, {{1, "Computer 1", 5, 5, 2, 0}, {2, "Ann", 8, 8, 6, 0}}),

@@ -15,8 +15,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <set>
 
@@ -68,7 +68,8 @@ QString lengthText(double seconds) {
 
 QString playersText(const PlayedGame& g) {
     QStringList parts;
-    for (const SlotRecord& s : g.slots) parts << QStringLiteral("%1 %2").arg(qs(s.name)).arg(s.points);
+    for (const SlotRecord& s : g.slots)
+        parts << QStringLiteral("%1 %2").arg(qs(s.name)).arg(s.points);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -101,7 +102,10 @@ bool hasPlayer(const PlayedGame& g, const std::string& name) {
 
 HistoryWindow::HistoryWindow(GameCatalogue& catalogue, MessageBoxes& boxes,
                              std::vector<std::string> rosterNames, QWidget* parent)
-    : QDialog(parent), m_catalogue(catalogue), m_boxes(boxes), m_rosterNames(std::move(rosterNames)) {
+    : QDialog(parent),
+      m_catalogue(catalogue),
+      m_boxes(boxes),
+      m_rosterNames(std::move(rosterNames)) {
     setWindowTitle(tr("Game history"));
     m_pages = new QTabWidget(this);
     m_pages->addTab(buildGamesPage(), tr("&Games"));
@@ -192,7 +196,8 @@ void HistoryWindow::reload() {
 
 void HistoryWindow::fillFilters() {
     const QString player = m_playerFilter->currentData().toString();
-    const int kind = m_kindFilter->currentData().isValid() ? m_kindFilter->currentData().toInt() : -1;
+    const int kind =
+        m_kindFilter->currentData().isValid() ? m_kindFilter->currentData().toInt() : -1;
     const QString statsPlayer = m_statsPlayer->currentText();
     QSignalBlocker a(m_playerFilter), b(m_kindFilter), c(m_statsPlayer);
     std::set<std::string> names;
@@ -210,10 +215,9 @@ void HistoryWindow::fillFilters() {
     m_statsPlayer->clear();
     for (const PlayerStatistics& p : m_stats) m_statsPlayer->addItem(qs(p.name));
     // The player of the most games comes first, unless one was chosen already.
-    const auto most = std::max_element(m_stats.begin(), m_stats.end(),
-                                       [](const PlayerStatistics& a, const PlayerStatistics& b) {
-                                           return a.games < b.games;
-                                       });
+    const auto most = std::max_element(
+        m_stats.begin(), m_stats.end(),
+        [](const PlayerStatistics& a, const PlayerStatistics& b) { return a.games < b.games; });
     int chosen = m_statsPlayer->findText(statsPlayer);
     if (chosen < 0 && most != m_stats.end()) chosen = int(most - m_stats.begin());
     m_statsPlayer->setCurrentIndex(std::max(0, chosen));
@@ -232,8 +236,9 @@ void HistoryWindow::fillTable() {
         m_table->setItem(row, kDate, date);
         m_table->setItem(row, kKind, new QTableWidgetItem(kindText(g.kind)));
         m_table->setItem(row, kPlayers, new QTableWidgetItem(playersText(g)));
-        m_table->setItem(row, kWinner,
-                         new QTableWidgetItem(g.winner >= 0 ? nameOfSlot(g, g.winner) : tr("draw")));
+        m_table->setItem(
+            row, kWinner,
+            new QTableWidgetItem(g.winner >= 0 ? nameOfSlot(g, g.winner) : tr("draw")));
         m_table->setItem(row, kRound, new QTableWidgetItem(nameOfSlot(g, g.roundWinner)));
         m_table->setItem(row, kLength, new NumberItem(lengthText(g.seconds), g.seconds));
         auto* file = new QTableWidgetItem(qs(g.file));
@@ -249,12 +254,14 @@ void HistoryWindow::fillTable() {
 
 void HistoryWindow::applyFilter() {
     const std::string player = m_playerFilter->currentData().toString().toStdString();
-    const int kind = m_kindFilter->currentData().isValid() ? m_kindFilter->currentData().toInt() : -1;
+    const int kind =
+        m_kindFilter->currentData().isValid() ? m_kindFilter->currentData().toInt() : -1;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QTableWidgetItem* item = m_table->item(row, kDate);
         if (!item) continue;
         const PlayedGame& g = m_games[std::size_t(item->data(kGameIndexRole).toInt())];
-        const bool shown = (player.empty() || hasPlayer(g, player)) && (kind < 0 || int(g.kind) == kind);
+        const bool shown =
+            (player.empty() || hasPlayer(g, player)) && (kind < 0 || int(g.kind) == kind);
         m_table->setRowHidden(row, !shown);
     }
     updateButtons();
@@ -302,14 +309,16 @@ void HistoryWindow::keepChosen() {
 }
 
 void HistoryWindow::exportChosen() {
-    if (const PlayedGame* g = chosen(); g && m_exportVideo) m_exportVideo(m_catalogue.replayPath(*g));
+    if (const PlayedGame* g = chosen(); g && m_exportVideo)
+        m_exportVideo(m_catalogue.replayPath(*g));
 }
 
 void HistoryWindow::deleteChosen() {
     const PlayedGame* g = chosen();
     if (!g || !m_boxes.ask(tr("Delete the replay of this game for good?").toStdString())) return;
     std::string error;
-    if (!m_catalogue.remove(*g, error)) m_boxes.error(tr("Delete this replay").toStdString(), error);
+    if (!m_catalogue.remove(*g, error))
+        m_boxes.error(tr("Delete this replay").toStdString(), error);
     reload();
 }
 
@@ -325,7 +334,8 @@ void HistoryWindow::tellNotice() {
     const QString text =
         (rebuilt->damaged
              ? tr("The game history could not be read (%1); it was made again from the replays "
-                  "in %2.").arg(qs(rebuilt->why), folder)
+                  "in %2.")
+                   .arg(qs(rebuilt->why), folder)
              : tr("The game history was not found; it was made again from the replays in %1.")
                    .arg(folder)) +
         "\n" + found;
@@ -341,8 +351,8 @@ QWidget* HistoryWindow::buildStatisticsPage() {
     connect(m_statsPlayer, &QComboBox::currentIndexChanged, this, [this] { showStatistics(); });
     auto* figures = new QFormLayout;
     figures->addRow(tr("P&layer:"), m_statsPlayer);
-    const QString labels[kFigureCount] = {tr("Games played:"), tr("Games won:"),
-                                          tr("Rounds played:"), tr("Rounds won:"),
+    const QString labels[kFigureCount] = {tr("Games played:"),         tr("Games won:"),
+                                          tr("Rounds played:"),        tr("Rounds won:"),
                                           tr("Mean points per game:"), tr("Gaps crossed:")};
     for (const QString& label : labels) {
         m_figures.push_back(new QLabel(page));
@@ -360,14 +370,15 @@ QWidget* HistoryWindow::buildStatisticsPage() {
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
     layout->addWidget(new QLabel(tr("Head to head (games with more points than the column's "
-                                     "player, and with fewer):"),
+                                    "player, and with fewer):"),
                                  page));
     layout->addWidget(m_headToHead);
     return page;
 }
 
 QString HistoryWindow::statisticText(int row) const {
-    return row >= 0 && row < int(m_figures.size()) ? m_figures[std::size_t(row)]->text() : QString();
+    return row >= 0 && row < int(m_figures.size()) ? m_figures[std::size_t(row)]->text()
+                                                   : QString();
 }
 
 void HistoryWindow::showStatistics() {
@@ -375,8 +386,10 @@ void HistoryWindow::showStatistics() {
     const auto it = std::find_if(m_stats.begin(), m_stats.end(),
                                  [&](const PlayerStatistics& p) { return p.name == name; });
     const PlayerStatistics p = it != m_stats.end() ? *it : PlayerStatistics{};
-    const QString values[kFigureCount] = {QString::number(p.games),     QString::number(p.gamesWon),
-                                          QString::number(p.rounds),    QString::number(p.roundsWon),
+    const QString values[kFigureCount] = {QString::number(p.games),
+                                          QString::number(p.gamesWon),
+                                          QString::number(p.rounds),
+                                          QString::number(p.roundsWon),
                                           QString::number(p.meanPoints(), 'f', 1),
                                           QString::number(p.gaps)};
     for (int i = 0; i < kFigureCount; ++i) m_figures[std::size_t(i)]->setText(values[i]);
@@ -391,7 +404,8 @@ void HistoryWindow::showRatingChart(const std::string& name) {
     const auto it = m_ratings.find(name);
     qint64 first = 0, last = 0;
     if (it != m_ratings.end() && !it->second.empty()) {
-        for (const RatingPoint& r : it->second) series->append(double(r.at * kMsPerSecond), r.rating);
+        for (const RatingPoint& r : it->second)
+            series->append(double(r.at * kMsPerSecond), r.rating);
         first = it->second.front().at, last = it->second.back().at;
         chart->setTitle(tr("Rating after each round played"));
     } else {
@@ -444,8 +458,9 @@ void HistoryWindow::fillHeadToHead() {
     for (int a = 0; a < n; ++a) {
         for (int b = 0; b < n; ++b) {
             const HeadToHead& h = table[std::size_t(a)][std::size_t(b)];
-            auto* cell = new QTableWidgetItem(a == b ? QStringLiteral("-")
-                                                     : QStringLiteral("%1 : %2").arg(h.ahead).arg(h.behind));
+            auto* cell =
+                new QTableWidgetItem(a == b ? QStringLiteral("-")
+                                            : QStringLiteral("%1 : %2").arg(h.ahead).arg(h.behind));
             cell->setTextAlignment(Qt::AlignCenter);
             if (a != b) cell->setToolTip(tr("%n game(s) together", "", h.games));
             m_headToHead->setItem(a, b, cell);
