@@ -15,6 +15,7 @@
 #include "game/game_tick.h"
 #include "game/rounds.h"
 #include "play/headless_game.h"
+#include "history/qt/history_window.h"
 #include "play/watch_replay.h"
 #include "present/arena_text.h"
 #include "present/high_scores.h"
@@ -77,6 +78,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     PlayersOnecomputerplayerClick();
     ShowTitleScreen();
     m_replays.removeLeftovers();  // a game killed while saving its replay
+    m_recording.setCatalogue(&m_history);
     updateReplayItems();
 
     qApp->installEventFilter(this);
@@ -146,6 +148,8 @@ void TMainWnd::buildMenu() {
     m.GameExportvideo = addItem(game, "GameExportvideo", tr("E&xport video..."), {},
                                 &TMainWnd::GameExportvideoClick);
     m.GameExportvideo->setVisible(false);  // only while a replay is watched
+    m.GameHistory =
+        addItem(game, "GameHistory", tr("Game histor&y..."), {}, &TMainWnd::GameHistoryClick);
     game->addSeparator();
     m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
     m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
@@ -259,7 +263,8 @@ void TMainWnd::setItemsEnabled(std::initializer_list<MenuItem> items, bool enabl
 void TMainWnd::updateReplayItems() {
     const bool idle = !m_gra.running && !sessionRunning();
     m_menu.GameWatchlast->setEnabled(idle && m_replays.newest().has_value());
-    for (QAction* item : {m_menu.GameOpenreplay, m_menu.GameHost, m_menu.GameJoin}) {
+    for (QAction* item :
+         {m_menu.GameOpenreplay, m_menu.GameHistory, m_menu.GameHost, m_menu.GameJoin}) {
         item->setEnabled(idle);
     }
 }
@@ -307,6 +312,22 @@ void TMainWnd::GameOpenreplayClick() {
     if (m_gra.running || sessionRunning() || !m_hooks.chooseReplay) return;
     const auto file = m_hooks.chooseReplay(*this, m_replays.folder());
     if (file) openReplay(*file);
+}
+
+// The history window is left to watch a game: the game is played here, not under it.
+void TMainWnd::GameHistoryClick() {
+    if (m_gra.running || sessionRunning()) return;
+    std::vector<std::string> roster;
+    for (const PlrScore& e : m_gra.scores().entries()) roster.push_back(e.name);
+    HistoryWindow window(m_history, m_boxes, std::move(roster), this);
+    if (m_hooks.exportVideo) {
+        window.setExportVideo(
+            [this](const std::filesystem::path& file) { m_hooks.exportVideo(*this, file); });
+    }
+    window.tellNotice();
+    window.exec();
+    updateReplayItems();
+    if (window.toWatch()) openReplay(*window.toWatch());
 }
 
 void TMainWnd::openReplay(const std::filesystem::path& file) {

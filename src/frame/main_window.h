@@ -15,6 +15,7 @@
 #include "frame/tick_clock.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
+#include "history/game_catalogue.h"
 #include "present/event_label.h"
 #include "present/scoreboard.h"
 #include "play/game_recording.h"
@@ -50,7 +51,8 @@ struct FrameHooks {
     // "Open replay...": the file the player chose, starting in the replay folder.
     std::function<std::optional<std::filesystem::path>(TMainWnd&, const std::filesystem::path&)>
         chooseReplay;
-    // "Export video...": the replay being watched made into a video file.
+    // "Export video...": the replay being watched, or chosen in the game history, made into a
+    // video file.
     std::function<void(TMainWnd&, const std::filesystem::path&)> exportVideo;
     NetworkPlay network;
 };
@@ -74,6 +76,7 @@ public:
     void GameWatchlastClick();
     void GameOpenreplayClick();
     void GameExportvideoClick();
+    void GameHistoryClick();
     void GameCleartotalsClick();
     void GameExitClick();
     void SetupPlayersClick();
@@ -99,6 +102,7 @@ public:
     void openReplay(const std::filesystem::path& file);
     std::string arenaSideError(int side) const;
     ReplayStore& replays() override { return m_replays; }
+    GameCatalogue& history() { return m_history; }
     void GameHostClick();
     void GameJoinClick();
     // Opens the port and the lobby; the games are played when the lobby starts them.
@@ -206,6 +210,7 @@ private:
     Clock& m_clock;
     FrameHooks m_hooks;
     ReplayStore m_replays;
+    GameCatalogue m_history{m_replays};
     GameRecording m_recording;
     LocalGame m_atKeyboard{*this};
     PlayMode* m_mode = nullptr;
@@ -222,7 +227,8 @@ private:
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
-                *GameOpenreplay = nullptr, *GameHost = nullptr, *GameJoin = nullptr,
+                *GameOpenreplay = nullptr, *GameHistory = nullptr, *GameHost = nullptr,
+                *GameJoin = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction* GameExportvideo = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "boxes/message_boxes.h"
+#include "history/game_catalogue.h"
 #include "replay/replay_store.h"
 
 #ifndef SLYDERS_VERSION
@@ -36,6 +37,10 @@ void GameRecording::save(const Replay& replay) {
     std::string error;
     if (const auto file = m_store.save(replay, error)) {
         m_lastSaved = *file;
+        if (m_catalogue) {
+            const GameKind kind = replay.network ? m_networkKind : kindOfReplay(replay);
+            m_catalogue->added(replay, *file, kind);
+        }
         if (m_saved) m_saved();
         return;
     }

@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "history/game_record.h"
 #include "replay/replay_recorder.h"
 
 namespace slyders {
 
+class GameCatalogue;
 class MessageBoxes;
 class ReplayStore;
 
@@ -31,6 +33,11 @@ public:
         m_recorder.setNetwork(ratings);
     }
 
+    // Every saved game gets its row here; none: no history is kept.
+    void setCatalogue(GameCatalogue* catalogue) { m_catalogue = catalogue; }
+    // Which end of a network game this machine plays, for the history.
+    void setNetworkKind(GameKind kind) { m_networkKind = kind; }
+
     const std::optional<std::filesystem::path>& lastSaved() const { return m_lastSaved; }
     void forgetLastSaved() { m_lastSaved.reset(); }
     // The replay last saved is kept for good (a network game that disagreed).
@@ -45,6 +52,8 @@ private:
     ReplayRecorder m_recorder;
     std::optional<std::filesystem::path> m_lastSaved;
     bool m_saveFailed = false;
+    GameCatalogue* m_catalogue = nullptr;
+    GameKind m_networkKind = GameKind::Network;
 };
 
 }  // namespace slyders

@@ -316,6 +316,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     EXPECT_EQ(t.gra.deathOrder, "");  // the scoreboard shows nobody dead any more
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
     EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
+    EXPECT_EQ(t.window->history().games().front().kind, GameKind::NetworkHost);
 }
 
 // A busy port is no dead end: the lobby opens at the next free one and says so, and the
@@ -378,6 +379,13 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
                   t.boxes.informed.end());
     }
     EXPECT_GE(rounds, 1);
+    // Every game is in the guest's history, the rounds the host's games won among them.
+    const std::vector<PlayedGame> history = t.window->history().games();
+    ASSERT_EQ(history.size(), 6u);
+    EXPECT_EQ(history.front().kind, GameKind::NetworkGuest);
+    EXPECT_EQ(std::count_if(history.begin(), history.end(),
+                            [](const PlayedGame& g) { return g.roundWinner >= 0; }),
+              rounds);
     EXPECT_EQ(t.gra.arena.side(), ownSide);
     EXPECT_EQ(t.scores.count(), rosterBefore);
     for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);

@@ -212,6 +212,14 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
     EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed));
     EXPECT_TRUE(hasEvent(game, ReplayEventKind::FastFinish));
     EXPECT_TRUE(simulatorCheck(game, t).agrees);
+    // Both games are in the history, newest first, each as its replay tells it.
+    const std::vector<PlayedGame> history = t.window->history().games();
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[0].kind, GameKind::Local);
+    EXPECT_EQ(history[1].kind, GameKind::Demo);
+    EXPECT_EQ(history[0].file, t.window->replays().newest()->filename().string());
+    EXPECT_EQ(history[0].ticks, game.endTick);
+    EXPECT_EQ(history[0].slots.size(), 3u);
 }
 
 // F2 in a DEMO game leaves it for a new game: the DEMO is kept as it stood, stopped.

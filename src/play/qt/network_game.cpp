@@ -75,6 +75,7 @@ void NetworkGame::begin(bool guest) {
     m_skill = g.skillLevel;
     m_arenaSide = g.arena.side();
     m_settings = settingsValues(g.settings());
+    t.recording().setNetworkKind(guest ? GameKind::NetworkGuest : GameKind::NetworkHost);
     if (guest) m_ownRoster = g.scores();
     g.ResetRound();  // a network session plays a round of its own
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
