@@ -12,6 +12,7 @@
 
 #include "boxes/qt/qt_message_boxes.h"
 #include "frame/data_places.h"
+#include "frame/languages.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
@@ -28,6 +29,7 @@
 #include "params/virt_file.h"
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
+#include "present/qt/view_preferences.h"
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
 #include "sound/game_sounds.h"
@@ -95,7 +97,8 @@ FrameHooks gameHooks(const Surroundings& around) {
     hooks.backgroundFile = places.setting("slydersbg.bmp");
     hooks.settingsDialog = [&settings](TMainWnd& owner) {
         Param param = settingsParam(settings);
-        TParamWnd dialog(&owner, param, QStringLiteral("Settings"), owner.boxes());
+        TParamWnd dialog(&owner, param, QCoreApplication::translate("TMainWnd", "Settings"),
+                         owner.boxes());
         dialog.exec();
     };
     hooks.helpDialog = [&places](TMainWnd& owner) {
@@ -110,8 +113,8 @@ FrameHooks gameHooks(const Surroundings& around) {
         [](TMainWnd& owner,
            const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
         const QString file = QFileDialog::getOpenFileName(
-            &owner, QStringLiteral("Open replay"), QString::fromStdString(folder.string()),
-            QStringLiteral("Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+            &owner, QCoreApplication::translate("TMainWnd", "Open replay"), QString::fromStdString(folder.string()),
+            QCoreApplication::translate("TMainWnd", "Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
         if (file.isEmpty()) return std::nullopt;
         return std::filesystem::path(file.toStdString());
     };
@@ -123,6 +126,7 @@ FrameHooks gameHooks(const Surroundings& around) {
             [&w] {
                 w.LayoutScoreBands();
                 w.InvalidateScoreboard();
+                w.applySlotPalette();
             },
             &w, &devices);
         dialog.exec();
@@ -175,6 +179,7 @@ int main(int argc, char* argv[]) {
 
     static QtTextRenderer text;
     static const DataPlaces places = lookUpPlaces(options.settingsDir);
+    installGameLanguage(app, places.data("translations"), savedLanguage());
     static const std::string settingsPath = places.setting(kSettingsFileName);
     static GameSounds sound(AppSettings, places.data("sounds"));
     static Gra gra(rng, AppSettings, scores, text, sound);

@@ -1,5 +1,7 @@
 #include "boxes/qt/qt_message_boxes.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -12,9 +14,13 @@ QString q(const std::string& s) {
 }
 }  // namespace
 
+// The buttons are named here so that they speak the game's language, not the toolkit's.
 bool QtMessageBoxes::ask(const std::string& text) {
-    return QMessageBox::question(m_parent, kTitle, q(text), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, kTitle, q(text), QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("MessageBoxes", "&Yes"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("MessageBoxes", "&No"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtMessageBoxes::inform(const std::string& text) {

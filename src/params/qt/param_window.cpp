@@ -219,9 +219,9 @@ void TParamWnd::buildButtons() {
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Cancel"));
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
     m_apply->setObjectName(QStringLiteral("Apply"));
     m_apply->setEnabled(false);
     for (QPushButton* button : {m_ok, m_cancel, m_apply}) m_buttonRow->addWidget(button);
@@ -408,7 +408,7 @@ void TParamWnd::applyChanges() {
         if (result & kSetBelowMin) lines += boundsLine(i, "too small");
         if (result & kSetAboveMax) lines += boundsLine(i, "too big");
     }
-    if (!lines.isEmpty()) m_boxes.error("Bounds warning", lines.toStdString());
+    if (!lines.isEmpty()) m_boxes.error(tr("Bounds warning").toStdString(), lines.toStdString());
     m_apply->setEnabled(false);
     m_changed.clear();
     m_pendingText.clear();
