@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Links / Rechts</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Einfg / Entf</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Eigene Tasten %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Gamepad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>The system&apos;s language</source>
@@ -52,6 +79,41 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Warte, bis der Gastgeber das nächste Spiel startet …</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
     </message>
 </context>
 <context>
@@ -123,6 +185,10 @@
         <source>none</source>
         <translation>keine</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TAboutWnd</name>
@@ -153,6 +219,14 @@ Tallowin</translation>
     <message>
         <source>E-mail:</source>
         <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>WWW:</translation>
     </message>
 </context>
 <context>
@@ -204,6 +278,10 @@ Tallowin</translation>
     <message>
         <source>Available control keys:</source>
         <translation>Verfügbare Steuertasten:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -355,6 +433,10 @@ Tallowin</translation>
         <source>Bounds warning</source>
         <translation>Wert außerhalb der Grenzen</translation>
     </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Einstellungsgruppen</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -474,6 +556,10 @@ Tallowin</translation>
         <source>Delete permanently player &apos;%1&apos; ?</source>
         <translation>Spieler „%1“ endgültig löschen?</translation>
     </message>
+    <message>
+        <source>Available players</source>
+        <translation>Verfügbare Spieler</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::JoinDialog</name>
@@ -516,6 +602,10 @@ Tallowin</translation>
     <message>
         <source>Join</source>
         <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -591,6 +681,10 @@ Port %2</translation>
     <message>
         <source>Input delay: %1 ticks (%2 ms)</source>
         <translation>Eingabeverzögerung: %1 Takte (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Izquierda / Derecha</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Insert / Supr</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Teclas propias %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Mando %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>no conectado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>The system&apos;s language</source>
@@ -52,6 +79,41 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Esperando a que el anfitrión empiece la siguiente partida...</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
     </message>
 </context>
 <context>
@@ -123,6 +185,10 @@
         <source>none</source>
         <translation>ninguna</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TAboutWnd</name>
@@ -153,6 +219,14 @@ Tallowin</translation>
     <message>
         <source>E-mail:</source>
         <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web:</translation>
     </message>
 </context>
 <context>
@@ -204,6 +278,10 @@ Tallowin</translation>
     <message>
         <source>Available control keys:</source>
         <translation>Teclas disponibles:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -355,6 +433,10 @@ Tallowin</translation>
         <source>Bounds warning</source>
         <translation>Valor fuera de límites</translation>
     </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Grupos de ajustes</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -412,7 +494,7 @@ Tallowin</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source> Currently playing </source>
@@ -474,6 +556,10 @@ Tallowin</translation>
         <source>Delete permanently player &apos;%1&apos; ?</source>
         <translation>¿Borrar definitivamente al jugador «%1»?</translation>
     </message>
+    <message>
+        <source>Available players</source>
+        <translation>Jugadores disponibles</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::JoinDialog</name>
@@ -516,6 +602,10 @@ Tallowin</translation>
     <message>
         <source>Join</source>
         <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -591,6 +681,10 @@ puerto %2</translation>
     <message>
         <source>Input delay: %1 ticks (%2 ms)</source>
         <translation>Retardo de entrada: %1 tics (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

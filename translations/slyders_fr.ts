@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Gauche / Droite</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Inser / Suppr</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Touches personnalisées %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Manette %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non branchée</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>The system&apos;s language</source>
@@ -52,6 +79,41 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>En attente de la partie suivante de l’hôte…</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
     </message>
 </context>
 <context>
@@ -123,6 +185,10 @@
         <source>none</source>
         <translation>aucune</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TAboutWnd</name>
@@ -153,6 +219,14 @@ Tallowin</translation>
     <message>
         <source>E-mail:</source>
         <translation>Courriel :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web :</translation>
     </message>
 </context>
 <context>
@@ -204,6 +278,10 @@ Tallowin</translation>
     <message>
         <source>Available control keys:</source>
         <translation>Touches disponibles :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -355,6 +433,10 @@ Tallowin</translation>
         <source>Bounds warning</source>
         <translation>Valeur hors limites</translation>
     </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Groupes de réglages</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -474,6 +556,10 @@ Tallowin</translation>
         <source>Delete permanently player &apos;%1&apos; ?</source>
         <translation>Supprimer définitivement le joueur « %1 » ?</translation>
     </message>
+    <message>
+        <source>Available players</source>
+        <translation>Joueurs disponibles</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::JoinDialog</name>
@@ -516,6 +602,10 @@ Tallowin</translation>
     <message>
         <source>Join</source>
         <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -591,6 +681,10 @@ port %2</translation>
     <message>
         <source>Input delay: %1 ticks (%2 ms)</source>
         <translation>Délai des commandes : %1 tours (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

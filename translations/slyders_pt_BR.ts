@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Esquerda / Direita</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Ins / Del</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Teclas próprias %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Controle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>desconectado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>The system&apos;s language</source>
@@ -52,6 +79,41 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Esperando o anfitrião começar o próximo jogo...</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
     </message>
 </context>
 <context>
@@ -123,6 +185,10 @@
         <source>none</source>
         <translation>nenhuma</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TAboutWnd</name>
@@ -153,6 +219,14 @@ Tallowin</translation>
     <message>
         <source>E-mail:</source>
         <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web:</translation>
     </message>
 </context>
 <context>
@@ -204,6 +278,10 @@ Tallowin</translation>
     <message>
         <source>Available control keys:</source>
         <translation>Teclas disponíveis:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -355,6 +433,10 @@ Tallowin</translation>
         <source>Bounds warning</source>
         <translation>Valor fora dos limites</translation>
     </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Grupos de configurações</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -474,6 +556,10 @@ Tallowin</translation>
         <source>Delete permanently player &apos;%1&apos; ?</source>
         <translation>Apagar de vez o jogador &quot;%1&quot;?</translation>
     </message>
+    <message>
+        <source>Available players</source>
+        <translation>Jogadores disponíveis</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::JoinDialog</name>
@@ -516,6 +602,10 @@ Tallowin</translation>
     <message>
         <source>Join</source>
         <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -591,6 +681,10 @@ porta %2</translation>
     <message>
         <source>Input delay: %1 ticks (%2 ms)</source>
         <translation>Atraso de entrada: %1 tiques (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -179,7 +179,7 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
 
     addLinks();
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setGeometry(kOkButton);
@@ -189,7 +189,7 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
 void TAboutWnd::addLinks() {
     auto* emailCaption = new QLabel(tr("E-mail:"), this);
     emailCaption->move(kCaptionLeft, kEmailTop);
-    auto* webCaption = new QLabel(QStringLiteral("WWW:"), this);
+    auto* webCaption = new QLabel(tr("WWW:"), this);
     webCaption->move(kCaptionLeft, kWebTop);
 
     auto* email = new LinkLabel(

@@ -34,6 +34,7 @@ const QRect kOkButton{257, 406, 86, 28};
 const QRect kPadNote{8, 402, 243, 36};
 const QRect kKeysNote{349, 402, 243, 36};
 constexpr int kNotePixels = 11;
+constexpr int kSmallestNotePixels = 8;
 
 const char* const kPadText = QT_TRANSLATE_NOOP(
     "slyders::THelpWnd", "Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.");
@@ -61,6 +62,15 @@ const char* const kClosing = QT_TRANSLATE_NOOP(
     "keyboard control settings in \"Set up human players...\" (Ctrl+P): each player chooses "
     "a key pair or a gamepad there, and \"Keys...\" sets your own keys and tests them.");
 
+// The notes have a fixed place beside the OK button; a longer language takes a smaller face.
+void shrinkToFit(QLabel& note) {
+    QFont face = note.font();
+    while (note.heightForWidth(note.width()) > note.height() && face.pixelSize() > kSmallestNotePixels) {
+        face.setPixelSize(face.pixelSize() - 1);
+        note.setFont(face);
+    }
+}
+
 }  // namespace
 
 QString defaultHelpPicturePath() {
@@ -79,6 +89,7 @@ THelpWnd::THelpWnd(QWidget* owner, const QString& picturePath) : QDialog(owner) 
     m_howto = new QTextEdit(this);
     m_howto->setObjectName(QStringLiteral("howto"));
     m_howto->setReadOnly(true);
+    m_howto->setAccessibleName(tr("How to play"));
     m_howto->setFrameShape(QFrame::NoFrame);
     QPalette face = m_howto->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
@@ -175,9 +186,10 @@ void THelpWnd::addKeyControls() {
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         note->setGeometry(place);
+        shrinkToFit(*note);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setGeometry(kOkButton);

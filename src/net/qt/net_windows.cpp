@@ -74,7 +74,7 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     auto* buttons = new QDialogButtonBox(this);
     m_start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
     m_start->setObjectName("start");
-    buttons->addButton(QDialogButtonBox::Cancel);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -180,7 +180,9 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     connect(m_addPlayer, &QPushButton::clicked, this, &JoinDialog::addPlayer);
     addRow->addWidget(m_newPlayer);
     addRow->addWidget(m_addPlayer);
-    form->addRow(tr("New player:"), addRow);
+    auto* newPlayerLabel = new QLabel(tr("New player:"), this);
+    newPlayerLabel->setBuddy(m_newPlayer);  // a row of two has no buddy of its own
+    form->addRow(newPlayerLabel, addRow);
     m_password = new QLineEdit(this);
     m_password->setObjectName("password");
     m_password->setPlaceholderText(tr("if the host set one"));
@@ -190,7 +192,7 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     auto* buttons = new QDialogButtonBox(this);
     m_join = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     m_join->setObjectName("join");
-    buttons->addButton(QDialogButtonBox::Cancel);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::tryJoin);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

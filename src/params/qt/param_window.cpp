@@ -173,6 +173,8 @@ TParamWnd::TParamWnd(QWidget* owner, ParamInterface& object, const QString& capt
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollBox"));
     m_scroll->setWidgetResizable(true);
+    // Tab goes through the editors themselves; the area follows the one in focus.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
 
     auto* body = new QHBoxLayout;
     if (m_object.groupCount() > 1) {
@@ -194,6 +196,7 @@ void TParamWnd::buildTree() {
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("TreeView"));
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(tr("Groups of settings"));
     m_tree->setRootIsDecorated(false);
     m_tree->setColumnCount(1);
     const int iconSide = style()->pixelMetric(QStyle::PM_SmallIconSize);
@@ -272,6 +275,11 @@ void TParamWnd::buildEditors(int group) {
         editor.text = currentText(i);
         const EditorType type = parseEditorType(m_object.propertyType(i));
         QWidget* control = makeEditor(editor, type, content);
+        // The label stands beside the control; a screen reader reads the control by it.
+        for (QWidget* w : {static_cast<QWidget*>(editor.check), static_cast<QWidget*>(editor.list),
+                           static_cast<QWidget*>(editor.edit), static_cast<QWidget*>(editor.trackBar)}) {
+            if (w) w->setAccessibleName(fromText(m_object.propertyName(i)));
+        }
         auto* label = new QLabel(fromText(m_object.propertyName(i)), content);
         label->setObjectName(fromText(m_object.propertyId(i)) + QStringLiteral(".label"));
         label->setToolTip(editor.hint);

@@ -46,7 +46,7 @@ KeysWindow::KeysWindow(LocalDevices& devices, std::vector<SeatInPlay> seats, Mes
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCustomRows());
     layout->addWidget(buildKeyTest());
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OK");
     ok->setFocusPolicy(Qt::NoFocus);  // every key belongs to the test
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -66,7 +66,7 @@ QWidget* KeysWindow::buildCustomRows() {
     auto* grid = new QGridLayout(group);
     for (int c = 0; c < kCustomKeyPairs; ++c) {
         const QString number = QString::number(c + 1);
-        grid->addWidget(new QLabel(q(keyPairLabel(kFirstCustomPair + c, {})) + ":", group), c, 0);
+        grid->addWidget(new QLabel(q(keyPairText(kFirstCustomPair + c, {})) + ":", group), c, 0);
         m_customLabels[std::size_t(c)] = new QLabel(group);
         m_customLabels[std::size_t(c)]->setObjectName("custom" + number);
         grid->addWidget(m_customLabels[std::size_t(c)], c, 1);
@@ -124,7 +124,7 @@ void KeysWindow::chooseCustom(int customPair) {
     m_choosingPair = customPair;
     m_choosingSide = CustomKeys::kLeft;
     m_prompt->setText(tr("Press the key for %1 of %2.")
-                          .arg(tr(kSideNames[0]), q(keyPairLabel(kFirstCustomPair + customPair, {}))));
+                          .arg(tr(kSideNames[0]), q(keyPairText(kFirstCustomPair + customPair, {}))));
     setFocus();
 }
 
@@ -138,14 +138,14 @@ void KeysWindow::takeCustomKey(int code) {
     if (m_choosingSide == CustomKeys::kLeft) {
         m_choosingSide = CustomKeys::kRight;
         m_prompt->setText(tr("Press the key for %1 of %2.")
-                              .arg(tr(kSideNames[1]), q(keyPairLabel(kFirstCustomPair + pair, {}))));
+                              .arg(tr(kSideNames[1]), q(keyPairText(kFirstCustomPair + pair, {}))));
         return;
     }
     m_devices.custom = m_choosing;
     m_choosingPair.reset();
     writeCustomKeys(m_devices.custom);
     m_prompt->setText(tr("%1 are now %2.")
-                          .arg(q(keyPairLabel(kFirstCustomPair + pair, {})),
+                          .arg(q(keyPairText(kFirstCustomPair + pair, {})),
                                pairText(m_devices.custom.code[std::size_t(pair)])));
     showCustomKeys();
     updateTest();
@@ -155,7 +155,7 @@ void KeysWindow::cancelChoosing() {
     const int pair = *m_choosingPair;
     m_choosingPair.reset();
     m_prompt->setText(tr("Choosing cancelled: %1 stay %2.")
-                          .arg(q(keyPairLabel(kFirstCustomPair + pair, {})),
+                          .arg(q(keyPairText(kFirstCustomPair + pair, {})),
                                pairText(m_devices.custom.code[std::size_t(pair)])));
 }
 

@@ -212,6 +212,7 @@ QWidget* TPlayersMgr::buildRosterEditing() {
 
     m_plrlist = new QListWidget(group);
     m_plrlist->setObjectName("plrlist");
+    m_plrlist->setAccessibleName(tr("Available players"));
     m_plrlist->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_plrlist, &QListWidget::clicked, this, &TPlayersMgr::plrlistClick);
     m_plrlist->installEventFilter(this);
@@ -243,7 +244,7 @@ void TPlayersMgr::refreshGamepadEntries() {
     const PadStates pads = m_devices.pads();
     for (QComboBox* list : m_keys) {
         for (int k = 0; k < kKeyPairCount; ++k) {
-            QString label = q(keyPairLabel(k, pads));
+            QString label = q(keyPairText(k, pads));
             // A custom pair shows its keys, so a seat can be given the right one at a glance.
             if (isCustomPair(k)) {
                 const auto& codes = m_devices.custom.code[std::size_t(k - kFirstCustomPair)];
