@@ -82,6 +82,91 @@
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Spiel-
+punkte</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Runden-
+punkte</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Runden-
+siege</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Ein neues Spiel beginnt!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Mauerkatastrophe!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Leere …</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Katastrophe der Leere!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Wo ist das Futter?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Grausame Maus</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Alles verschiebt sich …</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Attraktor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Attraktorkatastrophe!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Tunnelkatastrophe!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 verschwindet!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 hat das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 gewinnt diese Runde!</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Left</source>

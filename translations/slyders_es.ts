@@ -82,6 +82,91 @@
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Puntos
+partida</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Puntos
+ronda</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Rondas
+ganadas</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>¡Empieza una partida nueva!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>¡Desastre de muros!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Vacío...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>¡Desastre del vacío!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>¿Dónde está la comida?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Ratón cruel</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Todo se desplaza...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atractor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>¡Desastre de atractores!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Túnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>¡Desastre de túneles!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>¡%1 desaparece!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 ha salido de la partida.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, D.E.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>¡%1 gana esta ronda!</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Left</source>

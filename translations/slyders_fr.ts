@@ -82,6 +82,91 @@
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Points
+partie</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Points
+manche</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Manches
+gagnées</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Nouvelle partie !</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Catastrophe de murs !</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Le vide…</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Catastrophe du vide !</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Où est la nourriture ?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Souris cruelle</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Ça défile…</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Attracteur</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Catastrophe d’attracteurs !</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Catastrophe de tunnels !</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 disparaît !</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 remporte cette manche !</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Left</source>

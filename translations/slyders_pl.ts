@@ -82,6 +82,91 @@
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Punkty
+gry</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Punkty
+rundy</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Wygrane
+rundy</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Nowa gra!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Ściana</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Katastrofa ścian!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Pustka...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Katastrofa pustki!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Gdzie jest jedzenie?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Okrutna mysz</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Przewijanie...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atraktor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Katastrofa atraktorów!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Katastrofa tuneli!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 znika!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 wychodzi z gry.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 wygrywa tę rundę!</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Left</source>

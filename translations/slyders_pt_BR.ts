@@ -82,6 +82,91 @@
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Pontos
+jogo</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Pontos
+rodada</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Rodadas
+ganhas</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Começa um jogo novo!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Desastre de muros!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Vazio...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Desastre do vazio!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Cadê a comida?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Mouse cruel</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Tudo rolando...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atrator</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Desastre de atratores!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Túnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Desastre de túneis!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 sumiu!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 saiu do jogo.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 venceu esta rodada!</translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Left</source>

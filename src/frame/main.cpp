@@ -29,6 +29,7 @@
 #include "params/virt_file.h"
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
+#include "present/qt/panel_language.h"
 #include "present/qt/view_preferences.h"
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
@@ -180,6 +181,7 @@ int main(int argc, char* argv[]) {
     static QtTextRenderer text;
     static const DataPlaces places = lookUpPlaces(options.settingsDir);
     installGameLanguage(app, places.data("translations"), savedLanguage());
+    setPanelLanguage(qtPanelLanguage());
     static const std::string settingsPath = places.setting(kSettingsFileName);
     static GameSounds sound(AppSettings, places.data("sounds"));
     static Gra gra(rng, AppSettings, scores, text, sound);

@@ -8,6 +8,7 @@
 #include "game/rounds.h"
 #include "present/arena_text.h"
 #include "present/event_label.h"
+#include "present/panel_text.h"
 
 namespace slyders {
 
@@ -130,7 +131,7 @@ void Scoreboard::buildHeader(int pw) {
     font.height = std::max(1, height - kHeaderShrink);
     for (std::size_t c = 0; c < kHeaders.size(); ++c) {
         ScoreLabel& l = m_labels[0][c + 1];
-        l.text = kHeaders[c];
+        l.text = panelText(kHeaders[c]);
         l.font = font;
         l.centred = true;
         l.lineHeight = m_text.extent(font, "Rounds").height;
