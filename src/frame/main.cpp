@@ -125,9 +125,9 @@ FrameHooks gameHooks(const Surroundings& around) {
         TPlayersMgr dialog(
             w.gra(), w.boxes(),
             [&w] {
+                w.applySlotPalette();
                 w.LayoutScoreBands();
                 w.InvalidateScoreboard();
-                w.applySlotPalette();
             },
             &w, &devices);
         dialog.exec();

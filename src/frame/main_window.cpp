@@ -131,8 +131,14 @@ QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption
     return action;
 }
 
+// The arena's trails are recoloured on their way to the screen; the scoreboard draws its
+// names, whose edges blend into the panel, in the palette's colours itself.
 void TMainWnd::applySlotPalette() {
-    m_view->setRecolour(SlotRecolour(m_gra.slots, savedSlotPalette()));
+    const SlotPalette palette = savedSlotPalette();
+    m_view->setRecolour(SlotRecolour(m_gra.slots, palette));
+    m_scoreboard->setSlotColours(palette == SlotPalette::ColourBlindSafe
+                                     ? std::optional(colourBlindSafeColours())
+                                     : std::nullopt);
 }
 
 void TMainWnd::buildMenu() {

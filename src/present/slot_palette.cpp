@@ -3,12 +3,16 @@
 namespace slyders {
 
 // One colour per slot: under every kind of colour blindness twelve colours cannot stay far
-// enough apart over these backgrounds, six can; the white spine still marks the head.
+// enough apart over these backgrounds, six can; the white spine still marks the head. The
+// first computer stays white, which the window uses for much else that must not change.
 const std::array<SlotColours, kSlotCount>& colourBlindSafeColours() {
     static constexpr std::array<SlotColours, kSlotCount> kSafe{{
-        {Rgb{255, 200, 255}, Rgb{255, 200, 255}}, {Rgb{160, 160, 160}, Rgb{160, 160, 160}},
-        {Rgb{200, 240, 200}, Rgb{200, 240, 200}}, {Rgb{240, 120, 0}, Rgb{240, 120, 0}},
-        {Rgb{0, 120, 255}, Rgb{0, 120, 255}},     {Rgb{255, 255, 0}, Rgb{255, 255, 0}},
+        {kWhite, kWhite},
+        {Rgb{47, 160, 149}, Rgb{47, 160, 149}},
+        {Rgb{181, 255, 158}, Rgb{181, 255, 158}},
+        {Rgb{199, 161, 255}, Rgb{199, 161, 255}},
+        {Rgb{149, 44, 251}, Rgb{149, 44, 251}},
+        {Rgb{191, 149, 0}, Rgb{191, 149, 0}},
     }};
     return kSafe;
 }
@@ -18,6 +22,7 @@ SlotRecolour::SlotRecolour(const std::array<Slyder, kSlotCount>& slots, SlotPale
     const auto& safe = colourBlindSafeColours();
     auto add = [this](Rgb from, Rgb to) {
         const std::uint32_t p = toPixel(from);
+        if (from == to) return;
         for (std::size_t i = 0; i < m_count; ++i) {
             if (m_from[i] == p) return;  // two slots alike: the first keeps it
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "present/background.h"
+#include "present/event_label.h"
 
 namespace slyders {
 namespace {
@@ -135,7 +136,8 @@ Closest closest(const std::array<SlotColours, kSlotCount>& palette, const Matrix
     Closest worst;
     for (std::size_t i = 0; i < palette.size(); ++i) {
         for (const Rgb own : {palette[i].dark, palette[i].light}) {
-            for (const Rgb back : {backgrounds.first, backgrounds.second})
+            // The scoreboard writes the names on its panel as well.
+            for (const Rgb back : {backgrounds.first, backgrounds.second, kPanelColour})
                 worst.background = std::min(worst.background, deltaE2000(seenAs(own, m), seenAs(back, m)));
             for (std::size_t j = i + 1; j < palette.size(); ++j) {
                 for (const Rgb other : {palette[j].dark, palette[j].light})
