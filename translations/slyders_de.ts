@@ -42,6 +42,14 @@
         <source>The game speaks this language from its next start:</source>
         <translation>Diese Sprache gilt ab dem nächsten Start:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -52,6 +60,10 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,14 @@
         <source>The game speaks this language from its next start:</source>
         <translation>El juego usará este idioma a partir del próximo inicio:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -52,6 +60,10 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

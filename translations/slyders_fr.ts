@@ -42,6 +42,14 @@
         <source>The game speaks this language from its next start:</source>
         <translation>Le jeu parlera cette langue dès son prochain lancement :</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -52,6 +60,10 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

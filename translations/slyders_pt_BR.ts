@@ -42,6 +42,14 @@
         <source>The game speaks this language from its next start:</source>
         <translation>O jogo fala este idioma a partir da próxima vez que abrir:</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -52,6 +60,10 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 namespace slyders {
@@ -13,10 +15,11 @@ namespace {
 
 constexpr const char* kFilePrefix = "slyders";
 
-// The installed translation; one at a time, replaced by a new choice.
-QTranslator*& installedTranslator() {
-    static QTranslator* translator = nullptr;
-    return translator;
+// The installed translations, the game's and the toolkit's own (the file dialog, for one),
+// when the system has it; replaced by a new choice.
+std::array<QTranslator*, 2>& installedTranslators() {
+    static std::array<QTranslator*, 2> translators{};
+    return translators;
 }
 
 QLocale localeOf(const QString& chosen) {
@@ -27,8 +30,8 @@ QLocale localeOf(const QString& chosen) {
 
 QString installGameLanguage(QCoreApplication& app, const std::filesystem::path& folder,
                             const QString& chosen) {
-    QTranslator*& current = installedTranslator();
-    if (current) {
+    for (QTranslator*& current : installedTranslators()) {
+        if (!current) continue;
         QCoreApplication::removeTranslator(current);
         delete current;
         current = nullptr;
@@ -42,7 +45,13 @@ QString installGameLanguage(QCoreApplication& app, const std::filesystem::path& 
     }
     const QString spoken = translator->language();
     QCoreApplication::installTranslator(translator.get());
-    current = translator.release();
+    installedTranslators()[0] = translator.release();
+    auto toolkit = std::make_unique<QTranslator>(&app);
+    if (toolkit->load(localeOf(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(toolkit.get());
+        installedTranslators()[1] = toolkit.release();
+    }
     return spoken.isEmpty() ? QString::fromLatin1(kEnglish) : spoken;
 }
 
@@ -54,14 +63,17 @@ std::optional<QString> chooseLanguage(QWidget* owner, const QString& current) {
         names << QString::fromUtf8(l.name);
         codes << QString::fromLatin1(l.code);
     }
-    const auto at = codes.indexOf(current);
-    bool ok = false;
-    const QString picked = QInputDialog::getItem(
-        owner, QCoreApplication::translate("Language", "Language"),
-        QCoreApplication::translate("Language",
-                                    "The game speaks this language from its next start:"),
-        names, at < 0 ? 0 : int(at), false, &ok);
-    if (!ok) return std::nullopt;
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(QCoreApplication::translate("Language", "Language"));
+    dialog.setLabelText(
+        QCoreApplication::translate("Language", "The game speaks this language from its next start:"));
+    dialog.setComboBoxItems(names);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(names.at(std::max(0, int(codes.indexOf(current)))));
+    dialog.setOkButtonText(QCoreApplication::translate("Language", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("Language", "Cancel"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QString picked = dialog.textValue();
     return codes.at(names.indexOf(picked));
 }
 

@@ -12,6 +12,12 @@ const QString kTitle = QStringLiteral("Slyders");
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageBoxes", "OK"));
+    box.exec();
+}
 }  // namespace
 
 // The buttons are named here so that they speak the game's language, not the toolkit's.
@@ -24,15 +30,15 @@ bool QtMessageBoxes::ask(const std::string& text) {
 }
 
 void QtMessageBoxes::inform(const std::string& text) {
-    QMessageBox::information(m_parent, kTitle, q(text));
+    tell(m_parent, QMessageBox::Information, kTitle, q(text));
 }
 
 void QtMessageBoxes::warn(const std::string& text) {
-    QMessageBox::warning(m_parent, kTitle, q(text));
+    tell(m_parent, QMessageBox::Warning, kTitle, q(text));
 }
 
 void QtMessageBoxes::error(const std::string& title, const std::string& text) {
-    QMessageBox::critical(m_parent, q(title), q(text));
+    tell(m_parent, QMessageBox::Critical, q(title), q(text));
 }
 
 }  // namespace slyders
