@@ -65,8 +65,8 @@ std::optional<QString> chooseLanguage(QWidget* owner, const QString& current) {
     }
     QInputDialog dialog(owner);
     dialog.setWindowTitle(QCoreApplication::translate("Language", "Language"));
-    dialog.setLabelText(
-        QCoreApplication::translate("Language", "The game speaks this language from its next start:"));
+    dialog.setLabelText(QCoreApplication::translate(
+        "Language", "The game speaks this language from its next start:"));
     dialog.setComboBoxItems(names);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(names.at(std::max(0, int(codes.indexOf(current)))));

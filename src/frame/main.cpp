@@ -30,8 +30,8 @@
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
 #include "present/qt/panel_language.h"
-#include "present/qt/view_preferences.h"
 #include "present/qt/qt_text_renderer.h"
+#include "present/qt/view_preferences.h"
 #include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 
@@ -114,8 +114,10 @@ FrameHooks gameHooks(const Surroundings& around) {
         [](TMainWnd& owner,
            const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
         const QString file = QFileDialog::getOpenFileName(
-            &owner, QCoreApplication::translate("TMainWnd", "Open replay"), QString::fromStdString(folder.string()),
-            QCoreApplication::translate("TMainWnd", "Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+            &owner, QCoreApplication::translate("TMainWnd", "Open replay"),
+            QString::fromStdString(folder.string()),
+            QCoreApplication::translate("TMainWnd", "Slyders replays (*%1);;All files (*)")
+                .arg(ReplayStore::kExtension));
         if (file.isEmpty()) return std::nullopt;
         return std::filesystem::path(file.toStdString());
     };

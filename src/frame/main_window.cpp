@@ -146,16 +146,19 @@ void TMainWnd::buildMenu() {
     QMenuBar* bar = menuBar();
     QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName("Game");
-    m.GameNew = addItem(game, "GameNew", tr("&New"), QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
-    m.GameDemo =
-        addItem(game, "GameDemo", tr("DEMO game"), QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
+    m.GameNew =
+        addItem(game, "GameNew", tr("&New"), QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
+    m.GameDemo = addItem(game, "GameDemo", tr("DEMO game"), QKeySequence(Qt::Key_F9),
+                         &TMainWnd::GameDemoClick);
     m.GameWatchlast =
         addItem(game, "GameWatchlast", tr("&Watch last game"), {}, &TMainWnd::GameWatchlastClick);
     m.GameOpenreplay =
         addItem(game, "GameOpenreplay", tr("&Open replay..."), {}, &TMainWnd::GameOpenreplayClick);
     game->addSeparator();
-    m.GameHost = addItem(game, "GameHost", tr("&Host network game..."), {}, &TMainWnd::GameHostClick);
-    m.GameJoin = addItem(game, "GameJoin", tr("&Join network game..."), {}, &TMainWnd::GameJoinClick);
+    m.GameHost =
+        addItem(game, "GameHost", tr("&Host network game..."), {}, &TMainWnd::GameHostClick);
+    m.GameJoin =
+        addItem(game, "GameJoin", tr("&Join network game..."), {}, &TMainWnd::GameJoinClick);
     game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", tr("&Clear current results..."), {},
                                 &TMainWnd::GameCleartotalsClick);
@@ -184,10 +187,12 @@ void TMainWnd::buildMenu() {
 
     QMenu* computer = bar->addMenu(tr("&Computer"));
     computer->setObjectName("Computer");
-    m.ComputerPoor = addItem(computer, "ComputerPoor", tr("&Poor"), {}, &TMainWnd::ComputerPoorClick);
+    m.ComputerPoor =
+        addItem(computer, "ComputerPoor", tr("&Poor"), {}, &TMainWnd::ComputerPoorClick);
     m.ComputerMedium =
         addItem(computer, "ComputerMedium", tr("&Medium"), {}, &TMainWnd::ComputerMediumClick);
-    m.ComputerGood = addItem(computer, "ComputerGood", tr("&Good"), {}, &TMainWnd::ComputerGoodClick);
+    m.ComputerGood =
+        addItem(computer, "ComputerGood", tr("&Good"), {}, &TMainWnd::ComputerGoodClick);
     m.ComputerExpert =
         addItem(computer, "ComputerExpert", tr("&Expert"), {}, &TMainWnd::ComputerExpertClick);
     radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood, m.ComputerExpert});
@@ -409,7 +414,8 @@ void TMainWnd::startGame(const GameStart& start) {
 }
 
 void TMainWnd::GameCleartotalsClick() {
-    if (m_boxes.ask(tr("Clear current results? (high scores will not be affected)").toStdString())) {
+    if (m_boxes.ask(
+            tr("Clear current results? (high scores will not be affected)").toStdString())) {
         ShowTitleScreen();
     }
 }

@@ -32,7 +32,8 @@ const QRect kOkButton{250, 11, 43, 43};
 // A link may run to the right edge, as far from it as the captions are from the left.
 constexpr int kLinkWidth = kClientWidth - kLinkLeft - kCaptionLeft;
 
-const char* const kNameLines = QT_TRANSLATE_NOOP("slyders::TAboutWnd", "SLYDERS v2.1\nby the Slyders team\nTallowin");
+const char* const kNameLines =
+    QT_TRANSLATE_NOOP("slyders::TAboutWnd", "SLYDERS v2.1\nby the Slyders team\nTallowin");
 const QString kEmailAddress = QStringLiteral("slyders@tallowin.net");
 const char* const kEmailHint = QT_TRANSLATE_NOOP("slyders::TAboutWnd", "Send E-mail to authors");
 const char* const kWebHint = QT_TRANSLATE_NOOP(
@@ -40,7 +41,8 @@ const char* const kWebHint = QT_TRANSLATE_NOOP(
     "Read the Slyders guide: options, replays, network play and how to report a problem");
 const QString kInstalledReadme = QStringLiteral("/../share/doc/slyders/README.md");
 const QString kSystemReadme = QStringLiteral("/usr/share/doc/slyders/README.md");
-const char* const kOpenErrorTitle = QT_TRANSLATE_NOOP("slyders::TAboutWnd", "Error opening HTML file");
+const char* const kOpenErrorTitle =
+    QT_TRANSLATE_NOOP("slyders::TAboutWnd", "Error opening HTML file");
 
 const QColor kArenaBlue{0, 0, 128};
 const QColor kYellowTrail{255, 230, 0};

@@ -37,9 +37,10 @@ constexpr int kNotePixels = 11;
 constexpr int kSmallestNotePixels = 8;
 
 const char* const kPadText = QT_TRANSLATE_NOOP(
-    "slyders::THelpWnd", "Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.");
-const char* const kKeysText =
-    QT_TRANSLATE_NOOP("slyders::THelpWnd", "Own keys and a key test for all seats: Ctrl+P, then \"Keys...\".");
+    "slyders::THelpWnd",
+    "Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.");
+const char* const kKeysText = QT_TRANSLATE_NOOP(
+    "slyders::THelpWnd", "Own keys and a key test for all seats: Ctrl+P, then \"Keys...\".");
 
 const char* const kIntro = QT_TRANSLATE_NOOP(
     "slyders::THelpWnd",
@@ -50,9 +51,12 @@ const char* const kIntro = QT_TRANSLATE_NOOP(
 
 // The ways to score: a bold phrase and its plain remainder.
 const std::array<std::pair<const char*, const char*>, 3> kScoring{{
-    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "cross gray gaps"), QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each gap),")},
-    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "capture food"), QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each piece of food),")},
-    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "eliminate opponents"), QT_TRANSLATE_NOOP("slyders::THelpWnd", " (every survivor gets one point).")},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "cross gray gaps"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each gap),")},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "capture food"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each piece of food),")},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "eliminate opponents"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (every survivor gets one point).")},
 }};
 
 const char* const kClosing = QT_TRANSLATE_NOOP(
@@ -65,7 +69,8 @@ const char* const kClosing = QT_TRANSLATE_NOOP(
 // The notes have a fixed place beside the OK button; a longer language takes a smaller face.
 void shrinkToFit(QLabel& note) {
     QFont face = note.font();
-    while (note.heightForWidth(note.width()) > note.height() && face.pixelSize() > kSmallestNotePixels) {
+    while (note.heightForWidth(note.width()) > note.height() &&
+           face.pixelSize() > kSmallestNotePixels) {
         face.setPixelSize(face.pixelSize() - 1);
         note.setFont(face);
     }

@@ -37,8 +37,8 @@ void AdvanceEventMessage(Gra& gra, EventLabel& label, TextRenderer& text) {
     }
     if (msg.countdown == kMessageSteps - 1) {
         label.text = panelText(msg.text);
-        label.fontHeight =
-            FitFontHeight(text, FontSpec{kEventLabelFont, 12}, label.text, label.width, label.height);
+        label.fontHeight = FitFontHeight(text, FontSpec{kEventLabelFont, 12}, label.text,
+                                         label.width, label.height);
         label.changed = true;
     } else if (msg.text.find("disaster") != std::string::npos) {
         msg.countdown += gra.rng().mod(2);  // disaster names stay about twice as long

@@ -18,8 +18,8 @@
 #include "boxes/scripted_boxes.h"
 #include "frame/languages.h"
 #include "help/about_window.h"
-#include "input/qt/qt_keys.h"
 #include "help/help_window.h"
+#include "input/qt/qt_keys.h"
 #include "net/qt/net_windows.h"
 #include "params/qt/param_window.h"
 #include "params/settings_table.h"
@@ -50,12 +50,24 @@ struct Dialogs {
     std::vector<std::pair<const char*, Make>> all() {
         devices.custom = defaultCustomKeys();
         return {
-            {"players", [this] { return std::make_unique<TPlayersMgr>(game.gra, boxes, nullptr, nullptr, &devices); }},
+            {"players",
+             [this] {
+                 return std::make_unique<TPlayersMgr>(game.gra, boxes, nullptr, nullptr, &devices);
+             }},
             {"help", [] { return std::make_unique<THelpWnd>(); }},
             {"about", [this] { return std::make_unique<TAboutWnd>(nullptr, boxes); }},
-            {"join", [] { return std::make_unique<net::JoinDialog>(nullptr, std::vector<std::string>{"Ann", "Bob"}, 0, ""); }},
-            {"keys", [this] { return std::make_unique<KeysWindow>(devices, std::vector<SeatInPlay>{{"Ann", 0}}, boxes); }},
-            {"settings", [this] { return std::make_unique<TParamWnd>(nullptr, settings, "Settings", boxes); }},
+            {"join",
+             [] {
+                 return std::make_unique<net::JoinDialog>(
+                     nullptr, std::vector<std::string>{"Ann", "Bob"}, 0, "");
+             }},
+            {"keys",
+             [this] {
+                 return std::make_unique<KeysWindow>(devices, std::vector<SeatInPlay>{{"Ann", 0}},
+                                                     boxes);
+             }},
+            {"settings",
+             [this] { return std::make_unique<TParamWnd>(nullptr, settings, "Settings", boxes); }},
         };
     }
 };
@@ -86,7 +98,8 @@ QStringList cutOff(const QWidget& dialog) {
         if (!fits) cut << l->text();
     }
     for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) {
-        if (b->isVisible() && b->fontMetrics().horizontalAdvance(b->text()) > b->width()) cut << b->text();
+        if (b->isVisible() && b->fontMetrics().horizontalAdvance(b->text()) > b->width())
+            cut << b->text();
     }
     return cut;
 }
@@ -106,13 +119,16 @@ TEST_P(Languages, SampleDialogsShowNoEnglishAndNothingCutOff) {
         const auto translated = make();
         translated->show();
         QTranslator words;
-        ASSERT_TRUE(words.load(QLocale(code), "slyders", "_", QString::fromStdString(kTranslations.string())));
+        ASSERT_TRUE(words.load(QLocale(code), "slyders", "_",
+                               QString::fromStdString(kTranslations.string())));
         for (const QString& t : shownTexts(*translated)) {
             // Words spelt alike in both languages, names and addresses may stay.
-            const bool alike = words.translate(translated->metaObject()->className(), t.toUtf8()) == t;
+            const bool alike =
+                words.translate(translated->metaObject()->className(), t.toUtf8()) == t;
             const bool data = t.contains('@') || t.contains('/') || kNames.contains(t);
             if (englishTexts.contains(t) && !alike && !data)
-                ADD_FAILURE() << name << " still says \"" << t.toStdString() << "\" in " << code.toStdString();
+                ADD_FAILURE() << name << " still says \"" << t.toStdString() << "\" in "
+                              << code.toStdString();
         }
         const QStringList cut = cutOff(*translated);
         EXPECT_TRUE(cut.isEmpty()) << name << " in " << code.toStdString() << " cuts off "

@@ -23,13 +23,16 @@ struct Lab {
 // Machado, Oliveira and Fernandes (2009), severity 1.0, on linear RGB.
 const std::map<std::string, Matrix> kDichromacies{
     {"protanopia",
-     {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216},
+     {{{0.152286, 1.052583, -0.204868},
+       {0.114503, 0.786281, 0.099216},
        {-0.003882, -0.048116, 1.051998}}}},
     {"deuteranopia",
-     {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413},
+     {{{0.367322, 0.860646, -0.227968},
+       {0.280085, 0.672501, 0.047413},
        {-0.011820, 0.042940, 0.968881}}}},
     {"tritanopia",
-     {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602},
+     {{{1.255528, -0.076749, -0.178779},
+       {-0.078411, 0.930809, 0.147602},
        {0.004733, 0.691367, 0.308950}}}},
 };
 
@@ -74,16 +77,19 @@ double deltaE2000(Lab p, Lab q) {
     };
     const double h1 = hue(p.b, a1), h2 = hue(q.b, a2);
     double dh = 0;
-    if (c1 * c2 != 0) dh = h2 - h1 > 180 ? h2 - h1 - 360 : (h2 - h1 < -180 ? h2 - h1 + 360 : h2 - h1);
+    if (c1 * c2 != 0)
+        dh = h2 - h1 > 180 ? h2 - h1 - 360 : (h2 - h1 < -180 ? h2 - h1 + 360 : h2 - h1);
     const double dH = 2 * std::sqrt(c1 * c2) * std::sin(radians(dh / 2));
     const double lBar = (p.L + q.L) / 2, cpBar = (c1 + c2) / 2;
     double hBar = h1 + h2;
     if (c1 * c2 != 0) {
-        hBar = std::abs(h1 - h2) <= 180 ? (h1 + h2) / 2
-                                         : (h1 + h2 < 360 ? (h1 + h2 + 360) / 2 : (h1 + h2 - 360) / 2);
+        hBar = std::abs(h1 - h2) <= 180
+                   ? (h1 + h2) / 2
+                   : (h1 + h2 < 360 ? (h1 + h2 + 360) / 2 : (h1 + h2 - 360) / 2);
     }
     const double t = 1 - 0.17 * std::cos(radians(hBar - 30)) + 0.24 * std::cos(radians(2 * hBar)) +
-                     0.32 * std::cos(radians(3 * hBar + 6)) - 0.20 * std::cos(radians(4 * hBar - 63));
+                     0.32 * std::cos(radians(3 * hBar + 6)) -
+                     0.20 * std::cos(radians(4 * hBar - 63));
     const double dTheta = 30 * std::exp(-std::pow((hBar - 275) / 25, 2));
     const double cp7 = std::pow(cpBar, 7);
     const double rC = 2 * std::sqrt(cp7 / (cp7 + std::pow(25.0, 7)));
@@ -113,7 +119,8 @@ std::pair<Rgb, Rgb> backgroundExtremes() {
         b.weights = {0, 0, 0};
         std::unordered_map<std::uint32_t, std::pair<int, int>> spots;
         for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x) spots.emplace(toPixel(b.BackgroundColor(x, y)), std::pair{x, y});
+            for (int x = 0; x < kSide; ++x)
+                spots.emplace(toPixel(b.BackgroundColor(x, y)), std::pair{x, y});
         for (int w = 0; w < 6 * 6 * 6; ++w) {
             b.weights = {w / 36, w / 6 % 6, w % 6};
             for (const auto& [raw, at] : spots) {
@@ -138,10 +145,12 @@ Closest closest(const std::array<SlotColours, kSlotCount>& palette, const Matrix
         for (const Rgb own : {palette[i].dark, palette[i].light}) {
             // The scoreboard writes the names on its panel as well.
             for (const Rgb back : {backgrounds.first, backgrounds.second, kPanelColour})
-                worst.background = std::min(worst.background, deltaE2000(seenAs(own, m), seenAs(back, m)));
+                worst.background =
+                    std::min(worst.background, deltaE2000(seenAs(own, m), seenAs(back, m)));
             for (std::size_t j = i + 1; j < palette.size(); ++j) {
                 for (const Rgb other : {palette[j].dark, palette[j].light})
-                    worst.slots = std::min(worst.slots, deltaE2000(seenAs(own, m), seenAs(other, m)));
+                    worst.slots =
+                        std::min(worst.slots, deltaE2000(seenAs(own, m), seenAs(other, m)));
             }
         }
     }

@@ -1,7 +1,6 @@
 #include "input/qt/qt_keys.h"
 
 #include <QCoreApplication>
-
 #include <QKeySequence>
 #include <algorithm>
 
@@ -82,9 +81,12 @@ namespace {
 };
 // What keyPairsText() is asked for.
 [[maybe_unused]] constexpr std::array<const char*, 6> kKeyPairTexts{
-    QT_TRANSLATE_NOOP("KeyPairs", "Left / Right"),    QT_TRANSLATE_NOOP("KeyPairs", "Ins / Del"),
-    QT_TRANSLATE_NOOP("KeyPairs", "Custom keys %1"),  QT_TRANSLATE_NOOP("KeyPairs", "Gamepad %1 (%2)"),
-    QT_TRANSLATE_NOOP("KeyPairs", "not connected"),   QT_TRANSLATE_NOOP("KeyPairs", "none")};
+    QT_TRANSLATE_NOOP("KeyPairs", "Left / Right"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Ins / Del"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Custom keys %1"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Gamepad %1 (%2)"),
+    QT_TRANSLATE_NOOP("KeyPairs", "not connected"),
+    QT_TRANSLATE_NOOP("KeyPairs", "none")};
 
 QString keyPairsText(const char* text) {
     return QCoreApplication::translate("KeyPairs", text);
@@ -94,7 +96,8 @@ QString keyPairsText(const char* text) {
 
 std::string keyPairText(int k, const PadStates& pads) {
     if (isFixedPair(k)) return keyPairsText(keyPairLabel(k, pads).c_str()).toStdString();
-    if (isCustomPair(k)) return keyPairsText("Custom keys %1").arg(k - kFirstCustomPair + 1).toStdString();
+    if (isCustomPair(k))
+        return keyPairsText("Custom keys %1").arg(k - kFirstCustomPair + 1).toStdString();
     if (!isGamepadPair(k)) return {};
     const PadState& state = pads[std::size_t(k - kFirstGamepadPair)];
     return keyPairsText("Gamepad %1 (%2)")

@@ -95,11 +95,10 @@ void NetLobby::showAddresses() {
                              .arg(m_where.join(tr("  or  ")))
                              .arg(m_host.port()));
     const int wanted = m_host.requestedPort();
-    m_portNote->setText(wanted == 0 || wanted == m_host.port()
-                            ? QString()
-                            : tr("Port %1 is busy: the game is at port %2.")
-                                  .arg(wanted)
-                                  .arg(m_host.port()));
+    m_portNote->setText(
+        wanted == 0 || wanted == m_host.port()
+            ? QString()
+            : tr("Port %1 is busy: the game is at port %2.").arg(wanted).arg(m_host.port()));
     const QSignalBlocker quiet(m_port);
     m_port->setValue(m_host.port());
 }
@@ -121,8 +120,7 @@ void NetLobby::refresh() {
     m_machines->clear();
     for (std::size_t i = 0; i < machines.size(); ++i) {
         const MachineInfo& m = machines[i];
-        const QString ping =
-            i == 0 ? tr("this machine") : tr("%1 ms").arg(std::lround(m.pingMs));
+        const QString ping = i == 0 ? tr("this machine") : tr("%1 ms").arg(std::lround(m.pingMs));
         m_machines->addTopLevelItem(
             new QTreeWidgetItem({QString::fromStdString(m.machine), players(m), ping}));
     }

@@ -276,8 +276,9 @@ void TParamWnd::buildEditors(int group) {
         const EditorType type = parseEditorType(m_object.propertyType(i));
         QWidget* control = makeEditor(editor, type, content);
         // The label stands beside the control; a screen reader reads the control by it.
-        for (QWidget* w : {static_cast<QWidget*>(editor.check), static_cast<QWidget*>(editor.list),
-                           static_cast<QWidget*>(editor.edit), static_cast<QWidget*>(editor.trackBar)}) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(editor.check), static_cast<QWidget*>(editor.list),
+              static_cast<QWidget*>(editor.edit), static_cast<QWidget*>(editor.trackBar)}) {
             if (w) w->setAccessibleName(fromText(m_object.propertyName(i)));
         }
         auto* label = new QLabel(fromText(m_object.propertyName(i)), content);

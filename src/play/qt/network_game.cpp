@@ -56,13 +56,14 @@ std::string NetworkGame::waiting() const {
     if (!m_source) return {};
     const std::string& who = m_source->waitingShown();
     return who.empty() ? std::string()
-                      : QCoreApplication::translate("NetworkGame", "Waiting for %1...")
-                            .arg(QString::fromStdString(who))
-                            .toStdString();
+                       : QCoreApplication::translate("NetworkGame", "Waiting for %1...")
+                             .arg(QString::fromStdString(who))
+                             .toStdString();
 }
 
 void NetworkGame::escape() {
-    if (m_table.gra().running && m_table.boxes().ask(translated("Leave the network game?"))) leave(false);
+    if (m_table.gra().running && m_table.boxes().ask(translated("Leave the network game?")))
+        leave(false);
 }
 
 void NetworkGame::leave(bool closing) {
@@ -96,11 +97,13 @@ bool NetworkGame::playGame(const net::Start& s) {
     PlayTable& t = m_table;
     Gra& g = t.gra();
     if (!t.useArenaSide(s.arenaSide)) {
-        t.boxes().error(translated(kJoinTitle), QCoreApplication::translate("NetworkGame", "The host plays on an arena of %1 "
-                                                                      "pixels; this window has room for %2.")
-                                      .arg(s.arenaSide)
-                                      .arg(t.windowPicture().height())
-                                      .toStdString());
+        t.boxes().error(translated(kJoinTitle),
+                        QCoreApplication::translate("NetworkGame",
+                                                    "The host plays on an arena of %1 "
+                                                    "pixels; this window has room for %2.")
+                            .arg(s.arenaSide)
+                            .arg(t.windowPicture().height())
+                            .toStdString());
         return false;
     }
     applySettings(g.settings(), s.settings);
@@ -275,8 +278,8 @@ void GuestGame::openJoinWindow(PlayTable& table, QWidget* parent, const NetworkP
     dialog.onAddPlayer([&table](const std::string& name) {
         Scores& roster = table.gra().scores();
         if (!roster.Add(PlrScore{name, 0, {}})) {
-            table.boxes().inform(
-                translated("Not a valid player name: must be unique and have at least two characters."));
+            table.boxes().inform(translated(
+                "Not a valid player name: must be unique and have at least two characters."));
             return false;
         }
         roster.Save();
@@ -328,7 +331,8 @@ void GuestGame::play() {
     Gra& g = m_table.gra();
     m_ownSeats = {HumanSeat{g.seats[0].keyPair, m_rosterIndex}};
     begin(true);
-    QString text = QCoreApplication::translate("NetworkGame", "Joined %1. Waiting for the host to start the game...")
+    QString text = QCoreApplication::translate(
+                       "NetworkGame", "Joined %1. Waiting for the host to start the game...")
                        .arg(QString::fromStdString(m_hostName));
     for (;;) {
         std::optional<net::Start> start;
@@ -348,7 +352,8 @@ void GuestGame::play() {
             break;
         }
         if (!playGame(*start)) break;
-        text = QCoreApplication::translate("NetworkGame", "Waiting for the host to start the next game...");
+        text = QCoreApplication::translate("NetworkGame",
+                                           "Waiting for the host to start the next game...");
     }
     m_guest->leave();
     end();

@@ -27,7 +27,7 @@ const char* const kHint = QT_TRANSLATE_NOOP(
     "All players: hold both your keys at once. A key that stays dark while held cannot be read "
     "together with the others on this keyboard: choose another key pair for that seat.");
 const std::array<const char*, 2> kSideNames{QT_TRANSLATE_NOOP("slyders::KeysWindow", "left"),
-                                              QT_TRANSLATE_NOOP("slyders::KeysWindow", "right")};
+                                            QT_TRANSLATE_NOOP("slyders::KeysWindow", "right")};
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -123,8 +123,9 @@ void KeysWindow::chooseCustom(int customPair) {
     m_choosing.code[std::size_t(customPair)] = {0, 0};
     m_choosingPair = customPair;
     m_choosingSide = CustomKeys::kLeft;
-    m_prompt->setText(tr("Press the key for %1 of %2.")
-                          .arg(tr(kSideNames[0]), q(keyPairText(kFirstCustomPair + customPair, {}))));
+    m_prompt->setText(
+        tr("Press the key for %1 of %2.")
+            .arg(tr(kSideNames[0]), q(keyPairText(kFirstCustomPair + customPair, {}))));
     setFocus();
 }
 

@@ -12,16 +12,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QValidator>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "players/roster_bytes.h"
 #include "input/qt/qt_keys.h"
 #include "players/qt/keys_window.h"
+#include "players/roster_bytes.h"
 #include "present/qt/view_preferences.h"
 
 namespace slyders {
@@ -34,17 +34,23 @@ constexpr int kKeepEntries = 4;      // the computers and two more are never del
 const QColor kRed(255, 0, 0);
 
 const std::array<const char*, kHumanSeats> kRadioCaptions{
-    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "One player"), QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Two players"),
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "One player"),
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Two players"),
     QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Three players"),
     QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Four players")};
 constexpr int kPadRefreshMs = 500;  // pads plugged in while the dialog is open get named
 const char* const kInvalidName =
-    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Not a valid player name: must be unique and have at least two characters.");
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr",
+                      "Not a valid player name: must be unique and have at least two characters.");
 const char* const kRosterFull =
-    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "The list of players is full: delete a player before adding a new one.");
-const char* const kSelectAsMany = QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Please select as many human players as you have chosen to play.");
-const char* const kSamePlayer = QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Some player is selected twice - please correct.");
-const char* const kSameKeys = QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Some players use the same control keys - please correct.");
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr",
+                      "The list of players is full: delete a player before adding a new one.");
+const char* const kSelectAsMany = QT_TRANSLATE_NOOP(
+    "slyders::TPlayersMgr", "Please select as many human players as you have chosen to play.");
+const char* const kSamePlayer =
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Some player is selected twice - please correct.");
+const char* const kSameKeys = QT_TRANSLATE_NOOP(
+    "slyders::TPlayersMgr", "Some players use the same control keys - please correct.");
 
 // Spaces at either end go; tabs and other white space are part of the name.
 QString trimSpaces(const QString& text) {
@@ -258,8 +264,8 @@ void TPlayersMgr::refreshGamepadEntries() {
 void TPlayersMgr::keysClick() {
     std::vector<SeatInPlay> seats;
     for (int i = 0; i < firstCheckedRadio(); ++i) {
-        const QString name = m_names[i]->currentIndex() < 0 ? tr("Player %1").arg(i + 1)
-                                                            : m_names[i]->currentText();
+        const QString name =
+            m_names[i]->currentIndex() < 0 ? tr("Player %1").arg(i + 1) : m_names[i]->currentText();
         seats.push_back({name.toStdString(), m_keys[i]->currentIndex()});
     }
     KeysWindow window(m_devices, seats, m_boxes, this);
