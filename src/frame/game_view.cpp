@@ -59,6 +59,11 @@ void GameView::pictureResized() {
     update();
 }
 
+void GameView::setRecolour(const SlotRecolour& recolour) {
+    m_recolour = recolour;
+    update();
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     QImage image(reinterpret_cast<const uchar*>(m_picture.data()), m_picture.width(),
                  m_picture.height(), m_picture.stride() * 4, QImage::Format_RGB32);
@@ -72,7 +77,14 @@ void GameView::paintEvent(QPaintEvent* event) {
     if (inside.isEmpty()) return;
     const QRectF source(inside.x() * m_dpr, inside.y() * m_dpr, inside.width() * m_dpr,
                         inside.height() * m_dpr);
-    painter.drawImage(QRectF(inside.translated(shown.topLeft())), image, source);
+    if (!m_recolour.changesAnything()) {
+        painter.drawImage(QRectF(inside.translated(shown.topLeft())), image, source);
+        return;
+    }
+    QImage part = image.copy(source.toAlignedRect());
+    for (int y = 0; y < part.height(); ++y)
+        m_recolour.apply(reinterpret_cast<std::uint32_t*>(part.scanLine(y)), part.width());
+    painter.drawImage(QRectF(inside.translated(shown.topLeft())), part);
 }
 
 void GameView::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "game/pixel_buffer.h"
+#include "present/slot_palette.h"
 
 namespace slyders {
 
@@ -25,6 +26,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // The slot colours the screen shows; the picture itself keeps the game's own.
+    void setRecolour(const SlotRecolour& recolour);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -35,6 +39,7 @@ private:
     PixelBuffer& m_picture;
     double m_dpr;
     std::function<void(int, int)> m_resized;
+    SlotRecolour m_recolour;
 };
 
 }  // namespace slyders

@@ -12,6 +12,7 @@
 
 #include "boxes/qt/qt_message_boxes.h"
 #include "frame/data_places.h"
+#include "frame/languages.h"
 #include "frame/main_window.h"
 #include "frame/options.h"
 #include "frame/session_end.h"
@@ -28,7 +29,9 @@
 #include "params/virt_file.h"
 #include "players/qt/players_form.h"
 #include "players/qt/qsettings_roster_store.h"
+#include "present/qt/panel_language.h"
 #include "present/qt/qt_text_renderer.h"
+#include "present/qt/view_preferences.h"
 #include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 #include "video/qt/export_video_dialog.h"
@@ -103,7 +106,8 @@ FrameHooks gameHooks(const Surroundings& around) {
     };
     hooks.settingsDialog = [&settings](TMainWnd& owner) {
         Param param = settingsParam(settings);
-        TParamWnd dialog(&owner, param, QStringLiteral("Settings"), owner.boxes());
+        TParamWnd dialog(&owner, param, QCoreApplication::translate("TMainWnd", "Settings"),
+                         owner.boxes());
         dialog.exec();
     };
     hooks.helpDialog = [&places](TMainWnd& owner) {
@@ -118,8 +122,10 @@ FrameHooks gameHooks(const Surroundings& around) {
         [](TMainWnd& owner,
            const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
         const QString file = QFileDialog::getOpenFileName(
-            &owner, QStringLiteral("Open replay"), QString::fromStdString(folder.string()),
-            QStringLiteral("Slyders replays (*%1);;All files (*)").arg(ReplayStore::kExtension));
+            &owner, QCoreApplication::translate("TMainWnd", "Open replay"),
+            QString::fromStdString(folder.string()),
+            QCoreApplication::translate("TMainWnd", "Slyders replays (*%1);;All files (*)")
+                .arg(ReplayStore::kExtension));
         if (file.isEmpty()) return std::nullopt;
         return std::filesystem::path(file.toStdString());
     };
@@ -129,6 +135,7 @@ FrameHooks gameHooks(const Surroundings& around) {
         TPlayersMgr dialog(
             w.gra(), w.boxes(),
             [&w] {
+                w.applySlotPalette();
                 w.LayoutScoreBands();
                 w.InvalidateScoreboard();
             },
@@ -183,6 +190,8 @@ int main(int argc, char* argv[]) {
 
     static QtTextRenderer text;
     static const DataPlaces places = lookUpPlaces(options.settingsDir);
+    installGameLanguage(app, places.data("translations"), savedLanguage());
+    setPanelLanguage(qtPanelLanguage());
     static const std::string settingsPath = places.setting(kSettingsFileName);
     static GameSounds sound(AppSettings, places.data("sounds"));
     static Gra gra(rng, AppSettings, scores, text, sound);

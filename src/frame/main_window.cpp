@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "frame/game_view.h"
+#include "frame/languages.h"
 #include "game/game_start.h"
 #include "game/game_tick.h"
 #include "game/rounds.h"
@@ -20,6 +21,7 @@
 #include "present/arena_text.h"
 #include "present/high_scores.h"
 #include "present/qt/qt_image_loader.h"
+#include "present/qt/view_preferences.h"
 #include "present/window_picture.h"
 
 namespace slyders {
@@ -63,6 +65,7 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     m_view->onResized([this](int width, int height) { clientResized(width, height); });
+    applySlotPalette();
     m_startedFullScreen = fullScreen;
     addFullScreenKey();
     // The client area asked for, not the toolkit's first guess for a window that can be resized.
@@ -133,86 +136,102 @@ QAction* TMainWnd::addItem(QMenu* menu, const char* name, const QString& caption
     return action;
 }
 
+// The arena's trails are recoloured on their way to the screen; the scoreboard draws its
+// names, whose edges blend into the panel, in the palette's colours itself.
+void TMainWnd::applySlotPalette() {
+    const SlotPalette palette = savedSlotPalette();
+    m_view->setRecolour(SlotRecolour(m_gra.slots, palette));
+    m_scoreboard->setSlotColours(palette == SlotPalette::ColourBlindSafe
+                                     ? std::optional(colourBlindSafeColours())
+                                     : std::nullopt);
+}
+
 void TMainWnd::buildMenu() {
     MenuItems& m = m_menu;
     QMenuBar* bar = menuBar();
-    QMenu* game = bar->addMenu("&Game");
+    QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName("Game");
-    m.GameNew = addItem(game, "GameNew", "&New", QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
-    m.GameDemo =
-        addItem(game, "GameDemo", "DEMO game", QKeySequence(Qt::Key_F9), &TMainWnd::GameDemoClick);
+    m.GameNew =
+        addItem(game, "GameNew", tr("&New"), QKeySequence(Qt::Key_F2), &TMainWnd::GameNewClick);
+    m.GameDemo = addItem(game, "GameDemo", tr("DEMO game"), QKeySequence(Qt::Key_F9),
+                         &TMainWnd::GameDemoClick);
     m.GameWatchlast =
-        addItem(game, "GameWatchlast", "&Watch last game", {}, &TMainWnd::GameWatchlastClick);
+        addItem(game, "GameWatchlast", tr("&Watch last game"), {}, &TMainWnd::GameWatchlastClick);
     m.GameOpenreplay =
-        addItem(game, "GameOpenreplay", "&Open replay...", {}, &TMainWnd::GameOpenreplayClick);
+        addItem(game, "GameOpenreplay", tr("&Open replay..."), {}, &TMainWnd::GameOpenreplayClick);
     m.GameExportvideo = addItem(game, "GameExportvideo", tr("E&xport video..."), {},
                                 &TMainWnd::GameExportvideoClick);
     m.GameExportvideo->setVisible(false);  // only while a replay is watched
     m.GameHistory =
         addItem(game, "GameHistory", tr("Game histor&y..."), {}, &TMainWnd::GameHistoryClick);
     game->addSeparator();
-    m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
-    m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
+    m.GameHost =
+        addItem(game, "GameHost", tr("&Host network game..."), {}, &TMainWnd::GameHostClick);
+    m.GameJoin =
+        addItem(game, "GameJoin", tr("&Join network game..."), {}, &TMainWnd::GameJoinClick);
     game->addSeparator();
-    m.GameCleartotals = addItem(game, "GameCleartotals", "&Clear current results...", {},
+    m.GameCleartotals = addItem(game, "GameCleartotals", tr("&Clear current results..."), {},
                                 &TMainWnd::GameCleartotalsClick);
     game->addSeparator();
-    m.GameExit = addItem(game, "GameExit", "&Exit\tAlt-F4", {}, &TMainWnd::GameExitClick);
+    m.GameExit = addItem(game, "GameExit", tr("&Exit\tAlt-F4"), {}, &TMainWnd::GameExitClick);
 
-    QMenu* players = bar->addMenu("&Players");
+    QMenu* players = bar->addMenu(tr("&Players"));
     players->setObjectName("Players");
-    m.SetupPlayers = addItem(players, "SetupPlayers", "Set up human players...",
+    m.SetupPlayers = addItem(players, "SetupPlayers", tr("Set up human players..."),
                              QKeySequence(Qt::CTRL | Qt::Key_P), &TMainWnd::SetupPlayersClick);
     m.DisplayHighscores =
-        addItem(players, "DisplayHighscores", "Display high scores",
+        addItem(players, "DisplayHighscores", tr("Display high scores"),
                 QKeySequence(Qt::CTRL | Qt::Key_H), &TMainWnd::DisplayHighscoresClick);
     players->addSeparator();
     m.PlayersNocomputerplayers =
-        addItem(players, "PlayersNocomputerplayers", "&No computer players", {},
+        addItem(players, "PlayersNocomputerplayers", tr("&No computer players"), {},
                 &TMainWnd::PlayersNocomputerplayersClick);
     m.PlayersOnecomputerplayer =
-        addItem(players, "PlayersOnecomputerplayer", "&One computer player", {},
+        addItem(players, "PlayersOnecomputerplayer", tr("&One computer player"), {},
                 &TMainWnd::PlayersOnecomputerplayerClick);
     m.PlayersTwocomputerplayers =
-        addItem(players, "PlayersTwocomputerplayers", "&Two computer players", {},
+        addItem(players, "PlayersTwocomputerplayers", tr("&Two computer players"), {},
                 &TMainWnd::PlayersTwocomputerplayersClick);
     radioGroup(
         {m.PlayersNocomputerplayers, m.PlayersOnecomputerplayer, m.PlayersTwocomputerplayers});
 
-    QMenu* computer = bar->addMenu("&Computer");
+    QMenu* computer = bar->addMenu(tr("&Computer"));
     computer->setObjectName("Computer");
-    m.ComputerPoor = addItem(computer, "ComputerPoor", "&Poor", {}, &TMainWnd::ComputerPoorClick);
+    m.ComputerPoor =
+        addItem(computer, "ComputerPoor", tr("&Poor"), {}, &TMainWnd::ComputerPoorClick);
     m.ComputerMedium =
-        addItem(computer, "ComputerMedium", "&Medium", {}, &TMainWnd::ComputerMediumClick);
-    m.ComputerGood = addItem(computer, "ComputerGood", "&Good", {}, &TMainWnd::ComputerGoodClick);
+        addItem(computer, "ComputerMedium", tr("&Medium"), {}, &TMainWnd::ComputerMediumClick);
+    m.ComputerGood =
+        addItem(computer, "ComputerGood", tr("&Good"), {}, &TMainWnd::ComputerGoodClick);
     m.ComputerExpert =
-        addItem(computer, "ComputerExpert", "&Expert", {}, &TMainWnd::ComputerExpertClick);
+        addItem(computer, "ComputerExpert", tr("&Expert"), {}, &TMainWnd::ComputerExpertClick);
     radioGroup({m.ComputerPoor, m.ComputerMedium, m.ComputerGood, m.ComputerExpert});
 
-    QMenu* speed = bar->addMenu("S&peed");
+    QMenu* speed = bar->addMenu(tr("S&peed"));
     speed->setObjectName("Speed");
-    m.SpeedSlow = addItem(speed, "SpeedSlow", "&Slow", {}, &TMainWnd::SpeedSlowClick);
-    m.SpeedMedium = addItem(speed, "SpeedMedium", "&Medium", {}, &TMainWnd::SpeedMediumClick);
-    m.SpeedFast = addItem(speed, "SpeedFast", "&Fast", {}, &TMainWnd::SpeedFastClick);
+    m.SpeedSlow = addItem(speed, "SpeedSlow", tr("&Slow"), {}, &TMainWnd::SpeedSlowClick);
+    m.SpeedMedium = addItem(speed, "SpeedMedium", tr("&Medium"), {}, &TMainWnd::SpeedMediumClick);
+    m.SpeedFast = addItem(speed, "SpeedFast", tr("&Fast"), {}, &TMainWnd::SpeedFastClick);
     radioGroup({m.SpeedSlow, m.SpeedMedium, m.SpeedFast});
 
-    m.Settings = bar->addAction("&Settings");
+    m.Settings = bar->addAction(tr("&Settings"));
     m.Settings->setObjectName("Settings");
     m.Settings->setAutoRepeat(false);
     connect(m.Settings, &QAction::triggered, this, [this] { SettingsClick(); });
 
-    QMenu* help = bar->addMenu("&Help");
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName("Help");
-    m.HelpHowtoplay = addItem(help, "HelpHowtoplay", "&How to play", QKeySequence(Qt::Key_F1),
+    m.HelpHowtoplay = addItem(help, "HelpHowtoplay", tr("&How to play"), QKeySequence(Qt::Key_F1),
                               &TMainWnd::HelpHowtoplayClick);
     help->addSeparator();
-    m.HelpAbout = addItem(help, "HelpAbout", "&About", {}, &TMainWnd::HelpAboutClick);
+    m.HelpAbout = addItem(help, "HelpAbout", tr("&About"), {}, &TMainWnd::HelpAboutClick);
+    addItem(help, "HelpLanguage", tr("&Language..."), {}, &TMainWnd::HelpLanguageClick);
 }
 
 // The groups show check marks, not radio bullets; checkOnly keeps one mark per group.
 // F11 is the desktop's key for full screen; the game's menus stay as they were.
 void TMainWnd::addFullScreenKey() {
-    auto* toggle = new QAction("Full screen", this);
+    auto* toggle = new QAction(tr("Full screen"), this);
     toggle->setObjectName("ToggleFullScreen");
     toggle->setShortcut(QKeySequence(Qt::Key_F11));
     toggle->setShortcutContext(Qt::ApplicationShortcut);
@@ -438,7 +457,8 @@ void TMainWnd::startGame(const GameStart& start) {
 }
 
 void TMainWnd::GameCleartotalsClick() {
-    if (m_boxes.ask("Clear current results? (high scores will not be affected)")) {
+    if (m_boxes.ask(
+            tr("Clear current results? (high scores will not be affected)").toStdString())) {
         ShowTitleScreen();
     }
 }
@@ -470,13 +490,18 @@ void TMainWnd::HelpHowtoplayClick() {
     if (m_hooks.helpDialog) m_hooks.helpDialog(*this);
 }
 
+// Remembered with the player's preferences; the menus are built in it at the next start.
+void TMainWnd::HelpLanguageClick() {
+    if (const auto language = chooseLanguage(this, savedLanguage())) saveLanguage(*language);
+}
+
 void TMainWnd::HelpAboutClick() {
     if (m_hooks.aboutDialog) m_hooks.aboutDialog(*this);
 }
 
 void TMainWnd::AskFinishGame() {
     if (!m_gra.running) return;
-    if (m_boxes.ask("Finish game?")) m_gra.fastFinish = true;
+    if (m_boxes.ask(tr("Finish game?").toStdString())) m_gra.fastFinish = true;
 }
 
 void TMainWnd::EvOnKeyPress(int key) {
@@ -699,7 +724,7 @@ void TMainWnd::AppEvOnDeactivate() {
     m_minimising = true;  // minimising is no activation
     showMinimized();
     m_minimising = false;
-    if (m_gra.running) setWindowTitle("Slyders (paused)");
+    if (m_gra.running) setWindowTitle(tr("Slyders (paused)"));
 }
 
 void TMainWnd::AppEvOnActivate() {
@@ -712,7 +737,7 @@ void TMainWnd::AppEvOnActivate() {
 // ---------------------------------------------------------------- window events
 
 bool TMainWnd::EvOnCloseQuery() {
-    if (m_gra.running && !m_boxes.ask("Exit Slyders?")) return false;
+    if (m_gra.running && !m_boxes.ask(tr("Exit Slyders?").toStdString())) return false;
     m_gra.running = false;
     activeMode().windowClosing();
     if (m_hooks.windowClosing) m_hooks.windowClosing();

@@ -94,6 +94,7 @@ public:
     void SettingsClick();
     void HelpHowtoplayClick();
     void HelpAboutClick();
+    void HelpLanguageClick();
 
     // --- replays and network play: the way of playing is chosen here ---
     // Watches a replay in the window (its arena side must fit); nothing while a game runs.
@@ -124,6 +125,8 @@ public:
     void ShowTitleScreen();
     void InvalidateScoreboard();
     void LayoutScoreBands();
+    // Shows the slots in the palette the player chose (the game keeps its own colours).
+    void applySlotPalette();
     void AppEvOnDeactivate();
     void AppEvOnActivate();
 

@@ -32,14 +32,17 @@ const QRect kOkButton{250, 11, 43, 43};
 // A link may run to the right edge, as far from it as the captions are from the left.
 constexpr int kLinkWidth = kClientWidth - kLinkLeft - kCaptionLeft;
 
-const QString kNameLines = QStringLiteral("SLYDERS v2.1\nby the Slyders team\nTallowin");
+const char* const kNameLines =
+    QT_TRANSLATE_NOOP("slyders::TAboutWnd", "SLYDERS v2.1\nby the Slyders team\nTallowin");
 const QString kEmailAddress = QStringLiteral("slyders@tallowin.net");
-const QString kEmailHint = QStringLiteral("Send E-mail to authors");
-const QString kWebHint = QStringLiteral(
+const char* const kEmailHint = QT_TRANSLATE_NOOP("slyders::TAboutWnd", "Send E-mail to authors");
+const char* const kWebHint = QT_TRANSLATE_NOOP(
+    "slyders::TAboutWnd",
     "Read the Slyders guide: options, replays, network play and how to report a problem");
 const QString kInstalledReadme = QStringLiteral("/../share/doc/slyders/README.md");
 const QString kSystemReadme = QStringLiteral("/usr/share/doc/slyders/README.md");
-const std::string kOpenErrorTitle = "Error opening HTML file";
+const char* const kOpenErrorTitle =
+    QT_TRANSLATE_NOOP("slyders::TAboutWnd", "Error opening HTML file");
 
 const QColor kArenaBlue{0, 0, 128};
 const QColor kYellowTrail{255, 230, 0};
@@ -101,29 +104,33 @@ QString defaultReadmePath() {
     return QFileInfo::exists(beside) ? beside : kSystemReadme;
 }
 
+std::string translated(const char* text) {
+    return QCoreApplication::translate("slyders::TAboutWnd", text).toStdString();
+}
+
 void ReportDocumentOpenError(MessageBoxes& boxes, int c) {
     if (c > kDocumentOpened) return;
     std::string text;
     switch (c) {
         case 0:
-            text = "Out of memory";
+            text = translated("Out of memory");
             break;
         case 2:
         case 3:
-            text = "File or path not found";
+            text = translated("File or path not found");
             break;
         case 11:
-            text = "Bad HTML browser program";
+            text = translated("Bad HTML browser program");
             break;
         case 27:
         case 31:
-            text = "HTML Association invalid";
+            text = translated("HTML Association invalid");
             break;
         default:
-            text = "Specific error: code=" + std::to_string(c);
+            text = translated("Specific error: code=") + std::to_string(c);
             break;
     }
-    boxes.error(kOpenErrorTitle, text);
+    boxes.error(translated(kOpenErrorTitle), text);
 }
 
 // The red slyder crosses the yellow trail right through its gap: a point scored.
@@ -151,7 +158,7 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
       m_opener(std::move(opener)),
       m_readme(QUrl::fromLocalFile(readmePath)) {
     setObjectName(QStringLiteral("AboutWnd"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     QFont formFont(QStringLiteral("MS Sans Serif"));
     formFont.setPixelSize(kFontPixels);
     formFont.setBold(true);
@@ -163,7 +170,7 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
     picture->setPixmap(drawAboutPicture());
     picture->setGeometry(kPictureAt);
 
-    auto* name = new QLabel(kNameLines, this);
+    auto* name = new QLabel(tr(kNameLines), this);
     name->setObjectName(QStringLiteral("NameLabel"));
     QFont regular = formFont;
     regular.setBold(false);
@@ -174,7 +181,7 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
 
     addLinks();
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setGeometry(kOkButton);
@@ -182,13 +189,13 @@ TAboutWnd::TAboutWnd(QWidget* owner, MessageBoxes& boxes, UrlOpener opener,
 }
 
 void TAboutWnd::addLinks() {
-    auto* emailCaption = new QLabel(QStringLiteral("E-mail:"), this);
+    auto* emailCaption = new QLabel(tr("E-mail:"), this);
     emailCaption->move(kCaptionLeft, kEmailTop);
-    auto* webCaption = new QLabel(QStringLiteral("WWW:"), this);
+    auto* webCaption = new QLabel(tr("WWW:"), this);
     webCaption->move(kCaptionLeft, kWebTop);
 
     auto* email = new LinkLabel(
-        kEmailAddress, kEmailHint, [this] { EmailLinkClick(); }, this);
+        kEmailAddress, tr(kEmailHint), [this] { EmailLinkClick(); }, this);
     email->setObjectName(QStringLiteral("EmailLink"));
     email->move(kLinkLeft, kEmailTop);
     email->adjustSize();
@@ -196,7 +203,7 @@ void TAboutWnd::addLinks() {
     const QString shown =
         QFontMetrics(font()).elidedText(m_readme.toLocalFile(), Qt::ElideMiddle, kLinkWidth);
     auto* web = new LinkLabel(
-        shown, kWebHint, [this] { WebLinkClick(); }, this);
+        shown, tr(kWebHint), [this] { WebLinkClick(); }, this);
     web->setObjectName(QStringLiteral("WebLink"));
     web->move(kLinkLeft, kWebTop);
     web->adjustSize();

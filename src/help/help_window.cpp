@@ -34,13 +34,16 @@ const QRect kOkButton{257, 406, 86, 28};
 const QRect kPadNote{8, 402, 243, 36};
 const QRect kKeysNote{349, 402, 243, 36};
 constexpr int kNotePixels = 11;
+constexpr int kSmallestNotePixels = 8;
 
-const QString kPadText = QStringLiteral(
+const char* const kPadText = QT_TRANSLATE_NOOP(
+    "slyders::THelpWnd",
     "Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.");
-const QString kKeysText =
-    QStringLiteral("Own keys and a key test for all seats: Ctrl+P, then \"Keys...\".");
+const char* const kKeysText = QT_TRANSLATE_NOOP(
+    "slyders::THelpWnd", "Own keys and a key test for all seats: Ctrl+P, then \"Keys...\".");
 
-const QString kIntro = QStringLiteral(
+const char* const kIntro = QT_TRANSLATE_NOOP(
+    "slyders::THelpWnd",
     "The main goal of Slyders is to score points while avoiding various dangers. You will "
     "quickly learn what is dangerous by playing with the computer opponent. Each player "
     "controls the slyder with two keys, one for turning left and the other for turning right. "
@@ -48,16 +51,30 @@ const QString kIntro = QStringLiteral(
 
 // The ways to score: a bold phrase and its plain remainder.
 const std::array<std::pair<const char*, const char*>, 3> kScoring{{
-    {"cross gray gaps", " (one point for each gap),"},
-    {"capture food", " (one point for each piece of food),"},
-    {"eliminate opponents", " (every survivor gets one point)."},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "cross gray gaps"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each gap),")},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "capture food"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (one point for each piece of food),")},
+    {QT_TRANSLATE_NOOP("slyders::THelpWnd", "eliminate opponents"),
+     QT_TRANSLATE_NOOP("slyders::THelpWnd", " (every survivor gets one point).")},
 }};
 
-const QString kClosing = QStringLiteral(
+const char* const kClosing = QT_TRANSLATE_NOOP(
+    "slyders::THelpWnd",
     "Playing with the computer opponents can be very challenging. However, this game is "
     "especially exciting when played by two or more human players! You can customize the "
     "keyboard control settings in \"Set up human players...\" (Ctrl+P): each player chooses "
     "a key pair or a gamepad there, and \"Keys...\" sets your own keys and tests them.");
+
+// The notes have a fixed place beside the OK button; a longer language takes a smaller face.
+void shrinkToFit(QLabel& note) {
+    QFont face = note.font();
+    while (note.heightForWidth(note.width()) > note.height() &&
+           face.pixelSize() > kSmallestNotePixels) {
+        face.setPixelSize(face.pixelSize() - 1);
+        note.setFont(face);
+    }
+}
 
 }  // namespace
 
@@ -67,7 +84,7 @@ QString defaultHelpPicturePath() {
 
 THelpWnd::THelpWnd(QWidget* owner, const QString& picturePath) : QDialog(owner) {
     setObjectName(QStringLiteral("HelpWnd"));
-    setWindowTitle(QStringLiteral("How to play"));
+    setWindowTitle(tr("How to play"));
     QFont formFont(QStringLiteral("MS Sans Serif"));
     formFont.setPixelSize(kFontPixels);
     formFont.setBold(true);
@@ -77,6 +94,7 @@ THelpWnd::THelpWnd(QWidget* owner, const QString& picturePath) : QDialog(owner) 
     m_howto = new QTextEdit(this);
     m_howto->setObjectName(QStringLiteral("howto"));
     m_howto->setReadOnly(true);
+    m_howto->setAccessibleName(tr("How to play"));
     m_howto->setFrameShape(QFrame::NoFrame);
     QPalette face = m_howto->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
@@ -122,7 +140,7 @@ void THelpWnd::fillText() {
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
 
-    cursor.insertText(kIntro, plain);
+    cursor.insertText(tr(kIntro), plain);
     cursor.insertBlock(paragraph, plain);  // the empty line
     // Qt's own list markers are discs; the game's bullet is the middle dot, hung before the
     // item's text with a tab so that wrapped lines start under the text.
@@ -133,12 +151,12 @@ void THelpWnd::fillText() {
     for (const auto& [phrase, rest] : kScoring) {
         cursor.insertBlock(item, plain);
         cursor.insertText(kBullet, plain);
-        cursor.insertText(QString::fromUtf8(phrase), bold);
-        cursor.insertText(QString::fromUtf8(rest), plain);
+        cursor.insertText(tr(phrase), bold);
+        cursor.insertText(tr(rest), plain);
     }
     cursor.insertBlock(paragraph, plain);  // the empty line
     cursor.insertBlock(paragraph, plain);
-    cursor.insertText(kClosing, plain);
+    cursor.insertText(tr(kClosing), plain);
 
     // The whole text in the form's face and size; only the weight stays the text's own.
     QFont face;
@@ -156,7 +174,7 @@ void THelpWnd::addKeyControls() {
     keys->setPixmap(drawKeyboard());
     keys->setGeometry(QRect(kKeyPictureAt, kKeyPictureSize));
 
-    auto* label = new QLabel(QStringLiteral("Available control keys:"), this);
+    auto* label = new QLabel(tr("Available control keys:"), this);
     label->setObjectName(QStringLiteral("KeysLabel"));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(true);
@@ -167,15 +185,16 @@ void THelpWnd::addKeyControls() {
     noteFont.setBold(false);
     for (const auto& [name, text, place] : {std::tuple{"PadNote", kPadText, kPadNote},
                                             std::tuple{"KeysNote", kKeysText, kKeysNote}}) {
-        auto* note = new QLabel(text, this);
+        auto* note = new QLabel(tr(text), this);
         note->setObjectName(QString::fromUtf8(name));
         note->setFont(noteFont);
         note->setWordWrap(true);
         note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         note->setGeometry(place);
+        shrinkToFit(*note);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setGeometry(kOkButton);

@@ -2,6 +2,7 @@
 
 #include "game/gra.h"
 #include "present/arena_text.h"
+#include "present/panel_text.h"
 
 namespace slyders {
 
@@ -35,9 +36,9 @@ void AdvanceEventMessage(Gra& gra, EventLabel& label, TextRenderer& text) {
         label.changed = true;
     }
     if (msg.countdown == kMessageSteps - 1) {
-        label.fontHeight =
-            FitFontHeight(text, FontSpec{kEventLabelFont, 12}, msg.text, label.width, label.height);
-        label.text = msg.text;
+        label.text = panelText(msg.text);
+        label.fontHeight = FitFontHeight(text, FontSpec{kEventLabelFont, 12}, label.text,
+                                         label.width, label.height);
         label.changed = true;
     } else if (msg.text.find("disaster") != std::string::npos) {
         msg.countdown += gra.rng().mod(2);  // disaster names stay about twice as long

@@ -8,6 +8,7 @@
 #include "game/rounds.h"
 #include "present/arena_text.h"
 #include "present/event_label.h"
+#include "present/panel_text.h"
 
 namespace slyders {
 
@@ -130,7 +131,7 @@ void Scoreboard::buildHeader(int pw) {
     font.height = std::max(1, height - kHeaderShrink);
     for (std::size_t c = 0; c < kHeaders.size(); ++c) {
         ScoreLabel& l = m_labels[0][c + 1];
-        l.text = kHeaders[c];
+        l.text = panelText(kHeaders[c]);
         l.font = font;
         l.centred = true;
         l.lineHeight = m_text.extent(font, "Rounds").height;
@@ -201,16 +202,22 @@ void Scoreboard::paintLabel(PixelBuffer& canvas, Rect origin, const ScoreLabel& 
     }
 }
 
+SlotColours Scoreboard::shownColours(const Gra& gra, int slot) const {
+    if (m_slotColours) return (*m_slotColours)[std::size_t(slot)];
+    return {gra.slot(slot).dark, gra.slot(slot).light};
+}
+
 // One slot's row of labels, its leader frames, and its band.
 void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int s) {
     const Slyder& sl = gra.slot(s);
+    const SlotColours shown = shownColours(gra, s);
     auto& row = m_labels[std::size_t(s + 1)];
     const int k = frameWidth(m_arenaSide);
 
     const Rect numberRect = labelRect(s + 1, 1);
     row[0].font = kDefaultFont;
     row[0].font.bold = sl.alive;
-    row[0].colour = sl.alive ? sl.light : sl.dark;
+    row[0].colour = sl.alive ? shown.light : shown.dark;
     row[0].text = ShortName(gra.DisplayName(s), m_text, row[0].font,
                             numberRect.x - row[0].left - kNameSpacing);
     for (std::size_t c = 1; c < kColumns; ++c) {
@@ -234,16 +241,16 @@ void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int
         const int leaderPoints = gra.slot(FirstLeader(gra, RoundPoints)).roundPoints;
         const int d = std::max({leaderPoints, gra.settings().int_rndpts, 1});
         fillRect(canvas, origin, {b.x, b.y, (b.w * sl.roundPoints) / d, b.h},
-                 BlendColor(sl.dark, kPanelColour, kBarShade));
+                 BlendColor(shown.dark, kPanelColour, kBarShade));
     }
     FontSpec font = kDefaultFont;
     font.bold = sl.alive;
     const int y = b.y + m_rowHeight / 8;
-    m_text.draw(canvas, b.x + kBandTextIndent - origin.x, y - origin.y, font, sl.light,
+    m_text.draw(canvas, b.x + kBandTextIndent - origin.x, y - origin.y, font, shown.light,
                 gra.DisplayName(s));
     const std::size_t died = gra.deathOrder.find(static_cast<char>('0' + s));
     if (died != std::string::npos) {
-        m_text.draw(canvas, (b.x + b.right()) / 2 - origin.x, y - origin.y, font, sl.light,
+        m_text.draw(canvas, (b.x + b.right()) / 2 - origin.x, y - origin.y, font, shown.light,
                     "R.I.P.  " + std::to_string(died + 1));
     }
 }

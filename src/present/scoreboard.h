@@ -2,12 +2,14 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/colour.h"
 #include "game/pixel_buffer.h"
 #include "game/text_renderer.h"
+#include "present/slot_palette.h"
 
 namespace slyders {
 
@@ -58,6 +60,11 @@ public:
     // Repaints just the event label (its text centred both ways over the back buffer).
     void PaintEventLabel(PixelBuffer& window, const PixelBuffer& back, const EventLabel& label);
 
+    // The colours the slots are shown in; none: the game's own.
+    void setSlotColours(std::optional<std::array<SlotColours, kSlotCount>> colours) {
+        m_slotColours = colours;
+    }
+
     int rowHeight() const { return m_rowHeight; }
     // The darkened panel behind the grid (right and bottom exclusive).
     Rect panel() const { return m_panel; }
@@ -86,7 +93,10 @@ private:
     void paintInto(PixelBuffer& window, PixelBuffer& scratch, const PixelBuffer& back, Rect area,
                    const std::function<void(PixelBuffer&, Rect)>& draw);
 
+    SlotColours shownColours(const Gra& gra, int slot) const;
+
     TextRenderer& m_text;
+    std::optional<std::array<SlotColours, kSlotCount>> m_slotColours;
     int m_clientHeight;
     int m_arenaSide;
     int m_rowHeight;

@@ -17,6 +17,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null || { echo "FAI
 usr="$root/usr"
 for f in games/slyders games/slyders-sim share/slyders/logo_sq.bmp share/slyders/help.bmp \
          share/slyders/sounds/welcome.wav share/slyders/sounds/bye.wav \
+         share/slyders/translations/slyders_de.qm share/slyders/translations/slyders_pt_BR.qm \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/slyders.6.gz \
          share/man/man6/slyders-sim.6.gz share/doc/slyders/README.md \

@@ -106,6 +106,16 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     EXPECT_EQ(second->colour, b.g.gra.slots[1].light);
     EXPECT_FALSE(b.text.find("R.I.P.  3"));
     EXPECT_EQ(b.text.count(b.g.gra.DisplayName(3)), 2);  // grid and band
+
+    // Shown in another palette: the same labels in its colours, the game's own untouched.
+    const Rgb gameDark = dead.dark;
+    const auto& safe = colourBlindSafeColours();
+    b.board->setSlotColours(safe);
+    b.paint();
+    EXPECT_EQ(b.board->label(4, 0).colour, safe[3].dark);
+    EXPECT_EQ(b.board->label(1, 0).colour, safe[0].light);
+    EXPECT_EQ(b.text.find("R.I.P.  1")->colour, safe[3].light);
+    EXPECT_EQ(dead.dark, gameDark);
 }
 
 TEST(Scoreboard, LeaderFramedOnlyWhenAlone) {

@@ -1,5 +1,6 @@
 #include "input/qt/qt_keys.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <algorithm>
 
@@ -69,8 +70,44 @@ std::optional<PairKey> customPairKey(int qtKey, const CustomKeys& custom) {
     return std::nullopt;
 }
 
+namespace {
+
+// The key names QKeySequence spells out; the toolkit asks for them in its own context.
+[[maybe_unused]] constexpr std::array<const char*, 8> kKeyNamesToTranslate{
+    QT_TRANSLATE_NOOP("QShortcut", "Left"),  QT_TRANSLATE_NOOP("QShortcut", "Right"),
+    QT_TRANSLATE_NOOP("QShortcut", "Up"),    QT_TRANSLATE_NOOP("QShortcut", "Down"),
+    QT_TRANSLATE_NOOP("QShortcut", "Ins"),   QT_TRANSLATE_NOOP("QShortcut", "Del"),
+    QT_TRANSLATE_NOOP("QShortcut", "Space"), QT_TRANSLATE_NOOP("QShortcut", "Backspace"),
+};
+// What keyPairsText() is asked for.
+[[maybe_unused]] constexpr std::array<const char*, 6> kKeyPairTexts{
+    QT_TRANSLATE_NOOP("KeyPairs", "Left / Right"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Ins / Del"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Custom keys %1"),
+    QT_TRANSLATE_NOOP("KeyPairs", "Gamepad %1 (%2)"),
+    QT_TRANSLATE_NOOP("KeyPairs", "not connected"),
+    QT_TRANSLATE_NOOP("KeyPairs", "none")};
+
+QString keyPairsText(const char* text) {
+    return QCoreApplication::translate("KeyPairs", text);
+}
+
+}  // namespace
+
+std::string keyPairText(int k, const PadStates& pads) {
+    if (isFixedPair(k)) return keyPairsText(keyPairLabel(k, pads).c_str()).toStdString();
+    if (isCustomPair(k))
+        return keyPairsText("Custom keys %1").arg(k - kFirstCustomPair + 1).toStdString();
+    if (!isGamepadPair(k)) return {};
+    const PadState& state = pads[std::size_t(k - kFirstGamepadPair)];
+    return keyPairsText("Gamepad %1 (%2)")
+        .arg(k - kFirstGamepadPair + 1)
+        .arg(state.connected ? QString::fromStdString(state.name) : keyPairsText("not connected"))
+        .toStdString();
+}
+
 std::string keyName(int qtKey) {
-    if (qtKey == 0) return "none";
+    if (qtKey == 0) return keyPairsText("none").toStdString();
     return QKeySequence(qtKey).toString(QKeySequence::NativeText).toStdString();
 }
 

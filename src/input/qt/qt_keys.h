@@ -28,6 +28,9 @@ std::optional<PairKey> customPairKey(int qtKey, const CustomKeys& custom);
 // What a player sees for a key: "Left", "Z", "Shift"; "none" for no key.
 std::string keyName(int qtKey);
 
+// keyPairLabel() in the player's language: "Left / Right", "Custom keys 1", "Gamepad 1 (...)".
+std::string keyPairText(int k, const PadStates& pads);
+
 // The custom keys a player starts with: Z / X and K / L.
 CustomKeys defaultCustomKeys();
 

@@ -33,7 +33,7 @@ QString players(const MachineInfo& m) {
 
 NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::string machine)
     : QDialog(parent), m_host(host), m_speed(speedLevel) {
-    setWindowTitle("Host network game");
+    setWindowTitle(tr("Host network game"));
     setObjectName("NetLobby");
     auto* layout = new QVBoxLayout(this);
     for (const std::string& a : localAddresses()) m_where << QString::fromStdString(a);
@@ -50,7 +50,7 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
 
     m_machines = new QTreeWidget(this);
     m_machines->setRootIsDecorated(false);
-    m_machines->setHeaderLabels({"Machine", "Players", "Ping"});
+    m_machines->setHeaderLabels({tr("Machine"), tr("Players"), tr("Ping")});
     m_machines->header()->setStretchLastSection(false);
     m_machines->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     layout->addWidget(m_machines);
@@ -63,14 +63,14 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     auto* form = new QFormLayout;
     m_password = new QLineEdit(this);
     m_password->setObjectName("password");
-    m_password->setPlaceholderText("none: anybody may join");
-    form->addRow("Password:", m_password);
+    m_password->setPlaceholderText(tr("none: anybody may join"));
+    form->addRow(tr("Password:"), m_password);
     m_port = new QSpinBox(this);
     m_port->setObjectName("port");
     m_port->setRange(1, 0xFFFF);
     m_port->setValue(host.port());
     m_port->setKeyboardTracking(false);  // the game moves once the number is typed
-    form->addRow("Port:", m_port);
+    form->addRow(tr("Port:"), m_port);
     m_portNote = new QLabel(this);
     m_portNote->setWordWrap(true);
     form->addRow(m_portNote);
@@ -81,9 +81,9 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
             [this](const QString& p) { m_host.setPassword(p.toStdString()); });
 
     auto* buttons = new QDialogButtonBox(this);
-    m_start = buttons->addButton("Start", QDialogButtonBox::AcceptRole);
+    m_start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
     m_start->setObjectName("start");
-    buttons->addButton(QDialogButtonBox::Cancel);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -101,15 +101,14 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
 }
 
 void NetLobby::showAddresses() {
-    m_addresses->setText(QString("Give your friends this address and port:\n%1\nport %2")
-                             .arg(m_where.join("  or  "))
+    m_addresses->setText(tr("Give your friends this address and port:\n%1\nport %2")
+                             .arg(m_where.join(tr("  or  ")))
                              .arg(m_host.port()));
     const int wanted = m_host.requestedPort();
-    m_portNote->setText(wanted == 0 || wanted == m_host.port()
-                            ? QString()
-                            : QString("Port %1 is busy: the game is at port %2.")
-                                  .arg(wanted)
-                                  .arg(m_host.port()));
+    m_portNote->setText(
+        wanted == 0 || wanted == m_host.port()
+            ? QString()
+            : tr("Port %1 is busy: the game is at port %2.").arg(wanted).arg(m_host.port()));
     const QSignalBlocker quiet(m_port);
     m_port->setValue(m_host.port());
 }
@@ -165,18 +164,16 @@ void NetLobby::refresh() {
     m_machines->clear();
     for (std::size_t i = 0; i < machines.size(); ++i) {
         const MachineInfo& m = machines[i];
-        const QString ping =
-            i == 0 ? QString("this machine") : QString("%1 ms").arg(std::lround(m.pingMs));
+        const QString ping = i == 0 ? tr("this machine") : tr("%1 ms").arg(std::lround(m.pingMs));
         m_machines->addTopLevelItem(
             new QTreeWidgetItem({QString::fromStdString(m.machine), players(m), ping}));
     }
     const int free = m_host.freeSeats();
-    m_seats->setText(free == 1 ? "1 seat is free." : QString("%1 seats are free.").arg(free));
+    m_seats->setText(free == 1 ? tr("1 seat is free.") : tr("%1 seats are free.").arg(free));
     const int d = m_host.chooseDelay(m_speed);
-    m_delay->setText(QString("Input delay: %1 tick%2 (%3 ms)")
-                         .arg(d)
-                         .arg(d == 1 ? "" : "s")
-                         .arg(d * kPeriodsMs[std::clamp(m_speed, 0, 2)]));
+    const int delayMs = d * kPeriodsMs[std::clamp(m_speed, 0, 2)];
+    m_delay->setText(d == 1 ? tr("Input delay: 1 tick (%1 ms)").arg(delayMs)
+                            : tr("Input delay: %1 ticks (%2 ms)").arg(d).arg(delayMs));
     m_start->setEnabled(m_host.guestsPresent() > 0);
     m_port->setEnabled(m_host.guestsPresent() == 0);  // a guest keeps the port it came by
 }
@@ -202,7 +199,7 @@ QString NetLobby::addressText() const {
 JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players, int chosen,
                        const std::string& address)
     : QDialog(parent) {
-    setWindowTitle("Join network game");
+    setWindowTitle(tr("Join network game"));
     setObjectName("JoinDialog");
     auto* layout = new QVBoxLayout(this);
     m_gamesNote = new QLabel(this);
@@ -220,34 +217,36 @@ JoinDialog::JoinDialog(QWidget* parent, const std::vector<std::string>& players,
     auto* form = new QFormLayout;
     m_address = new QLineEdit(QString::fromStdString(address), this);
     m_address->setObjectName("hostAddress");
-    m_address->setPlaceholderText(QString("name or IP, optionally :port (%1)").arg(kDefaultPort));
-    form->addRow("Host address:", m_address);
+    m_address->setPlaceholderText(tr("name or IP, optionally :port (%1)").arg(kDefaultPort));
+    form->addRow(tr("Host address:"), m_address);
     m_player = new QComboBox(this);
     m_player->setObjectName("player");
     for (const std::string& p : players) m_player->addItem(QString::fromStdString(p));
     if (chosen >= 0 && chosen < int(players.size())) m_player->setCurrentIndex(chosen);
-    form->addRow("Player:", m_player);
+    form->addRow(tr("Player:"), m_player);
     auto* addRow = new QHBoxLayout;
     m_newPlayer = new QLineEdit(this);
     m_newPlayer->setObjectName("newPlayer");
-    m_newPlayer->setPlaceholderText("a name not in the list yet");
-    m_addPlayer = new QPushButton("Add", this);
+    m_newPlayer->setPlaceholderText(tr("a name not in the list yet"));
+    m_addPlayer = new QPushButton(tr("Add"), this);
     m_addPlayer->setObjectName("addPlayer");
     m_addPlayer->setAutoDefault(false);  // Enter joins, it does not add
     connect(m_addPlayer, &QPushButton::clicked, this, &JoinDialog::addPlayer);
     addRow->addWidget(m_newPlayer);
     addRow->addWidget(m_addPlayer);
-    form->addRow("New player:", addRow);
+    auto* newPlayerLabel = new QLabel(tr("New player:"), this);
+    newPlayerLabel->setBuddy(m_newPlayer);  // a row of two has no buddy of its own
+    form->addRow(newPlayerLabel, addRow);
     m_password = new QLineEdit(this);
     m_password->setObjectName("password");
-    m_password->setPlaceholderText("if the host set one");
-    form->addRow("Password:", m_password);
+    m_password->setPlaceholderText(tr("if the host set one"));
+    form->addRow(tr("Password:"), m_password);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_join = buttons->addButton("Join", QDialogButtonBox::AcceptRole);
+    m_join = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     m_join->setObjectName("join");
-    buttons->addButton(QDialogButtonBox::Cancel);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::tryJoin);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -336,13 +335,13 @@ std::string JoinDialog::password() const {
 
 WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<bool()> poll)
     : QDialog(parent), m_poll(std::move(poll)) {
-    setWindowTitle("Network game");
+    setWindowTitle(tr("Network game"));
     setObjectName("WaitWindow");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(text, this));
     auto* buttons = new QDialogButtonBox(this);
     // Enter, pressed once too often after the round's box, must not leave the game.
-    buttons->addButton("Leave", QDialogButtonBox::RejectRole)->setAutoDefault(false);
+    buttons->addButton(tr("Leave"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     auto* timer = new QTimer(this);

@@ -173,6 +173,8 @@ TParamWnd::TParamWnd(QWidget* owner, ParamInterface& object, const QString& capt
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollBox"));
     m_scroll->setWidgetResizable(true);
+    // Tab goes through the editors themselves; the area follows the one in focus.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
 
     auto* body = new QHBoxLayout;
     if (m_object.groupCount() > 1) {
@@ -194,6 +196,7 @@ void TParamWnd::buildTree() {
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("TreeView"));
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(tr("Groups of settings"));
     m_tree->setRootIsDecorated(false);
     m_tree->setColumnCount(1);
     const int iconSide = style()->pixelMetric(QStyle::PM_SmallIconSize);
@@ -219,9 +222,9 @@ void TParamWnd::buildButtons() {
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Cancel"));
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
     m_apply->setObjectName(QStringLiteral("Apply"));
     m_apply->setEnabled(false);
     for (QPushButton* button : {m_ok, m_cancel, m_apply}) m_buttonRow->addWidget(button);
@@ -272,6 +275,12 @@ void TParamWnd::buildEditors(int group) {
         editor.text = currentText(i);
         const EditorType type = parseEditorType(m_object.propertyType(i));
         QWidget* control = makeEditor(editor, type, content);
+        // The label stands beside the control; a screen reader reads the control by it.
+        for (QWidget* w :
+             {static_cast<QWidget*>(editor.check), static_cast<QWidget*>(editor.list),
+              static_cast<QWidget*>(editor.edit), static_cast<QWidget*>(editor.trackBar)}) {
+            if (w) w->setAccessibleName(fromText(m_object.propertyName(i)));
+        }
         auto* label = new QLabel(fromText(m_object.propertyName(i)), content);
         label->setObjectName(fromText(m_object.propertyId(i)) + QStringLiteral(".label"));
         label->setToolTip(editor.hint);
@@ -408,7 +417,7 @@ void TParamWnd::applyChanges() {
         if (result & kSetBelowMin) lines += boundsLine(i, "too small");
         if (result & kSetAboveMax) lines += boundsLine(i, "too big");
     }
-    if (!lines.isEmpty()) m_boxes.error("Bounds warning", lines.toStdString());
+    if (!lines.isEmpty()) m_boxes.error(tr("Bounds warning").toStdString(), lines.toStdString());
     m_apply->setEnabled(false);
     m_changed.clear();
     m_pendingText.clear();

@@ -18,8 +18,12 @@ constexpr int kServiceEveryMs = 5;  // between games, and while a box is open
 constexpr int kGuestsDoneWaitMs = 10'000;
 constexpr int kGuestsDonePollMs = 5;
 constexpr std::uint64_t kUsPerMs = 1000;
-constexpr const char* kHostTitle = "Host network game";
-constexpr const char* kJoinTitle = "Join network game";
+constexpr const char* kHostTitle = QT_TRANSLATE_NOOP("NetworkGame", "Host network game");
+constexpr const char* kJoinTitle = QT_TRANSLATE_NOOP("NetworkGame", "Join network game");
+
+std::string translated(const char* text) {
+    return QCoreApplication::translate("NetworkGame", text).toStdString();
+}
 // The roster's human players: the entries after the two computer players'.
 constexpr int kFirstHumanEntry = 2;
 
@@ -52,11 +56,15 @@ TickSource& NetworkGame::ticks() {
 std::string NetworkGame::waiting() const {
     if (!m_source) return {};
     const std::string& who = m_source->waitingShown();
-    return who.empty() ? std::string() : "Waiting for " + who + "...";
+    return who.empty() ? std::string()
+                       : QCoreApplication::translate("NetworkGame", "Waiting for %1...")
+                             .arg(QString::fromStdString(who))
+                             .toStdString();
 }
 
 void NetworkGame::escape() {
-    if (m_table.gra().running && m_table.boxes().ask("Leave the network game?")) leave(false);
+    if (m_table.gra().running && m_table.boxes().ask(translated("Leave the network game?")))
+        leave(false);
 }
 
 void NetworkGame::leave(bool closing) {
@@ -91,9 +99,13 @@ bool NetworkGame::playGame(const net::Start& s) {
     PlayTable& t = m_table;
     Gra& g = t.gra();
     if (!t.useArenaSide(s.arenaSide)) {
-        t.boxes().error(kJoinTitle, "The host plays on an arena of " + std::to_string(s.arenaSide) +
-                                        " pixels; this window has room for " +
-                                        std::to_string(t.windowPicture().height()) + ".");
+        t.boxes().error(translated(kJoinTitle),
+                        QCoreApplication::translate("NetworkGame",
+                                                    "The host plays on an arena of %1 "
+                                                    "pixels; this window has room for %2.")
+                            .arg(s.arenaSide)
+                            .arg(t.windowPicture().height())
+                            .toStdString());
         return false;
     }
     applySettings(g.settings(), s.settings);
@@ -172,7 +184,7 @@ void HostGame::run(std::uint16_t port) {
     auto host = std::make_unique<net::HostSession>(config);
     std::string error;
     if (!host->openNear(m_play.listenAddress, port, error)) {
-        t.boxes().error(kHostTitle, error);
+        t.boxes().error(translated(kHostTitle), error);
         return;
     }
     // A game kept to this machine is neither told to the local network nor opened to the
@@ -256,12 +268,12 @@ bool HostGame::anotherGame() {
     if (stopped() || m_leaving) return false;
     auto everybodyLeft = [&] {
         if (host.guestsPresent() > 0) return false;
-        m_table.boxes().inform("Everybody else has left the network game.");
+        m_table.boxes().inform(translated("Everybody else has left the network game."));
         return true;
     };
     if (everybodyLeft()) return false;
     // The others may leave while the host thinks it over.
-    return m_table.boxes().ask("Play another network game?") && !everybodyLeft();
+    return m_table.boxes().ask(translated("Play another network game?")) && !everybodyLeft();
 }
 
 // ---------------------------------------------------------------- guest
@@ -282,8 +294,8 @@ void GuestGame::openJoinWindow(PlayTable& table, QWidget* parent, const NetworkP
     dialog.onAddPlayer([&table](const std::string& name) {
         Scores& roster = table.gra().scores();
         if (!roster.Add(PlrScore{name, 0, {}})) {
-            table.boxes().inform(
-                "Not a valid player name: must be unique and have at least two characters.");
+            table.boxes().inform(translated(
+                "Not a valid player name: must be unique and have at least two characters."));
             return false;
         }
         roster.Save();
@@ -311,7 +323,7 @@ bool GuestGame::connect(const std::string& address, int rosterIndex, const std::
     std::string hostName, error;
     std::uint16_t port = net::kDefaultPort;
     if (!net::splitHostPort(address, hostName, port, error)) {
-        t.boxes().error(kJoinTitle, error);
+        t.boxes().error(translated(kJoinTitle), error);
         return false;
     }
     if (rosterIndex < 0 || rosterIndex >= g.scores().count()) return false;
@@ -323,7 +335,7 @@ bool GuestGame::connect(const std::string& address, int rosterIndex, const std::
     config.names = {g.scores().entry(rosterIndex).name};
     auto guest = std::make_unique<net::GuestSession>(config);
     if (!guest->join(hostName, port, m_play.joinTimeoutMs, error)) {
-        t.boxes().error(kJoinTitle, error);
+        t.boxes().error(translated(kJoinTitle), error);
         return false;
     }
     m_hostName = hostName;
@@ -336,7 +348,8 @@ void GuestGame::play() {
     Gra& g = m_table.gra();
     m_ownSeats = {HumanSeat{g.seats[0].keyPair, m_rosterIndex}};
     begin(true);
-    QString text = QString("Joined %1. Waiting for the host to start the game...")
+    QString text = QCoreApplication::translate(
+                       "NetworkGame", "Joined %1. Waiting for the host to start the game...")
                        .arg(QString::fromStdString(m_hostName));
     for (;;) {
         std::optional<net::Start> start;
@@ -356,7 +369,8 @@ void GuestGame::play() {
             break;
         }
         if (!playGame(*start)) break;
-        text = "Waiting for the host to start the next game...";
+        text = QCoreApplication::translate("NetworkGame",
+                                           "Waiting for the host to start the next game...");
     }
     m_guest->leave();
     end();

@@ -22,10 +22,12 @@ constexpr int kLampWidth = 90;
 constexpr int kHintWidth = 420;
 const char* const kLampDark = "background: #303030; color: #808080; padding: 4px;";
 const char* const kLampLit = "background: #ffd700; color: black; padding: 4px;";
-const char* const kHint =
+const char* const kHint = QT_TRANSLATE_NOOP(
+    "slyders::KeysWindow",
     "All players: hold both your keys at once. A key that stays dark while held cannot be read "
-    "together with the others on this keyboard: choose another key pair for that seat.";
-const std::array<const char*, 2> kSideNames{"left", "right"};
+    "together with the others on this keyboard: choose another key pair for that seat.");
+const std::array<const char*, 2> kSideNames{QT_TRANSLATE_NOOP("slyders::KeysWindow", "left"),
+                                            QT_TRANSLATE_NOOP("slyders::KeysWindow", "right")};
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -40,11 +42,11 @@ QString pairText(const std::array<int, 2>& codes) {
 KeysWindow::KeysWindow(LocalDevices& devices, std::vector<SeatInPlay> seats, MessageBoxes& boxes,
                        QWidget* parent)
     : QDialog(parent), m_devices(devices), m_seats(std::move(seats)), m_boxes(boxes) {
-    setWindowTitle("Keys");
+    setWindowTitle(tr("Keys"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCustomRows());
     layout->addWidget(buildKeyTest());
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OK");
     ok->setFocusPolicy(Qt::NoFocus);  // every key belongs to the test
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -60,15 +62,15 @@ KeysWindow::KeysWindow(LocalDevices& devices, std::vector<SeatInPlay> seats, Mes
 }
 
 QWidget* KeysWindow::buildCustomRows() {
-    auto* group = new QGroupBox(" Custom keys ", this);
+    auto* group = new QGroupBox(tr(" Custom keys "), this);
     auto* grid = new QGridLayout(group);
     for (int c = 0; c < kCustomKeyPairs; ++c) {
         const QString number = QString::number(c + 1);
-        grid->addWidget(new QLabel(q(keyPairLabel(kFirstCustomPair + c, {})) + ":", group), c, 0);
+        grid->addWidget(new QLabel(q(keyPairText(kFirstCustomPair + c, {})) + ":", group), c, 0);
         m_customLabels[std::size_t(c)] = new QLabel(group);
         m_customLabels[std::size_t(c)]->setObjectName("custom" + number);
         grid->addWidget(m_customLabels[std::size_t(c)], c, 1);
-        auto* choose = new QPushButton("Choose...", group);
+        auto* choose = new QPushButton(tr("Choose..."), group);
         choose->setObjectName("chooseCustom" + number);
         choose->setFocusPolicy(Qt::NoFocus);
         connect(choose, &QPushButton::clicked, this, [this, c] { chooseCustom(c); });
@@ -86,9 +88,9 @@ QWidget* KeysWindow::buildCustomRows() {
 }
 
 QWidget* KeysWindow::buildKeyTest() {
-    auto* group = new QGroupBox(" Key test ", this);
+    auto* group = new QGroupBox(tr(" Key test "), this);
     auto* column = new QVBoxLayout(group);
-    auto* hint = new QLabel(kHint, group);
+    auto* hint = new QLabel(tr(kHint), group);
     hint->setObjectName("hint");
     hint->setWordWrap(true);
     hint->setMinimumWidth(kHintWidth);
@@ -121,8 +123,9 @@ void KeysWindow::chooseCustom(int customPair) {
     m_choosing.code[std::size_t(customPair)] = {0, 0};
     m_choosingPair = customPair;
     m_choosingSide = CustomKeys::kLeft;
-    m_prompt->setText(QString("Press the key for %1 of %2.")
-                          .arg(kSideNames[0], q(keyPairLabel(kFirstCustomPair + customPair, {}))));
+    m_prompt->setText(
+        tr("Press the key for %1 of %2.")
+            .arg(tr(kSideNames[0]), q(keyPairText(kFirstCustomPair + customPair, {}))));
     setFocus();
 }
 
@@ -135,15 +138,15 @@ void KeysWindow::takeCustomKey(int code) {
     m_choosing.code[std::size_t(pair)][std::size_t(m_choosingSide)] = code;
     if (m_choosingSide == CustomKeys::kLeft) {
         m_choosingSide = CustomKeys::kRight;
-        m_prompt->setText(QString("Press the key for %1 of %2.")
-                              .arg(kSideNames[1], q(keyPairLabel(kFirstCustomPair + pair, {}))));
+        m_prompt->setText(tr("Press the key for %1 of %2.")
+                              .arg(tr(kSideNames[1]), q(keyPairText(kFirstCustomPair + pair, {}))));
         return;
     }
     m_devices.custom = m_choosing;
     m_choosingPair.reset();
     writeCustomKeys(m_devices.custom);
-    m_prompt->setText(QString("%1 are now %2.")
-                          .arg(q(keyPairLabel(kFirstCustomPair + pair, {})),
+    m_prompt->setText(tr("%1 are now %2.")
+                          .arg(q(keyPairText(kFirstCustomPair + pair, {})),
                                pairText(m_devices.custom.code[std::size_t(pair)])));
     showCustomKeys();
     updateTest();
@@ -152,8 +155,8 @@ void KeysWindow::takeCustomKey(int code) {
 void KeysWindow::cancelChoosing() {
     const int pair = *m_choosingPair;
     m_choosingPair.reset();
-    m_prompt->setText(QString("Choosing cancelled: %1 stay %2.")
-                          .arg(q(keyPairLabel(kFirstCustomPair + pair, {})),
+    m_prompt->setText(tr("Choosing cancelled: %1 stay %2.")
+                          .arg(q(keyPairText(kFirstCustomPair + pair, {})),
                                pairText(m_devices.custom.code[std::size_t(pair)])));
 }
 
@@ -182,9 +185,9 @@ bool KeysWindow::held(int keyPair, int side, const PadStates& pads) const {
 
 QString KeysWindow::lampText(int keyPair, int side) const {
     if (isGamepadPair(keyPair))
-        return QString("Gamepad %1 %2")
+        return tr("Gamepad %1 %2")
             .arg(keyPair - kFirstGamepadPair + 1)
-            .arg(kSideNames[std::size_t(side)]);
+            .arg(tr(kSideNames[std::size_t(side)]));
     const std::vector<int> codes = pairCodes(keyPair, m_devices.custom);
     return codes.empty() ? QString("?") : q(keyName(codes[std::size_t(side)]));
 }
@@ -209,7 +212,7 @@ void KeysWindow::updateTest() {
 QString KeysWindow::heldTogether() const {
     QStringList names;
     for (const HeldKey& k : m_held) names << q(keyName(k.code));
-    return "Held together: " + (names.isEmpty() ? QString("none") : names.join(", "));
+    return tr("Held together: %1").arg(names.isEmpty() ? tr("none") : names.join(", "));
 }
 
 void KeysWindow::keyPressEvent(QKeyEvent* event) {

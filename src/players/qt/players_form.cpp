@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,16 +12,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QValidator>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "players/roster_bytes.h"
 #include "input/qt/qt_keys.h"
 #include "players/qt/keys_window.h"
+#include "players/roster_bytes.h"
+#include "present/qt/view_preferences.h"
 
 namespace slyders {
 
@@ -31,16 +33,24 @@ constexpr int kFirstHumanEntry = 2;  // entries 0 and 1 are the computer players
 constexpr int kKeepEntries = 4;      // the computers and two more are never deleted
 const QColor kRed(255, 0, 0);
 
-const std::array<const char*, kHumanSeats> kRadioCaptions{"One player", "Two players",
-                                                          "Three players", "Four players"};
+const std::array<const char*, kHumanSeats> kRadioCaptions{
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "One player"),
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Two players"),
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Three players"),
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Four players")};
 constexpr int kPadRefreshMs = 500;  // pads plugged in while the dialog is open get named
 const char* const kInvalidName =
-    "Not a valid player name: must be unique and have at least two characters.";
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr",
+                      "Not a valid player name: must be unique and have at least two characters.");
 const char* const kRosterFull =
-    "The list of players is full: delete a player before adding a new one.";
-const char* const kSelectAsMany = "Please select as many human players as you have chosen to play.";
-const char* const kSamePlayer = "Some player is selected twice - please correct.";
-const char* const kSameKeys = "Some players use the same control keys - please correct.";
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr",
+                      "The list of players is full: delete a player before adding a new one.");
+const char* const kSelectAsMany = QT_TRANSLATE_NOOP(
+    "slyders::TPlayersMgr", "Please select as many human players as you have chosen to play.");
+const char* const kSamePlayer =
+    QT_TRANSLATE_NOOP("slyders::TPlayersMgr", "Some player is selected twice - please correct.");
+const char* const kSameKeys = QT_TRANSLATE_NOOP(
+    "slyders::TPlayersMgr", "Some players use the same control keys - please correct.");
 
 // Spaces at either end go; tabs and other white space are part of the name.
 QString trimSpaces(const QString& text) {
@@ -98,8 +108,9 @@ private:
 };
 
 QString playerLine(Scores& scores, int index) {
-    return q(scores.entry(index).name) + "    (rating = " + QString::number(scores.Rating(index)) +
-           ")";
+    return QCoreApplication::translate("slyders::TPlayersMgr", "%1    (rating = %2)")
+        .arg(q(scores.entry(index).name))
+        .arg(scores.Rating(index));
 }
 
 }  // namespace
@@ -112,17 +123,18 @@ TPlayersMgr::TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> on
       m_onCommit(std::move(onCommit)),
       m_devices(devices ? *devices : m_noDevices) {
     if (!devices) m_noDevices.custom = defaultCustomKeys();
-    setWindowTitle("Set up human players");
+    setWindowTitle(tr("Set up human players"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSeatRows());
     layout->addWidget(buildRosterEditing());
+    layout->addLayout(buildPaletteRow());
     auto* buttons = new QHBoxLayout;
-    m_keysButton = new QPushButton("Keys...", this);
+    m_keysButton = new QPushButton(tr("Keys..."), this);
     m_keysButton->setObjectName("keys");
-    m_keysButton->setToolTip("Choose custom keys and test the keys of every seat");
+    m_keysButton->setToolTip(tr("Choose custom keys and test the keys of every seat"));
     m_keysButton->setAutoDefault(false);
     connect(m_keysButton, &QPushButton::clicked, this, &TPlayersMgr::keysClick);
-    m_ok = new QPushButton("OK", this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName("OK");
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -143,23 +155,23 @@ TPlayersMgr::TPlayersMgr(Gra& gra, MessageBoxes& boxes, std::function<void()> on
 }
 
 QWidget* TPlayersMgr::buildSeatRows() {
-    auto* group = new QGroupBox(" Currently playing ", this);
+    auto* group = new QGroupBox(tr(" Currently playing "), this);
     group->setObjectName("RadioGroup1");
     auto* grid = new QGridLayout(group);
     // Row i holds the option button, the player and the keys of seat i.
     for (int i = 0; i < kHumanSeats; ++i) {
         const QString number = QString::number(i + 1);
-        m_radio[i] = new QRadioButton(kRadioCaptions[i], group);
+        m_radio[i] = new QRadioButton(tr(kRadioCaptions[i]), group);
         m_radio[i]->setObjectName("Radio" + number);
         connect(m_radio[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) chooseHumans(i + 1);
         });
         m_names[i] = new QComboBox(group);
         m_names[i]->setObjectName("ComboBox" + number);
-        m_names[i]->setToolTip("Player name");
+        m_names[i]->setToolTip(tr("Player name"));
         m_keys[i] = new QComboBox(group);
         m_keys[i]->setObjectName("ComboBox" + QString::number(i + 1 + kHumanSeats));
-        m_keys[i]->setToolTip("Used control keys");
+        m_keys[i]->setToolTip(tr("Used control keys"));
         grid->addWidget(m_radio[i], i, 0);
         grid->addWidget(m_names[i], i, 1);
         grid->addWidget(m_keys[i], i, 2);
@@ -167,21 +179,36 @@ QWidget* TPlayersMgr::buildSeatRows() {
     return group;
 }
 
+// The colours this window shows the slyders in; the game and its replays stay the same.
+QLayout* TPlayersMgr::buildPaletteRow() {
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("&Colours:"), this);
+    m_palette = new QComboBox(this);
+    m_palette->setObjectName("palette");
+    m_palette->addItem(tr("Standard colours"));
+    m_palette->addItem(tr("Colour-blind safe"));
+    m_palette->setCurrentIndex(savedSlotPalette() == SlotPalette::ColourBlindSafe ? 1 : 0);
+    label->setBuddy(m_palette);
+    row->addWidget(label);
+    row->addWidget(m_palette, 1);
+    return row;
+}
+
 QWidget* TPlayersMgr::buildRosterEditing() {
-    auto* group = new QGroupBox(" Available players ", this);
+    auto* group = new QGroupBox(tr(" Available players "), this);
     group->setObjectName("RadioGroup2");
     auto* column = new QVBoxLayout(group);
     auto* addRow = new QHBoxLayout;
-    auto* label = new QLabel("New player name:", group);
+    auto* label = new QLabel(tr("New player name:"), group);
     label->setObjectName("StaticText1");
     m_plrname = new QLineEdit(group);
     m_plrname->setObjectName("plrname");
     m_plrname->setMaxLength(kNameMaxCharacters);
     m_plrname->setValidator(new StoredNameValidator(m_plrname));
-    m_plrname->setToolTip("Enter the new player name here");
-    m_addplr = new QPushButton("Add", group);
+    m_plrname->setToolTip(tr("Enter the new player name here"));
+    m_addplr = new QPushButton(tr("Add"), group);
     m_addplr->setObjectName("addplr");
-    m_addplr->setToolTip("Click here to add a new player");
+    m_addplr->setToolTip(tr("Click here to add a new player"));
     m_addplr->setAutoDefault(false);
     connect(m_addplr, &QPushButton::clicked, this, &TPlayersMgr::addplrClick);
     addRow->addWidget(label);
@@ -191,6 +218,7 @@ QWidget* TPlayersMgr::buildRosterEditing() {
 
     m_plrlist = new QListWidget(group);
     m_plrlist->setObjectName("plrlist");
+    m_plrlist->setAccessibleName(tr("Available players"));
     m_plrlist->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_plrlist, &QListWidget::clicked, this, &TPlayersMgr::plrlistClick);
     m_plrlist->installEventFilter(this);
@@ -198,9 +226,9 @@ QWidget* TPlayersMgr::buildRosterEditing() {
     m_plrlistViewport->installEventFilter(this);
     column->addWidget(m_plrlist);
 
-    m_delplr = new QPushButton("Delete selected player", group);
+    m_delplr = new QPushButton(tr("Delete selected player"), group);
     m_delplr->setObjectName("delplr");
-    m_delplr->setToolTip("Select the player on the list above");
+    m_delplr->setToolTip(tr("Select the player on the list above"));
     m_delplr->setAutoDefault(false);
     connect(m_delplr, &QPushButton::clicked, this, &TPlayersMgr::delplrClick);
     column->addWidget(m_delplr);
@@ -222,7 +250,7 @@ void TPlayersMgr::refreshGamepadEntries() {
     const PadStates pads = m_devices.pads();
     for (QComboBox* list : m_keys) {
         for (int k = 0; k < kKeyPairCount; ++k) {
-            QString label = q(keyPairLabel(k, pads));
+            QString label = q(keyPairText(k, pads));
             // A custom pair shows its keys, so a seat can be given the right one at a glance.
             if (isCustomPair(k)) {
                 const auto& codes = m_devices.custom.code[std::size_t(k - kFirstCustomPair)];
@@ -236,8 +264,8 @@ void TPlayersMgr::refreshGamepadEntries() {
 void TPlayersMgr::keysClick() {
     std::vector<SeatInPlay> seats;
     for (int i = 0; i < firstCheckedRadio(); ++i) {
-        const QString name = m_names[i]->currentIndex() < 0 ? QString("Player %1").arg(i + 1)
-                                                            : m_names[i]->currentText();
+        const QString name =
+            m_names[i]->currentIndex() < 0 ? tr("Player %1").arg(i + 1) : m_names[i]->currentText();
         seats.push_back({name.toStdString(), m_keys[i]->currentIndex()});
     }
     KeysWindow window(m_devices, seats, m_boxes, this);
@@ -285,12 +313,12 @@ void TPlayersMgr::addplrClick() {
     const PlrScore entry{trimmed.toStdString(), 0, {}};
     Scores& scores = m_gra.scores();
     if (!scores.fits(entry)) {
-        m_boxes.warn(kRosterFull);
+        m_boxes.warn(tr(kRosterFull).toStdString());
         return;
     }
     if (!scores.Add(entry)) {
         RedWhileOpen red{m_plrname};
-        m_boxes.inform(kInvalidName);
+        m_boxes.inform(tr(kInvalidName).toStdString());
         return;
     }
     scores.Save();
@@ -309,7 +337,7 @@ void TPlayersMgr::delplrClick() {
     const int r = line + kFirstHumanEntry;
     const std::string name = scores.entry(r).name;
     if (Scores::total(scores.entry(r)) != 0 &&
-        !m_boxes.ask("Delete permanently player '" + name + "' ?")) {
+        !m_boxes.ask(tr("Delete permanently player '%1' ?").arg(q(name)).toStdString())) {
         return;
     }
     delete m_plrlist->takeItem(line);
@@ -377,18 +405,18 @@ bool TPlayersMgr::FormCloseQuery() {
     for (int i = 0; i < n; ++i) {
         if (m_names[i]->currentIndex() < 0) {
             RedWhileOpen red{m_names[i], m_radio[n - 1]};
-            m_boxes.inform(kSelectAsMany);
+            m_boxes.inform(tr(kSelectAsMany).toStdString());
             return false;
         }
     }
     if (const auto pair = sameSelection(m_names, n)) {
         RedWhileOpen red{m_names[pair->first], m_names[pair->second]};
-        m_boxes.warn(kSamePlayer);
+        m_boxes.warn(tr(kSamePlayer).toStdString());
         return false;
     }
     if (const auto pair = sameKeys(n)) {
         RedWhileOpen red{m_keys[pair->first], m_keys[pair->second]};
-        m_boxes.warn(kSameKeys);
+        m_boxes.warn(tr(kSameKeys).toStdString());
         return false;
     }
     commit(n);
@@ -404,6 +432,8 @@ void TPlayersMgr::commit(int n) {
         seat.keyPair = m_keys[i]->currentIndex();
         seat.rosterIndex = m_names[i]->currentIndex() + kFirstHumanEntry;
     }
+    saveSlotPalette(m_palette->currentIndex() == 1 ? SlotPalette::ColourBlindSafe
+                                                   : SlotPalette::Standard);
     if (m_onCommit) m_onCommit();
 }
 

@@ -11,6 +11,7 @@
 #include "input/local_devices.h"
 
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -59,6 +60,7 @@ private:
 
     QWidget* buildSeatRows();
     QWidget* buildRosterEditing();
+    QLayout* buildPaletteRow();
     void fillLists();
     void selectSeats();
     void chooseHumans(int n);
@@ -87,6 +89,7 @@ private:
     QPushButton* m_delplr = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_keysButton = nullptr;
+    QComboBox* m_palette = nullptr;
 };
 
 }  // namespace slyders

@@ -1,0 +1,798 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Links / Rechts</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Einfg / Entf</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Eigene Tasten %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Gamepad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The game speaks this language from its next start:</source>
+        <translation>Diese Sprache gilt ab dem nächsten Start:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Netzwerkspiel eröffnen</translation>
+    </message>
+    <message>
+        <source>Join network game</source>
+        <translation>Netzwerkspiel beitreten</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Warte auf %1 …</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
+        <translation>Der Gastgeber spielt auf einer Arena von %1 Pixeln; in dieses Fenster passen %2.</translation>
+    </message>
+    <message>
+        <source>Joined %1. Waiting for the host to start the game...</source>
+        <translation>Mit %1 verbunden. Warte, bis der Gastgeber das Spiel startet …</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the next game...</source>
+        <translation>Warte, bis der Gastgeber das nächste Spiel startet …</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Spiel-
+punkte</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Runden-
+punkte</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Runden-
+siege</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Ein neues Spiel beginnt!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Mauerkatastrophe!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Leere …</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Katastrophe der Leere!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Wo ist das Futter?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Grausame Maus</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Alles verschiebt sich …</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Attraktor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Attraktorkatastrophe!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Tunnelkatastrophe!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 verschwindet!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 hat das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 gewinnt diese Runde!</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWnd</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Wiederholung öffnen</translation>
+    </message>
+    <message>
+        <source>Slyders replays (*%1);;All files (*)</source>
+        <translation>Slyders-Wiederholungen (*%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::KeysWindow</name>
+    <message>
+        <source>All players: hold both your keys at once. A key that stays dark while held cannot be read together with the others on this keyboard: choose another key pair for that seat.</source>
+        <translation>Alle Spieler: Haltet beide Tasten gleichzeitig gedrückt. Eine Taste, die dabei dunkel bleibt, kann auf dieser Tastatur nicht zusammen mit den anderen gelesen werden: Wählt für diesen Platz ein anderes Tastenpaar.</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source> Custom keys </source>
+        <translation> Eigene Tasten </translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen …</translation>
+    </message>
+    <message>
+        <source> Key test </source>
+        <translation> Tastentest </translation>
+    </message>
+    <message>
+        <source>Press the key for %1 of %2.</source>
+        <translation>Drücke die Taste für %1 von %2.</translation>
+    </message>
+    <message>
+        <source>%1 are now %2.</source>
+        <translation>%1 sind jetzt %2.</translation>
+    </message>
+    <message>
+        <source>Choosing cancelled: %1 stay %2.</source>
+        <translation>Auswahl abgebrochen: %1 bleiben %2.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 %2</source>
+        <translation>Gamepad %1 %2</translation>
+    </message>
+    <message>
+        <source>Held together: %1</source>
+        <translation>Gleichzeitig gehalten: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TAboutWnd</name>
+    <message>
+        <source>SLYDERS v2.1
+by the Slyders team
+Tallowin</source>
+        <translation>SLYDERS v2.1
+vom Slyders-Team
+Tallowin</translation>
+    </message>
+    <message>
+        <source>Send E-mail to authors</source>
+        <translation>E-Mail an die Autoren schicken</translation>
+    </message>
+    <message>
+        <source>Read the Slyders guide: options, replays, network play and how to report a problem</source>
+        <translation>Die Slyders-Anleitung lesen: Optionen, Wiederholungen, Netzwerkspiel und wie man einen Fehler meldet</translation>
+    </message>
+    <message>
+        <source>Error opening HTML file</source>
+        <translation>Fehler beim Öffnen der HTML-Datei</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Slyders</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>WWW:</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::THelpWnd</name>
+    <message>
+        <source>Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.</source>
+        <translation>Gamepads: Steuerkreuz, linker Stick oder Schultertasten lenken nach links und rechts.</translation>
+    </message>
+    <message>
+        <source>Own keys and a key test for all seats: Ctrl+P, then &quot;Keys...&quot;.</source>
+        <translation>Eigene Tasten und ein Tastentest für alle Plätze: Strg+P, dann „Tasten …“.</translation>
+    </message>
+    <message>
+        <source>The main goal of Slyders is to score points while avoiding various dangers. You will quickly learn what is dangerous by playing with the computer opponent. Each player controls the slyder with two keys, one for turning left and the other for turning right. Generally, most solid objects should be avoided. To score points, you have to</source>
+        <translation>Das Ziel von Slyders ist es, Punkte zu sammeln und dabei allerlei Gefahren auszuweichen. Was gefährlich ist, lernst du schnell im Spiel gegen den Computer. Jeder Spieler lenkt seinen Slyder mit zwei Tasten, eine für links und eine für rechts. Den meisten festen Dingen weicht man besser aus. Punkte bekommst du, wenn du</translation>
+    </message>
+    <message>
+        <source>cross gray gaps</source>
+        <translation>graue Lücken durchqueren</translation>
+    </message>
+    <message>
+        <source> (one point for each gap),</source>
+        <translation> (ein Punkt pro Lücke),</translation>
+    </message>
+    <message>
+        <source>capture food</source>
+        <translation>Futter einsammeln</translation>
+    </message>
+    <message>
+        <source> (one point for each piece of food),</source>
+        <translation> (ein Punkt pro Happen),</translation>
+    </message>
+    <message>
+        <source>eliminate opponents</source>
+        <translation>Gegner ausschalten</translation>
+    </message>
+    <message>
+        <source> (every survivor gets one point).</source>
+        <translation> (jeder Überlebende bekommt einen Punkt).</translation>
+    </message>
+    <message>
+        <source>Playing with the computer opponents can be very challenging. However, this game is especially exciting when played by two or more human players! You can customize the keyboard control settings in &quot;Set up human players...&quot; (Ctrl+P): each player chooses a key pair or a gamepad there, and &quot;Keys...&quot; sets your own keys and tests them.</source>
+        <translation>Gegen den Computer zu spielen kann eine echte Herausforderung sein. Richtig spannend wird es aber erst mit zwei oder mehr menschlichen Spielern! Die Steuerung stellst du unter „Menschliche Spieler einrichten …“ (Strg+P) ein: Dort wählt jeder Spieler ein Tastenpaar oder ein Gamepad, und unter „Tasten …“ legst du eigene Tasten fest und testest sie.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Available control keys:</source>
+        <translation>Verfügbare Steuertasten:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TMainWnd</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>DEMO game</source>
+        <translation>DEMO-Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>Letztes Spiel &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Open replay...</source>
+        <translation>Wiederholung ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Host network game...</source>
+        <translation>Netzwerkspiel &amp;eröffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Join network game...</source>
+        <translation>Netzwerkspiel &amp;beitreten …</translation>
+    </message>
+    <message>
+        <source>&amp;Clear current results...</source>
+        <translation>Aktuelle Ergebnisse &amp;löschen …</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt-F4</source>
+        <translation>&amp;Beenden	Alt-F4</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>S&amp;pieler</translation>
+    </message>
+    <message>
+        <source>Set up human players...</source>
+        <translation>Menschliche Spieler einrichten …</translation>
+    </message>
+    <message>
+        <source>Display high scores</source>
+        <translation>Bestenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;No computer players</source>
+        <translation>&amp;Keine Computerspieler</translation>
+    </message>
+    <message>
+        <source>&amp;One computer player</source>
+        <translation>&amp;Ein Computerspieler</translation>
+    </message>
+    <message>
+        <source>&amp;Two computer players</source>
+        <translation>&amp;Zwei Computerspieler</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Schwach</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Gut</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <source>S&amp;peed</source>
+        <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Langsam</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>E&amp;instellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Slyders</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>Spr&amp;ache …</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Clear current results? (high scores will not be affected)</source>
+        <translation>Aktuelle Ergebnisse löschen? (Die Bestenliste bleibt erhalten.)</translation>
+    </message>
+    <message>
+        <source>Finish game?</source>
+        <translation>Spiel beenden?</translation>
+    </message>
+    <message>
+        <source>Slyders (paused)</source>
+        <translation>Slyders (Pause)</translation>
+    </message>
+    <message>
+        <source>Exit Slyders?</source>
+        <translation>Slyders beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TParamWnd</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Bounds warning</source>
+        <translation>Wert außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Einstellungsgruppen</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TPlayersMgr</name>
+    <message>
+        <source>One player</source>
+        <translation>Ein Spieler</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Three players</source>
+        <translation>Drei Spieler</translation>
+    </message>
+    <message>
+        <source>Four players</source>
+        <translation>Vier Spieler</translation>
+    </message>
+    <message>
+        <source>Not a valid player name: must be unique and have at least two characters.</source>
+        <translation>Kein gültiger Spielername: Er muss eindeutig sein und mindestens zwei Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>The list of players is full: delete a player before adding a new one.</source>
+        <translation>Die Spielerliste ist voll: Lösche erst einen Spieler, bevor du einen neuen hinzufügst.</translation>
+    </message>
+    <message>
+        <source>Please select as many human players as you have chosen to play.</source>
+        <translation>Bitte wähle so viele menschliche Spieler aus, wie mitspielen sollen.</translation>
+    </message>
+    <message>
+        <source>Some player is selected twice - please correct.</source>
+        <translation>Ein Spieler ist doppelt ausgewählt – bitte korrigieren.</translation>
+    </message>
+    <message>
+        <source>Some players use the same control keys - please correct.</source>
+        <translation>Mehrere Spieler nutzen dieselben Tasten – bitte korrigieren.</translation>
+    </message>
+    <message>
+        <source>%1    (rating = %2)</source>
+        <translation>%1    (Wertung = %2)</translation>
+    </message>
+    <message>
+        <source>Set up human players</source>
+        <translation>Menschliche Spieler einrichten</translation>
+    </message>
+    <message>
+        <source>Keys...</source>
+        <translation>Tasten …</translation>
+    </message>
+    <message>
+        <source>Choose custom keys and test the keys of every seat</source>
+        <translation>Eigene Tasten wählen und die Tasten aller Plätze testen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Currently playing </source>
+        <translation> Spielen gerade </translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Used control keys</source>
+        <translation>Verwendete Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Normale Farben</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Für Farbenblinde</translation>
+    </message>
+    <message>
+        <source> Available players </source>
+        <translation> Verfügbare Spieler </translation>
+    </message>
+    <message>
+        <source>New player name:</source>
+        <translation>Name des neuen Spielers:</translation>
+    </message>
+    <message>
+        <source>Enter the new player name here</source>
+        <translation>Hier den Namen des neuen Spielers eingeben</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click here to add a new player</source>
+        <translation>Hier klicken, um einen neuen Spieler hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Delete selected player</source>
+        <translation>Gewählten Spieler löschen</translation>
+    </message>
+    <message>
+        <source>Select the player on the list above</source>
+        <translation>Wähle den Spieler in der Liste oben</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Delete permanently player &apos;%1&apos; ?</source>
+        <translation>Spieler „%1“ endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Available players</source>
+        <translation>Verfügbare Spieler</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::JoinDialog</name>
+    <message>
+        <source>Join network game</source>
+        <translation>Netzwerkspiel beitreten</translation>
+    </message>
+    <message>
+        <source>name or IP, optionally :port (%1)</source>
+        <translation>Name oder IP, wahlweise :Port (%1)</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Adresse des Gastgebers:</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>a name not in the list yet</source>
+        <translation>ein Name, der noch nicht in der Liste steht</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>New player:</source>
+        <translation>Neuer Spieler:</translation>
+    </message>
+    <message>
+        <source>if the host set one</source>
+        <translation>falls der Gastgeber eines festgelegt hat</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::NetLobby</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Netzwerkspiel eröffnen</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>none: anybody may join</source>
+        <translation>keins: jeder darf beitreten</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Give your friends this address and port:
+%1
+port %2</source>
+        <translation>Gib deinen Freunden diese Adresse und diesen Port:
+%1
+Port %2</translation>
+    </message>
+    <message>
+        <source>  or  </source>
+        <translation>  oder  </translation>
+    </message>
+    <message>
+        <source>Port %1 is busy: the game is at port %2.</source>
+        <translation>Port %1 ist belegt: Das Spiel läuft auf Port %2.</translation>
+    </message>
+    <message>
+        <source>this machine</source>
+        <translation>dieser Rechner</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>1 seat is free.</source>
+        <translation>1 Platz ist frei.</translation>
+    </message>
+    <message>
+        <source>%1 seats are free.</source>
+        <translation>%1 Plätze sind frei.</translation>
+    </message>
+    <message>
+        <source>Input delay: 1 tick (%1 ms)</source>
+        <translation>Eingabeverzögerung: 1 Takt (%1 ms)</translation>
+    </message>
+    <message>
+        <source>Input delay: %1 ticks (%2 ms)</source>
+        <translation>Eingabeverzögerung: %1 Takte (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::WaitWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Netzwerkspiel</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+</context>
+</TS>

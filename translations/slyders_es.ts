@@ -1,0 +1,798 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Izquierda / Derecha</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Insert / Supr</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Teclas propias %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Mando %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>no conectado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The game speaks this language from its next start:</source>
+        <translation>El juego usará este idioma a partir del próximo inicio:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Crear partida en red</translation>
+    </message>
+    <message>
+        <source>Join network game</source>
+        <translation>Unirse a una partida en red</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Esperando a %1...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
+        <translation>El anfitrión juega en una arena de %1 píxeles; en esta ventana caben %2.</translation>
+    </message>
+    <message>
+        <source>Joined %1. Waiting for the host to start the game...</source>
+        <translation>Conectado a %1. Esperando a que el anfitrión empiece la partida...</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the next game...</source>
+        <translation>Esperando a que el anfitrión empiece la siguiente partida...</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Puntos
+partida</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Puntos
+ronda</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Rondas
+ganadas</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>¡Empieza una partida nueva!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>¡Desastre de muros!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Vacío...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>¡Desastre del vacío!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>¿Dónde está la comida?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Ratón cruel</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Todo se desplaza...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atractor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>¡Desastre de atractores!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Túnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>¡Desastre de túneles!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>¡%1 desaparece!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 ha salido de la partida.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, D.E.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>¡%1 gana esta ronda!</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWnd</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Abrir repetición</translation>
+    </message>
+    <message>
+        <source>Slyders replays (*%1);;All files (*)</source>
+        <translation>Repeticiones de Slyders (*%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::KeysWindow</name>
+    <message>
+        <source>All players: hold both your keys at once. A key that stays dark while held cannot be read together with the others on this keyboard: choose another key pair for that seat.</source>
+        <translation>Todos los jugadores: mantened pulsadas vuestras dos teclas a la vez. Una tecla que sigue apagada no se puede leer junto con las demás en este teclado: elegid otro par de teclas para ese puesto.</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source> Custom keys </source>
+        <translation> Teclas propias </translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source> Key test </source>
+        <translation> Prueba de teclas </translation>
+    </message>
+    <message>
+        <source>Press the key for %1 of %2.</source>
+        <translation>Pulsa la tecla de %1 de %2.</translation>
+    </message>
+    <message>
+        <source>%1 are now %2.</source>
+        <translation>%1 son ahora %2.</translation>
+    </message>
+    <message>
+        <source>Choosing cancelled: %1 stay %2.</source>
+        <translation>Elección cancelada: %1 siguen siendo %2.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 %2</source>
+        <translation>Mando %1 %2</translation>
+    </message>
+    <message>
+        <source>Held together: %1</source>
+        <translation>Pulsadas a la vez: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TAboutWnd</name>
+    <message>
+        <source>SLYDERS v2.1
+by the Slyders team
+Tallowin</source>
+        <translation>SLYDERS v2.1
+por el equipo de Slyders
+Tallowin</translation>
+    </message>
+    <message>
+        <source>Send E-mail to authors</source>
+        <translation>Escribir a los autores</translation>
+    </message>
+    <message>
+        <source>Read the Slyders guide: options, replays, network play and how to report a problem</source>
+        <translation>Leer la guía de Slyders: opciones, repeticiones, juego en red y cómo informar de un problema</translation>
+    </message>
+    <message>
+        <source>Error opening HTML file</source>
+        <translation>Error al abrir el archivo HTML</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web:</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::THelpWnd</name>
+    <message>
+        <source>Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.</source>
+        <translation>Mandos: la cruceta, el stick izquierdo o los gatillos giran a izquierda y derecha.</translation>
+    </message>
+    <message>
+        <source>Own keys and a key test for all seats: Ctrl+P, then &quot;Keys...&quot;.</source>
+        <translation>Teclas propias y una prueba de teclas para todos los puestos: Ctrl+P y luego «Teclas...».</translation>
+    </message>
+    <message>
+        <source>The main goal of Slyders is to score points while avoiding various dangers. You will quickly learn what is dangerous by playing with the computer opponent. Each player controls the slyder with two keys, one for turning left and the other for turning right. Generally, most solid objects should be avoided. To score points, you have to</source>
+        <translation>El objetivo de Slyders es sumar puntos esquivando todo tipo de peligros. Jugando contra el ordenador aprenderás enseguida qué es peligroso. Cada jugador dirige su slyder con dos teclas, una para girar a la izquierda y otra para girar a la derecha. En general, conviene esquivar casi todo lo que es sólido. Para sumar puntos tienes que</translation>
+    </message>
+    <message>
+        <source>cross gray gaps</source>
+        <translation>cruzar huecos grises</translation>
+    </message>
+    <message>
+        <source> (one point for each gap),</source>
+        <translation> (un punto por hueco),</translation>
+    </message>
+    <message>
+        <source>capture food</source>
+        <translation>atrapar comida</translation>
+    </message>
+    <message>
+        <source> (one point for each piece of food),</source>
+        <translation> (un punto por cada trozo),</translation>
+    </message>
+    <message>
+        <source>eliminate opponents</source>
+        <translation>eliminar rivales</translation>
+    </message>
+    <message>
+        <source> (every survivor gets one point).</source>
+        <translation> (cada superviviente gana un punto).</translation>
+    </message>
+    <message>
+        <source>Playing with the computer opponents can be very challenging. However, this game is especially exciting when played by two or more human players! You can customize the keyboard control settings in &quot;Set up human players...&quot; (Ctrl+P): each player chooses a key pair or a gamepad there, and &quot;Keys...&quot; sets your own keys and tests them.</source>
+        <translation>Jugar contra el ordenador puede ser todo un reto. ¡Pero el juego es aún más emocionante con dos o más jugadores humanos! Los controles se ajustan en «Configurar jugadores humanos...» (Ctrl+P): allí cada jugador elige un par de teclas o un mando, y en «Teclas...» defines tus propias teclas y las pruebas.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Available control keys:</source>
+        <translation>Teclas disponibles:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TMainWnd</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>DEMO game</source>
+        <translation>Partida DEMO</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open replay...</source>
+        <translation>&amp;Abrir repetición...</translation>
+    </message>
+    <message>
+        <source>&amp;Host network game...</source>
+        <translation>&amp;Crear partida en red...</translation>
+    </message>
+    <message>
+        <source>&amp;Join network game...</source>
+        <translation>&amp;Unirse a una partida en red...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear current results...</source>
+        <translation>&amp;Borrar los resultados actuales...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt-F4</source>
+        <translation>&amp;Salir	Alt-F4</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugadores</translation>
+    </message>
+    <message>
+        <source>Set up human players...</source>
+        <translation>Configurar jugadores humanos...</translation>
+    </message>
+    <message>
+        <source>Display high scores</source>
+        <translation>Ver las mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;No computer players</source>
+        <translation>&amp;Sin jugadores del ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;One computer player</source>
+        <translation>&amp;Un jugador del ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Two computer players</source>
+        <translation>&amp;Dos jugadores del ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Flojo</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Bueno</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Experto</translation>
+    </message>
+    <message>
+        <source>S&amp;peed</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Ajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Cómo se juega</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Clear current results? (high scores will not be affected)</source>
+        <translation>¿Borrar los resultados actuales? (las mejores puntuaciones se conservan)</translation>
+    </message>
+    <message>
+        <source>Finish game?</source>
+        <translation>¿Terminar la partida?</translation>
+    </message>
+    <message>
+        <source>Slyders (paused)</source>
+        <translation>Slyders (en pausa)</translation>
+    </message>
+    <message>
+        <source>Exit Slyders?</source>
+        <translation>¿Salir de Slyders?</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TParamWnd</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Bounds warning</source>
+        <translation>Valor fuera de límites</translation>
+    </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Grupos de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TPlayersMgr</name>
+    <message>
+        <source>One player</source>
+        <translation>Un jugador</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Dos jugadores</translation>
+    </message>
+    <message>
+        <source>Three players</source>
+        <translation>Tres jugadores</translation>
+    </message>
+    <message>
+        <source>Four players</source>
+        <translation>Cuatro jugadores</translation>
+    </message>
+    <message>
+        <source>Not a valid player name: must be unique and have at least two characters.</source>
+        <translation>Nombre de jugador no válido: debe ser único y tener al menos dos caracteres.</translation>
+    </message>
+    <message>
+        <source>The list of players is full: delete a player before adding a new one.</source>
+        <translation>La lista de jugadores está llena: borra uno antes de añadir otro.</translation>
+    </message>
+    <message>
+        <source>Please select as many human players as you have chosen to play.</source>
+        <translation>Elige tantos jugadores humanos como los que van a jugar.</translation>
+    </message>
+    <message>
+        <source>Some player is selected twice - please correct.</source>
+        <translation>Hay un jugador elegido dos veces; corrígelo, por favor.</translation>
+    </message>
+    <message>
+        <source>Some players use the same control keys - please correct.</source>
+        <translation>Hay jugadores con las mismas teclas; corrígelo, por favor.</translation>
+    </message>
+    <message>
+        <source>%1    (rating = %2)</source>
+        <translation>%1    (puntuación = %2)</translation>
+    </message>
+    <message>
+        <source>Set up human players</source>
+        <translation>Configurar jugadores humanos</translation>
+    </message>
+    <message>
+        <source>Keys...</source>
+        <translation>Teclas...</translation>
+    </message>
+    <message>
+        <source>Choose custom keys and test the keys of every seat</source>
+        <translation>Elegir teclas propias y probar las de cada puesto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Currently playing </source>
+        <translation> Juegan ahora </translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Used control keys</source>
+        <translation>Teclas usadas</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Colores normales</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Aptos para daltónicos</translation>
+    </message>
+    <message>
+        <source> Available players </source>
+        <translation> Jugadores disponibles </translation>
+    </message>
+    <message>
+        <source>New player name:</source>
+        <translation>Nombre del nuevo jugador:</translation>
+    </message>
+    <message>
+        <source>Enter the new player name here</source>
+        <translation>Escribe aquí el nombre del nuevo jugador</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Click here to add a new player</source>
+        <translation>Pulsa aquí para añadir un nuevo jugador</translation>
+    </message>
+    <message>
+        <source>Delete selected player</source>
+        <translation>Borrar el jugador elegido</translation>
+    </message>
+    <message>
+        <source>Select the player on the list above</source>
+        <translation>Elige el jugador en la lista de arriba</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Delete permanently player &apos;%1&apos; ?</source>
+        <translation>¿Borrar definitivamente al jugador «%1»?</translation>
+    </message>
+    <message>
+        <source>Available players</source>
+        <translation>Jugadores disponibles</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::JoinDialog</name>
+    <message>
+        <source>Join network game</source>
+        <translation>Unirse a una partida en red</translation>
+    </message>
+    <message>
+        <source>name or IP, optionally :port (%1)</source>
+        <translation>nombre o IP, opcionalmente :puerto (%1)</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Dirección del anfitrión:</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Jugador:</translation>
+    </message>
+    <message>
+        <source>a name not in the list yet</source>
+        <translation>un nombre que aún no esté en la lista</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>New player:</source>
+        <translation>Nuevo jugador:</translation>
+    </message>
+    <message>
+        <source>if the host set one</source>
+        <translation>si el anfitrión puso una</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::NetLobby</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Crear partida en red</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>none: anybody may join</source>
+        <translation>ninguna: cualquiera puede unirse</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Give your friends this address and port:
+%1
+port %2</source>
+        <translation>Da a tus amigos esta dirección y este puerto:
+%1
+puerto %2</translation>
+    </message>
+    <message>
+        <source>  or  </source>
+        <translation>  o  </translation>
+    </message>
+    <message>
+        <source>Port %1 is busy: the game is at port %2.</source>
+        <translation>El puerto %1 está ocupado: la partida está en el puerto %2.</translation>
+    </message>
+    <message>
+        <source>this machine</source>
+        <translation>este equipo</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>1 seat is free.</source>
+        <translation>Queda 1 puesto libre.</translation>
+    </message>
+    <message>
+        <source>%1 seats are free.</source>
+        <translation>Quedan %1 puestos libres.</translation>
+    </message>
+    <message>
+        <source>Input delay: 1 tick (%1 ms)</source>
+        <translation>Retardo de entrada: 1 tic (%1 ms)</translation>
+    </message>
+    <message>
+        <source>Input delay: %1 ticks (%2 ms)</source>
+        <translation>Retardo de entrada: %1 tics (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::WaitWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Partida en red</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+</TS>

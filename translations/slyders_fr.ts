@@ -1,0 +1,798 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Gauche / Droite</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Inser / Suppr</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Touches personnalisées %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Manette %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non branchée</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The game speaks this language from its next start:</source>
+        <translation>Le jeu parlera cette langue dès son prochain lancement :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Héberger une partie en réseau</translation>
+    </message>
+    <message>
+        <source>Join network game</source>
+        <translation>Rejoindre une partie en réseau</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>En attente de %1…</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
+        <translation>L’hôte joue sur une arène de %1 pixels ; cette fenêtre n’a de place que pour %2.</translation>
+    </message>
+    <message>
+        <source>Joined %1. Waiting for the host to start the game...</source>
+        <translation>Connecté à %1. En attente du lancement de la partie par l’hôte…</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the next game...</source>
+        <translation>En attente de la partie suivante de l’hôte…</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Points
+partie</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Points
+manche</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Manches
+gagnées</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Nouvelle partie !</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Catastrophe de murs !</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Le vide…</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Catastrophe du vide !</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Où est la nourriture ?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Souris cruelle</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Ça défile…</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Attracteur</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Catastrophe d’attracteurs !</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Catastrophe de tunnels !</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 disparaît !</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 remporte cette manche !</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWnd</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Ouvrir une rediffusion</translation>
+    </message>
+    <message>
+        <source>Slyders replays (*%1);;All files (*)</source>
+        <translation>Rediffusions Slyders (*%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::KeysWindow</name>
+    <message>
+        <source>All players: hold both your keys at once. A key that stays dark while held cannot be read together with the others on this keyboard: choose another key pair for that seat.</source>
+        <translation>Tous les joueurs : maintenez vos deux touches enfoncées en même temps. Une touche qui reste éteinte ne peut pas être lue avec les autres sur ce clavier : choisissez une autre paire de touches pour cette place.</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source> Custom keys </source>
+        <translation> Touches personnalisées </translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source> Key test </source>
+        <translation> Test des touches </translation>
+    </message>
+    <message>
+        <source>Press the key for %1 of %2.</source>
+        <translation>Appuyez sur la touche « %1 » de %2.</translation>
+    </message>
+    <message>
+        <source>%1 are now %2.</source>
+        <translation>%1 : désormais %2.</translation>
+    </message>
+    <message>
+        <source>Choosing cancelled: %1 stay %2.</source>
+        <translation>Choix annulé : %1 restent %2.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 %2</source>
+        <translation>Manette %1 %2</translation>
+    </message>
+    <message>
+        <source>Held together: %1</source>
+        <translation>Tenues ensemble : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TAboutWnd</name>
+    <message>
+        <source>SLYDERS v2.1
+by the Slyders team
+Tallowin</source>
+        <translation>SLYDERS v2.1
+par l’équipe Slyders
+Tallowin</translation>
+    </message>
+    <message>
+        <source>Send E-mail to authors</source>
+        <translation>Écrire aux auteurs</translation>
+    </message>
+    <message>
+        <source>Read the Slyders guide: options, replays, network play and how to report a problem</source>
+        <translation>Lire le guide de Slyders : options, rediffusions, jeu en réseau et signalement d’un problème</translation>
+    </message>
+    <message>
+        <source>Error opening HTML file</source>
+        <translation>Erreur à l’ouverture du fichier HTML</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>Courriel :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web :</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::THelpWnd</name>
+    <message>
+        <source>Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.</source>
+        <translation>Manettes : la croix, le stick gauche ou les gâchettes tournent à gauche et à droite.</translation>
+    </message>
+    <message>
+        <source>Own keys and a key test for all seats: Ctrl+P, then &quot;Keys...&quot;.</source>
+        <translation>Vos propres touches et un test des touches de toutes les places : Ctrl+P, puis « Touches… ».</translation>
+    </message>
+    <message>
+        <source>The main goal of Slyders is to score points while avoiding various dangers. You will quickly learn what is dangerous by playing with the computer opponent. Each player controls the slyder with two keys, one for turning left and the other for turning right. Generally, most solid objects should be avoided. To score points, you have to</source>
+        <translation>Le but de Slyders est de marquer des points en évitant toutes sortes de dangers. Vous apprendrez vite ce qui est dangereux en jouant contre l’ordinateur. Chaque joueur dirige son slyder avec deux touches, l’une pour tourner à gauche, l’autre pour tourner à droite. En général, mieux vaut éviter presque tout ce qui est solide. Pour marquer des points, il faut</translation>
+    </message>
+    <message>
+        <source>cross gray gaps</source>
+        <translation>traverser les trous gris</translation>
+    </message>
+    <message>
+        <source> (one point for each gap),</source>
+        <translation> (un point par trou),</translation>
+    </message>
+    <message>
+        <source>capture food</source>
+        <translation>attraper de la nourriture</translation>
+    </message>
+    <message>
+        <source> (one point for each piece of food),</source>
+        <translation> (un point par morceau),</translation>
+    </message>
+    <message>
+        <source>eliminate opponents</source>
+        <translation>éliminer des adversaires</translation>
+    </message>
+    <message>
+        <source> (every survivor gets one point).</source>
+        <translation> (chaque survivant gagne un point).</translation>
+    </message>
+    <message>
+        <source>Playing with the computer opponents can be very challenging. However, this game is especially exciting when played by two or more human players! You can customize the keyboard control settings in &quot;Set up human players...&quot; (Ctrl+P): each player chooses a key pair or a gamepad there, and &quot;Keys...&quot; sets your own keys and tests them.</source>
+        <translation>Jouer contre l’ordinateur peut être un vrai défi. Mais le jeu est encore plus palpitant à deux joueurs humains ou plus ! Réglez les commandes dans « Configurer les joueurs humains… » (Ctrl+P) : chaque joueur y choisit une paire de touches ou une manette, et « Touches… » permet de définir vos propres touches et de les tester.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Available control keys:</source>
+        <translation>Touches disponibles :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TMainWnd</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <source>DEMO game</source>
+        <translation>Partie DÉMO</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Revoir la dernière partie</translation>
+    </message>
+    <message>
+        <source>&amp;Open replay...</source>
+        <translation>&amp;Ouvrir une rediffusion…</translation>
+    </message>
+    <message>
+        <source>&amp;Host network game...</source>
+        <translation>&amp;Héberger une partie en réseau…</translation>
+    </message>
+    <message>
+        <source>&amp;Join network game...</source>
+        <translation>Re&amp;joindre une partie en réseau…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear current results...</source>
+        <translation>&amp;Effacer les résultats actuels…</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt-F4</source>
+        <translation>&amp;Quitter	Alt-F4</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>Set up human players...</source>
+        <translation>Configurer les joueurs humains…</translation>
+    </message>
+    <message>
+        <source>Display high scores</source>
+        <translation>Afficher les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;No computer players</source>
+        <translation>&amp;Aucun joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;One computer player</source>
+        <translation>&amp;Un joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Two computer players</source>
+        <translation>&amp;Deux joueurs ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Faible</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Bon</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>S&amp;peed</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lente</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue…</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Clear current results? (high scores will not be affected)</source>
+        <translation>Effacer les résultats actuels ? (les meilleurs scores sont conservés)</translation>
+    </message>
+    <message>
+        <source>Finish game?</source>
+        <translation>Terminer la partie ?</translation>
+    </message>
+    <message>
+        <source>Slyders (paused)</source>
+        <translation>Slyders (en pause)</translation>
+    </message>
+    <message>
+        <source>Exit Slyders?</source>
+        <translation>Quitter Slyders ?</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TParamWnd</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Bounds warning</source>
+        <translation>Valeur hors limites</translation>
+    </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Groupes de réglages</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TPlayersMgr</name>
+    <message>
+        <source>One player</source>
+        <translation>Un joueur</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Three players</source>
+        <translation>Trois joueurs</translation>
+    </message>
+    <message>
+        <source>Four players</source>
+        <translation>Quatre joueurs</translation>
+    </message>
+    <message>
+        <source>Not a valid player name: must be unique and have at least two characters.</source>
+        <translation>Nom de joueur invalide : il doit être unique et compter au moins deux caractères.</translation>
+    </message>
+    <message>
+        <source>The list of players is full: delete a player before adding a new one.</source>
+        <translation>La liste des joueurs est pleine : supprimez un joueur avant d’en ajouter un nouveau.</translation>
+    </message>
+    <message>
+        <source>Please select as many human players as you have chosen to play.</source>
+        <translation>Choisissez autant de joueurs humains que vous en avez annoncé.</translation>
+    </message>
+    <message>
+        <source>Some player is selected twice - please correct.</source>
+        <translation>Un joueur est choisi deux fois – corrigez, s’il vous plaît.</translation>
+    </message>
+    <message>
+        <source>Some players use the same control keys - please correct.</source>
+        <translation>Des joueurs utilisent les mêmes touches – corrigez, s’il vous plaît.</translation>
+    </message>
+    <message>
+        <source>%1    (rating = %2)</source>
+        <translation>%1    (classement = %2)</translation>
+    </message>
+    <message>
+        <source>Set up human players</source>
+        <translation>Configurer les joueurs humains</translation>
+    </message>
+    <message>
+        <source>Keys...</source>
+        <translation>Touches…</translation>
+    </message>
+    <message>
+        <source>Choose custom keys and test the keys of every seat</source>
+        <translation>Choisir vos propres touches et tester celles de chaque place</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Currently playing </source>
+        <translation> Joueurs en jeu </translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Used control keys</source>
+        <translation>Touches utilisées</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Couleurs :</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Couleurs habituelles</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Adaptées aux daltoniens</translation>
+    </message>
+    <message>
+        <source> Available players </source>
+        <translation> Joueurs disponibles </translation>
+    </message>
+    <message>
+        <source>New player name:</source>
+        <translation>Nom du nouveau joueur :</translation>
+    </message>
+    <message>
+        <source>Enter the new player name here</source>
+        <translation>Saisissez ici le nom du nouveau joueur</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Click here to add a new player</source>
+        <translation>Cliquez ici pour ajouter un nouveau joueur</translation>
+    </message>
+    <message>
+        <source>Delete selected player</source>
+        <translation>Supprimer le joueur choisi</translation>
+    </message>
+    <message>
+        <source>Select the player on the list above</source>
+        <translation>Choisissez le joueur dans la liste ci-dessus</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Delete permanently player &apos;%1&apos; ?</source>
+        <translation>Supprimer définitivement le joueur « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Available players</source>
+        <translation>Joueurs disponibles</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::JoinDialog</name>
+    <message>
+        <source>Join network game</source>
+        <translation>Rejoindre une partie en réseau</translation>
+    </message>
+    <message>
+        <source>name or IP, optionally :port (%1)</source>
+        <translation>nom ou IP, éventuellement :port (%1)</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Adresse de l’hôte :</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Joueur :</translation>
+    </message>
+    <message>
+        <source>a name not in the list yet</source>
+        <translation>un nom qui n’est pas encore dans la liste</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>New player:</source>
+        <translation>Nouveau joueur :</translation>
+    </message>
+    <message>
+        <source>if the host set one</source>
+        <translation>si l’hôte en a défini un</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::NetLobby</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Héberger une partie en réseau</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>none: anybody may join</source>
+        <translation>aucun : tout le monde peut rejoindre</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Give your friends this address and port:
+%1
+port %2</source>
+        <translation>Donnez à vos amis cette adresse et ce port :
+%1
+port %2</translation>
+    </message>
+    <message>
+        <source>  or  </source>
+        <translation>  ou  </translation>
+    </message>
+    <message>
+        <source>Port %1 is busy: the game is at port %2.</source>
+        <translation>Le port %1 est occupé : la partie est sur le port %2.</translation>
+    </message>
+    <message>
+        <source>this machine</source>
+        <translation>cette machine</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>1 seat is free.</source>
+        <translation>1 place est libre.</translation>
+    </message>
+    <message>
+        <source>%1 seats are free.</source>
+        <translation>%1 places sont libres.</translation>
+    </message>
+    <message>
+        <source>Input delay: 1 tick (%1 ms)</source>
+        <translation>Délai des commandes : 1 tour (%1 ms)</translation>
+    </message>
+    <message>
+        <source>Input delay: %1 ticks (%2 ms)</source>
+        <translation>Délai des commandes : %1 tours (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::WaitWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Partie en réseau</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,798 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Lewo / Prawo</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Ins / Del</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Własne klawisze %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Pad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>niepodłączony</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Język systemu</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The game speaks this language from its next start:</source>
+        <translation>Gra będzie mówić tym językiem od następnego uruchomienia:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Załóż grę sieciową</translation>
+    </message>
+    <message>
+        <source>Join network game</source>
+        <translation>Dołącz do gry sieciowej</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Czekamy na: %1...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
+        <translation>Gospodarz gra na arenie o boku %1 pikseli; w tym oknie mieści się %2.</translation>
+    </message>
+    <message>
+        <source>Joined %1. Waiting for the host to start the game...</source>
+        <translation>Połączono z %1. Czekamy, aż gospodarz rozpocznie grę...</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the next game...</source>
+        <translation>Czekamy, aż gospodarz rozpocznie następną grę...</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Punkty
+gry</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Punkty
+rundy</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Wygrane
+rundy</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Nowa gra!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Ściana</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Katastrofa ścian!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Pustka...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Katastrofa pustki!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Gdzie jest jedzenie?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Okrutna mysz</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Przewijanie...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atraktor</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Katastrofa atraktorów!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Tunel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Katastrofa tuneli!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 znika!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 wychodzi z gry.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 wygrywa tę rundę!</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Lewo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Prawo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Góra</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dół</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWnd</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Otwórz powtórkę</translation>
+    </message>
+    <message>
+        <source>Slyders replays (*%1);;All files (*)</source>
+        <translation>Powtórki Slyders (*%1);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::KeysWindow</name>
+    <message>
+        <source>All players: hold both your keys at once. A key that stays dark while held cannot be read together with the others on this keyboard: choose another key pair for that seat.</source>
+        <translation>Wszyscy gracze: przytrzymajcie jednocześnie oba swoje klawisze. Klawisz, który pozostaje ciemny, nie może być odczytany razem z innymi na tej klawiaturze: wybierzcie dla tego miejsca inną parę klawiszy.</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>lewo</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>prawo</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source> Custom keys </source>
+        <translation> Własne klawisze </translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source> Key test </source>
+        <translation> Test klawiszy </translation>
+    </message>
+    <message>
+        <source>Press the key for %1 of %2.</source>
+        <translation>Naciśnij klawisz „%1” dla: %2.</translation>
+    </message>
+    <message>
+        <source>%1 are now %2.</source>
+        <translation>%1 to teraz %2.</translation>
+    </message>
+    <message>
+        <source>Choosing cancelled: %1 stay %2.</source>
+        <translation>Wybór anulowany: %1 pozostają %2.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 %2</source>
+        <translation>Pad %1 %2</translation>
+    </message>
+    <message>
+        <source>Held together: %1</source>
+        <translation>Trzymane razem: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TAboutWnd</name>
+    <message>
+        <source>SLYDERS v2.1
+by the Slyders team
+Tallowin</source>
+        <translation>SLYDERS v2.1
+autorzy: zespół Slyders
+Tallowin</translation>
+    </message>
+    <message>
+        <source>Send E-mail to authors</source>
+        <translation>Napisz do autorów</translation>
+    </message>
+    <message>
+        <source>Read the Slyders guide: options, replays, network play and how to report a problem</source>
+        <translation>Przeczytaj przewodnik po Slyders: opcje, powtórki, gra sieciowa i zgłaszanie problemów</translation>
+    </message>
+    <message>
+        <source>Error opening HTML file</source>
+        <translation>Błąd otwierania pliku HTML</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O grze</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>WWW:</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::THelpWnd</name>
+    <message>
+        <source>Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.</source>
+        <translation>Pady: krzyżak, lewa gałka lub przyciski na ramionach skręcają w lewo i w prawo.</translation>
+    </message>
+    <message>
+        <source>Own keys and a key test for all seats: Ctrl+P, then &quot;Keys...&quot;.</source>
+        <translation>Własne klawisze i test klawiszy dla wszystkich miejsc: Ctrl+P, potem „Klawisze...”.</translation>
+    </message>
+    <message>
+        <source>The main goal of Slyders is to score points while avoiding various dangers. You will quickly learn what is dangerous by playing with the computer opponent. Each player controls the slyder with two keys, one for turning left and the other for turning right. Generally, most solid objects should be avoided. To score points, you have to</source>
+        <translation>Celem gry Slyders jest zdobywanie punktów i unikanie różnych niebezpieczeństw. Grając z komputerem, szybko nauczysz się, co jest groźne. Każdy gracz steruje swoim slyderem dwoma klawiszami: jednym skręca w lewo, drugim w prawo. Zasadniczo lepiej omijać wszystko, co twarde. Żeby zdobywać punkty, musisz</translation>
+    </message>
+    <message>
+        <source>cross gray gaps</source>
+        <translation>przejeżdżać przez szare luki</translation>
+    </message>
+    <message>
+        <source> (one point for each gap),</source>
+        <translation> (punkt za każdą lukę),</translation>
+    </message>
+    <message>
+        <source>capture food</source>
+        <translation>zbierać jedzenie</translation>
+    </message>
+    <message>
+        <source> (one point for each piece of food),</source>
+        <translation> (punkt za każdy kąsek),</translation>
+    </message>
+    <message>
+        <source>eliminate opponents</source>
+        <translation>eliminować przeciwników</translation>
+    </message>
+    <message>
+        <source> (every survivor gets one point).</source>
+        <translation> (każdy, kto przeżył, dostaje punkt).</translation>
+    </message>
+    <message>
+        <source>Playing with the computer opponents can be very challenging. However, this game is especially exciting when played by two or more human players! You can customize the keyboard control settings in &quot;Set up human players...&quot; (Ctrl+P): each player chooses a key pair or a gamepad there, and &quot;Keys...&quot; sets your own keys and tests them.</source>
+        <translation>Gra z komputerem potrafi być prawdziwym wyzwaniem. Najwięcej emocji daje jednak gra we dwóch lub więcej graczy! Sterowanie ustawisz w „Ustaw graczy...” (Ctrl+P): każdy gracz wybiera tam parę klawiszy lub pada, a w „Klawisze...” ustawisz własne klawisze i je przetestujesz.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>Available control keys:</source>
+        <translation>Dostępne klawisze:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TMainWnd</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowa</translation>
+    </message>
+    <message>
+        <source>DEMO game</source>
+        <translation>Gra DEMO</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Obejrzyj ostatnią grę</translation>
+    </message>
+    <message>
+        <source>&amp;Open replay...</source>
+        <translation>Otwórz &amp;powtórkę...</translation>
+    </message>
+    <message>
+        <source>&amp;Host network game...</source>
+        <translation>&amp;Załóż grę sieciową...</translation>
+    </message>
+    <message>
+        <source>&amp;Join network game...</source>
+        <translation>&amp;Dołącz do gry sieciowej...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear current results...</source>
+        <translation>&amp;Wyczyść bieżące wyniki...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt-F4</source>
+        <translation>Za&amp;kończ	Alt-F4</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Gracze</translation>
+    </message>
+    <message>
+        <source>Set up human players...</source>
+        <translation>Ustaw graczy...</translation>
+    </message>
+    <message>
+        <source>Display high scores</source>
+        <translation>Pokaż najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;No computer players</source>
+        <translation>&amp;Bez graczy komputerowych</translation>
+    </message>
+    <message>
+        <source>&amp;One computer player</source>
+        <translation>&amp;Jeden gracz komputerowy</translation>
+    </message>
+    <message>
+        <source>&amp;Two computer players</source>
+        <translation>&amp;Dwóch graczy komputerowych</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Komputer</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Słaby</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>Ś&amp;redni</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Dobry</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Ekspert</translation>
+    </message>
+    <message>
+        <source>S&amp;peed</source>
+        <translation>&amp;Szybkość</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Wolno</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>Sz&amp;ybko</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Jak grać</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O grze</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Język...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Clear current results? (high scores will not be affected)</source>
+        <translation>Wyczyścić bieżące wyniki? (najlepsze wyniki zostaną)</translation>
+    </message>
+    <message>
+        <source>Finish game?</source>
+        <translation>Zakończyć grę?</translation>
+    </message>
+    <message>
+        <source>Slyders (paused)</source>
+        <translation>Slyders (pauza)</translation>
+    </message>
+    <message>
+        <source>Exit Slyders?</source>
+        <translation>Zakończyć Slyders?</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TParamWnd</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Zastosuj</translation>
+    </message>
+    <message>
+        <source>Bounds warning</source>
+        <translation>Wartość poza zakresem</translation>
+    </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Grupy ustawień</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TPlayersMgr</name>
+    <message>
+        <source>One player</source>
+        <translation>Jeden gracz</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Dwóch graczy</translation>
+    </message>
+    <message>
+        <source>Three players</source>
+        <translation>Trzech graczy</translation>
+    </message>
+    <message>
+        <source>Four players</source>
+        <translation>Czterech graczy</translation>
+    </message>
+    <message>
+        <source>Not a valid player name: must be unique and have at least two characters.</source>
+        <translation>Nieprawidłowa nazwa gracza: musi być niepowtarzalna i mieć co najmniej dwa znaki.</translation>
+    </message>
+    <message>
+        <source>The list of players is full: delete a player before adding a new one.</source>
+        <translation>Lista graczy jest pełna: usuń gracza, zanim dodasz nowego.</translation>
+    </message>
+    <message>
+        <source>Please select as many human players as you have chosen to play.</source>
+        <translation>Wybierz tylu graczy, ilu ma grać.</translation>
+    </message>
+    <message>
+        <source>Some player is selected twice - please correct.</source>
+        <translation>Któryś gracz jest wybrany dwa razy – popraw to.</translation>
+    </message>
+    <message>
+        <source>Some players use the same control keys - please correct.</source>
+        <translation>Kilku graczy ma te same klawisze – popraw to.</translation>
+    </message>
+    <message>
+        <source>%1    (rating = %2)</source>
+        <translation>%1    (ranking = %2)</translation>
+    </message>
+    <message>
+        <source>Set up human players</source>
+        <translation>Ustaw graczy</translation>
+    </message>
+    <message>
+        <source>Keys...</source>
+        <translation>Klawisze...</translation>
+    </message>
+    <message>
+        <source>Choose custom keys and test the keys of every seat</source>
+        <translation>Wybierz własne klawisze i przetestuj klawisze każdego miejsca</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Currently playing </source>
+        <translation> Teraz grają </translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nazwa gracza</translation>
+    </message>
+    <message>
+        <source>Used control keys</source>
+        <translation>Używane klawisze</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Kolory:</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Zwykłe kolory</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Dla daltonistów</translation>
+    </message>
+    <message>
+        <source> Available players </source>
+        <translation> Dostępni gracze </translation>
+    </message>
+    <message>
+        <source>New player name:</source>
+        <translation>Nazwa nowego gracza:</translation>
+    </message>
+    <message>
+        <source>Enter the new player name here</source>
+        <translation>Wpisz tu nazwę nowego gracza</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Click here to add a new player</source>
+        <translation>Kliknij, aby dodać nowego gracza</translation>
+    </message>
+    <message>
+        <source>Delete selected player</source>
+        <translation>Usuń wybranego gracza</translation>
+    </message>
+    <message>
+        <source>Select the player on the list above</source>
+        <translation>Wybierz gracza z listy powyżej</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Gracz %1</translation>
+    </message>
+    <message>
+        <source>Delete permanently player &apos;%1&apos; ?</source>
+        <translation>Usunąć na zawsze gracza „%1”?</translation>
+    </message>
+    <message>
+        <source>Available players</source>
+        <translation>Dostępni gracze</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::JoinDialog</name>
+    <message>
+        <source>Join network game</source>
+        <translation>Dołącz do gry sieciowej</translation>
+    </message>
+    <message>
+        <source>name or IP, optionally :port (%1)</source>
+        <translation>nazwa lub IP, opcjonalnie :port (%1)</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Adres gospodarza:</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Gracz:</translation>
+    </message>
+    <message>
+        <source>a name not in the list yet</source>
+        <translation>nazwa, której jeszcze nie ma na liście</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>New player:</source>
+        <translation>Nowy gracz:</translation>
+    </message>
+    <message>
+        <source>if the host set one</source>
+        <translation>jeśli gospodarz je ustawił</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Dołącz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::NetLobby</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Załóż grę sieciową</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Gracze</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>none: anybody may join</source>
+        <translation>brak: każdy może dołączyć</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Give your friends this address and port:
+%1
+port %2</source>
+        <translation>Podaj znajomym ten adres i port:
+%1
+port %2</translation>
+    </message>
+    <message>
+        <source>  or  </source>
+        <translation>  lub  </translation>
+    </message>
+    <message>
+        <source>Port %1 is busy: the game is at port %2.</source>
+        <translation>Port %1 jest zajęty: gra działa na porcie %2.</translation>
+    </message>
+    <message>
+        <source>this machine</source>
+        <translation>ten komputer</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>1 seat is free.</source>
+        <translation>Wolne miejsca: 1.</translation>
+    </message>
+    <message>
+        <source>%1 seats are free.</source>
+        <translation>Wolne miejsca: %1.</translation>
+    </message>
+    <message>
+        <source>Input delay: 1 tick (%1 ms)</source>
+        <translation>Opóźnienie sterowania w taktach: 1 (%1 ms)</translation>
+    </message>
+    <message>
+        <source>Input delay: %1 ticks (%2 ms)</source>
+        <translation>Opóźnienie sterowania w taktach: %1 (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::WaitWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Gra sieciowa</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Wyjdź</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,798 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>KeyPairs</name>
+    <message>
+        <source>Left / Right</source>
+        <translation>Esquerda / Direita</translation>
+    </message>
+    <message>
+        <source>Ins / Del</source>
+        <translation>Ins / Del</translation>
+    </message>
+    <message>
+        <source>Custom keys %1</source>
+        <translation>Teclas próprias %1</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 (%2)</source>
+        <translation>Controle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>desconectado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The game speaks this language from its next start:</source>
+        <translation>O jogo fala este idioma a partir da próxima vez que abrir:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Criar jogo em rede</translation>
+    </message>
+    <message>
+        <source>Join network game</source>
+        <translation>Entrar em jogo em rede</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Esperando %1...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
+        <translation>O anfitrião joga numa arena de %1 pixels; nesta janela cabem %2.</translation>
+    </message>
+    <message>
+        <source>Joined %1. Waiting for the host to start the game...</source>
+        <translation>Conectado a %1. Esperando o anfitrião começar o jogo...</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the next game...</source>
+        <translation>Esperando o anfitrião começar o próximo jogo...</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Game
+points</source>
+        <translation>Pontos
+jogo</translation>
+    </message>
+    <message>
+        <source>Round
+points</source>
+        <translation>Pontos
+rodada</translation>
+    </message>
+    <message>
+        <source>Rounds
+won</source>
+        <translation>Rodadas
+ganhas</translation>
+    </message>
+    <message>
+        <source>New game starts!</source>
+        <translation>Começa um jogo novo!</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Wall disaster!</source>
+        <translation>Desastre de muros!</translation>
+    </message>
+    <message>
+        <source>Void...</source>
+        <translation>Vazio...</translation>
+    </message>
+    <message>
+        <source>Void disaster!</source>
+        <translation>Desastre do vazio!</translation>
+    </message>
+    <message>
+        <source>Where is the food?</source>
+        <translation>Cadê a comida?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Mouse cruel</translation>
+    </message>
+    <message>
+        <source>Scrolling...</source>
+        <translation>Tudo rolando...</translation>
+    </message>
+    <message>
+        <source>Attractor</source>
+        <translation>Atrator</translation>
+    </message>
+    <message>
+        <source>Attractor disaster!</source>
+        <translation>Desastre de atratores!</translation>
+    </message>
+    <message>
+        <source>Tunnel</source>
+        <translation>Túnel</translation>
+    </message>
+    <message>
+        <source>Tunnel disaster!</source>
+        <translation>Desastre de túneis!</translation>
+    </message>
+    <message>
+        <source>%1 disappears!</source>
+        <translation>%1 sumiu!</translation>
+    </message>
+    <message>
+        <source>%1 left the game.</source>
+        <translation>%1 saiu do jogo.</translation>
+    </message>
+    <message>
+        <source>%1, R.I.P.</source>
+        <translation>%1, R.I.P.</translation>
+    </message>
+    <message>
+        <source>This round won by %1!</source>
+        <translation>%1 venceu esta rodada!</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWnd</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Abrir replay</translation>
+    </message>
+    <message>
+        <source>Slyders replays (*%1);;All files (*)</source>
+        <translation>Replays do Slyders (*%1);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::KeysWindow</name>
+    <message>
+        <source>All players: hold both your keys at once. A key that stays dark while held cannot be read together with the others on this keyboard: choose another key pair for that seat.</source>
+        <translation>Todos os jogadores: segurem as duas teclas ao mesmo tempo. Uma tecla que continua apagada não pode ser lida junto com as outras neste teclado: escolham outro par de teclas para esse lugar.</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>esquerda</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>direita</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source> Custom keys </source>
+        <translation> Teclas próprias </translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source> Key test </source>
+        <translation> Teste de teclas </translation>
+    </message>
+    <message>
+        <source>Press the key for %1 of %2.</source>
+        <translation>Aperte a tecla para %1 de %2.</translation>
+    </message>
+    <message>
+        <source>%1 are now %2.</source>
+        <translation>%1 agora são %2.</translation>
+    </message>
+    <message>
+        <source>Choosing cancelled: %1 stay %2.</source>
+        <translation>Escolha cancelada: %1 continuam %2.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 %2</source>
+        <translation>Controle %1 %2</translation>
+    </message>
+    <message>
+        <source>Held together: %1</source>
+        <translation>Seguradas juntas: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TAboutWnd</name>
+    <message>
+        <source>SLYDERS v2.1
+by the Slyders team
+Tallowin</source>
+        <translation>SLYDERS v2.1
+pela equipe do Slyders
+Tallowin</translation>
+    </message>
+    <message>
+        <source>Send E-mail to authors</source>
+        <translation>Escrever para os autores</translation>
+    </message>
+    <message>
+        <source>Read the Slyders guide: options, replays, network play and how to report a problem</source>
+        <translation>Leia o guia do Slyders: opções, replays, jogo em rede e como relatar um problema</translation>
+    </message>
+    <message>
+        <source>Error opening HTML file</source>
+        <translation>Erro ao abrir o arquivo HTML</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>WWW:</source>
+        <translation>Web:</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::THelpWnd</name>
+    <message>
+        <source>Gamepads: the d-pad, the left stick or the shoulder buttons turn left and right.</source>
+        <translation>Controles: o direcional, o analógico esquerdo ou os botões de ombro viram para a esquerda e para a direita.</translation>
+    </message>
+    <message>
+        <source>Own keys and a key test for all seats: Ctrl+P, then &quot;Keys...&quot;.</source>
+        <translation>Teclas próprias e um teste de teclas para todos os lugares: Ctrl+P e depois &quot;Teclas...&quot;.</translation>
+    </message>
+    <message>
+        <source>The main goal of Slyders is to score points while avoiding various dangers. You will quickly learn what is dangerous by playing with the computer opponent. Each player controls the slyder with two keys, one for turning left and the other for turning right. Generally, most solid objects should be avoided. To score points, you have to</source>
+        <translation>O objetivo do Slyders é marcar pontos desviando de vários perigos. Jogando contra o computador, você logo aprende o que é perigoso. Cada jogador controla seu slyder com duas teclas, uma para virar à esquerda e outra para virar à direita. Em geral, é melhor evitar quase tudo o que é sólido. Para marcar pontos, você precisa</translation>
+    </message>
+    <message>
+        <source>cross gray gaps</source>
+        <translation>atravessar as brechas cinzentas</translation>
+    </message>
+    <message>
+        <source> (one point for each gap),</source>
+        <translation> (um ponto por brecha),</translation>
+    </message>
+    <message>
+        <source>capture food</source>
+        <translation>pegar comida</translation>
+    </message>
+    <message>
+        <source> (one point for each piece of food),</source>
+        <translation> (um ponto por pedaço),</translation>
+    </message>
+    <message>
+        <source>eliminate opponents</source>
+        <translation>eliminar adversários</translation>
+    </message>
+    <message>
+        <source> (every survivor gets one point).</source>
+        <translation> (cada sobrevivente ganha um ponto).</translation>
+    </message>
+    <message>
+        <source>Playing with the computer opponents can be very challenging. However, this game is especially exciting when played by two or more human players! You can customize the keyboard control settings in &quot;Set up human players...&quot; (Ctrl+P): each player chooses a key pair or a gamepad there, and &quot;Keys...&quot; sets your own keys and tests them.</source>
+        <translation>Jogar contra o computador pode ser um belo desafio. Mas o jogo fica ainda mais emocionante com dois ou mais jogadores humanos! Ajuste os controles em &quot;Configurar jogadores humanos...&quot; (Ctrl+P): ali cada jogador escolhe um par de teclas ou um controle, e em &quot;Teclas...&quot; você define suas próprias teclas e as testa.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>Available control keys:</source>
+        <translation>Teclas disponíveis:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TMainWnd</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>DEMO game</source>
+        <translation>Jogo DEMO</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Assistir ao último jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Open replay...</source>
+        <translation>A&amp;brir replay...</translation>
+    </message>
+    <message>
+        <source>&amp;Host network game...</source>
+        <translation>&amp;Criar jogo em rede...</translation>
+    </message>
+    <message>
+        <source>&amp;Join network game...</source>
+        <translation>&amp;Entrar em jogo em rede...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear current results...</source>
+        <translation>&amp;Limpar resultados atuais...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt-F4</source>
+        <translation>Sa&amp;ir	Alt-F4</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jogadores</translation>
+    </message>
+    <message>
+        <source>Set up human players...</source>
+        <translation>Configurar jogadores humanos...</translation>
+    </message>
+    <message>
+        <source>Display high scores</source>
+        <translation>Mostrar recordes</translation>
+    </message>
+    <message>
+        <source>&amp;No computer players</source>
+        <translation>&amp;Nenhum jogador do computador</translation>
+    </message>
+    <message>
+        <source>&amp;One computer player</source>
+        <translation>&amp;Um jogador do computador</translation>
+    </message>
+    <message>
+        <source>&amp;Two computer players</source>
+        <translation>&amp;Dois jogadores do computador</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computador</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Fraco</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Médio</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Bom</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>S&amp;peed</source>
+        <translation>&amp;Velocidade</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Como jogar</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Clear current results? (high scores will not be affected)</source>
+        <translation>Limpar os resultados atuais? (os recordes não serão afetados)</translation>
+    </message>
+    <message>
+        <source>Finish game?</source>
+        <translation>Terminar o jogo?</translation>
+    </message>
+    <message>
+        <source>Slyders (paused)</source>
+        <translation>Slyders (pausado)</translation>
+    </message>
+    <message>
+        <source>Exit Slyders?</source>
+        <translation>Sair do Slyders?</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TParamWnd</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Bounds warning</source>
+        <translation>Valor fora dos limites</translation>
+    </message>
+    <message>
+        <source>Groups of settings</source>
+        <translation>Grupos de configurações</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::TPlayersMgr</name>
+    <message>
+        <source>One player</source>
+        <translation>Um jogador</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Dois jogadores</translation>
+    </message>
+    <message>
+        <source>Three players</source>
+        <translation>Três jogadores</translation>
+    </message>
+    <message>
+        <source>Four players</source>
+        <translation>Quatro jogadores</translation>
+    </message>
+    <message>
+        <source>Not a valid player name: must be unique and have at least two characters.</source>
+        <translation>Nome de jogador inválido: precisa ser único e ter pelo menos dois caracteres.</translation>
+    </message>
+    <message>
+        <source>The list of players is full: delete a player before adding a new one.</source>
+        <translation>A lista de jogadores está cheia: apague um jogador antes de adicionar outro.</translation>
+    </message>
+    <message>
+        <source>Please select as many human players as you have chosen to play.</source>
+        <translation>Escolha tantos jogadores humanos quantos vão jogar.</translation>
+    </message>
+    <message>
+        <source>Some player is selected twice - please correct.</source>
+        <translation>Um jogador foi escolhido duas vezes – corrija, por favor.</translation>
+    </message>
+    <message>
+        <source>Some players use the same control keys - please correct.</source>
+        <translation>Alguns jogadores usam as mesmas teclas – corrija, por favor.</translation>
+    </message>
+    <message>
+        <source>%1    (rating = %2)</source>
+        <translation>%1    (pontuação = %2)</translation>
+    </message>
+    <message>
+        <source>Set up human players</source>
+        <translation>Configurar jogadores humanos</translation>
+    </message>
+    <message>
+        <source>Keys...</source>
+        <translation>Teclas...</translation>
+    </message>
+    <message>
+        <source>Choose custom keys and test the keys of every seat</source>
+        <translation>Escolher teclas próprias e testar as de cada lugar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Currently playing </source>
+        <translation> Jogando agora </translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Nome do jogador</translation>
+    </message>
+    <message>
+        <source>Used control keys</source>
+        <translation>Teclas usadas</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Cores:</translation>
+    </message>
+    <message>
+        <source>Standard colours</source>
+        <translation>Cores normais</translation>
+    </message>
+    <message>
+        <source>Colour-blind safe</source>
+        <translation>Para daltônicos</translation>
+    </message>
+    <message>
+        <source> Available players </source>
+        <translation> Jogadores disponíveis </translation>
+    </message>
+    <message>
+        <source>New player name:</source>
+        <translation>Nome do novo jogador:</translation>
+    </message>
+    <message>
+        <source>Enter the new player name here</source>
+        <translation>Digite aqui o nome do novo jogador</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Click here to add a new player</source>
+        <translation>Clique aqui para adicionar um novo jogador</translation>
+    </message>
+    <message>
+        <source>Delete selected player</source>
+        <translation>Apagar o jogador escolhido</translation>
+    </message>
+    <message>
+        <source>Select the player on the list above</source>
+        <translation>Escolha o jogador na lista acima</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jogador %1</translation>
+    </message>
+    <message>
+        <source>Delete permanently player &apos;%1&apos; ?</source>
+        <translation>Apagar de vez o jogador &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Available players</source>
+        <translation>Jogadores disponíveis</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::JoinDialog</name>
+    <message>
+        <source>Join network game</source>
+        <translation>Entrar em jogo em rede</translation>
+    </message>
+    <message>
+        <source>name or IP, optionally :port (%1)</source>
+        <translation>nome ou IP, opcionalmente :porta (%1)</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Endereço do anfitrião:</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Jogador:</translation>
+    </message>
+    <message>
+        <source>a name not in the list yet</source>
+        <translation>um nome que ainda não está na lista</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>New player:</source>
+        <translation>Novo jogador:</translation>
+    </message>
+    <message>
+        <source>if the host set one</source>
+        <translation>se o anfitrião definiu uma</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::NetLobby</name>
+    <message>
+        <source>Host network game</source>
+        <translation>Criar jogo em rede</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>none: anybody may join</source>
+        <translation>nenhuma: qualquer um pode entrar</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Give your friends this address and port:
+%1
+port %2</source>
+        <translation>Passe para seus amigos este endereço e esta porta:
+%1
+porta %2</translation>
+    </message>
+    <message>
+        <source>  or  </source>
+        <translation>  ou  </translation>
+    </message>
+    <message>
+        <source>Port %1 is busy: the game is at port %2.</source>
+        <translation>A porta %1 está ocupada: o jogo está na porta %2.</translation>
+    </message>
+    <message>
+        <source>this machine</source>
+        <translation>esta máquina</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>1 seat is free.</source>
+        <translation>1 lugar está livre.</translation>
+    </message>
+    <message>
+        <source>%1 seats are free.</source>
+        <translation>%1 lugares estão livres.</translation>
+    </message>
+    <message>
+        <source>Input delay: 1 tick (%1 ms)</source>
+        <translation>Atraso de entrada: 1 tique (%1 ms)</translation>
+    </message>
+    <message>
+        <source>Input delay: %1 ticks (%2 ms)</source>
+        <translation>Atraso de entrada: %1 tiques (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::net::WaitWindow</name>
+    <message>
+        <source>Network game</source>
+        <translation>Jogo em rede</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Sair</translation>
+    </message>
+</context>
+</TS>
