@@ -1,11 +1,28 @@
 #pragma once
 
+#include <QColor>
+#include <QString>
 #include <QWidget>
+
+class QPainter;
 #include <functional>
+#include <vector>
 
 #include "game/pixel_buffer.h"
 
 namespace slyders {
+
+// A text shown over the picture and never drawn into it (the game reads the arena's
+// pixels): the slyders' names beside their heads while the intro lasts.
+struct OverlayText {
+    QString text;
+    QPoint anchor;    // picture pixels: the point the text stands beside
+    int gap = 0;      // picture pixels between the anchor and the text
+    QRect bounds;     // picture pixels: the text stays inside, on the anchor's left if need be
+    QColor colour;
+    int pixelHeight = 13;  // picture pixels
+    bool operator==(const OverlayText&) const = default;
+};
 
 // The main window's client area. It shows the window picture and copies to the screen only
 // the parts of it that changed. When the client area is larger than the picture (a game
@@ -23,6 +40,12 @@ public:
     // Told the client area's new size in device pixels.
     void onResized(std::function<void(int, int)> resized) { m_resized = std::move(resized); }
 
+    // The texts shown over the picture from now on.
+    void setOverlay(std::vector<OverlayText> texts);
+    const std::vector<OverlayText>& overlay() const { return m_overlay; }
+    // Where an overlay text stands, in logical pixels of the view.
+    QRect overlayRect(const OverlayText& text) const;
+
     QSize sizeHint() const override;
 
 protected:
@@ -31,10 +54,12 @@ protected:
 
 private:
     QSize pictureSize() const;  // logical pixels
+    void paintOverlay(QPainter& painter, const QRect& exposed);
 
     PixelBuffer& m_picture;
     double m_dpr;
     std::function<void(int, int)> m_resized;
+    std::vector<OverlayText> m_overlay;
 };
 
 }  // namespace slyders

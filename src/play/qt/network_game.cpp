@@ -90,8 +90,8 @@ bool NetworkGame::playGame(const net::Start& s) {
     Gra& g = t.gra();
     if (!t.useArenaSide(s.arenaSide)) {
         t.boxes().error(kJoinTitle, "The host plays on an arena of " + std::to_string(s.arenaSide) +
-                                        " pixels; this window has room for " +
-                                        std::to_string(t.windowPicture().height()) + ".");
+                                        " pixels; the game shows arenas of up to " +
+                                        std::to_string(kMaxArenaSide) + ".");
         return false;
     }
     applySettings(g.settings(), s.settings);
