@@ -67,10 +67,12 @@ QRect GameView::overlayRect(const OverlayText& t) const {
     const int w = metrics.horizontalAdvance(t.text) + kShadowOffset;
     const int h = metrics.height() + kShadowOffset;
     const double ax = t.anchor.x() / m_dpr, ay = t.anchor.y() / m_dpr, gap = t.gap / m_dpr;
-    const double right = (t.bounds.x() + t.bounds.width()) / m_dpr;
-    // Beside the head on its right; on its left where the right has no room.
-    double x = ax + gap;
-    if (x + w > right) x = ax - gap - w;
+    const double left = t.bounds.x() / m_dpr, right = (t.bounds.x() + t.bounds.width()) / m_dpr;
+    // On the side asked for, or on the other where that side has no room.
+    const double onRight = ax + gap, onLeft = ax - gap - w;
+    double x = t.left ? onLeft : onRight;
+    if (t.left && x < left) x = onRight;
+    if (!t.left && x + w > right) x = onLeft;
     const double top = t.bounds.y() / m_dpr, bottom = (t.bounds.y() + t.bounds.height()) / m_dpr;
     const double y = std::clamp(ay - h / 2.0, top, std::max(top, bottom - h));
     return QRect(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), w, h)

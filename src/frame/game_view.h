@@ -16,9 +16,10 @@ namespace slyders {
 // pixels): the slyders' names beside their heads while the intro lasts.
 struct OverlayText {
     QString text;
-    QPoint anchor;    // picture pixels: the point the text stands beside
-    int gap = 0;      // picture pixels between the anchor and the text
-    QRect bounds;     // picture pixels: the text stays inside, on the anchor's left if need be
+    QPoint anchor;      // picture pixels: the point the text stands beside
+    int gap = 0;        // picture pixels between the anchor and the text
+    QRect bounds;       // picture pixels: the text stays inside, on the other side if need be
+    bool left = false;  // on the anchor's left rather than its right
     QColor colour;
     int pixelHeight = 13;  // picture pixels
     bool operator==(const OverlayText&) const = default;

@@ -31,8 +31,9 @@ constexpr int kWaitForInputUs = 500;
 constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
 // The scoreboard needs the client area at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
-constexpr double kHeadNameGapUnits = 4;  // a name starts this far from its head's centre
-constexpr int kHeadNamePixels = 15;      // the names' height, as on a 1080-line screen
+constexpr double kHeadNameGapUnits = 4;   // a name starts this far from its head's centre
+constexpr int kHeadNamePixels = 15;       // the names' height, as on a 1080-line screen
+constexpr int kWrittenNameBearing = 176;  // where the intro writes a name, from the heading
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -662,6 +663,9 @@ void TMainWnd::updateHeadNames() {
                           square.y + static_cast<int>(sl.y * scale));
         t.gap = static_cast<int>(kHeadNameGapUnits * m_gra.arena.unit() * scale);
         t.bounds = QRect(square.x, square.y, square.w, square.h);
+        // The intro writes the name into the arena just behind the slyder: this one stands
+        // on the other side.
+        t.left = cosDeg(sl.heading + kWrittenNameBearing) > 0;
         t.colour = QColor(sl.light.r, sl.light.g, sl.light.b);
         t.pixelHeight = static_cast<int>(std::lround(kHeadNamePixels * m_uiScale));
         names.push_back(t);
@@ -683,21 +687,25 @@ bool TMainWnd::fitsArenaSide(int side) const {
     return side >= kMinArenaSide && side <= kMaxArenaSide;
 }
 
-// A game keeps the arena its rules were set up for; the window takes a new size only
-// between games.
+// A game keeps the arena its rules were set up for: the window's picture follows the window
+// at once, the arena's side only between games.
 void TMainWnd::clientResized(int width, int height) {
     m_pendingClient = QSize(width, height);
     adoptClientSize();
 }
 
 void TMainWnd::adoptClientSize() {
-    if (!m_pendingClient || m_gra.running || m_mode) return;
+    if (!m_pendingClient) return;
     const QSize size = *m_pendingClient;
     const int side = static_cast<int>(kArenaShare * size.height());
     const bool fits =
         side >= kMinArenaSide && size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
+    if (fits && (m_gra.running || m_mode)) {
+        resizeAroundGame(size);
+        return;  // still pending: the arena follows once the game has ended
+    }
     const bool same = size.width() == m_window.width() && size.height() == m_window.height() &&
-                      side == m_gra.arena.side();
+                      side == m_gra.arena.side() && !m_scaled;
     m_pendingClient.reset();
     if (!fits || same) return;  // too small: the picture stays as it is
     m_window = PixelBuffer(size.width(), size.height());
@@ -707,6 +715,32 @@ void TMainWnd::adoptClientSize() {
     m_gra.InitArena(size.height(), &m_window);
     placeScoreboard();
     drawTitleHints();
+    m_view->pictureResized();
+}
+
+// The window takes its new size at once while a game goes on; the game keeps its arena,
+// now in pictures of its own, shown scaled into the window's new arena square.
+void TMainWnd::resizeAroundGame(QSize size) {
+    if (size.width() == m_window.width() && size.height() == m_window.height()) return;
+    const int side = m_gra.arena.side();
+    const int shown = static_cast<int>(kArenaShare * size.height());
+    if (!m_scaled) {
+        const Rect square = arenaSquare();
+        m_scaled.emplace(side, shown);
+        m_gra.arena.window();  // up to date with its scrolls before it is copied
+        m_scaled->window.blit(m_window, square.x, square.y, 0, 0, side, side);
+        m_scaled->back.blit(m_backBuffer, square.x, square.y, 0, 0, side, side);
+        m_gra.arena.moveWindow(&m_scaled->window, 0);
+    } else {
+        m_scaled->scaler = SquareScaler(side, shown);
+    }
+    m_window = PixelBuffer(size.width(), size.height());
+    m_backBuffer = PixelBuffer(size.width(), size.height());
+    m_uiScale = InterfaceScale(size.height(), m_dpr);
+    // The noise background draws from the game's generator: the game must not notice.
+    const auto state = m_gra.rng().state();
+    placeScoreboard();
+    m_gra.rng().setState(state);
     m_view->pictureResized();
 }
 

@@ -170,6 +170,7 @@ private:
     void toggleFullScreen();
     void clientResized(int width, int height);
     void adoptClientSize();
+    void resizeAroundGame(QSize size);
     void placeScoreboard();
     void playOnSide(int side);
     void showScaledArena();

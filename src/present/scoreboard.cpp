@@ -134,9 +134,9 @@ void Scoreboard::buildHeader(int pw) {
     FontSpec font = kDefaultFont;
     font.bold = true;
     const int rowHeight = static_cast<int>(kRowHeightFactor * kDefaultLineHeight);
-    const int height = FitFontHeight(m_text, font, "123",
-                                     static_cast<int>(pw / m_scale) / 4 - kHeaderPadding,
-                                     2 * rowHeight - kHeaderPadding);
+    const int height =
+        FitFontHeight(m_text, font, "123", static_cast<int>(pw / m_scale) / 4 - kHeaderPadding,
+                      2 * rowHeight - kHeaderPadding);
     font.height = std::max(1, height - kHeaderShrink);
     const int lineHeight = scaled(m_text.extent(font, "Rounds").height);
     font.height = std::max(1, scaled(font.height));

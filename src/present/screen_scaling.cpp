@@ -69,11 +69,10 @@ SquareScaler::SquareScaler(int sourceSide, int targetSide)
 
 void SquareScaler::shownSpan(int from, int to, int& lo, int& hi) const {
     // The taps' first and last source pixels grow with the shown position.
-    const auto reachesFrom = std::partition_point(m_taps.begin(), m_taps.end(), [&](const Tap& t) {
-        return t.first + t.count <= from;
-    });
-    const auto pastTo = std::partition_point(reachesFrom, m_taps.end(),
-                                             [&](const Tap& t) { return t.first < to; });
+    const auto reachesFrom = std::partition_point(
+        m_taps.begin(), m_taps.end(), [&](const Tap& t) { return t.first + t.count <= from; });
+    const auto pastTo =
+        std::partition_point(reachesFrom, m_taps.end(), [&](const Tap& t) { return t.first < to; });
     lo = int(reachesFrom - m_taps.begin());
     hi = int(pastTo - m_taps.begin());
 }
@@ -85,8 +84,8 @@ Rect SquareScaler::scale(const PixelBuffer& source, int sx, int sy, Rect changed
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
     shownSpan(changed.x, changed.right(), x0, x1);
     shownSpan(changed.y, changed.bottom(), y0, y1);
-    const Rect shown = intersect({tx + x0, ty + y0, x1 - x0, y1 - y0},
-                                 {0, 0, target.width(), target.height()});
+    const Rect shown =
+        intersect({tx + x0, ty + y0, x1 - x0, y1 - y0}, {0, 0, target.width(), target.height()});
     if (shown.empty()) return {};
     x0 = shown.x - tx, x1 = shown.right() - tx, y0 = shown.y - ty, y1 = shown.bottom() - ty;
 

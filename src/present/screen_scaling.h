@@ -21,8 +21,8 @@ public:
     // Scales what the source square's rectangle `changed` (source pixels, the square's top
     // left at sx, sy of source) affects into target, whose square starts at tx, ty; returns
     // the target rectangle written (empty when nothing was).
-    Rect scale(const PixelBuffer& source, int sx, int sy, Rect changed, PixelBuffer& target,
-               int tx, int ty);
+    Rect scale(const PixelBuffer& source, int sx, int sy, Rect changed, PixelBuffer& target, int tx,
+               int ty);
 
     // Where a source position lands in the target square, and back.
     double toTarget(double sourcePos) const { return sourcePos * m_targetSide / m_sourceSide; }

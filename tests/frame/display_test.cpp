@@ -62,8 +62,8 @@ void watchOnAnotherScreen(int side, int width, int height) {
         EXPECT_EQ(t.gra.arena.side(), side);
         const PixelBuffer& game = t.window->windowPicture();
         ASSERT_EQ(game.width(), side);
-        EXPECT_EQ(differingPixels(t.window->screenPicture(),
-                                  expectedSquare(game, side, square.w), square),
+        EXPECT_EQ(differingPixels(t.window->screenPicture(), expectedSquare(game, side, square.w),
+                                  square),
                   0)
             << side << " in " << height;
         // The scoreboard right of the square's frame, the event label under it, both inside.

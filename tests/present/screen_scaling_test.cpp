@@ -46,7 +46,8 @@ TEST(SquareScaler, AChangedPartScaledAloneMatchesTheWhole) {
         PixelBuffer shown = scaledWhole(source, to);
         shown.dirty.take();
         SquareScaler scaler(from, to);
-        for (const Rect r : {Rect{10, 20, 3, 5}, Rect{from - 2, from - 7, 2, 7}, Rect{0, 0, 1, 1}}) {
+        for (const Rect r :
+             {Rect{10, 20, 3, 5}, Rect{from - 2, from - 7, 2, 7}, Rect{0, 0, 1, 1}}) {
             for (int y = r.y; y < r.bottom(); ++y) {
                 for (int x = r.x; x < r.right(); ++x) source.at(x, y) = kTrail;
             }
