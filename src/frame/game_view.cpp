@@ -66,15 +66,15 @@ QRect GameView::overlayRect(const OverlayText& t) const {
     const QFontMetrics metrics(overlayFont(t, m_dpr));
     const int w = metrics.horizontalAdvance(t.text) + kShadowOffset;
     const int h = metrics.height() + kShadowOffset;
-    const double ax = t.anchor.x() / m_dpr, ay = t.anchor.y() / m_dpr, gap = t.gap / m_dpr;
-    const double left = t.bounds.x() / m_dpr, right = (t.bounds.x() + t.bounds.width()) / m_dpr;
-    // On the side asked for, or on the other where that side has no room.
-    const double onRight = ax + gap, onLeft = ax - gap - w;
-    double x = t.left ? onLeft : onRight;
-    if (t.left && x < left) x = onRight;
-    if (!t.left && x + w > right) x = onLeft;
-    const double top = t.bounds.y() / m_dpr, bottom = (t.bounds.y() + t.bounds.height()) / m_dpr;
-    const double y = std::clamp(ay - h / 2.0, top, std::max(top, bottom - h));
+    // The box's edge nearest the anchor is `gap` away from it in the text's direction.
+    const double dx = t.direction.x(), dy = t.direction.y(), gap = t.gap / m_dpr;
+    const double cx = t.anchor.x() / m_dpr + dx * gap + dx * w / 2.0;
+    const double cy = t.anchor.y() / m_dpr + dy * gap + dy * h / 2.0;
+    const double left = t.bounds.x() / m_dpr, top = t.bounds.y() / m_dpr;
+    const double right = (t.bounds.x() + t.bounds.width()) / m_dpr;
+    const double bottom = (t.bounds.y() + t.bounds.height()) / m_dpr;
+    const double x = std::clamp(cx - w / 2.0, left, std::max(left, right - w));
+    const double y = std::clamp(cy - h / 2.0, top, std::max(top, bottom - h));
     return QRect(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), w, h)
         .translated(origin());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -17,9 +19,9 @@ namespace slyders {
 struct OverlayText {
     QString text;
     QPoint anchor;      // picture pixels: the point the text stands beside
-    int gap = 0;        // picture pixels between the anchor and the text
-    QRect bounds;       // picture pixels: the text stays inside, on the other side if need be
-    bool left = false;  // on the anchor's left rather than its right
+    QPointF direction;  // a unit vector: the text lies this way from the anchor ...
+    int gap = 0;        // ... this many picture pixels away
+    QRect bounds;       // picture pixels: the text stays inside
     QColor colour;
     int pixelHeight = 13;  // picture pixels
     bool operator==(const OverlayText&) const = default;

@@ -31,9 +31,8 @@ constexpr int kWaitForInputUs = 500;
 constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
 // The scoreboard needs the client area at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
-constexpr double kHeadNameGapUnits = 4;   // a name starts this far from its head's centre
-constexpr int kHeadNamePixels = 15;       // the names' height, as on a 1080-line screen
-constexpr int kWrittenNameBearing = 176;  // where the intro writes a name, from the heading
+constexpr double kHeadNameGapUnits = 22;  // a name starts this far from its head's centre
+constexpr int kHeadNamePixels = 15;        // the names' height, as on a 1080-line screen
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -661,11 +660,13 @@ void TMainWnd::updateHeadNames() {
         t.text = QString::fromStdString(m_gra.DisplayName(s));
         t.anchor = QPoint(square.x + static_cast<int>(sl.x * scale),
                           square.y + static_cast<int>(sl.y * scale));
+        // The intro writes the name into the arena just behind the slyder, some 20 units
+        // around, and marks the way ahead: this one stands beside the head, past both, on
+        // the upper side.
+        QPointF side(sinDeg(sl.heading), -cosDeg(sl.heading));
+        t.direction = side.y() <= 0 ? side : -side;
         t.gap = static_cast<int>(kHeadNameGapUnits * m_gra.arena.unit() * scale);
         t.bounds = QRect(square.x, square.y, square.w, square.h);
-        // The intro writes the name into the arena just behind the slyder: this one stands
-        // on the other side.
-        t.left = cosDeg(sl.heading + kWrittenNameBearing) > 0;
         t.colour = QColor(sl.light.r, sl.light.g, sl.light.b);
         t.pixelHeight = static_cast<int>(std::lround(kHeadNamePixels * m_uiScale));
         names.push_back(t);
