@@ -78,6 +78,8 @@ void enlargeForTallScreen() {
         font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
     }
     QApplication::setFont(font);
+    // The desktop's theme may give menus fonts of their own, which the default does not reach.
+    for (const char* kind : {"QMenuBar", "QMenu"}) QApplication::setFont(font, kind);
 }
 
 std::uint64_t clockSeed() {
