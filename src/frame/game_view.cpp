@@ -1,5 +1,6 @@
 #include "frame/game_view.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +13,14 @@ namespace {
 // Small enough for any screen; a client area too small for a game keeps the picture it has.
 constexpr int kMinimumWidth = 320;
 constexpr int kMinimumHeight = 200;
+constexpr int kShadowOffset = 1;  // a dark copy of an overlay text behind it, for any ground
+
+QFont overlayFont(const OverlayText& t, double dpr) {
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(t.pixelHeight / dpr))));
+    return font;
+}
 }  // namespace
 
 GameView::GameView(PixelBuffer& picture, double devicePixelRatio, QWidget* parent)
@@ -53,6 +62,43 @@ void GameView::flushDirty() {
     }
 }
 
+QRect GameView::overlayRect(const OverlayText& t) const {
+    const QFontMetrics metrics(overlayFont(t, m_dpr));
+    const int w = metrics.horizontalAdvance(t.text) + kShadowOffset;
+    const int h = metrics.height() + kShadowOffset;
+    // The box's edge nearest the anchor is `gap` away from it in the text's direction.
+    const double dx = t.direction.x(), dy = t.direction.y(), gap = t.gap / m_dpr;
+    const double cx = t.anchor.x() / m_dpr + dx * gap + dx * w / 2.0;
+    const double cy = t.anchor.y() / m_dpr + dy * gap + dy * h / 2.0;
+    const double left = t.bounds.x() / m_dpr, top = t.bounds.y() / m_dpr;
+    const double right = (t.bounds.x() + t.bounds.width()) / m_dpr;
+    const double bottom = (t.bounds.y() + t.bounds.height()) / m_dpr;
+    const double x = std::clamp(cx - w / 2.0, left, std::max(left, right - w));
+    const double y = std::clamp(cy - h / 2.0, top, std::max(top, bottom - h));
+    return QRect(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), w, h)
+        .translated(origin());
+}
+
+void GameView::setOverlay(std::vector<OverlayText> texts) {
+    if (texts == m_overlay) return;
+    for (const OverlayText& t : m_overlay) update(overlayRect(t));
+    m_overlay = std::move(texts);
+    for (const OverlayText& t : m_overlay) update(overlayRect(t));
+}
+
+void GameView::paintOverlay(QPainter& painter, const QRect& exposed) {
+    for (const OverlayText& t : m_overlay) {
+        const QRect r = overlayRect(t);
+        if (!r.intersects(exposed)) continue;
+        painter.setFont(overlayFont(t, m_dpr));
+        const QRect text = r.adjusted(0, 0, -kShadowOffset, -kShadowOffset);
+        painter.setPen(Qt::black);
+        painter.drawText(text.translated(kShadowOffset, kShadowOffset), Qt::AlignLeft, t.text);
+        painter.setPen(t.colour);
+        painter.drawText(text, Qt::AlignLeft, t.text);
+    }
+}
+
 void GameView::pictureResized() {
     m_picture.dirty.take();
     updateGeometry();
@@ -74,17 +120,19 @@ void GameView::paintEvent(QPaintEvent* event) {
     const QRegion margin = QRegion(r).subtracted(shown);
     for (const QRect& m : margin) painter.fillRect(m, Qt::black);
     const QRect inside = r.intersected(shown).translated(-shown.topLeft());
-    if (inside.isEmpty()) return;
-    const QRectF source(inside.x() * m_dpr, inside.y() * m_dpr, inside.width() * m_dpr,
-                        inside.height() * m_dpr);
-    if (!m_recolour.changesAnything()) {
-        painter.drawImage(QRectF(inside.translated(shown.topLeft())), image, source);
-        return;
+    if (!inside.isEmpty()) {
+        const QRectF source(inside.x() * m_dpr, inside.y() * m_dpr, inside.width() * m_dpr,
+                            inside.height() * m_dpr);
+        if (!m_recolour.changesAnything()) {
+            painter.drawImage(QRectF(inside.translated(shown.topLeft())), image, source);
+        } else {
+            QImage part = image.copy(source.toAlignedRect());
+            for (int y = 0; y < part.height(); ++y)
+                m_recolour.apply(reinterpret_cast<std::uint32_t*>(part.scanLine(y)), part.width());
+            painter.drawImage(QRectF(inside.translated(shown.topLeft())), part);
+        }
     }
-    QImage part = image.copy(source.toAlignedRect());
-    for (int y = 0; y < part.height(); ++y)
-        m_recolour.apply(reinterpret_cast<std::uint32_t*>(part.scanLine(y)), part.width());
-    painter.drawImage(QRectF(inside.translated(shown.topLeft())), part);
+    paintOverlay(painter, r);
 }
 
 void GameView::resizeEvent(QResizeEvent* event) {

@@ -1,12 +1,32 @@
 #pragma once
 
+#include <QColor>
+#include <QPointF>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+
+class QPainter;
 #include <functional>
+#include <vector>
 
 #include "game/pixel_buffer.h"
 #include "present/slot_palette.h"
 
 namespace slyders {
+
+// A text shown over the picture and never drawn into it (the game reads the arena's
+// pixels): the slyders' names beside their heads while the intro lasts.
+struct OverlayText {
+    QString text;
+    QPoint anchor;      // picture pixels: the point the text stands beside
+    QPointF direction;  // a unit vector: the text lies this way from the anchor ...
+    int gap = 0;        // ... this many picture pixels away
+    QRect bounds;       // picture pixels: the text stays inside
+    QColor colour;
+    int pixelHeight = 13;  // picture pixels
+    bool operator==(const OverlayText&) const = default;
+};
 
 // The main window's client area. It shows the window picture and copies to the screen only
 // the parts of it that changed. When the client area is larger than the picture (a game
@@ -24,6 +44,12 @@ public:
     // Told the client area's new size in device pixels.
     void onResized(std::function<void(int, int)> resized) { m_resized = std::move(resized); }
 
+    // The texts shown over the picture from now on.
+    void setOverlay(std::vector<OverlayText> texts);
+    const std::vector<OverlayText>& overlay() const { return m_overlay; }
+    // Where an overlay text stands, in logical pixels of the view.
+    QRect overlayRect(const OverlayText& text) const;
+
     QSize sizeHint() const override;
 
     // The slot colours the screen shows; the picture itself keeps the game's own.
@@ -35,11 +61,13 @@ protected:
 
 private:
     QSize pictureSize() const;  // logical pixels
+    void paintOverlay(QPainter& painter, const QRect& exposed);
 
     PixelBuffer& m_picture;
     double m_dpr;
     std::function<void(int, int)> m_resized;
     SlotRecolour m_recolour;
+    std::vector<OverlayText> m_overlay;
 };
 
 }  // namespace slyders

@@ -32,6 +32,7 @@
 #include "present/qt/panel_language.h"
 #include "present/qt/qt_text_renderer.h"
 #include "present/qt/view_preferences.h"
+#include "present/screen_scaling.h"
 #include "replay/replay_store.h"
 #include "sound/game_sounds.h"
 #include "video/qt/export_video_dialog.h"
@@ -64,6 +65,25 @@ ClientArea clientArea(const Options& options) {
     area.height =
         static_cast<int>(std::lround((logical.height() - probe.sizeHint().height()) * area.dpr));
     return area;
+}
+
+// On a tall screen that the desktop does not enlarge by itself (a logical height above
+// 1,400 pixels), the menus, dialogs and message boxes are enlarged as the scoreboard is, so
+// that they look as they do on a screen of 1,080 lines.
+void enlargeForTallScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const double scale = InterfaceScale(screen->size().height(), 1.0);
+    if (scale <= 1.0) return;
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    } else {
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
+    }
+    QApplication::setFont(font);
+    // The desktop's theme may give menus fonts of their own, which the default does not reach.
+    for (const char* kind : {"QMenuBar", "QMenu"}) QApplication::setFont(font, kind);
 }
 
 std::uint64_t clockSeed() {
@@ -187,6 +207,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rng.reseed(options.seed ? *options.seed : clockSeed());
     QApplication::setApplicationName("Slyders");
+    enlargeForTallScreen();
 
     static QtTextRenderer text;
     static const DataPlaces places = lookUpPlaces(options.settingsDir);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "frame/game_view.h"
 #include "frame/languages.h"
@@ -36,6 +37,8 @@ constexpr std::uint64_t kLongWaitUs = 100000;
 constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
 // The scoreboard needs the client area at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
+constexpr double kHeadNameGapUnits = 22;  // a name starts this far from its head's centre
+constexpr int kHeadNamePixels = 15;        // the names' height, as on a 1080-line screen
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -58,10 +61,11 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
         setWindowFlag(Qt::FramelessWindowHint);
         move(0, 0);
     }
+    m_uiScale = InterfaceScale(clientHeight, devicePixelRatio);
     m_gra.InitArena(clientHeight, &m_window);
     m_gra.setPointerMover(this);
     m_scoreboard.emplace(clientWidth, clientHeight, m_gra.arena.side(), m_gra.arena.offset(),
-                         m_text);
+                         m_text, m_uiScale);
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     m_view->onResized([this](int width, int height) { clientResized(width, height); });
@@ -375,7 +379,7 @@ void TMainWnd::GameExportvideoClick() {
 }
 
 std::string TMainWnd::arenaSideError(int side) const {
-    return slyders::arenaSideError(side, m_window.height());
+    return slyders::arenaSideError(side, kMaxArenaSide);
 }
 
 void TMainWnd::GameHostClick() {
@@ -450,7 +454,7 @@ std::optional<std::string> TMainWnd::missingGamepad() {
 }
 
 void TMainWnd::startGame(const GameStart& start) {
-    StartGame(m_gra, start, m_backBuffer);
+    StartGame(m_gra, start, backBuffer());
     m_recording.begin(m_gra, start);
     LayoutScoreBands();
     refreshPicture();
@@ -517,8 +521,15 @@ void TMainWnd::composeWindowPicture() {
                            : m_hooks.logoFile;
     sources.backgroundFile = m_hooks.backgroundFile;
     sources.load = LoadImageWithQt;  // a user's "slydersbg.bmp" may be any kind of bitmap
-    ComposeWindowPicture(m_backBuffer, m_gra.arena, m_text, m_gra.rng(), sources);
+    const Rect square = arenaSquare();
+    ComposeWindowPicture(m_backBuffer, square.x, square.w, m_text, m_gra.rng(), sources);
     m_window.blit(m_backBuffer, 0, 0, 0, 0, m_window.width(), m_window.height());
+    if (m_scaled) {
+        const int side = m_scaled->scaler.sourceSide();
+        m_scaled->window.dirty.take();
+        m_scaled->scaler.scale(m_scaled->window, 0, 0, {0, 0, side, side}, m_window, square.x,
+                               square.y);
+    }
     InvalidateScoreboard();
 }
 
@@ -530,7 +541,7 @@ void TMainWnd::ShowTitleScreen() {
 }
 
 void TMainWnd::drawTitleHints() {
-    ResetArena(m_gra.arena, m_text, m_backBuffer, false);
+    ResetArena(m_gra.arena, m_text, backBuffer(), false);
     const double S = m_gra.arena.side();
     DrawArenaText(m_gra.arena, m_text, 0.25 * S, 0.44 * S, 0.75 * S, 0.5 * S, "Press F1 for HELP",
                   "Arial", kWhite, false);
@@ -575,7 +586,7 @@ void TMainWnd::GameTick() {
         m_waitingSinceUs.reset();
     }
     const TickResult result =
-        playSourcedTick(m_gra, source, *input, m_backBuffer, m_label, m_recording.recorder());
+        playSourcedTick(m_gra, source, *input, backBuffer(), m_label, m_recording.recorder());
     if (m_gra.panelChanged) {
         InvalidateScoreboard();
         m_gra.panelChanged = false;
@@ -648,6 +659,8 @@ void TMainWnd::InvalidateScoreboard() {
 
 void TMainWnd::refreshPicture() {
     m_refreshQueued = false;
+    showScaledArena();
+    updateHeadNames();
     if (m_scoreboardInvalid) m_scoreboard->PaintScoreboard(m_window, m_backBuffer, m_gra, m_label);
     if (m_label.changed) m_scoreboard->PaintEventLabel(m_window, m_backBuffer, m_label);
     m_scoreboardInvalid = false;
@@ -661,6 +674,11 @@ void TMainWnd::dispatch() {
 }
 
 void TMainWnd::movePointer(int clientX, int clientY) {
+    if (m_scaled) {  // the game's own pictures have the arena at their top left
+        const Rect square = arenaSquare();
+        clientX = square.x + static_cast<int>(m_scaled->scaler.toTarget(clientX));
+        clientY = square.y + static_cast<int>(m_scaled->scaler.toTarget(clientY));
+    }
     const QPoint logical(static_cast<int>(clientX / m_dpr), static_cast<int>(clientY / m_dpr));
     QCursor::setPos(m_view->mapToGlobal(m_view->origin() + logical));  // the picture may be centred
 }
@@ -668,45 +686,135 @@ void TMainWnd::movePointer(int clientX, int clientY) {
 bool TMainWnd::useArenaSide(int side) {
     if (!fitsArenaSide(side)) return false;
     if (side == m_gra.arena.side()) return true;
-    m_gra.InitArena(m_window.height(), &m_window, side);
-    placeScoreboard();
+    playOnSide(side);
     return true;
 }
 
+Rect TMainWnd::arenaSquare() const {
+    const int side = static_cast<int>(kArenaShare * m_window.height());
+    const int m = (m_window.height() - side) / 2;
+    return {m, m, side, side};
+}
+
+// The window's own side plays in the window picture itself, sharp and at no cost; any other
+// side plays in pictures of its own and is shown scaled into the window's arena square.
+void TMainWnd::playOnSide(int side) {
+    const int own = arenaSquare().w;
+    if (side == own) {
+        m_scaled.reset();
+        m_gra.InitArena(m_window.height(), &m_window, side);
+    } else {
+        m_scaled.emplace(side, own);
+        m_gra.InitArena(side, &m_scaled->window, side);
+    }
+    placeScoreboard();
+}
+
+// The game's changes since the last look, scaled into the window's arena square.
+void TMainWnd::showScaledArena() {
+    if (!m_scaled) return;
+    m_gra.arena.window();  // brings the game's picture up to date with its scrolls
+    const Rect square = arenaSquare();
+    for (const Rect& r : m_scaled->window.dirty.take()) {
+        m_scaled->scaler.scale(m_scaled->window, 0, 0, r, m_window, square.x, square.y);
+    }
+}
+
+// During the intro every slyder's name stands beside its head, over the picture shown: the
+// arena's pixels and map stay the game's alone.
+void TMainWnd::updateHeadNames() {
+    std::vector<OverlayText> names;
+    const bool intro = m_gra.running && m_headNames && m_gra.IntroLeft() <= 0;
+    for (int s = m_gra.firstSlot; intro && s <= m_gra.lastActive(); ++s) {
+        const Slyder& sl = m_gra.slot(s);
+        const Rect square = arenaSquare();
+        const double scale = double(square.w) / m_gra.arena.side();
+        OverlayText t;
+        t.text = QString::fromStdString(m_gra.DisplayName(s));
+        t.anchor = QPoint(square.x + static_cast<int>(sl.x * scale),
+                          square.y + static_cast<int>(sl.y * scale));
+        // The intro writes the name into the arena just behind the slyder, some 20 units
+        // around, and marks the way ahead: this one stands beside the head, past both, on
+        // the upper side.
+        QPointF side(sinDeg(sl.heading), -cosDeg(sl.heading));
+        t.direction = side.y() <= 0 ? side : -side;
+        t.gap = static_cast<int>(kHeadNameGapUnits * m_gra.arena.unit() * scale);
+        t.bounds = QRect(square.x, square.y, square.w, square.h);
+        t.colour = QColor(sl.light.r, sl.light.g, sl.light.b);
+        t.pixelHeight = static_cast<int>(std::lround(kHeadNamePixels * m_uiScale));
+        names.push_back(t);
+    }
+    m_view->setOverlay(std::move(names));
+}
+
 void TMainWnd::placeScoreboard() {
-    m_scoreboard.emplace(m_window.width(), m_window.height(), m_gra.arena.side(),
-                         m_gra.arena.offset(), m_text);
+    const Rect square = arenaSquare();
+    m_scoreboard.emplace(m_window.width(), m_window.height(), square.w, square.x, m_text,
+                         m_uiScale);
     LayoutScoreBands();
     composeWindowPicture();
     m_window.dirty.addAll(m_window.width(), m_window.height());
 }
 
+// Any side a game may have is shown, scaled to the window's arena square.
 bool TMainWnd::fitsArenaSide(int side) const {
-    return side >= kMinArenaSide && side <= m_window.height();
+    return side >= kMinArenaSide && side <= kMaxArenaSide;
 }
 
-// A game keeps the arena its rules were set up for; the window takes a new size only
-// between games.
+// A game keeps the arena its rules were set up for: the window's picture follows the window
+// at once, the arena's side only between games.
 void TMainWnd::clientResized(int width, int height) {
     m_pendingClient = QSize(width, height);
     adoptClientSize();
 }
 
 void TMainWnd::adoptClientSize() {
-    if (!m_pendingClient || m_gra.running || m_mode) return;
+    if (!m_pendingClient) return;
     const QSize size = *m_pendingClient;
     const int side = static_cast<int>(kArenaShare * size.height());
     const bool fits =
         side >= kMinArenaSide && size.width() * kMinAspectHeight >= size.height() * kMinAspectWidth;
+    if (fits && (m_gra.running || m_mode)) {
+        resizeAroundGame(size);
+        return;  // still pending: the arena follows once the game has ended
+    }
     const bool same = size.width() == m_window.width() && size.height() == m_window.height() &&
-                      side == m_gra.arena.side();
+                      side == m_gra.arena.side() && !m_scaled;
     m_pendingClient.reset();
     if (!fits || same) return;  // too small: the picture stays as it is
     m_window = PixelBuffer(size.width(), size.height());
     m_backBuffer = PixelBuffer(size.width(), size.height());
+    m_scaled.reset();
+    m_uiScale = InterfaceScale(size.height(), m_dpr);
     m_gra.InitArena(size.height(), &m_window);
     placeScoreboard();
     drawTitleHints();
+    m_view->pictureResized();
+}
+
+// The window takes its new size at once while a game goes on; the game keeps its arena,
+// now in pictures of its own, shown scaled into the window's new arena square.
+void TMainWnd::resizeAroundGame(QSize size) {
+    if (size.width() == m_window.width() && size.height() == m_window.height()) return;
+    const int side = m_gra.arena.side();
+    const int shown = static_cast<int>(kArenaShare * size.height());
+    if (!m_scaled) {
+        const Rect square = arenaSquare();
+        m_scaled.emplace(side, shown);
+        m_gra.arena.window();  // up to date with its scrolls before it is copied
+        m_scaled->window.blit(m_window, square.x, square.y, 0, 0, side, side);
+        m_scaled->back.blit(m_backBuffer, square.x, square.y, 0, 0, side, side);
+        m_gra.arena.moveWindow(&m_scaled->window, 0);
+    } else {
+        m_scaled->scaler = SquareScaler(side, shown);
+    }
+    m_window = PixelBuffer(size.width(), size.height());
+    m_backBuffer = PixelBuffer(size.width(), size.height());
+    m_uiScale = InterfaceScale(size.height(), m_dpr);
+    // The noise background draws from the game's generator: the game must not notice.
+    const auto state = m_gra.rng().state();
+    placeScoreboard();
+    m_gra.rng().setState(state);
     m_view->pictureResized();
 }
 

@@ -18,6 +18,7 @@
 #include "history/game_catalogue.h"
 #include "present/event_label.h"
 #include "present/scoreboard.h"
+#include "present/screen_scaling.h"
 #include "play/game_recording.h"
 #include "play/local_game.h"
 #include "play/qt/network_game.h"
@@ -137,8 +138,19 @@ public:
 
     Gra& gra() override { return m_gra; }
     KeyState& keys() { return m_keys; }
-    PixelBuffer& windowPicture() override { return m_window; }
-    PixelBuffer& backBuffer() override { return m_backBuffer; }
+    // The pictures the game draws into and reads: the window's own while the game plays on
+    // the window's arena side, else the game's, shown scaled.
+    PixelBuffer& windowPicture() override { return m_scaled ? m_scaled->window : m_window; }
+    PixelBuffer& backBuffer() override { return m_scaled ? m_scaled->back : m_backBuffer; }
+    // What the window shows: arena square, scoreboard, event label, frame and title.
+    const PixelBuffer& screenPicture() const { return m_window; }
+    // The window's own arena square in the screen picture, whatever side the game plays on.
+    Rect arenaSquare() const;
+    const Scoreboard& scoreboard() const { return *m_scoreboard; }
+    GameView* view() const { return m_view; }
+    double interfaceScale() const { return m_uiScale; }
+    // The slyders' names beside their heads during the intro (on unless a test says not).
+    void setHeadNames(bool on) { m_headNames = on; }
     EventLabel& eventLabel() override { return m_label; }
     // A menu item by its name (GameNew, SpeedFast, ...), for tests and hooks.
     QAction* menuItem(const std::string& name) const;
@@ -168,7 +180,11 @@ private:
     void toggleFullScreen();
     void clientResized(int width, int height);
     void adoptClientSize();
+    void resizeAroundGame(QSize size);
     void placeScoreboard();
+    void playOnSide(int side);
+    void showScaledArena();
+    void updateHeadNames();
     void drawTitleHints();
     void watchProgramSwitches();
     void showExportVideo(const std::filesystem::path& watched);
@@ -221,6 +237,17 @@ private:
 
     PixelBuffer m_window;      // the window picture: stands for the screen
     PixelBuffer m_backBuffer;  // the composed background of the window
+    // A game on an arena of another side than the window's own plays in pictures of its
+    // own, shown scaled into the window's arena square.
+    struct ScaledGame {
+        ScaledGame(int side, int shownSide)
+            : window(side, side), back(side, side), scaler(side, shownSide) {}
+        PixelBuffer window, back;
+        SquareScaler scaler;
+    };
+    std::optional<ScaledGame> m_scaled;
+    double m_uiScale = 1.0;  // the scoreboard's, on large screens
+    bool m_headNames = true;
     GameView* m_view = nullptr;
     EventLabel m_label;
     std::optional<Scoreboard> m_scoreboard;  // built once the arena is placed

@@ -68,6 +68,13 @@ public:
         followScrolls();
         m_windowShown = shown;
     }
+    // Shows the arena square at another place from now on (the window took another size
+    // while a game goes on); the caller has copied the square's pixels there.
+    void moveWindow(PixelBuffer* window, int offset) {
+        followScrolls();
+        m_window = window;
+        m_offset = offset;
+    }
     Background& background() { return m_background; }
     const Background& background() const { return m_background; }
 

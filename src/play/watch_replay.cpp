@@ -112,7 +112,7 @@ struct WindowState {
 
 std::string arenaSideError(int side, int room) {
     return "This replay was played on an arena of " + std::to_string(side) +
-           " pixels; this window has room for " + std::to_string(room) + ".";
+           " pixels; the game shows arenas of up to " + std::to_string(room) + ".";
 }
 
 WatchReplay::WatchReplay(PlayTable& table, Replay replay, fs::path file)
@@ -126,7 +126,7 @@ void WatchReplay::open(PlayTable& table, const fs::path& file) {
     std::string error;
     std::optional<Replay> replay = loadReplayFile(file, error);
     if (replay && !table.fitsArenaSide(replay->arenaSide)) {
-        error = arenaSideError(replay->arenaSide, table.windowPicture().height());
+        error = arenaSideError(replay->arenaSide, kMaxArenaSide);
     }
     if (!error.empty()) {
         table.boxes().error("Open replay", error);

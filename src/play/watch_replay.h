@@ -10,8 +10,8 @@
 
 namespace slyders {
 
-// Why a replay made on an arena of this side cannot be watched in a window with room for
-// an arena of `room` pixels.
+// Why a replay made on an arena of this side cannot be watched: the game shows arenas of up
+// to `room` pixels.
 std::string arenaSideError(int side, int room);
 
 // Watching a replay: the recorded game plays in the window as it was played, at 1, 2, 4, 8

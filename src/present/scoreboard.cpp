@@ -1,6 +1,7 @@
 #include "present/scoreboard.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -86,23 +87,28 @@ int frameWidth(int arenaSide) {
 }  // namespace
 
 Scoreboard::Scoreboard(int clientWidth, int clientHeight, int arenaSide, int arenaOffset,
-                       TextRenderer& text)
+                       TextRenderer& text, double scale)
     : m_text(text),
+      m_scale(std::max(1.0, scale)),
+      m_font(kDefaultFont),
       m_clientHeight(clientHeight),
       m_arenaSide(arenaSide),
-      m_rowHeight(static_cast<int>(kRowHeightFactor * kDefaultLineHeight)) {
+      m_rowHeight(static_cast<int>(kRowHeightFactor * kDefaultLineHeight * m_scale)) {
+    m_font.height = scaled(kDefaultFont.height);
     const int m = arenaOffset, S = arenaSide;
-    const int x0 = static_cast<int>(1.5 * m + S + kPanelLeftGap);
+    const int x0 = static_cast<int>(1.5 * m + S + scaled(kPanelLeftGap));
     const int pw = static_cast<int>((clientWidth - x0) - 0.5 * m);
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             ScoreLabel& l = m_labels[std::size_t(r)][std::size_t(c)];
             l.left = x0 + (pw * c) / 4;
             l.top = m + m_rowHeight * r + (r >= 1 ? m_rowHeight : 0);
+            l.font = m_font;
+            l.lineHeight = scaled(kDefaultLineHeight);
         }
     }
     buildHeader(pw);
-    const int zeroWidth = m_text.extent(kDefaultFont, "0").width;
+    const int zeroWidth = m_text.extent(m_font, "0").width;
     for (int r = 1; r < kRows; ++r) {
         for (int c = 1; c < kColumns; ++c) {
             ScoreLabel& l = m_labels[std::size_t(r)][std::size_t(c)];
@@ -113,28 +119,34 @@ Scoreboard::Scoreboard(int clientWidth, int clientHeight, int arenaSide, int are
         }
     }
     const Rect lastRow = labelRect(kRows - 1, 0);
-    m_panel = {x0 - kPanelMargin, m - kPanelMargin, pw + 2 * kPanelMargin,
-               lastRow.bottom() + kPanelMargin - (m - kPanelMargin)};
+    const int margin = scaled(kPanelMargin);
+    m_panel = {x0 - margin, m - margin, pw + 2 * margin, lastRow.bottom() + margin - (m - margin)};
     m_eventRect = {m_panel.x, m_panel.bottom(), m_panel.w, 0};
     m_areaBottom = m_panel.bottom();
 }
 
+int Scoreboard::scaled(int pixels) const {
+    return static_cast<int>(std::lround(pixels * m_scale));
+}
+
 void Scoreboard::buildHeader(int pw) {
+    // Fitted as on an ordinary screen, then enlarged: fitting in steps at every size would
+    // change the headings' proportions from one screen to another.
     FontSpec font = kDefaultFont;
     font.bold = true;
-    int height = 0;
-    for (std::size_t c = 0; c < kHeaders.size(); ++c) {
-        const int h = FitFontHeight(m_text, font, "123", pw / 4 - kHeaderPadding,
-                                    2 * m_rowHeight - kHeaderPadding);
-        height = c == 0 ? h : std::min(height, h);
-    }
+    const int rowHeight = static_cast<int>(kRowHeightFactor * kDefaultLineHeight);
+    const int height =
+        FitFontHeight(m_text, font, "123", static_cast<int>(pw / m_scale) / 4 - kHeaderPadding,
+                      2 * rowHeight - kHeaderPadding);
     font.height = std::max(1, height - kHeaderShrink);
+    const int lineHeight = scaled(m_text.extent(font, "Rounds").height);
+    font.height = std::max(1, scaled(font.height));
     for (std::size_t c = 0; c < kHeaders.size(); ++c) {
         ScoreLabel& l = m_labels[0][c + 1];
         l.text = panelText(kHeaders[c]);
         l.font = font;
         l.centred = true;
-        l.lineHeight = m_text.extent(font, "Rounds").height;
+        l.lineHeight = lineHeight;
     }
 }
 
@@ -215,11 +227,11 @@ void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int
     const int k = frameWidth(m_arenaSide);
 
     const Rect numberRect = labelRect(s + 1, 1);
-    row[0].font = kDefaultFont;
+    row[0].font = m_font;
     row[0].font.bold = sl.alive;
     row[0].colour = sl.alive ? shown.light : shown.dark;
     row[0].text = ShortName(gra.DisplayName(s), m_text, row[0].font,
-                            numberRect.x - row[0].left - kNameSpacing);
+                            numberRect.x - row[0].left - scaled(kNameSpacing));
     for (std::size_t c = 1; c < kColumns; ++c) {
         row[c].colour = row[0].colour;
         row[c].text = std::to_string(resultOf(gra, s, kColumnsShown[c - 1]));
@@ -243,10 +255,10 @@ void Scoreboard::paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int
         fillRect(canvas, origin, {b.x, b.y, (b.w * sl.roundPoints) / d, b.h},
                  BlendColor(shown.dark, kPanelColour, kBarShade));
     }
-    FontSpec font = kDefaultFont;
+    FontSpec font = m_font;
     font.bold = sl.alive;
     const int y = b.y + m_rowHeight / 8;
-    m_text.draw(canvas, b.x + kBandTextIndent - origin.x, y - origin.y, font, shown.light,
+    m_text.draw(canvas, b.x + scaled(kBandTextIndent) - origin.x, y - origin.y, font, shown.light,
                 gra.DisplayName(s));
     const std::size_t died = gra.deathOrder.find(static_cast<char>('0' + s));
     if (died != std::string::npos) {

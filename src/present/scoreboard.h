@@ -43,9 +43,10 @@ public:
     static constexpr int kRows = 7;
     static constexpr int kColumns = 4;
 
-    // Builds and places the labels; the geometry is fixed for the window's life.
+    // Builds and places the labels; the geometry is fixed for the window's life. On a large
+    // screen `scale` enlarges the texts, rows and margins alike (see InterfaceScale).
     Scoreboard(int clientWidth, int clientHeight, int arenaSide, int arenaOffset,
-               TextRenderer& text);
+               TextRenderer& text, double scale = 1.0);
 
     // Places the bands and the event label for the active slots (also sets the label's box).
     void LayoutScoreBands(const Gra& gra, EventLabel& label);
@@ -66,6 +67,9 @@ public:
     }
 
     int rowHeight() const { return m_rowHeight; }
+    double scale() const { return m_scale; }
+    // The labels' font at this scale, plain.
+    FontSpec font() const { return m_font; }
     // The darkened panel behind the grid (right and bottom exclusive).
     Rect panel() const { return m_panel; }
     // What InvalidateScoreboard covers: the panel down to the event label's bottom.
@@ -87,6 +91,7 @@ public:
 
 private:
     void buildHeader(int pw);
+    int scaled(int pixels) const;
     void paintSlot(PixelBuffer& canvas, Rect origin, const Gra& gra, int slot);
     void paintLabel(PixelBuffer& canvas, Rect origin, const ScoreLabel& label);
     void paintEventText(PixelBuffer& canvas, Rect origin, const EventLabel& label);
@@ -97,6 +102,8 @@ private:
 
     TextRenderer& m_text;
     std::optional<std::array<SlotColours, kSlotCount>> m_slotColours;
+    double m_scale;
+    FontSpec m_font;
     int m_clientHeight;
     int m_arenaSide;
     int m_rowHeight;

@@ -154,11 +154,15 @@ bool DrawScaledImage(PixelBuffer& picture, const std::string& file, int x, int y
 
 void ComposeWindowPicture(PixelBuffer& back, const Arena& arena, TextRenderer& text, Random& rng,
                           const WindowPictureSources& sources) {
+    ComposeWindowPicture(back, arena.offset(), arena.side(), text, rng, sources);
+}
+
+void ComposeWindowPicture(PixelBuffer& back, int m, int S, TextRenderer& text, Random& rng,
+                          const WindowPictureSources& sources) {
     std::optional<PixelBuffer> image = load(sources.load, sources.backgroundFile);
     if (!image || image->width() <= 0 || image->height() <= 0) image = noiseBackground(rng);
     StretchImage(back, *image, {0, 0, back.width(), back.height()});
     darken(back, sources.panel);
-    const int m = arena.offset(), S = arena.side();
     arenaFrame(back, m, S);
     const int x = title(back, m, S, text);
     const int top = static_cast<int>(kTitleTop * back.height());

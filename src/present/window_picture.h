@@ -28,6 +28,9 @@ struct WindowPictureSources {
 // title "Slyders" and the logo.
 void ComposeWindowPicture(PixelBuffer& back, const Arena& arena, TextRenderer& text, Random& rng,
                           const WindowPictureSources& sources = {});
+// The same around an arena square of side S at offset m, whatever side the game plays on.
+void ComposeWindowPicture(PixelBuffer& back, int m, int S, TextRenderer& text, Random& rng,
+                          const WindowPictureSources& sources = {});
 
 // Softens a rectangle of a picture in place (x1, y1 exclusive): each pixel becomes the mean
 // of its left and right neighbours, then of its upper and lower ones. Pixels outside the

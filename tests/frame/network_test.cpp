@@ -347,7 +347,7 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     test::WindowTest t;
     const std::uint16_t port = testPort(4);
     NetPeerOptions ho = peerOptions(port, true);
-    ho.arenaSide = 300;  // smaller than the window's own 360
+    ho.arenaSide = 500;  // larger than the window's own 360: shown scaled
     ho.computers = 2;
     ho.roundTarget = 10;  // the least a round can be: some game wins one
     ho.games = 6;
@@ -365,7 +365,7 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     ASSERT_EQ(h.error, "");
     ASSERT_EQ(h.games.size(), 6u);
     expectSameGame(t, h.games.back());
-    EXPECT_EQ(sideInGame, 300);
+    EXPECT_EQ(sideInGame, 500);
     EXPECT_EQ(h.games[0].start.names[3], "Dummy 2");
     EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");
     // The round's result is the host's, new rating and all; the guest's roster stays its own.

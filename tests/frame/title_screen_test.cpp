@@ -42,17 +42,18 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
-// Another side is centred in the client height, the scoreboard follows it, and a game
-// plays on it; a side taller than the client area is refused.
+// Any side a game may have plays, in pictures of its own when it is not the window's (the
+// window shows it scaled); only sides no game can have are refused.
 TEST(MainWindow, PlaysOnTheArenaSideItIsGiven) {
     test::WindowTest t(640, 400);
-    EXPECT_FALSE(t.window->useArenaSide(401));
     EXPECT_FALSE(t.window->useArenaSide(50));
+    EXPECT_FALSE(t.window->useArenaSide(kMaxArenaSide + 1));
     EXPECT_EQ(t.gra.arena.side(), 360);
+    EXPECT_TRUE(t.window->useArenaSide(401));  // taller than the client area
 
     ASSERT_TRUE(t.window->useArenaSide(300));
     EXPECT_EQ(t.gra.arena.side(), 300);
-    EXPECT_EQ(t.gra.arena.offset(), 50);
+    EXPECT_EQ(t.window->windowPicture().width(), 300);
     EXPECT_EQ(t.gra.arena.map().size(), 300u * 300u);
     t.window->GameDemoClick();
     EXPECT_GT(t.gra.tick, 75);
@@ -60,6 +61,7 @@ TEST(MainWindow, PlaysOnTheArenaSideItIsGiven) {
 
     ASSERT_TRUE(t.window->useArenaSide(360));
     EXPECT_EQ(t.gra.arena.offset(), 20);
+    EXPECT_EQ(&t.window->windowPicture(), &t.window->screenPicture());
 }
 
 // The cells a text written in "Impact" makes solid in an empty arena.

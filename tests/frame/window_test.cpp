@@ -132,7 +132,7 @@ QSize clientArea(const test::WindowTest& t) {
 }
 
 // Between games the arena and the scoreboard follow the window's size; a game keeps its arena,
-// centred, and the window takes the new size when the game has ended.
+// shown scaled in the resized window, and takes the new side when the game has ended.
 TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
     test::WindowTest t(640, 400);
     t.window->show();
@@ -161,8 +161,19 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
             EXPECT_EQ(t.gra.arena.side(), side);
             const QSize now = clientArea(t);
             const auto* view = static_cast<GameView*>(t.window->centralWidget());
-            EXPECT_EQ(view->origin(), QPoint((now.width() - client.width()) / 2,
-                                             (now.height() - client.height()) / 2));
+            EXPECT_EQ(view->origin(), QPoint(0, 0));
+            EXPECT_EQ(t.window->screenPicture().height(), now.height());
+            EXPECT_EQ(t.window->arenaSquare().w, static_cast<int>(0.9 * now.height()));
+            // The game's own picture, its square carried over: between ticks it is the
+            // off-screen copy.
+            const PixelBuffer& game = t.window->windowPicture();
+            ASSERT_EQ(game.width(), side);
+            int differ = 0;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x)
+                    differ += game.at(x, y) != t.gra.arena.offscreen().at(x, y);
+            }
+            EXPECT_EQ(differ, 0);
             t.gra.fastFinish = true;
         }
     };

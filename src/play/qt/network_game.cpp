@@ -102,9 +102,9 @@ bool NetworkGame::playGame(const net::Start& s) {
         t.boxes().error(translated(kJoinTitle),
                         QCoreApplication::translate("NetworkGame",
                                                     "The host plays on an arena of %1 "
-                                                    "pixels; this window has room for %2.")
+                                                    "pixels; the game shows arenas of up to %2.")
                             .arg(s.arenaSide)
-                            .arg(t.windowPicture().height())
+                            .arg(kMaxArenaSide)
                             .toStdString());
         return false;
     }
