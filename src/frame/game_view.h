@@ -23,18 +23,30 @@ public:
     // Told the client area's new size in device pixels.
     void onResized(std::function<void(int, int)> resized) { m_resized = std::move(resized); }
 
+    // Told the left button's press, moves while held and release, at a point of the
+    // picture in device pixels.
+    enum class Pointer { Press, Drag, Release };
+    void onPointer(std::function<void(Pointer, int, int)> pointer) {
+        m_pointer = std::move(pointer);
+    }
+
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QSize pictureSize() const;  // logical pixels
+    void tellPointer(Pointer what, const QMouseEvent& event);
 
     PixelBuffer& m_picture;
     double m_dpr;
     std::function<void(int, int)> m_resized;
+    std::function<void(Pointer, int, int)> m_pointer;
 };
 
 }  // namespace slyders

@@ -30,6 +30,9 @@ constexpr int kWaitForInputUs = 500;
 constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes it
 // The scoreboard needs the client area at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
+static_assert(int(GameView::Pointer::Press) == int(PlayMode::Pointer::Press) &&
+              int(GameView::Pointer::Drag) == int(PlayMode::Pointer::Drag) &&
+              int(GameView::Pointer::Release) == int(PlayMode::Pointer::Release));
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -59,6 +62,9 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     m_view = new GameView(m_window, m_dpr, this);
     setCentralWidget(m_view);
     m_view->onResized([this](int width, int height) { clientResized(width, height); });
+    m_view->onPointer([this](GameView::Pointer what, int x, int y) {
+        activeMode().pointer(static_cast<PlayMode::Pointer>(what), x, y);
+    });
     m_startedFullScreen = fullScreen;
     addFullScreenKey();
     // The client area asked for, not the toolkit's first guess for a window that can be resized.
@@ -301,6 +307,12 @@ void TMainWnd::GameOpenreplayClick() {
     if (m_gra.running || sessionRunning() || !m_hooks.chooseReplay) return;
     const auto file = m_hooks.chooseReplay(*this, m_replays.folder());
     if (file) openReplay(*file);
+}
+
+// F3 after a game: its last seconds again, slowly, and back to where the player was.
+void TMainWnd::replayLastMoments() {
+    if (m_gra.running || sessionRunning() || !m_recording.lastGame()) return;
+    WatchReplay::lastMoments(*this, *m_recording.lastGame());
 }
 
 void TMainWnd::openReplay(const std::filesystem::path& file) {
@@ -717,6 +729,10 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             ours && !QApplication::activePopupWidget() && !QApplication::activeModalWidget();
         if (type == QEvent::KeyPress && free && !key->isAutoRepeat() &&
             activeMode().key(key->key())) {
+            return true;
+        }
+        if (type == QEvent::KeyPress && free && key->key() == Qt::Key_F3) {
+            if (!key->isAutoRepeat()) replayLastMoments();
             return true;
         }
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&

@@ -92,6 +92,8 @@ public:
     // --- replays and network play: the way of playing is chosen here ---
     // Watches a replay in the window (its arena side must fit); nothing while a game runs.
     void watchReplay(Replay replay, const std::filesystem::path& file);
+    // The last seconds of the game last played again, at half its pace (F3 between games).
+    void replayLastMoments();
     // Reads a replay file and watches it; a file that cannot be used gets a message box.
     void openReplay(const std::filesystem::path& file);
     std::string arenaSideError(int side) const;

@@ -31,6 +31,10 @@ public:
         m_recorder.setNetwork(ratings);
     }
 
+    // The game last ended or left, as recorded (kept in memory, whether its file was
+    // written or not): its last moments can be shown again.
+    const std::optional<Replay>& lastGame() const { return m_lastGame; }
+
     const std::optional<std::filesystem::path>& lastSaved() const { return m_lastSaved; }
     void forgetLastSaved() { m_lastSaved.reset(); }
     // The replay last saved is kept for good (a network game that disagreed).
@@ -44,6 +48,7 @@ private:
     std::function<void()> m_saved;
     ReplayRecorder m_recorder;
     std::optional<std::filesystem::path> m_lastSaved;
+    std::optional<Replay> m_lastGame;
     bool m_saveFailed = false;
 };
 

@@ -107,6 +107,10 @@ public:
     virtual void escape() = 0;
     // Any other key pressed in the window; true when it was the mode's.
     virtual bool key(int /*qtKey*/) { return false; }
+    // The mouse in the window picture (device pixels): a left button pressed, moved while
+    // held, or let go.
+    enum class Pointer { Press, Drag, Release };
+    virtual void pointer(Pointer /*what*/, int /*x*/, int /*y*/) {}
     // The game ended (winner: the round points' unique leader or -1): the boxes, the round.
     virtual void gameOver(int winner) = 0;
     // A session (a replay, a network game) keeps the game menu's commands out while it lasts.

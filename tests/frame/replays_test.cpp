@@ -350,7 +350,7 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
         if (!t.watch()) return;
         sidePlayed = t.gra.arena.side();
         const std::int32_t tick = t.gra.tick;
-        if (tick == 45 && t.watch()->playbackFactor() == 1) pressKey(*t.window, Qt::Key_5);
+        if (tick == 45 && t.watch()->pace() == WatchReplay::kPaceOne) pressKey(*t.window, Qt::Key_5);
         if (tick == 90 && !t.watch()->paused() && pausedAt < 0) {
             pressKey(*t.window, Qt::Key_Space);
             pausedAt = tick;
