@@ -7,9 +7,20 @@
 
 namespace slyders {
 
-GameMoment::GameMoment(Gra& g, const ReplayCursor& c, const EventLabel& l)
-    : arena(g.arena),
-      slots(g.slots),
+namespace {
+
+// The label's text and colour; each label keeps its own box.
+void copyLabel(const EventLabel& from, EventLabel& to) {
+    to.text = from.text;
+    to.colour = from.colour;
+    to.fontHeight = from.fontHeight;
+    to.changed = true;
+}
+
+}  // namespace
+
+GameFacts::GameFacts(Gra& g)
+    : slots(g.slots),
       tick(g.tick),
       speedLevel(g.speedLevel),
       fastFinish(g.fastFinish),
@@ -19,12 +30,9 @@ GameMoment::GameMoment(Gra& g, const ReplayCursor& c, const EventLabel& l)
       ops(g.ops),
       deathOrder(g.deathOrder),
       rng(g.rng().state()),
-      settings(settingsValues(g.settings())),
-      cursor(c.position()),
-      label(l) {}
+      settings(settingsValues(g.settings())) {}
 
-void GameMoment::putInto(Gra& g, ReplayCursor& c, EventLabel& l) const {
-    g.arena.takeGameFrom(arena);
+void GameFacts::putInto(Gra& g) const {
     g.slots = slots;
     g.tick = tick;
     g.speedLevel = speedLevel;
@@ -37,11 +45,13 @@ void GameMoment::putInto(Gra& g, ReplayCursor& c, EventLabel& l) const {
     g.rng().setState(rng);
     applySettings(g.settings(), settings);
     g.panelChanged = true;
+}
+
+void GameMoment::putInto(Gra& g, ReplayCursor& c, EventLabel& l) const {
+    g.arena.takeGameFrom(arena);
+    facts.putInto(g);
     c.moveTo(cursor);
-    l.text = label.text;
-    l.colour = label.colour;
-    l.fontHeight = label.fontHeight;
-    l.changed = true;
+    copyLabel(label, l);
 }
 
 ReplaySeeker::ReplaySeeker(const Replay& replay, TextRenderer& text, int clientWidth,
@@ -65,6 +75,8 @@ ReplaySeeker::ReplaySeeker(const Replay& replay, TextRenderer& text, int clientW
 // Plays the recording once from its start to its end.
 void ReplaySeeker::scan() {
     m_cursor.start(m_gra, m_back);
+    // Reserved whole: a moment is large, and moving them all as the list grows costs.
+    m_moments.reserve(static_cast<std::size_t>(m_replay.endTick / m_spacing) + 1);
     m_moments.emplace_back(m_gra, m_cursor, m_label);
     const TickInput nobodyHere{};
     m_gra.running = true;
@@ -109,7 +121,15 @@ void ReplaySeeker::seek(std::int32_t tick, Gra& gra, ReplayCursor& cursor, Event
         m_window.dirty.take();
     }
     m_gra.running = false;
-    GameMoment(m_gra, m_cursor, m_label).putInto(gra, cursor, label);
+    handOver(gra, cursor, label);
+}
+
+// Straight from game to game: a moment made on the way would be a large new allocation.
+void ReplaySeeker::handOver(Gra& gra, ReplayCursor& cursor, EventLabel& label) {
+    gra.arena.takeGameFrom(m_gra.arena);
+    GameFacts(m_gra).putInto(gra);
+    cursor.moveTo(m_cursor.position());
+    copyLabel(m_label, label);
 }
 
 }  // namespace slyders

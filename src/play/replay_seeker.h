@@ -19,16 +19,12 @@
 
 namespace slyders {
 
-// Everything of a game after one of its ticks that decides how it goes on and how it looks:
-// the arena with its pictures, the slyders, the event objects, the generator, the settings
-// in force, the event label and where the recording's playback stands.
-struct GameMoment {
-    GameMoment(Gra& gra, const ReplayCursor& cursor, const EventLabel& label);
-    // Puts the moment into a game played on an arena of the same side; the arena's window
-    // shows it, and the event label keeps its own box.
-    void putInto(Gra& gra, ReplayCursor& cursor, EventLabel& label) const;
+// What of a game changes as it plays, besides its arena: the slyders, the event objects,
+// the generator and the settings in force.
+struct GameFacts {
+    explicit GameFacts(Gra& gra);
+    void putInto(Gra& gra) const;
 
-    Arena arena;
     std::array<Slyder, kSlotCount> slots;
     std::int32_t tick;
     int speedLevel;
@@ -40,6 +36,20 @@ struct GameMoment {
     std::string deathOrder;
     std::uint64_t rng;
     std::array<std::int32_t, kReplaySettingCount> settings;
+};
+
+// Everything of a game after one of its ticks that decides how it goes on and how it looks:
+// the arena with its pictures, the facts above, the event label and where the recording's
+// playback stands.
+struct GameMoment {
+    GameMoment(Gra& gra, const ReplayCursor& cursor, const EventLabel& label)
+        : arena(gra.arena), facts(gra), cursor(cursor.position()), label(label) {}
+    // Puts the moment into a game played on an arena of the same side; the arena's window
+    // shows it, and the event label keeps its own box.
+    void putInto(Gra& gra, ReplayCursor& cursor, EventLabel& label) const;
+
+    Arena arena;
+    GameFacts facts;
     ReplayCursor::Position cursor;
     EventLabel label;
 };
@@ -81,6 +91,8 @@ public:
 
 private:
     void scan();
+    // The seeker's game as it stands now, into the watched one.
+    void handOver(Gra& gra, ReplayCursor& cursor, EventLabel& label);
     void noteTick(const Gra& gra, const DisasterFlags& before);
 
     const Replay& m_replay;

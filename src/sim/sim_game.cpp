@@ -90,6 +90,9 @@ const char* const kSimUsage =
     "                   {\"replay\",\"ticks\",\"slots\",\"points\",\"deaths\",\"agrees\"};\n"
     "                   exit code 0 only when it agrees with every stored check\n"
     "  --record FILE    write the replay of the game played to FILE (one game only)\n"
+    "  --seeks N        with --replay: time N jumps to random moments of the replay as a\n"
+    "                   window watching it makes them, from kept moments of the game and\n"
+    "                   by playing from the start, and print a line of figures\n"
     "  --help           this text\n"
     "\n"
     "Each game starts with no points, plays with the default settings and a roster held in\n"
@@ -127,6 +130,8 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         } else if (a == "--record") {
             if (i + 1 >= args.size()) return std::string("--record needs a file");
             out.record = args[++i];
+        } else if (a == "--seeks") {
+            error = takeNumber(args, i, 1, 100'000, out.seeks);
         } else if (a == "--tick-cap") {
             error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
         } else {
@@ -135,6 +140,7 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
         if (error) return error;
     }
     if (out.demo && computersGiven) return "--demo and --computers exclude each other";
+    if (out.seeks > 0 && out.replay.empty()) return "--seeks jumps about a replay: --replay FILE";
     if (!out.record.empty() && out.games != 1) return "--record keeps one game: no --games";
     if (out.skills[0] != 0 && (out.demo || !out.record.empty() || computersGiven)) {
         return "--skills plays two computers under the normal rules: no --demo, --computers "

@@ -34,6 +34,7 @@ struct SimOptions {
     bool help = false;
     std::string replay{};  // a replay file to check instead of playing new games
     std::string record{};  // the replay of the one game played is written here
+    int seeks = 0;         // with replay: time this many jumps to random moments of it
 };
 
 // The command line (without the program name); an error text when it is not understood.
