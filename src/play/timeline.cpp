@@ -8,7 +8,8 @@ namespace {
 constexpr int kMinimumHeight = 4;  // thinner than this the bar would not be seen
 constexpr int kGapShare = 4;       // of the margin: left free above and below the bar
 constexpr Rgb kUnplayed{40, 40, 48};
-constexpr Rgb kPlayed{92, 104, 150};
+constexpr Rgb kPlayed{64, 76, 120};
+constexpr int kMarkHalfWidth = 1;  // a mark is three pixels wide
 constexpr Rgb kDisaster{255, 140, 0};
 constexpr Rgb kNow = kWhite;
 }  // namespace
@@ -60,12 +61,16 @@ void Timeline::draw(PixelBuffer& window, std::int32_t tick) {
         fillColumn(window, x, top, bottom, x <= now ? kPlayed : kUnplayed);
     }
     // Deaths reach from the top, disasters from the bottom: both show when they coincide.
-    const int half = top + m_place.h / 2;
+    const int split = top + m_place.h * 2 / 3;
     for (const TimelineMark& m : m_marks) {
         const bool death = m.kind == TimelineMark::Kind::Death;
         const Rgb colour =
             death ? m_slotColours[std::size_t(std::clamp(m.which, 0, kSlotCount - 1))] : kDisaster;
-        fillColumn(window, xOf(m.tick), death ? top : half, death ? half + 1 : bottom, colour);
+        const int x = xOf(m.tick);
+        for (int dx = -kMarkHalfWidth; dx <= kMarkHalfWidth; ++dx) {
+            if (x + dx < m_place.x || x + dx >= m_place.right()) continue;
+            fillColumn(window, x + dx, death ? top : split, death ? split : bottom, colour);
+        }
     }
     fillColumn(window, now, top, bottom, kNow);
     window.dirty.add(m_place);
