@@ -72,7 +72,7 @@ class ReplaySeeker {
 public:
     // A moment is kept every this many ticks unless the game is so long that fewer must do.
     static constexpr std::int32_t kMomentSpacing = 400;
-    static constexpr std::size_t kMostMoments = 64;
+    static constexpr std::size_t kMostMoments = 32;
 
     // clientWidth x clientHeight: the window picture the replay is watched in (the arena's
     // side is the replay's); label: the event label's box there.
