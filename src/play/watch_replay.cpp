@@ -30,6 +30,7 @@ constexpr int kKeyHalf = 'W';
 constexpr int kKeyStep = '.';
 constexpr int kKeyNextDeath = 'N';
 constexpr int kKeyPreviousDeath = 'P';
+constexpr int kKeyExport = 'E';
 constexpr int kKeyHome = 0x01000010;
 constexpr int kKeyEnd = 0x01000011;
 constexpr int kKeyLeft = 0x01000012;
@@ -315,6 +316,11 @@ bool WatchReplay::key(int qtKey) {
     }
     if (qtKey == kKeyStep) {
         m_source.step();
+        return true;
+    }
+    if (qtKey == kKeyExport && m_table.canExportVideo()) {
+        if (!m_source.paused()) key(kKeySpace);
+        m_table.exportVideo(m_replay, m_file, m_table.gra().tick);
         return true;
     }
     if (seekKey(qtKey)) return true;
