@@ -4,6 +4,10 @@
 # for the very same game, with the ratio of the two. The games are DEMO games at the default
 # arena side (972), recorded by the simulator as the window records its games; a minute of
 # play is taken at Medium speed (20 ticks in 19 periods of 13 ms).
+# Then the jumps of a replay watched in the window: 100 jumps to random moments of the longest
+# DEMO game found among 300 seeds (seed 1161, 5029 ticks, about a minute at Medium: no game
+# of computers lasts five minutes), from the moments of the game kept every few hundred ticks
+# as the window does, and by playing from the start instead, median and worst.
 #   bench/replay/run.sh [build dir, default <repo>/build] [seeds, default "3 5 7 11"] [runs, default 5]
 set -euo pipefail
 
@@ -65,4 +69,17 @@ awk -v ticks="$all_ticks" -v bytes="$all_bytes" -v rs="$all_replay_s" -v ss="$al
     printf "slyders-sim --replay: %.0f ticks per second (a state hash checked every 20 ticks)\n", ticks / rs
     printf "slyders-sim, the same games: %.0f ticks per second\n", ticks / ss
     printf "replay checking / simulator speed: %.2f (lowest single game %.2f)\n", ss / rs, lowest
+}'
+
+long_seed=1161
+"$sim" --demo --seed "$long_seed" --record long.slyrep >/dev/null 2>&1
+seeks="$("${pin[@]}" "$sim" --replay long.slyrep --seeks 100 2>/dev/null | tail -n 1)"
+awk -v ticks="$(field ticks "$seeks")" -v moments="$(field moments "$seeks")" \
+    -v scan="$(field scan_seconds "$seeks")" -v p50="$(field seek_p50_ms "$seeks")" \
+    -v worst="$(field seek_worst_ms "$seeks")" -v sp50="$(field from_start_p50_ms "$seeks")" \
+    -v sworst="$(field from_start_worst_ms "$seeks")" 'BEGIN {
+    printf "seek: 100 random jumps in a game of %d ticks (%.2f minutes at Medium), %d kept moments, read in %.2f s\n",
+           ticks, ticks * (19.0 / 20.0) * 0.013 / 60.0, moments, scan
+    printf "seek from kept moments: p50 %.1f ms, worst %.1f ms\n", p50, worst
+    printf "seek by playing from the start: p50 %.1f ms, worst %.1f ms\n", sp50, sworst
 }'

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -142,6 +143,28 @@ void GameView::resizeEvent(QResizeEvent* event) {
         m_resized(static_cast<int>(std::lround(width() * m_dpr)),
                   static_cast<int>(std::lround(height() * m_dpr)));
     }
+}
+
+void GameView::tellPointer(Pointer what, const QMouseEvent& event) {
+    if (!m_pointer) return;
+    const QPointF p = event.position() - QPointF(origin());
+    m_pointer(what, static_cast<int>(std::floor(p.x() * m_dpr)),
+              static_cast<int>(std::floor(p.y() * m_dpr)));
+}
+
+void GameView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) tellPointer(Pointer::Press, *event);
+    QWidget::mousePressEvent(event);
+}
+
+void GameView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) tellPointer(Pointer::Drag, *event);
+    QWidget::mouseMoveEvent(event);
+}
+
+void GameView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) tellPointer(Pointer::Release, *event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace slyders

@@ -49,6 +49,12 @@ public:
     const std::vector<OverlayText>& overlay() const { return m_overlay; }
     // Where an overlay text stands, in logical pixels of the view.
     QRect overlayRect(const OverlayText& text) const;
+    // Told the left button's press, moves while held and release, at a point of the
+    // picture in device pixels.
+    enum class Pointer { Press, Drag, Release };
+    void onPointer(std::function<void(Pointer, int, int)> pointer) {
+        m_pointer = std::move(pointer);
+    }
 
     QSize sizeHint() const override;
 
@@ -58,16 +64,21 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QSize pictureSize() const;  // logical pixels
     void paintOverlay(QPainter& painter, const QRect& exposed);
+    void tellPointer(Pointer what, const QMouseEvent& event);
 
     PixelBuffer& m_picture;
     double m_dpr;
     std::function<void(int, int)> m_resized;
     SlotRecolour m_recolour;
     std::vector<OverlayText> m_overlay;
+    std::function<void(Pointer, int, int)> m_pointer;
 };
 
 }  // namespace slyders

@@ -39,6 +39,9 @@ constexpr double kArenaShare = 0.9;  // of the client height, as the arena takes
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
 constexpr double kHeadNameGapUnits = 22;  // a name starts this far from its head's centre
 constexpr int kHeadNamePixels = 15;        // the names' height, as on a 1080-line screen
+static_assert(int(GameView::Pointer::Press) == int(PlayMode::Pointer::Press) &&
+              int(GameView::Pointer::Drag) == int(PlayMode::Pointer::Drag) &&
+              int(GameView::Pointer::Release) == int(PlayMode::Pointer::Release));
 }  // namespace
 
 TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clock, int clientWidth,
@@ -70,6 +73,9 @@ TMainWnd::TMainWnd(Gra& gra, TextRenderer& text, MessageBoxes& boxes, Clock& clo
     setCentralWidget(m_view);
     m_view->onResized([this](int width, int height) { clientResized(width, height); });
     applySlotPalette();
+    m_view->onPointer([this](GameView::Pointer what, int x, int y) {
+        activeMode().pointer(static_cast<PlayMode::Pointer>(what), x, y);
+    });
     m_startedFullScreen = fullScreen;
     addFullScreenKey();
     // The client area asked for, not the toolkit's first guess for a window that can be resized.
@@ -351,6 +357,10 @@ void TMainWnd::GameHistoryClick() {
     window.exec();
     updateReplayItems();
     if (window.toWatch()) openReplay(*window.toWatch());
+// F3 after a game: its last seconds again, slowly, and back to where the player was.
+void TMainWnd::replayLastMoments() {
+    if (m_gra.running || sessionRunning() || !m_recording.lastGame()) return;
+    WatchReplay::lastMoments(*this, *m_recording.lastGame());
 }
 
 void TMainWnd::openReplay(const std::filesystem::path& file) {
@@ -376,6 +386,17 @@ void TMainWnd::GameExportvideoClick() {
     if (m_watchedReplay.empty() || !m_hooks.exportVideo) return;
     m_hooks.exportVideo(*this, m_watchedReplay);
     restartTickPace();
+}
+
+// E while watching: the same as the menu's "Export video..." (a replay read from a file only).
+bool TMainWnd::canExportVideo() const {
+    return m_hooks.exportVideo && !m_watchedReplay.empty();
+}
+
+void TMainWnd::exportVideo(const Replay& /*replay*/, const std::filesystem::path& file,
+                           std::int32_t /*tick*/) {
+    if (file.empty() || file != m_watchedReplay) return;
+    GameExportvideoClick();
 }
 
 std::string TMainWnd::arenaSideError(int side) const {
@@ -898,6 +919,10 @@ bool TMainWnd::eventFilter(QObject* watched, QEvent* event) {
             ours && !QApplication::activePopupWidget() && !QApplication::activeModalWidget();
         if (type == QEvent::KeyPress && free && !key->isAutoRepeat() &&
             activeMode().key(key->key())) {
+            return true;
+        }
+        if (type == QEvent::KeyPress && free && key->key() == Qt::Key_F3) {
+            if (!key->isAutoRepeat()) replayLastMoments();
             return true;
         }
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && ours &&

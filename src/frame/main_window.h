@@ -100,6 +100,8 @@ public:
     // --- replays and network play: the way of playing is chosen here ---
     // Watches a replay in the window (its arena side must fit); nothing while a game runs.
     void watchReplay(Replay replay, const std::filesystem::path& file);
+    // The last seconds of the game last played again, at half its pace (F3 between games).
+    void replayLastMoments();
     // Reads a replay file and watches it; a file that cannot be used gets a message box.
     void openReplay(const std::filesystem::path& file);
     std::string arenaSideError(int side) const;
@@ -217,6 +219,9 @@ private:
     void startGame(const GameStart& start) override;
     void runGameLoop() override { RunGameLoop(); }
     void restartTickPace() override;
+    bool canExportVideo() const override;
+    void exportVideo(const Replay& replay, const std::filesystem::path& file,
+                     std::int32_t tick) override;
     void askFinishGame() override { AskFinishGame(); }
     void showTitleScreen() override { ShowTitleScreen(); }
     void showHighScores() override;

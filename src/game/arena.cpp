@@ -30,6 +30,17 @@ void Arena::InitArena(int clientHeight, PixelBuffer* window, int side) {
     m_background.setSide(m_side);
 }
 
+void Arena::takeGameFrom(const Arena& other) {
+    PixelBuffer* const window = m_window;
+    const bool shown = m_windowShown;
+    *this = other;
+    m_window = window;
+    m_windowShown = shown;
+    m_windowBehind = true;
+    followScrolls();
+    touch(0, 0, m_side, m_side);
+}
+
 void Arena::shift(int dx, int dy) {
     m_map.scroll(dx, dy);
     m_offscreen.scroll(dx, dy);

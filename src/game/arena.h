@@ -75,6 +75,11 @@ public:
         m_window = window;
         m_offset = offset;
     }
+    // Takes over the game of another arena of the same side (its map, pictures and
+    // background): a replay jumps to a moment played elsewhere. This arena's window keeps
+    // showing it, its arena square copied over at once.
+    void takeGameFrom(const Arena& other);
+
     Background& background() { return m_background; }
     const Background& background() const { return m_background; }
 

@@ -34,6 +34,7 @@ void GameRecording::keepLastSaved() {
 
 void GameRecording::save(const Replay& replay) {
     if (replay.endTick <= 0) return;  // nothing was played
+    m_lastGame = replay;
     std::string error;
     if (const auto file = m_store.save(replay, error)) {
         m_lastSaved = *file;

@@ -37,6 +37,9 @@ public:
     void setCatalogue(GameCatalogue* catalogue) { m_catalogue = catalogue; }
     // Which end of a network game this machine plays, for the history.
     void setNetworkKind(GameKind kind) { m_networkKind = kind; }
+    // The game last ended or left, as recorded (kept in memory, whether its file was
+    // written or not): its last moments can be shown again.
+    const std::optional<Replay>& lastGame() const { return m_lastGame; }
 
     const std::optional<std::filesystem::path>& lastSaved() const { return m_lastSaved; }
     void forgetLastSaved() { m_lastSaved.reset(); }
@@ -51,6 +54,7 @@ private:
     std::function<void()> m_saved;
     ReplayRecorder m_recorder;
     std::optional<std::filesystem::path> m_lastSaved;
+    std::optional<Replay> m_lastGame;
     bool m_saveFailed = false;
     GameCatalogue* m_catalogue = nullptr;
     GameKind m_networkKind = GameKind::Network;

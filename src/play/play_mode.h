@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ class ReplayStore;
 class TextRenderer;
 struct EventLabel;
 struct GameStart;
+struct Replay;
 
 // The menu items a way of playing may switch off while it lasts, named as in the menu.
 enum class MenuItem {
@@ -88,6 +90,12 @@ public:
     virtual void invalidateScoreboard() = 0;
     virtual void refreshPicture() = 0;
     virtual void dispatch() = 0;
+    // "Export video..." while a replay is watched (E, paused first): the replay, its file
+    // (empty for a game not read from one) and the tick shown, as a start for the export.
+    // The window offers it once it can write videos; until then E is no key of the replay.
+    virtual bool canExportVideo() const { return false; }
+    virtual void exportVideo(const Replay& /*replay*/, const std::filesystem::path& /*file*/,
+                             std::int32_t /*tick*/) {}
 
 protected:
     ~PlayTable() = default;
@@ -107,6 +115,10 @@ public:
     virtual void escape() = 0;
     // Any other key pressed in the window; true when it was the mode's.
     virtual bool key(int /*qtKey*/) { return false; }
+    // The mouse in the window picture (device pixels): a left button pressed, moved while
+    // held, or let go.
+    enum class Pointer { Press, Drag, Release };
+    virtual void pointer(Pointer /*what*/, int /*x*/, int /*y*/) {}
     // The game ended (winner: the round points' unique leader or -1): the boxes, the round.
     virtual void gameOver(int winner) = 0;
     // A session (a replay, a network game) keeps the game menu's commands out while it lasts.

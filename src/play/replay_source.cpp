@@ -9,7 +9,10 @@ std::optional<TickInput> ReplaySource::inputFor(std::int32_t, const TickInput&) 
         m_gra.running = false;
         return std::nullopt;
     }
-    if (m_paused) return std::nullopt;
+    if (m_paused) {
+        if (m_steps == 0) return std::nullopt;
+        --m_steps;
+    }
     return m_cursor.beforeTick(m_gra);
 }
 

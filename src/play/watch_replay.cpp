@@ -1,5 +1,6 @@
 #include "play/watch_replay.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -17,10 +18,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<int, 5> kPlaybackFactors{1, 2, 4, 8, 16};  // keys 1 .. 5
-// The keys as the window reports them (Qt's codes, which are those of the characters).
+// The paces of keys 1 .. 5 (x1 .. x16) and of Q and W (x1/4, x1/2), in quarters.
+constexpr std::array<int, 5> kPaces{4, 8, 16, 32, 64};
+constexpr int kQuarterPace = 1, kHalfPace = 2;
+// The keys as the window reports them (Qt's codes: those of the characters, capitals for
+// letters, and Qt's own for the keys that type nothing).
 constexpr int kKeySpace = ' ';
 constexpr int kKeyOne = '1';
+constexpr int kKeyQuarter = 'Q';
+constexpr int kKeyHalf = 'W';
+constexpr int kKeyStep = '.';
+constexpr int kKeyNextDeath = 'N';
+constexpr int kKeyPreviousDeath = 'P';
+constexpr int kKeyExport = 'E';
+constexpr int kKeyHome = 0x01000010;
+constexpr int kKeyEnd = 0x01000011;
+constexpr int kKeyLeft = 0x01000012;
+constexpr int kKeyRight = 0x01000014;
+constexpr int kJumpSeconds = 5;         // Left and Right
+constexpr int kDeathLeadSeconds = 1;    // N and P land this long before the death
+constexpr int kLastMomentsSeconds = 10;
+constexpr std::array<int, 3> kPeriodsMs{16, 13, 10};  // a tick at Slow, Medium, Fast
+constexpr int kMsPerSecond = 1000;
+// 20 ticks take 19 periods.
+constexpr int kGroupTicks = 20, kGroupPeriods = 19;
 constexpr const char* kTitle = "Slyders";
 constexpr const char* kReplayTitle = "Slyders (replay)";
 constexpr const char* kPausedTitle = "Slyders (replay, paused)";
@@ -135,6 +156,15 @@ void WatchReplay::open(PlayTable& table, const fs::path& file) {
     WatchReplay(table, std::move(*replay), file).run();
 }
 
+void WatchReplay::lastMoments(PlayTable& table, Replay replay) {
+    if (!table.fitsArenaSide(replay.arenaSide)) return;
+    WatchReplay watch(table, std::move(replay), {});
+    watch.m_quiet = true;
+    watch.m_pace = kHalfPace;
+    watch.m_from = std::max(0, watch.m_replay.endTick - watch.ticksOfSeconds(kLastMomentsSeconds));
+    watch.run();
+}
+
 void WatchReplay::run() {
     PlayTable& t = m_table;
     Gra& g = t.gra();
@@ -151,10 +181,11 @@ void WatchReplay::run() {
 
     m_cursor.start(g, t.backBuffer());
     t.layoutScoreBands();
+    startSeeking();
     t.refreshPicture();
     t.runGameLoop();
 
-    if (!m_stopped) endOfWatching();
+    if (!m_stopped && !m_quiet) endOfWatching();
     restoreSettings(g.settings(), lent.settings);
     t.useArenaSide(ownSide);  // before the generator is put back: composing draws from it
     before.restore(g);
@@ -170,6 +201,7 @@ void WatchReplay::run() {
 // The end of the watched game is told as the game told it, from the recording: the game
 // itself credits nothing to anybody.
 void WatchReplay::gameOver(int w) {
+    if (m_quiet) return;
     Gra& g = m_table.gra();
     MessageBoxes& boxes = m_table.boxes();
     if (!tellUnwonRound(boxes, g, decideRoundEnd(g, w), w)) return;
@@ -203,7 +235,78 @@ void WatchReplay::escape() {
     }
 }
 
-// 1 .. 5 choose the playback speed, Space pauses and resumes.
+// The whole game is played through once, unseen, for the timeline's marks and the jumps.
+void WatchReplay::startSeeking() {
+    PlayTable& t = m_table;
+    Gra& g = t.gra();
+    const PixelBuffer& w = t.windowPicture();
+    m_seeker.emplace(m_replay, t.text(), w.width(), w.height(), t.eventLabel());
+    std::array<Rgb, kSlotCount> colours{};
+    for (int s = 0; s < kSlotCount; ++s) colours[std::size_t(s)] = g.slot(s).light;
+    m_timeline.emplace(Timeline::placeUnder(g.arena, w.height()), m_seeker->length(),
+                       m_seeker->marks(), colours);
+    if (m_from) seekTo(*m_from);
+    showTimeline();
+}
+
+void WatchReplay::showTimeline() {
+    if (m_timeline) m_timeline->draw(m_table.windowPicture(), m_table.gra().tick);
+}
+
+void WatchReplay::seekTo(std::int32_t tick) {
+    if (!m_seeker) return;
+    PlayTable& t = m_table;
+    // A game that ended by itself plays its last tick in the window, to be told as ever.
+    const std::int32_t last = m_seeker->length() - (m_replay.end == ReplayEnd::Over ? 1 : 0);
+    m_seeker->seek(std::clamp(tick, 0, std::max(0, last)), t.gra(), m_cursor, t.eventLabel());
+    t.invalidateScoreboard();
+    showTimeline();
+    t.restartTickPace();
+    t.refreshPicture();
+}
+
+std::int32_t WatchReplay::ticksOfSeconds(int seconds) const {
+    const int speed = std::clamp(m_replay.start.speed, 0, int(kPeriodsMs.size()) - 1);
+    return seconds * kMsPerSecond * kGroupTicks / (kGroupPeriods * kPeriodsMs[std::size_t(speed)]);
+}
+
+std::optional<TickInput> WatchReplay::Ticks::inputFor(std::int32_t tick,
+                                                           const TickInput& local) {
+    return m_owner.m_source.inputFor(tick, local);
+}
+
+void WatchReplay::Ticks::played(const Gra& gra, bool over) {
+    m_owner.m_source.played(gra, over);
+    m_owner.showTimeline();
+}
+
+// Left and Right, Home and End, N and P jump about the game.
+bool WatchReplay::seekKey(int qtKey) {
+    if (!m_timeline) return false;
+    const std::int32_t now = m_table.gra().tick;
+    const std::int32_t lead = ticksOfSeconds(kDeathLeadSeconds);
+    std::optional<std::int32_t> to;
+    switch (qtKey) {
+        case kKeyLeft: to = now - ticksOfSeconds(kJumpSeconds); break;
+        case kKeyRight: to = now + ticksOfSeconds(kJumpSeconds); break;
+        case kKeyHome: to = 0; break;
+        case kKeyEnd: to = m_seeker->length(); break;
+        case kKeyNextDeath:
+        case kKeyPreviousDeath: {
+            const auto death = qtKey == kKeyNextDeath ? m_timeline->nextDeath(now + lead)
+                                                      : m_timeline->previousDeath(now + lead);
+            if (!death) return true;
+            to = *death - lead;
+            break;
+        }
+        default: return false;
+    }
+    seekTo(*to);
+    return true;
+}
+
+// 1 .. 5, Q and W choose the playback speed, Space pauses and resumes, "." steps a tick
+// while paused.
 bool WatchReplay::key(int qtKey) {
     if (qtKey == kKeySpace) {
         m_source.setPaused(!m_source.paused());
@@ -211,10 +314,35 @@ bool WatchReplay::key(int qtKey) {
         if (!m_source.paused()) m_table.restartTickPace();
         return true;
     }
-    if (qtKey < kKeyOne || qtKey >= kKeyOne + int(kPlaybackFactors.size())) return false;
-    m_factor = kPlaybackFactors[std::size_t(qtKey - kKeyOne)];
+    if (qtKey == kKeyStep) {
+        m_source.step();
+        return true;
+    }
+    if (qtKey == kKeyExport && m_table.canExportVideo()) {
+        if (!m_source.paused()) key(kKeySpace);
+        m_table.exportVideo(m_replay, m_file, m_table.gra().tick);
+        return true;
+    }
+    if (seekKey(qtKey)) return true;
+    if (qtKey == kKeyQuarter || qtKey == kKeyHalf) {
+        m_pace = qtKey == kKeyQuarter ? kQuarterPace : kHalfPace;
+    } else if (qtKey >= kKeyOne && qtKey < kKeyOne + int(kPaces.size())) {
+        m_pace = kPaces[std::size_t(qtKey - kKeyOne)];
+    } else {
+        return false;
+    }
     m_table.restartTickPace();
     return true;
+}
+
+// A click on the timeline jumps there; a drag follows the pointer.
+void WatchReplay::pointer(Pointer what, int x, int y) {
+    if (!m_timeline) return;
+    if (what == Pointer::Press) m_dragging = m_timeline->hits(x, y);
+    if (!m_dragging) return;
+    if (what == Pointer::Release) m_dragging = false;
+    const std::int32_t tick = m_timeline->tickAt(x);
+    if (tick != m_table.gra().tick) seekTo(tick);
 }
 
 std::string WatchReplay::restingTitle() const {

@@ -61,6 +61,18 @@ public:
     TickInput beforeTick(Gra& gra);
     void afterTick(const Gra& gra);
 
+    // Where the playback stands: the next recorded change and the input in effect. A replay
+    // that jumps to a moment puts the cursor where it stood then.
+    struct Position {
+        std::size_t next = 0;
+        TickInput input;
+    };
+    Position position() const { return {m_next, m_input}; }
+    void moveTo(const Position& at) {
+        m_next = at.next;
+        m_input = at.input;
+    }
+
     // The first tick whose hash differs, if any.
     std::optional<std::int32_t> disagreement() const { return m_disagreement; }
     bool atEnd(const Gra& gra) const { return gra.tick >= m_replay.endTick; }

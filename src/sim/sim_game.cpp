@@ -110,6 +110,9 @@ const char* const kSimUsage =
     "  --from S         the video starts S seconds into the game (default 0)\n"
     "  --to S           the video ends S seconds into the game (default: the game's end)\n"
     "  --size WxH       the video's size (default 1280x720)\n"
+    "  --seeks N        with --replay: time N jumps to random moments of the replay as a\n"
+    "                   window watching it makes them, from kept moments of the game and\n"
+    "                   by playing from the start, and print a line of figures\n"
     "  --help           this text\n"
     "\n"
     "Each game starts with no points, plays with the default settings and a roster held in\n"
@@ -159,6 +162,8 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
             if (!parseVideoSize(args[++i], out.videoWidth, out.videoHeight)) {
                 return "--size takes a size such as 1280x720, not \"" + args[i] + "\"";
             }
+        } else if (a == "--seeks") {
+            error = takeNumber(args, i, 1, 100'000, out.seeks);
         } else if (a == "--tick-cap") {
             error = takeNumber<std::int32_t>(args, i, 1, INT32_MAX - 1, out.tickCap);
         } else {
@@ -168,6 +173,7 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
     }
     if (out.demo && computersGiven) return "--demo and --computers exclude each other";
     if (!out.video.empty() && out.replay.empty()) return "--video makes a video of a --replay";
+    if (out.seeks > 0 && out.replay.empty()) return "--seeks jumps about a replay: --replay FILE";
     if (!out.record.empty() && out.games != 1) return "--record keeps one game: no --games";
     if (out.skills[0] != 0 && (out.demo || !out.record.empty() || computersGiven)) {
         return "--skills plays two computers under the normal rules: no --demo, --computers "

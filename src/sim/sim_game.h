@@ -40,6 +40,7 @@ struct SimOptions {
     double videoFrom = 0.0;
     double videoTo = -1.0;
     int videoWidth = 1280, videoHeight = 720;
+    int seeks = 0;         // with replay: time this many jumps to random moments of it
 };
 
 // The command line (without the program name); an error text when it is not understood.

@@ -376,7 +376,7 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
         if (!t.watch()) return;
         sidePlayed = t.gra.arena.side();
         const std::int32_t tick = t.gra.tick;
-        if (tick == 45 && t.watch()->playbackFactor() == 1) pressKey(*t.window, Qt::Key_5);
+        if (tick == 45 && t.watch()->pace() == WatchReplay::kPaceOne) pressKey(*t.window, Qt::Key_5);
         if (tick == 90 && !t.watch()->paused() && pausedAt < 0) {
             pressKey(*t.window, Qt::Key_Space);
             pausedAt = tick;
@@ -446,6 +446,94 @@ TEST(WindowReplays, AReplayThatCannotBeSavedIsReportedOnce) {
     EXPECT_NE(t.boxes.errors[0].second.find("could not be written"), std::string::npos);
     EXPECT_EQ(t.boxes.informed.size(), 3u);  // two DEMO results and the one failure
     EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
+}
+
+// Slow motion and single steps change only the pace; jumps land where the recording goes on
+// agreeing with every stored check; End plays the recorded end as ever.
+TEST(WindowReplays, SlowMotionStepsAndJumps) {
+    test::WindowTest t;
+    t.window->GameDemoClick();
+    const Replay recorded = newestReplay(t);
+    const std::vector<std::string> demoTold = t.boxes.informed;
+    std::FILE* log = std::tmpfile();
+    t.window->setTickLog(log);
+    std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1;
+    int steps = 0, napsAfterSteps = 0;
+    t.clock.onSleep = [&] {
+        WatchReplay* w = t.watch();
+        if (!w) return;
+        const std::int32_t tick = t.gra.tick;
+        if (tick == 30 && w->pace() == WatchReplay::kPaceOne) pressKey(*t.window, Qt::Key_Q);
+        if (tick >= 70 && stepsFrom < 0) {
+            pressKey(*t.window, Qt::Key_Space);
+            stepsFrom = tick;
+        }
+        if (w->paused()) {
+            EXPECT_LE(tick, stepsFrom + steps);  // one tick a step, none else
+            if (tick == stepsFrom + steps && steps < 3) {
+                pressKey(*t.window, Qt::Key_Period);
+                ++steps;
+            } else if (tick == stepsFrom + steps && ++napsAfterSteps == 50) {
+                pressKey(*t.window, Qt::Key_Space);
+            }
+        }
+        if (tick >= 100 && jumpedFrom < 0) {
+            jumpedFrom = tick;
+            pressKey(*t.window, Qt::Key_Right);
+            jumpedTo = t.gra.tick;
+        }
+        if (jumpedTo > 0 && tick >= jumpedTo + 30 && homeAt < 0) {
+            pressKey(*t.window, Qt::Key_Home);
+            homeAt = t.gra.tick;
+            pressKey(*t.window, Qt::Key_End);
+        }
+    };
+    t.boxes.answers = {false};
+    t.boxes.informed.clear();
+    t.window->GameWatchlastClick();
+    t.window->setTickLog(nullptr);
+
+    EXPECT_EQ(napsAfterSteps, 50);
+    EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
+    EXPECT_EQ(homeAt, 0);
+    EXPECT_EQ(t.boxes.informed, demoTold);  // no disagreement, the DEMO result as ever
+    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
+    std::map<int, unsigned long long> release = test::readTickLog(log);
+    ASSERT_TRUE(release.count(39) && release.count(59));
+    EXPECT_EQ(release[59] - release[39], 19u * 13000u * 4u);  // a quarter of the pace
+    EXPECT_GT(recorded.endTick, 0);
+}
+
+// F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
+TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
+    test::WindowTest t;
+    t.window->GameDemoClick();
+    const Replay recorded = newestReplay(t);
+    ASSERT_GT(recorded.endTick, 900);
+    const std::vector<std::string> told = t.boxes.informed;
+    const std::string title = t.window->windowTitle().toStdString();
+    const std::string deaths = t.gra.deathOrder;
+    const std::size_t replays = t.window->replays().all().size();
+    std::FILE* log = std::tmpfile();
+    t.window->setTickLog(log);
+    std::int32_t firstTick = -1;
+    t.clock.onSleep = [&] {
+        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
+    };
+    pressKey(*t.window, Qt::Key_F3);
+    t.window->setTickLog(nullptr);
+
+    EXPECT_EQ(firstTick, recorded.endTick - 809 + 1);  // 10 s at Medium, one tick played
+    std::map<int, unsigned long long> release = test::readTickLog(log);
+    const int group = (firstTick / 20 + 2) * 20 - 1;
+    ASSERT_TRUE(release.count(group) && release.count(group + 20));
+    EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
+    EXPECT_EQ(t.boxes.informed, told);
+    EXPECT_TRUE(t.boxes.asked.empty());
+    EXPECT_EQ(t.watch(), nullptr);
+    EXPECT_EQ(t.window->windowTitle().toStdString(), title);
+    EXPECT_EQ(t.gra.deathOrder, deaths);
+    EXPECT_EQ(t.window->replays().all().size(), replays);
 }
 
 }  // namespace

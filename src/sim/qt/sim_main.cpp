@@ -3,16 +3,21 @@
 // game; Qt runs on its "offscreen" platform and never opens a window.
 #include <QGuiApplication>
 #include <QtGlobal>
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "present/qt/qt_text_renderer.h"
+#include "play/replay_seeker.h"
+#include "replay/replay_recorder.h"
 #include "replay/replay_store.h"
 #include "net/discovery.h"
 #include "sim/net_peer.h"
@@ -71,6 +76,62 @@ int makeVideo(const SimOptions& options, TextRenderer& text) {
         video.logoFile = (*data / "logo_sq.bmp").string();
     }
     return runVideoCommand(options.replay, options.video, video, text);
+// Milliseconds of each of `count` jumps to random moments, on a game of the window's size.
+std::vector<double> timeSeeks(const Replay& replay, TextRenderer& text, int count,
+                              std::int32_t spacing, double& scanSeconds, std::size_t& moments) {
+    constexpr int kWideNum = 16, kWideDen = 9;
+    constexpr std::uint32_t kJumpSeed = 20;
+    const int height = clientHeightForSide(replay.arenaSide);
+    Random rng;
+    TInterface settings;
+    Scores scores{nullptr};
+    NoSound silence;
+    PixelBuffer window(height * kWideNum / kWideDen, height), back(window.width(), height);
+    Gra gra(rng, settings, scores, text, silence);
+    gra.InitArena(height, &window, replay.arenaSide);
+    applySettings(settings, replay.settings);
+    ReplayCursor cursor(replay);
+    cursor.start(gra, back);
+    EventLabel label;
+    label.width = window.width() - replay.arenaSide;
+    label.height = height / 12;
+    const auto begin = std::chrono::steady_clock::now();
+    ReplaySeeker seeker(replay, text, window.width(), height, label, spacing);
+    scanSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    moments = seeker.momentCount();
+    std::mt19937 jumps(kJumpSeed);
+    std::uniform_int_distribution<std::int32_t> anyTick(0, seeker.length());
+    std::vector<double> ms;
+    for (int i = 0; i < count; ++i) {
+        const std::int32_t tick = anyTick(jumps);
+        const auto start = std::chrono::steady_clock::now();
+        seeker.seek(tick, gra, cursor, label);
+        (void)gra.arena.window();  // the window's arena square shows the moment
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    return ms;
+}
+
+// The jumps' figures: from kept moments (as the window jumps) and by playing from the start.
+void printSeeks(const Replay& replay, TextRenderer& text, int count) {
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    auto worst = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
+    double scan = 0, scanFromStart = 0;
+    std::size_t moments = 0, startOnly = 0;
+    const std::vector<double> kept = timeSeeks(replay, text, count, 0, scan, moments);
+    const std::vector<double> fromStart =
+        timeSeeks(replay, text, count, INT32_MAX, scanFromStart, startOnly);
+    std::printf(
+        "{\"seeks\":%d,\"ticks\":%d,\"moments\":%zu,\"scan_seconds\":%.3f,"
+        "\"seek_p50_ms\":%.2f,\"seek_worst_ms\":%.2f,"
+        "\"from_start_p50_ms\":%.2f,\"from_start_worst_ms\":%.2f}\n",
+        count, replay.endTick, moments, scan, median(kept), worst(kept), median(fromStart),
+        worst(fromStart));
 }
 
 // Plays a replay back; exit code 0 only when it agrees with the recording.
@@ -90,6 +151,7 @@ int checkReplay(SimOptions options, TextRenderer& text) {
     line.pop_back();
     std::printf("%s,\"wall_seconds\":%.3f,\"ticks_per_second\":%.0f}\n", line.c_str(), wall.count(),
                 wall.count() > 0 ? check.ticks / wall.count() : 0.0);
+    if (options.seeks > 0) printSeeks(*replay, text, options.seeks);
     return check.agrees ? 0 : 1;
 }
 
