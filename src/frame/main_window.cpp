@@ -357,6 +357,8 @@ void TMainWnd::GameHistoryClick() {
     window.exec();
     updateReplayItems();
     if (window.toWatch()) openReplay(*window.toWatch());
+}
+
 // F3 after a game: its last seconds again, slowly, and back to where the player was.
 void TMainWnd::replayLastMoments() {
     if (m_gra.running || sessionRunning() || !m_recording.lastGame()) return;

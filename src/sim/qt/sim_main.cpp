@@ -76,6 +76,8 @@ int makeVideo(const SimOptions& options, TextRenderer& text) {
         video.logoFile = (*data / "logo_sq.bmp").string();
     }
     return runVideoCommand(options.replay, options.video, video, text);
+}
+
 // Milliseconds of each of `count` jumps to random moments, on a game of the window's size.
 std::vector<double> timeSeeks(const Replay& replay, TextRenderer& text, int count,
                               std::int32_t spacing, double& scanSeconds, std::size_t& moments) {
