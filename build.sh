@@ -17,7 +17,7 @@ build_dir="${SLYDERS_BUILD_DIR:-$here/build}"
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-dev libopenal1
           libgtest-dev googletest fonts-comic-neue fonts-liberation2 fonts-roboto-unhinted
           fonts-dejavu-core dpkg-dev fakeroot desktop-file-utils appstream file libsdl2-dev libsdl2-2.0-0
-          libenet-dev python3)
+          libenet-dev python3 libsqlite3-dev)
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
