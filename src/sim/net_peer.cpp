@@ -25,6 +25,7 @@ constexpr int kPollMs = 1;
 constexpr int kGuestsDoneWaitMs = 10'000;
 constexpr int kSettleMs = 600;  // pings after the last join, before the delay is chosen
 constexpr std::uint64_t kAskAgainUs = 500'000;  // an owner repeats its request for a game
+constexpr std::uint8_t kEverySeatTurns = 0x55;
 
 template <typename T>
 bool number(const std::string& text, T& out) {
@@ -373,8 +374,8 @@ std::optional<TickInput> NetPeer::inputFor(std::int32_t tick, const TickInput&) 
     m_leaves = frame->killSeats;
     net::applyLeaves(m_gra, m_leaves);
     if (m_leaves) m_result->notices.push_back(m_gra.message.text);
-    // A faulty machine, for tests: its first seat turns the other way for one tick.
-    const std::uint8_t wrong = tick == m_options.wrongInputAt ? 1 : 0;
+    // A faulty machine, for tests: for one tick every seat steers otherwise than it should.
+    const std::uint8_t wrong = tick == m_options.wrongInputAt ? kEverySeatTurns : 0;
     m_result->ticks.push_back(
         net::PlayedTick{t, net::unpackInput(std::uint8_t(frame->packed ^ wrong)), m_leaves, {}});
     return m_result->ticks.back().input;
