@@ -15,6 +15,7 @@
 #include "game/game_tick.h"
 #include "game/rounds.h"
 #include "play/headless_game.h"
+#include "play/qt/server_game.h"
 #include "play/watch_replay.h"
 #include "present/arena_text.h"
 #include "present/high_scores.h"
@@ -143,6 +144,7 @@ void TMainWnd::buildMenu() {
     game->addSeparator();
     m.GameHost = addItem(game, "GameHost", "&Host network game...", {}, &TMainWnd::GameHostClick);
     m.GameJoin = addItem(game, "GameJoin", "&Join network game...", {}, &TMainWnd::GameJoinClick);
+    addItem(game, "GameServer", tr("Play on a &server..."), {}, &TMainWnd::GameServerClick);
     game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", "&Clear current results...", {},
                                 &TMainWnd::GameCleartotalsClick);
@@ -327,6 +329,17 @@ void TMainWnd::hostNetworkGame(std::uint16_t port) {
 
 void TMainWnd::GameJoinClick() {
     openJoinWindow({});
+}
+
+void TMainWnd::GameServerClick() {
+    if (m_gra.running || sessionRunning()) return;
+    ServerGame::openServerWindow(*this, this, m_hooks.network);
+}
+
+void TMainWnd::playOnServer(const std::string& address, net::RoomAction action,
+                            const std::string& code) {
+    if (m_gra.running || sessionRunning()) return;
+    ServerGame(*this, this, m_hooks.network).run(address, action, code);
 }
 
 void TMainWnd::openJoinWindow(const std::string& address) {

@@ -613,6 +613,8 @@ void GuestSession::onPacket(const Packet& p) {
         m_welcomed = true;
     } else if (const RoomState* room = as<RoomState>(p)) {
         m_roomState = *room;
+    } else if (const Ladder* ladder = as<Ladder>(p)) {
+        m_ladder = ladder->rows;
     } else if (const Refuse* r = as<Refuse>(p)) {
         m_refused = refuseText(*r);
         if (m_config.action != RoomAction::None) m_refusedText = roomRefuseText(*r, m_config.room);

@@ -227,6 +227,9 @@ public:
     const std::optional<RoomState>& roomState() const { return m_roomState; }
     void requestStart(const Start& choices);
     bool watching() const { return m_config.action == RoomAction::Watch; }
+    // The server's best players, once asked for and told.
+    void askLadder() { send(LadderAsk{}, true); }
+    const std::vector<LadderRow>& ladder() const { return m_ladder; }
 
 private:
     void onPacket(const Packet& p);
@@ -249,7 +252,8 @@ private:
     std::string m_roomCode;
     std::optional<RoomState> m_roomState;
     std::string m_refusedText;
-    std::vector<Frame> m_earlyFrames;  // of the pending start's game  // a server's refusal, told with the room's code
+    std::vector<Frame> m_earlyFrames;  // of the pending start's game
+    std::vector<LadderRow> m_ladder;  // a server's refusal, told with the room's code
 };
 
 }  // namespace slyders::net
