@@ -267,7 +267,14 @@ int main(int argc, char* argv[]) {
         std::cerr << "slyders: " << options.player << " cannot be a player's name\n";
         return 2;
     }
-    if (options.hostPort) {
+    if (!options.server.empty()) {
+        const net::RoomAction action = options.createRoom ? net::RoomAction::Create
+                                       : options.watchRoom ? net::RoomAction::Watch
+                                                           : net::RoomAction::Join;
+        QTimer::singleShot(0, &window, [&window, &options, action] {
+            window.playOnServer(options.server, action, options.room);
+        });
+    } else if (options.hostPort) {
         QTimer::singleShot(0, &window,
                            [&window, &options] { window.hostNetworkGame(*options.hostPort); });
     } else if (!options.join.empty()) {

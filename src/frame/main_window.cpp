@@ -18,6 +18,7 @@
 #include "game/rounds.h"
 #include "play/headless_game.h"
 #include "history/qt/history_window.h"
+#include "play/qt/server_game.h"
 #include "play/watch_replay.h"
 #include "present/arena_text.h"
 #include "present/high_scores.h"
@@ -179,6 +180,7 @@ void TMainWnd::buildMenu() {
         addItem(game, "GameHost", tr("&Host network game..."), {}, &TMainWnd::GameHostClick);
     m.GameJoin =
         addItem(game, "GameJoin", tr("&Join network game..."), {}, &TMainWnd::GameJoinClick);
+    addItem(game, "GameServer", tr("Play on a &server..."), {}, &TMainWnd::GameServerClick);
     game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", tr("&Clear current results..."), {},
                                 &TMainWnd::GameCleartotalsClick);
@@ -416,6 +418,17 @@ void TMainWnd::hostNetworkGame(std::uint16_t port) {
 
 void TMainWnd::GameJoinClick() {
     openJoinWindow({});
+}
+
+void TMainWnd::GameServerClick() {
+    if (m_gra.running || sessionRunning()) return;
+    ServerGame::openServerWindow(*this, this, m_hooks.network);
+}
+
+void TMainWnd::playOnServer(const std::string& address, net::RoomAction action,
+                            const std::string& code) {
+    if (m_gra.running || sessionRunning()) return;
+    ServerGame(*this, this, m_hooks.network).run(address, action, code);
 }
 
 void TMainWnd::openJoinWindow(const std::string& address) {

@@ -109,6 +109,9 @@ public:
     GameCatalogue& history() { return m_history; }
     void GameHostClick();
     void GameJoinClick();
+    void GameServerClick();
+    // Plays on a dedicated server: creates a room, or joins or watches the code's.
+    void playOnServer(const std::string& address, net::RoomAction action, const std::string& code);
     // Opens the port and the lobby; the games are played when the lobby starts them.
     void hostNetworkGame(std::uint16_t port);
     // The join window, with the address filled in.

@@ -13,6 +13,9 @@ const char* const kUsage =
     "  --host [PORT]   host a network game right after start-up (port 27960 by default)\n"
     "  --join HOST[:PORT]\n"
     "                  join the network game of HOST (a name or IP; port 27960 by default)\n"
+    "  --server HOST[:PORT] --create | --room CODE | --watch CODE\n"
+    "                  play on a dedicated server: create a room, join the room of CODE, or\n"
+    "                  watch it\n"
     "  --player NAME   with --host or --join: the roster player at this machine's seat 1\n"
     "                  (added to the roster when new); without it you are asked\n"
     "  --tick-log FILE while games run, write a line per tick: tick counter, release time\n"
@@ -80,6 +83,17 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             const std::string* v = value();
             if (!v || v->empty()) return "--join needs HOST or HOST:PORT";
             out.join = *v;
+        } else if (a == "--server") {
+            const std::string* v = value();
+            if (!v || v->empty()) return "--server needs HOST or HOST:PORT";
+            out.server = *v;
+        } else if (a == "--create") {
+            out.createRoom = true;
+        } else if (a == "--room" || a == "--watch") {
+            const std::string* v = value();
+            if (!v || v->empty()) return a + " needs a room's code";
+            out.room = *v;
+            out.watchRoom = a == "--watch";
         } else if (a == "--player") {
             const std::string* v = value();
             if (!v || v->empty()) return "--player needs a name";
@@ -109,6 +123,12 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
     }
     if (out.demo && !out.replay.empty()) return "--demo and --replay cannot both start the game";
     if (out.hostPort && !out.join.empty()) return "--host and --join do not go together";
+    if (!out.server.empty() && (out.hostPort || !out.join.empty() || out.demo || !out.replay.empty()))
+        return "--server plays alone: not with --host, --join, --demo or --replay";
+    if (out.server.empty() && (out.createRoom || !out.room.empty()))
+        return "--create, --room and --watch need --server";
+    if (!out.server.empty() && out.createRoom == !out.room.empty())
+        return "--server needs one of --create, --room CODE and --watch CODE";
     if ((out.hostPort || !out.join.empty()) && (out.demo || !out.replay.empty())) {
         return "a network game cannot start together with --demo or --replay";
     }

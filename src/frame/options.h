@@ -18,6 +18,12 @@ struct Options {
     std::optional<std::uint16_t> hostPort;  // host a network game right after start-up
     std::string join;                       // join the network game at HOST[:PORT]
     std::string player;                     // who sits at seat 1 of a network game
+    // Play on a dedicated server at HOST[:PORT]: a new room, or the room of the code (--room)
+    // or watch it (--watch).
+    std::string server;
+    bool createRoom = false;
+    std::string room;
+    bool watchRoom = false;
     int startWhenJoined = 0;  // a test's way: the lobby starts once this many guests are in
     bool help = false;
     bool version = false;

@@ -172,6 +172,19 @@ std::uint16_t EnetTransport::port() const {
     return m_host->address.port;
 }
 
+std::uint32_t EnetTransport::hostOf(int peer) const {
+    const auto it = m_peers.find(peer);
+    return it == m_peers.end() ? 0 : it->second->address.host;
+}
+
+std::string EnetTransport::addressOf(int peer) const {
+    const auto it = m_peers.find(peer);
+    if (it == m_peers.end()) return "?";
+    char text[64] = {};
+    enet_address_get_host_ip(&it->second->address, text, sizeof text);
+    return std::string(text) + ":" + std::to_string(it->second->address.port);
+}
+
 bool splitHostPort(const std::string& text, std::string& host, std::uint16_t& port,
                    std::string& error) {
     port = kDefaultPort;

@@ -37,6 +37,9 @@ public:
     void flush() override;
     std::uint16_t port() const override;
     int peerCount() const override { return int(m_peers.size()); }
+    // The peer's IPv4 address as a number (0 for an unknown peer), and as text.
+    std::uint32_t hostOf(int peer) const;
+    std::string addressOf(int peer) const;
 
 private:
     EnetTransport() = default;

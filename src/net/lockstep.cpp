@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "game/gra.h"
 
@@ -59,7 +60,9 @@ std::size_t HostLockstep::held() const {
 }
 
 bool HostLockstep::hasInput(int machine, std::uint32_t tick) const {
-    if (int(tick) <= m_delay || m_gone[std::size_t(machine)]) return true;
+    // A machine with no seats (a server that only plays along) sends no input.
+    if (int(tick) <= m_delay || m_gone[std::size_t(machine)] || m_masks[std::size_t(machine)] == 0)
+        return true;
     return m_inputs[std::size_t(machine)].count(tick) > 0;
 }
 
@@ -72,7 +75,11 @@ int HostLockstep::lateMachine() const {
 
 int HostLockstep::releaseReady() {
     int count = 0;
-    while (lateMachine() < 0) {
+    // Ticks wait for somebody's keys: with no machine that steers left (a server whose
+    // players all went) nothing more is released.
+    bool steered = false;
+    for (std::size_t m = 0; m < m_masks.size(); ++m) steered |= m_masks[m] != 0 && !m_gone[m];
+    while (steered && lateMachine() < 0) {
         const std::uint32_t t = nextRelease();
         FrameEntry e;
         for (int m = 0; m < int(m_masks.size()); ++m) {
@@ -156,7 +163,7 @@ bool HashBook::own(std::uint32_t tick, std::uint64_t hash) {
     m_ownLast = std::max(m_ownLast, tick);
     bool disagree = false;
     const auto [lo, hi] = m_early.equal_range(tick);
-    for (auto it = lo; it != hi; ++it) disagree |= check(tick, it->second.second);
+    for (auto it = lo; it != hi; ++it) disagree |= check(it->second.first, tick, it->second.second);
     // Hashes of ticks this machine has passed without one have nothing to be compared with.
     for (auto it = m_early.begin(); it != hi; ++it) --m_earlyOf[it->second.first];
     m_early.erase(m_early.begin(), hi);
@@ -173,12 +180,19 @@ bool HashBook::other(int machine, std::uint32_t tick, std::uint64_t hash) {
         m_early.emplace(tick, std::make_pair(machine, hash));
         return false;
     }
-    return check(tick, hash);
+    return check(machine, tick, hash);
 }
 
-bool HashBook::check(std::uint32_t tick, std::uint64_t hash) {
+bool HashBook::check(int machine, std::uint32_t tick, std::uint64_t hash) {
     ++m_compared;
-    return m_own.at(tick) != hash;
+    if (m_own.at(tick) == hash) return false;
+    if (std::find(m_disagreeing.begin(), m_disagreeing.end(), machine) == m_disagreeing.end())
+        m_disagreeing.push_back(machine);
+    return true;
+}
+
+std::vector<int> HashBook::takeDisagreeing() {
+    return std::exchange(m_disagreeing, {});
 }
 
 }  // namespace slyders::net

@@ -93,11 +93,14 @@ public:
     bool own(std::uint32_t tick, std::uint64_t hash);
     bool other(int machine, std::uint32_t tick, std::uint64_t hash);
     int compared() const { return m_compared; }
+    // The machines found to disagree since the last call, each once.
+    std::vector<int> takeDisagreeing();
     // The others' hashes kept until ours for the same tick is known.
     std::size_t held() const { return m_early.size(); }
 
 private:
-    bool check(std::uint32_t tick, std::uint64_t hash);
+    bool check(int machine, std::uint32_t tick, std::uint64_t hash);
+    std::vector<int> m_disagreeing;
     std::map<std::uint32_t, std::uint64_t> m_own;
     std::uint32_t m_ownLast = 0;
     // Guests' hashes ahead of ours, with the machine that sent each, and how many each has.

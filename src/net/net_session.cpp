@@ -21,6 +21,8 @@ constexpr double kFloodBurst = 200;
 constexpr double kFloodPerSecond = 1000;
 constexpr double kUsPerS = 1e6;
 constexpr std::uint16_t kPortTries = 20;
+// A spectator that comes late gets the whole game so far at once: this many runs of ticks.
+constexpr std::size_t kMaxEarlyFrames = 8192;
 
 template <typename T>
 const T* as(const Packet& p) {
@@ -160,7 +162,11 @@ int HostSession::chooseDelay(int speedLevel) const {
 }
 
 const Start& HostSession::begin(Start start) {
-    m_started = true;
+    m_started = m_inGame = true;
+    // A room lives through many games: machines that left before this one are forgotten.
+    if (m_config.serverRoom) {
+        std::erase_if(m_machines, [](const MachineInfo& m) { return m.gone; });
+    }
     start.game = std::uint16_t(m_start.game + 1);
     start.delay = std::uint8_t(chooseDelay(start.start.speed));
     std::vector<std::uint8_t> masks(m_machines.size(), 0);
@@ -272,7 +278,10 @@ void HostSession::onEvent(const NetEvent& e) {
 
 void HostSession::onHello(int peer, const Hello& hello) {
     std::optional<Refuse> refuse;
-    if (m_started) {
+    // A machine that asks for a room found no room here; a room is not joined without one.
+    if (hello.names.empty() || (hello.action != RoomAction::None) != m_config.serverRoom) {
+        refuse = Refuse{RefuseReason::NoRoom, 0};
+    } else if (m_inGame) {
         refuse = Refuse{RefuseReason::Started, 0};
     } else if (const std::uint8_t parts = differingParts(m_config.fingerprint, hello.fingerprint)) {
         refuse = Refuse{RefuseReason::Differs, 0, parts};
@@ -295,7 +304,7 @@ void HostSession::onHello(int peer, const Hello& hello) {
     info.floodTokens = kFloodBurst;
     info.floodCountedUs = info.lastHeardUs;
     m_machines.push_back(info);
-    m_net->send(peer, encode(Welcome{std::uint8_t(m_machines.size() - 1)}), true);
+    m_net->send(peer, encode(Welcome{std::uint8_t(m_machines.size() - 1), m_config.room}), true);
 }
 
 void HostSession::onPacket(int machine, int peer, const Packet& p) {
@@ -321,6 +330,7 @@ void HostSession::onPacket(int machine, int peer, const Packet& p) {
         }
         info.lastHashTick = h->tick;
         if (m_hashes.other(machine, h->tick, h->hash)) disagree();
+        removeDisagreeing();
     } else if (const Done* done = as<Done>(p)) {
         if (!m_lock || done->game != m_start.game) return;
         if (info.done) {
@@ -329,6 +339,7 @@ void HostSession::onPacket(int machine, int peer, const Packet& p) {
         }
         info.done = true;
         if (m_hashes.other(machine, done->tick, done->hash)) disagree();
+        removeDisagreeing();
     } else {
         bad(peer, machine);
     }
@@ -473,9 +484,22 @@ void HostSession::sendAll(const Packet& p, bool reliable) {
 }
 
 void HostSession::disagree() {
+    if (m_config.serverRoom) return;  // only the machines that disagree leave: see below
     sendAll(Stop{StopReason::Disagree}, true);
     m_net->flush();
     stop(stopText(StopReason::Disagree));
+}
+
+// A room's own game is the one that counts: a machine whose hash is not the same is told
+// and leaves, its slyders die on every other machine, and the rest play on.
+void HostSession::removeDisagreeing() {
+    for (int machine : m_hashes.takeDisagreeing()) {
+        if (!m_config.serverRoom || machine <= 0 || machine >= int(m_machines.size())) continue;
+        MachineInfo& info = m_machines[std::size_t(machine)];
+        if (info.gone) continue;
+        m_net->send(info.peer, encode(Stop{StopReason::Removed}), true);
+        onGone(machine, Gone::Left);
+    }
 }
 
 std::optional<FrameEntry> HostSession::frameFor(std::uint32_t tick, std::uint8_t ownPacked) {
@@ -496,6 +520,7 @@ std::optional<FrameEntry> HostSession::frameFor(std::uint32_t tick, std::uint8_t
 
 void HostSession::reportHash(std::uint32_t tick, std::uint64_t hash) {
     if (m_hashes.own(tick, hash)) disagree();
+    removeDisagreeing();
 }
 
 void HostSession::gameOver(std::uint32_t tick, std::uint64_t hash) {
@@ -547,7 +572,8 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
                 connected = true;
                 m_hostPeer = e.peer;
                 Hello hello{m_config.password, m_config.machine, m_config.names,
-                            m_config.fingerprint};
+                            m_config.fingerprint, m_config.action, m_config.room,
+                            m_config.secrets};
                 send(hello, true);
                 m_net->flush();
             } else if (e.type == NetEvent::Type::Disconnected) {
@@ -558,6 +584,9 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
                 if (d.packet) onPacket(*d.packet);
             }
         }
+    }
+    if (m_refused && m_config.action != RoomAction::None && !m_welcomed) {
+        m_refused = m_refusedText.empty() ? *m_refused : m_refusedText;
     }
     if (m_welcomed) {
         m_lastHeardUs = m_lastServiceUs = now();
@@ -598,16 +627,21 @@ void GuestSession::service(int timeoutMs) {
         stop(paused ? stopText(StopReason::Dropped) : kHostSilentText);
     }
     if (m_stopped) return;
-    if (m_lock && now() - m_lastInputSentUs > kResendEveryUs) sendInput();
+    if (m_lock && !watching() && now() - m_lastInputSentUs > kResendEveryUs) sendInput();
     m_net->flush();
 }
 
 void GuestSession::onPacket(const Packet& p) {
     if (const Welcome* w = as<Welcome>(p)) {
-        (void)w;
+        m_roomCode = w->room;
         m_welcomed = true;
+    } else if (const RoomState* room = as<RoomState>(p)) {
+        m_roomState = *room;
+    } else if (const Ladder* ladder = as<Ladder>(p)) {
+        m_ladder = ladder->rows;
     } else if (const Refuse* r = as<Refuse>(p)) {
         m_refused = refuseText(*r);
+        if (m_config.action != RoomAction::None) m_refusedText = roomRefuseText(*r, m_config.room);
         // No password typed at all: the player needs to hear that one is asked for.
         if (r->reason == RefuseReason::Password && m_config.password.empty()) {
             m_refused = "This game needs a password.";
@@ -615,8 +649,15 @@ void GuestSession::onPacket(const Packet& p) {
         if (m_welcomed) stop(*m_refused);
     } else if (const Start* s = as<Start>(p)) {
         m_pendingStart = *s;
+        m_earlyFrames.clear();
     } else if (const Frame* f = as<Frame>(p)) {
-        if (m_lock && f->game == m_start.game && !m_lock->addFrame(*f)) ++m_badPackets;
+        // A spectator's ticks come once each, right behind the game's start: those that come
+        // before this machine took the start wait for it.
+        if (m_pendingStart && f->game == m_pendingStart->game) {
+            if (m_earlyFrames.size() < kMaxEarlyFrames) m_earlyFrames.push_back(*f);
+        } else if (m_lock && f->game == m_start.game && !m_lock->addFrame(*f)) {
+            ++m_badPackets;
+        }
     } else if (const Ping* ping = as<Ping>(p)) {
         send(Pong{ping->stamp}, false);
     } else if (const Waiting* w = as<Waiting>(p)) {
@@ -633,6 +674,8 @@ std::optional<Start> GuestSession::takeStart() {
     m_start = *m_pendingStart;
     m_pendingStart.reset();
     m_lock.emplace(m_start.yourSeats, m_start.delay);
+    for (const Frame& f : m_earlyFrames) m_lock->addFrame(f);
+    m_earlyFrames.clear();
     m_aloneFrom = 0;
     m_ownUpTo = 0;
     m_waitTick = 0;
@@ -643,7 +686,7 @@ std::optional<Start> GuestSession::takeStart() {
 std::optional<FrameEntry> GuestSession::frameFor(std::uint32_t tick, std::uint8_t ownPacked) {
     if (!m_lock || m_stopped) return std::nullopt;
     if (alone(tick)) return FrameEntry{};
-    if (tick > m_ownUpTo) {
+    if (tick > m_ownUpTo && !watching()) {  // a spectator steers nothing
         m_ownUpTo = tick;
         m_lock->setOwnInput(tick + m_start.delay, ownPacked);
         sendInput();
@@ -663,13 +706,18 @@ void GuestSession::sendInput() {
 }
 
 void GuestSession::reportHash(std::uint32_t tick, std::uint64_t hash) {
-    send(Hash{m_start.game, tick, hash}, true);
+    if (!watching()) send(Hash{m_start.game, tick, hash}, true);
 }
 
 void GuestSession::gameOver(std::uint32_t tick, std::uint64_t hash) {
-    send(Done{m_start.game, tick, hash}, true);
+    if (!watching()) send(Done{m_start.game, tick, hash}, true);
     m_net->flush();
     m_lock.reset();
+}
+
+void GuestSession::requestStart(const Start& choices) {
+    send(choices, true);
+    m_net->flush();
 }
 
 std::string GuestSession::waitingFor() const {

@@ -39,6 +39,13 @@ struct SessionConfig {
     int helloTimeoutMs = kHelloTimeoutMs;
     // Microseconds on a steady clock; unset: the machine's. The fuzzer's clock is simulated.
     std::function<std::uint64_t()> clock{};
+    // A guest at a server: what it asks of the server, the room's code, a secret per name.
+    RoomAction action = RoomAction::None;
+    std::string room{};
+    std::vector<std::string> secrets{};
+    // A host that is a server's room: it has no players of its own, machines join between
+    // games too, and a machine whose game is not the host's leaves it while the others play on.
+    bool serverRoom = false;
 };
 
 // One machine of the game as the host sees it; machine 0 is the host.
@@ -141,6 +148,9 @@ public:
     const Start& begin(Start start);
     // Between games: true once every guest still there has played the game to its end.
     bool guestsDone() const;
+    // A server's room between games: machines may join again.
+    void openLobby() { m_inGame = false; }
+    bool inGame() const { return m_inGame; }
 
     std::optional<FrameEntry> frameFor(std::uint32_t tick, std::uint8_t ownPacked) override;
     void reportHash(std::uint32_t tick, std::uint64_t hash) override;
@@ -178,6 +188,7 @@ private:
     void sendPings();
     void sendAll(const Packet& p, bool reliable);
     void disagree();
+    void removeDisagreeing();
 
     SessionConfig m_config;
     std::unique_ptr<DiscoveryResponder> m_responder;
@@ -186,6 +197,7 @@ private:
     std::uint16_t m_requestedPort = 0;
     std::string m_address;
     bool m_started = false;
+    bool m_inGame = false;  // from a game's start until the lobby opens again
     std::optional<HostLockstep> m_lock;
     HashBook m_hashes;
     std::uint32_t m_ownUpTo = 0;
@@ -218,6 +230,15 @@ public:
     std::string waitingFor() const override;
     void leave();
     std::size_t held() const;
+    // At a server: the room's code once welcomed, who is in the room, and (the owner only) a
+    // request for the next game with this machine's choices.
+    const std::string& roomCode() const { return m_roomCode; }
+    const std::optional<RoomState>& roomState() const { return m_roomState; }
+    void requestStart(const Start& choices);
+    bool watching() const { return m_config.action == RoomAction::Watch; }
+    // The server's best players, once asked for and told.
+    void askLadder() { send(LadderAsk{}, true); }
+    const std::vector<LadderRow>& ladder() const { return m_ladder; }
 
 private:
     void onPacket(const Packet& p);
@@ -237,6 +258,11 @@ private:
     std::uint64_t m_lastInputSentUs = 0;
     std::uint64_t m_lastServiceUs = 0;
     std::string m_hostWaitingFor;
+    std::string m_roomCode;
+    std::optional<RoomState> m_roomState;
+    std::string m_refusedText;
+    std::vector<Frame> m_earlyFrames;  // of the pending start's game
+    std::vector<LadderRow> m_ladder;  // a server's refusal, told with the room's code
 };
 
 }  // namespace slyders::net

@@ -21,6 +21,9 @@ enum class Kind : std::uint8_t {
     Stop,
     Ping,
     Pong,
+    RoomState,
+    LadderAsk,
+    Ladder,
 };
 constexpr std::size_t kHeaderSize = 7;  // magic, version, kind
 constexpr int kMaxDelay = 60;
@@ -195,11 +198,37 @@ struct Encoder {
         w.u64(p.fingerprint.angles);
         w.u64(p.fingerprint.settings);
         w.u64(p.fingerprint.rules);
+        w.u8(std::uint8_t(p.action));
+        w.text(p.room);
+        w.u8(std::uint8_t(p.secrets.size()));
+        for (const std::string& s : p.secrets) w.text(s);
         return w.take();
     }
     std::vector<std::uint8_t> operator()(const Welcome& p) const {
         Writer w(Kind::Welcome);
         w.u8(p.machineIndex);
+        w.text(p.room);
+        return w.take();
+    }
+    std::vector<std::uint8_t> operator()(const RoomState& p) const {
+        Writer w(Kind::RoomState);
+        w.text(p.code);
+        w.u8(p.youOwn ? 1 : 0);
+        w.u8(p.playing ? 1 : 0);
+        w.u8(p.watchers);
+        w.u8(std::uint8_t(p.players.size()));
+        for (const std::string& n : p.players) w.text(n);
+        return w.take();
+    }
+    std::vector<std::uint8_t> operator()(const LadderAsk&) const { return Writer(Kind::LadderAsk).take(); }
+    std::vector<std::uint8_t> operator()(const Ladder& p) const {
+        Writer w(Kind::Ladder);
+        w.u8(std::uint8_t(p.rows.size()));
+        for (const LadderRow& r : p.rows) {
+            w.text(r.name);
+            w.i32(r.rating);
+            w.u16(r.rounds);
+        }
         return w.take();
     }
     std::vector<std::uint8_t> operator()(const Refuse& p) const {
@@ -277,16 +306,50 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
             Hello p;
             p.password = r.text();
             p.machine = r.text();
-            const int n = r.within<int>(r.u8(), 1, kHumanSeats, "the number of seats");
+            const int n = r.within<int>(r.u8(), 0, kHumanSeats, "the number of seats");
             for (int i = 0; i < n && r.error().empty(); ++i) p.names.push_back(r.text());
             p.fingerprint = Fingerprint{r.u64(), r.u64(), r.u64(), r.u64()};
+            p.action = RoomAction(r.within<int>(r.u8(), 0, 3, "the room's action"));
+            p.room = r.text();
+            const int secrets = r.within<int>(r.u8(), 0, kHumanSeats, "the number of secrets");
+            for (int i = 0; i < secrets && r.error().empty(); ++i) p.secrets.push_back(r.text());
+            // Only a spectator comes with nobody to seat.
+            if (n == 0 && p.action != RoomAction::Watch) r.fail("the number of seats is out of range");
             return p;
         }
-        case Kind::Welcome:
-            return Welcome{r.u8()};
+        case Kind::Welcome: {
+            Welcome p;
+            p.machineIndex = r.u8();
+            p.room = r.text();
+            return p;
+        }
+        case Kind::RoomState: {
+            RoomState p;
+            p.code = r.text();
+            p.youOwn = r.within<int>(r.u8(), 0, 1, "the owner flag") != 0;
+            p.playing = r.within<int>(r.u8(), 0, 1, "the playing flag") != 0;
+            p.watchers = r.within<std::uint8_t>(r.u8(), 0, kMaxWatchers, "the spectators");
+            const int n = r.within<int>(r.u8(), 0, kHumanSeats, "the number of players");
+            for (int i = 0; i < n && r.error().empty(); ++i) p.players.push_back(r.text());
+            return p;
+        }
+        case Kind::LadderAsk:
+            return LadderAsk{};
+        case Kind::Ladder: {
+            Ladder p;
+            const int n = r.within<int>(r.u8(), 0, kMaxLadderRows, "the ladder's length");
+            for (int i = 0; i < n && r.error().empty(); ++i) {
+                LadderRow row;
+                row.name = r.text();
+                row.rating = r.i32();
+                row.rounds = r.u16();
+                p.rows.push_back(row);
+            }
+            return p;
+        }
         case Kind::Refuse: {
             Refuse p;
-            p.reason = RefuseReason(r.within<int>(r.u8(), 1, 6, "the refusal"));
+            p.reason = RefuseReason(r.within<int>(r.u8(), 1, kRefuseReasons, "the refusal"));
             p.freeSeats = r.u8();
             p.differs = r.within<std::uint8_t>(r.u8(), 0, kAllParts, "the parts that differ");
             return p;
@@ -323,7 +386,7 @@ std::optional<Packet> readBody(Kind kind, Reader& r) {
         case Kind::Waiting:
             return Waiting{r.text()};
         case Kind::Stop:
-            return Stop{StopReason(r.within<int>(r.u8(), 1, 3, "the reason to stop"))};
+            return Stop{StopReason(r.within<int>(r.u8(), 1, 5, "the reason to stop"))};
         case Kind::Ping:
             return Ping{r.u32()};
         case Kind::Pong:
@@ -383,7 +446,7 @@ Decoded decode(const std::uint8_t* data, std::size_t size) {
         return out;
     }
     const std::uint8_t kind = r.u8();
-    if (kind < std::uint8_t(Kind::Hello) || kind > std::uint8_t(Kind::Pong)) {
+    if (kind < std::uint8_t(Kind::Hello) || kind > std::uint8_t(Kind::Ladder)) {
         out.error = "the packet is of an unknown kind";
         return out;
     }
@@ -414,8 +477,24 @@ std::string refuseText(const Refuse& refuse) {
             return "Too many bad packets.";
         case RefuseReason::Differs:
             return differenceText(refuse.differs);
+        case RefuseReason::NoRoom:
+            return "No room has this code.";
+        case RefuseReason::TooManyCodes:
+            return "Too many wrong codes: try again in a few minutes.";
+        case RefuseReason::ServerFull:
+            return "The server holds all the rooms it may: try again later.";
+        case RefuseReason::NameOwned:
+            return "A player's name belongs to another machine on this server.";
+        case RefuseReason::WatchersFull:
+            return "The room has as many spectators as it may.";
     }
     return "Refused.";
+}
+
+std::string roomRefuseText(const Refuse& refuse, const std::string& code) {
+    if (refuse.reason == RefuseReason::NoRoom) return "No room has the code " + code + ".";
+    if (refuse.reason == RefuseReason::Full) return "The room is full: no seat is free.";
+    return refuseText(refuse);
 }
 
 std::string stopText(StopReason reason) {
@@ -424,6 +503,10 @@ std::string stopText(StopReason reason) {
             return "The machines disagree about the game; it was stopped.";
         case StopReason::Dropped:
             return "The host dropped this machine because it stopped answering.";
+        case StopReason::Removed:
+            return "This machine's game was not the server's; it was taken out of the game.";
+        case StopReason::ServerClosed:
+            return "The server is shutting down.";
         case StopReason::HostClosed:
             break;
     }

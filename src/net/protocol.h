@@ -18,7 +18,7 @@ namespace slyders::net {
 constexpr std::uint32_t kMagic = 0x534C5944;  // "SLYD"
 // Version 3: games play with mirror corners and check the faster state hash, and a guest
 // may be told that the host dropped it. Version 4: a guest brings its machine's fingerprint
-// and is refused when it would play the game differently.
+// and is refused when it would play the game differently; rooms on a server, joined by a code.
 constexpr std::uint16_t kVersion = 4;
 constexpr std::uint16_t kDefaultPort = 27960;
 constexpr int kSettingCount = 23;
@@ -31,17 +31,61 @@ TickInput unpackInput(std::uint8_t packed);
 // The bits of the seats in a seat mask (bit i = seat i).
 std::uint8_t inputBitsOf(std::uint8_t seatMask);
 
-enum class RefuseReason : std::uint8_t { Version = 1, Full, Password, Started, BadPackets, Differs };
+// Differs: the machine would play the game differently. The last five come from a server:
+// no room has the code, too many wrong codes from one address, the server holds all the rooms
+// it may, a name belongs to another machine there, every spectator's place is taken.
+enum class RefuseReason : std::uint8_t {
+    Version = 1,
+    Full,
+    Password,
+    Started,
+    BadPackets,
+    Differs,
+    NoRoom,
+    TooManyCodes,
+    ServerFull,
+    NameOwned,
+    WatchersFull,
+};
+constexpr int kRefuseReasons = 11;
+
+// What a machine that comes to a server wants: a game hosted by a player asks for nothing.
+enum class RoomAction : std::uint8_t { None = 0, Create, Join, Watch };
+constexpr std::size_t kRoomCodeLength = 6;
+constexpr int kMaxWatchers = 32;
 
 // A guest asks to join with the players sitting at its machine.
 struct Hello {
     std::string password;
     std::string machine;
-    std::vector<std::string> names;  // 1 .. 4, one per seat
+    std::vector<std::string> names;  // 1 .. 4, one per seat; none for a spectator
     Fingerprint fingerprint{};
+    RoomAction action = RoomAction::None;
+    std::string room;                  // the code of the room to join or watch
+    std::vector<std::string> secrets;  // at a server: one per name, proving it is this machine's
 };
 struct Welcome {
     std::uint8_t machineIndex = 0;
+    std::string room;  // at a server: the room's code
+};
+// A server tells the room's machines who is in it: the owner decides its games.
+struct RoomState {
+    std::string code;
+    bool youOwn = false;
+    bool playing = false;
+    std::uint8_t watchers = 0;
+    std::vector<std::string> players;  // 0 .. 4 names, in seat order
+};
+// The server's best players, asked for by anybody and answered at once.
+struct LadderAsk {};
+struct LadderRow {
+    std::string name;
+    std::int32_t rating = 0;
+    std::uint16_t rounds = 0;
+};
+constexpr int kMaxLadderRows = 20;
+struct Ladder {
+    std::vector<LadderRow> rows;
 };
 struct Refuse {
     RefuseReason reason = RefuseReason::Version;
@@ -97,7 +141,9 @@ struct Waiting {
 };
 // Dropped: the host heard nothing from the receiving machine for too long and went on
 // without it.
-enum class StopReason : std::uint8_t { Disagree = 1, HostClosed, Dropped };
+// Removed: the server played the game itself and this machine's game was not the same; the
+// others play on. ServerClosed: the server is shutting down.
+enum class StopReason : std::uint8_t { Disagree = 1, HostClosed, Dropped, Removed, ServerClosed };
 struct Stop {
     StopReason reason = StopReason::Disagree;
 };
@@ -110,8 +156,9 @@ struct Pong {
     std::uint32_t stamp = 0;
 };
 
+// A Start from the owner of a room to the server asks for a game with its choices.
 using Packet = std::variant<Hello, Welcome, Refuse, Start, Input, Frame, Hash, Done, Waiting, Stop,
-                            Ping, Pong>;
+                            Ping, Pong, RoomState, LadderAsk, Ladder>;
 
 std::vector<std::uint8_t> encode(const Packet& packet);
 
@@ -126,6 +173,8 @@ Decoded decode(const std::uint8_t* data, std::size_t size);
 extern const char* const kWrongVersionText;
 extern const char* const kHostSilentText;  // a guest heard nothing from the host for too long
 std::string refuseText(const Refuse& refuse);
+// The refusal of a machine that asked a server for the room `code`.
+std::string roomRefuseText(const Refuse& refuse, const std::string& code);
 std::string stopText(StopReason reason);
 
 std::array<std::int32_t, kSettingCount> settingValues(const TInterface& settings);

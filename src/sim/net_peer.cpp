@@ -25,6 +25,8 @@ constexpr std::uint64_t kUsPerMs = 1000, kUsPerS = 1'000'000;
 constexpr int kPollMs = 1;
 constexpr int kGuestsDoneWaitMs = 10'000;
 constexpr int kSettleMs = 600;  // pings after the last join, before the delay is chosen
+constexpr std::uint64_t kAskAgainUs = 500'000;  // an owner repeats its request for a game
+constexpr std::uint8_t kEverySeatTurns = 0x55;
 
 template <typename T>
 bool number(const std::string& text, T& out) {
@@ -76,12 +78,42 @@ std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& a
             if (!hasValue) return "--join needs HOST:PORT";
             std::string e;
             if (!net::splitHostPort(args[++i], out.address, out.port, e)) return e;
+        } else if (a == "--server") {
+            isNetwork = true;
+            out.host = false;
+            if (!hasValue) return "--server needs HOST[:PORT]";
+            std::string e;
+            if (!net::splitHostPort(args[++i], out.address, out.port, e)) return e;
+            if (out.action == net::RoomAction::None) out.action = net::RoomAction::Create;
+        } else if (a == "--create") {
+            out.action = net::RoomAction::Create;
+        } else if (a == "--room" || a == "--watch") {
+            if (!hasValue) return a + " needs a room's code";
+            out.action = a == "--room" ? net::RoomAction::Join : net::RoomAction::Watch;
+            out.room = args[++i];
+        } else if (a == "--names") {
+            if (!hasValue) return "--names needs NAME[,NAME...]";
+            out.names.clear();
+            std::string rest = args[++i];
+            for (std::size_t comma; (comma = rest.find(',')) != std::string::npos;) {
+                out.names.push_back(rest.substr(0, comma));
+                rest.erase(0, comma + 1);
+            }
+            out.names.push_back(rest);
+            if (out.names.size() > std::size_t(kHumanSeats)) return "--names takes 1 to 4 names";
+            out.seats = int(out.names.size());
+        } else if (a == "--secret") {
+            if (!hasValue) return "--secret needs a value";
+            out.secret = args[++i];
+        } else if (a == "--wrong-input-at") {
+            error = intValue(1, 100'000'000, v);
+            out.wrongInputAt = v;
         } else if (a == "--games") {
             error = intValue(1, 1'000'000, out.games);
         } else if (a == "--seats") {
             error = intValue(1, kHumanSeats, out.seats);
         } else if (a == "--joiners") {
-            error = intValue(1, kHumanSeats - 1, out.joiners);
+            error = intValue(0, kHumanSeats - 1, out.joiners);
         } else if (a == "--computers") {
             error = intValue(0, 2, out.computers);
         } else if (a == "--skill") {
@@ -156,6 +188,11 @@ bool NetPeer::connect(std::string& error) {
         config.names.push_back(prefix + std::to_string(m_options.port % 1000) + "." +
                                std::to_string(i + 1));
     }
+    if (!m_options.names.empty()) config.names = m_options.names;
+    config.action = m_options.action;
+    config.room = m_options.room;
+    if (config.action == net::RoomAction::Watch) config.names.clear();
+    config.secrets.assign(config.names.size(), m_options.secret);
     if (!m_options.host) {
         m_guest = std::make_unique<net::GuestSession>(config);
         return m_guest->join(m_options.address, m_options.port, m_options.waitSeconds * 1000,
@@ -241,6 +278,43 @@ net::Start NetPeer::hostStart() {
     return m_host->begin(s);
 }
 
+// A guest waits for the host's next game. In a room the owner asks for it first, once the
+// room holds the players it waits for, and again now and then until it comes: the server
+// starts a game only between games.
+std::optional<net::Start> NetPeer::awaitStart() {
+    const std::uint64_t until = net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;
+    std::uint64_t readySinceUs = 0, askedUs = 0;
+    for (;;) {
+        if (auto start = m_guest->takeStart()) return start;
+        if (m_guest->stopped() || net::nowMicros() > until) return std::nullopt;
+        m_guest->service(kPollMs * 10);
+        const auto& room = m_guest->roomState();
+        const std::size_t wanted = std::size_t(m_options.seats + m_options.joiners);
+        if (!room || !room->youOwn || room->playing || room->players.size() < wanted) {
+            readySinceUs = 0;
+            continue;
+        }
+        const std::uint64_t t = net::nowMicros();
+        if (readySinceUs == 0) readySinceUs = t;
+        if (t - readySinceUs < kSettleMs * kUsPerMs || t - askedUs < kAskAgainUs) continue;
+        m_guest->requestStart(roomChoices());
+        askedUs = t;
+    }
+}
+
+// What the owner of a room chooses; the server seats the players and keeps the round.
+net::Start NetPeer::roomChoices() {
+    net::Start s;
+    s.start.computers = m_options.computers;
+    s.start.skill = m_options.skill;
+    s.start.speed = m_options.speed;
+    s.start.seed = Random(m_options.seed + std::uint64_t(m_played)).state();
+    if (m_options.roundTarget > 0) m_settings.int_rndpts = std::clamp(m_options.roundTarget, 10, 80);
+    s.settings = net::settingValues(m_settings);
+    s.arenaSide = m_options.arenaSide;
+    return s;
+}
+
 void NetPeer::prepare(const net::Start& start) {
     net::applySettingValues(m_settings, start.settings);
     m_settings.int_snd = 0;
@@ -264,16 +338,12 @@ void NetPeer::prepare(const net::Start& start) {
 std::optional<NetGameResult> NetPeer::playNext() {
     if ((m_host && m_played >= m_options.games) || session().stopped()) return std::nullopt;
     NetGameResult result;
+    if (m_options.action != net::RoomAction::None && m_played >= m_options.games) return std::nullopt;
     if (m_host) {
         result.start = hostStart();
     } else {
-        const std::uint64_t until =
-            net::nowMicros() + std::uint64_t(m_options.waitSeconds) * kUsPerS;
-        std::optional<net::Start> start;
-        while (!(start = m_guest->takeStart())) {
-            if (m_guest->stopped() || net::nowMicros() > until) return std::nullopt;
-            m_guest->service(kPollMs * 10);
-        }
+        std::optional<net::Start> start = awaitStart();
+        if (!start) return std::nullopt;
         result.start = *start;
     }
     prepare(result.start);
@@ -335,7 +405,10 @@ std::optional<TickInput> NetPeer::inputFor(std::int32_t tick, const TickInput&) 
     m_leaves = frame->killSeats;
     net::applyLeaves(m_gra, m_leaves);
     if (m_leaves) m_result->notices.push_back(m_gra.message.text);
-    m_result->ticks.push_back(net::PlayedTick{t, net::unpackInput(frame->packed), m_leaves, {}});
+    // A faulty machine, for tests: for one tick every seat steers otherwise than it should.
+    const std::uint8_t wrong = tick == m_options.wrongInputAt ? kEverySeatTurns : 0;
+    m_result->ticks.push_back(
+        net::PlayedTick{t, net::unpackInput(std::uint8_t(frame->packed ^ wrong)), m_leaves, {}});
     return m_result->ticks.back().input;
 }
 

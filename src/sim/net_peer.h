@@ -47,6 +47,13 @@ struct NetPeerOptions {
     int gameSeconds = 600;            // no game runs longer than this on the wall clock
     std::string recordDir;            // each game's replay is written there, when set
     int roundTarget = 0;              // for tests: points that win a round, 10 .. 80 (0: settings')
+    // At a server: create a room, join or watch one by its code. The creator starts the
+    // room's games once `joiners` more players are in it; ownership may pass to another.
+    net::RoomAction action = net::RoomAction::None;
+    std::string room;
+    std::vector<std::string> names;   // the players' names (default: numbered bots)
+    std::string secret = "slyders-sim";  // proves at the server that the names are ours
+    std::int32_t wrongInputAt = 0;    // for tests: this tick plays one wrong input here alone
 };
 
 std::optional<std::string> parseNetPeerOptions(const std::vector<std::string>& args,
@@ -81,11 +88,15 @@ public:
     std::optional<NetGameResult> playNext();
     net::Session& session();
     void close();
+    // At a server: the room's code once in it.
+    std::string roomCode() const { return m_guest ? m_guest->roomCode() : std::string(); }
 
 private:
     void openToTheWorld();
     void reportMapping(net::Mapping& shown);
     net::Start hostStart();
+    net::Start roomChoices();
+    std::optional<net::Start> awaitStart();
     void prepare(const net::Start& start);
     void playTicks(NetGameResult& result);
     std::optional<TickInput> inputFor(std::int32_t tick, const TickInput& local) override;

@@ -15,7 +15,8 @@ bad() { echo "FAIL: $*"; fail=1; }
 root="$tmp/root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL: install"; exit 1; }
 usr="$root/usr"
-for f in games/slyders games/slyders-sim share/slyders/logo_sq.bmp share/slyders/help.bmp \
+for f in games/slyders games/slyders-sim games/slyders-server lib/systemd/system/slyders-server.service \
+         share/man/man6/slyders-server.6.gz share/slyders/logo_sq.bmp share/slyders/help.bmp \
          share/slyders/sounds/welcome.wav share/slyders/sounds/bye.wav \
          share/slyders/translations/slyders_de.qm share/slyders/translations/slyders_pt_BR.qm \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
@@ -24,7 +25,7 @@ for f in games/slyders games/slyders-sim share/slyders/logo_sq.bmp share/slyders
          share/doc/slyders/copyright share/doc/slyders/changelog.Debian.gz; do
     [ -s "$usr/$f" ] || bad "not installed: $f"
 done
-for page in slyders slyders-sim; do
+for page in slyders slyders-sim slyders-server; do
     gzip -t "$usr/share/man/man6/$page.6.gz" || bad "$page.6.gz is not gzip"
 done
 desktop-file-validate "$usr/share/applications/$id.desktop" || bad "desktop entry"

@@ -165,6 +165,12 @@ const char* const kNetUsage =
     "              [--listen ADDRESS|any]\n"
     "  slyders-sim --join HOST[:PORT] [--seats N] [--wait-seconds S] [--password P]\n"
     "              [--record-dir DIR]\n"
+    "  slyders-sim --server HOST[:PORT] [--create] [--joiners N] [--games N] [game choices]\n"
+    "  slyders-sim --server HOST[:PORT] --room CODE|--watch CODE [--games N]\n"
+    "              [--names NAME[,NAME...]] [--secret S]\n"
+    "--create makes a room at a dedicated server and prints {\"room\":\"CODE\"}; its owner\n"
+    "starts each game once N more players are in. --room plays in the room, --watch watches\n"
+    "it; each leaves after N games.\n"
     "--record-dir writes each machine's replay of every game into DIR, named by the role,\n"
     "the machine's first seat and the game (host-seat1-game1.slyrep); slyders-sim --replay\n"
     "plays each back.\n"
@@ -226,7 +232,7 @@ int findGames(const std::vector<std::string>& args) {
 
 bool isNetworkRun(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a == "--host" || a == "--join") return true;
+        if (a == "--host" || a == "--join" || a == "--server") return true;
     }
     return false;
 }
@@ -245,6 +251,11 @@ int runNetwork(const std::vector<std::string>& args) {
         std::fprintf(stderr, "slyders-sim: %s\n", error.c_str());
         return 1;
     }
+    const bool inRoom = options.action != net::RoomAction::None;
+    if (inRoom) {
+        std::printf("{\"room\":\"%s\"}\n", peer.roomCode().c_str());
+        std::fflush(stdout);
+    }
     int status = 0, played = 0;
     while (auto result = peer.playNext()) {
         ++played;
@@ -257,8 +268,11 @@ int runNetwork(const std::vector<std::string>& args) {
     }
     // A guest's session ends well only when the host closes it after its games.
     const std::optional<std::string>& why = peer.session().stopped();
-    if (!options.host && status == 0 &&
-        (played == 0 || why != net::stopText(net::StopReason::HostClosed))) {
+    if (inRoom && status == 0 && played < options.games) {
+        std::fprintf(stderr, "slyders-sim: %s\n", why ? why->c_str() : "the room's games did not come");
+        status = 1;
+    } else if (!inRoom && !options.host && status == 0 &&
+               (played == 0 || why != net::stopText(net::StopReason::HostClosed))) {
         std::fprintf(stderr, "slyders-sim: %s\n", why ? why->c_str() : "no game came from the host");
         status = 1;
     }

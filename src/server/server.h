@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/text_renderer.h"
+#include "net/enet_transport.h"
+#include "players/scores.h"
+#include "server/ladder.h"
+#include "server/room.h"
+
+namespace slyders::server {
+
+constexpr int kDefaultMaxRooms = 250;
+// An address that tries more wrong codes than this in a minute is refused for a while.
+constexpr int kWrongCodesPerMinute = 10;
+constexpr int kWrongCodesBanSeconds = 300;
+// The port's places: four players and every spectator of every room, and strangers.
+constexpr int kMaxConnections = 4095;
+
+struct ServerOptions {
+    std::string address;  // "" for every address of the machine
+    std::uint16_t port = net::kDefaultPort;
+    std::string db = "slyders-server.db";
+    int maxRooms = kDefaultMaxRooms;
+    std::string name = "Slyders server";
+    int silentTimeoutMs = net::kSilentTimeoutMs;
+    int helloTimeoutMs = net::kHelloTimeoutMs;
+};
+
+std::optional<std::string> parseServerOptions(const std::vector<std::string>& args,
+                                              ServerOptions& out, bool& ladder, bool& help);
+extern const char* const kServerUsage;
+
+// What the minute's summary line tells.
+struct ServerCounts {
+    int rooms = 0;
+    int players = 0;
+    int watchers = 0;
+    int strangers = 0;
+    std::uint64_t bytesIn = 0;
+    std::uint64_t bytesOut = 0;
+    int gamesChecked = 0;
+    int steersDropped = 0;
+    int refusals = 0;
+};
+
+// The dedicated server: one UDP port, many rooms, each a checked lockstep game.
+class Server final : public RoomHost {
+public:
+    Server(ServerOptions options, TextRenderer& text, std::function<void(const std::string&)> log);
+    ~Server();
+
+    bool open(std::string& error);
+    std::uint16_t port() const { return m_net ? m_net->port() : 0; }
+    // One pass: waits at most timeoutMs for the network, then every room takes its turn.
+    void step(int timeoutMs);
+    ServerCounts counts() const;
+    std::string summary() const;
+    // Ends every room with a word to its machines and lets the words go out.
+    void shutdown();
+    const std::vector<PlrScore>& rosterEntries() const { return m_scores.entries(); }
+
+private:
+    struct Stranger {
+        std::uint64_t sinceUs = 0;
+        int badPackets = 0;
+    };
+    struct Tries {
+        std::vector<std::uint64_t> wrongUs;  // the wrong codes of the last minute
+        std::uint64_t bannedUntilUs = 0;
+    };
+
+    void onEvent(const net::NetEvent& e);
+    void onStranger(int peer, const std::vector<std::uint8_t>& bytes);
+    void onHello(int peer, const net::Hello& hello, const std::vector<std::uint8_t>& bytes);
+    bool wrongCode(int peer);
+    void refuse(int peer, net::RefuseReason why, const std::string& logged);
+    std::string newCode();
+    void dropStrangers();
+    std::string who(int peer) const;
+
+    void log(const std::string& line) override { m_log(line); }
+    Scores& roster() override { return m_scores; }
+    void record(const CheckedGame& game) override;
+    std::vector<net::LadderRow> top() override;
+
+    ServerOptions m_options;
+    TextRenderer& m_text;
+    std::function<void(const std::string&)> m_log;
+    std::unique_ptr<net::EnetTransport> m_net;
+    LadderDb m_ladder;
+    Scores m_scores{nullptr};
+    std::map<std::string, std::unique_ptr<Room>> m_rooms;
+    std::map<int, Room*> m_roomOfPeer;
+    std::map<int, Stranger> m_strangers;
+    std::map<int, std::string> m_addresses;  // of every connection, for the log
+    std::map<std::uint32_t, Tries> m_tries;  // by address
+    std::vector<net::NetEvent> m_events;
+    int m_gamesChecked = 0;
+    int m_refusals = 0;
+    int m_steersDroppedGone = 0;  // by rooms that have closed
+};
+
+}  // namespace slyders::server

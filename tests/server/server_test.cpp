@@ -1,0 +1,290 @@
+// The dedicated server over 127.0.0.1: rooms joined by their code, games the server plays
+// and checks itself, spectators, and the ways strangers are turned away.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+
+#include <csignal>
+#include <future>
+#include <thread>
+
+#include "net/enet_transport.h"
+#include "server/server.h"
+#include "sim/net_peer.h"
+#include "net_test_support.h"
+#include "test_support.h"
+
+using namespace slyders;
+using namespace slyders::net;
+
+namespace {
+
+constexpr int kArena = 250;
+
+struct PeerRun {
+    std::vector<NetGameResult> games;
+    std::string error, code;
+};
+
+// The server, stepped by the test's own thread while the machines play in theirs.
+struct ServerRig {
+    explicit ServerRig(const std::filesystem::path& folder, int silentMs = 1500) {
+        server::ServerOptions o;
+        o.address = "127.0.0.1";
+        o.port = test::testPort(40);
+        o.db = (folder / "ladder.db").string();
+        o.silentTimeoutMs = silentMs;
+        server = std::make_unique<server::Server>(o, text, [this](const std::string& l) {
+            log.push_back(l);
+        });
+        std::string error;
+        EXPECT_TRUE(server->open(error)) << error;
+    }
+    ~ServerRig() { server->shutdown(); }
+    bool logged(const std::string& part) const {
+        return std::any_of(log.begin(), log.end(),
+                           [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    }
+    // Steps until every future is ready (or 40 s passed).
+    template <typename... F>
+    void runUntil(F&... futures) {
+        test::within(
+            40000,
+            [&] { return ((futures.wait_for(std::chrono::seconds(0)) == std::future_status::ready) && ...); },
+            [&] { server->step(1); });
+    }
+    test::BlockText text;
+    std::vector<std::string> log;
+    std::unique_ptr<server::Server> server;
+};
+
+NetPeerOptions roomOptions(const ServerRig& rig, RoomAction action, const std::string& name) {
+    NetPeerOptions o;
+    o.port = rig.server->port();
+    o.action = action;
+    o.names = {name};
+    o.arenaSide = kArena;
+    o.paced = false;
+    o.waitSeconds = 20;
+    o.gameSeconds = 30;
+    if (action == RoomAction::Watch) o.names.clear();
+    return o;
+}
+
+std::future<PeerRun> play(NetPeerOptions o, std::string* code = nullptr) {
+    return std::async(std::launch::async, [o, code] {
+        test::BlockText text;
+        NetPeer peer(o, text);
+        PeerRun run;
+        if (!peer.connect(run.error)) return run;
+        run.code = peer.roomCode();
+        if (code) *code = run.code;
+        while (auto r = peer.playNext()) {
+            run.games.push_back(*r);
+            if (r->stopped) break;
+        }
+        peer.close();
+        return run;
+    });
+}
+
+// The owner makes the room; its code comes back once it is in.
+std::string createdCode(ServerRig& rig, std::string& code) {
+    test::within(5000, [&] { return rig.logged(" joins room "); }, [&] { rig.server->step(1); });
+    for (int i = 0; i < 50 && code.empty(); ++i) rig.server->step(1);
+    return code;
+}
+
+std::string joinError(ServerRig& rig, RoomAction action, const std::string& room,
+                      std::vector<std::string> names, const std::string& secret = "s") {
+    SessionConfig c;
+    c.action = action;
+    c.room = room;
+    c.names = std::move(names);
+    c.secrets.assign(c.names.size(), secret);
+    GuestSession guest(c);
+    auto joined = std::async(std::launch::async, [&] {
+        std::string error;
+        guest.join("127.0.0.1", rig.server->port(), 3000, error);
+        return error;
+    });
+    rig.runUntil(joined);
+    return joined.get();
+}
+
+}  // namespace
+
+TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMiddle) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
+    owner.joiners = 2;
+    owner.seed = 11;
+    std::string code;
+    auto ownerRun = play(owner, &code);
+    ASSERT_EQ(createdCode(rig, code).size(), kRoomCodeLength);
+    auto joiner = [&](const std::string& name) {
+        auto o = roomOptions(rig, RoomAction::Join, name);
+        o.room = code;
+        return play(o);
+    };
+    auto bob = joiner("Bob");
+    auto cid = joiner("Cid");
+    test::within(10000, [&] { return rig.logged("game 1 started"); }, [&] { rig.server->step(1); });
+    for (int i = 0; i < 100; ++i) rig.server->step(1);  // the game is under way
+    auto watcher = play([&] {
+        auto o = roomOptions(rig, RoomAction::Watch, "");
+        o.room = code;
+        return o;
+    }());
+    rig.runUntil(ownerRun, bob, cid, watcher);
+    std::vector<PeerRun> runs{ownerRun.get(), bob.get(), cid.get(), watcher.get()};
+    for (const PeerRun& r : runs) {
+        ASSERT_TRUE(r.error.empty()) << r.error;
+        ASSERT_EQ(r.games.size(), 1u);
+        EXPECT_FALSE(r.games[0].stopped) << *r.games[0].stopped;
+        EXPECT_EQ(r.games[0].finalHash, runs[0].games[0].finalHash);
+        EXPECT_EQ(r.games[0].record.points, runs[0].games[0].record.points);
+    }
+    EXPECT_GT(runs[0].games[0].ticks.size(), 100u);
+    EXPECT_EQ(runs[3].games[0].start.yourSeats, 0);
+    // The server's own result is the one kept, and it is the machines'.
+    const auto& r = runs[0].games[0].record;
+    EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(r.ticks) + " ticks"));
+    server::LadderDb ladder;
+    std::string error;
+    ASSERT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
+    EXPECT_EQ(ladder.games(), 1);
+}
+
+TEST(Server, AMachineThatPlaysAnotherGameIsRemovedAndTheOwnerPassesOn) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
+    owner.joiners = 2;
+    owner.games = 2;
+    owner.silentFromTick = 300;  // the owner's machine freezes in the first game
+    owner.gameSeconds = 4;
+    std::string code;
+    auto ownerRun = play(owner, &code);
+    ASSERT_FALSE(createdCode(rig, code).empty());
+    auto guest = [&](const std::string& name, std::int32_t wrongAt) {
+        auto o = roomOptions(rig, RoomAction::Join, name);
+        o.room = code;
+        o.games = 2;
+        o.joiners = 0;  // as the new owner it starts the next game by itself
+        o.wrongInputAt = wrongAt;
+        return play(o);
+    };
+    auto bob = guest("Bob", 0);
+    auto cid = guest("Cid", 0);
+    auto eve = guest("Eve", 600);  // plays one wrong input
+    rig.runUntil(ownerRun, bob, cid, eve);
+    const PeerRun e = eve.get(), b = bob.get(), c = cid.get();
+    ASSERT_EQ(e.games.size(), 1u);
+    EXPECT_EQ(e.games[0].stopped, stopText(StopReason::Removed));
+    ASSERT_EQ(b.games.size(), 2u);
+    ASSERT_EQ(c.games.size(), 2u);
+    for (int g = 0; g < 2; ++g) {
+        EXPECT_FALSE(b.games[std::size_t(g)].stopped);
+        EXPECT_EQ(b.games[std::size_t(g)].finalHash, c.games[std::size_t(g)].finalHash);
+    }
+    EXPECT_TRUE(rig.logged("game 2 checked"));
+}
+
+TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurnedAway) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    EXPECT_EQ(joinError(rig, RoomAction::Join, "QQQQQQ", {"Max"}), "No room has the code QQQQQQ.");
+    auto owner = std::async(std::launch::async, [&] {
+        SessionConfig c;
+        c.action = RoomAction::Create;
+        c.names = {"Ann", "Al", "Abe"};
+        c.secrets = {"a", "a", "a"};
+        auto g = std::make_unique<GuestSession>(c);
+        std::string error;
+        g->join("127.0.0.1", rig.server->port(), 3000, error);
+        return g;
+    });
+    rig.runUntil(owner);
+    std::unique_ptr<GuestSession> ann = owner.get();
+    const std::string code = ann->roomCode();
+    ASSERT_EQ(code.size(), kRoomCodeLength);
+    EXPECT_EQ(joinError(rig, RoomAction::Join, code, {"Ann"}, "not Ann's"),
+              refuseText(Refuse{RefuseReason::NameOwned, 0}));
+    EXPECT_EQ(joinError(rig, RoomAction::Join, code, {"Bo", "Cy"}), "The room is full: no seat is free.");
+
+    // A spectator that sends steering: dropped and counted, nothing else happens.
+    std::string error;
+    auto raw = EnetTransport::connect("127.0.0.1", rig.server->port(), error);
+    ASSERT_TRUE(raw) << error;
+    std::vector<NetEvent> events;
+    bool welcomed = false;
+    test::within(3000, [&] { return welcomed; }, [&] {
+        rig.server->step(1);
+        events.clear();
+        raw->service(1, events);
+        for (const NetEvent& e : events) {
+            if (e.type == NetEvent::Type::Connected) {
+                raw->send(e.peer, encode(Hello{"", "", {}, RoomAction::Watch, code, {}}), true);
+            }
+            if (e.type == NetEvent::Type::Received) welcomed |= decode(e.data.data(), e.data.size()).packet.has_value();
+        }
+        raw->flush();
+    });
+    ASSERT_TRUE(welcomed);
+    for (int i = 0; i < 5; ++i) raw->send(1, encode(Input{1, 10, 1, {1}, 0}), true);
+    raw->flush();
+    test::within(2000, [&] { return rig.server->counts().steersDropped >= 5; }, [&] {
+        rig.server->step(1);
+        raw->service(1, events);
+    });
+    EXPECT_EQ(rig.server->counts().steersDropped, 5);
+    EXPECT_EQ(rig.server->counts().watchers, 1);
+
+    // Brute force: past ten wrong codes a minute the address is barred, right codes too.
+    std::string last;
+    for (int i = 0; i < 11; ++i) last = joinError(rig, RoomAction::Watch, "ZZZZZ" + std::to_string(i % 10), {});
+    EXPECT_EQ(last, refuseText(Refuse{RefuseReason::TooManyCodes, 0}));
+    EXPECT_EQ(joinError(rig, RoomAction::Watch, code, {}), last);
+    ann->leave();
+}
+
+// Whole programs: the server killed with SIGKILL in the middle of its games. The players
+// are told within the silent timeout, and the ladder holds whole results only.
+TEST(Server, KilledServerIsNoticedAndLeavesAWholeLadder) {
+    test::TempFolder folder;
+    const std::string bin = SLYDERS_BIN;
+    const std::string port = std::to_string(test::testPort(41));
+    const std::string db = (folder.path / "ladder.db").string();
+    const pid_t server = fork();
+    if (server == 0) {
+        const int out = ::open((folder.path / "server.log").c_str(), O_WRONLY | O_CREAT, 0600);
+        dup2(out, 1);
+        execl((bin + "/slyders-server").c_str(), "slyders-server", "--port", port.c_str(), "--db",
+              db.c_str(), "--address", "127.0.0.1", nullptr);
+        _exit(127);
+    }
+    const std::string sim = bin + "/slyders-sim --server 127.0.0.1:" + port +
+                            " --arena 250 --unpaced --wait-seconds 20 --games 1000 ";
+    FILE* owner = popen((sim + "--create --joiners 1 --names Ann 2>&1").c_str(), "r");
+    char line[4096] = {};
+    ASSERT_TRUE(fgets(line, sizeof line, owner));
+    const std::string room = std::string(line).substr(9, kRoomCodeLength);
+    FILE* guest = popen((sim + "--room " + room + " --names Bob 2>/dev/null").c_str(), "r");
+    test::within(20000, [&] {
+        return test::runCommand(bin + "/slyders-server --ladder --db " + db).output.find(" 1 checked") != std::string::npos;
+    }, [] { std::this_thread::sleep_for(std::chrono::milliseconds(100)); });
+    const auto killedAt = std::chrono::steady_clock::now();
+    kill(server, SIGKILL);
+    waitpid(server, nullptr, 0);
+    std::string said;
+    while (fgets(line, sizeof line, owner)) said += line;
+    pclose(owner);
+    pclose(guest);
+    const auto noticed = std::chrono::steady_clock::now() - killedAt;
+    EXPECT_NE(said.find(kHostSilentText), std::string::npos) << said;
+    EXPECT_LT(noticed, std::chrono::seconds(14));
+    const test::CommandRun ladder = test::runCommand(bin + "/slyders-server --ladder --db " + db);
+    EXPECT_EQ(ladder.status, 0);
+    EXPECT_NE(ladder.output.find("Ann"), std::string::npos) << ladder.output;
+}
