@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "net/enet_transport.h"
+#include "net/fingerprint.h"
 #include "server/server.h"
 #include "sim/net_peer.h"
 #include "net_test_support.h"
@@ -97,6 +98,7 @@ std::string createdCode(ServerRig& rig, std::string& code) {
 std::string joinError(ServerRig& rig, RoomAction action, const std::string& room,
                       std::vector<std::string> names, const std::string& secret = "s") {
     SessionConfig c;
+    c.fingerprint = machineFingerprint(rig.text);
     c.action = action;
     c.room = room;
     c.names = std::move(names);
@@ -197,6 +199,7 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
     EXPECT_EQ(joinError(rig, RoomAction::Join, "QQQQQQ", {"Max"}), "No room has the code QQQQQQ.");
     auto owner = std::async(std::launch::async, [&] {
         SessionConfig c;
+        c.fingerprint = machineFingerprint(rig.text);
         c.action = RoomAction::Create;
         c.names = {"Ann", "Al", "Abe"};
         c.secrets = {"a", "a", "a"};
@@ -225,7 +228,7 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
         raw->service(1, events);
         for (const NetEvent& e : events) {
             if (e.type == NetEvent::Type::Connected) {
-                raw->send(e.peer, encode(Hello{"", "", {}, RoomAction::Watch, code, {}}), true);
+                raw->send(e.peer, encode(Hello{"", "", {}, machineFingerprint(rig.text), RoomAction::Watch, code, {}}), true);
             }
             if (e.type == NetEvent::Type::Received) welcomed |= decode(e.data.data(), e.data.size()).packet.has_value();
         }
