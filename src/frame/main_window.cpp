@@ -330,7 +330,10 @@ void TMainWnd::GameNewClick() {
 }
 
 void TMainWnd::GameDemoClick() {
-    if (sessionRunning()) return;
+    if (sessionRunning()) {
+        activeMode().key(Qt::Key_F9);  // a DEMO game watched starts again from its beginning
+        return;
+    }
     DemoGame(*this).run();
 }
 

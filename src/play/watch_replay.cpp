@@ -35,6 +35,7 @@ constexpr int kKeyHome = 0x01000010;
 constexpr int kKeyEnd = 0x01000011;
 constexpr int kKeyLeft = 0x01000012;
 constexpr int kKeyRight = 0x01000014;
+constexpr int kKeyF9 = 0x01000038;
 constexpr int kJumpSeconds = 5;         // Left and Right
 constexpr int kDeathLeadSeconds = 1;    // N and P land this long before the death
 constexpr int kLastMomentsSeconds = 10;
@@ -290,6 +291,11 @@ bool WatchReplay::seekKey(int qtKey) {
         case kKeyLeft: to = now - ticksOfSeconds(kJumpSeconds); break;
         case kKeyRight: to = now + ticksOfSeconds(kJumpSeconds); break;
         case kKeyHome: to = 0; break;
+        // A DEMO game's arena says "F9 to restart": so it does while it is watched.
+        case kKeyF9:
+            if (!m_table.gra().demo) return false;
+            to = 0;
+            break;
         case kKeyEnd: to = m_seeker->length(); break;
         case kKeyNextDeath:
         case kKeyPreviousDeath: {

@@ -457,7 +457,7 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
     const std::vector<std::string> demoTold = t.boxes.informed;
     std::FILE* log = std::tmpfile();
     t.window->setTickLog(log);
-    std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1;
+    std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1, f9At = -1;
     int steps = 0, napsAfterSteps = 0;
     t.clock.onSleep = [&] {
         WatchReplay* w = t.watch();
@@ -483,6 +483,9 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
             jumpedTo = t.gra.tick;
         }
         if (jumpedTo > 0 && tick >= jumpedTo + 30 && homeAt < 0) {
+            t.window->GameDemoClick();  // F9, as the watched DEMO arena says, starts it again
+            f9At = t.gra.tick;
+            pressKey(*t.window, Qt::Key_Right);
             pressKey(*t.window, Qt::Key_Home);
             homeAt = t.gra.tick;
             pressKey(*t.window, Qt::Key_End);
@@ -496,6 +499,7 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
     EXPECT_EQ(napsAfterSteps, 50);
     EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
     EXPECT_EQ(homeAt, 0);
+    EXPECT_EQ(f9At, 0);
     EXPECT_EQ(t.boxes.informed, demoTold);  // no disagreement, the DEMO result as ever
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     std::map<int, unsigned long long> release = test::readTickLog(log);
