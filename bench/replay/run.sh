@@ -8,6 +8,7 @@
 # DEMO game found among 300 seeds (seed 1161, 5029 ticks, about a minute at Medium: no game
 # of computers lasts five minutes), from the moments of the game kept every few hundred ticks
 # as the window does, and by playing from the start instead, median and worst.
+# It ends with the video export figures of bench/video/run.sh.
 #   bench/replay/run.sh [build dir, default <repo>/build] [seeds, default "3 5 7 11"] [runs, default 5]
 set -euo pipefail
 
@@ -83,3 +84,6 @@ awk -v ticks="$(field ticks "$seeks")" -v moments="$(field moments "$seeks")" \
     printf "seek from kept moments: p50 %.1f ms, worst %.1f ms\n", p50, worst
     printf "seek by playing from the start: p50 %.1f ms, worst %.1f ms\n", sp50, sworst
 }'
+
+# Video export of a minute of game against the minute itself.
+"$root/bench/video/run.sh" "$build" 1
