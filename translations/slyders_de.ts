@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Local</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Network host</source>
+        <translation>Netzwerk, Gastgeber</translation>
+    </message>
+    <message>
+        <source>Network guest</source>
+        <translation>Netzwerk, Gast</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+</context>
+<context>
     <name>KeyPairs</name>
     <message>
         <source>Left / Right</source>
@@ -82,7 +109,7 @@
     </message>
     <message>
         <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
-        <translation>Der Gastgeber spielt auf einer Arena von %1 Pixeln; in dieses Fenster passen %2.</translation>
+        <translation type="vanished">Der Gastgeber spielt auf einer Arena von %1 Pixeln; in dieses Fenster passen %2.</translation>
     </message>
     <message>
         <source>Joined %1. Waiting for the host to start the game...</source>
@@ -91,6 +118,10 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Warte, bis der Gastgeber das nächste Spiel startet …</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; the game shows arenas of up to %2.</source>
+        <translation>Der Gastgeber spielt auf einer Arena von %1 Pixeln; das Spiel zeigt Arenen bis %2.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +257,259 @@ siege</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Slyders-Wiederholungen (*%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::ExportVideoDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Video exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>WebM (VP9 with Opus sound)</source>
+        <translation>WebM (VP9 mit Opus-Ton)</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264 with AAC sound)</source>
+        <translation>MP4 (H.264 mit AAC-Ton)</translation>
+    </message>
+    <message>
+        <source>GIF (short clips, no sound)</source>
+        <translation>GIF (kurze Clips, ohne Ton)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>Dat&amp;ei:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4);;GIF picture (*.gif)</source>
+        <translation>WebM-Video (*.webm);;MP4-Video (*.mp4);;GIF-Bild (*.gif)</translation>
+    </message>
+    <message>
+        <source>The size is two numbers such as 1280x720.</source>
+        <translation>Die Größe besteht aus zwei Zahlen, etwa 1280x720.</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Wird exportiert …</translation>
+    </message>
+    <message>
+        <source>Saved: %1 s of video.</source>
+        <translation>Gespeichert: %1 s Video.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was made.</source>
+        <translation>Abgebrochen: Es wurde keine Datei erstellt.</translation>
+    </message>
+    <message>
+        <source>Not exported.</source>
+        <translation>Nicht exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::HistoryWindow</name>
+    <message>
+        <source>Game history</source>
+        <translation>Spielchronik</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>Sta&amp;tistik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Players and points</source>
+        <translation>Spieler und Punkte</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Sieger</translation>
+    </message>
+    <message>
+        <source>Round won by</source>
+        <translation>Runden gewonnen von</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>Sp&amp;ieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>A&amp;nsehen</translation>
+    </message>
+    <message>
+        <source>K&amp;eep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>Video e&amp;xportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Keep this replay for good: old replays are removed, kept ones stay.</source>
+        <translation>Diese Wiederholung für immer behalten: Alte Wiederholungen werden gelöscht, behaltene bleiben.</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Alle Spieler</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Alle Arten</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>Kept for good</source>
+        <translation>Für immer behalten</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Diese Wiederholung behalten</translation>
+    </message>
+    <message>
+        <source>Delete the replay of this game for good?</source>
+        <translation>Die Wiederholung dieses Spiels endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Delete this replay</source>
+        <translation>Diese Wiederholung löschen</translation>
+    </message>
+    <message>
+        <source>Games found: %1.</source>
+        <translation>Gefundene Spiele: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1); it was made again from the replays in %2.</source>
+        <translation>Die Spielchronik ließ sich nicht lesen (%1); sie wurde aus den Wiederholungen in %2 neu erstellt.</translation>
+    </message>
+    <message>
+        <source>The game history was not found; it was made again from the replays in %1.</source>
+        <translation>Die Spielchronik wurde nicht gefunden; sie wurde aus den Wiederholungen in %1 neu erstellt.</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>P&amp;layer:</source>
+        <translation>S&amp;pieler:</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Gespielte Spiele:</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Gewonnene Spiele:</translation>
+    </message>
+    <message>
+        <source>Rounds played:</source>
+        <translation>Gespielte Runden:</translation>
+    </message>
+    <message>
+        <source>Rounds won:</source>
+        <translation>Gewonnene Runden:</translation>
+    </message>
+    <message>
+        <source>Mean points per game:</source>
+        <translation>Punkte im Schnitt pro Spiel:</translation>
+    </message>
+    <message>
+        <source>Gaps crossed:</source>
+        <translation>Durchquerte Lücken:</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation>Direkter Vergleich</translation>
+    </message>
+    <message>
+        <source>Head to head (games with more points than the column&apos;s player, and with fewer):</source>
+        <translation>Direkter Vergleich (Spiele mit mehr Punkten als der Spieler der Spalte und mit weniger):</translation>
+    </message>
+    <message>
+        <source>Rating after each round played</source>
+        <translation>Wertung nach jeder gespielten Runde</translation>
+    </message>
+    <message>
+        <source>No round finished yet</source>
+        <translation>Noch keine Runde beendet</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Wertung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) together</source>
+        <translation>
+            <numerusform>%n gemeinsames Spiel</numerusform>
+            <numerusform>%n gemeinsame Spiele</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +799,18 @@ Tallowin</translation>
         <source>Exit Slyders?</source>
         <translation>Slyders beenden?</translation>
     </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>Video e&amp;xportieren …</translation>
+    </message>
+    <message>
+        <source>Game histor&amp;y...</source>
+        <translation>Spiel&amp;chronik …</translation>
+    </message>
+    <message>
+        <source>Play on a &amp;server...</source>
+        <translation>Auf einem &amp;Server spielen …</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TParamWnd</name>
@@ -704,6 +1000,46 @@ Tallowin</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Machine</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Free seats</source>
+        <translation>Freie Plätze</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for games on the local network...</source>
+        <translation>Suche Spiele im lokalen Netzwerk …</translation>
+    </message>
+    <message>
+        <source>needed</source>
+        <translation>nötig</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>No game on the local network at the moment.</source>
+        <translation>Gerade kein Spiel im lokalen Netzwerk.</translation>
+    </message>
+    <message>
+        <source>Games on the local network (double-click one to join):</source>
+        <translation>Spiele im lokalen Netzwerk (Doppelklick zum Beitreten):</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::NetLobby</name>
@@ -783,6 +1119,18 @@ Port %2</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Asking your router to open port %1 to the internet...</source>
+        <translation>Bitte deinen Router, Port %1 zum Internet zu öffnen …</translation>
+    </message>
+    <message>
+        <source>Friends on the internet join %1 (your router opened it by %2).</source>
+        <translation>Freunde im Internet treten %1 bei (dein Router hat es per %2 geöffnet).</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
+        <translation>Dein Router hat Port %1 nicht zum Internet geöffnet: Freunde außerhalb deines Heimnetzes können erst beitreten, wenn der Port in den Einstellungen des Routers an diesen Rechner weitergeleitet wird. Oder ihr spielt alle über einen Slyders-Server.</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::WaitWindow</name>
@@ -793,6 +1141,83 @@ Port %2</translation>
     <message>
         <source>Leave</source>
         <translation>Verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::RoomLobby</name>
+    <message>
+        <source>Room on the server</source>
+        <translation>Raum auf dem Server</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>Give your friends this code:</source>
+        <translation>Gib deinen Freunden diesen Code:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players:</source>
+        <translation>Die besten Spieler des Servers:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n watching</source>
+        <translation>
+            <numerusform>%n schaut zu</numerusform>
+            <numerusform>%n schauen zu</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::ServerDialog</name>
+    <message>
+        <source>Play on a server</source>
+        <translation>Auf einem Server spielen</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>Room code</source>
+        <translation>Raumcode</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Serveradresse:</translation>
+    </message>
+    <message>
+        <source>Room code:</source>
+        <translation>Raumcode:</translation>
+    </message>
+    <message>
+        <source>Create room</source>
+        <translation>Raum erstellen</translation>
+    </message>
+    <message>
+        <source>Join room</source>
+        <translation>Raum beitreten</translation>
+    </message>
+    <message>
+        <source>Watch room</source>
+        <translation>Im Raum zuschauen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>En red</translation>
+    </message>
+    <message>
+        <source>Network host</source>
+        <translation>En red, anfitrión</translation>
+    </message>
+    <message>
+        <source>Network guest</source>
+        <translation>En red, invitado</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+</context>
+<context>
     <name>KeyPairs</name>
     <message>
         <source>Left / Right</source>
@@ -82,7 +109,7 @@
     </message>
     <message>
         <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
-        <translation>El anfitrión juega en una arena de %1 píxeles; en esta ventana caben %2.</translation>
+        <translation type="vanished">El anfitrión juega en una arena de %1 píxeles; en esta ventana caben %2.</translation>
     </message>
     <message>
         <source>Joined %1. Waiting for the host to start the game...</source>
@@ -91,6 +118,10 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Esperando a que el anfitrión empiece la siguiente partida...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; the game shows arenas of up to %2.</source>
+        <translation>El anfitrión juega en una arena de %1 píxeles; el juego muestra arenas de hasta %2.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +257,259 @@ ganadas</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Repeticiones de Slyders (*%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::ExportVideoDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Exportar vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>WebM (VP9 with Opus sound)</source>
+        <translation>WebM (VP9 con sonido Opus)</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264 with AAC sound)</source>
+        <translation>MP4 (H.264 con sonido AAC)</translation>
+    </message>
+    <message>
+        <source>GIF (short clips, no sound)</source>
+        <translation>GIF (clips cortos, sin sonido)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>el final</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Archivo:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4);;GIF picture (*.gif)</source>
+        <translation>Vídeo WebM (*.webm);;Vídeo MP4 (*.mp4);;Imagen GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>The size is two numbers such as 1280x720.</source>
+        <translation>El tamaño son dos números, por ejemplo 1280x720.</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Saved: %1 s of video.</source>
+        <translation>Guardado: %1 s de vídeo.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was made.</source>
+        <translation>Cancelado: no se ha creado ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Not exported.</source>
+        <translation>No se ha exportado.</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::HistoryWindow</name>
+    <message>
+        <source>Game history</source>
+        <translation>Historial de partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Players and points</source>
+        <translation>Jugadores y puntos</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Ganador</translation>
+    </message>
+    <message>
+        <source>Round won by</source>
+        <translation>Rondas ganadas por</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>K&amp;eep</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xportar vídeo...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Keep this replay for good: old replays are removed, kept ones stay.</source>
+        <translation>Conservar esta repetición para siempre: las repeticiones antiguas se borran, las conservadas se quedan.</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Todos los jugadores</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Todos los tipos</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>empate</translation>
+    </message>
+    <message>
+        <source>Kept for good</source>
+        <translation>Conservada para siempre</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Conservar esta repetición</translation>
+    </message>
+    <message>
+        <source>Delete the replay of this game for good?</source>
+        <translation>¿Borrar definitivamente la repetición de esta partida?</translation>
+    </message>
+    <message>
+        <source>Delete this replay</source>
+        <translation>Borrar esta repetición</translation>
+    </message>
+    <message>
+        <source>Games found: %1.</source>
+        <translation>Partidas encontradas: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1); it was made again from the replays in %2.</source>
+        <translation>No se pudo leer el historial de partidas (%1); se ha vuelto a crear a partir de las repeticiones de %2.</translation>
+    </message>
+    <message>
+        <source>The game history was not found; it was made again from the replays in %1.</source>
+        <translation>No se encontró el historial de partidas; se ha vuelto a crear a partir de las repeticiones de %1.</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>P&amp;layer:</source>
+        <translation>J&amp;ugador:</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Partidas ganadas:</translation>
+    </message>
+    <message>
+        <source>Rounds played:</source>
+        <translation>Rondas jugadas:</translation>
+    </message>
+    <message>
+        <source>Rounds won:</source>
+        <translation>Rondas ganadas:</translation>
+    </message>
+    <message>
+        <source>Mean points per game:</source>
+        <translation>Media de puntos por partida:</translation>
+    </message>
+    <message>
+        <source>Gaps crossed:</source>
+        <translation>Huecos cruzados:</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation>Cara a cara</translation>
+    </message>
+    <message>
+        <source>Head to head (games with more points than the column&apos;s player, and with fewer):</source>
+        <translation>Cara a cara (partidas con más puntos que el jugador de la columna, y con menos):</translation>
+    </message>
+    <message>
+        <source>Rating after each round played</source>
+        <translation>Puntuación tras cada ronda jugada</translation>
+    </message>
+    <message>
+        <source>No round finished yet</source>
+        <translation>Todavía no ha terminado ninguna ronda</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) together</source>
+        <translation>
+            <numerusform>%n partida juntos</numerusform>
+            <numerusform>%n partidas juntos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +799,18 @@ Tallowin</translation>
         <source>Exit Slyders?</source>
         <translation>¿Salir de Slyders?</translation>
     </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xportar vídeo...</translation>
+    </message>
+    <message>
+        <source>Game histor&amp;y...</source>
+        <translation>&amp;Historial de partidas...</translation>
+    </message>
+    <message>
+        <source>Play on a &amp;server...</source>
+        <translation>&amp;Jugar en un servidor...</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TParamWnd</name>
@@ -704,6 +1000,46 @@ Tallowin</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Machine</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Free seats</source>
+        <translation>Puestos libres</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Looking for games on the local network...</source>
+        <translation>Buscando partidas en la red local...</translation>
+    </message>
+    <message>
+        <source>needed</source>
+        <translation>necesaria</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>No game on the local network at the moment.</source>
+        <translation>Ahora mismo no hay ninguna partida en la red local.</translation>
+    </message>
+    <message>
+        <source>Games on the local network (double-click one to join):</source>
+        <translation>Partidas en la red local (haz doble clic en una para unirte):</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::NetLobby</name>
@@ -783,6 +1119,18 @@ puerto %2</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Asking your router to open port %1 to the internet...</source>
+        <translation>Pidiendo a tu router que abra el puerto %1 a internet...</translation>
+    </message>
+    <message>
+        <source>Friends on the internet join %1 (your router opened it by %2).</source>
+        <translation>Tus amigos en internet se unen a %1 (tu router lo abrió con %2).</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
+        <translation>Tu router no ha abierto el puerto %1 a internet: tus amigos de fuera de tu red doméstica solo podrán unirse cuando el puerto se redirija a este equipo en los ajustes del router. O jugad todos a través de un servidor de Slyders.</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::WaitWindow</name>
@@ -793,6 +1141,83 @@ puerto %2</translation>
     <message>
         <source>Leave</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::RoomLobby</name>
+    <message>
+        <source>Room on the server</source>
+        <translation>Sala en el servidor</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Give your friends this code:</source>
+        <translation>Da a tus amigos este código:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Jugadores:</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players:</source>
+        <translation>Los mejores jugadores del servidor:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n watching</source>
+        <translation>
+            <numerusform>%n espectador</numerusform>
+            <numerusform>%n espectadores</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::ServerDialog</name>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jugar en un servidor</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>Room code</source>
+        <translation>Código de sala</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Dirección del servidor:</translation>
+    </message>
+    <message>
+        <source>Room code:</source>
+        <translation>Código de sala:</translation>
+    </message>
+    <message>
+        <source>Create room</source>
+        <translation>Crear sala</translation>
+    </message>
+    <message>
+        <source>Join room</source>
+        <translation>Unirse a la sala</translation>
+    </message>
+    <message>
+        <source>Watch room</source>
+        <translation>Ver la sala</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DÉMO</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Network host</source>
+        <translation>Réseau, hôte</translation>
+    </message>
+    <message>
+        <source>Network guest</source>
+        <translation>Réseau, invité</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+</context>
+<context>
     <name>KeyPairs</name>
     <message>
         <source>Left / Right</source>
@@ -82,7 +109,7 @@
     </message>
     <message>
         <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
-        <translation>L’hôte joue sur une arène de %1 pixels ; cette fenêtre n’a de place que pour %2.</translation>
+        <translation type="vanished">L’hôte joue sur une arène de %1 pixels ; cette fenêtre n’a de place que pour %2.</translation>
     </message>
     <message>
         <source>Joined %1. Waiting for the host to start the game...</source>
@@ -91,6 +118,10 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>En attente de la partie suivante de l’hôte…</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; the game shows arenas of up to %2.</source>
+        <translation>L’hôte joue sur une arène de %1 pixels ; le jeu affiche des arènes jusqu’à %2.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +257,259 @@ gagnées</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Rediffusions Slyders (*%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::ExportVideoDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Exporter une vidéo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>WebM (VP9 with Opus sound)</source>
+        <translation>WebM (VP9 avec son Opus)</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264 with AAC sound)</source>
+        <translation>MP4 (H.264 avec son AAC)</translation>
+    </message>
+    <message>
+        <source>GIF (short clips, no sound)</source>
+        <translation>GIF (clips courts, sans son)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>la fin</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat :</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;De :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Jusqu’à :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4);;GIF picture (*.gif)</source>
+        <translation>Vidéo WebM (*.webm);;Vidéo MP4 (*.mp4);;Image GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>The size is two numbers such as 1280x720.</source>
+        <translation>La taille s’écrit avec deux nombres, par exemple 1280x720.</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Export en cours…</translation>
+    </message>
+    <message>
+        <source>Saved: %1 s of video.</source>
+        <translation>Enregistré : %1 s de vidéo.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was made.</source>
+        <translation>Annulé : aucun fichier n’a été créé.</translation>
+    </message>
+    <message>
+        <source>Not exported.</source>
+        <translation>Pas exporté.</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::HistoryWindow</name>
+    <message>
+        <source>Game history</source>
+        <translation>Historique des parties</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Players and points</source>
+        <translation>Joueurs et points</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Gagnant</translation>
+    </message>
+    <message>
+        <source>Round won by</source>
+        <translation>Manches gagnées par</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Joueur :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Regarder</translation>
+    </message>
+    <message>
+        <source>K&amp;eep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xporter une vidéo…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>S&amp;upprimer</translation>
+    </message>
+    <message>
+        <source>Keep this replay for good: old replays are removed, kept ones stay.</source>
+        <translation>Garder cette rediffusion pour de bon : les anciennes rediffusions sont effacées, celles gardées restent.</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Tous les joueurs</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Tous les types</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>égalité</translation>
+    </message>
+    <message>
+        <source>Kept for good</source>
+        <translation>Gardée pour de bon</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Garder cette rediffusion</translation>
+    </message>
+    <message>
+        <source>Delete the replay of this game for good?</source>
+        <translation>Supprimer définitivement la rediffusion de cette partie ?</translation>
+    </message>
+    <message>
+        <source>Delete this replay</source>
+        <translation>Supprimer cette rediffusion</translation>
+    </message>
+    <message>
+        <source>Games found: %1.</source>
+        <translation>Parties trouvées : %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1); it was made again from the replays in %2.</source>
+        <translation>L’historique des parties n’a pas pu être lu (%1) ; il a été refait à partir des rediffusions de %2.</translation>
+    </message>
+    <message>
+        <source>The game history was not found; it was made again from the replays in %1.</source>
+        <translation>L’historique des parties est introuvable ; il a été refait à partir des rediffusions de %1.</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>P&amp;layer:</source>
+        <translation>J&amp;oueur :</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Parties jouées :</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Parties gagnées :</translation>
+    </message>
+    <message>
+        <source>Rounds played:</source>
+        <translation>Manches jouées :</translation>
+    </message>
+    <message>
+        <source>Rounds won:</source>
+        <translation>Manches gagnées :</translation>
+    </message>
+    <message>
+        <source>Mean points per game:</source>
+        <translation>Points moyens par partie :</translation>
+    </message>
+    <message>
+        <source>Gaps crossed:</source>
+        <translation>Trous traversés :</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation>Face-à-face</translation>
+    </message>
+    <message>
+        <source>Head to head (games with more points than the column&apos;s player, and with fewer):</source>
+        <translation>Face-à-face (parties avec plus de points que le joueur de la colonne, et avec moins) :</translation>
+    </message>
+    <message>
+        <source>Rating after each round played</source>
+        <translation>Classement après chaque manche jouée</translation>
+    </message>
+    <message>
+        <source>No round finished yet</source>
+        <translation>Aucune manche terminée pour l’instant</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Classement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) together</source>
+        <translation>
+            <numerusform>%n partie ensemble</numerusform>
+            <numerusform>%n parties ensemble</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +799,18 @@ Tallowin</translation>
         <source>Exit Slyders?</source>
         <translation>Quitter Slyders ?</translation>
     </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xporter une vidéo…</translation>
+    </message>
+    <message>
+        <source>Game histor&amp;y...</source>
+        <translation>Historique des &amp;parties…</translation>
+    </message>
+    <message>
+        <source>Play on a &amp;server...</source>
+        <translation>Jouer sur un &amp;serveur…</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TParamWnd</name>
@@ -704,6 +1000,46 @@ Tallowin</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Machine</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Free seats</source>
+        <translation>Places libres</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Looking for games on the local network...</source>
+        <translation>Recherche de parties sur le réseau local…</translation>
+    </message>
+    <message>
+        <source>needed</source>
+        <translation>requis</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>No game on the local network at the moment.</source>
+        <translation>Aucune partie sur le réseau local pour le moment.</translation>
+    </message>
+    <message>
+        <source>Games on the local network (double-click one to join):</source>
+        <translation>Parties sur le réseau local (double-cliquez sur l’une d’elles pour la rejoindre) :</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::NetLobby</name>
@@ -783,6 +1119,18 @@ port %2</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Asking your router to open port %1 to the internet...</source>
+        <translation>Demande à votre routeur d’ouvrir le port %1 vers Internet…</translation>
+    </message>
+    <message>
+        <source>Friends on the internet join %1 (your router opened it by %2).</source>
+        <translation>Vos amis sur Internet rejoignent %1 (votre routeur l’a ouvert par %2).</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
+        <translation>Votre routeur n’a pas ouvert le port %1 vers Internet : vos amis hors de votre réseau domestique ne pourront rejoindre la partie qu’une fois le port redirigé vers cette machine dans les réglages du routeur. Ou alors, jouez tous via un serveur Slyders.</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::WaitWindow</name>
@@ -793,6 +1141,83 @@ port %2</translation>
     <message>
         <source>Leave</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::RoomLobby</name>
+    <message>
+        <source>Room on the server</source>
+        <translation>Salon sur le serveur</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Give your friends this code:</source>
+        <translation>Donnez ce code à vos amis :</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Joueurs :</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players:</source>
+        <translation>Les meilleurs joueurs du serveur :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n watching</source>
+        <translation>
+            <numerusform>%n spectateur</numerusform>
+            <numerusform>%n spectateurs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::ServerDialog</name>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jouer sur un serveur</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Room code</source>
+        <translation>Code du salon</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Adresse du serveur :</translation>
+    </message>
+    <message>
+        <source>Room code:</source>
+        <translation>Code du salon :</translation>
+    </message>
+    <message>
+        <source>Create room</source>
+        <translation>Créer un salon</translation>
+    </message>
+    <message>
+        <source>Join room</source>
+        <translation>Rejoindre un salon</translation>
+    </message>
+    <message>
+        <source>Watch room</source>
+        <translation>Regarder un salon</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Local</source>
+        <translation>Lokalna</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieciowa</translation>
+    </message>
+    <message>
+        <source>Network host</source>
+        <translation>Sieciowa, gospodarz</translation>
+    </message>
+    <message>
+        <source>Network guest</source>
+        <translation>Sieciowa, gość</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serwer</translation>
+    </message>
+</context>
+<context>
     <name>KeyPairs</name>
     <message>
         <source>Left / Right</source>
@@ -82,7 +109,7 @@
     </message>
     <message>
         <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
-        <translation>Gospodarz gra na arenie o boku %1 pikseli; w tym oknie mieści się %2.</translation>
+        <translation type="vanished">Gospodarz gra na arenie o boku %1 pikseli; w tym oknie mieści się %2.</translation>
     </message>
     <message>
         <source>Joined %1. Waiting for the host to start the game...</source>
@@ -91,6 +118,10 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Czekamy, aż gospodarz rozpocznie następną grę...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; the game shows arenas of up to %2.</source>
+        <translation>Gospodarz gra na arenie o boku %1 pikseli; gra pokazuje areny do %2.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +257,260 @@ rundy</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Powtórki Slyders (*%1);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::ExportVideoDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Eksportuj wideo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>WebM (VP9 with Opus sound)</source>
+        <translation>WebM (VP9 z dźwiękiem Opus)</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264 with AAC sound)</source>
+        <translation>MP4 (H.264 z dźwiękiem AAC)</translation>
+    </message>
+    <message>
+        <source>GIF (short clips, no sound)</source>
+        <translation>GIF (krótkie klipy, bez dźwięku)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>koniec</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>P&amp;lik:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Rozmiar:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4);;GIF picture (*.gif)</source>
+        <translation>Wideo WebM (*.webm);;Wideo MP4 (*.mp4);;Obrazek GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>The size is two numbers such as 1280x720.</source>
+        <translation>Rozmiar to dwie liczby, np. 1280x720.</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Eksportowanie...</translation>
+    </message>
+    <message>
+        <source>Saved: %1 s of video.</source>
+        <translation>Zapisano: %1 s wideo.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was made.</source>
+        <translation>Anulowano: nie utworzono pliku.</translation>
+    </message>
+    <message>
+        <source>Not exported.</source>
+        <translation>Nie wyeksportowano.</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::HistoryWindow</name>
+    <message>
+        <source>Game history</source>
+        <translation>Historia gier</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Gry</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statystyki</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Players and points</source>
+        <translation>Gracze i punkty</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Zwycięzca</translation>
+    </message>
+    <message>
+        <source>Round won by</source>
+        <translation>Rundy wygrane przez</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Powtórka</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Gry</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>Gr&amp;acz:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Rodzaj:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Obejrzyj</translation>
+    </message>
+    <message>
+        <source>K&amp;eep</source>
+        <translation>&amp;Zachowaj</translation>
+    </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>&amp;Eksportuj wideo...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Keep this replay for good: old replays are removed, kept ones stay.</source>
+        <translation>Zachowaj tę powtórkę na stałe: stare powtórki są usuwane, zachowane zostają.</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Wszyscy gracze</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Wszystkie rodzaje</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>Kept for good</source>
+        <translation>Zachowana na stałe</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Zachowaj tę powtórkę</translation>
+    </message>
+    <message>
+        <source>Delete the replay of this game for good?</source>
+        <translation>Usunąć na zawsze powtórkę tej gry?</translation>
+    </message>
+    <message>
+        <source>Delete this replay</source>
+        <translation>Usuń tę powtórkę</translation>
+    </message>
+    <message>
+        <source>Games found: %1.</source>
+        <translation>Znalezione gry: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1); it was made again from the replays in %2.</source>
+        <translation>Nie udało się odczytać historii gier (%1); odtworzono ją z powtórek w %2.</translation>
+    </message>
+    <message>
+        <source>The game history was not found; it was made again from the replays in %1.</source>
+        <translation>Nie znaleziono historii gier; odtworzono ją z powtórek w %1.</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>P&amp;layer:</source>
+        <translation>Gra&amp;cz:</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Rozegrane gry:</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Wygrane gry:</translation>
+    </message>
+    <message>
+        <source>Rounds played:</source>
+        <translation>Rozegrane rundy:</translation>
+    </message>
+    <message>
+        <source>Rounds won:</source>
+        <translation>Wygrane rundy:</translation>
+    </message>
+    <message>
+        <source>Mean points per game:</source>
+        <translation>Średnio punktów na grę:</translation>
+    </message>
+    <message>
+        <source>Gaps crossed:</source>
+        <translation>Przejechane luki:</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation>Pojedynki</translation>
+    </message>
+    <message>
+        <source>Head to head (games with more points than the column&apos;s player, and with fewer):</source>
+        <translation>Pojedynki (gry z większą liczbą punktów niż gracz z kolumny i z mniejszą):</translation>
+    </message>
+    <message>
+        <source>Rating after each round played</source>
+        <translation>Ranking po każdej rozegranej rundzie</translation>
+    </message>
+    <message>
+        <source>No round finished yet</source>
+        <translation>Jeszcze żadna runda się nie skończyła</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Ranking</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) together</source>
+        <translation>
+            <numerusform>%n wspólna gra</numerusform>
+            <numerusform>%n wspólne gry</numerusform>
+            <numerusform>%n wspólnych gier</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +800,18 @@ Tallowin</translation>
         <source>Exit Slyders?</source>
         <translation>Zakończyć Slyders?</translation>
     </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>&amp;Eksportuj wideo...</translation>
+    </message>
+    <message>
+        <source>Game histor&amp;y...</source>
+        <translation>&amp;Historia gier...</translation>
+    </message>
+    <message>
+        <source>Play on a &amp;server...</source>
+        <translation>Graj na &amp;serwerze...</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TParamWnd</name>
@@ -704,6 +1001,46 @@ Tallowin</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Machine</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Gracze</translation>
+    </message>
+    <message>
+        <source>Free seats</source>
+        <translation>Wolne miejsca</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Looking for games on the local network...</source>
+        <translation>Szukamy gier w sieci lokalnej...</translation>
+    </message>
+    <message>
+        <source>needed</source>
+        <translation>wymagane</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>No game on the local network at the moment.</source>
+        <translation>W sieci lokalnej nie ma teraz żadnej gry.</translation>
+    </message>
+    <message>
+        <source>Games on the local network (double-click one to join):</source>
+        <translation>Gry w sieci lokalnej (kliknij dwukrotnie, aby dołączyć):</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::NetLobby</name>
@@ -783,6 +1120,18 @@ port %2</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Asking your router to open port %1 to the internet...</source>
+        <translation>Prosimy router o otwarcie portu %1 do internetu...</translation>
+    </message>
+    <message>
+        <source>Friends on the internet join %1 (your router opened it by %2).</source>
+        <translation>Znajomi z internetu dołączają do %1 (router otworzył go przez %2).</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
+        <translation>Router nie otworzył portu %1 do internetu: znajomi spoza twojej sieci domowej dołączą dopiero, gdy w ustawieniach routera przekierujesz ten port na ten komputer. Albo zagrajcie wszyscy przez serwer Slyders.</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::WaitWindow</name>
@@ -793,6 +1142,84 @@ port %2</translation>
     <message>
         <source>Leave</source>
         <translation>Wyjdź</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::RoomLobby</name>
+    <message>
+        <source>Room on the server</source>
+        <translation>Pokój na serwerze</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Wyjdź</translation>
+    </message>
+    <message>
+        <source>Give your friends this code:</source>
+        <translation>Podaj znajomym ten kod:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Gracze:</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players:</source>
+        <translation>Najlepsi gracze serwera:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n watching</source>
+        <translation>
+            <numerusform>%n osoba ogląda</numerusform>
+            <numerusform>%n osoby oglądają</numerusform>
+            <numerusform>%n osób ogląda</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::ServerDialog</name>
+    <message>
+        <source>Play on a server</source>
+        <translation>Graj na serwerze</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adres serwera</translation>
+    </message>
+    <message>
+        <source>Room code</source>
+        <translation>Kod pokoju</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Adres serwera:</translation>
+    </message>
+    <message>
+        <source>Room code:</source>
+        <translation>Kod pokoju:</translation>
+    </message>
+    <message>
+        <source>Create room</source>
+        <translation>Utwórz pokój</translation>
+    </message>
+    <message>
+        <source>Join room</source>
+        <translation>Dołącz do pokoju</translation>
+    </message>
+    <message>
+        <source>Watch room</source>
+        <translation>Oglądaj pokój</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

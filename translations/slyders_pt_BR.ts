@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Local</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>DEMO</source>
+        <translation>DEMO</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Em rede</translation>
+    </message>
+    <message>
+        <source>Network host</source>
+        <translation>Em rede, anfitrião</translation>
+    </message>
+    <message>
+        <source>Network guest</source>
+        <translation>Em rede, convidado</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+</context>
+<context>
     <name>KeyPairs</name>
     <message>
         <source>Left / Right</source>
@@ -82,7 +109,7 @@
     </message>
     <message>
         <source>The host plays on an arena of %1 pixels; this window has room for %2.</source>
-        <translation>O anfitrião joga numa arena de %1 pixels; nesta janela cabem %2.</translation>
+        <translation type="vanished">O anfitrião joga numa arena de %1 pixels; nesta janela cabem %2.</translation>
     </message>
     <message>
         <source>Joined %1. Waiting for the host to start the game...</source>
@@ -91,6 +118,10 @@
     <message>
         <source>Waiting for the host to start the next game...</source>
         <translation>Esperando o anfitrião começar o próximo jogo...</translation>
+    </message>
+    <message>
+        <source>The host plays on an arena of %1 pixels; the game shows arenas of up to %2.</source>
+        <translation>O anfitrião joga numa arena de %1 pixels; o jogo mostra arenas de até %2.</translation>
     </message>
 </context>
 <context>
@@ -226,6 +257,259 @@ ganhas</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Replays do Slyders (*%1);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::ExportVideoDialog</name>
+    <message>
+        <source>Export video</source>
+        <translation>Exportar vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>WebM (VP9 with Opus sound)</source>
+        <translation>WebM (VP9 com som Opus)</translation>
+    </message>
+    <message>
+        <source>MP4 (H.264 with AAC sound)</source>
+        <translation>MP4 (H.264 com som AAC)</translation>
+    </message>
+    <message>
+        <source>GIF (short clips, no sound)</source>
+        <translation>GIF (clipes curtos, sem som)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>o fim</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Arquivo:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>A&amp;té:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>Ta&amp;manho:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4);;GIF picture (*.gif)</source>
+        <translation>Vídeo WebM (*.webm);;Vídeo MP4 (*.mp4);;Imagem GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>The size is two numbers such as 1280x720.</source>
+        <translation>O tamanho são dois números, por exemplo 1280x720.</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Saved: %1 s of video.</source>
+        <translation>Salvo: %1 s de vídeo.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was made.</source>
+        <translation>Cancelado: nenhum arquivo foi criado.</translation>
+    </message>
+    <message>
+        <source>Not exported.</source>
+        <translation>Não exportado.</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::HistoryWindow</name>
+    <message>
+        <source>Game history</source>
+        <translation>Histórico de jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estatísticas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Players and points</source>
+        <translation>Jogadores e pontos</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Vencedor</translation>
+    </message>
+    <message>
+        <source>Round won by</source>
+        <translation>Rodadas ganhas por</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>Jo&amp;gador:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Assistir</translation>
+    </message>
+    <message>
+        <source>K&amp;eep</source>
+        <translation>&amp;Manter</translation>
+    </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xportar vídeo...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>A&amp;pagar</translation>
+    </message>
+    <message>
+        <source>Keep this replay for good: old replays are removed, kept ones stay.</source>
+        <translation>Manter este replay de vez: os replays antigos são apagados, os mantidos ficam.</translation>
+    </message>
+    <message>
+        <source>All players</source>
+        <translation>Todos os jogadores</translation>
+    </message>
+    <message>
+        <source>All kinds</source>
+        <translation>Todos os tipos</translation>
+    </message>
+    <message>
+        <source>draw</source>
+        <translation>empate</translation>
+    </message>
+    <message>
+        <source>Kept for good</source>
+        <translation>Mantido de vez</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Manter este replay</translation>
+    </message>
+    <message>
+        <source>Delete the replay of this game for good?</source>
+        <translation>Apagar de vez o replay deste jogo?</translation>
+    </message>
+    <message>
+        <source>Delete this replay</source>
+        <translation>Apagar este replay</translation>
+    </message>
+    <message>
+        <source>Games found: %1.</source>
+        <translation>Jogos encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1); it was made again from the replays in %2.</source>
+        <translation>Não deu para ler o histórico de jogos (%1); ele foi refeito a partir dos replays em %2.</translation>
+    </message>
+    <message>
+        <source>The game history was not found; it was made again from the replays in %1.</source>
+        <translation>O histórico de jogos não foi encontrado; ele foi refeito a partir dos replays em %1.</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>P&amp;layer:</source>
+        <translation>Jogado&amp;r:</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Jogos disputados:</translation>
+    </message>
+    <message>
+        <source>Games won:</source>
+        <translation>Jogos ganhos:</translation>
+    </message>
+    <message>
+        <source>Rounds played:</source>
+        <translation>Rodadas disputadas:</translation>
+    </message>
+    <message>
+        <source>Rounds won:</source>
+        <translation>Rodadas ganhas:</translation>
+    </message>
+    <message>
+        <source>Mean points per game:</source>
+        <translation>Média de pontos por jogo:</translation>
+    </message>
+    <message>
+        <source>Gaps crossed:</source>
+        <translation>Brechas atravessadas:</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation>Confronto direto</translation>
+    </message>
+    <message>
+        <source>Head to head (games with more points than the column&apos;s player, and with fewer):</source>
+        <translation>Confronto direto (jogos com mais pontos que o jogador da coluna, e com menos):</translation>
+    </message>
+    <message>
+        <source>Rating after each round played</source>
+        <translation>Pontuação depois de cada rodada disputada</translation>
+    </message>
+    <message>
+        <source>No round finished yet</source>
+        <translation>Nenhuma rodada terminada ainda</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) together</source>
+        <translation>
+            <numerusform>%n jogo juntos</numerusform>
+            <numerusform>%n jogos juntos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +799,18 @@ Tallowin</translation>
         <source>Exit Slyders?</source>
         <translation>Sair do Slyders?</translation>
     </message>
+    <message>
+        <source>E&amp;xport video...</source>
+        <translation>E&amp;xportar vídeo...</translation>
+    </message>
+    <message>
+        <source>Game histor&amp;y...</source>
+        <translation>&amp;Histórico de jogos...</translation>
+    </message>
+    <message>
+        <source>Play on a &amp;server...</source>
+        <translation>Jogar em um &amp;servidor...</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TParamWnd</name>
@@ -704,6 +1000,46 @@ Tallowin</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Machine</source>
+        <translation>Máquina</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Free seats</source>
+        <translation>Lugares livres</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Looking for games on the local network...</source>
+        <translation>Procurando jogos na rede local...</translation>
+    </message>
+    <message>
+        <source>needed</source>
+        <translation>necessária</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>No game on the local network at the moment.</source>
+        <translation>Nenhum jogo na rede local no momento.</translation>
+    </message>
+    <message>
+        <source>Games on the local network (double-click one to join):</source>
+        <translation>Jogos na rede local (clique duas vezes em um para entrar):</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::NetLobby</name>
@@ -783,6 +1119,18 @@ porta %2</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Asking your router to open port %1 to the internet...</source>
+        <translation>Pedindo ao seu roteador para abrir a porta %1 para a internet...</translation>
+    </message>
+    <message>
+        <source>Friends on the internet join %1 (your router opened it by %2).</source>
+        <translation>Amigos na internet entram em %1 (seu roteador abriu via %2).</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
+        <translation>Seu roteador não abriu a porta %1 para a internet: amigos fora da sua rede doméstica só conseguem entrar depois que a porta for redirecionada para esta máquina nas configurações do roteador. Ou então joguem todos por um servidor do Slyders.</translation>
+    </message>
 </context>
 <context>
     <name>slyders::net::WaitWindow</name>
@@ -793,6 +1141,83 @@ porta %2</translation>
     <message>
         <source>Leave</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::RoomLobby</name>
+    <message>
+        <source>Room on the server</source>
+        <translation>Sala no servidor</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Give your friends this code:</source>
+        <translation>Passe este código para seus amigos:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Jogadores:</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players:</source>
+        <translation>Os melhores jogadores do servidor:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n watching</source>
+        <translation>
+            <numerusform>%n assistindo</numerusform>
+            <numerusform>%n assistindo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slyders::server::ServerDialog</name>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jogar em um servidor</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Endereço do servidor</translation>
+    </message>
+    <message>
+        <source>Room code</source>
+        <translation>Código da sala</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Endereço do servidor:</translation>
+    </message>
+    <message>
+        <source>Room code:</source>
+        <translation>Código da sala:</translation>
+    </message>
+    <message>
+        <source>Create room</source>
+        <translation>Criar sala</translation>
+    </message>
+    <message>
+        <source>Join room</source>
+        <translation>Entrar na sala</translation>
+    </message>
+    <message>
+        <source>Watch room</source>
+        <translation>Assistir à sala</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,11 @@ def missing_in(ts_file, source_dir):
             kind = translation.get("type") if translation is not None else "unfinished"
             if kind in ("obsolete", "vanished"):
                 continue
-            if kind == "unfinished" or not (translation.text or "").strip():
+            # A text with %n plural forms keeps its translations in <numerusform> children.
+            forms = [translation]
+            if translation is not None and message.get("numerus") == "yes":
+                forms = translation.findall("numerusform") or forms
+            if kind == "unfinished" or any(not (f.text or "").strip() for f in forms):
                 where = message.find("location")
                 if where is None:
                     place = context.findtext("name")
