@@ -8,6 +8,7 @@
 #include "boxes/message_boxes.h"
 #include "game/gra.h"
 #include "net/fingerprint.h"
+#include "play/game_recording.h"
 #include "replay/replay_recorder.h"
 #include "server/qt/server_windows.h"
 
@@ -102,6 +103,7 @@ net::Start ServerGame::choices() {
 
 void ServerGame::play() {
     begin(true);  // the server's roster is shown, this machine's is given back at the end
+    m_table.recording().setNetworkKind(GameKind::Server);  // the history tells rooms apart
     m_guest->askLadder();
     for (;;) {
         std::optional<net::Start> start;
