@@ -180,7 +180,8 @@ void TMainWnd::buildMenu() {
         addItem(game, "GameHost", tr("&Host network game..."), {}, &TMainWnd::GameHostClick);
     m.GameJoin =
         addItem(game, "GameJoin", tr("&Join network game..."), {}, &TMainWnd::GameJoinClick);
-    addItem(game, "GameServer", tr("Play on a &server..."), {}, &TMainWnd::GameServerClick);
+    m.GameServer =
+        addItem(game, "GameServer", tr("Play on a &server..."), {}, &TMainWnd::GameServerClick);
     game->addSeparator();
     m.GameCleartotals = addItem(game, "GameCleartotals", tr("&Clear current results..."), {},
                                 &TMainWnd::GameCleartotalsClick);
@@ -295,7 +296,8 @@ void TMainWnd::updateReplayItems() {
     const bool idle = !m_gra.running && !sessionRunning();
     m_menu.GameWatchlast->setEnabled(idle && m_replays.newest().has_value());
     for (QAction* item :
-         {m_menu.GameOpenreplay, m_menu.GameHistory, m_menu.GameHost, m_menu.GameJoin}) {
+         {m_menu.GameOpenreplay, m_menu.GameHistory, m_menu.GameHost, m_menu.GameJoin,
+          m_menu.GameServer}) {
         item->setEnabled(idle);
     }
 }

@@ -266,7 +266,7 @@ private:
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,
                 *GameOpenreplay = nullptr, *GameHistory = nullptr, *GameHost = nullptr,
-                *GameJoin = nullptr,
+                *GameJoin = nullptr, *GameServer = nullptr,
                 *GameCleartotals = nullptr, *GameExit = nullptr;
         QAction* GameExportvideo = nullptr;
         QAction *SetupPlayers = nullptr, *DisplayHighscores = nullptr;
