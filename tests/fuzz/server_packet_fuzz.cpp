@@ -8,9 +8,9 @@ using namespace slyders;
 namespace {
 
 std::vector<fuzz::Bytes> samplePackets() {
-    net::Hello create{"", "kitchen", {"Zo\xC3\xAB", "Max"}, net::RoomAction::Create, "", {"s1", "s2"}};
-    net::Hello join{"", "den", {"Ann"}, net::RoomAction::Join, "ACDE34", {"secret"}};
-    net::Hello watch{"", "", {}, net::RoomAction::Watch, "ACDE34", {}};
+    net::Hello create{"", "kitchen", {"Zo\xC3\xAB", "Max"}, {1, 2, 3, 4}, net::RoomAction::Create, "", {"s1", "s2"}};
+    net::Hello join{"", "den", {"Ann"}, {1, 2, 3, 4}, net::RoomAction::Join, "ACDE34", {"secret"}};
+    net::Hello watch{"", "", {}, {}, net::RoomAction::Watch, "ACDE34", {}};
     net::RoomState state{"ACDE34", true, false, 3, {"Ann", "Max"}};
     net::Ladder ladder{{{"Ann", 100, 42}, {"Computer 1", 7, 3}}};
     std::vector<fuzz::Bytes> seeds;
