@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>GameMessages</name>
+    <message>
+        <source>Draw. No winner yet!</source>
+        <translation>Unentschieden. Noch kein Sieger!</translation>
+    </message>
+    <message>
+        <source>This DEMO game ends with a draw.</source>
+        <translation>Dieses DEMO-Spiel endet unentschieden.</translation>
+    </message>
+    <message>
+        <source>Start DEMO game? (current results will be lost)</source>
+        <translation>DEMO-Spiel starten? (Die bisherigen Ergebnisse gehen verloren)</translation>
+    </message>
+    <message>
+        <source>Keep this replay?</source>
+        <translation>Diese Wiederholung behalten?</translation>
+    </message>
+    <message>
+        <source>Stop watching?</source>
+        <translation>Zuschauen beenden?</translation>
+    </message>
+    <message>
+        <source>The recorded game was left here, before its end.</source>
+        <translation>Das aufgezeichnete Spiel wurde hier vor seinem Ende verlassen.</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Wiederholung öffnen</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Diese Wiederholung behalten</translation>
+    </message>
+    <message>
+        <source>Replay not saved</source>
+        <translation>Wiederholung nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Play on a server</source>
+        <translation>Auf einem Server spielen</translation>
+    </message>
+    <message>
+        <source>Seat a player first (Players &gt; Set up human players...).</source>
+        <translation>Wähle zuerst einen Spieler für einen Platz (Spieler &gt; Menschliche Spieler einrichten …).</translation>
+    </message>
+    <message>
+        <source>The machines disagree about the game; it was stopped.</source>
+        <translation>Die Rechner sind sich über das Spiel uneinig; es wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The host dropped this machine because it stopped answering.</source>
+        <translation>Der Gastgeber hat diesen Rechner entfernt, weil er nicht mehr antwortete.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s game was not the server&apos;s; it was taken out of the game.</source>
+        <translation>Das Spiel dieses Rechners war nicht das des Servers; er wurde aus dem Spiel genommen.</translation>
+    </message>
+    <message>
+        <source>The server is shutting down.</source>
+        <translation>Der Server wird heruntergefahren.</translation>
+    </message>
+    <message>
+        <source>The host has closed the game.</source>
+        <translation>Der Gastgeber hat das Spiel beendet.</translation>
+    </message>
+    <message>
+        <source>the computer player</source>
+        <translation>der Computerspieler</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1
+
+Click for the next round:</source>
+        <translation>Runde beendet!
+%1
+
+Klicke für die nächste Runde:</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1</source>
+        <translation>Runde beendet!
+%1</translation>
+    </message>
+    <message>
+        <source>%1 points reached.
+
+The winner is %2 !
+%3&apos;s rating is now %4.</source>
+        <translation>%1 Punkte erreicht.
+
+Der Sieger ist %2!
+%3 hat jetzt eine Wertung von %4.</translation>
+    </message>
+    <message>
+        <source>This DEMO game has been won by %1.</source>
+        <translation>Dieses DEMO-Spiel hat %1 gewonnen.</translation>
+    </message>
+    <message>
+        <source>This replay did not play as it was recorded, from tick %1 on.</source>
+        <translation>Diese Wiederholung lief ab Takt %1 nicht mehr so ab, wie sie aufgezeichnet wurde.</translation>
+    </message>
+    <message>
+        <source>%1
+The game itself is not affected.</source>
+        <translation>%1
+Das Spiel selbst ist davon nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 is not connected.</source>
+        <translation>Gamepad %1 ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>the computer player #%1</source>
+        <translation>der Computerspieler Nr. %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>Local</source>

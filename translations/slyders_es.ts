@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>GameMessages</name>
+    <message>
+        <source>Draw. No winner yet!</source>
+        <translation>Empate. ¡Todavía no hay ganador!</translation>
+    </message>
+    <message>
+        <source>This DEMO game ends with a draw.</source>
+        <translation>Esta partida DEMO termina en empate.</translation>
+    </message>
+    <message>
+        <source>Start DEMO game? (current results will be lost)</source>
+        <translation>¿Empezar una partida DEMO? (se perderán los resultados actuales)</translation>
+    </message>
+    <message>
+        <source>Keep this replay?</source>
+        <translation>¿Conservar esta repetición?</translation>
+    </message>
+    <message>
+        <source>Stop watching?</source>
+        <translation>¿Dejar de mirar?</translation>
+    </message>
+    <message>
+        <source>The recorded game was left here, before its end.</source>
+        <translation>La partida grabada se abandonó aquí, antes de terminar.</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Abrir repetición</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Conservar esta repetición</translation>
+    </message>
+    <message>
+        <source>Replay not saved</source>
+        <translation>Repetición no guardada</translation>
+    </message>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jugar en un servidor</translation>
+    </message>
+    <message>
+        <source>Seat a player first (Players &gt; Set up human players...).</source>
+        <translation>Primero pon a un jugador en un puesto (Jugadores &gt; Configurar jugadores humanos...).</translation>
+    </message>
+    <message>
+        <source>The machines disagree about the game; it was stopped.</source>
+        <translation>Los equipos no coinciden sobre la partida; se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The host dropped this machine because it stopped answering.</source>
+        <translation>El anfitrión ha sacado a este equipo porque dejó de responder.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s game was not the server&apos;s; it was taken out of the game.</source>
+        <translation>La partida de este equipo no era la del servidor; se le ha sacado de la partida.</translation>
+    </message>
+    <message>
+        <source>The server is shutting down.</source>
+        <translation>El servidor se está apagando.</translation>
+    </message>
+    <message>
+        <source>The host has closed the game.</source>
+        <translation>El anfitrión ha cerrado la partida.</translation>
+    </message>
+    <message>
+        <source>the computer player</source>
+        <translation>el jugador del ordenador</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1
+
+Click for the next round:</source>
+        <translation>¡Ronda terminada!
+%1
+
+Pulsa para la siguiente ronda:</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1</source>
+        <translation>¡Ronda terminada!
+%1</translation>
+    </message>
+    <message>
+        <source>%1 points reached.
+
+The winner is %2 !
+%3&apos;s rating is now %4.</source>
+        <translation>%1 puntos alcanzados.
+
+¡El ganador es %2!
+La puntuación de %3 es ahora %4.</translation>
+    </message>
+    <message>
+        <source>This DEMO game has been won by %1.</source>
+        <translation>Esta partida DEMO la ha ganado %1.</translation>
+    </message>
+    <message>
+        <source>This replay did not play as it was recorded, from tick %1 on.</source>
+        <translation>A partir del tic %1, esta repetición no se reprodujo tal como se grabó.</translation>
+    </message>
+    <message>
+        <source>%1
+The game itself is not affected.</source>
+        <translation>%1
+La partida en sí no se ve afectada.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 is not connected.</source>
+        <translation>El mando %1 no está conectado.</translation>
+    </message>
+    <message>
+        <source>the computer player #%1</source>
+        <translation>el jugador del ordenador n.º %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>Local</source>

@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>GameMessages</name>
+    <message>
+        <source>Draw. No winner yet!</source>
+        <translation>Égalité. Pas encore de gagnant !</translation>
+    </message>
+    <message>
+        <source>This DEMO game ends with a draw.</source>
+        <translation>Cette partie DÉMO se termine par une égalité.</translation>
+    </message>
+    <message>
+        <source>Start DEMO game? (current results will be lost)</source>
+        <translation>Lancer une partie DÉMO ? (les résultats actuels seront perdus)</translation>
+    </message>
+    <message>
+        <source>Keep this replay?</source>
+        <translation>Garder cette rediffusion ?</translation>
+    </message>
+    <message>
+        <source>Stop watching?</source>
+        <translation>Arrêter de regarder ?</translation>
+    </message>
+    <message>
+        <source>The recorded game was left here, before its end.</source>
+        <translation>La partie enregistrée a été quittée ici, avant sa fin.</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Ouvrir une rediffusion</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Garder cette rediffusion</translation>
+    </message>
+    <message>
+        <source>Replay not saved</source>
+        <translation>Rediffusion non enregistrée</translation>
+    </message>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jouer sur un serveur</translation>
+    </message>
+    <message>
+        <source>Seat a player first (Players &gt; Set up human players...).</source>
+        <translation>Placez d’abord un joueur à une place (Joueurs &gt; Configurer les joueurs humains…).</translation>
+    </message>
+    <message>
+        <source>The machines disagree about the game; it was stopped.</source>
+        <translation>Les machines ne sont pas d’accord sur la partie ; elle a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The host dropped this machine because it stopped answering.</source>
+        <translation>L’hôte a retiré cette machine parce qu’elle ne répondait plus.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s game was not the server&apos;s; it was taken out of the game.</source>
+        <translation>La partie de cette machine n’était pas celle du serveur ; elle a été retirée de la partie.</translation>
+    </message>
+    <message>
+        <source>The server is shutting down.</source>
+        <translation>Le serveur s’arrête.</translation>
+    </message>
+    <message>
+        <source>The host has closed the game.</source>
+        <translation>L’hôte a fermé la partie.</translation>
+    </message>
+    <message>
+        <source>the computer player</source>
+        <translation>le joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1
+
+Click for the next round:</source>
+        <translation>Manche terminée !
+%1
+
+Cliquez pour la manche suivante :</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1</source>
+        <translation>Manche terminée !
+%1</translation>
+    </message>
+    <message>
+        <source>%1 points reached.
+
+The winner is %2 !
+%3&apos;s rating is now %4.</source>
+        <translation>%1 points atteints.
+
+Le gagnant est %2 !
+Le classement de %3 est maintenant de %4.</translation>
+    </message>
+    <message>
+        <source>This DEMO game has been won by %1.</source>
+        <translation>Cette partie DÉMO a été remportée par %1.</translation>
+    </message>
+    <message>
+        <source>This replay did not play as it was recorded, from tick %1 on.</source>
+        <translation>À partir du tour %1, cette rediffusion ne s’est plus déroulée comme elle avait été enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1
+The game itself is not affected.</source>
+        <translation>%1
+La partie elle-même n’est pas touchée.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 is not connected.</source>
+        <translation>La manette %1 n’est pas branchée.</translation>
+    </message>
+    <message>
+        <source>the computer player #%1</source>
+        <translation>le joueur ordinateur n° %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>Local</source>

@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>GameMessages</name>
+    <message>
+        <source>Draw. No winner yet!</source>
+        <translation>Remis. Jeszcze nie ma zwycięzcy!</translation>
+    </message>
+    <message>
+        <source>This DEMO game ends with a draw.</source>
+        <translation>Ta gra DEMO kończy się remisem.</translation>
+    </message>
+    <message>
+        <source>Start DEMO game? (current results will be lost)</source>
+        <translation>Rozpocząć grę DEMO? (obecne wyniki przepadną)</translation>
+    </message>
+    <message>
+        <source>Keep this replay?</source>
+        <translation>Zachować tę powtórkę?</translation>
+    </message>
+    <message>
+        <source>Stop watching?</source>
+        <translation>Przestać oglądać?</translation>
+    </message>
+    <message>
+        <source>The recorded game was left here, before its end.</source>
+        <translation>Nagraną grę przerwano w tym miejscu, przed jej końcem.</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Otwórz powtórkę</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Zachowaj tę powtórkę</translation>
+    </message>
+    <message>
+        <source>Replay not saved</source>
+        <translation>Nie zapisano powtórki</translation>
+    </message>
+    <message>
+        <source>Play on a server</source>
+        <translation>Graj na serwerze</translation>
+    </message>
+    <message>
+        <source>Seat a player first (Players &gt; Set up human players...).</source>
+        <translation>Najpierw przydziel graczowi miejsce (Gracze &gt; Ustaw graczy...).</translation>
+    </message>
+    <message>
+        <source>The machines disagree about the game; it was stopped.</source>
+        <translation>Komputery nie zgadzają się co do gry; została zatrzymana.</translation>
+    </message>
+    <message>
+        <source>The host dropped this machine because it stopped answering.</source>
+        <translation>Gospodarz odłączył ten komputer, bo przestał odpowiadać.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s game was not the server&apos;s; it was taken out of the game.</source>
+        <translation>Gra na tym komputerze nie była grą serwera; komputer został z niej wyłączony.</translation>
+    </message>
+    <message>
+        <source>The server is shutting down.</source>
+        <translation>Serwer jest wyłączany.</translation>
+    </message>
+    <message>
+        <source>The host has closed the game.</source>
+        <translation>Gospodarz zamknął grę.</translation>
+    </message>
+    <message>
+        <source>the computer player</source>
+        <translation>gracz komputerowy</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1
+
+Click for the next round:</source>
+        <translation>Runda zakończona!
+%1
+
+Kliknij, aby zagrać następną rundę:</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1</source>
+        <translation>Runda zakończona!
+%1</translation>
+    </message>
+    <message>
+        <source>%1 points reached.
+
+The winner is %2 !
+%3&apos;s rating is now %4.</source>
+        <translation>Osiągnięto limit punktów: %1.
+
+Zwycięzca: %2!
+Ranking gracza %3 wynosi teraz %4.</translation>
+    </message>
+    <message>
+        <source>This DEMO game has been won by %1.</source>
+        <translation>Zwycięzca tej gry DEMO: %1.</translation>
+    </message>
+    <message>
+        <source>This replay did not play as it was recorded, from tick %1 on.</source>
+        <translation>Od taktu %1 ta powtórka nie przebiegała tak, jak ją nagrano.</translation>
+    </message>
+    <message>
+        <source>%1
+The game itself is not affected.</source>
+        <translation>%1
+Nie ma to wpływu na samą grę.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 is not connected.</source>
+        <translation>Pad %1 nie jest podłączony.</translation>
+    </message>
+    <message>
+        <source>the computer player #%1</source>
+        <translation>gracz komputerowy nr %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>Local</source>

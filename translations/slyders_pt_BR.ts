@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>GameMessages</name>
+    <message>
+        <source>Draw. No winner yet!</source>
+        <translation>Empate. Ainda não há vencedor!</translation>
+    </message>
+    <message>
+        <source>This DEMO game ends with a draw.</source>
+        <translation>Este jogo DEMO termina empatado.</translation>
+    </message>
+    <message>
+        <source>Start DEMO game? (current results will be lost)</source>
+        <translation>Começar um jogo DEMO? (os resultados atuais serão perdidos)</translation>
+    </message>
+    <message>
+        <source>Keep this replay?</source>
+        <translation>Manter este replay?</translation>
+    </message>
+    <message>
+        <source>Stop watching?</source>
+        <translation>Parar de assistir?</translation>
+    </message>
+    <message>
+        <source>The recorded game was left here, before its end.</source>
+        <translation>O jogo gravado foi deixado aqui, antes do fim.</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Abrir replay</translation>
+    </message>
+    <message>
+        <source>Keep this replay</source>
+        <translation>Manter este replay</translation>
+    </message>
+    <message>
+        <source>Replay not saved</source>
+        <translation>Replay não salvo</translation>
+    </message>
+    <message>
+        <source>Play on a server</source>
+        <translation>Jogar em um servidor</translation>
+    </message>
+    <message>
+        <source>Seat a player first (Players &gt; Set up human players...).</source>
+        <translation>Primeiro coloque um jogador em um lugar (Jogadores &gt; Configurar jogadores humanos...).</translation>
+    </message>
+    <message>
+        <source>The machines disagree about the game; it was stopped.</source>
+        <translation>As máquinas discordam sobre o jogo; ele foi interrompido.</translation>
+    </message>
+    <message>
+        <source>The host dropped this machine because it stopped answering.</source>
+        <translation>O anfitrião desconectou esta máquina porque ela parou de responder.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s game was not the server&apos;s; it was taken out of the game.</source>
+        <translation>O jogo desta máquina não era o do servidor; ela foi tirada do jogo.</translation>
+    </message>
+    <message>
+        <source>The server is shutting down.</source>
+        <translation>O servidor está sendo desligado.</translation>
+    </message>
+    <message>
+        <source>The host has closed the game.</source>
+        <translation>O anfitrião encerrou o jogo.</translation>
+    </message>
+    <message>
+        <source>the computer player</source>
+        <translation>o jogador do computador</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1
+
+Click for the next round:</source>
+        <translation>Rodada terminada!
+%1
+
+Clique para a próxima rodada:</translation>
+    </message>
+    <message>
+        <source>Round finished!
+%1</source>
+        <translation>Rodada terminada!
+%1</translation>
+    </message>
+    <message>
+        <source>%1 points reached.
+
+The winner is %2 !
+%3&apos;s rating is now %4.</source>
+        <translation>%1 pontos alcançados.
+
+O vencedor é %2!
+A pontuação de %3 agora é %4.</translation>
+    </message>
+    <message>
+        <source>This DEMO game has been won by %1.</source>
+        <translation>Este jogo DEMO foi vencido por %1.</translation>
+    </message>
+    <message>
+        <source>This replay did not play as it was recorded, from tick %1 on.</source>
+        <translation>A partir do tique %1, este replay não rodou como foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1
+The game itself is not affected.</source>
+        <translation>%1
+O jogo em si não é afetado.</translation>
+    </message>
+    <message>
+        <source>Gamepad %1 is not connected.</source>
+        <translation>O controle %1 está desconectado.</translation>
+    </message>
+    <message>
+        <source>the computer player #%1</source>
+        <translation>o jogador do computador nº %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>Local</source>

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "boxes/qt/box_language.h"
 #include "boxes/scripted_boxes.h"
 #include "frame/game_view.h"
 #include "frame/languages.h"
@@ -58,6 +59,22 @@ TEST(PanelLanguage, HeadingsAndEventNamesFollowTheLanguageAroundThePlayersNames)
     EXPECT_EQ(panelText("Bob disappears!"), "Bob verschwindet!");
     installGameLanguage(*qApp, kTranslations, "en");
     setPanelLanguage({});
+}
+
+TEST(BoxLanguage, FixedAndComposedBoxesFollowTheLanguageAroundThePlayersNames) {
+    const std::string round =
+        "Round finished!\n10 points reached.\n\nThe winner is Ann's 100%1 !\nAnn's 100%1's "
+        "rating is now 1523.\n\nClick for the next round:";
+    EXPECT_EQ(boxText(round).toStdString(), round);  // English: byte for byte
+    EXPECT_EQ(boxText("Keep this replay?").toStdString(), "Keep this replay?");
+    installGameLanguage(*qApp, kTranslations, "de");
+    EXPECT_EQ(boxText(round).toStdString(),
+              "Runde beendet!\n10 Punkte erreicht.\n\nDer Sieger ist Ann's 100%1!\nAnn's 100%1 "
+              "hat jetzt eine Wertung von 1523.\n\nKlicke für die nächste Runde:");
+    EXPECT_EQ(boxText("Keep this replay?"), "Diese Wiederholung behalten?");
+    EXPECT_EQ(boxText("Open replay"), "Wiederholung öffnen");
+    EXPECT_EQ(boxText("Nothing the game says"), "Nothing the game says");
+    installGameLanguage(*qApp, kTranslations, "en");
 }
 
 TEST(LanguageChoice, IsRememberedWithThePlayersPreferences) {

@@ -5,12 +5,15 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "boxes/qt/box_language.h"
+
 namespace slyders {
 
 namespace {
 const QString kTitle = QStringLiteral("Slyders");
+// Every text in the game's language, whether the caller translated it or not.
 QString q(const std::string& s) {
-    return QString::fromStdString(s);
+    return boxText(s);
 }
 
 void tell(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
