@@ -119,6 +119,82 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
         <source>the computer player #%1</source>
         <translation>der Computerspieler Nr. %1</translation>
     </message>
+    <message>
+        <source>This game was made by a different version of Slyders.</source>
+        <translation>Dieses Spiel stammt von einer anderen Version von Slyders.</translation>
+    </message>
+    <message>
+        <source>The host stopped answering.</source>
+        <translation>Der Gastgeber antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The game is full: no seat is free.</source>
+        <translation>Das Spiel ist voll: Kein Platz ist frei.</translation>
+    </message>
+    <message>
+        <source>The game is full: only 1 seat is free.</source>
+        <translation>Das Spiel ist voll: Nur 1 Platz ist frei.</translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+    <message>
+        <source>This game needs a password.</source>
+        <translation>Dieses Spiel braucht ein Passwort.</translation>
+    </message>
+    <message>
+        <source>The game has already started.</source>
+        <translation>Das Spiel hat schon begonnen.</translation>
+    </message>
+    <message>
+        <source>Too many bad packets.</source>
+        <translation>Zu viele fehlerhafte Pakete.</translation>
+    </message>
+    <message>
+        <source>No room has this code.</source>
+        <translation>Kein Raum hat diesen Code.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes: try again in a few minutes.</source>
+        <translation>Zu viele falsche Codes: Versuche es in ein paar Minuten noch einmal.</translation>
+    </message>
+    <message>
+        <source>The server holds all the rooms it may: try again later.</source>
+        <translation>Der Server hat schon so viele Räume, wie er darf: Versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>A player&apos;s name belongs to another machine on this server.</source>
+        <translation>Ein Spielername gehört auf diesem Server schon einem anderen Rechner.</translation>
+    </message>
+    <message>
+        <source>The room has as many spectators as it may.</source>
+        <translation>Der Raum hat schon so viele Zuschauer, wie er darf.</translation>
+    </message>
+    <message>
+        <source>The room is full: no seat is free.</source>
+        <translation>Der Raum ist voll: Kein Platz ist frei.</translation>
+    </message>
+    <message>
+        <source>Refused.</source>
+        <translation>Abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The game is full: only %1 seats are free.</source>
+        <translation>Das Spiel ist voll: Nur %1 Plätze sind frei.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1.</source>
+        <translation>%1 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>No room has the code %1.</source>
+        <translation>Kein Raum hat den Code %1.</translation>
+    </message>
+    <message>
+        <source>The host at %1 did not answer.</source>
+        <translation>Der Gastgeber unter %1 hat nicht geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -361,6 +437,281 @@ siege</translation>
     <message>
         <source>Backspace</source>
         <translation>Rücktaste</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Basic events</source>
+        <translation>Grundereignisse</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Disasters</source>
+        <translation>Katastrophen</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Töne</translation>
+    </message>
+    <message>
+        <source>Produce sounds?</source>
+        <translation>Töne abspielen?</translation>
+    </message>
+    <message>
+        <source>Save on exit</source>
+        <translation>Beim Beenden speichern</translation>
+    </message>
+    <message>
+        <source>Save settings on exit?</source>
+        <translation>Einstellungen beim Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Points in each round</source>
+        <translation>Punkte pro Runde</translation>
+    </message>
+    <message>
+        <source>How many points to finish a round?</source>
+        <translation>Wie viele Punkte beenden eine Runde?</translation>
+    </message>
+    <message>
+        <source>Progress bars</source>
+        <translation>Fortschrittsbalken</translation>
+    </message>
+    <message>
+        <source>Show progress bars?</source>
+        <translation>Fortschrittsbalken anzeigen?</translation>
+    </message>
+    <message>
+        <source>Event names</source>
+        <translation>Ereignisnamen</translation>
+    </message>
+    <message>
+        <source>Show event names?</source>
+        <translation>Namen der Ereignisse anzeigen?</translation>
+    </message>
+    <message>
+        <source>Finish speed-up for computers</source>
+        <translation>Schnelles Ende für Computerspieler</translation>
+    </message>
+    <message>
+        <source>Increase speed when only computer players play?</source>
+        <translation>Schneller spielen, wenn nur noch Computerspieler spielen?</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Restart game to see the change.</source>
+        <translation>Starte das Spiel neu, um die Änderung zu sehen.</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Color stripes</source>
+        <translation>Farbige Streifen</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Wellen</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>Jeans</source>
+        <translation>Jeans</translation>
+    </message>
+    <message>
+        <source>Green jeans</source>
+        <translation>Grüne Jeans</translation>
+    </message>
+    <message>
+        <source>Diagonal stripes</source>
+        <translation>Diagonale Streifen</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Muster 1</translation>
+    </message>
+    <message>
+        <source>Pattern 2</source>
+        <translation>Muster 2</translation>
+    </message>
+    <message>
+        <source>Pattern 3</source>
+        <translation>Muster 3</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Ringe</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Small tiles</source>
+        <translation>Kleine Kacheln</translation>
+    </message>
+    <message>
+        <source>Large tiles</source>
+        <translation>Große Kacheln</translation>
+    </message>
+    <message>
+        <source>Tunnels</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>Make tunnels near players?</source>
+        <translation>Tunnel in der Nähe der Spieler bauen?</translation>
+    </message>
+    <message>
+        <source>Big gaps</source>
+        <translation>Große Lücken</translation>
+    </message>
+    <message>
+        <source>Make extra big gaps?</source>
+        <translation>Besonders große Lücken machen?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Grausame Maus</translation>
+    </message>
+    <message>
+        <source>Enable cruel mouse pointer?</source>
+        <translation>Grausamen Mauszeiger einschalten?</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Mauern</translation>
+    </message>
+    <message>
+        <source>Make walls?</source>
+        <translation>Mauern bauen?</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Futter</translation>
+    </message>
+    <message>
+        <source>Drop food to earn points just like while crossing gaps?</source>
+        <translation>Futter verteilen, das Punkte bringt wie das Durchqueren von Lücken?</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Leere</translation>
+    </message>
+    <message>
+        <source>Make empty areas while playing?</source>
+        <translation>Während des Spiels leere Flächen entstehen lassen?</translation>
+    </message>
+    <message>
+        <source>Attractors</source>
+        <translation>Attraktoren</translation>
+    </message>
+    <message>
+        <source>Make attractors?</source>
+        <translation>Attraktoren erzeugen?</translation>
+    </message>
+    <message>
+        <source>Invisibility</source>
+        <translation>Unsichtbarkeit</translation>
+    </message>
+    <message>
+        <source>Enable temporary invisibility?</source>
+        <translation>Zeitweise Unsichtbarkeit einschalten?</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Scroll the arena?</source>
+        <translation>Die Arena verschieben?</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Drop letters? (not yet implemented)</source>
+        <translation>Buchstaben verteilen? (noch nicht eingebaut)</translation>
+    </message>
+    <message>
+        <source>Missiles</source>
+        <translation>Raketen</translation>
+    </message>
+    <message>
+        <source>Allow launching missiles? (not yet implemented)</source>
+        <translation>Raketen abfeuern erlauben? (noch nicht eingebaut)</translation>
+    </message>
+    <message>
+        <source>Teleports</source>
+        <translation>Teleporter</translation>
+    </message>
+    <message>
+        <source>Make teleports? (not yet implemented)</source>
+        <translation>Teleporter aufstellen? (noch nicht eingebaut)</translation>
+    </message>
+    <message>
+        <source>Void disaster</source>
+        <translation>Katastrophe der Leere</translation>
+    </message>
+    <message>
+        <source>Enable empty areas disaster?</source>
+        <translation>Katastrophe der leeren Flächen einschalten?</translation>
+    </message>
+    <message>
+        <source>Tunnels disaster</source>
+        <translation>Tunnelkatastrophe</translation>
+    </message>
+    <message>
+        <source>Enable tunnels disaster?</source>
+        <translation>Tunnelkatastrophe einschalten?</translation>
+    </message>
+    <message>
+        <source>Walls disaster</source>
+        <translation>Mauerkatastrophe</translation>
+    </message>
+    <message>
+        <source>Enable walls disaster?</source>
+        <translation>Mauerkatastrophe einschalten?</translation>
+    </message>
+    <message>
+        <source>Attractors disaster</source>
+        <translation>Attraktorkatastrophe</translation>
+    </message>
+    <message>
+        <source>Enable attractors disaster?</source>
+        <translation>Attraktorkatastrophe einschalten?</translation>
+    </message>
+    <message>
+        <source>(integer %1÷%2)</source>
+        <translation>(ganze Zahl %1÷%2)</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,82 @@ La partida en sí no se ve afectada.</translation>
         <source>the computer player #%1</source>
         <translation>el jugador del ordenador n.º %1</translation>
     </message>
+    <message>
+        <source>This game was made by a different version of Slyders.</source>
+        <translation>Esta partida se creó con otra versión de Slyders.</translation>
+    </message>
+    <message>
+        <source>The host stopped answering.</source>
+        <translation>El anfitrión ha dejado de responder.</translation>
+    </message>
+    <message>
+        <source>The game is full: no seat is free.</source>
+        <translation>La partida está llena: no queda ningún puesto libre.</translation>
+    </message>
+    <message>
+        <source>The game is full: only 1 seat is free.</source>
+        <translation>La partida está llena: solo queda 1 puesto libre.</translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Contraseña incorrecta.</translation>
+    </message>
+    <message>
+        <source>This game needs a password.</source>
+        <translation>Esta partida necesita contraseña.</translation>
+    </message>
+    <message>
+        <source>The game has already started.</source>
+        <translation>La partida ya ha empezado.</translation>
+    </message>
+    <message>
+        <source>Too many bad packets.</source>
+        <translation>Demasiados paquetes erróneos.</translation>
+    </message>
+    <message>
+        <source>No room has this code.</source>
+        <translation>Ninguna sala tiene este código.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes: try again in a few minutes.</source>
+        <translation>Demasiados códigos incorrectos: vuelve a intentarlo dentro de unos minutos.</translation>
+    </message>
+    <message>
+        <source>The server holds all the rooms it may: try again later.</source>
+        <translation>El servidor ya tiene todas las salas que puede: vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>A player&apos;s name belongs to another machine on this server.</source>
+        <translation>El nombre de un jugador pertenece a otro equipo de este servidor.</translation>
+    </message>
+    <message>
+        <source>The room has as many spectators as it may.</source>
+        <translation>La sala ya tiene todos los espectadores que admite.</translation>
+    </message>
+    <message>
+        <source>The room is full: no seat is free.</source>
+        <translation>La sala está llena: no queda ningún puesto libre.</translation>
+    </message>
+    <message>
+        <source>Refused.</source>
+        <translation>Rechazado.</translation>
+    </message>
+    <message>
+        <source>The game is full: only %1 seats are free.</source>
+        <translation>La partida está llena: solo quedan %1 puestos libres.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1.</source>
+        <translation>No se ha podido conectar con %1.</translation>
+    </message>
+    <message>
+        <source>No room has the code %1.</source>
+        <translation>Ninguna sala tiene el código %1.</translation>
+    </message>
+    <message>
+        <source>The host at %1 did not answer.</source>
+        <translation>El anfitrión en %1 no ha respondido.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -361,6 +437,281 @@ ganadas</translation>
     <message>
         <source>Backspace</source>
         <translation>Retroceso</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Basic events</source>
+        <translation>Eventos básicos</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Disasters</source>
+        <translation>Desastres</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Produce sounds?</source>
+        <translation>¿Reproducir sonidos?</translation>
+    </message>
+    <message>
+        <source>Save on exit</source>
+        <translation>Guardar al salir</translation>
+    </message>
+    <message>
+        <source>Save settings on exit?</source>
+        <translation>¿Guardar los ajustes al salir?</translation>
+    </message>
+    <message>
+        <source>Points in each round</source>
+        <translation>Puntos por ronda</translation>
+    </message>
+    <message>
+        <source>How many points to finish a round?</source>
+        <translation>¿Cuántos puntos hacen falta para terminar una ronda?</translation>
+    </message>
+    <message>
+        <source>Progress bars</source>
+        <translation>Barras de progreso</translation>
+    </message>
+    <message>
+        <source>Show progress bars?</source>
+        <translation>¿Mostrar las barras de progreso?</translation>
+    </message>
+    <message>
+        <source>Event names</source>
+        <translation>Nombres de eventos</translation>
+    </message>
+    <message>
+        <source>Show event names?</source>
+        <translation>¿Mostrar los nombres de los eventos?</translation>
+    </message>
+    <message>
+        <source>Finish speed-up for computers</source>
+        <translation>Final rápido para el ordenador</translation>
+    </message>
+    <message>
+        <source>Increase speed when only computer players play?</source>
+        <translation>¿Acelerar cuando solo juegan jugadores del ordenador?</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Restart game to see the change.</source>
+        <translation>Reinicia el juego para ver el cambio.</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul oscuro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Rayas</translation>
+    </message>
+    <message>
+        <source>Color stripes</source>
+        <translation>Rayas de colores</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Malla</translation>
+    </message>
+    <message>
+        <source>Jeans</source>
+        <translation>Vaquero</translation>
+    </message>
+    <message>
+        <source>Green jeans</source>
+        <translation>Vaquero verde</translation>
+    </message>
+    <message>
+        <source>Diagonal stripes</source>
+        <translation>Rayas diagonales</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Patrón 1</translation>
+    </message>
+    <message>
+        <source>Pattern 2</source>
+        <translation>Patrón 2</translation>
+    </message>
+    <message>
+        <source>Pattern 3</source>
+        <translation>Patrón 3</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Anillos</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Small tiles</source>
+        <translation>Baldosas pequeñas</translation>
+    </message>
+    <message>
+        <source>Large tiles</source>
+        <translation>Baldosas grandes</translation>
+    </message>
+    <message>
+        <source>Tunnels</source>
+        <translation>Túneles</translation>
+    </message>
+    <message>
+        <source>Make tunnels near players?</source>
+        <translation>¿Crear túneles cerca de los jugadores?</translation>
+    </message>
+    <message>
+        <source>Big gaps</source>
+        <translation>Huecos grandes</translation>
+    </message>
+    <message>
+        <source>Make extra big gaps?</source>
+        <translation>¿Crear huecos extragrandes?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Ratón cruel</translation>
+    </message>
+    <message>
+        <source>Enable cruel mouse pointer?</source>
+        <translation>¿Activar el puntero cruel del ratón?</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Muros</translation>
+    </message>
+    <message>
+        <source>Make walls?</source>
+        <translation>¿Levantar muros?</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Drop food to earn points just like while crossing gaps?</source>
+        <translation>¿Soltar comida que da puntos igual que cruzar huecos?</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Make empty areas while playing?</source>
+        <translation>¿Crear zonas vacías durante la partida?</translation>
+    </message>
+    <message>
+        <source>Attractors</source>
+        <translation>Atractores</translation>
+    </message>
+    <message>
+        <source>Make attractors?</source>
+        <translation>¿Crear atractores?</translation>
+    </message>
+    <message>
+        <source>Invisibility</source>
+        <translation>Invisibilidad</translation>
+    </message>
+    <message>
+        <source>Enable temporary invisibility?</source>
+        <translation>¿Activar la invisibilidad temporal?</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Scroll the arena?</source>
+        <translation>¿Desplazar la arena?</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Drop letters? (not yet implemented)</source>
+        <translation>¿Soltar letras? (aún no disponible)</translation>
+    </message>
+    <message>
+        <source>Missiles</source>
+        <translation>Misiles</translation>
+    </message>
+    <message>
+        <source>Allow launching missiles? (not yet implemented)</source>
+        <translation>¿Permitir lanzar misiles? (aún no disponible)</translation>
+    </message>
+    <message>
+        <source>Teleports</source>
+        <translation>Teletransportes</translation>
+    </message>
+    <message>
+        <source>Make teleports? (not yet implemented)</source>
+        <translation>¿Crear teletransportes? (aún no disponible)</translation>
+    </message>
+    <message>
+        <source>Void disaster</source>
+        <translation>Desastre del vacío</translation>
+    </message>
+    <message>
+        <source>Enable empty areas disaster?</source>
+        <translation>¿Activar el desastre de zonas vacías?</translation>
+    </message>
+    <message>
+        <source>Tunnels disaster</source>
+        <translation>Desastre de túneles</translation>
+    </message>
+    <message>
+        <source>Enable tunnels disaster?</source>
+        <translation>¿Activar el desastre de túneles?</translation>
+    </message>
+    <message>
+        <source>Walls disaster</source>
+        <translation>Desastre de muros</translation>
+    </message>
+    <message>
+        <source>Enable walls disaster?</source>
+        <translation>¿Activar el desastre de muros?</translation>
+    </message>
+    <message>
+        <source>Attractors disaster</source>
+        <translation>Desastre de atractores</translation>
+    </message>
+    <message>
+        <source>Enable attractors disaster?</source>
+        <translation>¿Activar el desastre de atractores?</translation>
+    </message>
+    <message>
+        <source>(integer %1÷%2)</source>
+        <translation>(entero %1÷%2)</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,82 @@ La partie elle-même n’est pas touchée.</translation>
         <source>the computer player #%1</source>
         <translation>le joueur ordinateur n° %1</translation>
     </message>
+    <message>
+        <source>This game was made by a different version of Slyders.</source>
+        <translation>Cette partie a été créée par une autre version de Slyders.</translation>
+    </message>
+    <message>
+        <source>The host stopped answering.</source>
+        <translation>L’hôte ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The game is full: no seat is free.</source>
+        <translation>La partie est pleine : aucune place n’est libre.</translation>
+    </message>
+    <message>
+        <source>The game is full: only 1 seat is free.</source>
+        <translation>La partie est pleine : il ne reste qu’une place libre.</translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Mot de passe incorrect.</translation>
+    </message>
+    <message>
+        <source>This game needs a password.</source>
+        <translation>Cette partie demande un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The game has already started.</source>
+        <translation>La partie a déjà commencé.</translation>
+    </message>
+    <message>
+        <source>Too many bad packets.</source>
+        <translation>Trop de paquets invalides.</translation>
+    </message>
+    <message>
+        <source>No room has this code.</source>
+        <translation>Aucun salon n’a ce code.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes: try again in a few minutes.</source>
+        <translation>Trop de codes erronés : réessayez dans quelques minutes.</translation>
+    </message>
+    <message>
+        <source>The server holds all the rooms it may: try again later.</source>
+        <translation>Le serveur accueille déjà tous les salons qu’il peut : réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>A player&apos;s name belongs to another machine on this server.</source>
+        <translation>Le nom d’un joueur appartient à une autre machine sur ce serveur.</translation>
+    </message>
+    <message>
+        <source>The room has as many spectators as it may.</source>
+        <translation>Le salon a déjà autant de spectateurs qu’il peut en accueillir.</translation>
+    </message>
+    <message>
+        <source>The room is full: no seat is free.</source>
+        <translation>Le salon est plein : aucune place n’est libre.</translation>
+    </message>
+    <message>
+        <source>Refused.</source>
+        <translation>Refusé.</translation>
+    </message>
+    <message>
+        <source>The game is full: only %1 seats are free.</source>
+        <translation>La partie est pleine : il ne reste que %1 places libres.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1.</source>
+        <translation>Impossible de joindre %1.</translation>
+    </message>
+    <message>
+        <source>No room has the code %1.</source>
+        <translation>Aucun salon n’a le code %1.</translation>
+    </message>
+    <message>
+        <source>The host at %1 did not answer.</source>
+        <translation>L’hôte à l’adresse %1 n’a pas répondu.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -361,6 +437,281 @@ gagnées</translation>
     <message>
         <source>Backspace</source>
         <translation>Retour arrière</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Basic events</source>
+        <translation>Événements de base</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Disasters</source>
+        <translation>Catastrophes</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Produce sounds?</source>
+        <translation>Jouer les sons ?</translation>
+    </message>
+    <message>
+        <source>Save on exit</source>
+        <translation>Enregistrer en quittant</translation>
+    </message>
+    <message>
+        <source>Save settings on exit?</source>
+        <translation>Enregistrer les réglages en quittant ?</translation>
+    </message>
+    <message>
+        <source>Points in each round</source>
+        <translation>Points par manche</translation>
+    </message>
+    <message>
+        <source>How many points to finish a round?</source>
+        <translation>Combien de points pour terminer une manche ?</translation>
+    </message>
+    <message>
+        <source>Progress bars</source>
+        <translation>Barres de progression</translation>
+    </message>
+    <message>
+        <source>Show progress bars?</source>
+        <translation>Afficher les barres de progression ?</translation>
+    </message>
+    <message>
+        <source>Event names</source>
+        <translation>Noms des événements</translation>
+    </message>
+    <message>
+        <source>Show event names?</source>
+        <translation>Afficher les noms des événements ?</translation>
+    </message>
+    <message>
+        <source>Finish speed-up for computers</source>
+        <translation>Fin accélérée pour les ordinateurs</translation>
+    </message>
+    <message>
+        <source>Increase speed when only computer players play?</source>
+        <translation>Accélérer quand seuls les joueurs ordinateur jouent ?</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Restart game to see the change.</source>
+        <translation>Relancez le jeu pour voir le changement.</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Rayures</translation>
+    </message>
+    <message>
+        <source>Color stripes</source>
+        <translation>Rayures colorées</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Vagues</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Maillage</translation>
+    </message>
+    <message>
+        <source>Jeans</source>
+        <translation>Jean</translation>
+    </message>
+    <message>
+        <source>Green jeans</source>
+        <translation>Jean vert</translation>
+    </message>
+    <message>
+        <source>Diagonal stripes</source>
+        <translation>Rayures diagonales</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Motif 1</translation>
+    </message>
+    <message>
+        <source>Pattern 2</source>
+        <translation>Motif 2</translation>
+    </message>
+    <message>
+        <source>Pattern 3</source>
+        <translation>Motif 3</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Anneaux</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Small tiles</source>
+        <translation>Petits carreaux</translation>
+    </message>
+    <message>
+        <source>Large tiles</source>
+        <translation>Grands carreaux</translation>
+    </message>
+    <message>
+        <source>Tunnels</source>
+        <translation>Tunnels</translation>
+    </message>
+    <message>
+        <source>Make tunnels near players?</source>
+        <translation>Creuser des tunnels près des joueurs ?</translation>
+    </message>
+    <message>
+        <source>Big gaps</source>
+        <translation>Grands trous</translation>
+    </message>
+    <message>
+        <source>Make extra big gaps?</source>
+        <translation>Faire des trous extra-larges ?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Souris cruelle</translation>
+    </message>
+    <message>
+        <source>Enable cruel mouse pointer?</source>
+        <translation>Activer le pointeur de souris cruel ?</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Murs</translation>
+    </message>
+    <message>
+        <source>Make walls?</source>
+        <translation>Construire des murs ?</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Nourriture</translation>
+    </message>
+    <message>
+        <source>Drop food to earn points just like while crossing gaps?</source>
+        <translation>Semer de la nourriture qui rapporte des points, comme la traversée des trous ?</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Make empty areas while playing?</source>
+        <translation>Créer des zones vides pendant la partie ?</translation>
+    </message>
+    <message>
+        <source>Attractors</source>
+        <translation>Attracteurs</translation>
+    </message>
+    <message>
+        <source>Make attractors?</source>
+        <translation>Créer des attracteurs ?</translation>
+    </message>
+    <message>
+        <source>Invisibility</source>
+        <translation>Invisibilité</translation>
+    </message>
+    <message>
+        <source>Enable temporary invisibility?</source>
+        <translation>Activer l’invisibilité temporaire ?</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Défilement</translation>
+    </message>
+    <message>
+        <source>Scroll the arena?</source>
+        <translation>Faire défiler l’arène ?</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Lettres</translation>
+    </message>
+    <message>
+        <source>Drop letters? (not yet implemented)</source>
+        <translation>Semer des lettres ? (pas encore disponible)</translation>
+    </message>
+    <message>
+        <source>Missiles</source>
+        <translation>Missiles</translation>
+    </message>
+    <message>
+        <source>Allow launching missiles? (not yet implemented)</source>
+        <translation>Autoriser le lancement de missiles ? (pas encore disponible)</translation>
+    </message>
+    <message>
+        <source>Teleports</source>
+        <translation>Téléporteurs</translation>
+    </message>
+    <message>
+        <source>Make teleports? (not yet implemented)</source>
+        <translation>Créer des téléporteurs ? (pas encore disponible)</translation>
+    </message>
+    <message>
+        <source>Void disaster</source>
+        <translation>Catastrophe du vide</translation>
+    </message>
+    <message>
+        <source>Enable empty areas disaster?</source>
+        <translation>Activer la catastrophe des zones vides ?</translation>
+    </message>
+    <message>
+        <source>Tunnels disaster</source>
+        <translation>Catastrophe de tunnels</translation>
+    </message>
+    <message>
+        <source>Enable tunnels disaster?</source>
+        <translation>Activer la catastrophe de tunnels ?</translation>
+    </message>
+    <message>
+        <source>Walls disaster</source>
+        <translation>Catastrophe de murs</translation>
+    </message>
+    <message>
+        <source>Enable walls disaster?</source>
+        <translation>Activer la catastrophe de murs ?</translation>
+    </message>
+    <message>
+        <source>Attractors disaster</source>
+        <translation>Catastrophe d’attracteurs</translation>
+    </message>
+    <message>
+        <source>Enable attractors disaster?</source>
+        <translation>Activer la catastrophe d’attracteurs ?</translation>
+    </message>
+    <message>
+        <source>(integer %1÷%2)</source>
+        <translation>(entier %1÷%2)</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,82 @@ Nie ma to wpływu na samą grę.</translation>
         <source>the computer player #%1</source>
         <translation>gracz komputerowy nr %1</translation>
     </message>
+    <message>
+        <source>This game was made by a different version of Slyders.</source>
+        <translation>Ta gra pochodzi z innej wersji Slyders.</translation>
+    </message>
+    <message>
+        <source>The host stopped answering.</source>
+        <translation>Gospodarz przestał odpowiadać.</translation>
+    </message>
+    <message>
+        <source>The game is full: no seat is free.</source>
+        <translation>Gra jest pełna: nie ma wolnych miejsc.</translation>
+    </message>
+    <message>
+        <source>The game is full: only 1 seat is free.</source>
+        <translation>Gra jest pełna: zostało tylko 1 wolne miejsce.</translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Nieprawidłowe hasło.</translation>
+    </message>
+    <message>
+        <source>This game needs a password.</source>
+        <translation>Ta gra wymaga hasła.</translation>
+    </message>
+    <message>
+        <source>The game has already started.</source>
+        <translation>Gra już się rozpoczęła.</translation>
+    </message>
+    <message>
+        <source>Too many bad packets.</source>
+        <translation>Zbyt wiele błędnych pakietów.</translation>
+    </message>
+    <message>
+        <source>No room has this code.</source>
+        <translation>Żaden pokój nie ma tego kodu.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes: try again in a few minutes.</source>
+        <translation>Zbyt wiele błędnych kodów: spróbuj ponownie za kilka minut.</translation>
+    </message>
+    <message>
+        <source>The server holds all the rooms it may: try again later.</source>
+        <translation>Serwer ma już tyle pokoi, ile może: spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>A player&apos;s name belongs to another machine on this server.</source>
+        <translation>Nazwa jednego z graczy należy na tym serwerze do innego komputera.</translation>
+    </message>
+    <message>
+        <source>The room has as many spectators as it may.</source>
+        <translation>Pokój ma już tylu widzów, ilu może.</translation>
+    </message>
+    <message>
+        <source>The room is full: no seat is free.</source>
+        <translation>Pokój jest pełny: nie ma wolnych miejsc.</translation>
+    </message>
+    <message>
+        <source>Refused.</source>
+        <translation>Odmowa.</translation>
+    </message>
+    <message>
+        <source>The game is full: only %1 seats are free.</source>
+        <translation>Gra jest pełna: wolne miejsca: %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1.</source>
+        <translation>Nie można połączyć się z %1.</translation>
+    </message>
+    <message>
+        <source>No room has the code %1.</source>
+        <translation>Żaden pokój nie ma kodu %1.</translation>
+    </message>
+    <message>
+        <source>The host at %1 did not answer.</source>
+        <translation>Gospodarz pod adresem %1 nie odpowiedział.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -361,6 +437,281 @@ rundy</translation>
     <message>
         <source>Backspace</source>
         <translation>Backspace</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Basic events</source>
+        <translation>Podstawowe zdarzenia</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Disasters</source>
+        <translation>Katastrofy</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Dźwięki</translation>
+    </message>
+    <message>
+        <source>Produce sounds?</source>
+        <translation>Odtwarzać dźwięki?</translation>
+    </message>
+    <message>
+        <source>Save on exit</source>
+        <translation>Zapis przy wyjściu</translation>
+    </message>
+    <message>
+        <source>Save settings on exit?</source>
+        <translation>Zapisywać ustawienia przy wyjściu?</translation>
+    </message>
+    <message>
+        <source>Points in each round</source>
+        <translation>Punkty w rundzie</translation>
+    </message>
+    <message>
+        <source>How many points to finish a round?</source>
+        <translation>Ile punktów kończy rundę?</translation>
+    </message>
+    <message>
+        <source>Progress bars</source>
+        <translation>Paski postępu</translation>
+    </message>
+    <message>
+        <source>Show progress bars?</source>
+        <translation>Pokazywać paski postępu?</translation>
+    </message>
+    <message>
+        <source>Event names</source>
+        <translation>Nazwy zdarzeń</translation>
+    </message>
+    <message>
+        <source>Show event names?</source>
+        <translation>Pokazywać nazwy zdarzeń?</translation>
+    </message>
+    <message>
+        <source>Finish speed-up for computers</source>
+        <translation>Szybki finisz komputerów</translation>
+    </message>
+    <message>
+        <source>Increase speed when only computer players play?</source>
+        <translation>Przyspieszać grę, gdy grają już tylko gracze komputerowi?</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Tło</translation>
+    </message>
+    <message>
+        <source>Restart game to see the change.</source>
+        <translation>Uruchom grę ponownie, aby zobaczyć zmianę.</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Czarne</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Ciemnoniebieskie</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieskie</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Paski</translation>
+    </message>
+    <message>
+        <source>Color stripes</source>
+        <translation>Kolorowe paski</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Fale</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Siateczka</translation>
+    </message>
+    <message>
+        <source>Jeans</source>
+        <translation>Dżins</translation>
+    </message>
+    <message>
+        <source>Green jeans</source>
+        <translation>Zielony dżins</translation>
+    </message>
+    <message>
+        <source>Diagonal stripes</source>
+        <translation>Ukośne paski</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Wzór 1</translation>
+    </message>
+    <message>
+        <source>Pattern 2</source>
+        <translation>Wzór 2</translation>
+    </message>
+    <message>
+        <source>Pattern 3</source>
+        <translation>Wzór 3</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Pierścienie</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Kratka</translation>
+    </message>
+    <message>
+        <source>Small tiles</source>
+        <translation>Małe płytki</translation>
+    </message>
+    <message>
+        <source>Large tiles</source>
+        <translation>Duże płytki</translation>
+    </message>
+    <message>
+        <source>Tunnels</source>
+        <translation>Tunele</translation>
+    </message>
+    <message>
+        <source>Make tunnels near players?</source>
+        <translation>Tworzyć tunele obok graczy?</translation>
+    </message>
+    <message>
+        <source>Big gaps</source>
+        <translation>Duże luki</translation>
+    </message>
+    <message>
+        <source>Make extra big gaps?</source>
+        <translation>Tworzyć bardzo duże luki?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Okrutna mysz</translation>
+    </message>
+    <message>
+        <source>Enable cruel mouse pointer?</source>
+        <translation>Włączyć okrutny wskaźnik myszy?</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Ściany</translation>
+    </message>
+    <message>
+        <source>Make walls?</source>
+        <translation>Stawiać ściany?</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Jedzenie</translation>
+    </message>
+    <message>
+        <source>Drop food to earn points just like while crossing gaps?</source>
+        <translation>Rozrzucać jedzenie, które daje punkty tak jak przejazd przez luki?</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Pustka</translation>
+    </message>
+    <message>
+        <source>Make empty areas while playing?</source>
+        <translation>Tworzyć puste obszary w trakcie gry?</translation>
+    </message>
+    <message>
+        <source>Attractors</source>
+        <translation>Atraktory</translation>
+    </message>
+    <message>
+        <source>Make attractors?</source>
+        <translation>Tworzyć atraktory?</translation>
+    </message>
+    <message>
+        <source>Invisibility</source>
+        <translation>Niewidzialność</translation>
+    </message>
+    <message>
+        <source>Enable temporary invisibility?</source>
+        <translation>Włączyć chwilową niewidzialność?</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Przewijanie</translation>
+    </message>
+    <message>
+        <source>Scroll the arena?</source>
+        <translation>Przewijać arenę?</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Litery</translation>
+    </message>
+    <message>
+        <source>Drop letters? (not yet implemented)</source>
+        <translation>Rozrzucać litery? (jeszcze niedostępne)</translation>
+    </message>
+    <message>
+        <source>Missiles</source>
+        <translation>Pociski</translation>
+    </message>
+    <message>
+        <source>Allow launching missiles? (not yet implemented)</source>
+        <translation>Pozwolić na odpalanie pocisków? (jeszcze niedostępne)</translation>
+    </message>
+    <message>
+        <source>Teleports</source>
+        <translation>Teleporty</translation>
+    </message>
+    <message>
+        <source>Make teleports? (not yet implemented)</source>
+        <translation>Tworzyć teleporty? (jeszcze niedostępne)</translation>
+    </message>
+    <message>
+        <source>Void disaster</source>
+        <translation>Katastrofa pustki</translation>
+    </message>
+    <message>
+        <source>Enable empty areas disaster?</source>
+        <translation>Włączyć katastrofę pustych obszarów?</translation>
+    </message>
+    <message>
+        <source>Tunnels disaster</source>
+        <translation>Katastrofa tuneli</translation>
+    </message>
+    <message>
+        <source>Enable tunnels disaster?</source>
+        <translation>Włączyć katastrofę tuneli?</translation>
+    </message>
+    <message>
+        <source>Walls disaster</source>
+        <translation>Katastrofa ścian</translation>
+    </message>
+    <message>
+        <source>Enable walls disaster?</source>
+        <translation>Włączyć katastrofę ścian?</translation>
+    </message>
+    <message>
+        <source>Attractors disaster</source>
+        <translation>Katastrofa atraktorów</translation>
+    </message>
+    <message>
+        <source>Enable attractors disaster?</source>
+        <translation>Włączyć katastrofę atraktorów?</translation>
+    </message>
+    <message>
+        <source>(integer %1÷%2)</source>
+        <translation>(liczba całkowita %1÷%2)</translation>
     </message>
 </context>
 <context>

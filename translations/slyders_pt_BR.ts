@@ -119,6 +119,82 @@ O jogo em si não é afetado.</translation>
         <source>the computer player #%1</source>
         <translation>o jogador do computador nº %1</translation>
     </message>
+    <message>
+        <source>This game was made by a different version of Slyders.</source>
+        <translation>Este jogo foi feito por outra versão do Slyders.</translation>
+    </message>
+    <message>
+        <source>The host stopped answering.</source>
+        <translation>O anfitrião parou de responder.</translation>
+    </message>
+    <message>
+        <source>The game is full: no seat is free.</source>
+        <translation>O jogo está cheio: nenhum lugar está livre.</translation>
+    </message>
+    <message>
+        <source>The game is full: only 1 seat is free.</source>
+        <translation>O jogo está cheio: só 1 lugar está livre.</translation>
+    </message>
+    <message>
+        <source>Wrong password.</source>
+        <translation>Senha errada.</translation>
+    </message>
+    <message>
+        <source>This game needs a password.</source>
+        <translation>Este jogo precisa de uma senha.</translation>
+    </message>
+    <message>
+        <source>The game has already started.</source>
+        <translation>O jogo já começou.</translation>
+    </message>
+    <message>
+        <source>Too many bad packets.</source>
+        <translation>Pacotes inválidos demais.</translation>
+    </message>
+    <message>
+        <source>No room has this code.</source>
+        <translation>Nenhuma sala tem este código.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes: try again in a few minutes.</source>
+        <translation>Códigos errados demais: tente de novo daqui a alguns minutos.</translation>
+    </message>
+    <message>
+        <source>The server holds all the rooms it may: try again later.</source>
+        <translation>O servidor já tem todas as salas que pode: tente de novo mais tarde.</translation>
+    </message>
+    <message>
+        <source>A player&apos;s name belongs to another machine on this server.</source>
+        <translation>O nome de um jogador pertence a outra máquina neste servidor.</translation>
+    </message>
+    <message>
+        <source>The room has as many spectators as it may.</source>
+        <translation>A sala já tem todos os espectadores que pode.</translation>
+    </message>
+    <message>
+        <source>The room is full: no seat is free.</source>
+        <translation>A sala está cheia: nenhum lugar está livre.</translation>
+    </message>
+    <message>
+        <source>Refused.</source>
+        <translation>Recusado.</translation>
+    </message>
+    <message>
+        <source>The game is full: only %1 seats are free.</source>
+        <translation>O jogo está cheio: só %1 lugares estão livres.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1.</source>
+        <translation>Não foi possível alcançar %1.</translation>
+    </message>
+    <message>
+        <source>No room has the code %1.</source>
+        <translation>Nenhuma sala tem o código %1.</translation>
+    </message>
+    <message>
+        <source>The host at %1 did not answer.</source>
+        <translation>O anfitrião em %1 não respondeu.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -361,6 +437,281 @@ ganhas</translation>
     <message>
         <source>Backspace</source>
         <translation>Backspace</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Basic events</source>
+        <translation>Eventos básicos</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Disasters</source>
+        <translation>Desastres</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Produce sounds?</source>
+        <translation>Tocar sons?</translation>
+    </message>
+    <message>
+        <source>Save on exit</source>
+        <translation>Salvar ao sair</translation>
+    </message>
+    <message>
+        <source>Save settings on exit?</source>
+        <translation>Salvar as configurações ao sair?</translation>
+    </message>
+    <message>
+        <source>Points in each round</source>
+        <translation>Pontos por rodada</translation>
+    </message>
+    <message>
+        <source>How many points to finish a round?</source>
+        <translation>Quantos pontos para terminar uma rodada?</translation>
+    </message>
+    <message>
+        <source>Progress bars</source>
+        <translation>Barras de progresso</translation>
+    </message>
+    <message>
+        <source>Show progress bars?</source>
+        <translation>Mostrar as barras de progresso?</translation>
+    </message>
+    <message>
+        <source>Event names</source>
+        <translation>Nomes dos eventos</translation>
+    </message>
+    <message>
+        <source>Show event names?</source>
+        <translation>Mostrar os nomes dos eventos?</translation>
+    </message>
+    <message>
+        <source>Finish speed-up for computers</source>
+        <translation>Final acelerado para o computador</translation>
+    </message>
+    <message>
+        <source>Increase speed when only computer players play?</source>
+        <translation>Acelerar quando só jogadores do computador estiverem jogando?</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Restart game to see the change.</source>
+        <translation>Reinicie o jogo para ver a mudança.</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul-escuro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Listras</translation>
+    </message>
+    <message>
+        <source>Color stripes</source>
+        <translation>Listras coloridas</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Malha</translation>
+    </message>
+    <message>
+        <source>Jeans</source>
+        <translation>Jeans</translation>
+    </message>
+    <message>
+        <source>Green jeans</source>
+        <translation>Jeans verde</translation>
+    </message>
+    <message>
+        <source>Diagonal stripes</source>
+        <translation>Listras diagonais</translation>
+    </message>
+    <message>
+        <source>Pattern 1</source>
+        <translation>Padrão 1</translation>
+    </message>
+    <message>
+        <source>Pattern 2</source>
+        <translation>Padrão 2</translation>
+    </message>
+    <message>
+        <source>Pattern 3</source>
+        <translation>Padrão 3</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Anéis</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Small tiles</source>
+        <translation>Ladrilhos pequenos</translation>
+    </message>
+    <message>
+        <source>Large tiles</source>
+        <translation>Ladrilhos grandes</translation>
+    </message>
+    <message>
+        <source>Tunnels</source>
+        <translation>Túneis</translation>
+    </message>
+    <message>
+        <source>Make tunnels near players?</source>
+        <translation>Criar túneis perto dos jogadores?</translation>
+    </message>
+    <message>
+        <source>Big gaps</source>
+        <translation>Brechas grandes</translation>
+    </message>
+    <message>
+        <source>Make extra big gaps?</source>
+        <translation>Criar brechas extragrandes?</translation>
+    </message>
+    <message>
+        <source>Cruel mouse</source>
+        <translation>Mouse cruel</translation>
+    </message>
+    <message>
+        <source>Enable cruel mouse pointer?</source>
+        <translation>Ativar o ponteiro cruel do mouse?</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Muros</translation>
+    </message>
+    <message>
+        <source>Make walls?</source>
+        <translation>Erguer muros?</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Drop food to earn points just like while crossing gaps?</source>
+        <translation>Espalhar comida que vale pontos, como atravessar brechas?</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Make empty areas while playing?</source>
+        <translation>Criar áreas vazias durante o jogo?</translation>
+    </message>
+    <message>
+        <source>Attractors</source>
+        <translation>Atratores</translation>
+    </message>
+    <message>
+        <source>Make attractors?</source>
+        <translation>Criar atratores?</translation>
+    </message>
+    <message>
+        <source>Invisibility</source>
+        <translation>Invisibilidade</translation>
+    </message>
+    <message>
+        <source>Enable temporary invisibility?</source>
+        <translation>Ativar a invisibilidade temporária?</translation>
+    </message>
+    <message>
+        <source>Scrolling</source>
+        <translation>Rolagem</translation>
+    </message>
+    <message>
+        <source>Scroll the arena?</source>
+        <translation>Rolar a arena?</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Drop letters? (not yet implemented)</source>
+        <translation>Espalhar letras? (ainda não disponível)</translation>
+    </message>
+    <message>
+        <source>Missiles</source>
+        <translation>Mísseis</translation>
+    </message>
+    <message>
+        <source>Allow launching missiles? (not yet implemented)</source>
+        <translation>Permitir lançar mísseis? (ainda não disponível)</translation>
+    </message>
+    <message>
+        <source>Teleports</source>
+        <translation>Teletransportes</translation>
+    </message>
+    <message>
+        <source>Make teleports? (not yet implemented)</source>
+        <translation>Criar teletransportes? (ainda não disponível)</translation>
+    </message>
+    <message>
+        <source>Void disaster</source>
+        <translation>Desastre do vazio</translation>
+    </message>
+    <message>
+        <source>Enable empty areas disaster?</source>
+        <translation>Ativar o desastre das áreas vazias?</translation>
+    </message>
+    <message>
+        <source>Tunnels disaster</source>
+        <translation>Desastre de túneis</translation>
+    </message>
+    <message>
+        <source>Enable tunnels disaster?</source>
+        <translation>Ativar o desastre de túneis?</translation>
+    </message>
+    <message>
+        <source>Walls disaster</source>
+        <translation>Desastre de muros</translation>
+    </message>
+    <message>
+        <source>Enable walls disaster?</source>
+        <translation>Ativar o desastre de muros?</translation>
+    </message>
+    <message>
+        <source>Attractors disaster</source>
+        <translation>Desastre de atratores</translation>
+    </message>
+    <message>
+        <source>Enable attractors disaster?</source>
+        <translation>Ativar o desastre de atratores?</translation>
+    </message>
+    <message>
+        <source>(integer %1÷%2)</source>
+        <translation>(inteiro %1÷%2)</translation>
     </message>
 </context>
 <context>

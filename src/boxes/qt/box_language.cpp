@@ -32,6 +32,23 @@ constexpr const char* kContext = "GameMessages";
     QT_TRANSLATE_NOOP("GameMessages", "The server is shutting down."),
     QT_TRANSLATE_NOOP("GameMessages", "The host has closed the game."),
     QT_TRANSLATE_NOOP("GameMessages", "the computer player"),
+    // Why a host or a server refused this machine, or why a game stopped.
+    QT_TRANSLATE_NOOP("GameMessages", "This game was made by a different version of Slyders."),
+    QT_TRANSLATE_NOOP("GameMessages", "The host stopped answering."),
+    QT_TRANSLATE_NOOP("GameMessages", "The game is full: no seat is free."),
+    QT_TRANSLATE_NOOP("GameMessages", "The game is full: only 1 seat is free."),
+    QT_TRANSLATE_NOOP("GameMessages", "Wrong password."),
+    QT_TRANSLATE_NOOP("GameMessages", "This game needs a password."),
+    QT_TRANSLATE_NOOP("GameMessages", "The game has already started."),
+    QT_TRANSLATE_NOOP("GameMessages", "Too many bad packets."),
+    QT_TRANSLATE_NOOP("GameMessages", "No room has this code."),
+    QT_TRANSLATE_NOOP("GameMessages", "Too many wrong codes: try again in a few minutes."),
+    QT_TRANSLATE_NOOP("GameMessages", "The server holds all the rooms it may: try again later."),
+    QT_TRANSLATE_NOOP("GameMessages",
+                      "A player's name belongs to another machine on this server."),
+    QT_TRANSLATE_NOOP("GameMessages", "The room has as many spectators as it may."),
+    QT_TRANSLATE_NOOP("GameMessages", "The room is full: no seat is free."),
+    QT_TRANSLATE_NOOP("GameMessages", "Refused."),
 };
 
 // What a pattern's %1, %2... stand for.
@@ -47,7 +64,7 @@ struct Pattern {
 };
 
 // Composed texts, the longer before the shorter they may contain.
-const std::array<Pattern, 8> kPatterns{{
+const std::array<Pattern, 12> kPatterns{{
     {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1\n\nClick for the next round:"),
      {Part::Text}},
     {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1"), {Part::Text}},
@@ -61,6 +78,11 @@ const std::array<Pattern, 8> kPatterns{{
     {QT_TRANSLATE_NOOP("GameMessages", "%1\nThe game itself is not affected."), {Part::Kept}},
     {QT_TRANSLATE_NOOP("GameMessages", "Gamepad %1 is not connected."), {Part::Kept}},
     {QT_TRANSLATE_NOOP("GameMessages", "the computer player #%1"), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The game is full: only %1 seats are free."),
+     {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "Could not reach %1."), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The host at %1 did not answer."), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "No room has the code %1."), {Part::Kept}},
 }};
 
 QString inLanguage(const char* english) {

@@ -1,6 +1,7 @@
 #include "params/qt/param_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -29,7 +30,6 @@ namespace slyders {
 
 namespace {
 
-constexpr QChar kDivisionSign{0x00F7};
 constexpr char kLabelMark = '~';
 const QString kChangedPrefix = QStringLiteral("[*] ");
 
@@ -68,6 +68,83 @@ QString fromText(const char* text) {
 }
 QString fromText(const SString& text) {
     return QString::fromUtf8(text.c_str());
+}
+
+// The settings table's shown texts, for the translators; other objects' texts pass through.
+[[maybe_unused]] constexpr std::array kSettingsTexts{
+    QT_TRANSLATE_NOOP("Settings", "General"),
+    QT_TRANSLATE_NOOP("Settings", "Basic events"),
+    QT_TRANSLATE_NOOP("Settings", "Events"),
+    QT_TRANSLATE_NOOP("Settings", "Disasters"),
+    QT_TRANSLATE_NOOP("Settings", "Sounds"),
+    QT_TRANSLATE_NOOP("Settings", "Produce sounds?"),
+    QT_TRANSLATE_NOOP("Settings", "Save on exit"),
+    QT_TRANSLATE_NOOP("Settings", "Save settings on exit?"),
+    QT_TRANSLATE_NOOP("Settings", "Points in each round"),
+    QT_TRANSLATE_NOOP("Settings", "How many points to finish a round?"),
+    QT_TRANSLATE_NOOP("Settings", "Progress bars"),
+    QT_TRANSLATE_NOOP("Settings", "Show progress bars?"),
+    QT_TRANSLATE_NOOP("Settings", "Event names"),
+    QT_TRANSLATE_NOOP("Settings", "Show event names?"),
+    QT_TRANSLATE_NOOP("Settings", "Finish speed-up for computers"),
+    QT_TRANSLATE_NOOP("Settings", "Increase speed when only computer players play?"),
+    QT_TRANSLATE_NOOP("Settings", "Background"),
+    QT_TRANSLATE_NOOP("Settings", "Restart game to see the change."),
+    QT_TRANSLATE_NOOP("Settings", "Black"),
+    QT_TRANSLATE_NOOP("Settings", "Dark blue"),
+    QT_TRANSLATE_NOOP("Settings", "Blue"),
+    QT_TRANSLATE_NOOP("Settings", "Stripes"),
+    QT_TRANSLATE_NOOP("Settings", "Color stripes"),
+    QT_TRANSLATE_NOOP("Settings", "Waves"),
+    QT_TRANSLATE_NOOP("Settings", "Mesh"),
+    QT_TRANSLATE_NOOP("Settings", "Jeans"),
+    QT_TRANSLATE_NOOP("Settings", "Green jeans"),
+    QT_TRANSLATE_NOOP("Settings", "Diagonal stripes"),
+    QT_TRANSLATE_NOOP("Settings", "Pattern 1"),
+    QT_TRANSLATE_NOOP("Settings", "Pattern 2"),
+    QT_TRANSLATE_NOOP("Settings", "Pattern 3"),
+    QT_TRANSLATE_NOOP("Settings", "Rings"),
+    QT_TRANSLATE_NOOP("Settings", "Grid"),
+    QT_TRANSLATE_NOOP("Settings", "Small tiles"),
+    QT_TRANSLATE_NOOP("Settings", "Large tiles"),
+    QT_TRANSLATE_NOOP("Settings", "Tunnels"),
+    QT_TRANSLATE_NOOP("Settings", "Make tunnels near players?"),
+    QT_TRANSLATE_NOOP("Settings", "Big gaps"),
+    QT_TRANSLATE_NOOP("Settings", "Make extra big gaps?"),
+    QT_TRANSLATE_NOOP("Settings", "Cruel mouse"),
+    QT_TRANSLATE_NOOP("Settings", "Enable cruel mouse pointer?"),
+    QT_TRANSLATE_NOOP("Settings", "Walls"),
+    QT_TRANSLATE_NOOP("Settings", "Make walls?"),
+    QT_TRANSLATE_NOOP("Settings", "Food"),
+    QT_TRANSLATE_NOOP("Settings", "Drop food to earn points just like while crossing gaps?"),
+    QT_TRANSLATE_NOOP("Settings", "Void"),
+    QT_TRANSLATE_NOOP("Settings", "Make empty areas while playing?"),
+    QT_TRANSLATE_NOOP("Settings", "Attractors"),
+    QT_TRANSLATE_NOOP("Settings", "Make attractors?"),
+    QT_TRANSLATE_NOOP("Settings", "Invisibility"),
+    QT_TRANSLATE_NOOP("Settings", "Enable temporary invisibility?"),
+    QT_TRANSLATE_NOOP("Settings", "Scrolling"),
+    QT_TRANSLATE_NOOP("Settings", "Scroll the arena?"),
+    QT_TRANSLATE_NOOP("Settings", "Letters"),
+    QT_TRANSLATE_NOOP("Settings", "Drop letters? (not yet implemented)"),
+    QT_TRANSLATE_NOOP("Settings", "Missiles"),
+    QT_TRANSLATE_NOOP("Settings", "Allow launching missiles? (not yet implemented)"),
+    QT_TRANSLATE_NOOP("Settings", "Teleports"),
+    QT_TRANSLATE_NOOP("Settings", "Make teleports? (not yet implemented)"),
+    QT_TRANSLATE_NOOP("Settings", "Void disaster"),
+    QT_TRANSLATE_NOOP("Settings", "Enable empty areas disaster?"),
+    QT_TRANSLATE_NOOP("Settings", "Tunnels disaster"),
+    QT_TRANSLATE_NOOP("Settings", "Enable tunnels disaster?"),
+    QT_TRANSLATE_NOOP("Settings", "Walls disaster"),
+    QT_TRANSLATE_NOOP("Settings", "Enable walls disaster?"),
+    QT_TRANSLATE_NOOP("Settings", "Attractors disaster"),
+    QT_TRANSLATE_NOOP("Settings", "Enable attractors disaster?"),
+};
+
+// A shown text of the parameter object in the installed language.
+QString shown(const char* text) {
+    if (!text || !*text) return {};
+    return QCoreApplication::translate("Settings", text);
 }
 
 // The mark of a group that holds edits not yet applied: a small orange disc.
@@ -142,7 +219,9 @@ EditorType parseEditorType(const char* type) {
     cursor = end;
     while (*cursor == ' ' || *cursor == '\t') ++cursor;
     if (*cursor == kLabelMark) {
-        result.labels = fromText(cursor + 1).split(QLatin1Char(kLabelMark));
+        for (const QString& label : fromText(cursor + 1).split(QLatin1Char(kLabelMark))) {
+            result.labels.push_back(shown(label.toUtf8().constData()));
+        }
     }
     return result;
 }
@@ -159,10 +238,11 @@ int trackBarTickStep(std::int64_t minimum, std::int64_t maximum) {
 }
 
 QString integerHint(const char* help, std::int64_t minimum, std::int64_t maximum) {
-    QString hint = fromText(help);
+    QString hint = shown(help);
     if (!hint.isEmpty()) hint += QLatin1Char('\n');
-    return hint + QStringLiteral("(integer ") + QString::number(minimum) + kDivisionSign +
-           QString::number(maximum) + QLatin1Char(')');
+    QString range = QCoreApplication::translate("Settings", "(integer %1÷%2)");
+    range.replace(QStringLiteral("%1"), QString::number(minimum));
+    return hint + range.replace(QStringLiteral("%2"), QString::number(maximum));
 }
 
 TParamWnd::TParamWnd(QWidget* owner, ParamInterface& object, const QString& caption,
@@ -204,7 +284,7 @@ void TParamWnd::buildTree() {
     const QFontMetrics metrics = m_tree->fontMetrics();
     int rightEnd = kTreeTextMinimum;
     for (int g = 0; g < m_object.groupCount(); ++g) {
-        const QString name = fromText(m_object.groupName(g));
+        const QString name = shown(m_object.groupName(g));
         new QTreeWidgetItem(m_tree, QStringList{name});
         rightEnd = std::max(rightEnd, iconSide + kTreeIconGap + metrics.horizontalAdvance(name));
     }
@@ -249,7 +329,7 @@ void TParamWnd::sizeToScreen() {
 void TParamWnd::TreeViewChange(int group) {
     if (group < 0 || group >= m_object.groupCount()) return;
     m_group = group;
-    setCaption(m_givenCaption + QStringLiteral(". ") + fromText(m_object.groupName(group)));
+    setCaption(m_givenCaption + QStringLiteral(". ") + shown(m_object.groupName(group)));
     buildEditors(group);
 }
 
@@ -279,9 +359,9 @@ void TParamWnd::buildEditors(int group) {
         for (QWidget* w :
              {static_cast<QWidget*>(editor.check), static_cast<QWidget*>(editor.list),
               static_cast<QWidget*>(editor.edit), static_cast<QWidget*>(editor.trackBar)}) {
-            if (w) w->setAccessibleName(fromText(m_object.propertyName(i)));
+            if (w) w->setAccessibleName(shown(m_object.propertyName(i)));
         }
-        auto* label = new QLabel(fromText(m_object.propertyName(i)), content);
+        auto* label = new QLabel(shown(m_object.propertyName(i)), content);
         label->setObjectName(fromText(m_object.propertyId(i)) + QStringLiteral(".label"));
         label->setToolTip(editor.hint);
         grid->addWidget(label, row, 0);
@@ -298,7 +378,7 @@ void TParamWnd::buildEditors(int group) {
 QWidget* TParamWnd::makeEditor(Editor& editor, const EditorType& type, QWidget* parent) {
     const int i = editor.property;
     const QString id = fromText(m_object.propertyId(i));
-    editor.hint = fromText(m_object.propertyHelp(i));
+    editor.hint = shown(m_object.propertyHelp(i));
     if (type.letter == 'd' && type.hasRange && !type.labels.isEmpty()) {
         editor.list = new QComboBox(parent);
         editor.list->setObjectName(id);
