@@ -110,7 +110,8 @@ TEST_P(Languages, SampleDialogsShowNoEnglishAndNothingCutOff) {
     const QString code = QString::fromLatin1(GetParam().code);
     Dialogs dialogs;
     for (const auto& [name, make] : dialogs.all()) {
-        if (std::string_view(name) == "settings") continue;  // the settings' names are English yet
+        // Its caption and OK come from the caller: SettingsWindowSpeaksTheLanguage below.
+        if (std::string_view(name) == "settings") continue;
         installGameLanguage(*qApp, kTranslations, QString::fromLatin1(kEnglish));
         const auto english = make();
         english->show();
@@ -141,6 +142,21 @@ TEST_P(Languages, SampleDialogsShowNoEnglishAndNothingCutOff) {
 
 INSTANTIATE_TEST_SUITE_P(Each, Languages, testing::ValuesIn(kGameLanguages),
                          [](const auto& info) { return std::string(info.param.code); });
+
+TEST(Language, SettingsWindowSpeaksTheLanguage) {
+    Dialogs dialogs;
+    const auto label = [&dialogs] {
+        TParamWnd window(nullptr, dialogs.settings, "Settings", dialogs.boxes);
+        const auto* l = window.findChild<QLabel*>("int_rndpts.label");
+        return l ? l->text() + '|' + l->toolTip() : QString();
+    };
+    EXPECT_EQ(label(), QString::fromUtf8("Points in each round|How many points to finish a "
+                                         "round?\n(integer 10\u00F780)"));
+    ASSERT_EQ(installGameLanguage(*qApp, kTranslations, "de"), "de");
+    EXPECT_EQ(label(), QString::fromUtf8("Punkte pro Runde|Wie viele Punkte beenden eine "
+                                         "Runde?\n(ganze Zahl 10\u00F780)"));
+    installGameLanguage(*qApp, kTranslations, QString::fromLatin1(kEnglish));
+}
 
 TEST(Language, EnglishAndUnknownLanguagesInstallNothing) {
     EXPECT_EQ(installGameLanguage(*qApp, kTranslations, "en"), "en");

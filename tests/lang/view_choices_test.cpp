@@ -74,6 +74,7 @@ TEST(BoxLanguage, FixedAndComposedBoxesFollowTheLanguageAroundThePlayersNames) {
     EXPECT_EQ(boxText("Keep this replay?"), "Diese Wiederholung behalten?");
     EXPECT_EQ(boxText("Open replay"), "Wiederholung öffnen");
     EXPECT_EQ(boxText("Nothing the game says"), "Nothing the game says");
+    EXPECT_EQ(boxText("No room has the code K7Q2."), "Kein Raum hat den Code K7Q2.");
     installGameLanguage(*qApp, kTranslations, "en");
 }
 
