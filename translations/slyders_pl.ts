@@ -1301,6 +1301,10 @@ Tallowin</translation>
         <source>Groups of settings</source>
         <translation>Grupy ustawień</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>

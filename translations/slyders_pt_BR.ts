@@ -1300,6 +1300,10 @@ Tallowin</translation>
         <source>Groups of settings</source>
         <translation>Grupos de configurações</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>

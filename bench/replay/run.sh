@@ -7,7 +7,8 @@
 # Then the jumps of a replay watched in the window: 100 jumps to random moments of the longest
 # DEMO game found among 300 seeds (seed 1161, 5029 ticks, about a minute at Medium: no game
 # of computers lasts five minutes), from the moments of the game kept every few hundred ticks
-# as the window does, and by playing from the start instead, median and worst.
+# as the window does, by playing from the start instead, and with the moments as far apart as
+# a five-minute game keeps them (a jump replays at most that far), median and worst.
 # It ends with the video export figures of bench/video/run.sh.
 #   bench/replay/run.sh [build dir, default <repo>/build] [seeds, default "3 5 7 11"] [runs, default 5]
 set -euo pipefail
@@ -78,11 +79,14 @@ seeks="$("${pin[@]}" "$sim" --replay long.slyrep --seeks 100 2>/dev/null | tail 
 awk -v ticks="$(field ticks "$seeks")" -v moments="$(field moments "$seeks")" \
     -v scan="$(field scan_seconds "$seeks")" -v p50="$(field seek_p50_ms "$seeks")" \
     -v worst="$(field seek_worst_ms "$seeks")" -v sp50="$(field from_start_p50_ms "$seeks")" \
-    -v sworst="$(field from_start_worst_ms "$seeks")" 'BEGIN {
+    -v sworst="$(field from_start_worst_ms "$seeks")" \
+    -v fspacing="$(field five_minute_spacing "$seeks")" -v fp50="$(field five_minute_p50_ms "$seeks")" \
+    -v fworst="$(field five_minute_worst_ms "$seeks")" 'BEGIN {
     printf "seek: 100 random jumps in a game of %d ticks (%.2f minutes at Medium), %d kept moments, read in %.2f s\n",
            ticks, ticks * (19.0 / 20.0) * 0.013 / 60.0, moments, scan
     printf "seek from kept moments: p50 %.1f ms, worst %.1f ms\n", p50, worst
     printf "seek by playing from the start: p50 %.1f ms, worst %.1f ms\n", sp50, sworst
+    printf "seek with the moments of a five-minute game (%d ticks apart): p50 %.1f ms, worst %.1f ms\n", fspacing, fp50, fworst
 }'
 
 # Video export of a minute of game against the minute itself.

@@ -299,7 +299,7 @@ void TParamWnd::buildTree() {
 void TParamWnd::buildButtons() {
     m_buttonRow = new QHBoxLayout;
     m_buttonRow->addStretch(1);
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(tr("&Cancel"), this);

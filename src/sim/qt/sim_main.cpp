@@ -128,12 +128,24 @@ void printSeeks(const Replay& replay, TextRenderer& text, int count) {
     const std::vector<double> kept = timeSeeks(replay, text, count, 0, scan, moments);
     const std::vector<double> fromStart =
         timeSeeks(replay, text, count, INT32_MAX, scanFromStart, startOnly);
+    // A five-minute game keeps its moments further apart: a jump there plays at most that
+    // many ticks from the nearest one, whatever the game's length, so the same spacing on
+    // this game gives the jumps of a five-minute game.
+    constexpr std::int32_t kFiveMinuteTicks = 5 * 60 * 1000 * 20 / (19 * 13);
+    constexpr auto kMost = static_cast<std::int32_t>(ReplaySeeker::kMostMoments - 1);
+    constexpr std::int32_t kFiveMinuteSpacing =
+        std::max(ReplaySeeker::kMomentSpacing, (kFiveMinuteTicks + kMost - 1) / kMost);
+    double scanFive = 0;
+    std::size_t fiveMoments = 0;
+    const std::vector<double> five =
+        timeSeeks(replay, text, count, kFiveMinuteSpacing, scanFive, fiveMoments);
     std::printf(
         "{\"seeks\":%d,\"ticks\":%d,\"moments\":%zu,\"scan_seconds\":%.3f,"
         "\"seek_p50_ms\":%.2f,\"seek_worst_ms\":%.2f,"
-        "\"from_start_p50_ms\":%.2f,\"from_start_worst_ms\":%.2f}\n",
+        "\"from_start_p50_ms\":%.2f,\"from_start_worst_ms\":%.2f,"
+        "\"five_minute_spacing\":%d,\"five_minute_p50_ms\":%.2f,\"five_minute_worst_ms\":%.2f}\n",
         count, replay.endTick, moments, scan, median(kept), worst(kept), median(fromStart),
-        worst(fromStart));
+        worst(fromStart), kFiveMinuteSpacing, median(five), worst(five));
 }
 
 // Plays a replay back; exit code 0 only when it agrees with the recording.
