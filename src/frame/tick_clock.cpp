@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "game/tick_pace.h"
+
 namespace slyders {
 
 namespace {
@@ -25,10 +27,7 @@ void SteadyClock::sleepMicros(std::uint64_t us) {
 }
 
 int TickScheduler::periodMs(int speedLevel, bool fastFinish) {
-    constexpr std::array<int, 3> kPeriods{16, 13, 10};
-    constexpr int kFastFinishDivisor = 5;
-    const int p = kPeriods[std::size_t(speedLevel < 0 ? 0 : speedLevel > 2 ? 2 : speedLevel)];
-    return fastFinish ? p / kFastFinishDivisor : p;
+    return tickPeriodMs(speedLevel, fastFinish);
 }
 
 }  // namespace slyders

@@ -1,4 +1,5 @@
 #include "history/game_record.h"
+#include "game/tick_pace.h"
 
 #include <algorithm>
 #include <array>
@@ -10,17 +11,8 @@ namespace {
 constexpr std::array<const char*, kGameKindCount> kKindNames{
     "Local", "DEMO", "Network", "Network host", "Network guest", "Server"};
 
-// The tick periods of the three speeds, and how much faster a game runs once its humans are
-// all dead and "Finish game?" was answered Yes.
-constexpr std::array<int, 3> kPeriodMs{16, 13, 10};
-constexpr int kFastFinishDivisor = 5;
 constexpr double kMsPerSecond = 1000.0;
 constexpr int kFirstHumanSlot = 2;
-
-int periodMs(int speed, bool fast) {
-    const int p = kPeriodMs[std::size_t(std::clamp(speed, 0, 2))];
-    return fast ? p / kFastFinishDivisor : p;
-}
 
 // Ticks 1 .. endTick, each at the pace the recording had put in place before it.
 double playedSeconds(const Replay& replay) {
@@ -31,12 +23,12 @@ double playedSeconds(const Replay& replay) {
     for (const ReplayEvent& e : replay.events) {
         if (e.kind != ReplayEventKind::Speed && e.kind != ReplayEventKind::FastFinish) continue;
         const std::int32_t upTo = std::clamp(e.tick, from, replay.endTick + 1);
-        ms += double(upTo - from) * periodMs(speed, fast);
+        ms += double(upTo - from) * tickPeriodMs(speed, fast);
         from = upTo;
         if (e.kind == ReplayEventKind::Speed) speed = e.value;
         if (e.kind == ReplayEventKind::FastFinish) fast = true;
     }
-    if (replay.endTick >= from) ms += double(replay.endTick + 1 - from) * periodMs(speed, fast);
+    if (replay.endTick >= from) ms += double(replay.endTick + 1 - from) * tickPeriodMs(speed, fast);
     return ms / kMsPerSecond;
 }
 

@@ -5,12 +5,11 @@
 #include <utility>
 
 #include "game/gra.h"
+#include "game/tick_pace.h"
 
 namespace slyders::net {
 
 namespace {
-constexpr int kPeriodsMs[] = {16, 13, 10};  // Slow, Medium, Fast
-constexpr double kTicksPerGroup = 20, kPeriodsPerGroup = 19;
 constexpr double kJitterMs = 5;
 constexpr double kFarRoundTripMs = 20;  // beyond this the link may lose and resend
 constexpr int kMaxDelay = 60;
@@ -18,7 +17,7 @@ constexpr int kMaxDelay = 60;
 
 int inputDelayFor(double roundTripMs, int speedLevel) {
     const double tickMs =
-        kPeriodsMs[std::clamp(speedLevel, 0, 2)] * kPeriodsPerGroup / kTicksPerGroup;
+        double(tickPeriodMs(speedLevel)) * kPeriodsPerGroup / kTicksPerGroup;
     int d = static_cast<int>(std::ceil((roundTripMs + kJitterMs) / tickMs));
     if (roundTripMs > kFarRoundTripMs) d += 1;
     return std::clamp(d, 1, kMaxDelay);

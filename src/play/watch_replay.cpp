@@ -11,6 +11,7 @@
 #include "present/event_label.h"
 #include "replay/replay_recorder.h"
 #include "replay/replay_store.h"
+#include "game/tick_pace.h"
 
 namespace slyders {
 
@@ -39,10 +40,7 @@ constexpr int kKeyF9 = 0x01000038;
 constexpr int kJumpSeconds = 5;         // Left and Right
 constexpr int kDeathLeadSeconds = 1;    // N and P land this long before the death
 constexpr int kLastMomentsSeconds = 10;
-constexpr std::array<int, 3> kPeriodsMs{16, 13, 10};  // a tick at Slow, Medium, Fast
 constexpr int kMsPerSecond = 1000;
-// 20 ticks take 19 periods.
-constexpr int kGroupTicks = 20, kGroupPeriods = 19;
 constexpr const char* kTitle = "Slyders";
 constexpr const char* kReplayTitle = "Slyders (replay)";
 constexpr const char* kPausedTitle = "Slyders (replay, paused)";
@@ -267,8 +265,8 @@ void WatchReplay::seekTo(std::int32_t tick) {
 }
 
 std::int32_t WatchReplay::ticksOfSeconds(int seconds) const {
-    const int speed = std::clamp(m_replay.start.speed, 0, int(kPeriodsMs.size()) - 1);
-    return seconds * kMsPerSecond * kGroupTicks / (kGroupPeriods * kPeriodsMs[std::size_t(speed)]);
+    return seconds * kMsPerSecond * kTicksPerGroup /
+           (kPeriodsPerGroup * tickPeriodMs(m_replay.start.speed));
 }
 
 std::optional<TickInput> WatchReplay::Ticks::inputFor(std::int32_t tick,

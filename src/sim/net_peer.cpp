@@ -15,12 +15,11 @@
 #include "game/state_hash.h"
 #include "replay/replay_store.h"
 #include "play/headless_game.h"
+#include "game/tick_pace.h"
 
 namespace slyders {
 
 namespace {
-constexpr int kTicksPerGroup = 20;
-constexpr int kPeriodsMs[] = {16, 13, 10};
 constexpr std::uint64_t kUsPerMs = 1000, kUsPerS = 1'000'000;
 constexpr int kPollMs = 1;
 constexpr int kGuestsDoneWaitMs = 10'000;
@@ -400,7 +399,7 @@ std::optional<TickInput> NetPeer::inputFor(std::int32_t tick, const TickInput&) 
         frame = s.frameFor(t, 0);
     }
     if (!frame) return std::nullopt;
-    const int p = kPeriodsMs[m_gra.speedLevel];
+    const int p = tickPeriodMs(m_gra.speedLevel);
     if (net::nowMicros() - askedAt > std::uint64_t(p) * kUsPerMs) ++m_result->stalls;
     m_leaves = frame->killSeats;
     net::applyLeaves(m_gra, m_leaves);
@@ -423,7 +422,7 @@ void NetPeer::played(const Gra& gra, bool over) {
 }
 
 void NetPeer::waitForRelease(std::int32_t tick) {
-    const int p = kPeriodsMs[m_gra.speedLevel] / (m_gra.fastFinish ? 5 : 1);
+    const int p = tickPeriodMs(m_gra.speedLevel, m_gra.fastFinish);
     const std::uint64_t step = std::uint64_t(tick % kTicksPerGroup) * p * kUsPerMs;
     m_paceNowUs = std::max(m_paceNowUs, m_paceAnchorUs + step);
     if (tick % kTicksPerGroup == kTicksPerGroup - 1) m_paceAnchorUs = m_paceNowUs;

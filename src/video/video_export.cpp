@@ -20,6 +20,7 @@
 #include "present/window_picture.h"
 #include "replay/replay_recorder.h"
 #include "video/sound_mix.h"
+#include "game/tick_pace.h"
 
 namespace slyders {
 
@@ -27,11 +28,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The window's pace: tick periods in milliseconds by speed level, a fifth of them in the
-// fast finish, and the group of ticks whose last one renews the pace.
-constexpr std::array<int, 3> kTickPeriodsMs{16, 13, 10};
-constexpr int kFastFinishDivisor = 5;
-constexpr int kTickGroup = 20;
+// The group of ticks whose last one renews the window's pace.
+constexpr int kTickGroup = kTicksPerGroup;
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr double kArenaShare = 0.9;  // of the client height, as the window's arena takes it
 // The scoreboard needs the picture at least this much wider than high.
@@ -273,8 +271,7 @@ VideoResult Film::run(const fs::path& file) {
 }  // namespace
 
 double tickPeriodSeconds(int speedLevel, bool fastFinish) {
-    const int p = kTickPeriodsMs[std::size_t(std::clamp(speedLevel, 0, 2))];
-    return (fastFinish ? p / kFastFinishDivisor : p) / kMillisecondsPerSecond;
+    return tickPeriodMs(speedLevel, fastFinish) / kMillisecondsPerSecond;
 }
 
 bool parseVideoSize(const std::string& text, int& width, int& height) {

@@ -16,13 +16,13 @@
 
 #include "net/enet_transport.h"
 #include "net/lockstep.h"
+#include "game/tick_pace.h"
 
 namespace slyders::net {
 
 namespace {
 constexpr int kLobbyPollMs = 5;  // often: the pings shown, and the delay, count the wait for it
 constexpr int kWaitPollMs = 5;
-constexpr int kPeriodsMs[] = {16, 13, 10};  // a tick at Slow, Medium, Fast
 constexpr int kBrowsePollMs = 100;         // answers from the local network are read this often
 enum GameColumn { kMachineColumn, kPlayersColumn, kSeatsColumn, kPasswordColumn, kAddressColumn };
 
@@ -171,7 +171,7 @@ void NetLobby::refresh() {
     const int free = m_host.freeSeats();
     m_seats->setText(free == 1 ? tr("1 seat is free.") : tr("%1 seats are free.").arg(free));
     const int d = m_host.chooseDelay(m_speed);
-    const int delayMs = d * kPeriodsMs[std::clamp(m_speed, 0, 2)];
+    const int delayMs = d * tickPeriodMs(m_speed);
     m_delay->setText(d == 1 ? tr("Input delay: 1 tick (%1 ms)").arg(delayMs)
                             : tr("Input delay: %1 ticks (%2 ms)").arg(d).arg(delayMs));
     m_start->setEnabled(m_host.guestsPresent() > 0);
