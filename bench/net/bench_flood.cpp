@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         net->service(10, events);
         for (const NetEvent& e : events) {
             if (e.type == NetEvent::Type::Connected) {
-                net->send(e.peer, versioned(encode(Hello{"", "flood", {"Flood"}}), version), true);
+                net->send(e.peer, versioned(encode(Hello{"", "flood", {"Flood"}, {}, {}, {}, {}}), version), true);
             }
             cut |= e.type == NetEvent::Type::Disconnected;
             const std::size_t n = e.data.size();

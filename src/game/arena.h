@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,15 @@ constexpr std::int32_t kHeadBase = 10;   // 10 + slot: the head of that slot
 constexpr int kMinArenaSide = 100;
 constexpr int kTallestScreenLines = 4320;
 constexpr int kMaxArenaSide = kTallestScreenLines * 9 / 10;
+
+// The smallest client height whose own arena (0.9 of it, truncated) is at least this side:
+// the window a game of that side was played in, for drawing it without one.
+inline int clientHeightForSide(int side) {
+    constexpr double kArenaShare = 0.9;
+    int height = std::max(1, static_cast<int>(side / kArenaShare) - 2);
+    while (static_cast<int>(kArenaShare * height) < side) ++height;
+    return height;
+}
 
 // One map cell. Every value (the ones above, a slot, a head) fits a byte, and a byte map stays
 // in the processor's cache while the computers look along their rays.

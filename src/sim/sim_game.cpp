@@ -17,7 +17,6 @@ namespace slyders {
 namespace {
 
 constexpr int kWideNum = 16, kWideDen = 9;  // the window's shape; only the score band uses it
-constexpr double kArenaShare = 0.9;         // the arena side is this share of the client height
 
 template <typename T>
 bool parseNumber(const std::string& text, T& out) {
@@ -180,12 +179,6 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
                "or --record";
     }
     return std::nullopt;
-}
-
-int clientHeightForSide(int side) {
-    int height = std::max(1, static_cast<int>(side / kArenaShare) - 2);
-    while (static_cast<int>(kArenaShare * height) < side) ++height;
-    return height;
 }
 
 std::string toJson(const GameRecord& r) {

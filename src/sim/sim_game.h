@@ -49,7 +49,6 @@ std::optional<std::string> parseSimOptions(const std::vector<std::string>& args,
 extern const char* const kSimUsage;
 
 // The client height whose arena side trunc(0.9 x height) is the given side.
-int clientHeightForSide(int side);
 
 // How one game went.
 struct GameRecord {

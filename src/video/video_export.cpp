@@ -31,17 +31,9 @@ namespace {
 // The group of ticks whose last one renews the window's pace.
 constexpr int kTickGroup = kTicksPerGroup;
 constexpr double kMillisecondsPerSecond = 1000.0;
-constexpr double kArenaShare = 0.9;  // of the client height, as the window's arena takes it
 // The scoreboard needs the picture at least this much wider than high.
 constexpr int kMinAspectWidth = 5, kMinAspectHeight = 4;
 constexpr const char* kPartSuffix = ".part";
-
-// The smallest client height whose own arena is at least this side.
-int clientHeightFor(int side) {
-    int height = std::max(1, static_cast<int>(side / kArenaShare) - 2);
-    while (static_cast<int>(kArenaShare * height) < side) ++height;
-    return height;
-}
 
 struct PictureSize {
     int width = 0, height = 0;
@@ -51,7 +43,7 @@ struct PictureSize {
 // same shape as large as the arena needs (scaled down to the asked size afterwards).
 PictureSize drawnSize(int side, int width, int height) {
     if (side <= height) return {width, height};
-    const int h = clientHeightFor(side);
+    const int h = clientHeightForSide(side);
     return {static_cast<int>(std::lround(double(width) * h / height)), h};
 }
 

@@ -128,7 +128,7 @@ private:
         const std::uint16_t game = m_host.current().game;
         switch (kind % 6) {
             case 0: {
-                Hello h{"", "m", {"Bo"}};
+                Hello h{"", "m", {"Bo"}, {}, {}, {}, {}};
                 if (m_in.u8() & 1) h.names.push_back("Cy");
                 return encode(h);
             }

@@ -219,7 +219,7 @@ TEST(NetFaults, AFloodIsCutOffAndKeptBounded) {
             raw->service(1, events);
             host.service(1);
             for (const NetEvent& e : events) {
-                if (e.type == NetEvent::Type::Connected) raw->send(e.peer, encode(Hello{"", "m", {"Bo"}}), true);
+                if (e.type == NetEvent::Type::Connected) raw->send(e.peer, encode(Hello{"", "m", {"Bo"}, {}, {}, {}, {}}), true);
                 const Decoded d = decode(e.data.data(), e.data.size());
                 welcomed |= d.packet && std::holds_alternative<Welcome>(*d.packet);
             }

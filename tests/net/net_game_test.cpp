@@ -291,7 +291,7 @@ TEST(NetGame, StrangersAndCheatsAreRefusedAndTheGameGoesOn) {
         for (int i = 0; i < ms / 10; ++i) raw->service(10, events);
     };
     pump(300);
-    std::vector<std::uint8_t> older = encode(Hello{"", "old", {"Old"}});
+    std::vector<std::uint8_t> older = encode(Hello{"", "old", {"Old"}, {}, {}, {}, {}});
     older[4] += 1;
     raw->send(1, older, true);
     pump(300);

@@ -62,7 +62,7 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
     EXPECT_EQ(back.int_rndpts, 17);
     EXPECT_EQ(back.dis_attract, 0);
 
-    const Hello hello{"secret", "kitchen", {"Anna", "Ben"}};
+    const Hello hello{"secret", "kitchen", {"Anna", "Ben"}, {}, {}, {}, {}};
     const Hello h = std::get<Hello>(*decodeBytes(encode(hello)).packet);
     EXPECT_EQ(h.password, "secret");
     EXPECT_EQ(h.names, hello.names);
