@@ -459,6 +459,11 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
         <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
         <translation>ihre Arena ist mit %1 Pixeln Seitenlänge kleiner als jedes Fenster (mindestens %2)</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -459,6 +459,11 @@ La partida en sí no se ve afectada.</translation>
         <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
         <translation>su arena de %1 píxeles de lado es menor que cualquier ventana (como mínimo %2)</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

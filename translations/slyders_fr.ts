@@ -459,6 +459,11 @@ La partie elle-même n’est pas touchée.</translation>
         <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
         <translation>son arène de %1 pixels de côté est plus petite que toute fenêtre (au moins %2)</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

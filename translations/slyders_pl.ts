@@ -459,6 +459,11 @@ Nie ma to wpływu na samą grę.</translation>
         <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
         <translation>jej arena o boku %1 pikseli jest mniejsza niż jakiekolwiek okno (co najmniej %2)</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -459,6 +459,11 @@ O jogo em si não é afetado.</translation>
         <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
         <translation>a arena dele, de %1 pixels de lado, é menor que qualquer janela (no mínimo %2)</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -93,7 +93,7 @@ TEST(BoxLanguage, ReasonsFromTheReplayReaderTheNetworkAndTheKeysWindowAreTransla
     installGameLanguage(*qApp, kTranslations, "de");
     EXPECT_EQ(boxText(differs),
               "Dieser Rechner zeichnet die Texte der Arena anders als der des Gastgebers (seine "
-              "Schriften oder seine Schriftbibliothek weichen ab); Dieser Rechner spielt nach "
+              "Schriften oder seine Schriftbibliothek weichen ab). Dieser Rechner spielt nach "
               "anderen Regeln als der des Gastgebers. Installiere auf beiden Rechnern dasselbe "
               "Slyders-Paket mitsamt seinen Schriften.");
     EXPECT_EQ(boxText(notReplay), "Diese Datei ist keine Slyders-Wiederholung.");

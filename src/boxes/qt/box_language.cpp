@@ -102,9 +102,9 @@ QString fromPattern(const QString& english) {
 QString translated(const QString& english, Part kind) {
     if (kind == Part::Kept) return english;
     if (kind == Part::Reasons) {
-        QStringList reasons = english.split(QStringLiteral("; "));
+        QStringList reasons = english.split(QLatin1String(kReasonsJoin));
         for (QString& reason : reasons) reason = translated(reason, Part::Text);
-        return reasons.join(QStringLiteral("; "));
+        return reasons.join(inLanguage(kReasonsJoin));
     }
     if (kind == Part::Player) {
         // Only the computer player's own names are the game's words.

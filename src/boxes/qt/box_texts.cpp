@@ -45,6 +45,8 @@ namespace {
     QT_TRANSLATE_NOOP("GameMessages", "The room is full: no seat is free."),
     QT_TRANSLATE_NOOP("GameMessages", "Refused."),
     // How this machine differs from the host's, when it was refused for it.
+    //: Between two reasons, each of which starts like a sentence of its own.
+    QT_TRANSLATE_NOOP("GameMessages", "; "),
     QT_TRANSLATE_NOOP("GameMessages",
                       "This machine draws the arena's texts differently from the host's (its "
                       "fonts or font library differ)"),

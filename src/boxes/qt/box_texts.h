@@ -8,6 +8,9 @@ namespace slyders {
 // The translators' context of every text a message box shows.
 inline constexpr const char* kBoxContext = "GameMessages";
 
+// What joins the reasons of a Part::Reasons; a language may make a sentence of each instead.
+inline constexpr const char* kReasonsJoin = "; ";
+
 // What a pattern's %1, %2... stand for.
 enum class Part {
     Kept,     // a name, a number or a reason from the system: as it is
