@@ -195,6 +195,275 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
         <source>The host at %1 did not answer.</source>
         <translation>Der Gastgeber unter %1 hat nicht geantwortet.</translation>
     </message>
+    <message>
+        <source>This machine draws the arena&apos;s texts differently from the host&apos;s (its fonts or font library differ)</source>
+        <translation>Dieser Rechner zeichnet die Texte der Arena anders als der des Gastgebers (seine Schriften oder seine Schriftbibliothek weichen ab)</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s maths library computes the game&apos;s angles differently from the host&apos;s</source>
+        <translation>Die Mathematikbibliothek dieses Rechners berechnet die Winkel des Spiels anders als die des Gastgebers</translation>
+    </message>
+    <message>
+        <source>This machine reads the game&apos;s settings differently</source>
+        <translation>Dieser Rechner liest die Einstellungen des Spiels anders</translation>
+    </message>
+    <message>
+        <source>This machine plays under other rules than the host&apos;s</source>
+        <translation>Dieser Rechner spielt nach anderen Regeln als der des Gastgebers</translation>
+    </message>
+    <message>
+        <source>The network could not be started.</source>
+        <translation>Das Netzwerk ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>The host address is empty.</source>
+        <translation>Die Adresse des Gastgebers ist leer.</translation>
+    </message>
+    <message>
+        <source>The port cannot change once a guest has joined.</source>
+        <translation>Sobald ein Gast beigetreten ist, lässt sich der Port nicht mehr ändern.</translation>
+    </message>
+    <message>
+        <source>This file is not a Slyders replay.</source>
+        <translation>Diese Datei ist keine Slyders-Wiederholung.</translation>
+    </message>
+    <message>
+        <source>This replay was made by a newer Slyders.</source>
+        <translation>Diese Wiederholung stammt von einer neueren Slyders-Version.</translation>
+    </message>
+    <message>
+        <source>its format version is 0</source>
+        <translation>ihre Formatversion ist 0</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it was cut short or changed since it was written</source>
+        <translation>sie wurde nach dem Schreiben gekürzt oder verändert</translation>
+    </message>
+    <message>
+        <source>it does not hold the 23 settings</source>
+        <translation>sie enthält nicht die 23 Einstellungen</translation>
+    </message>
+    <message>
+        <source>there are bytes after its end</source>
+        <translation>hinter ihrem Ende stehen noch Bytes</translation>
+    </message>
+    <message>
+        <source>the game has no players</source>
+        <translation>das Spiel hat keine Spieler</translation>
+    </message>
+    <message>
+        <source>an event of an unknown kind</source>
+        <translation>sie enthält ein Ereignis unbekannter Art</translation>
+    </message>
+    <message>
+        <source>its checks do not cover the game</source>
+        <translation>ihre Prüfwerte decken das Spiel nicht ab</translation>
+    </message>
+    <message>
+        <source>more slyders died than played</source>
+        <translation>es sind mehr Slyders gestorben als mitgespielt haben</translation>
+    </message>
+    <message>
+        <source>the order of deaths names no slot</source>
+        <translation>die Reihenfolge der Tode nennt keinen Platz</translation>
+    </message>
+    <message>
+        <source>the DEMO flag</source>
+        <translation>DEMO-Kennzeichen</translation>
+    </message>
+    <message>
+        <source>the number of computer players</source>
+        <translation>Anzahl der Computerspieler</translation>
+    </message>
+    <message>
+        <source>the number of human players</source>
+        <translation>Anzahl der menschlichen Spieler</translation>
+    </message>
+    <message>
+        <source>the skill</source>
+        <translation>Spielstärke</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>the seed</source>
+        <translation>Startwert des Zufalls</translation>
+    </message>
+    <message>
+        <source>a key pair</source>
+        <translation>Tastenpaar</translation>
+    </message>
+    <message>
+        <source>a seat&apos;s player</source>
+        <translation>Spieler eines Platzes</translation>
+    </message>
+    <message>
+        <source>the round points</source>
+        <translation>Punkte pro Runde</translation>
+    </message>
+    <message>
+        <source>the rounds won</source>
+        <translation>gewonnene Runden</translation>
+    </message>
+    <message>
+        <source>the arena side</source>
+        <translation>Seitenlänge der Arena</translation>
+    </message>
+    <message>
+        <source>an event&apos;s tick</source>
+        <translation>Takt eines Ereignisses</translation>
+    </message>
+    <message>
+        <source>an event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>the held keys</source>
+        <translation>gedrückte Tasten</translation>
+    </message>
+    <message>
+        <source>a speed change</source>
+        <translation>Geschwindigkeitswechsel</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s number</source>
+        <translation>Nummer einer Einstellung</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s value</source>
+        <translation>Wert einer Einstellung</translation>
+    </message>
+    <message>
+        <source>the seats that left</source>
+        <translation>verlassene Plätze</translation>
+    </message>
+    <message>
+        <source>the checksum</source>
+        <translation>Prüfsumme</translation>
+    </message>
+    <message>
+        <source>the program version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>the network flag</source>
+        <translation>Netzwerk-Kennzeichen</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>the names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>the ratings</source>
+        <translation>Wertungen</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>the last tick</source>
+        <translation>letzter Takt</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>the checks</source>
+        <translation>Prüfwerte</translation>
+    </message>
+    <message>
+        <source>the final points</source>
+        <translation>Endpunktzahlen</translation>
+    </message>
+    <message>
+        <source>the order of deaths</source>
+        <translation>Reihenfolge der Tode</translation>
+    </message>
+    <message>
+        <source>the result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1. Install the same Slyders package, with its fonts, on both machines.</source>
+        <translation>%1. Installiere auf beiden Rechnern dasselbe Slyders-Paket mitsamt seinen Schriften.</translation>
+    </message>
+    <message>
+        <source>Unknown address %1.</source>
+        <translation>Unbekannte Adresse %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 is in use or cannot be opened.</source>
+        <translation>Port %1 ist belegt oder lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Port %1 and the %2 after it are in use or cannot be opened.</source>
+        <translation>Port %1 und die %2 danach sind belegt oder lassen sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address.</source>
+        <translation>„%1“ ist keine Adresse.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port (1 to 65535).</source>
+        <translation>„%1“ ist kein Port (1 bis 65535).</translation>
+    </message>
+    <message>
+        <source>no socket to look for games: %1</source>
+        <translation>kein Socket für die Suche nach Spielen: %1</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>Die Wiederholung ließ sich nicht in %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1.</source>
+        <translation>Die Wiederholung ließ sich nicht behalten: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be read.</source>
+        <translation>Die Wiederholung %1 ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>This replay is damaged: %1.</source>
+        <translation>Diese Wiederholung ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>there is a value out of range in %1</source>
+        <translation>ein Wert liegt außerhalb des zulässigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation>sie bricht mitten in einem Feld ab (%1)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is larger than any screen gives (at most %2)</source>
+        <translation>ihre Arena ist mit %1 Pixeln Seitenlänge größer als jeder Bildschirm (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
+        <translation>ihre Arena ist mit %1 Pixeln Seitenlänge kleiner als jedes Fenster (mindestens %2)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -248,6 +517,25 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
     <message>
         <source>none</source>
         <translation>keine</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRefusals</name>
+    <message>
+        <source>This key cannot be read: please choose another key.</source>
+        <translation>Diese Taste lässt sich nicht lesen: Bitte wähle eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>The key %1 belongs to the menu commands: please choose another key.</source>
+        <translation>Die Taste %1 gehört zu den Menübefehlen: Bitte wähle eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>The key %1 is used by a seated player&apos;s key pair %2: please choose another key.</source>
+        <translation>Die Taste %1 gehört zum Tastenpaar %2 eines mitspielenden Spielers: Bitte wähle eine andere Taste.</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used by %2: please choose another key.</source>
+        <translation>Die Taste %1 ist schon für %2 vergeben: Bitte wähle eine andere Taste.</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1592,14 @@ Tallowin</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too small (adjusted to %3)</source>
+        <translation>Wert für „%1“ (in „%2“) zu klein (auf %3 gesetzt)</translation>
+    </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too big (adjusted to %3)</source>
+        <translation>Wert für „%1“ (in „%2“) zu groß (auf %3 gesetzt)</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -1604,6 +1900,10 @@ Port %2</translation>
     <message>
         <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
         <translation>Dein Router hat Port %1 nicht zum Internet geöffnet: Freunde außerhalb deines Heimnetzes können erst beitreten, wenn der Port in den Einstellungen des Routers an diesen Rechner weitergeleitet wird. Oder ihr spielt alle über einen Slyders-Server.</translation>
+    </message>
+    <message>
+        <source>Machines in the game</source>
+        <translation>Rechner im Spiel</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,275 @@ La partida en sí no se ve afectada.</translation>
         <source>The host at %1 did not answer.</source>
         <translation>El anfitrión en %1 no ha respondido.</translation>
     </message>
+    <message>
+        <source>This machine draws the arena&apos;s texts differently from the host&apos;s (its fonts or font library differ)</source>
+        <translation>Este equipo dibuja los textos de la arena de forma distinta al del anfitrión (sus fuentes o su biblioteca de fuentes son otras)</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s maths library computes the game&apos;s angles differently from the host&apos;s</source>
+        <translation>La biblioteca matemática de este equipo calcula los ángulos del juego de forma distinta a la del anfitrión</translation>
+    </message>
+    <message>
+        <source>This machine reads the game&apos;s settings differently</source>
+        <translation>Este equipo lee los ajustes del juego de otra forma</translation>
+    </message>
+    <message>
+        <source>This machine plays under other rules than the host&apos;s</source>
+        <translation>Este equipo juega con otras reglas que el del anfitrión</translation>
+    </message>
+    <message>
+        <source>The network could not be started.</source>
+        <translation>No se ha podido iniciar la red.</translation>
+    </message>
+    <message>
+        <source>The host address is empty.</source>
+        <translation>La dirección del anfitrión está vacía.</translation>
+    </message>
+    <message>
+        <source>The port cannot change once a guest has joined.</source>
+        <translation>El puerto ya no puede cambiar una vez que se ha unido un invitado.</translation>
+    </message>
+    <message>
+        <source>This file is not a Slyders replay.</source>
+        <translation>Este archivo no es una repetición de Slyders.</translation>
+    </message>
+    <message>
+        <source>This replay was made by a newer Slyders.</source>
+        <translation>Esta repetición se hizo con una versión más reciente de Slyders.</translation>
+    </message>
+    <message>
+        <source>its format version is 0</source>
+        <translation>la versión de su formato es 0</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>está cortada</translation>
+    </message>
+    <message>
+        <source>it was cut short or changed since it was written</source>
+        <translation>se cortó o se modificó después de escribirse</translation>
+    </message>
+    <message>
+        <source>it does not hold the 23 settings</source>
+        <translation>no contiene los 23 ajustes</translation>
+    </message>
+    <message>
+        <source>there are bytes after its end</source>
+        <translation>hay bytes después de su final</translation>
+    </message>
+    <message>
+        <source>the game has no players</source>
+        <translation>la partida no tiene jugadores</translation>
+    </message>
+    <message>
+        <source>an event of an unknown kind</source>
+        <translation>contiene un evento de tipo desconocido</translation>
+    </message>
+    <message>
+        <source>its checks do not cover the game</source>
+        <translation>sus comprobaciones no cubren la partida</translation>
+    </message>
+    <message>
+        <source>more slyders died than played</source>
+        <translation>murieron más slyders de los que jugaron</translation>
+    </message>
+    <message>
+        <source>the order of deaths names no slot</source>
+        <translation>el orden de las muertes no nombra ningún puesto</translation>
+    </message>
+    <message>
+        <source>the DEMO flag</source>
+        <translation>indicador DEMO</translation>
+    </message>
+    <message>
+        <source>the number of computer players</source>
+        <translation>número de jugadores del ordenador</translation>
+    </message>
+    <message>
+        <source>the number of human players</source>
+        <translation>número de jugadores humanos</translation>
+    </message>
+    <message>
+        <source>the skill</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>the seed</source>
+        <translation>semilla del azar</translation>
+    </message>
+    <message>
+        <source>a key pair</source>
+        <translation>par de teclas</translation>
+    </message>
+    <message>
+        <source>a seat&apos;s player</source>
+        <translation>jugador de un puesto</translation>
+    </message>
+    <message>
+        <source>the round points</source>
+        <translation>puntos por ronda</translation>
+    </message>
+    <message>
+        <source>the rounds won</source>
+        <translation>rondas ganadas</translation>
+    </message>
+    <message>
+        <source>the arena side</source>
+        <translation>lado de la arena</translation>
+    </message>
+    <message>
+        <source>an event&apos;s tick</source>
+        <translation>tic de un evento</translation>
+    </message>
+    <message>
+        <source>an event</source>
+        <translation>evento</translation>
+    </message>
+    <message>
+        <source>the held keys</source>
+        <translation>teclas pulsadas</translation>
+    </message>
+    <message>
+        <source>a speed change</source>
+        <translation>cambio de velocidad</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s number</source>
+        <translation>número de un ajuste</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s value</source>
+        <translation>valor de un ajuste</translation>
+    </message>
+    <message>
+        <source>the seats that left</source>
+        <translation>puestos que se fueron</translation>
+    </message>
+    <message>
+        <source>the checksum</source>
+        <translation>suma de comprobación</translation>
+    </message>
+    <message>
+        <source>the program version</source>
+        <translation>versión del programa</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>the network flag</source>
+        <translation>indicador de red</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>ajustes</translation>
+    </message>
+    <message>
+        <source>the names</source>
+        <translation>nombres</translation>
+    </message>
+    <message>
+        <source>the ratings</source>
+        <translation>puntuaciones</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>final</translation>
+    </message>
+    <message>
+        <source>the last tick</source>
+        <translation>último tic</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>eventos</translation>
+    </message>
+    <message>
+        <source>the checks</source>
+        <translation>comprobaciones</translation>
+    </message>
+    <message>
+        <source>the final points</source>
+        <translation>puntos finales</translation>
+    </message>
+    <message>
+        <source>the order of deaths</source>
+        <translation>orden de las muertes</translation>
+    </message>
+    <message>
+        <source>the result</source>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>%1. Install the same Slyders package, with its fonts, on both machines.</source>
+        <translation>%1. Instala el mismo paquete de Slyders, con sus fuentes, en los dos equipos.</translation>
+    </message>
+    <message>
+        <source>Unknown address %1.</source>
+        <translation>Dirección desconocida: %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 is in use or cannot be opened.</source>
+        <translation>El puerto %1 está ocupado o no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Port %1 and the %2 after it are in use or cannot be opened.</source>
+        <translation>El puerto %1 y los %2 siguientes están ocupados o no se pueden abrir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address.</source>
+        <translation>«%1» no es una dirección.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port (1 to 65535).</source>
+        <translation>«%1» no es un puerto (de 1 a 65535).</translation>
+    </message>
+    <message>
+        <source>no socket to look for games: %1</source>
+        <translation>no hay socket para buscar partidas: %1</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>No se ha podido escribir la repetición en %1.</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1.</source>
+        <translation>No se ha podido conservar la repetición: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be read.</source>
+        <translation>No se ha podido leer la repetición %1.</translation>
+    </message>
+    <message>
+        <source>This replay is damaged: %1.</source>
+        <translation>Esta repetición está dañada: %1.</translation>
+    </message>
+    <message>
+        <source>there is a value out of range in %1</source>
+        <translation>hay un valor fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation>se corta en mitad de un campo (%1)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is larger than any screen gives (at most %2)</source>
+        <translation>su arena de %1 píxeles de lado es mayor que cualquier pantalla (como mucho %2)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
+        <translation>su arena de %1 píxeles de lado es menor que cualquier ventana (como mínimo %2)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -248,6 +517,25 @@ La partida en sí no se ve afectada.</translation>
     <message>
         <source>none</source>
         <translation>ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRefusals</name>
+    <message>
+        <source>This key cannot be read: please choose another key.</source>
+        <translation>Esta tecla no se puede leer: elige otra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 belongs to the menu commands: please choose another key.</source>
+        <translation>La tecla %1 es de los comandos del menú: elige otra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 is used by a seated player&apos;s key pair %2: please choose another key.</source>
+        <translation>La tecla %1 es del par %2 de un jugador sentado: elige otra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used by %2: please choose another key.</source>
+        <translation>La tecla %1 ya la usa %2: elige otra tecla.</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1592,14 @@ Tallowin</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too small (adjusted to %3)</source>
+        <translation>Valor de «%1» (en «%2») demasiado pequeño (ajustado a %3)</translation>
+    </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too big (adjusted to %3)</source>
+        <translation>Valor de «%1» (en «%2») demasiado grande (ajustado a %3)</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -1604,6 +1900,10 @@ puerto %2</translation>
     <message>
         <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
         <translation>Tu router no ha abierto el puerto %1 a internet: tus amigos de fuera de tu red doméstica solo podrán unirse cuando el puerto se redirija a este equipo en los ajustes del router. O jugad todos a través de un servidor de Slyders.</translation>
+    </message>
+    <message>
+        <source>Machines in the game</source>
+        <translation>Equipos de la partida</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,275 @@ La partie elle-même n’est pas touchée.</translation>
         <source>The host at %1 did not answer.</source>
         <translation>L’hôte à l’adresse %1 n’a pas répondu.</translation>
     </message>
+    <message>
+        <source>This machine draws the arena&apos;s texts differently from the host&apos;s (its fonts or font library differ)</source>
+        <translation>Cette machine dessine les textes de l’arène autrement que celle de l’hôte (ses polices ou sa bibliothèque de polices diffèrent)</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s maths library computes the game&apos;s angles differently from the host&apos;s</source>
+        <translation>La bibliothèque mathématique de cette machine calcule les angles du jeu autrement que celle de l’hôte</translation>
+    </message>
+    <message>
+        <source>This machine reads the game&apos;s settings differently</source>
+        <translation>Cette machine lit les réglages du jeu autrement</translation>
+    </message>
+    <message>
+        <source>This machine plays under other rules than the host&apos;s</source>
+        <translation>Cette machine joue selon d’autres règles que celle de l’hôte</translation>
+    </message>
+    <message>
+        <source>The network could not be started.</source>
+        <translation>Le réseau n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The host address is empty.</source>
+        <translation>L’adresse de l’hôte est vide.</translation>
+    </message>
+    <message>
+        <source>The port cannot change once a guest has joined.</source>
+        <translation>Le port ne peut plus changer une fois qu’un invité a rejoint la partie.</translation>
+    </message>
+    <message>
+        <source>This file is not a Slyders replay.</source>
+        <translation>Ce fichier n’est pas une rediffusion Slyders.</translation>
+    </message>
+    <message>
+        <source>This replay was made by a newer Slyders.</source>
+        <translation>Cette rediffusion a été faite par une version plus récente de Slyders.</translation>
+    </message>
+    <message>
+        <source>its format version is 0</source>
+        <translation>la version de son format est 0</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>elle est tronquée</translation>
+    </message>
+    <message>
+        <source>it was cut short or changed since it was written</source>
+        <translation>elle a été tronquée ou modifiée depuis son écriture</translation>
+    </message>
+    <message>
+        <source>it does not hold the 23 settings</source>
+        <translation>elle ne contient pas les 23 réglages</translation>
+    </message>
+    <message>
+        <source>there are bytes after its end</source>
+        <translation>des octets suivent sa fin</translation>
+    </message>
+    <message>
+        <source>the game has no players</source>
+        <translation>la partie n’a aucun joueur</translation>
+    </message>
+    <message>
+        <source>an event of an unknown kind</source>
+        <translation>elle contient un événement d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>its checks do not cover the game</source>
+        <translation>ses contrôles ne couvrent pas la partie</translation>
+    </message>
+    <message>
+        <source>more slyders died than played</source>
+        <translation>plus de slyders sont morts qu’il n’en a joué</translation>
+    </message>
+    <message>
+        <source>the order of deaths names no slot</source>
+        <translation>l’ordre des morts ne désigne aucune place</translation>
+    </message>
+    <message>
+        <source>the DEMO flag</source>
+        <translation>indicateur DEMO</translation>
+    </message>
+    <message>
+        <source>the number of computer players</source>
+        <translation>nombre de joueurs ordinateur</translation>
+    </message>
+    <message>
+        <source>the number of human players</source>
+        <translation>nombre de joueurs humains</translation>
+    </message>
+    <message>
+        <source>the skill</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>vitesse</translation>
+    </message>
+    <message>
+        <source>the seed</source>
+        <translation>graine du hasard</translation>
+    </message>
+    <message>
+        <source>a key pair</source>
+        <translation>paire de touches</translation>
+    </message>
+    <message>
+        <source>a seat&apos;s player</source>
+        <translation>joueur d’une place</translation>
+    </message>
+    <message>
+        <source>the round points</source>
+        <translation>points par manche</translation>
+    </message>
+    <message>
+        <source>the rounds won</source>
+        <translation>manches gagnées</translation>
+    </message>
+    <message>
+        <source>the arena side</source>
+        <translation>côté de l’arène</translation>
+    </message>
+    <message>
+        <source>an event&apos;s tick</source>
+        <translation>tour d’un événement</translation>
+    </message>
+    <message>
+        <source>an event</source>
+        <translation>événement</translation>
+    </message>
+    <message>
+        <source>the held keys</source>
+        <translation>touches enfoncées</translation>
+    </message>
+    <message>
+        <source>a speed change</source>
+        <translation>changement de vitesse</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s number</source>
+        <translation>numéro d’un réglage</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s value</source>
+        <translation>valeur d’un réglage</translation>
+    </message>
+    <message>
+        <source>the seats that left</source>
+        <translation>places quittées</translation>
+    </message>
+    <message>
+        <source>the checksum</source>
+        <translation>somme de contrôle</translation>
+    </message>
+    <message>
+        <source>the program version</source>
+        <translation>version du programme</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>the network flag</source>
+        <translation>indicateur réseau</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>réglages</translation>
+    </message>
+    <message>
+        <source>the names</source>
+        <translation>noms</translation>
+    </message>
+    <message>
+        <source>the ratings</source>
+        <translation>classements</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>the last tick</source>
+        <translation>dernier tour</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>événements</translation>
+    </message>
+    <message>
+        <source>the checks</source>
+        <translation>contrôles</translation>
+    </message>
+    <message>
+        <source>the final points</source>
+        <translation>points finaux</translation>
+    </message>
+    <message>
+        <source>the order of deaths</source>
+        <translation>ordre des morts</translation>
+    </message>
+    <message>
+        <source>the result</source>
+        <translation>résultat</translation>
+    </message>
+    <message>
+        <source>%1. Install the same Slyders package, with its fonts, on both machines.</source>
+        <translation>%1. Installez le même paquet Slyders, avec ses polices, sur les deux machines.</translation>
+    </message>
+    <message>
+        <source>Unknown address %1.</source>
+        <translation>Adresse inconnue : %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 is in use or cannot be opened.</source>
+        <translation>Le port %1 est occupé ou ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Port %1 and the %2 after it are in use or cannot be opened.</source>
+        <translation>Le port %1 et les %2 suivants sont occupés ou ne peuvent pas être ouverts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address.</source>
+        <translation>« %1 » n’est pas une adresse.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port (1 to 65535).</source>
+        <translation>« %1 » n’est pas un port (de 1 à 65535).</translation>
+    </message>
+    <message>
+        <source>no socket to look for games: %1</source>
+        <translation>pas de socket pour chercher des parties : %1</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>La rediffusion n’a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1.</source>
+        <translation>La rediffusion n’a pas pu être gardée : %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be read.</source>
+        <translation>La rediffusion %1 n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>This replay is damaged: %1.</source>
+        <translation>Cette rediffusion est endommagée : %1.</translation>
+    </message>
+    <message>
+        <source>there is a value out of range in %1</source>
+        <translation>une valeur est hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation>elle s’arrête au milieu d’un champ (%1)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is larger than any screen gives (at most %2)</source>
+        <translation>son arène de %1 pixels de côté est plus grande que tout écran (au plus %2)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
+        <translation>son arène de %1 pixels de côté est plus petite que toute fenêtre (au moins %2)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -248,6 +517,25 @@ La partie elle-même n’est pas touchée.</translation>
     <message>
         <source>none</source>
         <translation>aucune</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRefusals</name>
+    <message>
+        <source>This key cannot be read: please choose another key.</source>
+        <translation>Cette touche ne peut pas être lue : veuillez choisir une autre touche.</translation>
+    </message>
+    <message>
+        <source>The key %1 belongs to the menu commands: please choose another key.</source>
+        <translation>La touche %1 sert aux commandes du menu : veuillez choisir une autre touche.</translation>
+    </message>
+    <message>
+        <source>The key %1 is used by a seated player&apos;s key pair %2: please choose another key.</source>
+        <translation>La touche %1 fait partie de la paire %2 d’un joueur installé : veuillez choisir une autre touche.</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used by %2: please choose another key.</source>
+        <translation>La touche %1 est déjà prise par %2 : veuillez choisir une autre touche.</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1592,14 @@ Tallowin</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too small (adjusted to %3)</source>
+        <translation>Valeur de « %1 » (dans « %2 ») trop petite (ramenée à %3)</translation>
+    </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too big (adjusted to %3)</source>
+        <translation>Valeur de « %1 » (dans « %2 ») trop grande (ramenée à %3)</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -1604,6 +1900,10 @@ port %2</translation>
     <message>
         <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
         <translation>Votre routeur n’a pas ouvert le port %1 vers Internet : vos amis hors de votre réseau domestique ne pourront rejoindre la partie qu’une fois le port redirigé vers cette machine dans les réglages du routeur. Ou alors, jouez tous via un serveur Slyders.</translation>
+    </message>
+    <message>
+        <source>Machines in the game</source>
+        <translation>Machines de la partie</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,275 @@ Nie ma to wpływu na samą grę.</translation>
         <source>The host at %1 did not answer.</source>
         <translation>Gospodarz pod adresem %1 nie odpowiedział.</translation>
     </message>
+    <message>
+        <source>This machine draws the arena&apos;s texts differently from the host&apos;s (its fonts or font library differ)</source>
+        <translation>Ten komputer rysuje teksty areny inaczej niż komputer gospodarza (różnią się czcionki lub biblioteka czcionek)</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s maths library computes the game&apos;s angles differently from the host&apos;s</source>
+        <translation>Biblioteka matematyczna tego komputera liczy kąty gry inaczej niż biblioteka gospodarza</translation>
+    </message>
+    <message>
+        <source>This machine reads the game&apos;s settings differently</source>
+        <translation>Ten komputer inaczej odczytuje ustawienia gry</translation>
+    </message>
+    <message>
+        <source>This machine plays under other rules than the host&apos;s</source>
+        <translation>Ten komputer gra według innych zasad niż komputer gospodarza</translation>
+    </message>
+    <message>
+        <source>The network could not be started.</source>
+        <translation>Nie udało się uruchomić sieci.</translation>
+    </message>
+    <message>
+        <source>The host address is empty.</source>
+        <translation>Adres gospodarza jest pusty.</translation>
+    </message>
+    <message>
+        <source>The port cannot change once a guest has joined.</source>
+        <translation>Portu nie można już zmienić, gdy dołączył gość.</translation>
+    </message>
+    <message>
+        <source>This file is not a Slyders replay.</source>
+        <translation>Ten plik nie jest powtórką Slyders.</translation>
+    </message>
+    <message>
+        <source>This replay was made by a newer Slyders.</source>
+        <translation>Tę powtórkę nagrała nowsza wersja Slyders.</translation>
+    </message>
+    <message>
+        <source>its format version is 0</source>
+        <translation>wersja jej formatu to 0</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>jest ucięta</translation>
+    </message>
+    <message>
+        <source>it was cut short or changed since it was written</source>
+        <translation>od zapisania została ucięta lub zmieniona</translation>
+    </message>
+    <message>
+        <source>it does not hold the 23 settings</source>
+        <translation>nie zawiera 23 ustawień</translation>
+    </message>
+    <message>
+        <source>there are bytes after its end</source>
+        <translation>za jej końcem są jeszcze bajty</translation>
+    </message>
+    <message>
+        <source>the game has no players</source>
+        <translation>gra nie ma graczy</translation>
+    </message>
+    <message>
+        <source>an event of an unknown kind</source>
+        <translation>zawiera zdarzenie nieznanego rodzaju</translation>
+    </message>
+    <message>
+        <source>its checks do not cover the game</source>
+        <translation>jej sumy kontrolne nie obejmują całej gry</translation>
+    </message>
+    <message>
+        <source>more slyders died than played</source>
+        <translation>zginęło więcej slyderów, niż grało</translation>
+    </message>
+    <message>
+        <source>the order of deaths names no slot</source>
+        <translation>kolejność śmierci nie wskazuje żadnego miejsca</translation>
+    </message>
+    <message>
+        <source>the DEMO flag</source>
+        <translation>znacznik DEMO</translation>
+    </message>
+    <message>
+        <source>the number of computer players</source>
+        <translation>liczba graczy komputerowych</translation>
+    </message>
+    <message>
+        <source>the number of human players</source>
+        <translation>liczba graczy ludzkich</translation>
+    </message>
+    <message>
+        <source>the skill</source>
+        <translation>poziom</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>prędkość</translation>
+    </message>
+    <message>
+        <source>the seed</source>
+        <translation>ziarno losowania</translation>
+    </message>
+    <message>
+        <source>a key pair</source>
+        <translation>para klawiszy</translation>
+    </message>
+    <message>
+        <source>a seat&apos;s player</source>
+        <translation>gracz na miejscu</translation>
+    </message>
+    <message>
+        <source>the round points</source>
+        <translation>punkty w rundzie</translation>
+    </message>
+    <message>
+        <source>the rounds won</source>
+        <translation>wygrane rundy</translation>
+    </message>
+    <message>
+        <source>the arena side</source>
+        <translation>bok areny</translation>
+    </message>
+    <message>
+        <source>an event&apos;s tick</source>
+        <translation>takt zdarzenia</translation>
+    </message>
+    <message>
+        <source>an event</source>
+        <translation>zdarzenie</translation>
+    </message>
+    <message>
+        <source>the held keys</source>
+        <translation>wciśnięte klawisze</translation>
+    </message>
+    <message>
+        <source>a speed change</source>
+        <translation>zmiana prędkości</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s number</source>
+        <translation>numer ustawienia</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s value</source>
+        <translation>wartość ustawienia</translation>
+    </message>
+    <message>
+        <source>the seats that left</source>
+        <translation>opuszczone miejsca</translation>
+    </message>
+    <message>
+        <source>the checksum</source>
+        <translation>suma kontrolna</translation>
+    </message>
+    <message>
+        <source>the program version</source>
+        <translation>wersja programu</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>the network flag</source>
+        <translation>znacznik sieci</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>ustawienia</translation>
+    </message>
+    <message>
+        <source>the names</source>
+        <translation>nazwy</translation>
+    </message>
+    <message>
+        <source>the ratings</source>
+        <translation>rankingi</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>koniec</translation>
+    </message>
+    <message>
+        <source>the last tick</source>
+        <translation>ostatni takt</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>zdarzenia</translation>
+    </message>
+    <message>
+        <source>the checks</source>
+        <translation>sumy kontrolne gry</translation>
+    </message>
+    <message>
+        <source>the final points</source>
+        <translation>punkty końcowe</translation>
+    </message>
+    <message>
+        <source>the order of deaths</source>
+        <translation>kolejność śmierci</translation>
+    </message>
+    <message>
+        <source>the result</source>
+        <translation>wynik</translation>
+    </message>
+    <message>
+        <source>%1. Install the same Slyders package, with its fonts, on both machines.</source>
+        <translation>%1. Zainstaluj na obu komputerach ten sam pakiet Slyders razem z jego czcionkami.</translation>
+    </message>
+    <message>
+        <source>Unknown address %1.</source>
+        <translation>Nieznany adres: %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 is in use or cannot be opened.</source>
+        <translation>Port %1 jest zajęty lub nie da się go otworzyć.</translation>
+    </message>
+    <message>
+        <source>Port %1 and the %2 after it are in use or cannot be opened.</source>
+        <translation>Port %1 i %2 kolejnych są zajęte lub nie da się ich otworzyć.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address.</source>
+        <translation>„%1” nie jest adresem.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port (1 to 65535).</source>
+        <translation>„%1” nie jest portem (od 1 do 65535).</translation>
+    </message>
+    <message>
+        <source>no socket to look for games: %1</source>
+        <translation>brak gniazda do szukania gier: %1</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>Nie udało się zapisać powtórki w %1.</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1.</source>
+        <translation>Nie udało się zachować powtórki: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be read.</source>
+        <translation>Nie udało się odczytać powtórki %1.</translation>
+    </message>
+    <message>
+        <source>This replay is damaged: %1.</source>
+        <translation>Ta powtórka jest uszkodzona: %1.</translation>
+    </message>
+    <message>
+        <source>there is a value out of range in %1</source>
+        <translation>wartość spoza zakresu (%1)</translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation>urywa się w środku pola (%1)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is larger than any screen gives (at most %2)</source>
+        <translation>jej arena o boku %1 pikseli jest większa niż jakikolwiek ekran (najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
+        <translation>jej arena o boku %1 pikseli jest mniejsza niż jakiekolwiek okno (co najmniej %2)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -248,6 +517,25 @@ Nie ma to wpływu na samą grę.</translation>
     <message>
         <source>none</source>
         <translation>brak</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRefusals</name>
+    <message>
+        <source>This key cannot be read: please choose another key.</source>
+        <translation>Tego klawisza nie da się odczytać: wybierz inny klawisz.</translation>
+    </message>
+    <message>
+        <source>The key %1 belongs to the menu commands: please choose another key.</source>
+        <translation>Klawisz %1 należy do poleceń menu: wybierz inny klawisz.</translation>
+    </message>
+    <message>
+        <source>The key %1 is used by a seated player&apos;s key pair %2: please choose another key.</source>
+        <translation>Klawisz %1 należy do pary %2 gracza, który zajął miejsce: wybierz inny klawisz.</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used by %2: please choose another key.</source>
+        <translation>Klawisz %1 jest już zajęty (%2): wybierz inny klawisz.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1593,14 @@ Tallowin</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too small (adjusted to %3)</source>
+        <translation>Wartość „%1” (w „%2”) za mała (poprawiono na %3)</translation>
+    </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too big (adjusted to %3)</source>
+        <translation>Wartość „%1” (w „%2”) za duża (poprawiono na %3)</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -1605,6 +1901,10 @@ port %2</translation>
     <message>
         <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
         <translation>Router nie otworzył portu %1 do internetu: znajomi spoza twojej sieci domowej dołączą dopiero, gdy w ustawieniach routera przekierujesz ten port na ten komputer. Albo zagrajcie wszyscy przez serwer Slyders.</translation>
+    </message>
+    <message>
+        <source>Machines in the game</source>
+        <translation>Komputery w grze</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,275 @@ O jogo em si não é afetado.</translation>
         <source>The host at %1 did not answer.</source>
         <translation>O anfitrião em %1 não respondeu.</translation>
     </message>
+    <message>
+        <source>This machine draws the arena&apos;s texts differently from the host&apos;s (its fonts or font library differ)</source>
+        <translation>Esta máquina desenha os textos da arena de um jeito diferente da do anfitrião (as fontes ou a biblioteca de fontes são outras)</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s maths library computes the game&apos;s angles differently from the host&apos;s</source>
+        <translation>A biblioteca matemática desta máquina calcula os ângulos do jogo de um jeito diferente da do anfitrião</translation>
+    </message>
+    <message>
+        <source>This machine reads the game&apos;s settings differently</source>
+        <translation>Esta máquina lê as configurações do jogo de outro jeito</translation>
+    </message>
+    <message>
+        <source>This machine plays under other rules than the host&apos;s</source>
+        <translation>Esta máquina joga com regras diferentes das do anfitrião</translation>
+    </message>
+    <message>
+        <source>The network could not be started.</source>
+        <translation>Não foi possível iniciar a rede.</translation>
+    </message>
+    <message>
+        <source>The host address is empty.</source>
+        <translation>O endereço do anfitrião está vazio.</translation>
+    </message>
+    <message>
+        <source>The port cannot change once a guest has joined.</source>
+        <translation>A porta não pode mais mudar depois que um convidado entrou.</translation>
+    </message>
+    <message>
+        <source>This file is not a Slyders replay.</source>
+        <translation>Este arquivo não é um replay do Slyders.</translation>
+    </message>
+    <message>
+        <source>This replay was made by a newer Slyders.</source>
+        <translation>Este replay foi feito por uma versão mais nova do Slyders.</translation>
+    </message>
+    <message>
+        <source>its format version is 0</source>
+        <translation>a versão do formato dele é 0</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>ele está cortado</translation>
+    </message>
+    <message>
+        <source>it was cut short or changed since it was written</source>
+        <translation>ele foi cortado ou alterado depois de gravado</translation>
+    </message>
+    <message>
+        <source>it does not hold the 23 settings</source>
+        <translation>ele não tem as 23 configurações</translation>
+    </message>
+    <message>
+        <source>there are bytes after its end</source>
+        <translation>há bytes depois do fim dele</translation>
+    </message>
+    <message>
+        <source>the game has no players</source>
+        <translation>o jogo não tem jogadores</translation>
+    </message>
+    <message>
+        <source>an event of an unknown kind</source>
+        <translation>ele tem um evento de tipo desconhecido</translation>
+    </message>
+    <message>
+        <source>its checks do not cover the game</source>
+        <translation>as verificações dele não cobrem o jogo</translation>
+    </message>
+    <message>
+        <source>more slyders died than played</source>
+        <translation>morreram mais slyders do que jogaram</translation>
+    </message>
+    <message>
+        <source>the order of deaths names no slot</source>
+        <translation>a ordem das mortes não indica nenhum lugar</translation>
+    </message>
+    <message>
+        <source>the DEMO flag</source>
+        <translation>indicador de DEMO</translation>
+    </message>
+    <message>
+        <source>the number of computer players</source>
+        <translation>número de jogadores do computador</translation>
+    </message>
+    <message>
+        <source>the number of human players</source>
+        <translation>número de jogadores humanos</translation>
+    </message>
+    <message>
+        <source>the skill</source>
+        <translation>nível</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>velocidade</translation>
+    </message>
+    <message>
+        <source>the seed</source>
+        <translation>semente do sorteio</translation>
+    </message>
+    <message>
+        <source>a key pair</source>
+        <translation>par de teclas</translation>
+    </message>
+    <message>
+        <source>a seat&apos;s player</source>
+        <translation>jogador de um lugar</translation>
+    </message>
+    <message>
+        <source>the round points</source>
+        <translation>pontos por rodada</translation>
+    </message>
+    <message>
+        <source>the rounds won</source>
+        <translation>rodadas ganhas</translation>
+    </message>
+    <message>
+        <source>the arena side</source>
+        <translation>lado da arena</translation>
+    </message>
+    <message>
+        <source>an event&apos;s tick</source>
+        <translation>tique de um evento</translation>
+    </message>
+    <message>
+        <source>an event</source>
+        <translation>evento</translation>
+    </message>
+    <message>
+        <source>the held keys</source>
+        <translation>teclas apertadas</translation>
+    </message>
+    <message>
+        <source>a speed change</source>
+        <translation>mudança de velocidade</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s number</source>
+        <translation>número de uma configuração</translation>
+    </message>
+    <message>
+        <source>a setting&apos;s value</source>
+        <translation>valor de uma configuração</translation>
+    </message>
+    <message>
+        <source>the seats that left</source>
+        <translation>lugares que saíram</translation>
+    </message>
+    <message>
+        <source>the checksum</source>
+        <translation>soma de verificação</translation>
+    </message>
+    <message>
+        <source>the program version</source>
+        <translation>versão do programa</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>the network flag</source>
+        <translation>indicador de rede</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>configurações</translation>
+    </message>
+    <message>
+        <source>the names</source>
+        <translation>nomes</translation>
+    </message>
+    <message>
+        <source>the ratings</source>
+        <translation>pontuações</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>fim</translation>
+    </message>
+    <message>
+        <source>the last tick</source>
+        <translation>último tique</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>eventos</translation>
+    </message>
+    <message>
+        <source>the checks</source>
+        <translation>verificações</translation>
+    </message>
+    <message>
+        <source>the final points</source>
+        <translation>pontos finais</translation>
+    </message>
+    <message>
+        <source>the order of deaths</source>
+        <translation>ordem das mortes</translation>
+    </message>
+    <message>
+        <source>the result</source>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>%1. Install the same Slyders package, with its fonts, on both machines.</source>
+        <translation>%1. Instale o mesmo pacote do Slyders, com as fontes dele, nas duas máquinas.</translation>
+    </message>
+    <message>
+        <source>Unknown address %1.</source>
+        <translation>Endereço desconhecido: %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 is in use or cannot be opened.</source>
+        <translation>A porta %1 está em uso ou não pode ser aberta.</translation>
+    </message>
+    <message>
+        <source>Port %1 and the %2 after it are in use or cannot be opened.</source>
+        <translation>A porta %1 e as %2 seguintes estão em uso ou não podem ser abertas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address.</source>
+        <translation>&quot;%1&quot; não é um endereço.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port (1 to 65535).</source>
+        <translation>&quot;%1&quot; não é uma porta (de 1 a 65535).</translation>
+    </message>
+    <message>
+        <source>no socket to look for games: %1</source>
+        <translation>nenhum socket para procurar jogos: %1</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>Não foi possível gravar o replay em %1.</translation>
+    </message>
+    <message>
+        <source>The replay could not be kept: %1.</source>
+        <translation>Não foi possível manter o replay: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be read.</source>
+        <translation>Não foi possível ler o replay %1.</translation>
+    </message>
+    <message>
+        <source>This replay is damaged: %1.</source>
+        <translation>Este replay está danificado: %1.</translation>
+    </message>
+    <message>
+        <source>there is a value out of range in %1</source>
+        <translation>há um valor fora do intervalo (%1)</translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation>ele termina no meio de um campo (%1)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is larger than any screen gives (at most %2)</source>
+        <translation>a arena dele, de %1 pixels de lado, é maior que qualquer tela (no máximo %2)</translation>
+    </message>
+    <message>
+        <source>its arena side of %1 pixels is smaller than any window gives (at least %2)</source>
+        <translation>a arena dele, de %1 pixels de lado, é menor que qualquer janela (no mínimo %2)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
+        <translation>. </translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -248,6 +517,25 @@ O jogo em si não é afetado.</translation>
     <message>
         <source>none</source>
         <translation>nenhuma</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRefusals</name>
+    <message>
+        <source>This key cannot be read: please choose another key.</source>
+        <translation>Não dá para ler esta tecla: escolha outra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 belongs to the menu commands: please choose another key.</source>
+        <translation>A tecla %1 é dos comandos do menu: escolha outra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 is used by a seated player&apos;s key pair %2: please choose another key.</source>
+        <translation>A tecla %1 é do par %2 de um jogador sentado: escolha outra tecla.</translation>
+    </message>
+    <message>
+        <source>The key %1 is already used by %2: please choose another key.</source>
+        <translation>A tecla %1 já é usada por %2: escolha outra tecla.</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1592,14 @@ Tallowin</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too small (adjusted to %3)</source>
+        <translation>Valor de &quot;%1&quot; (em &quot;%2&quot;) pequeno demais (ajustado para %3)</translation>
+    </message>
+    <message>
+        <source>%1 value (in &apos;%2&apos;) too big (adjusted to %3)</source>
+        <translation>Valor de &quot;%1&quot; (em &quot;%2&quot;) grande demais (ajustado para %3)</translation>
+    </message>
 </context>
 <context>
     <name>slyders::TPlayersMgr</name>
@@ -1604,6 +1900,10 @@ porta %2</translation>
     <message>
         <source>Your router did not open port %1 to the internet: friends outside your home network can join only once the port is forwarded to this machine in the router&apos;s settings. Or all of you play through a Slyders server.</source>
         <translation>Seu roteador não abriu a porta %1 para a internet: amigos fora da sua rede doméstica só conseguem entrar depois que a porta for redirecionada para esta máquina nas configurações do roteador. Ou então joguem todos por um servidor do Slyders.</translation>
+    </message>
+    <message>
+        <source>Machines in the game</source>
+        <translation>Máquinas no jogo</translation>
     </message>
 </context>
 <context>

@@ -55,26 +55,46 @@ QString installGameLanguage(QCoreApplication& app, const std::filesystem::path& 
     return spoken.isEmpty() ? QString::fromLatin1(kEnglish) : spoken;
 }
 
-std::optional<QString> chooseLanguage(QWidget* owner, const QString& current) {
-    QStringList names{QCoreApplication::translate("Language", "The system's language"),
-                      QStringLiteral("English")};
-    QStringList codes{QString(), QString::fromLatin1(kEnglish)};
+namespace {
+
+// The choices in the order shown: the system's language, English, then ours.
+struct LanguageChoices {
+    QStringList names;
+    QStringList codes;
+};
+
+LanguageChoices languageChoices() {
+    LanguageChoices c{{QCoreApplication::translate("Language", "The system's language"),
+                       QStringLiteral("English")},
+                      {QString(), QString::fromLatin1(kEnglish)}};
     for (const GameLanguage& l : kGameLanguages) {
-        names << QString::fromUtf8(l.name);
-        codes << QString::fromLatin1(l.code);
+        c.names << QString::fromUtf8(l.name);
+        c.codes << QString::fromLatin1(l.code);
     }
-    QInputDialog dialog(owner);
-    dialog.setWindowTitle(QCoreApplication::translate("Language", "Language"));
-    dialog.setLabelText(QCoreApplication::translate(
+    return c;
+}
+
+}  // namespace
+
+std::unique_ptr<QInputDialog> languageDialog(QWidget* owner, const QString& current) {
+    const LanguageChoices choices = languageChoices();
+    auto dialog = std::make_unique<QInputDialog>(owner);
+    dialog->setWindowTitle(QCoreApplication::translate("Language", "Language"));
+    dialog->setLabelText(QCoreApplication::translate(
         "Language", "The game speaks this language from its next start:"));
-    dialog.setComboBoxItems(names);
-    dialog.setComboBoxEditable(false);
-    dialog.setTextValue(names.at(std::max(0, int(codes.indexOf(current)))));
-    dialog.setOkButtonText(QCoreApplication::translate("Language", "OK"));
-    dialog.setCancelButtonText(QCoreApplication::translate("Language", "Cancel"));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QString picked = dialog.textValue();
-    return codes.at(names.indexOf(picked));
+    dialog->setComboBoxItems(choices.names);
+    dialog->setComboBoxEditable(false);
+    dialog->setTextValue(choices.names.at(std::max(0, int(choices.codes.indexOf(current)))));
+    dialog->setOkButtonText(QCoreApplication::translate("Language", "OK"));
+    dialog->setCancelButtonText(QCoreApplication::translate("Language", "Cancel"));
+    return dialog;
+}
+
+std::optional<QString> chooseLanguage(QWidget* owner, const QString& current) {
+    const auto dialog = languageDialog(owner, current);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    const LanguageChoices choices = languageChoices();
+    return choices.codes.at(std::max(0, int(choices.names.indexOf(dialog->textValue()))));
 }
 
 }  // namespace slyders

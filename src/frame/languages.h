@@ -3,9 +3,11 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 class QCoreApplication;
+class QInputDialog;
 class QWidget;
 
 namespace slyders {
@@ -31,6 +33,9 @@ inline constexpr const char* kEnglish = "en";
 // not speak, installs nothing. Returns the language now spoken ("en" for English).
 QString installGameLanguage(QCoreApplication& app, const std::filesystem::path& folder,
                             const QString& chosen);
+
+// The chooser Help > Language... shows, the current language picked.
+std::unique_ptr<QInputDialog> languageDialog(QWidget* owner, const QString& current);
 
 // Help > Language...: the player picks the system's language, English or one of ours.
 // Returns the code picked ("" = the system's), or nothing when cancelled.

@@ -1,13 +1,16 @@
 // The dialogs in every language and by keyboard: nothing left in English, nothing cut off,
 // every control reached by Tab in reading order and named for screen readers.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
@@ -39,11 +42,23 @@ const QStringList kNames{"Ann", "Bob", "Q", "W", "SLYDERS v2.1"};
 
 const std::filesystem::path kTranslations = SLYDERS_TRANSLATIONS_DIR;
 
+// A port of this test program's own on 127.0.0.1 for the lobby's game.
+std::uint16_t lobbyPort() {
+    return std::uint16_t(20000 + (getpid() * 13 + 7000) % 30000);
+}
+
 struct Dialogs {
     test::TestGame game;
     test::ScriptedBoxes boxes;
     LocalDevices devices;
     Param settings = settingsParam(game.settings);
+    net::HostSession host{net::SessionConfig{"", "desk", {"Ann"}}};
+
+    Dialogs() {
+        std::string error;
+        EXPECT_TRUE(host.openNear("127.0.0.1", lobbyPort(), error)) << error;
+    }
+    ~Dialogs() { host.close(); }
 
     using Make = std::function<std::unique_ptr<QDialog>()>;
     // The dialogs a player meets most, each made afresh in the language installed now.
@@ -68,6 +83,15 @@ struct Dialogs {
              }},
             {"settings",
              [this] { return std::make_unique<TParamWnd>(nullptr, settings, "Settings", boxes); }},
+            {"lobby", [this] { return std::make_unique<net::NetLobby>(nullptr, host, 1, "desk"); }},
+            {"wait",
+             [] {
+                 const QString text = QCoreApplication::translate(
+                     "NetworkGame", "Joined %1. Waiting for the host to start the game...");
+                 return std::make_unique<net::WaitWindow>(nullptr, text.arg("desk"),
+                                                          [] { return false; });
+             }},
+            {"language", [] { return languageDialog(nullptr, QStringLiteral("de")); }},
         };
     }
 };
@@ -124,8 +148,11 @@ TEST_P(Languages, SampleDialogsShowNoEnglishAndNothingCutOff) {
                                QString::fromStdString(kTranslations.string())));
         for (const QString& t : shownTexts(*translated)) {
             // Words spelt alike in both languages, names and addresses may stay.
-            const bool alike =
-                words.translate(translated->metaObject()->className(), t.toUtf8()) == t;
+            // The language chooser is the toolkit's own dialog with the game's words.
+            const char* context = std::string_view(name) == "language"
+                                      ? "Language"
+                                      : translated->metaObject()->className();
+            const bool alike = words.translate(context, t.toUtf8()) == t;
             const bool data = t.contains('@') || t.contains('/') || kNames.contains(t);
             if (englishTexts.contains(t) && !alike && !data)
                 ADD_FAILURE() << name << " still says \"" << t.toStdString() << "\" in "
@@ -155,6 +182,15 @@ TEST(Language, SettingsWindowSpeaksTheLanguage) {
     ASSERT_EQ(installGameLanguage(*qApp, kTranslations, "de"), "de");
     EXPECT_EQ(label(), QString::fromUtf8("Punkte pro Runde|Wie viele Punkte beenden eine "
                                          "Runde?\n(ganze Zahl 10\u00F780)"));
+    {
+        // A value out of range is brought into it, and the warning says so in the language.
+        TParamWnd window(nullptr, dialogs.settings, "Settings", dialogs.boxes);
+        window.findChild<QLineEdit*>("int_rndpts")->setText("5");
+        window.findChild<QPushButton*>("Apply")->click();
+        ASSERT_EQ(dialogs.boxes.errors.size(), 1u);
+        EXPECT_EQ(dialogs.boxes.errors[0].second,
+                  "Wert für „Punkte pro Runde“ (in „Allgemein“) zu klein (auf 10 gesetzt)\n");
+    }
     installGameLanguage(*qApp, kTranslations, QString::fromLatin1(kEnglish));
 }
 

@@ -11,9 +11,11 @@
 #include "frame/game_view.h"
 #include "frame/languages.h"
 #include "input/qt/qt_keys.h"
+#include "net/fingerprint.h"
 #include "players/qt/players_form.h"
 #include "present/qt/panel_language.h"
 #include "present/qt/view_preferences.h"
+#include "replay/replay.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -75,6 +77,42 @@ TEST(BoxLanguage, FixedAndComposedBoxesFollowTheLanguageAroundThePlayersNames) {
     EXPECT_EQ(boxText("Open replay"), "Wiederholung öffnen");
     EXPECT_EQ(boxText("Nothing the game says"), "Nothing the game says");
     EXPECT_EQ(boxText("No room has the code K7Q2."), "Kein Raum hat den Code K7Q2.");
+    installGameLanguage(*qApp, kTranslations, "en");
+}
+
+TEST(BoxLanguage, ReasonsFromTheReplayReaderTheNetworkAndTheKeysWindowAreTranslatedWhole) {
+    const std::string differs = net::differenceText(net::kPartTexts | net::kPartRules);
+    const std::uint8_t garbage[] = {'n', 'o', 't', ' ', 'a', ' ', 'r', 'e', 'p', 'l', 'a', 'y'};
+    const std::string notReplay = decodeReplay(garbage, sizeof garbage).error;
+    const std::string damaged = "This replay is damaged: it ends inside the checks.";
+    const CustomKeys keys = defaultCustomKeys();
+    EXPECT_EQ(boxText(differs).toStdString(), differs);
+    EXPECT_EQ(customKeyRefusal(Qt::Key_Z, keys, {}),
+              "The key Z is already used by Custom keys 1: please choose another key.");
+
+    installGameLanguage(*qApp, kTranslations, "de");
+    EXPECT_EQ(boxText(differs),
+              "Dieser Rechner zeichnet die Texte der Arena anders als der des Gastgebers (seine "
+              "Schriften oder seine Schriftbibliothek weichen ab). Dieser Rechner spielt nach "
+              "anderen Regeln als der des Gastgebers. Installiere auf beiden Rechnern dasselbe "
+              "Slyders-Paket mitsamt seinen Schriften.");
+    EXPECT_EQ(boxText(notReplay), "Diese Datei ist keine Slyders-Wiederholung.");
+    EXPECT_EQ(boxText(damaged),
+              "Diese Wiederholung ist beschädigt: sie bricht mitten in einem Feld ab (Prüfwerte).");
+    EXPECT_EQ(boxText("The replay could not be written to /r/x.\nThe game itself is not affected."),
+              "Die Wiederholung ließ sich nicht in /r/x schreiben.\nDas Spiel selbst ist davon "
+              "nicht betroffen.");
+    EXPECT_EQ(QString::fromStdString(customKeyRefusal(Qt::Key_Z, keys, {}).value_or("")),
+              "Die Taste Z ist schon für Eigene Tasten 1 vergeben: Bitte wähle eine andere Taste.");
+    EXPECT_EQ(QString::fromStdString(customKeyRefusal(Qt::Key_Left, keys, {0}).value_or("")),
+              "Die Taste Links gehört zum Tastenpaar Links / Rechts eines mitspielenden "
+              "Spielers: Bitte wähle eine andere Taste.");
+
+    installGameLanguage(*qApp, kTranslations, "pl");
+    EXPECT_EQ(boxText("\"70000\" is not a port (1 to 65535)."),
+              "„70000” nie jest portem (od 1 do 65535).");
+    EXPECT_EQ(boxText("Port 27960 and the 9 after it are in use or cannot be opened."),
+              "Port 27960 i 9 kolejnych są zajęte lub nie da się ich otworzyć.");
     installGameLanguage(*qApp, kTranslations, "en");
 }
 

@@ -1,92 +1,18 @@
 #include "boxes/qt/box_language.h"
 
 #include <QCoreApplication>
-#include <array>
+#include <QStringList>
 #include <optional>
 #include <vector>
+
+#include "boxes/qt/box_texts.h"
 
 namespace slyders {
 
 namespace {
 
-constexpr const char* kContext = "GameMessages";
-
-// The boxes' whole texts and titles as the plain game code writes them.
-[[maybe_unused]] constexpr std::array kWholeTexts{
-    QT_TRANSLATE_NOOP("GameMessages", "Draw. No winner yet!"),
-    QT_TRANSLATE_NOOP("GameMessages", "This DEMO game ends with a draw."),
-    QT_TRANSLATE_NOOP("GameMessages", "Start DEMO game? (current results will be lost)"),
-    QT_TRANSLATE_NOOP("GameMessages", "Keep this replay?"),
-    QT_TRANSLATE_NOOP("GameMessages", "Stop watching?"),
-    QT_TRANSLATE_NOOP("GameMessages", "The recorded game was left here, before its end."),
-    QT_TRANSLATE_NOOP("GameMessages", "Open replay"),
-    QT_TRANSLATE_NOOP("GameMessages", "Keep this replay"),
-    QT_TRANSLATE_NOOP("GameMessages", "Replay not saved"),
-    QT_TRANSLATE_NOOP("GameMessages", "Play on a server"),
-    QT_TRANSLATE_NOOP("GameMessages", "Seat a player first (Players > Set up human players...)."),
-    QT_TRANSLATE_NOOP("GameMessages", "The machines disagree about the game; it was stopped."),
-    QT_TRANSLATE_NOOP("GameMessages",
-                      "The host dropped this machine because it stopped answering."),
-    QT_TRANSLATE_NOOP("GameMessages",
-                      "This machine's game was not the server's; it was taken out of the game."),
-    QT_TRANSLATE_NOOP("GameMessages", "The server is shutting down."),
-    QT_TRANSLATE_NOOP("GameMessages", "The host has closed the game."),
-    QT_TRANSLATE_NOOP("GameMessages", "the computer player"),
-    // Why a host or a server refused this machine, or why a game stopped.
-    QT_TRANSLATE_NOOP("GameMessages", "This game was made by a different version of Slyders."),
-    QT_TRANSLATE_NOOP("GameMessages", "The host stopped answering."),
-    QT_TRANSLATE_NOOP("GameMessages", "The game is full: no seat is free."),
-    QT_TRANSLATE_NOOP("GameMessages", "The game is full: only 1 seat is free."),
-    QT_TRANSLATE_NOOP("GameMessages", "Wrong password."),
-    QT_TRANSLATE_NOOP("GameMessages", "This game needs a password."),
-    QT_TRANSLATE_NOOP("GameMessages", "The game has already started."),
-    QT_TRANSLATE_NOOP("GameMessages", "Too many bad packets."),
-    QT_TRANSLATE_NOOP("GameMessages", "No room has this code."),
-    QT_TRANSLATE_NOOP("GameMessages", "Too many wrong codes: try again in a few minutes."),
-    QT_TRANSLATE_NOOP("GameMessages", "The server holds all the rooms it may: try again later."),
-    QT_TRANSLATE_NOOP("GameMessages",
-                      "A player's name belongs to another machine on this server."),
-    QT_TRANSLATE_NOOP("GameMessages", "The room has as many spectators as it may."),
-    QT_TRANSLATE_NOOP("GameMessages", "The room is full: no seat is free."),
-    QT_TRANSLATE_NOOP("GameMessages", "Refused."),
-};
-
-// What a pattern's %1, %2... stand for.
-enum class Part {
-    Kept,    // a name, a number or a reason from the system: as it is
-    Player,  // a player's name, which may be the computer player
-    Text,    // a whole box text of its own, translated in turn
-};
-
-struct Pattern {
-    const char* english;
-    std::vector<Part> parts;
-};
-
-// Composed texts, the longer before the shorter they may contain.
-const std::array<Pattern, 12> kPatterns{{
-    {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1\n\nClick for the next round:"),
-     {Part::Text}},
-    {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1"), {Part::Text}},
-    {QT_TRANSLATE_NOOP("GameMessages",
-                       "%1 points reached.\n\nThe winner is %2 !\n%3's rating is now %4."),
-     {Part::Kept, Part::Player, Part::Kept, Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "This DEMO game has been won by %1."), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages",
-                       "This replay did not play as it was recorded, from tick %1 on."),
-     {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "%1\nThe game itself is not affected."), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "Gamepad %1 is not connected."), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "the computer player #%1"), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "The game is full: only %1 seats are free."),
-     {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "Could not reach %1."), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "The host at %1 did not answer."), {Part::Kept}},
-    {QT_TRANSLATE_NOOP("GameMessages", "No room has the code %1."), {Part::Kept}},
-}};
-
 QString inLanguage(const char* english) {
-    return QCoreApplication::translate(kContext, english);
+    return QCoreApplication::translate(kBoxContext, english);
 }
 
 // The pattern's fixed pieces around its %1..%9, in order.
@@ -159,7 +85,7 @@ QString substitute(const QString& pattern, const std::vector<QString>& args) {
 QString translated(const QString& english, Part kind);
 
 QString fromPattern(const QString& english) {
-    for (const Pattern& pattern : kPatterns) {
+    for (const Pattern& pattern : boxPatterns()) {
         const Pieces pieces = piecesOf(QString::fromLatin1(pattern.english));
         const auto captured = match(english, pieces);
         if (!captured) continue;
@@ -175,6 +101,11 @@ QString fromPattern(const QString& english) {
 
 QString translated(const QString& english, Part kind) {
     if (kind == Part::Kept) return english;
+    if (kind == Part::Reasons) {
+        QStringList reasons = english.split(QLatin1String(kReasonsJoin));
+        for (QString& reason : reasons) reason = translated(reason, Part::Text);
+        return reasons.join(inLanguage(kReasonsJoin));
+    }
     if (kind == Part::Player) {
         // Only the computer player's own names are the game's words.
         if (english == QLatin1String("the computer player"))

@@ -40,10 +40,6 @@ std::optional<PairKey> keypadKey(int qtKey) {
     }
 }
 
-std::string refusedBecause(int qtKey, const std::string& why) {
-    return "The key " + keyName(qtKey) + " " + why + ": please choose another key.";
-}
-
 }  // namespace
 
 std::optional<PairKey> fixedPairKey(int qtKey, bool keypad) {
@@ -79,6 +75,16 @@ namespace {
     QT_TRANSLATE_NOOP("QShortcut", "Ins"),   QT_TRANSLATE_NOOP("QShortcut", "Del"),
     QT_TRANSLATE_NOOP("QShortcut", "Space"), QT_TRANSLATE_NOOP("QShortcut", "Backspace"),
 };
+// What refusalText() is asked for.
+[[maybe_unused]] constexpr std::array<const char*, 4> kRefusals{
+    QT_TRANSLATE_NOOP("KeyRefusals", "This key cannot be read: please choose another key."),
+    QT_TRANSLATE_NOOP("KeyRefusals",
+                      "The key %1 belongs to the menu commands: please choose another key."),
+    QT_TRANSLATE_NOOP("KeyRefusals",
+                      "The key %1 is used by a seated player's key pair %2: please choose "
+                      "another key."),
+    QT_TRANSLATE_NOOP("KeyRefusals",
+                      "The key %1 is already used by %2: please choose another key.")};
 // What keyPairsText() is asked for.
 [[maybe_unused]] constexpr std::array<const char*, 6> kKeyPairTexts{
     QT_TRANSLATE_NOOP("KeyPairs", "Left / Right"),
@@ -90,6 +96,18 @@ namespace {
 
 QString keyPairsText(const char* text) {
     return QCoreApplication::translate("KeyPairs", text);
+}
+
+// Why a key cannot steer, in the player's language around the key's and the pair's names.
+QString refusalText(const char* text) {
+    return QCoreApplication::translate("KeyRefusals", text);
+}
+
+// The refusal naming the key and the pair that has it.
+std::string refusedFor(int qtKey, const char* text, int pair) {
+    return refusalText(text)
+        .arg(QString::fromStdString(keyName(qtKey)), QString::fromStdString(keyPairText(pair, {})))
+        .toStdString();
 }
 
 }  // namespace
@@ -128,19 +146,24 @@ std::optional<std::string> customKeyRefusal(int qtKey, const CustomKeys& custom,
                                             const std::vector<int>& seatedPairs) {
     if (!usableCustomKey(qtKey)) {
         if (qtKey <= 0 || qtKey >= Qt::Key_unknown)
-            return "This key cannot be read: please choose another key.";
-        return refusedBecause(qtKey, "belongs to the menu commands");
+            return refusalText("This key cannot be read: please choose another key.").toStdString();
+        return refusalText("The key %1 belongs to the menu commands: please choose another key.")
+            .arg(QString::fromStdString(keyName(qtKey)))
+            .toStdString();
     }
     for (int k : seatedPairs) {
         if (!isFixedPair(k)) continue;
         const auto& codes = kFixedPairCodes[std::size_t(k)];
         if (std::find(codes.begin(), codes.end(), qtKey) != codes.end())
-            return refusedBecause(
-                qtKey, "is used by a seated player's key pair " + keyPairLabel(k, PadStates{}));
+            return refusedFor(qtKey,
+                              "The key %1 is used by a seated player's key pair %2: please "
+                              "choose another key.",
+                              k);
     }
     // The pair being chosen is cleared while it is chosen, so its own earlier left counts.
     if (const auto taken = customPairKey(qtKey, custom))
-        return refusedBecause(qtKey, "is already used by " + keyPairLabel(taken->pair, {}));
+        return refusedFor(qtKey, "The key %1 is already used by %2: please choose another key.",
+                          taken->pair);
     return std::nullopt;
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <memory>
 
+#include "boxes/qt/box_language.h"
 #include "net/enet_transport.h"
 #include "net/lockstep.h"
 #include "game/tick_pace.h"
@@ -49,6 +50,8 @@ NetLobby::NetLobby(QWidget* parent, HostSession& host, int speedLevel, std::stri
     layout->addWidget(m_mapping);
 
     m_machines = new QTreeWidget(this);
+    m_machines->setObjectName("machines");
+    m_machines->setAccessibleName(tr("Machines in the game"));
     m_machines->setRootIsDecorated(false);
     m_machines->setHeaderLabels({tr("Machine"), tr("Players"), tr("Ping")});
     m_machines->header()->setStretchLastSection(false);
@@ -118,7 +121,7 @@ void NetLobby::movePort() {
     std::string error;
     const bool moved = m_host.reopenNear(std::uint16_t(m_port->value()), error);
     showAddresses();
-    if (!moved) m_portNote->setText(QString::fromStdString(error));
+    if (!moved) m_portNote->setText(boxText(error));
     if (m_mapper) m_mapper->setPort(m_host.port());
 }
 
@@ -264,7 +267,7 @@ void JoinDialog::browse(std::vector<std::string> targets, std::uint16_t port) {
     std::string error;
     m_gamesNote->show();
     if (!m_browser->open(error)) {
-        m_gamesNote->setText(QString::fromStdString(error));
+        m_gamesNote->setText(boxText(error));
         m_browser.reset();
         return;
     }

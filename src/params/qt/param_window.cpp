@@ -141,6 +141,12 @@ QString fromText(const SString& text) {
     QT_TRANSLATE_NOOP("Settings", "Enable attractors disaster?"),
 };
 
+// A value the object brought into range: its name, its group and the value it now has.
+constexpr const char* kTooSmall =
+    QT_TRANSLATE_NOOP("slyders::TParamWnd", "%1 value (in '%2') too small (adjusted to %3)");
+constexpr const char* kTooBig =
+    QT_TRANSLATE_NOOP("slyders::TParamWnd", "%1 value (in '%2') too big (adjusted to %3)");
+
 // A shown text of the parameter object in the installed language.
 QString shown(const char* text) {
     if (!text || !*text) return {};
@@ -479,11 +485,11 @@ void TParamWnd::EditorChange(int property, const QString& text) {
     setMarked(m_group, true);
 }
 
-QString TParamWnd::boundsLine(int property, const char* verdict) const {
-    return fromText(m_object.propertyName(property)) + QStringLiteral(" value (in '") +
-           fromText(m_object.groupName(m_object.propertyGroup(property))) + QStringLiteral("') ") +
-           QLatin1String(verdict) + QStringLiteral(" (adjusted to ") +
-           fromText(m_object.getText(property)) + QStringLiteral(")\n");
+QString TParamWnd::boundsLine(int property, const char* line) const {
+    return tr(line).arg(shown(m_object.propertyName(property)),
+                        shown(m_object.groupName(m_object.propertyGroup(property))),
+                        fromText(m_object.getText(property))) +
+           QLatin1Char('\n');
 }
 
 // Writes the edits in the order they were first made, and tells the user which values the
@@ -494,8 +500,8 @@ void TParamWnd::applyChanges() {
         QString text = m_pendingText[i];
         text.remove(QLatin1Char('\r'));
         const int result = m_object.setText(i, SString(text.toUtf8().constData()));
-        if (result & kSetBelowMin) lines += boundsLine(i, "too small");
-        if (result & kSetAboveMax) lines += boundsLine(i, "too big");
+        if (result & kSetBelowMin) lines += boundsLine(i, kTooSmall);
+        if (result & kSetAboveMax) lines += boundsLine(i, kTooBig);
     }
     if (!lines.isEmpty()) m_boxes.error(tr("Bounds warning").toStdString(), lines.toStdString());
     m_apply->setEnabled(false);

@@ -86,7 +86,7 @@ private:
     void setMarked(int group, bool marked);
     void setCaption(const QString& text);
     QString currentText(int property) const;
-    QString boundsLine(int property, const char* verdict) const;
+    QString boundsLine(int property, const char* line) const;
 
     ParamInterface& m_object;
     MessageBoxes& m_boxes;
