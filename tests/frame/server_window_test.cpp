@@ -161,9 +161,13 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     // steering key held, and leaves between games.
     QString rememberedAddress;
     std::string title, label;
-    t.clock.onSleep = [&] {
+    QTimer everyPass;  // the game loop lets it run once a tick
+    QObject::connect(&everyPass, &QTimer::timeout, [&] {
         const std::string& shown = t.window->eventLabel().text;
         if (shown.rfind("Watching room", 0) == 0) label = shown;
+    });
+    everyPass.start(0);
+    t.clock.onSleep = [&] {
         if (!t.gra.running || t.gra.tick < 1 || !title.empty()) return;
         holdEverySteeringKey(*t.window);
         title = t.window->windowTitle().toStdString();
@@ -176,6 +180,7 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     whenOpen<server::RoomLobby>([&](auto&) { return t.window->history().games().size() == 2; },
                                 [](server::RoomLobby& l) { l.reject(); });
     t.window->menuItem("GameServer")->trigger();
+    everyPass.stop();
     t.clock.onSleep = nullptr;
     const Replay watched = newestReplay(t);
     const std::vector<NetGameResult> bobs = bob.get();
