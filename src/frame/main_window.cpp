@@ -427,13 +427,13 @@ void TMainWnd::GameJoinClick() {
 
 void TMainWnd::GameServerClick() {
     if (m_gra.running || sessionRunning()) return;
-    ServerGame::openServerWindow(*this, this, m_hooks.network);
+    RoomGame::openServerWindow(*this, this, m_hooks.network);
 }
 
 void TMainWnd::playOnServer(const std::string& address, net::RoomAction action,
                             const std::string& code) {
     if (m_gra.running || sessionRunning()) return;
-    ServerGame(*this, this, m_hooks.network).run(address, action, code);
+    RoomGame::run(*this, this, m_hooks.network, address, action, code);
 }
 
 void TMainWnd::openJoinWindow(const std::string& address) {

@@ -236,6 +236,8 @@ public:
     const std::optional<RoomState>& roomState() const { return m_roomState; }
     void requestStart(const Start& choices);
     bool watching() const { return m_config.action == RoomAction::Watch; }
+    // The ticks of the game whose input is known here, from its first on.
+    std::uint32_t framesKnown() const { return m_lock ? m_lock->framesKnown() : 0; }
     // The server's best players, once asked for and told.
     void askLadder() { send(LadderAsk{}, true); }
     const std::vector<LadderRow>& ladder() const { return m_ladder; }

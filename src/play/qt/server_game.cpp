@@ -9,6 +9,7 @@
 #include "game/gra.h"
 #include "net/fingerprint.h"
 #include "play/game_recording.h"
+#include "play/qt/watch_room.h"
 #include "replay/replay_recorder.h"
 #include "server/qt/server_windows.h"
 
@@ -38,25 +39,34 @@ std::string secretOf(const std::string& name) {
 }
 }  // namespace
 
-void ServerGame::openServerWindow(PlayTable& table, QWidget* parent, const NetworkPlay& play) {
+// ---------------------------------------------------------------- any room
+
+std::unique_ptr<RoomGame> RoomGame::forAction(PlayTable& table, QWidget* parent,
+                                              const NetworkPlay& play, net::RoomAction action) {
+    if (action == net::RoomAction::Watch) return std::make_unique<WatchRoom>(table, parent, play);
+    return std::make_unique<ServerGame>(table, parent, play, action);
+}
+
+void RoomGame::openServerWindow(PlayTable& table, QWidget* parent, const NetworkPlay& play) {
     server::ServerDialog dialog(parent, QSettings().value(kAddressKey).toString().toStdString());
-    ServerGame game(table, parent, play);
+    std::unique_ptr<RoomGame> game;
     dialog.onChoose([&] {
         QSettings().setValue(kAddressKey, QString::fromStdString(dialog.address()));
-        return game.connect(dialog.address(), dialog.action(), dialog.code());
+        game = forAction(table, parent, play, dialog.action());
+        return game->connect(dialog.address(), dialog.code());
     });
-    if (dialog.exec() != QDialog::Accepted) return;
-    game.play();
+    if (dialog.exec() != QDialog::Accepted || !game) return;
+    game->play();
 }
 
-void ServerGame::run(const std::string& address, net::RoomAction action, const std::string& code) {
-    if (connect(address, action, code)) play();
+void RoomGame::run(PlayTable& table, QWidget* parent, const NetworkPlay& play,
+                   const std::string& address, net::RoomAction action, const std::string& code) {
+    const std::unique_ptr<RoomGame> game = forAction(table, parent, play, action);
+    if (game->connect(address, code)) game->play();
 }
 
-bool ServerGame::connect(const std::string& address, net::RoomAction action,
-                         const std::string& code) {
+bool RoomGame::connect(const std::string& address, const std::string& code) {
     PlayTable& t = m_table;
-    Gra& g = t.gra();
     std::string host, error;
     std::uint16_t port = net::kDefaultPort;
     if (!net::splitHostPort(address, host, port, error)) {
@@ -66,19 +76,10 @@ bool ServerGame::connect(const std::string& address, net::RoomAction action,
     net::SessionConfig config;
     config.machine = QSysInfo::machineHostName().toStdString();
     config.silentTimeoutMs = m_play.silentTimeoutMs;
-    config.action = action;
+    config.action = m_action;
     config.room = code;
-    config.fingerprint = net::machineFingerprint(g.text());
-    const int index = g.seats[0].rosterIndex;
-    if (action != net::RoomAction::Watch) {
-        if (index < 0 || index >= g.scores().count()) {
-            t.boxes().error(kTitle, "Seat a player first (Players > Set up human players...).");
-            return false;
-        }
-        config.names = {g.scores().entry(index).name};
-        config.secrets = {secretOf(config.names[0])};
-        m_ownSeats = {HumanSeat{g.seats[0].keyPair, index}};
-    }
+    config.fingerprint = net::machineFingerprint(t.gra().text());
+    if (!bring(config)) return false;
     auto guest = std::make_unique<net::GuestSession>(config);
     if (!guest->join(host, port, kJoinTimeoutMs, error)) {
         t.boxes().error(kTitle, error);
@@ -88,20 +89,7 @@ bool ServerGame::connect(const std::string& address, net::RoomAction action,
     return true;
 }
 
-// The owner's choices for the room's next game, as a host would make them.
-net::Start ServerGame::choices() {
-    Gra& g = m_table.gra();
-    net::Start s;
-    s.start.computers = 2 - m_table.chosenFirstSlot();
-    s.start.skill = g.skillLevel;
-    s.start.speed = g.speedLevel;
-    s.start.seed = std::random_device{}() | 1u;
-    s.settings = settingsValues(g.settings());
-    s.arenaSide = g.arena.side();
-    return s;
-}
-
-void ServerGame::play() {
+void RoomGame::play() {
     begin(true);  // the server's roster is shown, this machine's is given back at the end
     m_table.recording().setNetworkKind(GameKind::Server);  // the history tells rooms apart
     m_guest->askLadder();
@@ -126,7 +114,7 @@ void ServerGame::play() {
                     v.ladder = m_guest->ladder();
                     return v;
                 },
-                [this] { m_guest->requestStart(choices()); });
+                [this] { askForGame(); });
             waited = lobby.exec() == QDialog::Accepted;
         }
         if (!waited || !start) {
@@ -137,6 +125,34 @@ void ServerGame::play() {
     }
     m_guest->leave();
     end();
+}
+
+// ---------------------------------------------------------------- a player
+
+bool ServerGame::bring(net::SessionConfig& config) {
+    Gra& g = m_table.gra();
+    const int index = g.seats[0].rosterIndex;
+    if (index < 0 || index >= g.scores().count()) {
+        m_table.boxes().error(kTitle, "Seat a player first (Players > Set up human players...).");
+        return false;
+    }
+    config.names = {g.scores().entry(index).name};
+    config.secrets = {secretOf(config.names[0])};
+    m_ownSeats = {HumanSeat{g.seats[0].keyPair, index}};
+    return true;
+}
+
+// The owner's choices for the room's next game, as a host would make them.
+void ServerGame::askForGame() {
+    Gra& g = m_table.gra();
+    net::Start s;
+    s.start.computers = 2 - m_table.chosenFirstSlot();
+    s.start.skill = g.skillLevel;
+    s.start.speed = g.speedLevel;
+    s.start.seed = std::random_device{}() | 1u;
+    s.settings = settingsValues(g.settings());
+    s.arenaSide = g.arena.side();
+    requestGame(s);
 }
 
 }  // namespace slyders

@@ -29,19 +29,24 @@ ServerDialog::ServerDialog(QWidget* parent, const std::string& address) : QDialo
     m_code->setAccessibleName(tr("Room code"));
     form->addRow(tr("Server address:"), m_address);
     form->addRow(tr("Room code:"), m_code);
-    auto* create = new QPushButton(tr("Create room"));
-    auto* join = new QPushButton(tr("Join room"));
-    auto* watch = new QPushButton(tr("Watch room"));
+    m_create = new QPushButton(tr("Create room"));
+    m_join = new QPushButton(tr("Join room"));
+    m_watch = new QPushButton(tr("Watch room"));
     auto* cancel = new QPushButton(tr("Cancel"));
-    connect(create, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Create); });
-    connect(join, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Join); });
-    connect(watch, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Watch); });
+    connect(m_create, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Create); });
+    connect(m_join, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Join); });
+    connect(m_watch, &QPushButton::clicked, this, [this] { choose(net::RoomAction::Watch); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {create, join, watch, cancel}) buttons->addWidget(b);
+    for (QPushButton* b : {m_create, m_join, m_watch, cancel}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+}
+
+QPushButton* ServerDialog::button(net::RoomAction action) const {
+    if (action == net::RoomAction::Join) return m_join;
+    return action == net::RoomAction::Watch ? m_watch : m_create;
 }
 
 std::string ServerDialog::address() const {
@@ -67,12 +72,12 @@ RoomLobby::RoomLobby(QWidget* parent, std::function<std::optional<View>()> poll,
     big.setBold(true);
     m_code->setFont(big);
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* copy = new QPushButton(tr("Copy"));
-    connect(copy, &QPushButton::clicked, this,
+    m_copy = new QPushButton(tr("Copy"));
+    connect(m_copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(m_code->text()); });
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(m_code);
-    codeRow->addWidget(copy);
+    codeRow->addWidget(m_copy);
     m_players = new QListWidget;
     m_ladder = new QListWidget;
     m_watchers = new QLabel;
@@ -96,6 +101,14 @@ RoomLobby::RoomLobby(QWidget* parent, std::function<std::optional<View>()> poll,
     connect(m_timer, &QTimer::timeout, this, &RoomLobby::refresh);
     m_timer->start(kPollMs);
     refresh();
+}
+
+QString RoomLobby::code() const {
+    return m_code->text();
+}
+
+int RoomLobby::playerCount() const {
+    return m_players->count();
 }
 
 void RoomLobby::refresh() {

@@ -27,11 +27,19 @@ public:
     // Called when a button is pressed; true closes the dialog (the room was entered).
     void onChoose(std::function<bool()> choose) { m_choose = std::move(choose); }
 
+    // The dialog's parts, for tests that fill it in as a player does.
+    QLineEdit* addressField() const { return m_address; }
+    QLineEdit* codeField() const { return m_code; }
+    QPushButton* button(net::RoomAction action) const;
+
 private:
     void choose(net::RoomAction action);
 
     QLineEdit* m_address;
     QLineEdit* m_code;
+    QPushButton* m_create;
+    QPushButton* m_join;
+    QPushButton* m_watch;
     net::RoomAction m_action = net::RoomAction::Create;
     std::function<bool()> m_choose;
 };
@@ -55,6 +63,12 @@ public:
     RoomLobby(QWidget* parent, std::function<std::optional<View>()> poll,
               std::function<void()> start);
 
+    // What the lobby shows, for tests.
+    QString code() const;
+    int playerCount() const;
+    QPushButton* copyButton() const { return m_copy; }
+    QPushButton* startButton() const { return m_start; }
+
 private:
     void refresh();
 
@@ -63,6 +77,7 @@ private:
     QLabel* m_watchers;
     QListWidget* m_players;
     QListWidget* m_ladder;
+    QPushButton* m_copy;
     QPushButton* m_start;
     QTimer* m_timer;
 };
