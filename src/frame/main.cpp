@@ -151,6 +151,7 @@ FrameHooks gameHooks(const Surroundings& around) {
     };
     hooks.windowShown = [&sound] { sound.playWelcome(); };
     hooks.windowClosing = [&sound] { sound.closeDown(); };
+    hooks.hushSounds = [&sound](bool on) { sound.hush(on); };
     hooks.playersDialog = [&devices](TMainWnd& w) {
         TPlayersMgr dialog(
             w.gra(), w.boxes(),

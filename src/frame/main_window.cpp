@@ -471,6 +471,7 @@ bool TMainWnd::seatPlayerNamed(const std::string& name) {
 PlayMode* TMainWnd::enterMode(PlayMode* mode) {
     PlayMode* outer = m_mode;
     m_mode = mode;
+    hushSounds(false);  // whatever comes next is heard until it says otherwise
     // Once the command that played has finished, the window takes the size it was given.
     if (!mode) QTimer::singleShot(0, this, [this] { adoptClientSize(); });
     return outer;
@@ -626,6 +627,7 @@ void TMainWnd::GameTick() {
         if (tickStart - *m_waitingSinceUs > kLongWaitUs) restartTickPace();
         m_waitingSinceUs.reset();
     }
+    hushSounds(!activeMode().heard());
     const TickResult result =
         playSourcedTick(m_gra, source, *input, backBuffer(), m_label, m_recording.recorder());
     if (m_gra.panelChanged) {
@@ -637,6 +639,12 @@ void TMainWnd::GameTick() {
         return;
     }
     if (m_gra.running) waitForRelease(tickStart);
+}
+
+void TMainWnd::hushSounds(bool on) {
+    if (on == m_hushed) return;
+    m_hushed = on;
+    if (m_hooks.hushSounds) m_hooks.hushSounds(on);
 }
 
 void TMainWnd::waitForRelease(std::uint64_t tickStart) {

@@ -39,6 +39,8 @@ struct FrameHooks {
     std::function<void()> windowShown;    // the welcome sound
     std::function<void()> windowClosing;  // ends the sound device, plays the farewell
     std::function<void()> loadSettings;   // reads "Default.par"
+    // true: the game's sounds are held back (ticks racing by unheard); false: heard again.
+    std::function<void(bool)> hushSounds;
     std::function<void(TMainWnd&)> playersDialog;
     std::function<void(TMainWnd&)> settingsDialog;
     std::function<void(TMainWnd&)> helpDialog;
@@ -203,6 +205,7 @@ private:
     PadStates readPads() const { return m_hooks.readPads ? m_hooks.readPads() : PadStates{}; }
     void composeWindowPicture();
     void waitForRelease(std::uint64_t tickStart);
+    void hushSounds(bool on);
     void announceEndOfGame();
     std::uint64_t tickPeriodUs();
     // A replay watched or a network session: the game menu's commands wait for its end.
@@ -262,6 +265,7 @@ private:
     KeyState m_keys;
     TickScheduler m_scheduler;
     std::optional<std::uint64_t> m_waitingSinceUs;  // since when the loop waits for a machine
+    bool m_hushed = false;  // the game's sounds held back while its ticks race by
     // The menu's items, named as in the menu's layout.
     struct MenuItems {
         QAction *GameNew = nullptr, *GameDemo = nullptr, *GameWatchlast = nullptr,

@@ -126,6 +126,8 @@ public:
     // A network game goes on for the others whichever window has the focus.
     virtual bool playsInBackground() const { return false; }
     virtual std::string restingTitle() const { return "Slyders"; }
+    // Whether the ticks it plays now are heard; a spectator catching up races by in silence.
+    virtual bool heard() const { return true; }
     // The tick period, given that of the game's speed.
     virtual std::uint64_t tickPeriodUs(std::uint64_t gamePeriodUs) const { return gamePeriodUs; }
     // The window closes: no questions from here on.

@@ -15,7 +15,7 @@ GameSounds::GameSounds(TInterface& settings, std::filesystem::path folder)
     : m_settings(settings), m_folder(std::move(folder)) {}
 
 void GameSounds::request(int number, int volume, int pan) {
-    if (m_closed) return;
+    if (m_closed || m_hushed) return;
     if (m_settings.int_snd && !m_manager) {
         m_player.releaseIfDone();
         m_manager = InitSound(m_settings.int_snd, m_folder);

@@ -24,6 +24,9 @@ public:
     // on. Later requests are ignored.
     void closeDown();
 
+    // While hushed, requests are dropped: ticks played faster than anybody could listen.
+    void hush(bool on) { m_hushed = on; }
+
     const SndMan* manager() const { return m_manager.get(); }
 
 private:
@@ -32,6 +35,7 @@ private:
     std::unique_ptr<SndMan> m_manager;
     WavePlayer m_player;
     bool m_closed = false;
+    bool m_hushed = false;
 };
 
 }  // namespace slyders

@@ -21,6 +21,7 @@ public:
     TickSource& ticks() override { return m_following; }
     void escape() override;
     std::string restingTitle() const override;
+    bool heard() const override { return !m_catchingUp; }
     std::uint64_t tickPeriodUs(std::uint64_t gamePeriodUs) const override {
         return m_catchingUp ? 0 : gamePeriodUs;
     }

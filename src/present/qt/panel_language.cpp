@@ -28,12 +28,14 @@ constexpr const char* kContext = "Panel";
     QT_TRANSLATE_NOOP("Panel", "Tunnel disaster!"),
 };
 
-// Event names around a player's name, which stays as the player wrote it.
-constexpr std::array<const char*, 4> kNamePatterns{
+// Event names around a player's name (or a room's code), which stays as it was written.
+constexpr std::array<const char*, 6> kNamePatterns{
     QT_TRANSLATE_NOOP("Panel", "%1 disappears!"),
     QT_TRANSLATE_NOOP("Panel", "%1 left the game."),
     QT_TRANSLATE_NOOP("Panel", "%1, R.I.P."),
     QT_TRANSLATE_NOOP("Panel", "This round won by %1!"),
+    QT_TRANSLATE_NOOP("Panel", "Waiting for %1..."),
+    QT_TRANSLATE_NOOP("Panel", "Watching room %1"),
 };
 
 QString translated(const QString& english) {
