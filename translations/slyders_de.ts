@@ -464,6 +464,114 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
         <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
         <translation>. </translation>
     </message>
+    <message>
+        <source>not open</source>
+        <translation>nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>it failed its check</source>
+        <translation>sie hat ihre Prüfung nicht bestanden</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Slyders</source>
+        <translation>sie wurde von einer anderen Slyders-Version geschrieben</translation>
+    </message>
+    <message>
+        <source>its tables are not the game&apos;s</source>
+        <translation>ihre Tabellen sind nicht die des Spiels</translation>
+    </message>
+    <message>
+        <source>The video&apos;s size must be even numbers from 160x120 to 7680x4320.</source>
+        <translation>Die Größe des Videos muss aus geraden Zahlen von 160x120 bis 7680x4320 bestehen.</translation>
+    </message>
+    <message>
+        <source>The video must be at least 5:4 wide, for the scoreboard beside the arena.</source>
+        <translation>Das Video muss mindestens im Verhältnis 5:4 breit sein, damit die Punktetafel neben die Arena passt.</translation>
+    </message>
+    <message>
+        <source>The part to export must start at 0 s or later and end after it starts.</source>
+        <translation>Der zu exportierende Abschnitt muss bei 0 s oder später beginnen und nach seinem Beginn enden.</translation>
+    </message>
+    <message>
+        <source>A GIF holds at most 30 s: choose a shorter part, or WebM or MP4.</source>
+        <translation>Ein GIF fasst höchstens 30 s: Wähle einen kürzeren Abschnitt oder WebM bzw. MP4.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genug Speicher.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted for the encoder.</source>
+        <translation>Der Ton lässt sich für den Encoder nicht umwandeln.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be scaled to the video&apos;s size.</source>
+        <translation>Das Bild lässt sich nicht auf die Größe des Videos skalieren.</translation>
+    </message>
+    <message>
+        <source>The game history could not be opened at %1: %2.</source>
+        <translation>Die Spielchronik ließ sich unter %1 nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not be set up at %1: %2.</source>
+        <translation>Die Spielchronik ließ sich unter %1 nicht einrichten: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not take a game: %1.</source>
+        <translation>Die Spielchronik konnte kein Spiel aufnehmen: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be changed: %1.</source>
+        <translation>Die Spielchronik ließ sich nicht ändern: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be removed: %2.</source>
+        <translation>Die Wiederholung %1 ließ sich nicht löschen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no video name: it must end in .webm, .mp4 or .gif.</source>
+        <translation>„%1“ ist kein Videoname: Er muss auf .webm, .mp4 oder .gif enden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: there is no folder %2.</source>
+        <translation>%1 lässt sich nicht schreiben: Es gibt keinen Ordner %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>%1 lässt sich nicht schreiben: Das ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the game lasts %1 s.</source>
+        <translation>Nichts zu exportieren: Das Spiel dauert %1 s.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine has no %1 encoder.</source>
+        <translation>FFmpeg hat auf diesem Rechner keinen Encoder %1.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine cannot write %1 files.</source>
+        <translation>FFmpeg kann auf diesem Rechner keine %1-Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the video: %2</source>
+        <translation>Der Encoder %1 hat das Video abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the sound: %2</source>
+        <translation>Der Encoder %1 hat den Ton abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The encoder stopped: %1</source>
+        <translation>Der Encoder hat abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written: %1</source>
+        <translation>Die Videodatei lässt sich nicht schreiben: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -1568,6 +1676,18 @@ Tallowin</translation>
     <message>
         <source>Play on a &amp;server...</source>
         <translation>Auf einem &amp;Server spielen …</translation>
+    </message>
+    <message>
+        <source>Slyders (replay)</source>
+        <translation>Slyders (Wiederholung)</translation>
+    </message>
+    <message>
+        <source>Slyders (replay, paused)</source>
+        <translation>Slyders (Wiederholung, Pause)</translation>
+    </message>
+    <message>
+        <source>Slyders (network game)</source>
+        <translation>Slyders (Netzwerkspiel)</translation>
     </message>
 </context>
 <context>

@@ -464,6 +464,114 @@ La partida en sí no se ve afectada.</translation>
         <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
         <translation>. </translation>
     </message>
+    <message>
+        <source>not open</source>
+        <translation>no está abierto</translation>
+    </message>
+    <message>
+        <source>it failed its check</source>
+        <translation>no ha superado su comprobación</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Slyders</source>
+        <translation>lo escribió otra versión de Slyders</translation>
+    </message>
+    <message>
+        <source>its tables are not the game&apos;s</source>
+        <translation>sus tablas no son las del juego</translation>
+    </message>
+    <message>
+        <source>The video&apos;s size must be even numbers from 160x120 to 7680x4320.</source>
+        <translation>El tamaño del vídeo debe darse en números pares, de 160x120 a 7680x4320.</translation>
+    </message>
+    <message>
+        <source>The video must be at least 5:4 wide, for the scoreboard beside the arena.</source>
+        <translation>El vídeo debe tener al menos un formato de 5:4, para que el marcador quepa junto a la arena.</translation>
+    </message>
+    <message>
+        <source>The part to export must start at 0 s or later and end after it starts.</source>
+        <translation>El tramo que se exporta debe empezar en 0 s o más tarde y terminar después de empezar.</translation>
+    </message>
+    <message>
+        <source>A GIF holds at most 30 s: choose a shorter part, or WebM or MP4.</source>
+        <translation>Un GIF dura como mucho 30 s: elige un tramo más corto, o WebM o MP4.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>No queda memoria.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted for the encoder.</source>
+        <translation>No se puede convertir el sonido para el codificador.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be scaled to the video&apos;s size.</source>
+        <translation>No se puede ajustar la imagen al tamaño del vídeo.</translation>
+    </message>
+    <message>
+        <source>The game history could not be opened at %1: %2.</source>
+        <translation>No se ha podido abrir el historial de partidas en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not be set up at %1: %2.</source>
+        <translation>No se ha podido preparar el historial de partidas en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not take a game: %1.</source>
+        <translation>El historial de partidas no ha podido guardar una partida: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be changed: %1.</source>
+        <translation>No se ha podido cambiar el historial de partidas: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be removed: %2.</source>
+        <translation>No se ha podido borrar la repetición %1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no video name: it must end in .webm, .mp4 or .gif.</source>
+        <translation>«%1» no es un nombre de vídeo: debe terminar en .webm, .mp4 o .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: there is no folder %2.</source>
+        <translation>No se puede escribir %1: no existe la carpeta %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>No se puede escribir %1: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the game lasts %1 s.</source>
+        <translation>Nada que exportar: la partida dura %1 s.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine has no %1 encoder.</source>
+        <translation>FFmpeg no tiene el codificador %1 en este equipo.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine cannot write %1 files.</source>
+        <translation>FFmpeg no puede escribir archivos %1 en este equipo.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the video: %2</source>
+        <translation>El codificador %1 ha rechazado el vídeo: %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the sound: %2</source>
+        <translation>El codificador %1 ha rechazado el sonido: %2</translation>
+    </message>
+    <message>
+        <source>The encoder stopped: %1</source>
+        <translation>El codificador se ha detenido: %1</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written: %1</source>
+        <translation>No se puede escribir el archivo de vídeo: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -1568,6 +1676,18 @@ Tallowin</translation>
     <message>
         <source>Play on a &amp;server...</source>
         <translation>&amp;Jugar en un servidor...</translation>
+    </message>
+    <message>
+        <source>Slyders (replay)</source>
+        <translation>Slyders (repetición)</translation>
+    </message>
+    <message>
+        <source>Slyders (replay, paused)</source>
+        <translation>Slyders (repetición, en pausa)</translation>
+    </message>
+    <message>
+        <source>Slyders (network game)</source>
+        <translation>Slyders (partida en red)</translation>
     </message>
 </context>
 <context>

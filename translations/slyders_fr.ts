@@ -464,6 +464,114 @@ La partie elle-même n’est pas touchée.</translation>
         <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
         <translation>. </translation>
     </message>
+    <message>
+        <source>not open</source>
+        <translation>pas ouvert</translation>
+    </message>
+    <message>
+        <source>it failed its check</source>
+        <translation>il n’a pas passé sa vérification</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Slyders</source>
+        <translation>il a été écrit par une autre version de Slyders</translation>
+    </message>
+    <message>
+        <source>its tables are not the game&apos;s</source>
+        <translation>ses tables ne sont pas celles du jeu</translation>
+    </message>
+    <message>
+        <source>The video&apos;s size must be even numbers from 160x120 to 7680x4320.</source>
+        <translation>La taille de la vidéo doit être faite de nombres pairs, de 160x120 à 7680x4320.</translation>
+    </message>
+    <message>
+        <source>The video must be at least 5:4 wide, for the scoreboard beside the arena.</source>
+        <translation>La vidéo doit être au moins au format 5:4, pour que le tableau des scores tienne à côté de l’arène.</translation>
+    </message>
+    <message>
+        <source>The part to export must start at 0 s or later and end after it starts.</source>
+        <translation>Le passage à exporter doit commencer à 0 s ou plus tard, et finir après son début.</translation>
+    </message>
+    <message>
+        <source>A GIF holds at most 30 s: choose a shorter part, or WebM or MP4.</source>
+        <translation>Un GIF dure au plus 30 s : choisissez un passage plus court, ou WebM ou MP4.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted for the encoder.</source>
+        <translation>Le son ne peut pas être converti pour l’encodeur.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be scaled to the video&apos;s size.</source>
+        <translation>L’image ne peut pas être mise à la taille de la vidéo.</translation>
+    </message>
+    <message>
+        <source>The game history could not be opened at %1: %2.</source>
+        <translation>L’historique des parties n’a pas pu être ouvert dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not be set up at %1: %2.</source>
+        <translation>L’historique des parties n’a pas pu être préparé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not take a game: %1.</source>
+        <translation>L’historique des parties n’a pas pu enregistrer une partie : %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be changed: %1.</source>
+        <translation>L’historique des parties n’a pas pu être modifié : %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be removed: %2.</source>
+        <translation>La rediffusion %1 n’a pas pu être supprimée : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no video name: it must end in .webm, .mp4 or .gif.</source>
+        <translation>« %1 » n’est pas un nom de vidéo : il doit finir par .webm, .mp4 ou .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: there is no folder %2.</source>
+        <translation>Impossible d’écrire %1 : il n’y a pas de dossier %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Impossible d’écrire %1 : c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the game lasts %1 s.</source>
+        <translation>Rien à exporter : la partie dure %1 s.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine has no %1 encoder.</source>
+        <translation>FFmpeg n’a pas d’encodeur %1 sur cette machine.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine cannot write %1 files.</source>
+        <translation>FFmpeg ne sait pas écrire de fichiers %1 sur cette machine.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the video: %2</source>
+        <translation>L’encodeur %1 a refusé la vidéo : %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the sound: %2</source>
+        <translation>L’encodeur %1 a refusé le son : %2</translation>
+    </message>
+    <message>
+        <source>The encoder stopped: %1</source>
+        <translation>L’encodeur s’est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written: %1</source>
+        <translation>Le fichier vidéo ne peut pas être écrit : %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -1568,6 +1676,18 @@ Tallowin</translation>
     <message>
         <source>Play on a &amp;server...</source>
         <translation>Jouer sur un &amp;serveur…</translation>
+    </message>
+    <message>
+        <source>Slyders (replay)</source>
+        <translation>Slyders (rediffusion)</translation>
+    </message>
+    <message>
+        <source>Slyders (replay, paused)</source>
+        <translation>Slyders (rediffusion, en pause)</translation>
+    </message>
+    <message>
+        <source>Slyders (network game)</source>
+        <translation>Slyders (partie en réseau)</translation>
     </message>
 </context>
 <context>

@@ -464,6 +464,114 @@ Nie ma to wpływu na samą grę.</translation>
         <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
         <translation>. </translation>
     </message>
+    <message>
+        <source>not open</source>
+        <translation>nie jest otwarta</translation>
+    </message>
+    <message>
+        <source>it failed its check</source>
+        <translation>nie przeszła sprawdzenia</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Slyders</source>
+        <translation>zapisała ją inna wersja Slyders</translation>
+    </message>
+    <message>
+        <source>its tables are not the game&apos;s</source>
+        <translation>jej tabele nie należą do gry</translation>
+    </message>
+    <message>
+        <source>The video&apos;s size must be even numbers from 160x120 to 7680x4320.</source>
+        <translation>Rozmiar wideo musi składać się z liczb parzystych od 160x120 do 7680x4320.</translation>
+    </message>
+    <message>
+        <source>The video must be at least 5:4 wide, for the scoreboard beside the arena.</source>
+        <translation>Wideo musi mieć proporcje co najmniej 5:4, żeby obok areny zmieściła się tablica wyników.</translation>
+    </message>
+    <message>
+        <source>The part to export must start at 0 s or later and end after it starts.</source>
+        <translation>Eksportowany fragment musi zaczynać się od 0 s lub później i kończyć się po swoim początku.</translation>
+    </message>
+    <message>
+        <source>A GIF holds at most 30 s: choose a shorter part, or WebM or MP4.</source>
+        <translation>GIF mieści najwyżej 30 s: wybierz krótszy fragment albo WebM lub MP4.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Brak pamięci.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted for the encoder.</source>
+        <translation>Nie da się przekształcić dźwięku dla kodera.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be scaled to the video&apos;s size.</source>
+        <translation>Nie da się przeskalować obrazu do rozmiaru wideo.</translation>
+    </message>
+    <message>
+        <source>The game history could not be opened at %1: %2.</source>
+        <translation>Nie udało się otworzyć historii gier w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not be set up at %1: %2.</source>
+        <translation>Nie udało się przygotować historii gier w %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not take a game: %1.</source>
+        <translation>Nie udało się dopisać gry do historii gier: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be changed: %1.</source>
+        <translation>Nie udało się zmienić historii gier: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be removed: %2.</source>
+        <translation>Nie udało się usunąć powtórki %1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no video name: it must end in .webm, .mp4 or .gif.</source>
+        <translation>„%1” to nie jest nazwa wideo: musi kończyć się na .webm, .mp4 lub .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: there is no folder %2.</source>
+        <translation>Nie można zapisać %1: nie ma folderu %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Nie można zapisać %1: to jest folder.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the game lasts %1 s.</source>
+        <translation>Nie ma czego eksportować: gra trwa %1 s.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine has no %1 encoder.</source>
+        <translation>FFmpeg na tym komputerze nie ma kodera %1.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine cannot write %1 files.</source>
+        <translation>FFmpeg na tym komputerze nie umie zapisywać plików %1.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the video: %2</source>
+        <translation>Koder %1 odrzucił wideo: %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the sound: %2</source>
+        <translation>Koder %1 odrzucił dźwięk: %2</translation>
+    </message>
+    <message>
+        <source>The encoder stopped: %1</source>
+        <translation>Koder przerwał pracę: %1</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written: %1</source>
+        <translation>Nie można zapisać pliku wideo: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -1569,6 +1677,18 @@ Tallowin</translation>
     <message>
         <source>Play on a &amp;server...</source>
         <translation>Graj na &amp;serwerze...</translation>
+    </message>
+    <message>
+        <source>Slyders (replay)</source>
+        <translation>Slyders (powtórka)</translation>
+    </message>
+    <message>
+        <source>Slyders (replay, paused)</source>
+        <translation>Slyders (powtórka, pauza)</translation>
+    </message>
+    <message>
+        <source>Slyders (network game)</source>
+        <translation>Slyders (gra sieciowa)</translation>
     </message>
 </context>
 <context>

@@ -464,6 +464,114 @@ O jogo em si não é afetado.</translation>
         <extracomment>Between two reasons, each of which starts like a sentence of its own.</extracomment>
         <translation>. </translation>
     </message>
+    <message>
+        <source>not open</source>
+        <translation>não está aberto</translation>
+    </message>
+    <message>
+        <source>it failed its check</source>
+        <translation>ele não passou na verificação</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Slyders</source>
+        <translation>ele foi gravado por outra versão do Slyders</translation>
+    </message>
+    <message>
+        <source>its tables are not the game&apos;s</source>
+        <translation>as tabelas dele não são as do jogo</translation>
+    </message>
+    <message>
+        <source>The video&apos;s size must be even numbers from 160x120 to 7680x4320.</source>
+        <translation>O tamanho do vídeo deve ser de números pares, de 160x120 a 7680x4320.</translation>
+    </message>
+    <message>
+        <source>The video must be at least 5:4 wide, for the scoreboard beside the arena.</source>
+        <translation>O vídeo precisa ter pelo menos o formato 5:4, para o placar caber ao lado da arena.</translation>
+    </message>
+    <message>
+        <source>The part to export must start at 0 s or later and end after it starts.</source>
+        <translation>O trecho a exportar precisa começar em 0 s ou depois e terminar depois de começar.</translation>
+    </message>
+    <message>
+        <source>A GIF holds at most 30 s: choose a shorter part, or WebM or MP4.</source>
+        <translation>Um GIF tem no máximo 30 s: escolha um trecho mais curto, ou WebM ou MP4.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted for the encoder.</source>
+        <translation>Não é possível converter o som para o codificador.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be scaled to the video&apos;s size.</source>
+        <translation>Não é possível ajustar a imagem ao tamanho do vídeo.</translation>
+    </message>
+    <message>
+        <source>The game history could not be opened at %1: %2.</source>
+        <translation>Não foi possível abrir o histórico de jogos em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not be set up at %1: %2.</source>
+        <translation>Não foi possível preparar o histórico de jogos em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history could not take a game: %1.</source>
+        <translation>Não foi possível registrar um jogo no histórico de jogos: %1.</translation>
+    </message>
+    <message>
+        <source>The game history could not be changed: %1.</source>
+        <translation>Não foi possível alterar o histórico de jogos: %1.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be removed: %2.</source>
+        <translation>Não foi possível apagar o replay %1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no video name: it must end in .webm, .mp4 or .gif.</source>
+        <translation>&quot;%1&quot; não é um nome de vídeo: ele precisa terminar em .webm, .mp4 ou .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: there is no folder %2.</source>
+        <translation>Não é possível gravar %1: a pasta %2 não existe.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Não é possível gravar %1: é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the game lasts %1 s.</source>
+        <translation>Nada para exportar: o jogo dura %1 s.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine has no %1 encoder.</source>
+        <translation>O FFmpeg desta máquina não tem o codificador %1.</translation>
+    </message>
+    <message>
+        <source>FFmpeg on this machine cannot write %1 files.</source>
+        <translation>O FFmpeg desta máquina não consegue gravar arquivos %1.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the video: %2</source>
+        <translation>O codificador %1 recusou o vídeo: %2</translation>
+    </message>
+    <message>
+        <source>The %1 encoder refused the sound: %2</source>
+        <translation>O codificador %1 recusou o som: %2</translation>
+    </message>
+    <message>
+        <source>The encoder stopped: %1</source>
+        <translation>O codificador parou: %1</translation>
+    </message>
+    <message>
+        <source>The video file cannot be written: %1</source>
+        <translation>Não é possível gravar o arquivo de vídeo: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -1568,6 +1676,18 @@ Tallowin</translation>
     <message>
         <source>Play on a &amp;server...</source>
         <translation>Jogar em um &amp;servidor...</translation>
+    </message>
+    <message>
+        <source>Slyders (replay)</source>
+        <translation>Slyders (replay)</translation>
+    </message>
+    <message>
+        <source>Slyders (replay, paused)</source>
+        <translation>Slyders (replay, em pausa)</translation>
+    </message>
+    <message>
+        <source>Slyders (network game)</source>
+        <translation>Slyders (jogo em rede)</translation>
     </message>
 </context>
 <context>

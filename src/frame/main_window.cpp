@@ -477,8 +477,15 @@ PlayMode* TMainWnd::enterMode(PlayMode* mode) {
     return outer;
 }
 
+// The titles the ways of playing give the window, said in the player's language.
+[[maybe_unused]] constexpr const char* kModeTitles[] = {
+    QT_TRANSLATE_NOOP("slyders::TMainWnd", "Slyders (replay)"),
+    QT_TRANSLATE_NOOP("slyders::TMainWnd", "Slyders (replay, paused)"),
+    QT_TRANSLATE_NOOP("slyders::TMainWnd", "Slyders (network game)"),
+};
+
 void TMainWnd::setTitle(const std::string& title) {
-    setWindowTitle(QString::fromStdString(title));
+    setWindowTitle(tr(title.c_str()));
 }
 
 void TMainWnd::showRestingTitle() {

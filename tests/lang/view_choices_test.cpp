@@ -5,18 +5,22 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <fstream>
 
 #include "boxes/qt/box_language.h"
 #include "boxes/scripted_boxes.h"
 #include "frame/game_view.h"
 #include "frame/languages.h"
+#include "history/game_catalogue.h"
 #include "input/qt/qt_keys.h"
 #include "net/fingerprint.h"
 #include "players/qt/players_form.h"
 #include "present/qt/panel_language.h"
 #include "present/qt/view_preferences.h"
 #include "replay/replay.h"
+#include "replay/replay_store.h"
 #include "test_support.h"
+#include "video/video_export.h"
 
 namespace slyders {
 namespace {
@@ -113,6 +117,40 @@ TEST(BoxLanguage, ReasonsFromTheReplayReaderTheNetworkAndTheKeysWindowAreTransla
               "„70000” nie jest portem (od 1 do 65535).");
     EXPECT_EQ(boxText("Port 27960 and the 9 after it are in use or cannot be opened."),
               "Port 27960 i 9 kolejnych są zajęte lub nie da się ich otworzyć.");
+    installGameLanguage(*qApp, kTranslations, "en");
+}
+
+// The history's and the video export's failures come from plain code in English; the system's
+// words after the colon stay as the system says them.
+TEST(BoxLanguage, HistoryAndVideoExportFailuresSpeakTheLanguage) {
+    test::TempFolder folder;
+    ReplayStore store(folder.path / "replays");
+    std::ofstream(folder.path / "blocked") << "a file where the history's folder should be";
+    GameCatalogue catalogue(store, folder.path / "blocked" / "history.db");
+    ASSERT_FALSE(catalogue.open());
+    const std::string unopened = catalogue.error();
+    const std::string sqliteWords = unopened.substr(unopened.rfind(": ") + 2);
+    PlayedGame game;
+    game.file = "stuck.sly";
+    std::filesystem::create_directories(store.folder() / game.file / "inside");
+    std::string unremoved;
+    ASSERT_FALSE(catalogue.remove(game, unremoved));
+    const std::string systemWords = unremoved.substr(unremoved.rfind(": ") + 2);
+    const std::filesystem::path video = folder.path / "none" / "clip.webm";
+    const std::string unwritable = videoRequestError(video, VideoOptions{}).value_or("");
+
+    installGameLanguage(*qApp, kTranslations, "de");
+    const QString where = QString::fromStdString((folder.path / "blocked" / "history.db").string());
+    EXPECT_EQ(boxText(unopened), "Die Spielchronik ließ sich unter " + where +
+                                     " nicht öffnen: " + QString::fromStdString(sqliteWords));
+    const QString replay = QString::fromStdString((store.folder() / game.file).string());
+    EXPECT_EQ(boxText(unremoved), "Die Wiederholung " + replay + " ließ sich nicht löschen: " +
+                                      QString::fromStdString(systemWords));
+    EXPECT_EQ(boxText(unwritable), QString::fromStdString(video.string()) +
+                                       " lässt sich nicht schreiben: Es gibt keinen Ordner " +
+                                       QString::fromStdString(video.parent_path().string()) + ".");
+    EXPECT_EQ(boxText("Nothing to export: the game lasts 0.4 s."),
+              "Nichts zu exportieren: Das Spiel dauert 0.4 s.");
     installGameLanguage(*qApp, kTranslations, "en");
 }
 

@@ -109,7 +109,27 @@ namespace {
     QT_TRANSLATE_NOOP("GameMessages", "the result"),
 };
 
-const std::array<Pattern, 27> kPatterns{{
+// Why the game history or a video export failed, in the game's own words; the system's words
+// after a colon stay as the system says them.
+[[maybe_unused]] constexpr std::array kHistoryAndVideoTexts{
+    QT_TRANSLATE_NOOP("GameMessages", "not open"),
+    QT_TRANSLATE_NOOP("GameMessages", "it failed its check"),
+    QT_TRANSLATE_NOOP("GameMessages", "it was written by another version of Slyders"),
+    QT_TRANSLATE_NOOP("GameMessages", "its tables are not the game's"),
+    QT_TRANSLATE_NOOP("GameMessages",
+                      "The video's size must be even numbers from 160x120 to 7680x4320."),
+    QT_TRANSLATE_NOOP("GameMessages",
+                      "The video must be at least 5:4 wide, for the scoreboard beside the arena."),
+    QT_TRANSLATE_NOOP("GameMessages",
+                      "The part to export must start at 0 s or later and end after it starts."),
+    QT_TRANSLATE_NOOP("GameMessages",
+                      "A GIF holds at most 30 s: choose a shorter part, or WebM or MP4."),
+    QT_TRANSLATE_NOOP("GameMessages", "Out of memory."),
+    QT_TRANSLATE_NOOP("GameMessages", "The sound cannot be converted for the encoder."),
+    QT_TRANSLATE_NOOP("GameMessages", "The picture cannot be scaled to the video's size."),
+};
+
+const std::array<Pattern, 43> kPatterns{{
     {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1\n\nClick for the next round:"),
      {Part::Text}},
     {QT_TRANSLATE_NOOP("GameMessages", "Round finished!\n%1"), {Part::Text}},
@@ -152,6 +172,32 @@ const std::array<Pattern, 27> kPatterns{{
                        "its arena side of %1 pixels is smaller than any window gives (at least "
                        "%2)"),
      {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The game history could not be opened at %1: %2."),
+     {Part::Kept, Part::Text}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The game history could not be set up at %1: %2."),
+     {Part::Kept, Part::Text}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The game history could not take a game: %1."),
+     {Part::Text}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The game history could not be changed: %1."), {Part::Text}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The replay %1 could not be removed: %2."),
+     {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages",
+                       "\"%1\" is no video name: it must end in .webm, .mp4 or .gif."),
+     {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "Cannot write %1: there is no folder %2."),
+     {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "Cannot write %1: it is a folder."), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "Cannot write %1: %2"), {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "Nothing to export: the game lasts %1 s."), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "FFmpeg on this machine has no %1 encoder."), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "FFmpeg on this machine cannot write %1 files."),
+     {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The %1 encoder refused the video: %2"),
+     {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The %1 encoder refused the sound: %2"),
+     {Part::Kept, Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The encoder stopped: %1"), {Part::Kept}},
+    {QT_TRANSLATE_NOOP("GameMessages", "The video file cannot be written: %1"), {Part::Kept}},
 }};
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include <set>
 
 #include "boxes/message_boxes.h"
+#include "boxes/qt/box_language.h"
 #include "replay/replay_store.h"
 
 namespace slyders {
@@ -335,7 +336,7 @@ void HistoryWindow::tellNotice() {
         (rebuilt->damaged
              ? tr("The game history could not be read (%1); it was made again from the replays "
                   "in %2.")
-                   .arg(qs(rebuilt->why), folder)
+                   .arg(boxText(rebuilt->why), folder)
              : tr("The game history was not found; it was made again from the replays in %1.")
                    .arg(folder)) +
         "\n" + found;

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "boxes/qt/box_language.h"
 #include "present/qt/qt_text_renderer.h"
 #include "replay/replay_store.h"
 
@@ -135,7 +136,7 @@ std::optional<VideoOptions> ExportVideoDialog::chosenOptions() {
         return std::nullopt;
     }
     if (auto error = videoRequestError(m_file->text().toStdString(), o)) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+        QMessageBox::warning(this, windowTitle(), boxText(*error));
         return std::nullopt;
     }
     return o;
@@ -148,7 +149,7 @@ void ExportVideoDialog::startExport() {
     std::string error;
     std::optional<Replay> replay = loadReplayFile(m_replayFile, error);
     if (!replay) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
+        QMessageBox::warning(this, windowTitle(), boxText(error));
         return;
     }
     m_cancelAsked = false;
@@ -189,7 +190,7 @@ void ExportVideoDialog::finished() {
         m_status->setText(tr("Cancelled: no file was made."));
     } else {
         m_status->setText(tr("Not exported."));
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(m_result.error));
+        QMessageBox::warning(this, windowTitle(), boxText(m_result.error));
     }
 }
 
