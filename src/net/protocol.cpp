@@ -487,6 +487,8 @@ std::string refuseText(const Refuse& refuse) {
             return "A player's name belongs to another machine on this server.";
         case RefuseReason::WatchersFull:
             return "The room has as many spectators as it may.";
+        case RefuseReason::Settings:
+            return "The server refused the game: a setting is out of its bounds.";
     }
     return "Refused.";
 }

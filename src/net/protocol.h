@@ -31,9 +31,10 @@ TickInput unpackInput(std::uint8_t packed);
 // The bits of the seats in a seat mask (bit i = seat i).
 std::uint8_t inputBitsOf(std::uint8_t seatMask);
 
-// Differs: the machine would play the game differently. The last five come from a server:
+// Differs: the machine would play the game differently. The last six come from a server:
 // no room has the code, too many wrong codes from one address, the server holds all the rooms
-// it may, a name belongs to another machine there, every spectator's place is taken.
+// it may, a name belongs to another machine there, every spectator's place is taken, the
+// owner asked for a game with settings out of their bounds.
 enum class RefuseReason : std::uint8_t {
     Version = 1,
     Full,
@@ -46,8 +47,9 @@ enum class RefuseReason : std::uint8_t {
     ServerFull,
     NameOwned,
     WatchersFull,
+    Settings,
 };
-constexpr int kRefuseReasons = 11;
+constexpr int kRefuseReasons = 12;
 
 // What a machine that comes to a server wants: a game hosted by a player asks for nothing.
 enum class RoomAction : std::uint8_t { None = 0, Create, Join, Watch };

@@ -10,6 +10,7 @@
 #include "game/rounds.h"
 #include "game/state_hash.h"
 #include "net/fingerprint.h"
+#include "params/settings_table.h"
 #include "play/headless_game.h"
 #include "replay/replay.h"
 #include "sim/sim_game.h"
@@ -34,6 +35,24 @@ constexpr int kWatcherBadPackets = 100;
 template <typename T>
 const T* as(const net::Packet& p) {
     return std::get_if<T>(&p);
+}
+
+// The first of the owner's settings that the game's own table would not take, told for the
+// log; empty when all are in their bounds. The server plays whatever it is sent, and a
+// stranger's machine may send anything.
+std::string settingOutOfBounds(const std::array<std::int32_t, net::kSettingCount>& values) {
+    TInterface bounded;
+    net::applySettingValues(bounded, values);
+    Param param = settingsParam(bounded);
+    for (int i = 0; i < param.propertyCount(); ++i) {
+        const std::int32_t asked = param.getInt(i);
+        const int result = param.setInt(i, asked);
+        if (!(result & (kSetBelowMin | kSetAboveMax))) continue;
+        return std::string(param.propertyName(i)) + " " + std::to_string(asked) +
+               ((result & kSetBelowMin) ? " is below its minimum " : " is above its maximum ") +
+               std::to_string(param.getInt(i));
+    }
+    return {};
 }
 }  // namespace
 
@@ -128,7 +147,15 @@ bool Room::ownerAsks(int peer, const std::vector<std::uint8_t>& bytes) {
     }
     const net::Start* choices = as<net::Start>(*d.packet);
     if (!choices || peer != ownerPeer()) return false;
-    if (m_phase == Phase::Lobby) beginGame(*choices);
+    if (const std::string wrong = settingOutOfBounds(choices->settings); !wrong.empty()) {
+        // No honest machine asks for such a game: the owner is told and leaves, and the room
+        // passes to the next player.
+        m_host.log("room " + m_code + ": refused the owner's game: " + wrong);
+        m_net->send(peer, net::encode(net::Refuse{net::RefuseReason::Settings, 0}), true);
+        m_net->disconnect(peer);
+    } else if (m_phase == Phase::Lobby) {
+        beginGame(*choices);
+    }
     return true;  // a second request while a game is on is no fault: the owner was early
 }
 

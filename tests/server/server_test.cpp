@@ -2,6 +2,7 @@
 // and checks itself, spectators, and the ways strangers are turned away.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/wait.h>
 
 #include <csignal>
 #include <future>
@@ -111,6 +112,33 @@ std::string joinError(ServerRig& rig, RoomAction action, const std::string& room
     });
     rig.runUntil(joined);
     return joined.get();
+}
+
+// A machine of its own in a process of its own, which the test can kill outright. Forked
+// while the test runs no other thread.
+pid_t machineProcess(const NetPeerOptions& o) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        test::BlockText text;
+        NetPeer peer(o, text);
+        std::string error;
+        if (peer.connect(error)) {
+            while (auto r = peer.playNext()) {
+                if (r->stopped) break;
+            }
+        }
+        _exit(0);
+    }
+    return pid;
+}
+
+void killNow(pid_t pid) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+bool told(const NetGameResult& game, const std::string& notice) {
+    return std::find(game.notices.begin(), game.notices.end(), notice) != game.notices.end();
 }
 
 }  // namespace
@@ -250,6 +278,109 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
     EXPECT_EQ(last, refuseText(Refuse{RefuseReason::TooManyCodes, 0}));
     EXPECT_EQ(joinError(rig, RoomAction::Watch, code, {}), last);
     ann->leave();
+}
+
+// Two machines of a room of four, each a process of its own, are killed in the first game, a
+// player and then the owner: the others see them leave as on a host, play on, and the room
+// passes on.
+TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    // The two that are killed play at one keyboard's pace: the first game lasts.
+    NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
+    owner.joiners = 3;
+    owner.games = 2;
+    owner.paced = true;
+    const pid_t ann = machineProcess(owner);
+    ASSERT_TRUE(test::within(10000, [&] { return rig.logged(" made by "); }, [&] { rig.server->step(1); }));
+    const std::string& made = *std::find_if(rig.log.begin(), rig.log.end(), [](const std::string& l) {
+        return l.find(" made by ") != std::string::npos;
+    });
+    const std::string code = made.substr(std::string("room ").size(), kRoomCodeLength);
+    NetPeerOptions joiner = roomOptions(rig, RoomAction::Join, "Bob");
+    joiner.room = code;
+    joiner.games = 2;
+    joiner.paced = true;
+    const pid_t bob = machineProcess(joiner);
+    auto player = [&](const std::string& name) {
+        auto o = roomOptions(rig, RoomAction::Join, name);
+        o.room = code;
+        o.games = 2;
+        o.joiners = 0;  // as the new owner it starts the next game by itself
+        return play(o);
+    };
+    auto cid = player("Cid");
+    auto dan = player("Dan");
+    ASSERT_TRUE(test::within(15000, [&] { return rig.logged("game 1 started"); },
+                             [&] { rig.server->step(1); }));
+    auto stepFor = [&](int ms) { test::within(ms, [] { return false; }, [&] { rig.server->step(1); }); };
+    stepFor(300);
+    killNow(bob);
+    stepFor(300);
+    killNow(ann);
+    rig.runUntil(cid, dan);
+    const PeerRun c = cid.get(), d = dan.get();
+    ASSERT_TRUE(c.error.empty() && d.error.empty()) << c.error << d.error;
+    ASSERT_EQ(c.games.size(), 2u);
+    ASSERT_EQ(d.games.size(), 2u);
+    for (std::size_t g = 0; g < 2; ++g) {
+        EXPECT_FALSE(c.games[g].stopped) << *c.games[g].stopped;
+        EXPECT_EQ(c.games[g].finalHash, d.games[g].finalHash);
+    }
+    for (const char* left : {"Bob left the game.", "Ann left the game."}) {
+        EXPECT_TRUE(told(c.games[0], left) && told(d.games[0], left)) << left;
+    }
+    EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(c.games[0].record.ticks) + " ticks"));
+    EXPECT_TRUE(rig.logged("game 2 checked"));
+    server::LadderDb ladder;
+    std::string error;
+    ASSERT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
+    EXPECT_EQ(ladder.games(), 2);
+}
+
+// A stranger's machine may send any settings: the server plays none that the game's own
+// bounds refuse, tells the owner, and the room passes to the next player.
+TEST(Server, AnOwnerAskingForSettingsOutOfBoundsIsRefusedAndTheRoomPassesOn) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    auto machine = [&](RoomAction action, const std::string& name, const std::string& room) {
+        SessionConfig c;
+        c.fingerprint = machineFingerprint(rig.text);
+        c.action = action;
+        c.room = room;
+        c.names = {name};
+        c.secrets = {"s"};
+        auto g = std::make_unique<GuestSession>(c);
+        auto joined = std::async(std::launch::async, [&] {
+            std::string error;
+            return g->join("127.0.0.1", rig.server->port(), 3000, error) ? std::string() : error;
+        });
+        rig.runUntil(joined);
+        EXPECT_EQ(joined.get(), "");
+        return g;
+    };
+    auto ann = machine(RoomAction::Create, "Ann", "");
+    auto bob = machine(RoomAction::Join, "Bob", ann->roomCode());
+    auto serviceAll = [&] {
+        rig.server->step(1);
+        ann->service(0);
+        bob->service(0);
+    };
+    TInterface settings;
+    settings.int_rndpts = 5000;
+    Start choices;
+    choices.settings = settingValues(settings);
+    choices.arenaSide = kArena;
+    ann->requestStart(choices);
+    test::within(3000, [&] { return ann->stopped().has_value(); }, serviceAll);
+    EXPECT_EQ(ann->stopped(), refuseText(Refuse{RefuseReason::Settings, 0}));
+    EXPECT_TRUE(rig.logged("refused the owner's game: Points in each round 5000 is above its maximum 80"));
+    ann->leave();
+    test::within(5000, [&] { return bob->roomState() && bob->roomState()->youOwn; }, serviceAll);
+    choices.settings = settingValues(TInterface{});
+    bob->requestStart(choices);
+    EXPECT_TRUE(test::within(3000, [&] { return rig.logged("game 1 started with Bob"); }, serviceAll));
+    bob->leave();
 }
 
 // Whole programs: the server killed with SIGKILL in the middle of its games. The players
