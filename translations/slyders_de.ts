@@ -572,6 +572,10 @@ Das Spiel selbst ist davon nicht betroffen.</translation>
         <source>The video file cannot be written: %1</source>
         <translation>Die Videodatei lässt sich nicht schreiben: %1</translation>
     </message>
+    <message>
+        <source>The server refused the game: a setting is out of its bounds.</source>
+        <translation>Der Server hat das Spiel abgelehnt: Eine Einstellung liegt außerhalb ihrer Grenzen.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -798,6 +802,14 @@ siege</translation>
     <message>
         <source>This round won by %1!</source>
         <translation>%1 gewinnt diese Runde!</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Warte auf %1 …</translation>
+    </message>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Zuschauer im Raum %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1135,13 @@ siege</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Slyders-Wiederholungen (*%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRoom</name>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Zuschauer im Raum %1</translation>
     </message>
 </context>
 <context>

@@ -572,6 +572,10 @@ La partida en sí no se ve afectada.</translation>
         <source>The video file cannot be written: %1</source>
         <translation>No se puede escribir el archivo de vídeo: %1</translation>
     </message>
+    <message>
+        <source>The server refused the game: a setting is out of its bounds.</source>
+        <translation>El servidor rechazó la partida: un ajuste está fuera de sus límites.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -798,6 +802,14 @@ ganadas</translation>
     <message>
         <source>This round won by %1!</source>
         <translation>¡%1 gana esta ronda!</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Esperando a %1...</translation>
+    </message>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Viendo la sala %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1135,13 @@ ganadas</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Repeticiones de Slyders (*%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRoom</name>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Viendo la sala %1</translation>
     </message>
 </context>
 <context>

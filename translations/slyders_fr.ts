@@ -572,6 +572,10 @@ La partie elle-même n’est pas touchée.</translation>
         <source>The video file cannot be written: %1</source>
         <translation>Le fichier vidéo ne peut pas être écrit : %1</translation>
     </message>
+    <message>
+        <source>The server refused the game: a setting is out of its bounds.</source>
+        <translation>Le serveur a refusé la partie : un réglage sort de ses limites.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -798,6 +802,14 @@ gagnées</translation>
     <message>
         <source>This round won by %1!</source>
         <translation>%1 remporte cette manche !</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>En attente de %1…</translation>
+    </message>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Spectateur du salon %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1135,13 @@ gagnées</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Rediffusions Slyders (*%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRoom</name>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Spectateur du salon %1</translation>
     </message>
 </context>
 <context>

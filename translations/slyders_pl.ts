@@ -572,6 +572,10 @@ Nie ma to wpływu na samą grę.</translation>
         <source>The video file cannot be written: %1</source>
         <translation>Nie można zapisać pliku wideo: %1</translation>
     </message>
+    <message>
+        <source>The server refused the game: a setting is out of its bounds.</source>
+        <translation>Serwer odrzucił grę: jedno z ustawień wykracza poza dozwolony zakres.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -798,6 +802,14 @@ rundy</translation>
     <message>
         <source>This round won by %1!</source>
         <translation>%1 wygrywa tę rundę!</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Czekamy na: %1...</translation>
+    </message>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Oglądasz pokój %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1135,13 @@ rundy</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Powtórki Slyders (*%1);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRoom</name>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Oglądasz pokój %1</translation>
     </message>
 </context>
 <context>

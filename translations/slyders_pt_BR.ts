@@ -572,6 +572,10 @@ O jogo em si não é afetado.</translation>
         <source>The video file cannot be written: %1</source>
         <translation>Não é possível gravar o arquivo de vídeo: %1</translation>
     </message>
+    <message>
+        <source>The server refused the game: a setting is out of its bounds.</source>
+        <translation>O servidor recusou a partida: uma configuração está fora dos limites.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
@@ -798,6 +802,14 @@ ganhas</translation>
     <message>
         <source>This round won by %1!</source>
         <translation>%1 venceu esta rodada!</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Esperando %1...</translation>
+    </message>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Assistindo à sala %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1135,13 @@ ganhas</translation>
     <message>
         <source>Slyders replays (*%1);;All files (*)</source>
         <translation>Replays do Slyders (*%1);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRoom</name>
+    <message>
+        <source>Watching room %1</source>
+        <translation>Assistindo à sala %1</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,7 @@ namespace {
     QT_TRANSLATE_NOOP("GameMessages", "A player's name belongs to another machine on this server."),
     QT_TRANSLATE_NOOP("GameMessages", "The room has as many spectators as it may."),
     QT_TRANSLATE_NOOP("GameMessages", "The room is full: no seat is free."),
+    QT_TRANSLATE_NOOP("GameMessages", "The server refused the game: a setting is out of its bounds."),
     QT_TRANSLATE_NOOP("GameMessages", "Refused."),
     // How this machine differs from the host's, when it was refused for it.
     //: Between two reasons, each of which starts like a sentence of its own.
