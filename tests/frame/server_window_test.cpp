@@ -200,5 +200,18 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
 }
 
+// A spectator coming in during a game has its start at the very first look: the lobby must
+// give way to the game at once, not stay open and empty.
+TEST(ServerWindow, TheLobbyGivesWayAtOnceWhenTheGameIsAlreadyOn) {
+    int looks = 0;
+    server::RoomLobby lobby(nullptr, [&]() -> std::optional<server::RoomLobby::View> {
+        ++looks;
+        return std::nullopt;
+    }, [] {});
+    QTimer::singleShot(2000, &lobby, [&] { lobby.reject(); });  // a lobby that hangs fails
+    EXPECT_EQ(lobby.exec(), QDialog::Accepted);
+    EXPECT_EQ(looks, 1);
+}
+
 }  // namespace
 }  // namespace slyders

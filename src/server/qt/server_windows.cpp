@@ -100,7 +100,9 @@ RoomLobby::RoomLobby(QWidget* parent, std::function<std::optional<View>()> poll,
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &RoomLobby::refresh);
     m_timer->start(kPollMs);
-    refresh();
+    // The first look waits for the dialog to run: a spectator coming in during a game finds
+    // its start already there, and a dialog cannot be answered before it is shown.
+    QTimer::singleShot(0, this, &RoomLobby::refresh);
 }
 
 QString RoomLobby::code() const {
