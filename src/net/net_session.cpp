@@ -599,7 +599,7 @@ bool GuestSession::join(const std::string& address, std::uint16_t port, int time
 }
 
 void GuestSession::service(int timeoutMs) {
-    if (!m_net || m_stopped) return;
+    if (!m_net || m_stopped || m_stopAfterKnown) return;
     m_events.clear();
     m_net->service(timeoutMs, m_events);
     const std::uint64_t limit = std::uint64_t(m_config.silentTimeoutMs) * kUsPerMs;
@@ -609,7 +609,11 @@ void GuestSession::service(int timeoutMs) {
     m_lastServiceUs = t;
     for (const NetEvent& e : m_events) {
         if (e.type == NetEvent::Type::Disconnected) {
-            stop(paused ? stopText(StopReason::Dropped) : stopText(StopReason::HostClosed));
+            if (paused) {
+                stop(stopText(StopReason::Dropped));
+            } else {
+                closedByHost(stopText(StopReason::HostClosed));
+            }
             continue;
         }
         if (e.type != NetEvent::Type::Received) continue;
@@ -663,9 +667,25 @@ void GuestSession::onPacket(const Packet& p) {
     } else if (const Waiting* w = as<Waiting>(p)) {
         m_hostWaitingFor = w->name;
     } else if (const Stop* s = as<Stop>(p)) {
-        stop(stopText(s->reason));
+        const bool closed =
+            s->reason == StopReason::HostClosed || s->reason == StopReason::ServerClosed;
+        if (closed) {
+            closedByHost(stopText(s->reason));
+        } else {
+            stop(stopText(s->reason));
+        }
     } else {
         ++m_badPackets;
+    }
+}
+
+void GuestSession::closedByHost(const std::string& why) {
+    // The frames before the close came first, so a spectator behind the game still has the
+    // rest of it to play, to its end; the others are in step and have nothing more to play.
+    if (watching() && m_lock && m_lock->framesKnown() > m_playedUpTo) {
+        if (!m_stopAfterKnown) m_stopAfterKnown = why;
+    } else {
+        stop(why);
     }
 }
 
@@ -678,6 +698,7 @@ std::optional<Start> GuestSession::takeStart() {
     m_earlyFrames.clear();
     m_aloneFrom = 0;
     m_ownUpTo = 0;
+    m_playedUpTo = 0;
     m_waitTick = 0;
     m_hostWaitingFor.clear();
     return m_start;
@@ -693,6 +714,11 @@ std::optional<FrameEntry> GuestSession::frameFor(std::uint32_t tick, std::uint8_
         m_net->flush();
     }
     auto f = m_lock->frameFor(tick);
+    if (f) {
+        m_playedUpTo = std::max(m_playedUpTo, tick);
+    } else if (m_stopAfterKnown) {
+        stop(*m_stopAfterKnown);  // all of the game that was sent has been played
+    }
     if (!f && m_waitTick != tick) {
         m_waitTick = tick;
         m_waitSinceUs = now();
@@ -713,6 +739,7 @@ void GuestSession::gameOver(std::uint32_t tick, std::uint64_t hash) {
     if (!watching()) send(Done{m_start.game, tick, hash}, true);
     m_net->flush();
     m_lock.reset();
+    if (m_stopAfterKnown) stop(*m_stopAfterKnown);  // the watched game's end was all there was
 }
 
 void GuestSession::requestStart(const Start& choices) {

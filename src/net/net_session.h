@@ -244,6 +244,8 @@ public:
 
 private:
     void onPacket(const Packet& p);
+    // The room closed or the server went: a spectator still behind plays the ticks it has.
+    void closedByHost(const std::string& why);
     void sendInput();
     void send(const Packet& p, bool reliable);
 
@@ -254,6 +256,8 @@ private:
     std::optional<Start> m_pendingStart;
     std::optional<GuestLockstep> m_lock;
     std::uint32_t m_ownUpTo = 0;
+    std::uint32_t m_playedUpTo = 0;  // the last tick whose frame was handed out
+    std::optional<std::string> m_stopAfterKnown;  // the stop a spectator hears once caught up
     std::uint32_t m_waitTick = 0;
     std::uint64_t m_waitSinceUs = 0;
     std::uint64_t m_lastHeardUs = 0;

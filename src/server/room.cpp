@@ -391,6 +391,7 @@ void Room::feedWatchers(bool all) {
 }
 
 void Room::close(net::StopReason why) {
+    feedWatchers(true);  // a spectator behind the game gets the rest of it before the stop
     const std::vector<std::uint8_t> stop = net::encode(net::Stop{why});
     for (const auto& m : m_session->machines()) {
         if (!m.gone && m.peer != 0) m_net->send(m.peer, stop, true);

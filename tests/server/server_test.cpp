@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
+#include <atomic>
 #include <csignal>
 #include <future>
 #include <thread>
@@ -184,6 +185,52 @@ TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMid
     std::string error;
     ASSERT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
     EXPECT_EQ(ladder.games(), 1);
+}
+
+// A spectator still far behind when the players leave plays the rest of the game to its end:
+// the frames sent before the room closed all count, and the close is heard after them.
+TEST(Server, ASpectatorBehindWhenTheRoomClosesStillSeesTheWholeGame) {
+    test::TempFolder folder;
+    ServerRig rig(folder.path);
+    NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
+    std::string code;
+    auto ann = play(owner, &code);
+    ASSERT_EQ(createdCode(rig, code).size(), kRoomCodeLength);
+    SessionConfig c;
+    c.fingerprint = machineFingerprint(rig.text);
+    c.action = RoomAction::Watch;
+    c.room = code;
+    GuestSession watcher(c);
+    std::atomic<bool> roomClosed = false;
+    // The watcher hears everything as it comes, but plays nothing until the room has closed.
+    auto watched = std::async(std::launch::async, [&] {
+        std::string error;
+        std::uint32_t tick = 0;
+        if (!watcher.join("127.0.0.1", rig.server->port(), 3000, error)) return tick;
+        bool started = false;
+        test::within(30000, [&] {
+            watcher.service(1);
+            started = started || watcher.takeStart();
+            while (started && roomClosed && watcher.frameFor(tick + 1, 0)) ++tick;
+            return watcher.stopped().has_value();
+        }, [] {});
+        return tick;
+    });
+    test::within(5000, [&] { return rig.logged(" watches room "); }, [&] { rig.server->step(1); });
+    NetPeerOptions bob = roomOptions(rig, RoomAction::Join, "Bob");
+    bob.room = code;
+    auto bobRun = play(bob);
+    rig.runUntil(ann, bobRun);
+    test::within(5000, [&] { return rig.logged(" closed"); }, [&] { rig.server->step(1); });
+    for (int i = 0; i < 50; ++i) rig.server->step(1);  // the last frames and the stop go out
+    roomClosed = true;
+    rig.runUntil(watched);
+    ASSERT_EQ(ann.get().games.size(), 1u);
+    // Every tick the server sent is played (those after all humans died are played alone).
+    const std::uint32_t played = watched.get();
+    EXPECT_GT(played, 100u);
+    EXPECT_EQ(played, watcher.framesKnown());
+    EXPECT_EQ(watcher.stopped(), stopText(StopReason::HostClosed));
 }
 
 TEST(Server, AMachineThatPlaysAnotherGameIsRemovedAndTheOwnerPassesOn) {
