@@ -4,6 +4,7 @@
 #include <charconv>
 #include <random>
 
+#include "net/fingerprint.h"
 #include "players/roster_bytes.h"
 
 namespace slyders::server {
@@ -79,7 +80,10 @@ std::optional<std::string> parseServerOptions(const std::vector<std::string>& ar
 
 Server::Server(ServerOptions options, TextRenderer& text,
                std::function<void(const std::string&)> log)
-    : m_options(std::move(options)), m_text(text), m_log(std::move(log)) {}
+    : m_options(std::move(options)),
+      m_text(text),
+      m_log(std::move(log)),
+      m_fingerprint(net::machineFingerprint(text)) {}
 
 Server::~Server() = default;
 

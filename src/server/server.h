@@ -88,10 +88,12 @@ private:
     Scores& roster() override { return m_scores; }
     void record(const CheckedGame& game) override;
     std::vector<net::LadderRow> top() override;
+    const net::Fingerprint& fingerprint() const override { return m_fingerprint; }
 
     ServerOptions m_options;
     TextRenderer& m_text;
     std::function<void(const std::string&)> m_log;
+    net::Fingerprint m_fingerprint;
     std::unique_ptr<net::EnetTransport> m_net;
     LadderDb m_ladder;
     Scores m_scores{nullptr};
