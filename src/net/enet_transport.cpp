@@ -66,30 +66,40 @@ std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address,
 
 std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address,
                                                       std::uint16_t port, std::string& error) {
+    std::unique_ptr<EnetTransport> t = outgoing(1, error);
+    if (!t || t->connectTo(address, port, error) == 0) return nullptr;
+    return t;
+}
+
+std::unique_ptr<EnetTransport> EnetTransport::outgoing(int maxPeers, std::string& error) {
     if (!initialise(error)) return nullptr;
-    ENetAddress a{};
-    const std::string where = address + ":" + std::to_string(port);
-    if (enet_address_set_host(&a, address.c_str()) != 0) {
-        error = "Could not reach " + where + ".";
-        return nullptr;
-    }
-    a.port = port;
     std::unique_ptr<EnetTransport> t(new EnetTransport);
-    t->m_host = enet_host_create(nullptr, 1, kChannels, 0, 0);
+    t->m_host = enet_host_create(nullptr, std::size_t(maxPeers), kChannels, 0, 0);
     if (!t->m_host) {
         error = "The network could not be started.";
         return nullptr;
     }
-    ENetPeer* peer = enet_host_connect(t->m_host, &a, kChannels, 0);
+    return t;
+}
+
+int EnetTransport::connectTo(const std::string& address, std::uint16_t port, std::string& error) {
+    ENetAddress a{};
+    const std::string where = address + ":" + std::to_string(port);
+    if (enet_address_set_host(&a, address.c_str()) != 0) {
+        error = "Could not reach " + where + ".";
+        return 0;
+    }
+    a.port = port;
+    ENetPeer* peer = enet_host_connect(m_host, &a, kChannels, 0);
     if (!peer) {
         error = "Could not reach " + where + ".";
-        return nullptr;
+        return 0;
     }
     tunePeer(peer);
-    const int id = t->m_nextId++;
+    const int id = m_nextId++;
     peer->data = reinterpret_cast<void*>(std::intptr_t(id));
-    t->m_peers[id] = peer;
-    return t;
+    m_peers[id] = peer;
+    return id;
 }
 
 void EnetTransport::service(int timeoutMs, std::vector<NetEvent>& out) {
