@@ -35,11 +35,13 @@ constexpr std::uint64_t kUsPerS = 1'000'000;
 constexpr std::uint64_t kAskAgainUs = 300'000;
 constexpr int kMediumSpeed = 1;
 constexpr int kDefaultArena = 486;
-// Connections go out in small batches, so that the server's hello timeout never catches a
-// machine whose connection waited behind hundreds of others.
+// Connections go out in small batches, as players come to a server.
 constexpr int kConnectBatch = 40;
 constexpr std::uint64_t kConnectBatchUs = 50'000;
 constexpr std::uint64_t kLoopWaitMs = 1;
+// A machine waiting for a frame sends its unconfirmed keys again this often, as the game's
+// does: a datagram lost on the way must not hold its room up.
+constexpr std::uint64_t kResendUs = 8'000;
 
 struct Machine {
     int peer = 0, room = 0, seat = 0;
@@ -48,9 +50,9 @@ struct Machine {
     std::uint16_t game = 0;
     std::uint8_t seats = 0, delay = 1;
     std::uint32_t tick = 0, framesKnown = 0;  // the last tick keyed for, the last played
-    std::uint64_t startUs = 0, askedUs = 0;
-    // This game's frames within the measured time: the first and last came then.
-    std::uint64_t firstUs = 0, lastUs = 0, counted = 0;
+    std::uint64_t startUs = 0, askedUs = 0, keyedUs = 0;
+    // This game's frames that came within the measured time, and when the last came.
+    std::uint64_t lastUs = 0, counted = 0;
 };
 
 struct Room {
@@ -94,13 +96,12 @@ public:
 
     void run(std::uint64_t measuredFrom, std::uint64_t until) {
         m_measured = measuredFrom;
-        std::size_t connecting = 0;
         std::uint64_t nextBatch = 0;
         std::vector<NetEvent> events;
         while (nowMicros() < until) {
             const std::uint64_t t = nowMicros();
-            if (connecting < m_machines.size() && t >= nextBatch) {
-                connectSome(connecting);
+            if (t >= nextBatch) {
+                connectSome();
                 nextBatch = t + kConnectBatchUs;
             }
             events.clear();
@@ -109,7 +110,7 @@ public:
             for (Machine& m : m_machines) act(m);
             m_net->flush();
         }
-        for (Machine& m : m_machines) closeGame(m);
+        for (Machine& m : m_machines) closeGame(m, m.playing ? until : 0);
     }
 
     Figures& figures() { return m_figures; }
@@ -120,16 +121,22 @@ public:
     }
 
 private:
-    void connectSome(std::size_t& connecting) {
+    // The owners connect first; the others once they know their room's code, as friends
+    // who were told it.
+    void connectSome() {
         std::string error;
-        for (int k = 0; k < kConnectBatch && connecting < m_machines.size(); ++k, ++connecting) {
-            Machine& m = m_machines[connecting];
+        int started = 0;
+        for (std::size_t k = 0; k < m_machines.size() && started < kConnectBatch; ++k) {
+            Machine& m = m_machines[k];
+            if (m.peer != 0 || (m.seat > 0 && m_rooms[std::size_t(m.room)].code.empty())) continue;
             m.peer = m_net->connectTo("127.0.0.1", m_port, error);
             if (m.peer == 0) {
                 std::fprintf(stderr, "%s\n", error.c_str());
+                m.peer = -1;
                 continue;
             }
-            m_byPeer[m.peer] = connecting;
+            m_byPeer[m.peer] = k;
+            ++started;
         }
     }
 
@@ -164,13 +171,15 @@ private:
             m.players = st->players.size();
             m.owner = st->youOwn;
             if (!st->playing && m.playing) {
+                closeGame(m);
                 m.playing = false;  // the server's game is over: so is ours
                 send(m, Done{m.game, 0, 0}, true);
             }
         } else if (const auto* f = std::get_if<Frame>(&p)) {
-            if (f->game == m.game) onFrame(m, room, *f);
+            if (f->game == m.game && m.playing) onFrame(m, room, *f);
         } else if (const auto* stop = std::get_if<Stop>(&p)) {
             std::fprintf(stderr, "room %d: %s\n", m.room, stopText(stop->reason).c_str());
+            closeGame(m);
             m.playing = false;
         } else if (const auto* refused = std::get_if<Refuse>(&p)) {
             std::fprintf(stderr, "room %d: %s\n", m.room, refuseText(*refused).c_str());
@@ -186,8 +195,7 @@ private:
             if (tick != m.framesKnown + 1) continue;
             m.framesKnown = tick;
             // The first ticks need nobody's keys and come at once: the pace starts after them.
-            if (t < m_measured || tick <= m.delay) continue;
-            if (m.firstUs == 0) m.firstUs = t;
+            if (t < m_measured) continue;
             m.lastUs = t;
             ++m.counted;
             if (tick < room.lastKeyUs.size() && room.lastKeyUs[tick] != 0 &&
@@ -197,14 +205,20 @@ private:
         }
     }
 
-    // The game's measured frames count against the ticks its clock allowed from the first
-    // to the last of them.
-    void closeGame(Machine& m) {
-        if (m.counted > 0) {
-            m_figures.released += m.counted;
-            m_figures.expected += double(m.lastUs - m.firstUs) / m_tickUs + 1;
+    // The game's measured frames count against the ticks its clock allowed within the
+    // measured time: up to its last frame for a game that ended, up to `until` for one that
+    // goes on. At its start a game allows its first tick and those of the input delay.
+    void closeGame(Machine& m, std::uint64_t until = 0) {
+        if (m.playing) {
+            const std::uint64_t from = std::max(m.startUs, m_measured);
+            const std::uint64_t to = until != 0 ? until : m.lastUs;
+            if (to > from) {
+                m_figures.released += m.counted;
+                m_figures.expected += double(to - from) / m_tickUs +
+                                      (from == m.startUs ? 1.0 + m.delay : 0.0);
+            }
         }
-        m.firstUs = m.lastUs = m.counted = 0;
+        m.lastUs = m.counted = 0;
     }
 
     void act(Machine& m) {
@@ -221,16 +235,21 @@ private:
             send(m, choices(std::uint64_t(m.room + 1) * 7919 + m.game, m_arena), true);
             m.askedUs = t;
         }
-        while (m.playing && m.seats && m.framesKnown >= m.tick &&
-               double(t - m.startUs) >= double(m.tick) * m_tickUs) {
-            keyNext(m, room, t);
+        if (!m.playing || !m.seats) return;
+        bool keyed = false;
+        while (m.framesKnown >= m.tick && double(t - m.startUs) >= double(m.tick) * m_tickUs) {
+            ++m.tick;
+            const std::uint32_t target = m.tick + m.delay;
+            if (room.lastKeyUs.size() <= target) room.lastKeyUs.resize(target * 2 + 1, 0);
+            room.lastKeyUs[target] = std::max(room.lastKeyUs[target], t);
+            keyed = true;
         }
+        if (keyed || (m.tick > 0 && t - m.keyedUs > kResendUs)) sendKeys(m, t);
     }
 
-    // The keys of the next tick (for tick + delay), with every key the server has not yet
-    // confirmed, as a player's machine sends them: one lost datagram must not hold it up.
-    void keyNext(Machine& m, Room& room, std::uint64_t t) {
-        ++m.tick;
+    // The keys up to the last tick keyed for, from the first the server has not confirmed,
+    // as a player's machine sends them: one lost datagram must not hold it up.
+    void sendKeys(Machine& m, std::uint64_t t) {
         const std::uint32_t target = m.tick + m.delay;
         const std::uint32_t first =
             std::max({m.framesKnown + 1, std::uint32_t(m.delay) + 1,
@@ -240,8 +259,7 @@ private:
                           m.framesKnown},
                  false);
         }
-        if (room.lastKeyUs.size() <= target) room.lastKeyUs.resize(target * 2 + 1, 0);
-        room.lastKeyUs[target] = std::max(room.lastKeyUs[target], t);
+        m.keyedUs = t;
     }
 
     void send(const Machine& m, const Packet& p, bool reliable) {

@@ -10,6 +10,7 @@
 
 struct _ENetHost;
 struct _ENetPeer;
+struct _ENetEvent;
 
 namespace slyders::net {
 
@@ -48,6 +49,7 @@ public:
 
 private:
     EnetTransport() = default;
+    void take(const _ENetEvent& e, std::vector<NetEvent>& out);
     _ENetHost* m_host = nullptr;
     std::map<int, _ENetPeer*> m_peers;
     int m_nextId = 1;

@@ -16,6 +16,9 @@ constexpr std::uint64_t kMinuteUs = 60 * kUsPerS;
 constexpr std::string_view kCodeAlphabet = "ACDEFGHJKMNPQRTUVWXY34679";
 constexpr int kShutdownWaitMs = 500;
 constexpr int kLadderRowsShown = 10;
+// A room that hears nothing still steps this often: its clocks (resent frames, pings, a
+// silent machine, the wait between games) need no finer step.
+constexpr std::uint64_t kSweepUs = 2 * kUsPerMs;
 
 template <typename T>
 const T* as(const net::Packet& p) {
@@ -95,32 +98,47 @@ bool Server::open(std::string& error) {
     } else {
         m_scores = Scores::copyOf(std::move(roster));
     }
-    m_net = net::EnetTransport::listen(m_options.address, m_options.port, kMaxConnections, error);
+    m_net = net::EnetTransport::listen(m_options.address, m_options.port,
+                                      peerPlacesFor(m_options.maxRooms), error);
     if (!m_net) return false;
     log(m_options.name + " listening on UDP port " + std::to_string(port()) + ", ladder " +
         m_options.db + " (" + std::to_string(m_ladder.games()) + " checked games)");
     return true;
 }
 
+// The rooms whose machines spoke step at once; the others only every sweep. A pass with
+// one input in it then costs one room's step, not every room's.
 void Server::step(int timeoutMs) {
     m_events.clear();
     m_net->service(timeoutMs, m_events);
     for (const net::NetEvent& e : m_events) onEvent(e);
-    for (auto it = m_rooms.begin(); it != m_rooms.end();) {
-        Room& room = *it->second;
-        room.step();
-        if (!room.deserted()) {
-            ++it;
-            continue;
+    const std::uint64_t t = net::nowMicros();
+    if (t - m_lastSweepUs >= kSweepUs) {
+        m_lastSweepUs = t;
+        for (auto it = m_rooms.begin(); it != m_rooms.end();) {
+            Room& room = *(it++)->second;
+            stepRoom(room);
         }
-        log("room " + room.code() + " closed");
-        room.close(net::StopReason::HostClosed);
-        m_steersDroppedGone += room.counts().steersDropped;
-        std::erase_if(m_roomOfPeer, [&](const auto& p) { return p.second == &room; });
-        it = m_rooms.erase(it);
+    } else {
+        const std::vector<Room*> heard(m_heard.begin(), m_heard.end());
+        m_heard.clear();
+        for (Room* room : heard) stepRoom(*room);
     }
+    m_heard.clear();
     dropStrangers();
     m_net->flush();
+}
+
+void Server::stepRoom(Room& room) {
+    room.step();
+    if (!room.deserted()) return;
+    log("room " + room.code() + " closed");
+    room.close(net::StopReason::HostClosed);
+    m_steersDroppedGone += room.counts().steersDropped;
+    std::erase_if(m_roomOfPeer, [&](const auto& p) { return p.second == &room; });
+    m_heard.erase(&room);
+    const std::string code = room.code();
+    m_rooms.erase(code);
 }
 
 void Server::onEvent(const net::NetEvent& e) {
@@ -128,6 +146,7 @@ void Server::onEvent(const net::NetEvent& e) {
     const auto inRoom = m_roomOfPeer.find(e.peer);
     if (inRoom != m_roomOfPeer.end()) {
         inRoom->second->onEvent(e);
+        m_heard.insert(inRoom->second);
         if (e.type == net::NetEvent::Type::Disconnected) {
             log(who(e.peer) + " left room " + inRoom->second->code());
             m_roomOfPeer.erase(inRoom);
@@ -204,6 +223,7 @@ void Server::onHello(int peer, const net::Hello& hello, const std::vector<std::u
         m_strangers.erase(peer);
         m_roomOfPeer[peer] = room;
         room->watch(peer);
+        m_heard.insert(room);
         log(who(peer) + " watches room " + code);
         return;
     }
@@ -222,6 +242,7 @@ void Server::onHello(int peer, const net::Hello& hello, const std::vector<std::u
     m_strangers.erase(peer);
     m_roomOfPeer[peer] = room;
     room->admit(peer, bytes);
+    m_heard.insert(room);
     std::string names;
     for (const std::string& n : hello.names) names += (names.empty() ? "" : ", ") + n;
     log(names + " (" + who(peer) + ") joins room " + room->code());
@@ -270,6 +291,14 @@ void Server::dropStrangers() {
         } else {
             ++it;
         }
+    }
+    while (int(m_strangers.size()) > kStrangerPlaces) {
+        const auto oldest = std::min_element(
+            m_strangers.begin(), m_strangers.end(),
+            [](const auto& a, const auto& b) { return a.second.sinceUs < b.second.sinceUs; });
+        m_net->drop(oldest->first);
+        m_addresses.erase(oldest->first);
+        m_strangers.erase(oldest);
     }
     // Addresses whose wrong codes and bar have run out are forgotten: the table stays small.
     std::erase_if(m_tries, [&](const auto& entry) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,8 +20,17 @@ constexpr int kDefaultMaxRooms = 250;
 // An address that tries more wrong codes than this in a minute is refused for a while.
 constexpr int kWrongCodesPerMinute = 10;
 constexpr int kWrongCodesBanSeconds = 300;
-// The port's places: four players and every spectator of every room, and strangers.
+// The most places ENet's port has: players, spectators and strangers together.
 constexpr int kMaxConnections = 4095;
+// The port's places for a number of rooms: four players a room, a fair share of spectators
+// (a room has at most 32, few rooms have any) and strangers saying hello. ENet walks every
+// place on each service, so a port sized for its rooms costs far less than the most it may.
+constexpr int kWatcherPlacesPerRoom = 2;
+constexpr int kStrangerPlaces = 64;
+constexpr int peerPlacesFor(int maxRooms) {
+    const int places = maxRooms * (4 + kWatcherPlacesPerRoom) + kStrangerPlaces;
+    return places < kMaxConnections ? places : kMaxConnections;
+}
 
 struct ServerOptions {
     std::string address;  // "" for every address of the machine
@@ -82,6 +92,8 @@ private:
     void refuse(int peer, net::RefuseReason why, const std::string& logged);
     std::string newCode();
     void dropStrangers();
+    // Steps the room; a deserted one closes.
+    void stepRoom(Room& room);
     std::string who(int peer) const;
 
     void log(const std::string& line) override { m_log(line); }
@@ -100,6 +112,9 @@ private:
     std::map<std::string, std::unique_ptr<Room>> m_rooms;
     std::map<int, Room*> m_roomOfPeer;
     std::map<int, Stranger> m_strangers;
+    // Rooms that heard from their machines this pass; every room steps at least every sweep.
+    std::set<Room*> m_heard;
+    std::uint64_t m_lastSweepUs = 0;
     std::map<int, std::string> m_addresses;  // of every connection, for the log
     std::map<std::uint32_t, Tries> m_tries;  // by address
     std::vector<net::NetEvent> m_events;
