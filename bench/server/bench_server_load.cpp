@@ -178,7 +178,8 @@ private:
         } else if (const auto* f = std::get_if<Frame>(&p)) {
             if (f->game == m.game && m.playing) onFrame(m, room, *f);
         } else if (const auto* stop = std::get_if<Stop>(&p)) {
-            std::fprintf(stderr, "room %d: %s\n", m.room, stopText(stop->reason).c_str());
+            std::fprintf(stderr, "room %d seat %d (game %d, tick %u, frames %u): %s\n", m.room,
+                         m.seat, m.game, m.tick, m.framesKnown, stopText(stop->reason).c_str());
             closeGame(m);
             m.playing = false;
         } else if (const auto* refused = std::get_if<Refuse>(&p)) {

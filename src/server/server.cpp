@@ -16,9 +16,6 @@ constexpr std::uint64_t kMinuteUs = 60 * kUsPerS;
 constexpr std::string_view kCodeAlphabet = "ACDEFGHJKMNPQRTUVWXY34679";
 constexpr int kShutdownWaitMs = 500;
 constexpr int kLadderRowsShown = 10;
-// A room that hears nothing still steps this often: its clocks (resent frames, pings, a
-// silent machine, the wait between games) need no finer step.
-constexpr std::uint64_t kSweepUs = 2 * kUsPerMs;
 
 template <typename T>
 const T* as(const net::Packet& p) {
@@ -106,25 +103,11 @@ bool Server::open(std::string& error) {
     return true;
 }
 
-// The rooms whose machines spoke step at once; the others only every sweep. A pass with
-// one input in it then costs one room's step, not every room's.
 void Server::step(int timeoutMs) {
     m_events.clear();
     m_net->service(timeoutMs, m_events);
     for (const net::NetEvent& e : m_events) onEvent(e);
-    const std::uint64_t t = net::nowMicros();
-    if (t - m_lastSweepUs >= kSweepUs) {
-        m_lastSweepUs = t;
-        for (auto it = m_rooms.begin(); it != m_rooms.end();) {
-            Room& room = *(it++)->second;
-            stepRoom(room);
-        }
-    } else {
-        const std::vector<Room*> heard(m_heard.begin(), m_heard.end());
-        m_heard.clear();
-        for (Room* room : heard) stepRoom(*room);
-    }
-    m_heard.clear();
+    for (auto it = m_rooms.begin(); it != m_rooms.end();) stepRoom(*(it++)->second);
     dropStrangers();
     m_net->flush();
 }
@@ -136,7 +119,6 @@ void Server::stepRoom(Room& room) {
     room.close(net::StopReason::HostClosed);
     m_steersDroppedGone += room.counts().steersDropped;
     std::erase_if(m_roomOfPeer, [&](const auto& p) { return p.second == &room; });
-    m_heard.erase(&room);
     const std::string code = room.code();
     m_rooms.erase(code);
 }
@@ -146,7 +128,6 @@ void Server::onEvent(const net::NetEvent& e) {
     const auto inRoom = m_roomOfPeer.find(e.peer);
     if (inRoom != m_roomOfPeer.end()) {
         inRoom->second->onEvent(e);
-        m_heard.insert(inRoom->second);
         if (e.type == net::NetEvent::Type::Disconnected) {
             log(who(e.peer) + " left room " + inRoom->second->code());
             m_roomOfPeer.erase(inRoom);
@@ -223,7 +204,6 @@ void Server::onHello(int peer, const net::Hello& hello, const std::vector<std::u
         m_strangers.erase(peer);
         m_roomOfPeer[peer] = room;
         room->watch(peer);
-        m_heard.insert(room);
         log(who(peer) + " watches room " + code);
         return;
     }
@@ -242,7 +222,6 @@ void Server::onHello(int peer, const net::Hello& hello, const std::vector<std::u
     m_strangers.erase(peer);
     m_roomOfPeer[peer] = room;
     room->admit(peer, bytes);
-    m_heard.insert(room);
     std::string names;
     for (const std::string& n : hello.names) names += (names.empty() ? "" : ", ") + n;
     log(names + " (" + who(peer) + ") joins room " + room->code());

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -112,9 +111,6 @@ private:
     std::map<std::string, std::unique_ptr<Room>> m_rooms;
     std::map<int, Room*> m_roomOfPeer;
     std::map<int, Stranger> m_strangers;
-    // Rooms that heard from their machines this pass; every room steps at least every sweep.
-    std::set<Room*> m_heard;
-    std::uint64_t m_lastSweepUs = 0;
     std::map<int, std::string> m_addresses;  // of every connection, for the log
     std::map<std::uint32_t, Tries> m_tries;  // by address
     std::vector<net::NetEvent> m_events;
