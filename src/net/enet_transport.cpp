@@ -66,70 +66,91 @@ std::unique_ptr<EnetTransport> EnetTransport::listen(const std::string& address,
 
 std::unique_ptr<EnetTransport> EnetTransport::connect(const std::string& address,
                                                       std::uint16_t port, std::string& error) {
+    std::unique_ptr<EnetTransport> t = outgoing(1, error);
+    if (!t || t->connectTo(address, port, error) == 0) return nullptr;
+    return t;
+}
+
+std::unique_ptr<EnetTransport> EnetTransport::outgoing(int maxPeers, std::string& error) {
     if (!initialise(error)) return nullptr;
-    ENetAddress a{};
-    const std::string where = address + ":" + std::to_string(port);
-    if (enet_address_set_host(&a, address.c_str()) != 0) {
-        error = "Could not reach " + where + ".";
-        return nullptr;
-    }
-    a.port = port;
     std::unique_ptr<EnetTransport> t(new EnetTransport);
-    t->m_host = enet_host_create(nullptr, 1, kChannels, 0, 0);
+    t->m_host = enet_host_create(nullptr, std::size_t(maxPeers), kChannels, 0, 0);
     if (!t->m_host) {
         error = "The network could not be started.";
         return nullptr;
     }
-    ENetPeer* peer = enet_host_connect(t->m_host, &a, kChannels, 0);
-    if (!peer) {
-        error = "Could not reach " + where + ".";
-        return nullptr;
-    }
-    tunePeer(peer);
-    const int id = t->m_nextId++;
-    peer->data = reinterpret_cast<void*>(std::intptr_t(id));
-    t->m_peers[id] = peer;
     return t;
 }
 
+int EnetTransport::connectTo(const std::string& address, std::uint16_t port, std::string& error) {
+    ENetAddress a{};
+    const std::string where = address + ":" + std::to_string(port);
+    if (enet_address_set_host(&a, address.c_str()) != 0) {
+        error = "Could not reach " + where + ".";
+        return 0;
+    }
+    a.port = port;
+    ENetPeer* peer = enet_host_connect(m_host, &a, kChannels, 0);
+    if (!peer) {
+        error = "Could not reach " + where + ".";
+        return 0;
+    }
+    tunePeer(peer);
+    const int id = m_nextId++;
+    peer->data = reinterpret_cast<void*>(std::intptr_t(id));
+    m_peers[id] = peer;
+    return id;
+}
+
+// One ENet service sends what waits, reads every datagram that came and walks all of the
+// host's peer places, each time; the events it read wait in its queue. They are taken from
+// there, and the network is serviced again only when the queue is empty: a server with
+// thousands of places pays one walk per pass, not one per event.
 void EnetTransport::service(int timeoutMs, std::vector<NetEvent>& out) {
     ENetEvent e;
-    int wait = timeoutMs;
-    std::size_t taken = 0;
-    while (taken++ < kMaxEventsPerService &&
-           enet_host_service(m_host, &e, enet_uint32(std::max(0, wait))) > 0) {
-        wait = 0;  // the first event ends the wait; take the rest that are there
-        NetEvent ev;
-        switch (e.type) {
-            case ENET_EVENT_TYPE_CONNECT:
-                if (!e.peer->data) {
-                    const int id = m_nextId++;
-                    e.peer->data = reinterpret_cast<void*>(std::intptr_t(id));
-                    m_peers[id] = e.peer;
-                    tunePeer(e.peer);
-                }
-                ev.type = NetEvent::Type::Connected;
-                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
-                out.push_back(std::move(ev));
-                break;
-            case ENET_EVENT_TYPE_DISCONNECT:
-                ev.type = NetEvent::Type::Disconnected;
-                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
-                m_peers.erase(ev.peer);
-                e.peer->data = nullptr;
-                if (ev.peer != 0) out.push_back(std::move(ev));
-                break;
-            case ENET_EVENT_TYPE_RECEIVE:
-                ev.type = NetEvent::Type::Received;
-                ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
-                ev.data.assign(e.packet->data, e.packet->data + e.packet->dataLength);
-                m_received += e.packet->dataLength;
-                enet_packet_destroy(e.packet);
-                out.push_back(std::move(ev));
-                break;
-            case ENET_EVENT_TYPE_NONE:
-                break;
+    bool serviced = false;
+    for (std::size_t taken = 0; taken < kMaxEventsPerService; ++taken) {
+        int got = enet_host_check_events(m_host, &e);
+        if (got == 0 && !serviced) {
+            got = enet_host_service(m_host, &e, enet_uint32(std::max(0, timeoutMs)));
+            serviced = true;
         }
+        if (got <= 0) break;
+        take(e, out);
+    }
+}
+
+void EnetTransport::take(const ENetEvent& e, std::vector<NetEvent>& out) {
+    NetEvent ev;
+    switch (e.type) {
+        case ENET_EVENT_TYPE_CONNECT:
+            if (!e.peer->data) {
+                const int id = m_nextId++;
+                e.peer->data = reinterpret_cast<void*>(std::intptr_t(id));
+                m_peers[id] = e.peer;
+                tunePeer(e.peer);
+            }
+            ev.type = NetEvent::Type::Connected;
+            ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+            out.push_back(std::move(ev));
+            break;
+        case ENET_EVENT_TYPE_DISCONNECT:
+            ev.type = NetEvent::Type::Disconnected;
+            ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+            m_peers.erase(ev.peer);
+            e.peer->data = nullptr;
+            if (ev.peer != 0) out.push_back(std::move(ev));
+            break;
+        case ENET_EVENT_TYPE_RECEIVE:
+            ev.type = NetEvent::Type::Received;
+            ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
+            ev.data.assign(e.packet->data, e.packet->data + e.packet->dataLength);
+            m_received += e.packet->dataLength;
+            enet_packet_destroy(e.packet);
+            out.push_back(std::move(ev));
+            break;
+        case ENET_EVENT_TYPE_NONE:
+            break;
     }
 }
 

@@ -10,6 +10,7 @@
 
 struct _ENetHost;
 struct _ENetPeer;
+struct _ENetEvent;
 
 namespace slyders::net {
 
@@ -28,6 +29,11 @@ public:
     // Starts connecting; the Connected event tells when the host answered.
     static std::unique_ptr<EnetTransport> connect(const std::string& address, std::uint16_t port,
                                                   std::string& error);
+    // A host of its own that connects out to as many as maxPeers hosts (or to one host many
+    // times: ENet tells connections from one socket apart), each by connectTo.
+    static std::unique_ptr<EnetTransport> outgoing(int maxPeers, std::string& error);
+    // Starts one more connection; its peer, or 0 with a reason when there is no place left.
+    int connectTo(const std::string& address, std::uint16_t port, std::string& error);
 
     void service(int timeoutMs, std::vector<NetEvent>& out) override;
     void send(int peer, const std::vector<std::uint8_t>& bytes, bool reliable) override;
@@ -43,6 +49,7 @@ public:
 
 private:
     EnetTransport() = default;
+    void take(const _ENetEvent& e, std::vector<NetEvent>& out);
     _ENetHost* m_host = nullptr;
     std::map<int, _ENetPeer*> m_peers;
     int m_nextId = 1;

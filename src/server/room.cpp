@@ -71,7 +71,7 @@ Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost&
     config.silentTimeoutMs = silentTimeoutMs;
     // The server plays every game itself: a machine that would draw or play it otherwise
     // is refused at the door, as a host refuses it.
-    config.fingerprint = net::machineFingerprint(text);
+    config.fingerprint = host.fingerprint();
     for (int k = 0; k < 2 && k < host.roster().count(); ++k) {
         config.reserved.push_back(host.roster().entry(k).name);
     }
@@ -279,14 +279,19 @@ void Room::beginGame(const net::Start& choices) {
 void Room::prepare(const net::Start& start) {
     net::applySettingValues(m_settings, start.settings);
     m_settings.int_snd = 0;
-    const int height = clientHeightForSide(start.arenaSide);
     if (!m_window || m_gra.arena.side() != start.arenaSide) {
-        m_window = std::make_unique<PixelBuffer>(height * 16 / 9, height);
-        m_back = std::make_unique<PixelBuffer>(m_window->width(), m_window->height());
-        m_gra.InitArena(height, m_window.get());
-        const int S = m_gra.arena.side(), margin = m_gra.arena.offset();
-        m_label.width = std::max(1, m_window->width() - (S + 2 * margin));
-        m_label.height = std::max(1, m_window->height() / 12);
+        // The server has no window: its two pictures hold the arena square alone, with no
+        // margin around it. The game reads them nowhere else (a text is solid where it changed
+        // the window's square), so it plays exactly as on a player's screen in less than
+        // half the memory of a window's two pictures.
+        const int side = start.arenaSide;
+        m_window = std::make_unique<PixelBuffer>(side, side);
+        m_back = std::make_unique<PixelBuffer>(side, side);
+        m_gra.InitArena(side, m_window.get(), side);
+        // The event label keeps the box a window of the arena's height gives it.
+        const int height = clientHeightForSide(side), margin = (height - side) / 2;
+        m_label.width = std::max(1, height * 16 / 9 - (side + 2 * margin));
+        m_label.height = std::max(1, height / 12);
     }
     m_gra.network.names = start.names;
     StartGame(m_gra, start.start, *m_back);

@@ -30,6 +30,8 @@ public:
     // A checked game and the roster it changed, to keep.
     virtual void record(const CheckedGame& game) = 0;
     virtual std::vector<net::LadderRow> top() = 0;
+    // The server's machine print, drawn once: every room refuses machines that differ from it.
+    virtual const net::Fingerprint& fingerprint() const = 0;
 
 protected:
     ~RoomHost() = default;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <random>
 
+#include "net/fingerprint.h"
 #include "players/roster_bytes.h"
 
 namespace slyders::server {
@@ -79,7 +80,10 @@ std::optional<std::string> parseServerOptions(const std::vector<std::string>& ar
 
 Server::Server(ServerOptions options, TextRenderer& text,
                std::function<void(const std::string&)> log)
-    : m_options(std::move(options)), m_text(text), m_log(std::move(log)) {}
+    : m_options(std::move(options)),
+      m_text(text),
+      m_log(std::move(log)),
+      m_fingerprint(net::machineFingerprint(text)) {}
 
 Server::~Server() = default;
 
@@ -91,7 +95,8 @@ bool Server::open(std::string& error) {
     } else {
         m_scores = Scores::copyOf(std::move(roster));
     }
-    m_net = net::EnetTransport::listen(m_options.address, m_options.port, kMaxConnections, error);
+    m_net = net::EnetTransport::listen(m_options.address, m_options.port,
+                                      peerPlacesFor(m_options.maxRooms), error);
     if (!m_net) return false;
     log(m_options.name + " listening on UDP port " + std::to_string(port()) + ", ladder " +
         m_options.db + " (" + std::to_string(m_ladder.games()) + " checked games)");
@@ -102,21 +107,20 @@ void Server::step(int timeoutMs) {
     m_events.clear();
     m_net->service(timeoutMs, m_events);
     for (const net::NetEvent& e : m_events) onEvent(e);
-    for (auto it = m_rooms.begin(); it != m_rooms.end();) {
-        Room& room = *it->second;
-        room.step();
-        if (!room.deserted()) {
-            ++it;
-            continue;
-        }
-        log("room " + room.code() + " closed");
-        room.close(net::StopReason::HostClosed);
-        m_steersDroppedGone += room.counts().steersDropped;
-        std::erase_if(m_roomOfPeer, [&](const auto& p) { return p.second == &room; });
-        it = m_rooms.erase(it);
-    }
+    for (auto it = m_rooms.begin(); it != m_rooms.end();) stepRoom(*(it++)->second);
     dropStrangers();
     m_net->flush();
+}
+
+void Server::stepRoom(Room& room) {
+    room.step();
+    if (!room.deserted()) return;
+    log("room " + room.code() + " closed");
+    room.close(net::StopReason::HostClosed);
+    m_steersDroppedGone += room.counts().steersDropped;
+    std::erase_if(m_roomOfPeer, [&](const auto& p) { return p.second == &room; });
+    const std::string code = room.code();
+    m_rooms.erase(code);
 }
 
 void Server::onEvent(const net::NetEvent& e) {
@@ -266,6 +270,14 @@ void Server::dropStrangers() {
         } else {
             ++it;
         }
+    }
+    while (int(m_strangers.size()) > kStrangerPlaces) {
+        const auto oldest = std::min_element(
+            m_strangers.begin(), m_strangers.end(),
+            [](const auto& a, const auto& b) { return a.second.sinceUs < b.second.sinceUs; });
+        m_net->drop(oldest->first);
+        m_addresses.erase(oldest->first);
+        m_strangers.erase(oldest);
     }
     // Addresses whose wrong codes and bar have run out are forgotten: the table stays small.
     std::erase_if(m_tries, [&](const auto& entry) {

@@ -19,8 +19,17 @@ constexpr int kDefaultMaxRooms = 250;
 // An address that tries more wrong codes than this in a minute is refused for a while.
 constexpr int kWrongCodesPerMinute = 10;
 constexpr int kWrongCodesBanSeconds = 300;
-// The port's places: four players and every spectator of every room, and strangers.
+// The most places ENet's port has: players, spectators and strangers together.
 constexpr int kMaxConnections = 4095;
+// The port's places for a number of rooms: four players a room, a fair share of spectators
+// (a room has at most 32, few rooms have any) and strangers saying hello. ENet walks every
+// place on each service, so a port sized for its rooms costs far less than the most it may.
+constexpr int kWatcherPlacesPerRoom = 2;
+constexpr int kStrangerPlaces = 64;
+constexpr int peerPlacesFor(int maxRooms) {
+    const int places = maxRooms * (4 + kWatcherPlacesPerRoom) + kStrangerPlaces;
+    return places < kMaxConnections ? places : kMaxConnections;
+}
 
 struct ServerOptions {
     std::string address;  // "" for every address of the machine
@@ -82,16 +91,20 @@ private:
     void refuse(int peer, net::RefuseReason why, const std::string& logged);
     std::string newCode();
     void dropStrangers();
+    // Steps the room; a deserted one closes.
+    void stepRoom(Room& room);
     std::string who(int peer) const;
 
     void log(const std::string& line) override { m_log(line); }
     Scores& roster() override { return m_scores; }
     void record(const CheckedGame& game) override;
     std::vector<net::LadderRow> top() override;
+    const net::Fingerprint& fingerprint() const override { return m_fingerprint; }
 
     ServerOptions m_options;
     TextRenderer& m_text;
     std::function<void(const std::string&)> m_log;
+    net::Fingerprint m_fingerprint;
     std::unique_ptr<net::EnetTransport> m_net;
     LadderDb m_ladder;
     Scores m_scores{nullptr};
