@@ -237,8 +237,7 @@ struct PlayersThings {
         const fs::path file = t.replayFolder.path / "Default.par";
         StdioFileSystem files;
         saveSettingsFile(files, t.settings, file.string());
-        std::ifstream in(file, std::ios::binary);
-        settingsFile.assign(std::istreambuf_iterator<char>(in), {});
+        settingsFile = test::readFile(file);
         for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
         round.push_back({t.gra.firstSlot, t.gra.humans});
         side = t.gra.arena.side();
@@ -491,8 +490,7 @@ TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
     EXPECT_EQ(t.window->replays().all().size(), replays);
 
     // A file that is no good replay gets the reader's message, and nothing is watched.
-    std::ifstream in(*t.window->replays().newest(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::string bytes = test::readFile(*t.window->replays().newest());
     const fs::path cut = t.replayFolder.path / "cut.slyrep", text = t.replayFolder.path / "a.txt";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     std::ofstream(text) << "Not a replay at all\n";

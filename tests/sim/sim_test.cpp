@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -66,9 +65,7 @@ TEST(SimProgram, PrintsNothingElseOnStderr) {
                                 SLYDERS_SIM_PATH "' --demo --arena 300 --tick-cap 50 >'" +
                                 out.string() + "' 2>'" + err.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    std::ifstream errors(err);
-    const std::string said((std::istreambuf_iterator<char>(errors)), {});
-    EXPECT_EQ(said, "");
+    EXPECT_EQ(test::readFile(err), "");
     EXPECT_GT(fs::file_size(out), 0u);
     fs::remove(out);
     fs::remove(err);

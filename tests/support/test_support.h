@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,12 @@ struct TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
     std::filesystem::path path;
 };
+
+// A whole file's bytes; none when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // A shell command run to its end: what it printed on stdout and its exit status (-1 when it
 // did not exit by itself).
