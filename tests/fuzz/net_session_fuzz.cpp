@@ -94,14 +94,9 @@ private:
 };
 
 SessionConfig configAt(std::uint64_t& clock) {
-    SessionConfig c;
-    c.machine = "fuzz";
-    c.names = {"Ann"};
-    c.silentTimeoutMs = kSilentMs;
-    c.helloTimeoutMs = kHelloMs;
-    c.noticeMs = kSilentMs / 4;
-    c.clock = [&clock] { return clock; };
-    return c;
+    return {.machine = "fuzz", .names = {"Ann"}, .silentTimeoutMs = kSilentMs,
+            .noticeMs = kSilentMs / 4, .helloTimeoutMs = kHelloMs,
+            .clock = [&clock] { return clock; }};
 }
 
 class HostRun {
@@ -197,9 +192,7 @@ private:
     }
 
     void begin() {
-        Start s;
-        s.start.humans = 1;
-        m_host.begin(s);
+        m_host.begin(Start{});  // one human at the host
         m_sent.clear();
         m_own.clear();
         m_played = m_asked = m_hashTick = m_stuckTick = 0;
