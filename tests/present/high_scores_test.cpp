@@ -62,9 +62,10 @@ TEST(HighScores, TextsAndSeparatorAreSolidTheBandsAreNot) {
     // Between the columns only the band is drawn: coloured, but free.
     EXPECT_EQ(a.cell(290, 155), kCellFree);
     EXPECT_NE(t.g.window.colour(290 + a.offset(), 155 + a.offset()), kBlack);
-    EXPECT_EQ(test::countWhere({0, 0, a.side(), a.side()}, [&](int x, int y) {
-                  return t.g.window.at(x + a.offset(), y + a.offset()) != a.offscreen().at(x, y);
-              }, 3), 0);
+    const auto differs = [&](int x, int y) {
+        return t.g.window.at(x + a.offset(), y + a.offset()) != t.gra.arena.offscreen().at(x, y);
+    };
+    EXPECT_EQ(test::countWhere({0, 0, a.side(), a.side()}, differs, 3), 0);
 }
 
 TEST(HighScores, BandsBlendUnlessDrawingIsSlow) {
