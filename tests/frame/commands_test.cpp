@@ -14,7 +14,7 @@ void pressEscape(TMainWnd& w) {
     QCoreApplication::sendEvent(w.centralWidget(), &press);
 }
 
-TEST(Commands, NewAndEscAskToFinishButNotDuringTheFastFinish) {
+TEST(Commands, NewEscClearAndExitAskFirstButFinishingNotDuringTheFastFinish) {
     test::WindowTest t;
     t.gra.running = true;
     t.gra.fastFinish = true;
@@ -29,6 +29,31 @@ TEST(Commands, NewAndEscAskToFinishButNotDuringTheFastFinish) {
     t.window->GameNewClick();
     EXPECT_TRUE(t.gra.fastFinish);
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Finish game?", "Finish game?"}));
+
+    // Clearing the results and closing the window ask first too.
+    t.gra.fastFinish = t.gra.running = false;
+    t.gra.slots[2].roundPoints = 12;
+    t.boxes.answers = {false, true};
+    t.window->GameCleartotalsClick();
+    EXPECT_EQ(t.gra.slots[2].roundPoints, 12);
+    t.window->GameCleartotalsClick();
+    EXPECT_EQ(t.gra.slots[2].roundPoints, 0);
+    EXPECT_EQ(t.boxes.asked[2], "Clear current results? (high scores will not be affected)");
+
+    // Closing asks only while a game runs; No keeps it running.
+    t.gra.running = true;
+    t.boxes.answers = {false};
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(t.window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_TRUE(t.gra.running);
+    EXPECT_EQ(t.boxes.asked.back(), "Exit Slyders?");
+    t.gra.running = false;
+    const std::size_t questions = t.boxes.asked.size();
+    QCloseEvent accepted;
+    QCoreApplication::sendEvent(t.window.get(), &accepted);
+    EXPECT_TRUE(accepted.isAccepted());
+    EXPECT_EQ(t.boxes.asked.size(), questions);
 }
 
 TEST(Commands, DemoAsksFirstOnlyWhenResultsExist) {
@@ -102,38 +127,6 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
     EXPECT_TRUE(t.window->menuItem("GameCleartotals")->isEnabled());
 }
 
-TEST(Commands, ClearResultsAndExitAskFirst) {
-    test::WindowTest t;
-    t.gra.slots[2].roundPoints = 12;
-    t.boxes.answers = {false, true};
-    t.window->GameCleartotalsClick();
-    EXPECT_EQ(t.gra.slots[2].roundPoints, 12);
-    t.window->GameCleartotalsClick();
-    EXPECT_EQ(t.gra.slots[2].roundPoints, 0);
-    EXPECT_EQ(t.boxes.asked[0], "Clear current results? (high scores will not be affected)");
-
-    // Closing asks only while a game runs; No keeps it running.
-    t.gra.running = true;
-    t.boxes.answers = {false};
-    QCloseEvent refused;
-    QCoreApplication::sendEvent(t.window.get(), &refused);
-    EXPECT_FALSE(refused.isAccepted());
-    EXPECT_TRUE(t.gra.running);
-    EXPECT_EQ(t.boxes.asked.back(), "Exit Slyders?");
-    t.gra.running = false;
-    const std::size_t questions = t.boxes.asked.size();
-    QCloseEvent accepted;
-    QCoreApplication::sendEvent(t.window.get(), &accepted);
-    EXPECT_TRUE(accepted.isAccepted());
-    EXPECT_EQ(t.boxes.asked.size(), questions);
-}
-
-}  // namespace
-}  // namespace slyders
-
-namespace slyders {
-namespace {
-
 TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
     test::WindowTest t;
     t.gra.slots[2].roundPoints = 45;  // whoever dies first, the human leads at the end
@@ -159,12 +152,6 @@ TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
     }
     EXPECT_GT(solidColumns, S * 3 / 4);
 }
-
-}  // namespace
-}  // namespace slyders
-
-namespace slyders {
-namespace {
 
 TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
     test::WindowTest t;

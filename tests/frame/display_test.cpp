@@ -29,12 +29,9 @@ PixelBuffer expectedSquare(const PixelBuffer& game, int side, int shown) {
 }
 
 int differingPixels(const PixelBuffer& screen, const PixelBuffer& expected, Rect square) {
-    int n = 0;
-    for (int y = 0; y < square.h; ++y) {
-        for (int x = 0; x < square.w; ++x)
-            n += screen.at(square.x + x, square.y + y) != expected.at(x, y);
-    }
-    return n;
+    return test::countWhere({0, 0, square.w, square.h}, [&](int x, int y) {
+        return screen.at(square.x + x, square.y + y) != expected.at(x, y);
+    });
 }
 
 // A DEMO game of the given side, recorded headless and watched in a window of another size:
@@ -150,12 +147,10 @@ TEST(HeadNames, ShownDuringTheIntroOnlyAndTheGameIsTheSame) {
                 const QImage shot = t.window->view()->grab().toImage();
                 const QRect r = t.window->view()->overlayRect(names[0]);
                 const PixelBuffer& screen = t.window->screenPicture();
-                int differ = 0;
-                for (int y = r.top(); y <= r.bottom(); ++y) {
-                    for (int x = r.left(); x <= r.right(); ++x)
-                        differ += (shot.pixel(x, y) | 0xFF000000u) != screen.at(x, y);
-                }
-                EXPECT_GT(differ, 10);
+                const auto differs = [&](int x, int y) {
+                    return (shot.pixel(x, y) | 0xFF000000u) != screen.at(x, y);
+                };
+                EXPECT_GT(test::countWhere({r.x(), r.y(), r.width(), r.height()}, differs), 10);
                 seenDuringIntro = true;
             }
             if (t.gra.IntroLeft() == 2) {

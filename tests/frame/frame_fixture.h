@@ -18,6 +18,7 @@
 #include "play/qt/network_game.h"
 #include "play/watch_replay.h"
 #include "present/qt/qt_text_renderer.h"
+#include "replay_support.h"
 #include "test_support.h"
 #include "../players/memory_roster_store.h"
 
@@ -82,6 +83,12 @@ struct WindowTest {
     WatchReplay* watch() const { return dynamic_cast<WatchReplay*>(&window->activeMode()); }
     NetworkGame* network() const { return dynamic_cast<NetworkGame*>(&window->activeMode()); }
     std::string networkWaiting() const { return network() ? network()->waiting() : std::string(); }
+    // The replay of the newest game, read back from its file.
+    Replay newestReplay() const {
+        const std::optional<std::filesystem::path> file = window->replays().newest();
+        EXPECT_TRUE(file) << "no replay";
+        return file ? readReplay(*file) : Replay{};
+    }
 
     // Queues a command as if it came through the menu during the next dispatch.
     void later(std::function<void()> command) {

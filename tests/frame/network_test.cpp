@@ -1,6 +1,5 @@
 // The window's network games over 127.0.0.1 against headless machines: the join window's
 // refusals, the lobby, and whole games played to the end in agreement from either end.
-#include <set>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include <set>
 #include <thread>
 
+#include "../net/net_test_support.h"
 #include "frame_fixture.h"
 #include "net/fingerprint.h"
 #include "net/qt/net_windows.h"
@@ -29,9 +29,7 @@ namespace {
 constexpr int kPollMs = 10;
 constexpr int kMaxPolls = 1000;  // ten seconds for a window to come up and be ready
 
-std::uint16_t testPort(int offset) {
-    return std::uint16_t(20000 + (getpid() * 11 + 5000) % 30000 + offset);
-}
+using test::testPort;
 
 // Once a modal window of type T is open and ready(window), act(window) runs; a window that
 // never gets ready is closed after ten seconds, so no test waits for ever.
@@ -109,54 +107,26 @@ struct HostThread {
     std::thread thread;
 };
 
-struct PeerRun {
-    std::vector<NetGameResult> games;
-    std::string error;
-};
-
-PeerRun runPeer(NetPeerOptions options) {
-    QtTextRenderer text;  // the window's fonts: the names written into the arena are solid
-    NetPeer peer(options, text);
-    PeerRun run;
-    if (!peer.connect(run.error)) return run;
-    while (auto r = peer.playNext()) {
-        run.games.push_back(*r);
-        if (r->stopped) break;
-    }
-    peer.close();
-    return run;
-}
+// The window's fonts: the names written into the arena are solid.
+constexpr auto runPeer = test::runPeer<QtTextRenderer>;
 
 NetPeerOptions peerOptions(std::uint16_t port, bool host) {
-    NetPeerOptions o;
-    o.host = host;
-    o.port = port;
-    o.paced = false;
-    o.waitSeconds = 15;
-    o.gameSeconds = 60;
-    o.machine = "robot";
-    return o;
+    return {.host = host, .port = port, .waitSeconds = 15, .paced = false, .machine = "robot",
+            .gameSeconds = 60};
 }
 
 // The game the window played, as its replay keeps it, against what the other machine played.
 void expectSameGame(test::WindowTest& t, const NetGameResult& other) {
     EXPECT_FALSE(other.stopped) << *other.stopped;
-    const std::optional<std::filesystem::path> file = t.window->replays().newest();
-    ASSERT_TRUE(file);
-    std::string error;
-    const std::optional<Replay> mine = loadReplayFile(*file, error);
-    ASSERT_TRUE(mine) << error;
-    EXPECT_TRUE(mine->network);
-    EXPECT_EQ(mine->end, ReplayEnd::Over);
-    EXPECT_GE(mine->hashes.size(), 5u) << "a game of " << mine->endTick << " ticks";
-    EXPECT_EQ(mine->hashes, other.replay.hashes);
-    EXPECT_EQ(mine->deathOrder, other.record.deathOrder);
-    EXPECT_EQ(mine->endTick, other.record.ticks);
-    EXPECT_EQ(mine->names, other.replay.names);
-    SimOptions options;
-    options.arenaSide = mine->arenaSide;
-    SimGame sim(options, t.text);
-    EXPECT_TRUE(sim.playReplay(*mine).agrees);
+    const Replay mine = t.newestReplay();
+    EXPECT_TRUE(mine.network);
+    EXPECT_EQ(mine.end, ReplayEnd::Over);
+    EXPECT_GE(mine.hashes.size(), 5u) << "a game of " << mine.endTick << " ticks";
+    EXPECT_EQ(mine.hashes, other.replay.hashes);
+    EXPECT_EQ(mine.deathOrder, other.record.deathOrder);
+    EXPECT_EQ(mine.endTick, other.record.ticks);
+    EXPECT_EQ(mine.names, other.replay.names);
+    EXPECT_TRUE(test::playedBack(mine, t.text).agrees);
 }
 
 TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped) {
@@ -251,8 +221,7 @@ struct FakeRouter final : net::PortOpener {
 TEST(WindowNetwork, TheLobbySaysWhereFriendsOutsideJoinOrWhatToDoInstead) {
     test::WindowTest t;
     net::HostSession host(net::SessionConfig{"", "desk", {"Ann"}});
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", testPort(10), error)) << error;
+    ASSERT_TRUE(test::opens(host, testPort(10)));
     FakeRouter router;
     router.answer = {net::Mapping::Open, host.port(), "203.0.113.7:27960", "UPnP"};
     net::NetLobby lobby(nullptr, host, 1, "desk");
@@ -291,7 +260,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
                             });
     t.boxes.answer = false;  // "Play another network game?"
     t.window->hostNetworkGame(port);
-    const PeerRun g = guest.get();
+    const test::PeerRun g = guest.get();
 
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_NE(rows[0].find("Hosta | this machine"), std::string::npos) << rows[0];
@@ -327,8 +296,7 @@ TEST(WindowNetwork, TheLobbyMovesOffABusyPortAndToATypedOne) {
     test::WindowTest t;
     const std::uint16_t port = testPort(6);
     net::HostSession busy(net::SessionConfig{"", "other", {"Zed"}});
-    std::string error;
-    ASSERT_TRUE(busy.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(busy, port));
     QString note, before, after;
     whenOpen<net::NetLobby>([](net::NetLobby&) { return true; },
                             [&](net::NetLobby& l) {
@@ -362,7 +330,7 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
         if (t.gra.running) sideInGame = t.gra.arena.side();
     };
     t.window->joinNetworkGame("127.0.0.1:" + std::to_string(port), 3, "");
-    const PeerRun h = host.get();
+    const test::PeerRun h = host.get();
 
     ASSERT_EQ(h.error, "");
     ASSERT_EQ(h.games.size(), 6u);
@@ -425,12 +393,7 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
     // After the long wait the game goes on at its pace: the notice stays as long as any other.
     EXPECT_GE(ticksShowingLeave.size(), 90u);
-    const std::optional<Replay> mine = loadReplayFile(*t.window->replays().newest(), waiting);
-    ASSERT_TRUE(mine);
-    SimOptions options;
-    options.arenaSide = mine->arenaSide;
-    SimGame sim(options, t.text);
-    EXPECT_TRUE(sim.playReplay(*mine).agrees);  // the leave is in the replay
+    EXPECT_TRUE(test::playedBack(t.newestReplay(), t.text).agrees);  // the leave is in it
 }
 
 // Between games a guest waits for the host's next start; an Enter pressed once too often

@@ -78,22 +78,6 @@ void seatTwoHumans(test::WindowTest& t) {
     t.gra.seats[1] = {1, 3};
 }
 
-Replay newestReplay(test::WindowTest& t) {
-    const std::optional<fs::path> file = t.window->replays().newest();
-    EXPECT_TRUE(file.has_value());
-    std::string error;
-    std::optional<Replay> replay = file ? loadReplayFile(*file, error) : std::nullopt;
-    EXPECT_TRUE(replay.has_value()) << error;
-    return replay ? *replay : Replay{};
-}
-
-ReplayCheck simulatorCheck(const Replay& replay, test::WindowTest& t) {
-    SimOptions options;
-    options.arenaSide = replay.arenaSide;
-    SimGame sim(options, t.text);
-    return sim.playReplay(replay);
-}
-
 int settingIndex(const std::string& id) {
     for (int i = 0; i < kReplaySettingCount; ++i) {
         if (kSettingsTable[i].id == id) return i;
@@ -118,7 +102,7 @@ TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
     t.window->GameNewClick();
     EXPECT_EQ(t.playersDialogs, 0);
 
-    const Replay r = newestReplay(t);
+    const Replay r = t.newestReplay();
     EXPECT_EQ(r.end, ReplayEnd::Over);
     EXPECT_EQ(r.endTick, t.gra.tick);
     EXPECT_EQ(r.deathOrder, t.gra.deathOrder);
@@ -134,7 +118,7 @@ TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
     }
     EXPECT_EQ(seatsSteered, (std::set<int>{0, 1}));
 
-    const ReplayCheck check = simulatorCheck(r, t);
+    const ReplayCheck check = test::playedBack(r, t.text);
     EXPECT_TRUE(check.agrees) << toJson(check);
     EXPECT_EQ(check.ticks, r.endTick);
 
@@ -144,7 +128,7 @@ TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
     for (ReplayEvent& e : other.events) {
         if (e.kind != ReplayEventKind::Input || e.tick <= 181 || !e.input.seat[0]) continue;
         e.input.seat[0] ^= kSteerLeft | kSteerRight;
-        const ReplayCheck flipped = simulatorCheck(other, t);
+        const ReplayCheck flipped = test::playedBack(other, t.text);
         EXPECT_FALSE(flipped.agrees);
         EXPECT_EQ(flipped.disagreesAt, (e.tick + 19) / 20 * 20) << "changed at " << e.tick;
         changed = true;
@@ -185,9 +169,9 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
         ASSERT_EQ(time, anchor + (n % 20) * kPeriodUs) << "tick " << n;
     }
     EXPECT_EQ(release[40], release[39]);  // a new group starts at once
-    const Replay demo = newestReplay(t);
+    const Replay demo = t.newestReplay();
     EXPECT_TRUE(demo.start.demo);
-    EXPECT_TRUE(simulatorCheck(demo, t).agrees);
+    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
 
     seatTwoHumans(t);
     KeyScript keys(*t.window);
@@ -207,11 +191,11 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
     t.window->GameNewClick();
     ASSERT_FALSE(t.boxes.asked.empty());
     EXPECT_EQ(t.boxes.asked.back(), "Finish game?");
-    const Replay game = newestReplay(t);
+    const Replay game = t.newestReplay();
     EXPECT_FALSE(game.start.demo);
     EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed));
     EXPECT_TRUE(hasEvent(game, ReplayEventKind::FastFinish));
-    EXPECT_TRUE(simulatorCheck(game, t).agrees);
+    EXPECT_TRUE(test::playedBack(game, t.text).agrees);
     // Both games are in the history, newest first, each as its replay tells it.
     const std::vector<PlayedGame> history = t.window->history().games();
     ASSERT_EQ(history.size(), 2u);
@@ -235,14 +219,12 @@ TEST(WindowReplays, ADemoLeftForANewGameIsKeptAsItStood) {
     t.window->GameDemoClick();
     const std::vector<fs::path> files = t.window->replays().all();
     ASSERT_EQ(files.size(), 2u);
-    std::string error;
-    const std::optional<Replay> demo = loadReplayFile(files[0], error);
-    ASSERT_TRUE(demo) << error;
-    EXPECT_TRUE(demo->start.demo);
-    EXPECT_EQ(demo->end, ReplayEnd::Stopped);
-    EXPECT_EQ(demo->endTick, leftAt);
-    EXPECT_TRUE(simulatorCheck(*demo, t).agrees);
-    EXPECT_FALSE(newestReplay(t).start.demo);
+    const Replay demo = test::readReplay(files[0]);
+    EXPECT_TRUE(demo.start.demo);
+    EXPECT_EQ(demo.end, ReplayEnd::Stopped);
+    EXPECT_EQ(demo.endTick, leftAt);
+    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
+    EXPECT_FALSE(t.newestReplay().start.demo);
 }
 
 // The bytes the roster store and "Default.par" would get, and the round as it stands.
@@ -255,8 +237,7 @@ struct PlayersThings {
         const fs::path file = t.replayFolder.path / "Default.par";
         StdioFileSystem files;
         saveSettingsFile(files, t.settings, file.string());
-        std::ifstream in(file, std::ios::binary);
-        settingsFile.assign(std::istreambuf_iterator<char>(in), {});
+        settingsFile = test::readFile(file);
         for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
         round.push_back({t.gra.firstSlot, t.gra.humans});
         side = t.gra.arena.side();
@@ -279,7 +260,7 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     EXPECT_TRUE(t.window->menuItem("GameWatchlast")->isEnabled());
     t.gra.slots[2].roundPoints = 45;  // the game wins the round for the human
     t.window->GameNewClick();
-    const Replay recorded = newestReplay(t);
+    const Replay recorded = t.newestReplay();
     ASSERT_FALSE(recorded.start.demo);
     ASSERT_FALSE(recorded.resultText.empty());
     t.gra.slots[2].roundPoints = 7;  // a round in progress when the player watches
@@ -331,24 +312,6 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     EXPECT_EQ(t.window->replays().all().size(), 2u);  // watching recorded nothing
 }
 
-TEST(WindowReplays, ExportVideoIsOfferedForTheReplayWatchedAndOnlyThen) {
-    test::WindowTest t;
-    t.window->GameDemoClick();
-    const QAction* item = t.window->menuItem("GameExportvideo");
-    EXPECT_FALSE(item->isVisible());
-    bool shown = false;
-    t.clock.onSleep = [&] {
-        if (!t.watch() || t.gra.tick != 50 || shown) return;
-        shown = item->isVisible();
-        t.window->GameExportvideoClick();
-    };
-    t.boxes.answers = {false};
-    t.window->GameWatchlastClick();
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
-    EXPECT_FALSE(item->isVisible());
-}
-
 void pressKey(TMainWnd& w, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(w.centralWidget(), &press);
@@ -363,7 +326,7 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
         test::WindowTest small(640, 340);
         small.window->GameDemoClick();
         fs::copy_file(*small.window->replays().newest(), file);
-        ASSERT_EQ(newestReplay(small).arenaSide, 306);
+        ASSERT_EQ(small.newestReplay().arenaSide, 306);
     }
     t.chosenReplay = file;
     std::FILE* log = std::tmpfile();
@@ -410,30 +373,6 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
-TEST(WindowReplays, AFileThatIsNoGoodReplayGetsTheReadersMessage) {
-    test::WindowTest t;
-    t.window->GameDemoClick();
-    const fs::path good = *t.window->replays().newest();
-    std::ifstream in(good, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    const fs::path cut = t.replayFolder.path / "cut.slyrep";
-    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    const fs::path text = t.replayFolder.path / "notes.txt";
-    std::ofstream(text) << "Not a replay at all\n";
-
-    for (const fs::path& file : {text, cut}) {
-        t.chosenReplay = file;
-        t.window->GameOpenreplayClick();
-    }
-    ASSERT_EQ(t.boxes.errors.size(), 2u);
-    EXPECT_EQ(t.boxes.errors[0], std::make_pair(std::string("Open replay"),
-                                                std::string("This file is not a Slyders replay.")));
-    EXPECT_EQ(t.boxes.errors[1].second.rfind("This replay is damaged: ", 0), 0u)
-        << t.boxes.errors[1].second;
-    EXPECT_EQ(t.watch(), nullptr);
-    EXPECT_EQ(t.window->windowTitle(), "Slyders");
-}
-
 // A replay that cannot be written is said once in a box and on stderr; the games go on.
 TEST(WindowReplays, AReplayThatCannotBeSavedIsReportedOnce) {
     test::WindowTest t;
@@ -449,20 +388,29 @@ TEST(WindowReplays, AReplayThatCannotBeSavedIsReportedOnce) {
 }
 
 // Slow motion and single steps change only the pace; jumps land where the recording goes on
-// agreeing with every stored check; End plays the recorded end as ever.
+// agreeing with every stored check; End plays the recorded end as ever. Export video is
+// offered for the replay watched, and only then.
 TEST(WindowReplays, SlowMotionStepsAndJumps) {
     test::WindowTest t;
     t.window->GameDemoClick();
-    const Replay recorded = newestReplay(t);
+    const Replay recorded = t.newestReplay();
     const std::vector<std::string> demoTold = t.boxes.informed;
+    const QAction* exportItem = t.window->menuItem("GameExportvideo");
+    EXPECT_FALSE(exportItem->isVisible());
     std::FILE* log = std::tmpfile();
     t.window->setTickLog(log);
     std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1, f9At = -1;
     int steps = 0, napsAfterSteps = 0;
+    bool exportAsked = false, exportShown = false;
     t.clock.onSleep = [&] {
         WatchReplay* w = t.watch();
         if (!w) return;
         const std::int32_t tick = t.gra.tick;
+        if (tick >= 60 && !exportAsked) {  // past the groups whose pace is measured
+            exportAsked = true;
+            exportShown = exportItem->isVisible();
+            t.window->GameExportvideoClick();
+        }
         if (tick == 30 && w->pace() == WatchReplay::kPaceOne) pressKey(*t.window, Qt::Key_Q);
         if (tick >= 70 && stepsFrom < 0) {
             pressKey(*t.window, Qt::Key_Space);
@@ -497,6 +445,9 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
     t.window->setTickLog(nullptr);
 
     EXPECT_EQ(napsAfterSteps, 50);
+    EXPECT_TRUE(exportShown);
+    EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
+    EXPECT_FALSE(exportItem->isVisible());
     EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
     EXPECT_EQ(homeAt, 0);
     EXPECT_EQ(f9At, 0);
@@ -512,7 +463,7 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
 TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
     test::WindowTest t;
     t.window->GameDemoClick();
-    const Replay recorded = newestReplay(t);
+    const Replay recorded = t.newestReplay();
     ASSERT_GT(recorded.endTick, 900);
     const std::vector<std::string> told = t.boxes.informed;
     const std::string title = t.window->windowTitle().toStdString();
@@ -538,6 +489,22 @@ TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
     EXPECT_EQ(t.window->windowTitle().toStdString(), title);
     EXPECT_EQ(t.gra.deathOrder, deaths);
     EXPECT_EQ(t.window->replays().all().size(), replays);
+
+    // A file that is no good replay gets the reader's message, and nothing is watched.
+    const std::string bytes = test::readFile(*t.window->replays().newest());
+    const fs::path cut = t.replayFolder.path / "cut.slyrep", text = t.replayFolder.path / "a.txt";
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    std::ofstream(text) << "Not a replay at all\n";
+    for (const fs::path& file : {text, cut}) {
+        t.chosenReplay = file;
+        t.window->GameOpenreplayClick();
+    }
+    ASSERT_EQ(t.boxes.errors.size(), 2u);
+    EXPECT_EQ(t.boxes.errors[0], std::make_pair(std::string("Open replay"),
+                                                std::string("This file is not a Slyders replay.")));
+    EXPECT_EQ(t.boxes.errors[1].second.rfind("This replay is damaged: ", 0), 0u);
+    EXPECT_EQ(t.watch(), nullptr);
+    EXPECT_EQ(t.window->windowTitle().toStdString(), title);
 }
 
 }  // namespace

@@ -101,14 +101,6 @@ std::vector<NetGameResult> joinAndPlay(std::uint16_t port, std::string code, int
     return games;
 }
 
-Replay newestReplay(test::WindowTest& t) {
-    std::string error;
-    const auto file = t.window->replays().newest();
-    const std::optional<Replay> replay = file ? loadReplayFile(*file, error) : std::nullopt;
-    EXPECT_TRUE(replay) << error;
-    return replay.value_or(Replay{});
-}
-
 // The window's game is the one the headless machine played, tick for tick.
 bool sameGame(const Replay& mine, const NetGameResult& other) {
     return mine.end == ReplayEnd::Over && mine.hashes.size() >= 5 &&
@@ -154,7 +146,7 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     ASSERT_EQ(code.size(), 6);
     EXPECT_EQ(copied, code);
     ASSERT_EQ(t.window->history().games().size(), 1u);
-    const Replay played = newestReplay(t);
+    const Replay played = t.newestReplay();
     EXPECT_EQ(t.network(), nullptr);
 
     // Watch: the address is remembered; the window follows Bob's next game with every
@@ -182,7 +174,7 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     t.window->menuItem("GameServer")->trigger();
     everyPass.stop();
     t.clock.onSleep = nullptr;
-    const Replay watched = newestReplay(t);
+    const Replay watched = t.newestReplay();
     const std::vector<NetGameResult> bobs = bob.get();
     srv.end();
 

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -84,11 +83,7 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string settingsFile() const {
-        std::ostringstream text;
-        text << std::ifstream(m_dir / "Default.par").rdbuf();
-        return text.str();
-    }
+    std::string settingsFile() const { return slyders::test::readFile(m_dir / "Default.par"); }
 
     const slyders::test::TempFolder m_temp;
     const fs::path m_dir = m_temp.path;

@@ -78,13 +78,10 @@ TEST(FastFinish, LastsAcrossADemoRestartUntilTheGameEnds) {
     ASSERT_TRUE(releasedAt.count(21) && releasedAt.count(41));
     EXPECT_LE(releasedAt[41] - releasedAt[21], kFastGroupUs + 2000);
 
-    std::string error;
-    const std::optional<Replay> replay =
-        loadReplayFile(t.window->replays().newest().value(), error);
-    ASSERT_TRUE(replay) << error;
-    ASSERT_FALSE(replay->events.empty());
-    EXPECT_EQ(replay->events.front().tick, 1);
-    EXPECT_EQ(replay->events.front().kind, ReplayEventKind::FastFinish);
+    const Replay replay = t.newestReplay();
+    ASSERT_FALSE(replay.events.empty());
+    EXPECT_EQ(replay.events.front().tick, 1);
+    EXPECT_EQ(replay.events.front().kind, ReplayEventKind::FastFinish);
 }
 
 // Counts the times a window was minimised (the offscreen platform activates it again at once).
@@ -168,12 +165,9 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
             // off-screen copy.
             const PixelBuffer& game = t.window->windowPicture();
             ASSERT_EQ(game.width(), side);
-            int differ = 0;
-            for (int y = 0; y < side; ++y) {
-                for (int x = 0; x < side; ++x)
-                    differ += game.at(x, y) != t.gra.arena.offscreen().at(x, y);
-            }
-            EXPECT_EQ(differ, 0);
+            EXPECT_EQ(test::countWhere({0, 0, side, side}, [&](int x, int y) {
+                          return game.at(x, y) != t.gra.arena.offscreen().at(x, y);
+                      }), 0);
             t.gra.fastFinish = true;
         }
     };

@@ -6,13 +6,8 @@
 using namespace slyders;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const auto seed = [](const net::GameAd& ad) {
-        const auto bytes = net::encodeAd(ad);
-        return fuzz::Bytes(bytes.begin(), bytes.end());
-    };
-    const auto query = net::encodeQuery();
-    fuzz::writeSeedsIfAsked({seed({27960, "kitchen", "Zo\xC3\xAB and Max", 2, true}),
-                             seed({1, "", "", 0, false}), fuzz::Bytes(query.begin(), query.end())});
+    fuzz::writeSeedsIfAsked({net::encodeAd({27960, "kitchen", "Zo\xC3\xAB and Max", 2, true}),
+                             net::encodeAd({1, "", "", 0, false}), net::encodeQuery()});
     return 0;
 }
 

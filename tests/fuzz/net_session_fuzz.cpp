@@ -94,14 +94,9 @@ private:
 };
 
 SessionConfig configAt(std::uint64_t& clock) {
-    SessionConfig c;
-    c.machine = "fuzz";
-    c.names = {"Ann"};
-    c.silentTimeoutMs = kSilentMs;
-    c.helloTimeoutMs = kHelloMs;
-    c.noticeMs = kSilentMs / 4;
-    c.clock = [&clock] { return clock; };
-    return c;
+    return {.machine = "fuzz", .names = {"Ann"}, .silentTimeoutMs = kSilentMs,
+            .noticeMs = kSilentMs / 4, .helloTimeoutMs = kHelloMs,
+            .clock = [&clock] { return clock; }};
 }
 
 class HostRun {
@@ -132,15 +127,9 @@ private:
                 if (m_in.u8() & 1) h.names.push_back("Cy");
                 return encode(h);
             }
-            case 1: {
-                Input in;
-                in.game = game;
-                in.firstTick = m_played + m_in.u8();
-                in.seatMask = m_in.u8() & 0xF;
-                in.packed = m_in.run(kMaxRun);
-                in.framesKnown = m_in.u16();
-                return encode(in);
-            }
+            case 1:  // the fields are read from the bytes in their order
+                return encode(Input{game, m_played + m_in.u8(), std::uint8_t(m_in.u8() & 0xF),
+                                    m_in.run(kMaxRun), m_in.u16()});
             case 2:
                 return encode(Hash{game, ++m_hashTick, m_hashTick});
             case 3:
@@ -203,15 +192,11 @@ private:
     }
 
     void begin() {
-        Start s;
-        s.start.humans = 1;
-        m_host.begin(s);
+        m_host.begin(Start{});  // one human at the host
         m_sent.clear();
-        m_played = m_asked = 0;
-        m_hashTick = 0;
-        m_gameEnd = 1'000'000;
-        m_stuckTick = 0;
         m_own.clear();
+        m_played = m_asked = m_hashTick = m_stuckTick = 0;
+        m_gameEnd = 1'000'000;
     }
 
     // Every guest answers the pings and checks the game, and none steers.
@@ -329,18 +314,13 @@ private:
 
     void step(std::uint8_t op) {
         switch (op % 6) {
-            case 0: {
-                Start s;
-                s.game = std::uint16_t(m_game + 1);
-                s.delay = std::uint8_t(1 + m_in.u8() % 8);
-                s.yourSeats = std::uint8_t(1 + m_in.u8() % 15);
-                deliver(encode(s));
+            case 0:
+                deliver(encode(Start{.game = std::uint16_t(m_game + 1),
+                                     .delay = std::uint8_t(1 + m_in.u8() % 8),
+                                     .yourSeats = std::uint8_t(1 + m_in.u8() % 15)}));
                 break;
-            }
             case 1: {
-                Frame f;
-                f.game = m_game;
-                f.firstTick = m_played + m_in.u8() - 8;
+                Frame f{m_game, m_played + m_in.u8() - 8, {}};
                 for (std::uint8_t b : m_in.run(kMaxRun)) f.entries.push_back({b, m_in.u8()});
                 deliver(encode(f));
                 break;

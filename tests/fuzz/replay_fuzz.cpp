@@ -21,22 +21,11 @@ Replay sampleReplay() {
     rp.settings[2] = 40;
     rp.names = {"", "Computer", "Zo\xC3\xAB", "Max", "", ""};
     rp.ratings = {0, 50, 100, 7, 0, 0};
-    ReplayEvent held;
-    held.tick = 130;
-    held.input.seat = {kSteerLeft, kSteerRight, 0, 0};
-    ReplayEvent speed;
-    speed.tick = 400;
-    speed.kind = ReplayEventKind::Speed;
-    speed.value = 2;
-    ReplayEvent setting;
-    setting.tick = 401;
-    setting.kind = ReplayEventKind::Setting;
-    setting.setting = 9;
-    ReplayEvent left;  // a network game: the machine of seat 2 went away
-    left.tick = 402;
-    left.kind = ReplayEventKind::Leave;
-    left.value = 0b0010;
-    rp.events = {held, speed, setting, left};
+    // A network game: at last the machine of seat 2 went away.
+    rp.events = {ReplayEvent{.tick = 130, .input = {{kSteerLeft, kSteerRight, 0, 0}}},
+                 ReplayEvent{.tick = 400, .kind = ReplayEventKind::Speed, .value = 2},
+                 ReplayEvent{.tick = 401, .kind = ReplayEventKind::Setting, .setting = 9},
+                 ReplayEvent{.tick = 402, .kind = ReplayEventKind::Leave, .value = 0b0010}};
     rp.network = true;
     rp.endTick = 605;
     rp.hashes.assign(30, 0x1234'5678'9ABC'DEF0ull);

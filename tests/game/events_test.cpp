@@ -86,13 +86,8 @@ TEST_F(Events, AnAttractorDrawsFromAgeTenAndStaysAsBrick) {
 }
 
 TEST_F(Events, AWallEndsWhenItLeavesTheArena) {
-    Ops wall;
-    wall.kind = OpsKind::Wall;
-    wall.x = 3;
-    wall.y = 100;
-    wall.angle = 180;  // toward the left edge
-    wall.lifetime = 140;
-    g.gra.ops = {wall};
+    // Toward the left edge.
+    g.gra.ops = {Ops{.lifetime = 140, .x = 3, .y = 100, .angle = 180, .kind = OpsKind::Wall}};
     for (int t = 0; t < 10; ++t) g.gra.GameStep();
     EXPECT_TRUE(g.gra.ops.empty() || !g.gra.ops[0].active);
 }

@@ -4,9 +4,6 @@
 
 #include <vector>
 
-#include "game/game_tick.h"
-#include "game/state_hash.h"
-#include "present/event_label.h"
 #include "test_support.h"
 
 namespace slyders {
@@ -29,19 +26,8 @@ TickInput heldAt(int tick, int flipTick) {
     return in;
 }
 
-// Plays up to maxTicks and returns the state hash of every 20th tick.
-std::vector<std::uint64_t> play(const GameStart& start, int flipTick, int maxTicks = 1500) {
-    test::TestGame g;
-    EventLabel label;
-    StartGame(g.gra, start, g.back);
-    g.gra.running = true;
-    std::vector<std::uint64_t> hashes;
-    while (g.gra.tick < maxTicks) {
-        const int next = g.gra.tick + 1;
-        if (playTick(g.gra, heldAt(next, flipTick), g.back, label) == TickResult::GameOver) break;
-        if (g.gra.tick % kHashInterval == 0) hashes.push_back(stateHash(g.gra));
-    }
-    return hashes;
+std::vector<std::uint64_t> play(const GameStart& start, int flipTick) {
+    return test::playedHashes(start, [flipTick](int t, auto&) { return heldAt(t, flipTick); }, 1500);
 }
 
 TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {

@@ -57,9 +57,8 @@ TEST(Intro, NothingMovesAndTheArenaIsAllFreeAfterTheReset) {
         ASSERT_EQ(playTick(g.gra, {}, g.back, label), TickResult::Played);
     EXPECT_EQ(g.gra.slots[2].x, x);
     const Arena& a = g.gra.arena;
-    for (int y = 0; y < a.side(); ++y) {
-        for (int x2 = 0; x2 < a.side(); ++x2) ASSERT_EQ(a.cell(x2, y), kCellFree);
-    }
+    EXPECT_EQ(test::countWhere({0, 0, a.side(), a.side()},
+                               [&a](int x2, int y) { return a.cell(x2, y) != kCellFree; }), 0);
     playTick(g.gra, {}, g.back, label);
     EXPECT_NE(g.gra.slots[2].x, x);  // the first move comes right after
 }
@@ -68,18 +67,13 @@ TEST(EventObjects, OneLeavingTheArenaEndsBeforeItActs) {
     test::TestGame g;
     startGame(g, 2, 1);
     g.gra.tick = 5;
-    Ops out;
-    out.kind = OpsKind::Intro;
-    out.parameter = -1;
-    out.lifetime = 50;
-    out.x = -0.5f;  // still cell 0 ...
-    out.y = 10;
-    Ops gone = out;
-    gone.x = -1.0f;  // ... but this one is on cell -1
+    // The first is still on cell 0, the second on cell -1, the third has no position at all:
+    // it never ends by leaving.
+    const Ops out{.lifetime = 50, .x = -0.5f, .y = 10, .kind = OpsKind::Intro, .parameter = -1};
+    Ops gone = out, free = out;
+    gone.x = -1.0f;
     gone.y = 50;
-    Ops free = out;
-    free.x = -1;  // no position at all: never ends by leaving
-    free.y = -1;
+    free.x = free.y = -1;
     g.gra.ops = {out, gone, free};
     g.gra.GameStep();
     EXPECT_TRUE(g.gra.ops[0].active);

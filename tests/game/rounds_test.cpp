@@ -71,12 +71,6 @@ TEST_F(Rounds, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
               "now 100.");
 }
 
-}  // namespace
-}  // namespace slyders
-
-namespace slyders {
-namespace {
-
 TEST_F(Rounds, TheRoundEndsOnlyAtTheTargetAndOnlyWithOneLeader) {
     g.gra.firstSlot = 1;
     g.gra.humans = 1;

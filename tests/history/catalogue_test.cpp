@@ -98,10 +98,7 @@ void writeBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::readFile;
 
 // The catalogue of three games (local, network host, DEMO), closed.
 fs::path threeGames(const fs::path& folder) {
@@ -116,11 +113,11 @@ TEST(GameCatalogue, LostOrDamagedIsMadeAgainFromTheReplaysWithAMessage) {
         {"lost", [](const fs::path& f) { fs::remove(f); }},
         {"emptied", [](const fs::path& f) { writeBytes(f, ""); }},
         {"not a database", [](const fs::path& f) { writeBytes(f, std::string(5000, 'x')); }},
-        {"cut short", [](const fs::path& f) { writeBytes(f, readBytes(f).substr(0, 3000)); }},
-        {"header only", [](const fs::path& f) { writeBytes(f, readBytes(f).substr(0, 100)); }},
+        {"cut short", [](const fs::path& f) { writeBytes(f, readFile(f).substr(0, 3000)); }},
+        {"header only", [](const fs::path& f) { writeBytes(f, readFile(f).substr(0, 100)); }},
         {"another version",
          [](const fs::path& f) {
-             std::string b = readBytes(f);
+             std::string b = readFile(f);
              b[63] = 9;  // the header's user version
              writeBytes(f, b);
          }},
@@ -150,7 +147,7 @@ TEST(GameCatalogue, LostOrDamagedIsMadeAgainFromTheReplaysWithAMessage) {
 TEST(GameCatalogue, ADamagedByteAnywhereNeverBreaksIt) {
     const test::TempFolder folder;
     const fs::path file = threeGames(folder.path);
-    const std::string whole = readBytes(file);
+    const std::string whole = readFile(file);
     constexpr std::size_t kStep = 97;
     ReplayStore store(folder.path / "replays");
     for (std::size_t at = 0; at < whole.size(); at += kStep) {

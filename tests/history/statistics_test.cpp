@@ -14,11 +14,7 @@ Replay threePlayers() {
                                   {0, 4, 7, 3, 0, 0}, "312", "40 points reached.");
     r.start.roundPoints = {0, 30, 36, 10, 0, 0};
     r.start.speed = 1;
-    ReplayEvent faster;
-    faster.tick = 101;
-    faster.kind = ReplayEventKind::Speed;
-    faster.value = 2;
-    r.events = {faster};
+    r.events = {ReplayEvent{.tick = 101, .kind = ReplayEventKind::Speed, .value = 2}};
     return r;
 }
 
@@ -35,11 +31,9 @@ TEST(PlayedGame, PointsOfGapsAreThoseNotEarnedByOutlivingOthers) {
 
     // Bob's machine left the network game: his going gave nobody a point.
     Replay left = threePlayers();
-    ReplayEvent leave;
-    leave.tick = 50;
-    leave.kind = ReplayEventKind::Leave;
-    leave.value = 0b10;  // seat 2 plays slot 3
-    left.events.insert(left.events.begin(), leave);
+    // Seat 2 plays slot 3.
+    left.events.insert(left.events.begin(),
+                       ReplayEvent{.tick = 50, .kind = ReplayEventKind::Leave, .value = 0b10});
     left.resultText.clear();
     left.points[1] = 7;
     const PlayedGame n = recordOf(left, GameKind::NetworkHost, "b.slyrep", 6);

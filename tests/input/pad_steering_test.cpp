@@ -4,11 +4,7 @@
 #include <vector>
 
 #include "frame/key_state.h"
-#include "game/game_start.h"
-#include "game/game_tick.h"
-#include "game/state_hash.h"
 #include "input/gamepads.h"
-#include "present/event_label.h"
 #include "test_support.h"
 #include "virtual_pad.h"
 
@@ -36,21 +32,9 @@ GameStart startWithSeatOn(int keyPair) {
     return start;
 }
 
-// Plays a game whose one human's input comes from `input` at each tick; the state hash of
-// every 20th tick.
 template <typename Input>
 std::vector<std::uint64_t> play(const GameStart& start, Input input) {
-    test::TestGame g;
-    EventLabel label;
-    StartGame(g.gra, start, g.back);
-    g.gra.running = true;
-    std::vector<std::uint64_t> hashes;
-    while (g.gra.tick < kMaxTicks) {
-        const TickInput in = input(g.gra.tick + 1, g.gra.seats);
-        if (playTick(g.gra, in, g.back, label) == TickResult::GameOver) break;
-        if (g.gra.tick % kHashInterval == 0) hashes.push_back(stateHash(g.gra));
-    }
-    return hashes;
+    return test::playedHashes(start, input, kMaxTicks);
 }
 
 TEST(PadSteering, APadTurnsASlyderExactlyAsTheKeysDoEvenWhenPulledOutAndBack) {

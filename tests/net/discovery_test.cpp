@@ -28,12 +28,9 @@ void nap() {
 
 TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
     const std::uint16_t port = test::testPort(41), listPort = test::testPort(42);
-    SessionConfig config;
-    config.machine = "kitchen";
-    config.names = {"Zoe"};
-    auto host = std::make_unique<HostSession>(config);
+    auto host = std::make_unique<HostSession>(SessionConfig{"", "kitchen", {"Zoe"}});
+    ASSERT_TRUE(test::opens(*host, port));
     std::string error;
-    ASSERT_TRUE(host->open("127.0.0.1", port, error)) << error;
     ASSERT_TRUE(host->advertise("127.0.0.1", listPort, error)) << error;
     host->setPassword("secret");
 

@@ -27,19 +27,12 @@ private:
 };
 
 std::string joinWith(HostSession& host, std::uint16_t port, const Fingerprint& print) {
-    SessionConfig config;
-    config.machine = "laptop";
-    config.names = {"Max"};
+    SessionConfig config{"", "laptop", {"Max"}};
     config.fingerprint = print;
     GuestSession guest(config);
-    auto joined = std::async(std::launch::async, [&] {
-        std::string error;
-        return guest.join("127.0.0.1", port, 3000, error) ? std::string() : error;
-    });
-    test::within(
-        3500, [&] { return joined.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-        [&] { host.service(2); });
-    return joined.get();
+    std::string why;
+    test::joinLobby(host, guest, port, &why);
+    return why;
 }
 
 }  // namespace
@@ -65,14 +58,11 @@ TEST(Fingerprint, OnlyThePartThatDrawsDiffersAndItIsNamed) {
 TEST(Fingerprint, AGuestThatDrawsDifferentlyIsRefusedAtJoinAndALikeOneJoins) {
     test::BlockText blocks;
     NarrowText narrow;
-    SessionConfig config;
-    config.machine = "desktop";
-    config.names = {"Zoe"};
+    SessionConfig config{"", "desktop", {"Zoe"}};
     config.fingerprint = machineFingerprint(blocks);
     HostSession host(config);
     const std::uint16_t port = test::testPort(31);
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
 
     EXPECT_EQ(joinWith(host, port, machineFingerprint(narrow)), differenceText(kPartTexts));
     EXPECT_EQ(host.guestsPresent(), 0);

@@ -60,8 +60,8 @@ private:
 TEST(NetFaults, StrangersNeverKeepAPlayerOut) {
     const std::uint16_t port = testPort(0);
     HostSession host(quick({"Ann"}));
+    ASSERT_TRUE(test::opens(host, port));
     std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
     std::vector<std::unique_ptr<EnetTransport>> strangers;
     for (int i = 0; i < kPeerSlots + 10; ++i) {
         strangers.push_back(EnetTransport::connect("127.0.0.1", port, error));
@@ -110,8 +110,7 @@ TEST(NetFaults, StrangersNeverKeepAPlayerOut) {
 TEST(NetFaults, EveryGuestBeyondTheSeatsIsToldTheGameIsFull) {
     const std::uint16_t port = testPort(1);
     HostSession host(quick({"Ann"}));
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     std::vector<std::future<std::string>> joins;
     {
         HostThread serviced(host);
@@ -142,8 +141,7 @@ TEST(NetFaults, EveryGuestBeyondTheSeatsIsToldTheGameIsFull) {
 TEST(NetFaults, AGuestThatTalksButNeverSteersIsLeftBehind) {
     const std::uint16_t port = testPort(2);
     HostSession host(quick({"Ann"}));
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     GuestSession guest(quick({"Bo"}));
     ASSERT_TRUE(joinLobby(host, guest, port));
     guest.service(0);
@@ -171,8 +169,7 @@ TEST(NetFaults, AGuestThatTalksButNeverSteersIsLeftBehind) {
 TEST(NetFaults, APausedGuestLosesItsSeatAndIsToldWhy) {
     const std::uint16_t port = testPort(3);
     HostSession host(quick({"Ann"}));
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     GuestSession guest(quick({"Bo"}));
     ASSERT_TRUE(joinLobby(host, guest, port));
     const int seatsWithGuest = host.freeSeats();
@@ -191,8 +188,7 @@ TEST(NetFaults, APausedGuestLosesItsSeatAndIsToldWhy) {
 TEST(NetFaults, AGuestInTheLobbyOfAVanishedHostSaysItStoppedAnswering) {
     const std::uint16_t port = testPort(4);
     auto host = std::make_unique<HostSession>(quick({"Ann"}));
-    std::string error;
-    ASSERT_TRUE(host->open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(*host, port));
     GuestSession guest(quick({"Bo"}));
     ASSERT_TRUE(joinLobby(*host, guest, port));
     host.reset();  // no goodbye, as when its process is killed
@@ -206,8 +202,8 @@ TEST(NetFaults, AGuestInTheLobbyOfAVanishedHostSaysItStoppedAnswering) {
 TEST(NetFaults, AFloodIsCutOffAndKeptBounded) {
     const std::uint16_t port = testPort(5);
     HostSession host(quick({"Ann"}));
+    ASSERT_TRUE(test::opens(host, port));
     std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
     auto raw = EnetTransport::connect("127.0.0.1", port, error);
     ASSERT_TRUE(raw) << error;
     std::vector<NetEvent> events;
@@ -249,8 +245,8 @@ TEST(NetFaults, AFloodIsCutOffAndKeptBounded) {
 TEST(NetFaults, ABusyPortGivesTheNextFreeOne) {
     const std::uint16_t port = testPort(6);
     HostSession first(quick({"Ann"})), second(quick({"Bo"}));
+    ASSERT_TRUE(test::opens(first, port));
     std::string error;
-    ASSERT_TRUE(first.open("127.0.0.1", port, error)) << error;
     ASSERT_TRUE(second.openNear("127.0.0.1", port, error)) << error;
     EXPECT_EQ(second.port(), port + 1);
     EXPECT_EQ(second.requestedPort(), port);

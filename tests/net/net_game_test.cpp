@@ -19,6 +19,7 @@
 #include "replay/replay_store.h"
 #include "sim/net_peer.h"
 #include "net_test_support.h"
+#include "replay_support.h"
 #include "test_support.h"
 
 using namespace slyders;
@@ -30,56 +31,16 @@ namespace {
 
 constexpr int kArena = 250;
 
-struct PeerRun {
-    std::vector<NetGameResult> games;
-    std::string error;
-    int badPackets = 0;
-};
-
-PeerRun runPeer(NetPeerOptions options) {
-    test::BlockText text;
-    NetPeer peer(options, text);
-    PeerRun run;
-    if (!peer.connect(run.error)) return run;
-    while (auto r = peer.playNext()) {
-        run.games.push_back(*r);
-        if (r->stopped) break;
-    }
-    run.badPackets = peer.session().badPackets();
-    peer.close();
-    return run;
-}
+using test::PeerRun;
+constexpr auto runPeer = test::runPeer<test::BlockText>;
 
 NetPeerOptions hostOptions(std::uint16_t port, int joiners, int games = 1) {
-    NetPeerOptions o;
-    o.host = true;
-    o.port = port;
-    o.joiners = joiners;
-    o.games = games;
-    o.arenaSide = kArena;
-    o.paced = false;
-    o.waitSeconds = 20;
-    o.gameSeconds = 60;
-    return o;
+    return {.host = true, .port = port, .games = games, .arenaSide = kArena, .joiners = joiners,
+            .waitSeconds = 20, .paced = false, .gameSeconds = 60};
 }
 
 NetPeerOptions guestOptions(std::uint16_t port, int seats = 1) {
-    NetPeerOptions o;
-    o.port = port;
-    o.seats = seats;
-    o.paced = false;
-    o.waitSeconds = 20;
-    o.gameSeconds = 60;
-    return o;
-}
-
-// The machine's replay played back alone, as slyders-sim --replay plays it.
-ReplayCheck playedBack(const Replay& replay) {
-    test::BlockText text;
-    SimOptions options;
-    options.arenaSide = replay.arenaSide;
-    SimGame sim(options, text);
-    return sim.playReplay(replay);
+    return {.port = port, .seats = seats, .waitSeconds = 20, .paced = false, .gameSeconds = 60};
 }
 
 std::vector<std::uint64_t> hashesOf(const NetGameResult& r) {
@@ -101,7 +62,8 @@ void expectSameGame(const NetGameResult& a, const NetGameResult& b) {
     EXPECT_EQ(a.finalHash, b.finalHash);
     EXPECT_TRUE(b.replay.network);
     EXPECT_EQ(b.replay.hashes, hashesOf(b));
-    const ReplayCheck again = playedBack(b.replay);
+    test::BlockText text;
+    const ReplayCheck again = test::playedBack(b.replay, text);
     EXPECT_TRUE(again.agrees) << "from tick " << again.disagreesAt;
     EXPECT_EQ(again.points, b.record.points);
     EXPECT_EQ(again.deathOrder, b.record.deathOrder);
@@ -114,13 +76,12 @@ void expectRecordedAlike(const std::vector<const PeerRun*>& runs, std::size_t ga
     for (const PeerRun* run : runs) {
         const NetGameResult& r = run->games[game];
         ASSERT_FALSE(r.replayFile.empty());
-        std::string error;
-        const std::optional<Replay> read = loadReplayFile(r.replayFile, error);
-        ASSERT_TRUE(read) << error;
-        EXPECT_EQ(*read, r.replay);
-        EXPECT_EQ(read->hashes, hashesOf(first));
-        EXPECT_EQ(read->deathOrder, first.record.deathOrder);
-        const ReplayCheck again = playedBack(*read);
+        const Replay read = test::readReplay(r.replayFile);
+        EXPECT_EQ(read, r.replay);
+        EXPECT_EQ(read.hashes, hashesOf(first));
+        EXPECT_EQ(read.deathOrder, first.record.deathOrder);
+        test::BlockText text;
+        const ReplayCheck again = test::playedBack(read, text);
         EXPECT_TRUE(again.agrees) << r.replayFile << " from tick " << again.disagreesAt;
         EXPECT_EQ(again.points, first.record.points);
     }
@@ -185,24 +146,6 @@ TEST(NetGame, TwoMachinesPlayARoundOfGamesAlike) {
     }
     EXPECT_GE(results.size(), 2u);
     EXPECT_EQ(h.games[1].start.start.roundPoints, guest.games[1].start.start.roundPoints);
-}
-
-// Experts look ahead on what every machine's game holds alike, so their games agree too.
-TEST(NetGame, ExpertComputersPlayAlikeOnEveryMachine) {
-    const std::uint16_t port = testPort(12);
-    NetPeerOptions ho = hostOptions(port, 1), go = guestOptions(port);
-    ho.computers = 2;
-    ho.skill = 4;
-    auto host = std::async(std::launch::async, runPeer, ho);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const PeerRun guest = runPeer(go);
-    const PeerRun h = host.get();
-    ASSERT_EQ(h.error, "");
-    ASSERT_EQ(h.games.size(), 1u);
-    ASSERT_EQ(guest.games.size(), 1u);
-    EXPECT_EQ(h.games[0].start.start.skill, 4);
-    expectSameGame(h.games[0], guest.games[0]);
-    expectSameGame(guest.games[0], h.games[0]);
 }
 
 // The pace through such a link is the network benchmark's (bench/net/run.sh) to show.
@@ -342,8 +285,7 @@ TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
     SessionConfig config{"", "host", {"Ann"}};
     config.reserved = {"Computer 1", "Computer 2"};
     HostSession host(config);
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     std::vector<std::unique_ptr<GuestSession>> guests;
     auto join = [&](std::vector<std::string> names) {
         guests.push_back(std::make_unique<GuestSession>(SessionConfig{"", "m", std::move(names)}));
@@ -360,7 +302,7 @@ TEST(NetGame, ANameAlreadyInTheGameGetsANumber) {
     host.close();
     // Nor does a guest take over a computer player's entry of the host's roster.
     HostSession other(config);
-    ASSERT_TRUE(other.open("127.0.0.1", testPort(11), error)) << error;
+    ASSERT_TRUE(test::opens(other, testPort(11)));
     GuestSession sly(SessionConfig{"", "m", {"Computer 2"}});
     ASSERT_TRUE(joinLobby(other, sly, testPort(11)));
     EXPECT_EQ(other.seatOwners().back().name, "Computer 2 2");
@@ -374,8 +316,7 @@ TEST(NetGame, NobodyIsWaitedForOnceEveryHumanSlyderIsDead) {
     SessionConfig hostConfig{"", "host", {"Ann"}};
     hostConfig.noticeMs = 0;
     HostSession host(hostConfig);
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     GuestSession guest(SessionConfig{"", "m", {"Bo"}});
     ASSERT_TRUE(joinLobby(host, guest, port));
     const std::uint32_t first = std::uint32_t(host.begin(net::Start{}).delay) + 1;
@@ -399,8 +340,7 @@ TEST(NetGame, NobodyIsWaitedForOnceEveryHumanSlyderIsDead) {
 TEST(NetGame, AGuestGoneBetweenGamesIsNotWaitedFor) {
     const std::uint16_t port = testPort(10);
     HostSession host(SessionConfig{"", "host", {"Ann"}});
-    std::string error;
-    ASSERT_TRUE(host.open("127.0.0.1", port, error)) << error;
+    ASSERT_TRUE(test::opens(host, port));
     GuestSession guest(SessionConfig{"", "m", {"Bo"}});
     ASSERT_TRUE(joinLobby(host, guest, port));
     host.begin(net::Start{});  // the first game, played to its end somewhere else

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <functional>
 #include <future>
+#include <string>
+#include <vector>
 
 #include "net/net_session.h"
+#include "sim/net_peer.h"
 
 namespace slyders::test {
 
@@ -23,16 +27,49 @@ inline bool within(int ms, const std::function<bool()>& done, const std::functio
     return done();
 }
 
-// The guest joins the host's lobby, the host serviced meanwhile; false when it did not.
-inline bool joinLobby(net::HostSession& host, net::GuestSession& guest, std::uint16_t port) {
-    auto joined = std::async(std::launch::async, [&guest, port] {
+// The host listens on 127.0.0.1 at the port; the refusal says why it does not.
+inline testing::AssertionResult opens(net::HostSession& host, std::uint16_t port) {
+    std::string error;
+    if (host.open("127.0.0.1", port, error)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << error;
+}
+
+// The guest joins the host's lobby, the host serviced meanwhile; false, and why, when it did not.
+inline bool joinLobby(net::HostSession& host, net::GuestSession& guest, std::uint16_t port,
+                      std::string* why = nullptr) {
+    auto joined = std::async(std::launch::async, [&guest, port, why] {
         std::string error;
-        return guest.join("127.0.0.1", port, 3000, error);
+        const bool in = guest.join("127.0.0.1", port, 3000, error);
+        if (why) *why = error;
+        return in;
     });
     within(
         3500, [&] { return joined.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
         [&] { host.service(2); });
     return joined.get();
+}
+
+// A headless machine's games, as slyders-sim --host or --join plays them.
+struct PeerRun {
+    std::vector<NetGameResult> games;
+    std::string error;
+    int badPackets = 0;
+};
+
+// Plays games until the session ends, writing the arena's names with the given text.
+template <typename Text>
+PeerRun runPeer(NetPeerOptions options) {
+    Text text;
+    NetPeer peer(options, text);
+    PeerRun run;
+    if (!peer.connect(run.error)) return run;
+    while (auto r = peer.playNext()) {
+        run.games.push_back(*r);
+        if (r->stopped) break;
+    }
+    run.badPackets = peer.session().badPackets();
+    peer.close();
+    return run;
 }
 
 }  // namespace slyders::test

@@ -20,7 +20,7 @@ Start sampleStart() {
     s.game = 3;
     s.start.computers = 2;
     s.start.humans = 3;
-    s.start.skill = 3;
+    s.start.skill = 4;  // an Expert: the highest skill a start may carry
     s.start.speed = 2;
     s.start.seed = 0x1234567890ABCDEFull;
     s.start.seats[1] = HumanSeat{2, 7};

@@ -4,9 +4,7 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
-#include "params/report.h"
 #include "params/settings_table.h"
 #include "params/virt_file.h"
 
@@ -23,19 +21,14 @@ struct Record {
     std::int32_t fixed = 3;
 };
 
-void doubleIt(void* record, ExtValue* arguments, ExtValue& result) {
-    result.setInt(static_cast<Record*>(record)->points * arguments[0].asInt());
-}
-
 const PropertyDescriptor kRecordTable[] = {
-    {"Main", 1, 7, "Record", "a test record", 0, nullptr, nullptr, nullptr},
+    {"Main", 1, 6, "Record", "a test record", 0, nullptr, nullptr, nullptr},
     {"points", 0, 0, "Points", "d 10 80", offsetof(Record, points), nullptr, nullptr, ""},
     {"free", 0, 0, "Free", "d", offsetof(Record, free), nullptr, nullptr, ""},
     {"name", 0, 0, "Name", "s 0 5", offsetof(Record, name), nullptr, nullptr, ""},
     {"note", 0, 0, "Note", "s 0 0", offsetof(Record, note), nullptr, nullptr, ""},
     {"ratio", 0, 0, "Ratio", "f 0 1", offsetof(Record, ratio), nullptr, nullptr, ""},
     {"fixed", 0, kPropReadOnly, "Fixed", "d", offsetof(Record, fixed), nullptr, nullptr, ""},
-    {"twice", 0, 0, "Twice", "p", 0, procedureSlot(doubleIt), nullptr, ""},
     {nullptr, 0, 0, nullptr, nullptr, 0, nullptr, nullptr, nullptr},
 };
 
@@ -74,29 +67,7 @@ TEST(Param, TextsByTypeLetter) {
     p.setInt(1, -3);
     EXPECT_EQ(p.getText(1), "-3");
     EXPECT_EQ(p.getText(4), "0.5");
-    EXPECT_EQ(p.getText(6), "");
     EXPECT_EQ(p.findProperty("nothing"), -1);
-}
-
-TEST(Param, CallRunsTheProcedureOrReportsItsAbsence) {
-    Record r;
-    Param p(kRecordTable, &r);
-    ExtValue arguments[1] = {ExtValue(2)};
-    ExtValue result;
-    p.call(6, arguments, result);
-    EXPECT_EQ(result.asInt(), 80);
-
-    std::vector<std::string> messages;
-    MessageSink previous =
-        setMessageSink([&](const char* module, const char*, int, const char* text) {
-            messages.push_back(std::string(module) + ": " + text);
-        });
-    p.call(0, arguments, result);
-    setMessageSink(previous);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0],
-              "SimpleAbstractParam: undefined function pointer in "
-              "property #0 (points)");
 }
 
 TEST(Param, TextsWithTildesAndLineBreaksRoundTripThroughTheFile) {

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,11 +80,7 @@ protected:
         setMessageSink(m_previousSink);
     }
     void write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
-    std::string read() const {
-        std::ostringstream text;
-        text << std::ifstream(m_path, std::ios::binary).rdbuf();
-        return text.str();
-    }
+    std::string read() const { return test::readFile(m_path); }
     // Loads "Settings:" followed by the given lines into fresh settings.
     TInterface load(const std::string& lines) {
         write("Settings:\n" + lines);

@@ -5,7 +5,6 @@
 
 #include "params/ext_value.h"
 #include "params/settings_table.h"
-#include "params/slist.h"
 #include "params/sstring.h"
 
 using namespace slyders;
@@ -32,16 +31,6 @@ TEST(SString, CopiesShareUntilOneIsWrittenAndTheEmptyBufferIsNeverCounted) {
     EXPECT_EQ(a, "abcabc");
     a.set(a.c_str() + 3);
     EXPECT_EQ(a, "abc");
-}
-
-TEST(SString, WritingInPlace) {
-    SString s("ab");
-    std::memcpy(s.beginAppend(3), "cde", 3);
-    s.finishAppend(2);
-    std::strcpy(s.beginAppend(10), "xy");
-    s.finishAppend();
-    EXPECT_EQ(s, "abcdxy");
-    EXPECT_EQ(s.length(), 6);
 }
 
 TEST(SString, SubstringsAndTildeEscapes) {
@@ -80,37 +69,4 @@ TEST(ExtValue, Conversions) {
     Param param = settingsParam(settings);
     EXPECT_EQ(ExtValue(ExtObject::ofParam(param)).asString().substring(0, 20),
               "<Settings object at ");
-}
-
-TEST(ExtValue, SharedObjectsLiveAsLongAsAReference) {
-    struct Counted : DestrBase {
-        bool* gone;
-        explicit Counted(bool* g) : gone(g) {}
-        ~Counted() override { *gone = true; }
-    };
-    bool gone = false;
-    auto* object = new Counted(&gone);
-    {
-        ExtValue a(ExtObject::shared(nullptr, object));
-        ExtValue b(a);
-        EXPECT_EQ(object->refCount, 2);
-        a.setEmpty();
-        EXPECT_EQ(object->refCount, 1);
-        b = b.asObject();  // self-replacement keeps it alive
-        EXPECT_FALSE(gone);
-    }
-    EXPECT_TRUE(gone);
-}
-
-TEST(SListTempl, KeepsThePositionOnRemoval) {
-    SListTempl<std::string> list;
-    for (const char* s : {"a", "b", "c", "d", "e"}) list += s;
-    list.setPosition(2);
-    list.remove(1);
-    EXPECT_EQ(list.position(), 1);
-    list.remove(3);
-    EXPECT_EQ(list.position(), 1);
-    list.insert(0, "z");
-    ASSERT_EQ(list.size(), 4);
-    EXPECT_EQ(list[0] + list[1] + list[2] + list[3], "zacd");
 }

@@ -36,19 +36,13 @@ TEST(Timeline, MapsTicksFindsDeathsAndDrawsOnlyUnderTheArena) {
     game.window.fill(0xFF123456u);
     const PixelBuffer before = game.window;
     line.draw(game.window, 300);
-    int changedOutside = 0, changedInside = 0;
-    for (int y = 0; y < game.window.height(); ++y) {
-        for (int x = 0; x < game.window.width(); ++x) {
-            if (game.window.at(x, y) == before.at(x, y)) continue;
-            (line.hits(x, y) ? changedInside : changedOutside) += 1;
-        }
-    }
-    EXPECT_EQ(changedOutside, 0);
-    EXPECT_EQ(changedInside, place.w * place.h);
+    const Rect whole{0, 0, game.window.width(), game.window.height()};
+    const auto changed = [&](int x, int y) { return game.window.at(x, y) != before.at(x, y); };
+    EXPECT_EQ(test::countWhere(whole, changed), place.w * place.h);
+    EXPECT_EQ(test::countWhere(place, [&](int x, int y) { return changed(x, y) && line.hits(x, y); }),
+              place.w * place.h);
     line.erase(game.window, before);
-    for (int y = place.y; y < place.bottom(); ++y) {
-        for (int x = place.x; x < place.right(); ++x) ASSERT_EQ(game.window.at(x, y), before.at(x, y));
-    }
+    EXPECT_EQ(test::countWhere(whole, changed), 0);
 }
 
 }  // namespace

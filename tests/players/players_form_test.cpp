@@ -143,12 +143,8 @@ TEST_F(PlayersDialog, TheNameEditTakesOnlyWhatIsStoredWhole) {
 }
 
 TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
-    setRoster({{"Computer 1", 0, {}},
-               {"Computer 2", 0, {}},
-               {"Ann", 0, {}},
-               {"Bob", 0, {}},
-               {"Zoe", 0, {}},
-               {"Max", 0, {}}});
+    setRoster({{"Computer 1", 0, {}}, {"Computer 2", 0, {}}, {"Ann", 0, {}}, {"Bob", 0, {}},
+               {"Zoe", 0, {}}, {"Max", 0, {}}});
     gra.humans = 2;
     gra.seats[0].rosterIndex = 2;
     gra.seats[1].rosterIndex = 4;
@@ -158,9 +154,8 @@ TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
     control<QPushButton>("delplr")->click();
     EXPECT_TRUE(boxes.shown.empty());                           // nothing won, nothing asked
     EXPECT_FALSE(control<QPushButton>("delplr")->isEnabled());  // no neighbour selected instead
-    EXPECT_EQ(
-        (std::array{gra.seats[0].rosterIndex, gra.seats[1].rosterIndex, gra.seats[2].rosterIndex}),
-        (std::array{2, -1, 4}));
+    EXPECT_EQ((std::array{gra.seats[0].rosterIndex, gra.seats[1].rosterIndex,
+                          gra.seats[2].rosterIndex}), (std::array{2, -1, 4}));
     EXPECT_EQ(scores.count(), 5);
     EXPECT_EQ(parseRoster(store.bytes).entries.size(), 5u);
     EXPECT_EQ(control<QComboBox>("ComboBox2")->currentIndex(), -1);

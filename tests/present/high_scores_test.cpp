@@ -56,20 +56,16 @@ TEST(HighScores, TextsAndSeparatorAreSolidTheBandsAreNot) {
     const Arena& a = t.gra.arena;
     // Eight rows of 40 pixels from y = 70; the separator runs through row 1 at y = 130.
     for (int x = 46; x <= 421; ++x) ASSERT_EQ(a.cell(x, 130), kCellSolid) << x;
-    int solidInTitle = 0;
-    for (int y = 70; y < 110; ++y) {
-        for (int x = 47; x < 280; ++x) solidInTitle += a.cell(x, y) == kCellSolid;
-    }
-    EXPECT_GT(solidInTitle, 100);
+    EXPECT_GT(test::countWhere({47, 70, 233, 40}, [&a](int x, int y) {
+                  return a.cell(x, y) == kCellSolid;
+              }), 100);
     // Between the columns only the band is drawn: coloured, but free.
     EXPECT_EQ(a.cell(290, 155), kCellFree);
     EXPECT_NE(t.g.window.colour(290 + a.offset(), 155 + a.offset()), kBlack);
-    for (int y = 0; y < a.side(); y += 3) {
-        for (int x = 0; x < a.side(); x += 3) {
-            ASSERT_EQ(t.g.window.at(x + a.offset(), y + a.offset()),
-                      t.gra.arena.offscreen().at(x, y));
-        }
-    }
+    const auto differs = [&](int x, int y) {
+        return t.g.window.at(x + a.offset(), y + a.offset()) != t.gra.arena.offscreen().at(x, y);
+    };
+    EXPECT_EQ(test::countWhere({0, 0, a.side(), a.side()}, differs, 3), 0);
 }
 
 TEST(HighScores, BandsBlendUnlessDrawingIsSlow) {

@@ -34,13 +34,7 @@ struct Board {
         board->PaintScoreboard(g.window, back, g.gra, label);
     }
     bool anyPixel(Rgb c) const {
-        const Rect a = board->area();
-        for (int y = a.y; y < a.bottom(); ++y) {
-            for (int x = a.x; x < a.right(); ++x) {
-                if (g.window.colour(x, y) == c) return true;
-            }
-        }
-        return false;
+        return test::countWhere(board->area(), [&](int x, int y) { return g.window.colour(x, y) == c; });
     }
 
     test::TestGame g;

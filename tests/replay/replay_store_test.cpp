@@ -178,10 +178,7 @@ std::vector<std::uint8_t> asFirstFormat(std::vector<std::uint8_t> bytes) {
 
 TEST(ReplayFile, LeavesOfANetworkGameReadBackAndFirstFormatFilesStillRead) {
     Replay older = gameAt(5, 60);
-    ReplayEvent held;
-    held.tick = 3;
-    held.input.seat = {kSteerLeft, 0, 0, 0};
-    older.events = {held};
+    older.events = {ReplayEvent{.tick = 3, .input = {{kSteerLeft, 0, 0, 0}}}};
     const auto first = asFirstFormat(encodeReplay(older));
     ReplayReadResult read = decodeReplay(first.data(), first.size());
     ASSERT_TRUE(read.replay) << read.error;
@@ -191,11 +188,7 @@ TEST(ReplayFile, LeavesOfANetworkGameReadBackAndFirstFormatFilesStillRead) {
 
     Replay network = older;
     network.network = true;
-    ReplayEvent left;
-    left.tick = 44;
-    left.kind = ReplayEventKind::Leave;
-    left.value = 0b0110;
-    network.events.push_back(left);
+    network.events.push_back(ReplayEvent{.tick = 44, .kind = ReplayEventKind::Leave, .value = 0b0110});
     const auto bytes = encodeReplay(network);
     read = decodeReplay(bytes.data(), bytes.size());
     ASSERT_TRUE(read.replay) << read.error;

@@ -18,16 +18,6 @@ namespace {
 
 constexpr auto kQuietTimeout = std::chrono::seconds(5);
 
-void put16(Bytes& b, std::uint16_t v) {
-    b.push_back(std::uint8_t(v & 0xFF));
-    b.push_back(std::uint8_t(v >> 8));
-}
-
-void put32(Bytes& b, std::uint32_t v) {
-    put16(b, std::uint16_t(v & 0xFFFF));
-    put16(b, std::uint16_t(v >> 16));
-}
-
 std::uint32_t get32(const Bytes& b, std::size_t at) {
     return std::uint32_t(b[at] | b[at + 1] << 8 | b[at + 2] << 16) | std::uint32_t(b[at + 3]) << 24;
 }
@@ -75,46 +65,6 @@ bool useSoundConfigForAllTests(const std::string& drivers) {
     };
     testing::AddGlobalTestEnvironment(new Config(drivers));
     return true;
-}
-
-Bytes chunk(const char* id, const Bytes& body) {
-    Bytes b(id, id + 4);
-    put32(b, std::uint32_t(body.size()));
-    b.insert(b.end(), body.begin(), body.end());
-    return b;
-}
-
-Bytes formatBody(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate,
-                 std::uint16_t bits) {
-    Bytes b;
-    const auto block = std::uint16_t(channels * bits / 8);
-    put16(b, tag);
-    put16(b, channels);
-    put32(b, rate);
-    put32(b, rate * block);
-    put16(b, block);
-    put16(b, bits);
-    return b;
-}
-
-Bytes riffWave(const std::vector<Bytes>& chunks) {
-    Bytes body = {'W', 'A', 'V', 'E'};
-    for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
-    Bytes b = {'R', 'I', 'F', 'F'};
-    put32(b, std::uint32_t(body.size()));
-    b.insert(b.end(), body.begin(), body.end());
-    return b;
-}
-
-Bytes level16(int frames, std::int16_t level, int channels) {
-    Bytes b;
-    for (int i = 0; i < frames * channels; ++i) put16(b, std::uint16_t(level));
-    return b;
-}
-
-Bytes levelWave(int frames, std::int16_t level, std::uint32_t rate) {
-    return riffWave(
-        {chunk("fmt ", formatBody(1, 1, rate, 16)), chunk("data", level16(frames, level))});
 }
 
 void writeBytes(const std::filesystem::path& path, const Bytes& bytes) {

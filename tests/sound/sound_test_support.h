@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sound/snd_man.h"
+#include "wave_bytes.h"
 
 namespace slyders::test {
 
@@ -20,15 +21,6 @@ bool useSoundConfigForAllTests(const std::string& drivers);
 std::filesystem::path soundTempDir();
 std::filesystem::path recordingPath();
 
-// ---- wave files made for the tests ----
-using Bytes = std::vector<std::uint8_t>;
-Bytes chunk(const char* id, const Bytes& body);
-Bytes formatBody(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate, std::uint16_t bits);
-Bytes riffWave(const std::vector<Bytes>& chunks);
-// Frames of a constant level: easy to measure exactly in the mix.
-Bytes level16(int frames, std::int16_t level, int channels = 1);
-// A plain PCM file of a constant level.
-Bytes levelWave(int frames, std::int16_t level, std::uint32_t rate = 44100);
 void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
 
 // ---- what the wave writer recorded ----

@@ -6,15 +6,21 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "game/game_start.h"
+#include "game/game_tick.h"
 #include "game/gra.h"
 #include "game/pixel_buffer.h"
 #include "game/random.h"
 #include "game/sound_requests.h"
+#include "game/state_hash.h"
 #include "game/text_renderer.h"
 #include "params/app_settings.h"
+#include "present/event_label.h"
 #include "players/scores.h"
 
 namespace slyders::test {
@@ -34,6 +40,12 @@ struct TempFolder {
     std::filesystem::path path;
 };
 
+// A whole file's bytes; none when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // A shell command run to its end: what it printed on stdout and its exit status (-1 when it
 // did not exit by itself).
 struct CommandRun {
@@ -50,6 +62,16 @@ inline CommandRun runCommand(const std::string& command) {
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// How many points of the rectangle, on every rowStep-th row, the predicate holds at.
+template <typename Holds>
+int countWhere(Rect r, Holds holds, int rowStep = 1) {
+    int n = 0;
+    for (int y = r.y; y < r.bottom(); y += rowStep) {
+        for (int x = r.x; x < r.right(); ++x) n += holds(x, y) ? 1 : 0;
+    }
+    return n;
 }
 
 // Text as solid blocks: half the height wide per character. Deterministic without fonts.
@@ -129,5 +151,22 @@ struct TestGame {
     PixelBuffer back;
     Gra gra;
 };
+
+// Plays a game from its start, the keys of each tick from input(tick, seats), until it ends
+// or reaches maxTicks; the state hash of every check.
+template <typename Input>
+std::vector<std::uint64_t> playedHashes(const GameStart& start, Input input, int maxTicks) {
+    TestGame g;
+    EventLabel label;
+    StartGame(g.gra, start, g.back);
+    g.gra.running = true;
+    std::vector<std::uint64_t> hashes;
+    while (g.gra.tick < maxTicks) {
+        const TickInput in = input(g.gra.tick + 1, g.gra.seats);
+        if (playTick(g.gra, in, g.back, label) == TickResult::GameOver) break;
+        if (g.gra.tick % kHashInterval == 0) hashes.push_back(stateHash(g.gra));
+    }
+    return hashes;
+}
 
 }  // namespace slyders::test

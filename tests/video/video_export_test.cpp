@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <map>
+#include <sstream>
+#include <fstream>
 #include <vector>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
 
 #include "game/gra.h"
 #include "replay/replay_store.h"
@@ -16,6 +16,7 @@ extern "C" {
 #include "sound/snd_man.h"
 #include "test_support.h"
 #include "video/video_export.h"
+#include "wave_bytes.h"
 
 namespace slyders {
 namespace {
@@ -26,113 +27,66 @@ constexpr int kWidth = 320, kHeight = 180;  // the arena of 300 does not fit: dr
 constexpr double kBurstSeconds = 0.03;
 constexpr double kTickSeconds = 0.013;  // the medium speed the simulator's games play at
 
-// What a video file holds, read back through FFmpeg.
+// What a video file holds, read back by FFmpeg's own programs.
 struct Decoded {
     int width = 0, height = 0;
-    AVCodecID video = AV_CODEC_ID_NONE, audio = AV_CODEC_ID_NONE;
+    std::string video, audio;  // the codecs' names
     int frames = 0;
     double seconds = 0.0;
     int sampleRate = 0;
     std::vector<float> loudness;  // per sample, the louder channel's magnitude
 };
 
-float sampleOf(const AVFrame* f, int channel, int i) {
-    const auto fmt = AVSampleFormat(f->format);
-    const int channels = f->ch_layout.nb_channels;
-    if (fmt == AV_SAMPLE_FMT_FLTP) return reinterpret_cast<const float*>(f->data[channel])[i];
-    if (fmt == AV_SAMPLE_FMT_FLT) return reinterpret_cast<const float*>(f->data[0])[i * channels + channel];
-    if (fmt == AV_SAMPLE_FMT_S16) {
-        return reinterpret_cast<const std::int16_t*>(f->data[0])[i * channels + channel] / 32768.0f;
-    }
-    ADD_FAILURE() << "sample format " << fmt;
-    return 0.0f;
-}
-
-void take(Decoded& d, const AVCodecContext* c, const AVFrame* f) {
-    if (c->codec_type == AVMEDIA_TYPE_VIDEO) {
-        ++d.frames;
-        return;
-    }
-    for (int i = 0; i < f->nb_samples; ++i) {
-        float loud = 0.0f;
-        for (int ch = 0; ch < f->ch_layout.nb_channels; ++ch)
-            loud = std::max(loud, std::abs(sampleOf(f, ch, i)));
-        d.loudness.push_back(loud);
-    }
-}
-
 Decoded decode(const fs::path& file) {
     Decoded d;
-    AVFormatContext* in = nullptr;
-    if (avformat_open_input(&in, file.c_str(), nullptr, nullptr) < 0) {
-        ADD_FAILURE() << "cannot open " << file;
-        return d;
-    }
-    avformat_find_stream_info(in, nullptr);
-    d.seconds = double(in->duration) / AV_TIME_BASE;
-    std::vector<AVCodecContext*> decoders(in->nb_streams, nullptr);
-    for (unsigned s = 0; s < in->nb_streams; ++s) {
-        const AVCodecParameters* p = in->streams[s]->codecpar;
-        if (p->codec_type == AVMEDIA_TYPE_VIDEO) {
-            d.video = p->codec_id;
-            d.width = p->width;
-            d.height = p->height;
-        } else if (p->codec_type == AVMEDIA_TYPE_AUDIO) {
-            d.audio = p->codec_id;
-            d.sampleRate = p->sample_rate;
+    const test::CommandRun probe = test::runCommand(
+        "ffprobe -v error -count_frames -of default=noprint_wrappers=1 -show_entries "
+        "stream=codec_type,codec_name,width,height,nb_read_frames,sample_rate:"
+        "format=duration '" + file.string() + "'");
+    EXPECT_EQ(probe.status, 0) << file;
+    std::map<std::string, std::string> stream;  // the fields of the stream being read
+    const auto take = [&] {
+        if (stream["codec_type"] == "video") {
+            d.video = stream["codec_name"];
+            d.width = std::stoi(stream["width"]);
+            d.height = std::stoi(stream["height"]);
+            d.frames = std::stoi(stream["nb_read_frames"]);
+        } else if (stream["codec_type"] == "audio") {
+            d.audio = stream["codec_name"];
+            d.sampleRate = std::stoi(stream["sample_rate"]);
         }
-        decoders[s] = avcodec_alloc_context3(avcodec_find_decoder(p->codec_id));
-        avcodec_parameters_to_context(decoders[s], p);
-        avcodec_open2(decoders[s], nullptr, nullptr);
-    }
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
-    const auto drain = [&](AVCodecContext* c) {
-        while (avcodec_receive_frame(c, frame) == 0) take(d, c, frame);
+        stream.clear();
     };
-    while (av_read_frame(in, packet) >= 0) {
-        AVCodecContext* c = decoders[std::size_t(packet->stream_index)];
-        if (avcodec_send_packet(c, packet) == 0) drain(c);
-        av_packet_unref(packet);
+    std::istringstream lines(probe.output);
+    for (std::string line; std::getline(lines, line);) {  // each stream begins with its codec
+        const std::string key = line.substr(0, line.find('=')), value = line.substr(key.size() + 1);
+        if (key == "duration") d.seconds = std::stod(value);
+        if (key == "codec_name") take();
+        stream[key] = value;
     }
-    for (AVCodecContext* c : decoders) {
-        avcodec_send_packet(c, nullptr);
-        drain(c);
-        avcodec_free_context(&c);
-    }
-    av_frame_free(&frame);
-    av_packet_free(&packet);
-    avformat_close_input(&in);
+    take();
+    if (d.audio.empty()) return d;
+    const std::string samples =
+        test::runCommand("ffmpeg -v error -i '" + file.string() + "' -map 0:a -ac 2 -f f32le -")
+            .output;
+    std::vector<float> both(samples.size() / sizeof(float));
+    std::memcpy(both.data(), samples.data(), both.size() * sizeof(float));
+    for (std::size_t i = 0; i + 1 < both.size(); i += 2)
+        d.loudness.push_back(std::max(std::abs(both[i]), std::abs(both[i + 1])));
     return d;
 }
 
 // Every sound of the game a short loud burst, so that each request is heard where it starts.
 void writeBursts(const fs::path& folder) {
     constexpr int kRate = 44100;
-    const int n = int(kRate * kBurstSeconds);
+    test::Bytes data;
+    for (int i = 0; i < int(kRate * kBurstSeconds); ++i)
+        test::put16(data, std::uint16_t((i / 20) % 2 ? 29000 : -29000));
+    const test::Bytes f = test::riffWave(
+        {test::chunk("fmt ", test::formatBody(1, 1, kRate, 16)), test::chunk("data", data)});
     for (const char* name : kSoundFiles) {
-        std::vector<std::uint8_t> data;
-        for (int i = 0; i < n; ++i) {
-            const std::int16_t v = (i / 20) % 2 ? 29000 : -29000;
-            data.push_back(std::uint8_t(v & 0xFF));
-            data.push_back(std::uint8_t((v >> 8) & 0xFF));
-        }
-        const auto u32 = [](std::vector<std::uint8_t>& o, std::uint32_t v) {
-            for (int b = 0; b < 4; ++b) o.push_back(std::uint8_t(v >> (8 * b)));
-        };
-        std::vector<std::uint8_t> f{'R', 'I', 'F', 'F'};
-        u32(f, 36 + std::uint32_t(data.size()));
-        for (char c : std::string("WAVEfmt ")) f.push_back(std::uint8_t(c));
-        u32(f, 16);
-        f.insert(f.end(), {1, 0, 1, 0});
-        u32(f, kRate);
-        u32(f, kRate * 2);
-        f.insert(f.end(), {2, 0, 16, 0, 'd', 'a', 't', 'a'});
-        u32(f, std::uint32_t(data.size()));
-        f.insert(f.end(), data.begin(), data.end());
-        FILE* out = std::fopen((folder / name).c_str(), "wb");
-        std::fwrite(f.data(), 1, f.size(), out);
-        std::fclose(out);
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(f.data()), std::streamsize(f.size()));
     }
 }
 
@@ -176,7 +130,7 @@ TEST_F(VideoExport, APartHasItsLengthFramesSizeAndTheGamesSoundsWhereTheyHappen)
     EXPECT_EQ(result.frames, 165);
     const Decoded d = decode(out);
     EXPECT_EQ(std::tuple(d.video, d.audio, d.width, d.height, d.frames),
-              std::tuple(AV_CODEC_ID_VP9, AV_CODEC_ID_OPUS, kWidth, kHeight, 165));
+              std::tuple("vp9", "opus", kWidth, kHeight, 165));
     EXPECT_NEAR(d.seconds, 5.5, 0.05);
     ASSERT_EQ(d.sampleRate, 48000);
     EXPECT_NEAR(double(d.loudness.size()) / d.sampleRate, 5.5, 0.05);
@@ -219,8 +173,7 @@ TEST_F(VideoExport, EachFormatHasItsCodecsAndAGifNoSound) {
     options.from = 0.5;
     options.to = 1.5;
     for (const auto& [name, video, audio, frames] :
-         {std::tuple("a.mp4", AV_CODEC_ID_H264, AV_CODEC_ID_AAC, 30),
-          std::tuple("a.gif", AV_CODEC_ID_GIF, AV_CODEC_ID_NONE, 20)}) {
+         {std::tuple("a.mp4", "h264", "aac", 30), std::tuple("a.gif", "gif", "", 20)}) {
         const VideoResult result = exportVideo(replay, dir.path / name, options, text);
         ASSERT_TRUE(result.ok) << name << ": " << result.error;
         const Decoded d = decode(dir.path / name);
