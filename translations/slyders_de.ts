@@ -1222,6 +1222,10 @@ siege</translation>
         <source>Not exported.</source>
         <translation>Nicht exportiert.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>slyders::HistoryWindow</name>
@@ -1395,6 +1399,10 @@ siege</translation>
             <numerusform>%n gemeinsames Spiel</numerusform>
             <numerusform>%n gemeinsame Spiele</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2100,14 @@ Port %2</translation>
             <numerusform>%n schaut zu</numerusform>
             <numerusform>%n schauen zu</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players</source>
+        <translation>Die besten Spieler des Servers</translation>
     </message>
 </context>
 <context>

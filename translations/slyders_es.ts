@@ -1222,6 +1222,10 @@ ganadas</translation>
         <source>Not exported.</source>
         <translation>No se ha exportado.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>slyders::HistoryWindow</name>
@@ -1395,6 +1399,10 @@ ganadas</translation>
             <numerusform>%n partida juntos</numerusform>
             <numerusform>%n partidas juntos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2100,14 @@ puerto %2</translation>
             <numerusform>%n espectador</numerusform>
             <numerusform>%n espectadores</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players</source>
+        <translation>Los mejores jugadores del servidor</translation>
     </message>
 </context>
 <context>

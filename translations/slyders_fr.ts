@@ -1222,6 +1222,10 @@ gagnées</translation>
         <source>Not exported.</source>
         <translation>Pas exporté.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>slyders::HistoryWindow</name>
@@ -1395,6 +1399,10 @@ gagnées</translation>
             <numerusform>%n partie ensemble</numerusform>
             <numerusform>%n parties ensemble</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2100,14 @@ port %2</translation>
             <numerusform>%n spectateur</numerusform>
             <numerusform>%n spectateurs</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players</source>
+        <translation>Les meilleurs joueurs du serveur</translation>
     </message>
 </context>
 <context>

@@ -1222,6 +1222,10 @@ rundy</translation>
         <source>Not exported.</source>
         <translation>Nie wyeksportowano.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>slyders::HistoryWindow</name>
@@ -1396,6 +1400,10 @@ rundy</translation>
             <numerusform>%n wspólne gry</numerusform>
             <numerusform>%n wspólnych gier</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -2094,6 +2102,14 @@ port %2</translation>
             <numerusform>%n osoby oglądają</numerusform>
             <numerusform>%n osób ogląda</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Gracze</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players</source>
+        <translation>Najlepsi gracze serwera</translation>
     </message>
 </context>
 <context>

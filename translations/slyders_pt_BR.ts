@@ -1222,6 +1222,10 @@ ganhas</translation>
         <source>Not exported.</source>
         <translation>Não exportado.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>slyders::HistoryWindow</name>
@@ -1395,6 +1399,10 @@ ganhas</translation>
             <numerusform>%n jogo juntos</numerusform>
             <numerusform>%n jogos juntos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2100,14 @@ porta %2</translation>
             <numerusform>%n assistindo</numerusform>
             <numerusform>%n assistindo</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>The server&apos;s best players</source>
+        <translation>Os melhores jogadores do servidor</translation>
     </message>
 </context>
 <context>

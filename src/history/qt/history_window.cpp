@@ -112,6 +112,7 @@ HistoryWindow::HistoryWindow(GameCatalogue& catalogue, MessageBoxes& boxes,
     m_pages->addTab(buildGamesPage(), tr("&Games"));
     m_pages->addTab(buildStatisticsPage(), tr("&Statistics"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->button(QDialogButtonBox::Close)->setText(tr("Close"));
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -124,6 +125,8 @@ HistoryWindow::HistoryWindow(GameCatalogue& catalogue, MessageBoxes& boxes,
 
 QWidget* HistoryWindow::buildGamesPage() {
     auto* page = new QWidget(this);
+    // The filters come first on the keyboard too, as they stand above the table.
+    QWidget* filters = buildFilterRow();
     m_table = new QTableWidget(0, kColumnCount, page);
     m_table->setHorizontalHeaderLabels({tr("Date"), tr("Kind"), tr("Players and points"),
                                         tr("Winner"), tr("Round won by"), tr("Length"),
@@ -138,7 +141,7 @@ QWidget* HistoryWindow::buildGamesPage() {
     connect(m_table, &QTableWidget::itemSelectionChanged, this, [this] { updateButtons(); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { watchChosen(); });
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(buildFilterRow());
+    layout->addWidget(filters);
     layout->addWidget(m_table);
     layout->addWidget(buildButtonRow());
     return page;

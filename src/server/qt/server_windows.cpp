@@ -79,7 +79,9 @@ RoomLobby::RoomLobby(QWidget* parent, std::function<std::optional<View>()> poll,
     codeRow->addWidget(m_code);
     codeRow->addWidget(m_copy);
     m_players = new QListWidget;
+    m_players->setAccessibleName(tr("Players"));
     m_ladder = new QListWidget;
+    m_ladder->setAccessibleName(tr("The server's best players"));
     m_watchers = new QLabel;
     m_start = new QPushButton(tr("Start"));
     auto* leave = new QPushButton(tr("Leave"));

@@ -87,6 +87,7 @@ ExportVideoDialog::ExportVideoDialog(QWidget* parent, std::filesystem::path repl
     auto* buttons = new QDialogButtonBox(this);
     m_export = buttons->addButton(tr("&Export"), QDialogButtonBox::AcceptRole);
     m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    m_cancel->setText(tr("Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
