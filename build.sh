@@ -21,7 +21,7 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libopenal-de
           fonts-dejavu-core dpkg-dev fakeroot desktop-file-utils appstream file libsdl2-dev libsdl2-2.0-0
           libenet-dev python3 libminiupnpc-dev libnatpmp-dev libavcodec-dev libavformat-dev
           libswscale-dev libswresample-dev ffmpeg libsqlite3-dev qt6-charts-dev
-          libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev)
+          libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 
 # Only the fuzz command needs these.
 fuzz_packages=(clang libclang-rt-14-dev)
