@@ -49,7 +49,7 @@ struct ServerThread {
     explicit ServerThread(const std::filesystem::path& folder) {
         server::ServerOptions o;
         o.address = "127.0.0.1";
-        o.port = std::uint16_t(20000 + (getpid() * 13 + 7000) % 30000);
+        o.port = test::testPort(60);
         o.db = (folder / "ladder.db").string();
         server = std::make_unique<server::Server>(o, text, [](const std::string&) {});
         std::string error;

@@ -50,7 +50,7 @@ const std::filesystem::path kTranslations = SLYDERS_TRANSLATIONS_DIR;
 
 // A port of this test program's own on 127.0.0.1 for the lobby's game.
 std::uint16_t lobbyPort() {
-    return std::uint16_t(20000 + (getpid() * 13 + 7000) % 30000);
+    return test::testPort(61);
 }
 
 struct Dialogs {

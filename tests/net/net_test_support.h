@@ -11,14 +11,9 @@
 
 #include "net/net_session.h"
 #include "sim/net_peer.h"
+#include "test_support.h"
 
 namespace slyders::test {
-
-// A port of this test program's own on 127.0.0.1, so that programs running side by side do
-// not meet.
-inline std::uint16_t testPort(int offset) {
-    return std::uint16_t(20000 + (getpid() * 7) % 30000 + offset);
-}
 
 // Steps until done or the time is up; whether it is done.
 inline bool within(int ms, const std::function<bool()>& done, const std::function<void()>& step) {

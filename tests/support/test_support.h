@@ -25,6 +25,15 @@
 
 namespace slyders::test {
 
+// A port of this test program's own on 127.0.0.1 (offset below kPortsPerProgram), so that
+// programs running side by side do not meet. Each program has a block of its own below
+// 32768, where the system's passing ports for clients' sockets begin.
+constexpr int kPortsPerProgram = 64;
+inline std::uint16_t testPort(int offset) {
+    constexpr int kFirstPort = 20000, kBlocks = (32768 - kFirstPort) / kPortsPerProgram;
+    return std::uint16_t(kFirstPort + int(getpid() % kBlocks) * kPortsPerProgram + offset);
+}
+
 // A folder of its own for one test, gone with it.
 struct TempFolder {
     TempFolder() {
