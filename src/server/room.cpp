@@ -14,6 +14,7 @@
 #include "play/headless_game.h"
 #include "replay/replay.h"
 #include "sim/sim_game.h"
+#include "play/network_seating.h"
 
 namespace slyders::server {
 
@@ -241,27 +242,7 @@ void Room::beginGame(const net::Start& choices) {
     g.skill = std::clamp(choices.start.skill, kLowestSkill, kHighestSkill);
     g.speed = std::clamp(choices.start.speed, 0, 2);
     g.seed = choices.start.seed != 0 ? choices.start.seed : std::random_device{}();
-    g.humans = int(owners.size());
-    g.seats = {};
-    for (std::size_t i = 0; i < owners.size(); ++i) {
-        PlrScore entry;
-        entry.name = owners[i].name;
-        scores.Add(entry);  // the server's roster knows every player of its games
-        int index = -1;
-        for (int k = 0; k < scores.count(); ++k) {
-            if (scores.entry(k).name == owners[i].name) index = k;
-        }
-        g.seats[i] = HumanSeat{0, index};
-        s.names[i + 2] = owners[i].name;
-    }
-    m_gra.seats = g.seats;
-    m_gra.firstSlot = 2 - g.computers;
-    m_gra.humans = g.humans;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (slot < 2) s.names[std::size_t(slot)] = m_gra.DisplayName(slot);
-        const int index = m_gra.rosterIndexOfSlot(slot);
-        if (index >= 0 && index < scores.count()) s.ratings[std::size_t(slot)] = scores.Rating(index);
-    }
+    seatPlayersInJoinOrder(m_gra, scores, owners, s);  // the server's roster knows them all
     s.settings = choices.settings;
     s.arenaSide = choices.arenaSide;
     s.roster = scores.entries();

@@ -16,6 +16,7 @@
 #include "replay/replay_store.h"
 #include "play/headless_game.h"
 #include "game/tick_pace.h"
+#include "play/network_seating.h"
 
 namespace slyders {
 
@@ -247,29 +248,7 @@ net::Start NetPeer::hostStart() {
     g.skill = m_options.skill;
     g.speed = m_options.speed;
     g.seed = Random(m_options.seed + std::uint64_t(m_played)).state();
-    const auto owners = m_host->seatOwners();
-    g.humans = int(owners.size());
-    g.seats = {};
-    for (std::size_t i = 0; i < owners.size(); ++i) {
-        PlrScore entry;
-        entry.name = owners[i].name;
-        m_scores.Add(entry);  // the host's roster knows every player of its games
-        int index = -1;
-        for (int k = 0; k < m_scores.count(); ++k) {
-            if (m_scores.entry(k).name == owners[i].name) index = k;
-        }
-        g.seats[i] = HumanSeat{0, index};
-        s.names[i + 2] = owners[i].name;
-    }
-    m_gra.seats = g.seats;
-    m_gra.firstSlot = 2 - g.computers;
-    m_gra.humans = g.humans;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (slot < 2) s.names[std::size_t(slot)] = m_gra.DisplayName(slot);
-        const int index = m_gra.rosterIndexOfSlot(slot);
-        if (index >= 0 && index < m_scores.count())
-            s.ratings[std::size_t(slot)] = m_scores.Rating(index);
-    }
+    seatPlayersInJoinOrder(m_gra, m_scores, m_host->seatOwners(), s);
     if (m_options.roundTarget > 0) m_settings.int_rndpts = std::clamp(m_options.roundTarget, 10, 80);
     s.settings = net::settingValues(m_settings);
     s.arenaSide = m_options.arenaSide;

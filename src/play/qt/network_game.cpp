@@ -10,6 +10,7 @@
 #include "net/qt/net_windows.h"
 #include "play/game_recording.h"
 #include "replay/replay_recorder.h"
+#include "play/network_seating.h"
 
 namespace slyders {
 
@@ -232,12 +233,9 @@ net::Start HostGame::hostStart() {
         }
         Scores& roster = g.scores();
         // A guest new to this roster is kept at once, like a name added in the players dialog.
-        if (roster.Add(PlrScore{owners[i].name, 0, {}})) roster.Save();
-        int index = -1;
-        for (int k = 0; k < roster.count(); ++k) {
-            if (roster.entry(k).name == owners[i].name) index = k;
-        }
-        start.seats[i] = HumanSeat{0, index};
+        const int before = roster.count();
+        start.seats[i] = HumanSeat{0, rosterIndexAdding(roster, owners[i].name)};
+        if (roster.count() != before) roster.Save();
     }
     g.seats = start.seats;
     g.humans = start.humans;
