@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
 #include <atomic>
 #include <cstdio>
 #include <deque>
@@ -23,6 +26,25 @@
 #include "../players/memory_roster_store.h"
 
 namespace slyders::test {
+
+// Once a modal window of type T is open and ready(window), act(window) runs; a window that
+// never gets ready is closed after thirty seconds, so no test waits for ever.
+template <typename T>
+void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
+    constexpr int kPollMs = 10, kMaxPolls = 3000;
+    auto* timer = new QTimer;
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        const bool late = ++*polls > kMaxPolls;
+        if (!(w && ready(*w)) && !late) return;
+        timer->stop();
+        timer->deleteLater();
+        if (w && !late) act(*w);
+        if (w && late) w->reject();
+    });
+    timer->start(kPollMs);
+}
 
 // Time that passes only when the loop sleeps; a hook may act at each nap.
 class FakeClock final : public Clock {

@@ -31,26 +31,7 @@ constexpr int kMaxPolls = 1000;  // ten seconds for a window to come up and be r
 
 using test::testPort;
 
-// Once a modal window of type T is open and ready(window), act(window) runs; a window that
-// never gets ready is closed after ten seconds, so no test waits for ever.
-template <typename T>
-void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
-    auto* timer = new QTimer;
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (w && ready(*w)) {
-            timer->deleteLater();
-            timer->stop();
-            act(*w);
-        } else if (++*polls > kMaxPolls) {
-            timer->deleteLater();
-            timer->stop();
-            if (w) w->reject();
-        }
-    });
-    timer->start(kPollMs);
-}
+using test::whenOpen;
 
 // Types into the join window and clicks Join; a window still open after that (the game could not
 // be joined) is closed, and what it still held is given back.

@@ -22,27 +22,9 @@
 namespace slyders {
 namespace {
 
-constexpr int kPollMs = 10;
-constexpr int kMaxPolls = 3000;       // thirty seconds for a window to be ready
+using test::whenOpen;
 constexpr int kServerSteps = 120'000;  // the server's thread ends by itself after a few minutes
 
-// Once a modal window of type T is open and ready, act runs on it; one never ready is
-// closed after thirty seconds, so nothing waits for ever.
-template <typename T>
-void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
-    auto* timer = new QTimer;
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        const bool late = ++*polls > kMaxPolls;
-        if (!(w && ready(*w)) && !late) return;
-        timer->stop();
-        timer->deleteLater();
-        if (w && !late) act(*w);
-        if (w && late) w->reject();
-    });
-    timer->start(kPollMs);
-}
 
 // The dedicated server, with the window's fonts, stepped in a thread of its own.
 struct ServerThread {
