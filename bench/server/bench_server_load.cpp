@@ -43,8 +43,8 @@ constexpr int kConnectBatch = 40;
 constexpr std::uint64_t kConnectBatchUs = 50'000;
 constexpr std::uint64_t kLoopWaitMs = 1;
 // A machine waiting for a frame sends its unconfirmed keys again this often, as the game's
-// does: a datagram lost on the way must not hold its room up.
-constexpr std::uint64_t kResendUs = 8'000;
+// does: a datagram lost on the way must not hold its room up. Otherwise it keys once a tick.
+constexpr std::uint64_t kResendUs = 8'000, kQuietResendUs = 40'000;
 
 struct Machine {
     int peer = 0, room = 0, seat = 0;
@@ -248,7 +248,12 @@ private:
             room.lastKeyUs[target] = std::max(room.lastKeyUs[target], t);
             keyed = true;
         }
-        if (keyed || (m.tick > 0 && t - m.keyedUs > kResendUs)) sendKeys(m, t);
+        // As the game's machines do: the keys again only while waiting for a frame, or after
+        // a long silence.
+        const bool waiting = m.framesKnown < m.tick && double(t - m.startUs) >= double(m.tick) * m_tickUs;
+        const std::uint64_t since = t - m.keyedUs;
+        if (keyed || (m.tick > 0 && ((waiting && since > kResendUs) || since > kQuietResendUs)))
+            sendKeys(m, t);
     }
 
     // The keys up to the last tick keyed for, from the first the server has not confirmed,

@@ -38,6 +38,18 @@ void tunePeer(ENetPeer* peer) {
     enet_peer_ping_interval(peer, kPingIntervalMs);
     enet_peer_timeout(peer, 0, kTimeoutMinMs, kTimeoutMaxMs);
 }
+
+// ENet throws away unreliable packets when the round trip grows, and takes seconds to send
+// them all again after a moment of delay. Every tick's keys and frames go that way, each sent
+// again by the game itself until it is known to have arrived: thrown away, they would freeze
+// the game for everybody, so nothing of the game's is held back. Set once connected: the
+// handshake checks that both ends kept the throttle they announced.
+void neverThrottle(ENetPeer* peer) {
+    peer->packetThrottle = ENET_PEER_PACKET_THROTTLE_SCALE;
+    peer->packetThrottleLimit = ENET_PEER_PACKET_THROTTLE_SCALE;
+    peer->packetThrottleAcceleration = ENET_PEER_PACKET_THROTTLE_SCALE;
+    peer->packetThrottleDeceleration = 0;
+}
 }  // namespace
 
 EnetTransport::~EnetTransport() {
@@ -130,6 +142,7 @@ void EnetTransport::take(const ENetEvent& e, std::vector<NetEvent>& out) {
                 m_peers[id] = e.peer;
                 tunePeer(e.peer);
             }
+            neverThrottle(e.peer);
             ev.type = NetEvent::Type::Connected;
             ev.peer = int(reinterpret_cast<std::intptr_t>(e.peer->data));
             out.push_back(std::move(ev));

@@ -11,6 +11,8 @@ namespace {
 constexpr std::uint64_t kUsPerMs = 1000;
 constexpr std::uint64_t kPingEveryUs = 100 * kUsPerMs;
 constexpr std::uint64_t kResendEveryUs = 8 * kUsPerMs;
+// Longer than a tick at the slowest pace: a game that goes on never waits for it.
+constexpr std::uint64_t kQuietResendEveryUs = 40 * kUsPerMs;
 constexpr double kPingSmoothing = 0.25;  // share of a new sample in the shown ping
 constexpr int kJoinPollMs = 10;
 // Beyond this many places in use, the oldest stranger makes room for whoever comes next.
@@ -321,6 +323,7 @@ void HostSession::onPacket(int machine, int peer, const Packet& p) {
         }
         if (added > 0) info.floodTokens = std::min(kFloodBurst, info.floodTokens + 1);
         info.framesAcked = std::max(info.framesAcked, in->framesKnown);
+        info.heardSinceFrames = true;
     } else if (const Hash* h = as<Hash>(p)) {
         if (!m_lock || h->game != m_start.game) return;
         // A machine hashes each tick it played once, in order.
@@ -461,10 +464,17 @@ void HostSession::sendFrames(bool force) {
     for (std::size_t m = 1; m < m_machines.size(); ++m) {
         MachineInfo& info = m_machines[m];
         if (info.gone) continue;
-        if (!force && t - info.lastFramesSentUs < kResendEveryUs) continue;
+        // Frames go again only to a machine that has spoken since they went and still lacks
+        // them (one lost on the way), or after a long silence; the next tick's frame carries
+        // the ones before it anyway. A machine keeping up costs one datagram a tick.
+        const std::uint64_t since = t - std::min(t, info.lastFramesSentUs);
+        const bool again = (info.heardSinceFrames && since >= kResendEveryUs) ||
+                           since >= kQuietResendEveryUs;
+        if (!force && !again) continue;
         if (auto f = m_lock->framesFrom(info.framesAcked + 1, m_start.game)) {
             m_net->send(info.peer, encode(*f), false);
             info.lastFramesSentUs = t;
+            info.heardSinceFrames = false;
         }
     }
 }
@@ -631,7 +641,13 @@ void GuestSession::service(int timeoutMs) {
         stop(paused ? stopText(StopReason::Dropped) : kHostSilentText);
     }
     if (m_stopped) return;
-    if (m_lock && !watching() && now() - m_lastInputSentUs > kResendEveryUs) sendInput();
+    // The keys go once a tick; again only while this machine waits for a frame (keys or a
+    // frame lost on the way), or now and then, for a host that waits on them.
+    if (m_lock && !watching()) {
+        const std::uint64_t since = now() - std::min(now(), m_lastInputSentUs);
+        const bool waiting = m_lock->framesKnown() < m_waitTick;
+        if ((waiting && since > kResendEveryUs) || since > kQuietResendEveryUs) sendInput();
+    }
     m_net->flush();
 }
 

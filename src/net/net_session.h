@@ -61,6 +61,7 @@ struct MachineInfo {
     std::uint64_t lastHeardUs = 0;
     std::uint32_t framesAcked = 0;
     std::uint64_t lastFramesSentUs = 0;
+    bool heardSinceFrames = false;  // keys came since frames last went
     std::uint32_t lastHashTick = 0;
     // Packets that bring no new input spend these; one that finds none left is a flood.
     double floodTokens = 0;
