@@ -1,20 +1,9 @@
 #include "server/room.h"
 
 #include <algorithm>
-#include <ctime>
-#include <random>
 
-#include "game/game_start.h"
-#include "game/game_tick.h"
-#include "game/leaves.h"
-#include "game/rounds.h"
-#include "game/state_hash.h"
 #include "net/fingerprint.h"
 #include "params/settings_table.h"
-#include "play/headless_game.h"
-#include "replay/replay.h"
-#include "sim/sim_game.h"
-#include "play/network_seating.h"
 
 namespace slyders::server {
 
@@ -27,10 +16,6 @@ constexpr std::uint64_t kEndingWaitUs = 10'000 * kUsPerMs;
 constexpr std::uint64_t kWatcherPingUs = 1'000 * kUsPerMs;
 // Spectators follow a few ticks behind: the ticks go to them in runs of this many.
 constexpr std::uint32_t kWatcherRun = 4;
-// The most ticks one pass plays for a room, so that a game played out at once (nobody
-// steers any more) does not hold the other rooms up.
-constexpr int kMaxTicksPerStep = 2000;
-constexpr std::int32_t kTickCap = 200'000;
 constexpr int kWatcherBadPackets = 100;
 
 template <typename T>
@@ -62,9 +47,7 @@ Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost&
     : m_code(std::move(code)),
       m_port(port),
       m_host(host),
-      m_gra(m_rng, m_settings, host.roster(), text, m_noSound) {
-    m_settings.int_snd = 0;
-    m_settings.int_soe = 0;
+      m_check(std::make_shared<RoomCheck>(m_code, text, host.checkHost())) {
     net::SessionConfig config;
     config.machine = "server";
     config.serverRoom = true;
@@ -73,9 +56,7 @@ Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost&
     // The server plays every game itself: a machine that would draw or play it otherwise
     // is refused at the door, as a host refuses it.
     config.fingerprint = host.fingerprint();
-    for (int k = 0; k < 2 && k < host.roster().count(); ++k) {
-        config.reserved.push_back(host.roster().entry(k).name);
-    }
+    config.reserved = host.reservedNames();
     m_session = std::make_unique<net::HostSession>(config);
     auto transport = std::make_unique<RoomTransport>(port);
     m_net = transport.get();
@@ -92,7 +73,10 @@ void Room::admit(int peer, const std::vector<std::uint8_t>& hello) {
 
 void Room::watch(int peer) {
     m_net->add(peer);
-    m_watchers.push_back(Watcher{peer, 0, false, 0});
+    // Every player has played the game to its end (the server may still be checking it):
+    // the newcomer watches the next one.
+    const bool playedOut = m_phase == Phase::Playing && m_session->guestsDone();
+    m_watchers.push_back(Watcher{peer, 0, false, playedOut, 0});
     m_net->send(peer, net::encode(net::Welcome{0, m_code}), true);
     m_stateSent.clear();  // the newcomer hears who is here
     if (m_phase == Phase::Playing) feedWatchers(false);
@@ -155,7 +139,7 @@ bool Room::ownerAsks(int peer, const std::vector<std::uint8_t>& bytes) {
         m_net->send(peer, net::encode(net::Refuse{net::RefuseReason::Settings, 0}), true);
         m_net->disconnect(peer);
     } else if (m_phase == Phase::Lobby) {
-        beginGame(*choices);
+        askChecker(*choices);
     }
     return true;  // a second request while a game is on is no fault: the owner was early
 }
@@ -187,7 +171,8 @@ void Room::step() {
     const int ownerBefore = ownerPeer();
     m_session->service(0);
     if (m_session->machines().size() != before || ownerPeer() != ownerBefore) m_stateSent.clear();
-    if (m_phase == Phase::Playing) playReleased();
+    hear();
+    if (m_phase == Phase::Playing) handOverReleased();
     if (m_phase == Phase::Ending) {
         const bool waited = net::nowMicros() - m_endingSinceUs > kEndingWaitUs;
         if (m_session->guestsDone() || waited) {
@@ -230,122 +215,90 @@ void Room::sendRoomState() {
                (state.playing ? ", playing" : ""));
 }
 
-void Room::beginGame(const net::Start& choices) {
+// The checker seats the owner's game: the roster and the room's game are its alone.
+void Room::askChecker(net::Start choices) {
     const std::vector<net::SeatOwner> owners = m_session->seatOwners();
     if (owners.empty()) return;
-    Scores& scores = m_host.roster();
-    net::Start s;
-    GameStart& g = s.start;
-    const int computers = std::clamp(choices.start.computers, 0, 2);
-    g = nextGameStart(m_gra, false, computers);
-    g.computers = computers;
-    g.skill = std::clamp(choices.start.skill, kLowestSkill, kHighestSkill);
-    g.speed = std::clamp(choices.start.speed, 0, 2);
-    g.seed = choices.start.seed != 0 ? choices.start.seed : std::random_device{}();
-    seatPlayersInJoinOrder(m_gra, scores, owners, s);  // the server's roster knows them all
-    s.settings = choices.settings;
-    s.arenaSide = choices.arenaSide;
-    s.roster = scores.entries();
-    const net::Start& begun = m_session->begin(s);
-    prepare(begun);
+    m_seated.clear();
+    for (const net::SeatOwner& o : owners) m_seated.push_back(o.name);
+    m_phase = Phase::Starting;
+    m_choices = choices;
+    m_host.checker().post([check = m_check, choices = std::move(choices), owners] {
+        check->ready(choices, owners);
+    });
+}
+
+void Room::beginGame(const net::Start& start) {
+    if (playerNames() != m_seated) {  // somebody left or came meanwhile: seat them again
+        m_phase = Phase::Lobby;
+        askChecker(m_choices);
+        return;
+    }
+    const net::Start& begun = m_session->begin(start);
+    m_host.checker().post([check = m_check, begun] { check->prepare(begun); });
     m_phase = Phase::Playing;
+    m_handedUpTo = 0;
+    m_frames.clear();
     m_stateSent.clear();
-    for (Watcher& w : m_watchers) w.sentUpTo = 0, w.started = false;
+    for (Watcher& w : m_watchers) w.sentUpTo = 0, w.started = false, w.waitsForNext = false;
     feedWatchers(false);
     std::string who;
-    for (const auto& o : owners) who += (who.empty() ? "" : ", ") + o.name;
+    for (const std::string& name : m_seated) who += (who.empty() ? "" : ", ") + name;
     m_host.log("room " + m_code + ": game " + std::to_string(begun.game) + " started with " + who);
 }
 
-void Room::prepare(const net::Start& start) {
-    net::applySettingValues(m_settings, start.settings);
-    m_settings.int_snd = 0;
-    if (!m_window || m_gra.arena.side() != start.arenaSide) {
-        // The server has no window: its two pictures hold the arena square alone, with no
-        // margin around it. The game reads them nowhere else (a text is solid where it changed
-        // the window's square), so it plays exactly as on a player's screen in less than
-        // half the memory of a window's two pictures.
-        const int side = start.arenaSide;
-        m_window = std::make_unique<PixelBuffer>(side, side);
-        m_back = std::make_unique<PixelBuffer>(side, side);
-        m_gra.InitArena(side, m_window.get(), side);
-        // The event label keeps the box a window of the arena's height gives it.
-        const int height = clientHeightForSide(side), margin = (height - side) / 2;
-        m_label.width = std::max(1, height * 16 / 9 - (side + 2 * margin));
-        m_label.height = std::max(1, height / 12);
-    }
-    m_gra.network.names = start.names;
-    StartGame(m_gra, start.start, *m_back);
-    m_recorder.begin(m_gra, start.start, std::time(nullptr), "slyders-server");
-    m_recorder.setNetwork(start.ratings);
-    m_gra.running = true;
-    m_frames.clear();
-    m_over = false;
-}
-
-// Every tick whose input is released is played at once: the server never waits on a clock,
-// only on the machines.
-void Room::playReleased() {
-    for (int n = 0; n < kMaxTicksPerStep && !m_over; ++n) {
-        const std::uint32_t tick = std::uint32_t(m_gra.tick + 1);
-        if (m_gra.tick >= kTickCap) {
-            m_host.log("room " + m_code + ": game stopped at the tick cap");
-            m_gra.running = false;
-            m_phase = Phase::Ending;
-            m_endingSinceUs = net::nowMicros();
-            break;
-        }
-        if (m_gra.fastFinish) m_session->playAloneFrom(tick);
+// Every released tick goes to the checker at once: the server never waits on a clock, only
+// on the machines. Those from which nobody steers any more the checker plays by itself.
+void Room::handOverReleased() {
+    std::vector<net::FrameEntry> frames;
+    for (;;) {
+        const std::uint32_t tick = m_handedUpTo + 1;
+        if (m_session->alone(tick)) break;
         const std::optional<net::FrameEntry> frame = m_session->frameFor(tick, 0);
         if (!frame) break;
-        m_leaves = frame->killSeats;
-        applyLeaves(m_gra, m_leaves);
-        if (!m_session->alone(tick)) m_frames.push_back(*frame);
-        playSourcedTick(m_gra, *this, net::unpackInput(frame->packed), *m_back, m_label,
-                        &m_recorder);
-        m_gra.panelChanged = false;
-        m_window->dirty.take();
+        m_handedUpTo = tick;
+        frames.push_back(*frame);
+        m_frames.push_back(*frame);
     }
-    feedWatchers(m_over);
-    if (m_over) finishGame();
+    if (!frames.empty()) {
+        m_host.checker().post([check = m_check, frames = std::move(frames)] { check->play(frames); });
+    }
+    feedWatchers(false);
 }
 
-void Room::played(const Gra& gra, bool over) {
-    const std::uint32_t t = std::uint32_t(gra.tick);
-    if (t % kHashInterval == 0) m_session->reportHash(t, stateHash(gra));
-    if (over) m_over = true;
+// What the checker found: the next game seated, its hashes, the tick from which the
+// machines play alone, its end.
+void Room::hear() {
+    for (CheckNews& news : m_check->take()) {
+        switch (news.kind) {
+            case CheckNews::Kind::Ready:
+                if (m_phase == Phase::Starting) beginGame(news.start);
+                break;
+            case CheckNews::Kind::Hash:
+                m_session->reportHash(news.tick, news.hash);
+                break;
+            case CheckNews::Kind::Alone:
+                m_session->playAloneFrom(news.tick);
+                // Nobody's keys count from there on: spectators work that out for themselves.
+                if (m_frames.size() >= news.tick) m_frames.resize(news.tick - 1);
+                break;
+            case CheckNews::Kind::Over:
+                m_session->gameOver(news.tick, news.hash);
+                m_host.log(news.line);
+                m_host.checked();
+                endGame();
+                break;
+            case CheckNews::Kind::Capped:
+                m_host.log("room " + m_code + ": game stopped at the tick cap");
+                endGame();
+                break;
+        }
+    }
 }
 
-void Room::finishGame() {
-    Gra& g = m_gra;
-    const int winner = slyders::finishGame(g, m_label);
-    m_session->gameOver(std::uint32_t(g.tick), stateHash(g));
-    CheckedGame game;
-    game.room = m_code;
-    game.date = std::time(nullptr);
-    game.deathOrder = g.deathOrder;
-    for (int s = g.firstSlot; s <= g.lastActive(); ++s) {
-        game.players.push_back(g.network.names[std::size_t(s)]);
-        game.points.push_back(g.slot(s).gamePoints);
-    }
-    Replay replay;
-    if (decideRoundEnd(g, winner) == RoundEnd::Won) {
-        game.result = creditRoundWin(g, winner);
-        replay = m_recorder.finish(g, ReplayEnd::Over, game.result);
-        clearRoundPoints(g);
-    } else {
-        replay = m_recorder.finish(g, ReplayEnd::Over, {});
-    }
-    game.replay = encodeReplay(replay);
-    m_host.record(game);
-    ++m_gamesChecked;
-    std::string points;
-    for (std::size_t i = 0; i < game.players.size(); ++i) {
-        points += (i ? ", " : "") + game.players[i] + " " + std::to_string(game.points[i]);
-    }
-    m_host.log("room " + m_code + ": game " + std::to_string(m_session->current().game) +
-               " checked after " + std::to_string(g.tick) + " ticks: " + points +
-               (game.result.empty() ? "" : " (" + game.result + ")"));
+void Room::endGame() {
+    handOverReleased();
+    feedWatchers(true);
     m_phase = Phase::Ending;
     m_endingSinceUs = net::nowMicros();
     m_stateSent.clear();
@@ -357,6 +310,7 @@ void Room::feedWatchers(bool all) {
     if (m_watchers.empty() || m_phase == Phase::Lobby) return;
     const std::uint32_t played = std::uint32_t(m_frames.size());
     for (Watcher& w : m_watchers) {
+        if (w.waitsForNext) continue;
         if (!w.started) {
             net::Start start = m_session->current();
             start.yourSeats = 0;

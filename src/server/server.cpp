@@ -95,6 +95,9 @@ bool Server::open(std::string& error) {
     } else {
         m_scores = Scores::copyOf(std::move(roster));
     }
+    for (int k = 0; k < 2 && k < m_scores.count(); ++k) m_reserved.push_back(m_scores.entry(k).name);
+    m_top = topOf(m_scores.entries(), kLadderRowsShown);
+    m_checker = std::make_unique<Checker>(m_options.checkInPass);
     m_net = net::EnetTransport::listen(m_options.address, m_options.port,
                                       peerPlacesFor(m_options.maxRooms), error);
     if (!m_net) return false;
@@ -207,7 +210,12 @@ void Server::onHello(int peer, const net::Hello& hello, const std::vector<std::u
         log(who(peer) + " watches room " + code);
         return;
     }
-    if (!m_ladder.claim(hello.names, hello.secrets)) {
+    bool claimed = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_ladderMutex);
+        claimed = m_ladder.claim(hello.names, hello.secrets);
+    }
+    if (!claimed) {
         refuse(peer, net::RefuseReason::NameOwned, "a name of another machine");
         return;
     }
@@ -293,14 +301,21 @@ std::string Server::who(int peer) const {
     return it == m_addresses.end() ? m_net->addressOf(peer) : it->second;
 }
 
-void Server::record(const CheckedGame& game) {
-    ++m_gamesChecked;
-    std::string error;
-    if (!m_ladder.record(game, m_scores.entries(), error)) log("the ladder was not written: " + error);
+bool Server::record(const CheckedGame& game, std::string& error) {
+    bool written = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_ladderMutex);
+        written = m_ladder.record(game, m_scores.entries(), error);
+    }
+    std::vector<net::LadderRow> top = topOf(m_scores.entries(), kLadderRowsShown);
+    const std::lock_guard<std::mutex> lock(m_topMutex);
+    m_top = std::move(top);
+    return written;
 }
 
 std::vector<net::LadderRow> Server::top() {
-    return topOf(m_scores.entries(), kLadderRowsShown);
+    const std::lock_guard<std::mutex> lock(m_topMutex);
+    return m_top;
 }
 
 ServerCounts Server::counts() const {
@@ -342,6 +357,7 @@ void Server::shutdown() {
         m_net->service(10, ignored);
     }
     log("shut down: " + std::to_string(m_rooms.size()) + " rooms ended");
+    m_checker->stop();
     m_rooms.clear();
     m_roomOfPeer.clear();
     m_net.reset();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct ServerOptions {
     std::string name = "Slyders server";
     int silentTimeoutMs = net::kSilentTimeoutMs;
     int helloTimeoutMs = net::kHelloTimeoutMs;
+    // The rooms' games are played on a thread of their own; tests may play them in the pass.
+    bool checkInPass = false;
 };
 
 std::optional<std::string> parseServerOptions(const std::vector<std::string>& args,
@@ -59,7 +62,7 @@ struct ServerCounts {
 };
 
 // The dedicated server: one UDP port, many rooms, each a checked lockstep game.
-class Server final : public RoomHost {
+class Server final : public RoomHost, private CheckHost {
 public:
     Server(ServerOptions options, TextRenderer& text, std::function<void(const std::string&)> log);
     ~Server();
@@ -72,6 +75,7 @@ public:
     std::string summary() const;
     // Ends every room with a word to its machines and lets the words go out.
     void shutdown();
+    // Once the server has shut down (the checker's thread changes it while rooms play).
     const std::vector<PlrScore>& rosterEntries() const { return m_scores.entries(); }
 
 private:
@@ -96,10 +100,15 @@ private:
     std::string who(int peer) const;
 
     void log(const std::string& line) override { m_log(line); }
-    Scores& roster() override { return m_scores; }
-    void record(const CheckedGame& game) override;
+    void checked() override { ++m_gamesChecked; }
     std::vector<net::LadderRow> top() override;
     const net::Fingerprint& fingerprint() const override { return m_fingerprint; }
+    const std::vector<std::string>& reservedNames() const override { return m_reserved; }
+    Checker& checker() override { return *m_checker; }
+    CheckHost& checkHost() override { return *this; }
+    // On the checker's thread:
+    Scores& roster() override { return m_scores; }
+    bool record(const CheckedGame& game, std::string& error) override;
 
     ServerOptions m_options;
     TextRenderer& m_text;
@@ -117,6 +126,12 @@ private:
     int m_gamesChecked = 0;
     int m_refusals = 0;
     int m_steersDroppedGone = 0;  // by rooms that have closed
+    std::vector<std::string> m_reserved;
+    std::mutex m_ladderMutex;  // the ladder's file, written by the checker, asked at the door
+    std::mutex m_topMutex;
+    std::vector<net::LadderRow> m_top;  // the best players, as last written
+    // Last, so that it stops first: its jobs use the rooms' games, the roster and the ladder.
+    std::unique_ptr<Checker> m_checker;
 };
 
 }  // namespace slyders::server
