@@ -1,10 +1,16 @@
 // The packet reader is the one door for outside bytes: everything it lets in must be whole
-// and in range, and every refusal must say why.
+// and in range, and every refusal must say why. The join window's list of the local
+// network's games, over 127.0.0.1 only: a host in its lobby is found within two seconds with
+// what the list shows and is forgotten once it closes; damaged answers are refused.
 #include "net/protocol.h"
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "net/discovery.h"
 #include "net/lockstep.h"
+#include "net_test_support.h"
 
 using namespace slyders;
 using namespace slyders::net;
@@ -40,6 +46,13 @@ Start sampleStart() {
     return s;
 }
 
+const FoundGame* findAt(const DiscoveryBrowser& browser, const std::string& address) {
+    for (const FoundGame& g : browser.games()) {
+        if (g.address == address) return &g;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 TEST(Protocol, EveryKindComesBackAsItWasSent) {
@@ -54,13 +67,10 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
     ASSERT_EQ(r.roster.size(), 2u);
     EXPECT_EQ(r.roster[0].name, "Computer 1");
     EXPECT_EQ(r.roster[0].results, s.roster[0].results);
-    EXPECT_EQ(r.roster[1].played, 40);
-    EXPECT_EQ(r.arenaSide, 450);
-    EXPECT_EQ(r.delay, 7);
+    EXPECT_EQ(std::tuple(r.roster[1].played, r.arenaSide, r.delay), std::tuple(40, 450, 7));
     TInterface back;
     applySettingValues(back, r.settings);
-    EXPECT_EQ(back.int_rndpts, 17);
-    EXPECT_EQ(back.dis_attract, 0);
+    EXPECT_EQ(std::pair(back.int_rndpts, back.dis_attract), std::pair(17, 0));
 
     const Hello hello{"secret", "kitchen", {"Anna", "Ben"}, {}, {}, {}, {}};
     const Hello h = std::get<Hello>(*decodeBytes(encode(hello)).packet);
@@ -79,30 +89,25 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
 TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     const std::vector<std::uint8_t> good = encode(Input{1, 10, 1, {1, 2}});
     ASSERT_TRUE(decodeBytes(good).packet);
-
     for (std::size_t n = 0; n < good.size(); ++n) {
-        const std::vector<std::uint8_t> cut(good.begin(), good.begin() + std::ptrdiff_t(n));
-        const Decoded d = decodeBytes(cut);
+        const Decoded d = decodeBytes({good.begin(), good.begin() + std::ptrdiff_t(n)});
         EXPECT_FALSE(d.packet) << n;
         EXPECT_FALSE(d.error.empty());
     }
     std::vector<std::uint8_t> longer = good;
     longer.push_back(0);
     EXPECT_EQ(decodeBytes(longer).error, "the packet is too long");
-
-    std::vector<std::uint8_t> stranger = good;
-    stranger[0] ^= 0xFF;
-    EXPECT_EQ(decodeBytes(stranger).error, "the packet is not from Slyders");
-
-    std::vector<std::uint8_t> newer = good;
-    newer[4] += 1;
-    const Decoded v = decodeBytes(newer);
+    // Bytes of the good packet changed: what each change is refused as.
+    const auto changed = [&](std::size_t at, std::uint8_t to) {
+        std::vector<std::uint8_t> bytes = good;
+        bytes[at] = to;
+        return decodeBytes(bytes);
+    };
+    EXPECT_EQ(changed(0, std::uint8_t(good[0] ^ 0xFF)).error, "the packet is not from Slyders");
+    const Decoded v = changed(4, std::uint8_t(good[4] + 1));
     EXPECT_TRUE(v.wrongVersion);
     EXPECT_EQ(v.error, "This game was made by a different version of Slyders.");
-
-    std::vector<std::uint8_t> unknown = good;
-    unknown[6] = 200;
-    EXPECT_EQ(decodeBytes(unknown).error, "the packet is of an unknown kind");
+    EXPECT_EQ(changed(6, 200).error, "the packet is of an unknown kind");
 
     EXPECT_FALSE(decodeBytes(encode(Input{1, 10, 0, {1}})).packet);   // no seats
     EXPECT_FALSE(decodeBytes(encode(Input{1, 10, 16, {1}})).packet);  // a fifth seat
@@ -118,17 +123,60 @@ TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     EXPECT_EQ(decodeBytes(cutRoster).error, "the host's roster is damaged");
 }
 
-TEST(Protocol, RefusalsTellThePlayerWhy) {
+TEST(Protocol, RefusalsTellThePlayerWhyAndSeatBitsPackTwoToASeat) {
     EXPECT_EQ(refuseText({RefuseReason::Full, 1}), "The game is full: only 1 seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Full, 0}), "The game is full: no seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Password, 0}), "Wrong password.");
     EXPECT_EQ(stopText(StopReason::Disagree),
               "The machines disagree about the game; it was stopped.");
-}
-
-TEST(Protocol, SeatBitsPackTwoToASeat) {
     TickInput in;
     in.seat = {kSteerLeft, kSteerNone, kSteerRight, kSteerLeft | kSteerRight};
     EXPECT_EQ(unpackInput(packInput(in)), in);
     EXPECT_EQ(inputBitsOf(0b0101), 0b00110011);
+}
+
+TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
+    const std::uint16_t port = test::testPort(41), listPort = test::testPort(42);
+    auto host = std::make_unique<HostSession>(SessionConfig{"", "kitchen", {"Zoe"}});
+    ASSERT_TRUE(test::opens(*host, port));
+    std::string error;
+    ASSERT_TRUE(host->advertise("127.0.0.1", listPort, error)) << error;
+    host->setPassword("secret");
+
+    DiscoveryBrowser browser({"127.0.0.1"}, listPort);
+    ASSERT_TRUE(browser.open(error)) << error;
+    const auto poll = [&] {
+        if (host) host->service(0);
+        browser.poll();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    };
+    const std::string address = "127.0.0.1:" + std::to_string(port);
+    ASSERT_TRUE(test::within(2000, [&] { return findAt(browser, address) != nullptr; }, poll));
+    const GameAd& ad = findAt(browser, address)->ad;
+    EXPECT_EQ(ad.machine, "kitchen");
+    EXPECT_EQ(ad.players, "Zoe");
+    EXPECT_EQ(ad.freeSeats, 3);
+    EXPECT_TRUE(ad.password);
+
+    host->close();
+    host.reset();
+    EXPECT_TRUE(
+        test::within(kForgetAfterMs + 1500, [&] { return browser.games().empty(); }, poll));
+}
+
+TEST(LocalGames, DamagedAnswersAreRefusedWithAReason) {
+    const std::vector<std::uint8_t> good = encodeAd(GameAd{27960, "kitchen", "Zoe", 3, false});
+    std::string error;
+    ASSERT_TRUE(decodeAd(good.data(), good.size(), error));
+    for (std::size_t cut = 0; cut < good.size(); ++cut) {
+        error.clear();
+        EXPECT_FALSE(decodeAd(good.data(), cut, error)) << cut;
+        EXPECT_FALSE(error.empty());
+    }
+    std::vector<std::uint8_t> tooMany = good;
+    tooMany[tooMany.size() - 2] = 9;  // free seats beyond the game's four
+    EXPECT_FALSE(decodeAd(tooMany.data(), tooMany.size(), error));
+    const std::vector<std::uint8_t> query = encodeQuery();
+    EXPECT_TRUE(isQuery(query.data(), query.size()));
+    EXPECT_FALSE(decodeAd(query.data(), query.size(), error));
 }
