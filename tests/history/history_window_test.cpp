@@ -18,8 +18,7 @@ namespace slyders {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::int64_t kDay = 1'800'000'000;
+using test::kDay;
 
 struct HistoryTest {
     HistoryTest() {
@@ -51,7 +50,7 @@ struct HistoryTest {
     test::ScriptedBoxes boxes;
 };
 
-TEST(HistoryWindow, ListsFiltersAndSortsTheGames) {
+TEST(HistoryWindow, ListsFiltersAndSortsTheGamesAndWatchesKeepsExportsAndDeletesTheChosen) {
     HistoryTest t;
     HistoryWindow w(t.catalogue, t.boxes, {"Computer 1", "Ann", "Bob"});
     QTableWidget* table = w.gamesTable();
@@ -69,11 +68,7 @@ TEST(HistoryWindow, ListsFiltersAndSortsTheGames) {
     table->sortItems(0, Qt::AscendingOrder);
     EXPECT_EQ(table->item(0, 1)->text(), "Local");
     EXPECT_EQ(table->item(2, 1)->text(), "DEMO");
-}
 
-TEST(HistoryWindow, WatchKeepExportAndDeleteTheChosenGame) {
-    HistoryTest t;
-    HistoryWindow w(t.catalogue, t.boxes, {"Ann", "Bob"});
     std::vector<fs::path> exported;
     w.setExportVideo([&](const fs::path& file) { exported.push_back(file); });
     w.gamesTable()->selectRow(t.rowOf(w, "Local"));
