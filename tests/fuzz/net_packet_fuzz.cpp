@@ -59,8 +59,7 @@ void checkBounds(const net::Packet& packet) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked(samplePackets());
-    return 0;
+    return fuzz::writeSeedsIfAsked(samplePackets());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

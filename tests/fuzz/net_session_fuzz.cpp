@@ -22,6 +22,8 @@ constexpr int kHelloMs = 200;
 constexpr int kFloodUnit = 64;  // a flood repeats a packet this many times per unit
 constexpr std::size_t kMostHeld = 4096;
 constexpr std::uint32_t kHashEvery = 20;
+// Each machine that stops steering may hold the game one timeout, and a little more.
+constexpr std::uint64_t kStuckMostUs = (kSilentUs + kStepUs * 256) * (kHumanSeats + 1);
 constexpr int kWork = 60'000;  // packets and waits one input may ask for: each run stays quick
 
 // The fuzzer's bytes, read as small numbers; zeros once they run out.
@@ -183,7 +185,8 @@ private:
     void talkWithoutSteering(int steps) {
         for (int i = 0; i < steps && m_in.spend(); ++i) {
             for (const MachineInfo& m : m_host.machines()) {
-                if (m.peer > 0 && !m.gone) send(m.peer, encode(Pong{std::uint32_t(m_clock / 1000)}));
+                if (m.peer > 0 && !m.gone)
+                    send(m.peer, encode(Pong{std::uint32_t(m_clock / 1000)}));
             }
             m_clock += kStepUs * 10;
             m_host.service(0);
@@ -245,8 +248,8 @@ private:
     // Each machine that stops steering is waited for one timeout, then left behind.
     // A session that stopped (machines that disagree, everybody gone) ends the game instead.
     bool heldUp() const {
-        return !m_host.stopped() && m_stuckTick != 0 && m_stuckTick > m_played && m_played < m_gameEnd &&
-               m_clock - m_stuckSinceUs > (kSilentUs + kStepUs * 256) * (kHumanSeats + 1);
+        return !m_host.stopped() && m_stuckTick != 0 && m_stuckTick > m_played &&
+               m_played < m_gameEnd && m_clock - m_stuckSinceUs > kStuckMostUs;
     }
 
     void check() {
@@ -356,8 +359,7 @@ std::vector<fuzz::Bytes> seeds() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked(seeds());
-    return 0;
+    return fuzz::writeSeedsIfAsked(seeds());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -63,9 +63,8 @@ void expectSameGame(const NetGameResult& a, const NetGameResult& b) {
     EXPECT_FALSE(a.stopped) << *a.stopped;
     EXPECT_FALSE(b.stopped) << *b.stopped;
     EXPECT_FALSE(a.record.capped);
-    EXPECT_EQ(a.record.points, b.record.points);
-    EXPECT_EQ(a.record.deathOrder, b.record.deathOrder);
-    EXPECT_EQ(a.record.ticks, b.record.ticks);
+    EXPECT_EQ(std::tie(a.record.points, a.record.deathOrder, a.record.ticks),
+              std::tie(b.record.points, b.record.deathOrder, b.record.ticks));
     EXPECT_EQ(hashesOf(a), hashesOf(b));
     EXPECT_EQ(a.finalHash, b.finalHash);
     EXPECT_TRUE(b.replay.network);
@@ -73,8 +72,7 @@ void expectSameGame(const NetGameResult& a, const NetGameResult& b) {
     test::BlockText text;
     const ReplayCheck again = test::playedBack(b.replay, text);
     EXPECT_TRUE(again.agrees) << "from tick " << again.disagreesAt;
-    EXPECT_EQ(again.points, b.record.points);
-    EXPECT_EQ(again.deathOrder, b.record.deathOrder);
+    EXPECT_EQ(std::tie(again.points, again.deathOrder), std::tie(b.record.points, b.record.deathOrder));
 }
 
 // Every machine wrote its replay into the record folder, and each, read back from its
@@ -86,8 +84,8 @@ void expectRecordedAlike(const std::vector<PeerRun>& runs, std::size_t game) {
         ASSERT_FALSE(r.replayFile.empty());
         const Replay read = test::readReplay(r.replayFile);
         EXPECT_EQ(read, r.replay);
-        EXPECT_EQ(read.hashes, hashesOf(first));
-        EXPECT_EQ(read.deathOrder, first.record.deathOrder);
+        EXPECT_EQ(std::tuple(read.hashes, read.deathOrder),
+                  std::tuple(hashesOf(first), first.record.deathOrder));
         test::BlockText text;
         const ReplayCheck again = test::playedBack(read, text);
         EXPECT_TRUE(again.agrees) << r.replayFile << " from tick " << again.disagreesAt;
