@@ -88,14 +88,29 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
     EXPECT_EQ(std::get<Hash>(*decodeBytes(encode(hash)).packet).hash, 0xFEEDull);
 }
 
+// Packets, and the local network's answers about its games.
 TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     const std::vector<std::uint8_t> good = encode(Input{1, 10, 1, {1, 2}});
+    const std::vector<std::uint8_t> ad = encodeAd(GameAd{27960, "kitchen", "Zoe", 3, false});
+    std::string error;
     ASSERT_TRUE(decodeBytes(good).packet);
+    ASSERT_TRUE(decodeAd(ad.data(), ad.size(), error));
+    // Cut short anywhere: refused, with a reason.
     for (std::size_t n = 0; n < good.size(); ++n) {
         const Decoded d = decodeBytes({good.begin(), good.begin() + std::ptrdiff_t(n)});
-        EXPECT_FALSE(d.packet) << n;
-        EXPECT_FALSE(d.error.empty());
+        EXPECT_FALSE(d.packet || d.error.empty()) << n;
     }
+    for (std::size_t n = 0; n < ad.size(); ++n) {
+        error.clear();
+        EXPECT_FALSE(decodeAd(ad.data(), n, error) || error.empty()) << n;
+    }
+    std::vector<std::uint8_t> tooMany = ad;
+    tooMany[tooMany.size() - 2] = 9;  // free seats beyond the game's four
+    EXPECT_FALSE(decodeAd(tooMany.data(), tooMany.size(), error));
+    const std::vector<std::uint8_t> query = encodeQuery();
+    EXPECT_TRUE(isQuery(query.data(), query.size()));
+    EXPECT_FALSE(decodeAd(query.data(), query.size(), error));
+
     std::vector<std::uint8_t> longer = good;
     longer.push_back(0);
     EXPECT_EQ(decodeBytes(longer).error, "the packet is too long");
@@ -164,23 +179,6 @@ TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
     host.reset();
     EXPECT_TRUE(
         test::within(kForgetAfterMs + 1500, [&] { return browser.games().empty(); }, poll));
-}
-
-TEST(LocalGames, DamagedAnswersAreRefusedWithAReason) {
-    const std::vector<std::uint8_t> good = encodeAd(GameAd{27960, "kitchen", "Zoe", 3, false});
-    std::string error;
-    ASSERT_TRUE(decodeAd(good.data(), good.size(), error));
-    for (std::size_t cut = 0; cut < good.size(); ++cut) {
-        error.clear();
-        EXPECT_FALSE(decodeAd(good.data(), cut, error)) << cut;
-        EXPECT_FALSE(error.empty());
-    }
-    std::vector<std::uint8_t> tooMany = good;
-    tooMany[tooMany.size() - 2] = 9;  // free seats beyond the game's four
-    EXPECT_FALSE(decodeAd(tooMany.data(), tooMany.size(), error));
-    const std::vector<std::uint8_t> query = encodeQuery();
-    EXPECT_TRUE(isQuery(query.data(), query.size()));
-    EXPECT_FALSE(decodeAd(query.data(), query.size(), error));
 }
 
 TEST(Lockstep, DelayGrowsWithTheRoundTrip) {
