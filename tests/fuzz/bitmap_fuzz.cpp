@@ -19,8 +19,7 @@ PixelBuffer picture(int width, int height) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked({EncodeBitmap(picture(3, 2)), EncodeBitmap(picture(7, 5))});
-    return 0;
+    return fuzz::writeSeedsIfAsked({EncodeBitmap(picture(3, 2)), EncodeBitmap(picture(7, 5))});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,9 +6,9 @@
 using namespace slyders;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked({net::encodeAd({27960, "kitchen", "Zo\xC3\xAB and Max", 2, true}),
-                             net::encodeAd({1, "", "", 0, false}), net::encodeQuery()});
-    return 0;
+    return fuzz::writeSeedsIfAsked(
+        {net::encodeAd({27960, "kitchen", "Zo\xC3\xAB and Max", 2, true}),
+         net::encodeAd({1, "", "", 0, false}), net::encodeQuery()});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

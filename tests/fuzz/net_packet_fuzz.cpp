@@ -9,36 +9,22 @@ using namespace slyders;
 namespace {
 
 std::vector<fuzz::Bytes> samplePackets() {
-    net::Hello hello;
-    hello.password = "secret";
-    hello.machine = "kitchen";
-    hello.names = {"Zo\xC3\xAB", "Max"};
-    hello.fingerprint = {1, 2, 3, 4};
-    net::Start start;
-    start.game = 3;
-    start.start.humans = 2;
-    start.start.computers = 1;
-    start.start.seed = 987654321;
-    start.arenaSide = 648;
-    start.delay = 2;
-    start.yourSeats = 2;
-    start.names = {"", "Computer", "Zo\xC3\xAB", "Max", "", ""};
-    start.ratings = {0, 50, 100, 7, 0, 0};
-    start.roster = {PlrScore{"Computer 1", 120, {3, 0, 0, 0, 0, 0, 0, 0, 0, 40}},
-                    PlrScore{"Zo\xC3\xAB", 40, {}}};
-    net::Input input;
-    input.game = 3;
-    input.firstTick = 120;
-    input.seatMask = 2;
-    input.packed = {0, 1, 1, 2};
-    input.framesKnown = 118;
-    net::Frame frame;
-    frame.game = 3;
-    frame.firstTick = 120;
-    frame.entries = {{1, 0}, {5, 2}};
+    const std::vector<std::string> names{"Zo\xC3\xAB", "Max"};
+    const net::Hello hello{"secret", "kitchen", names, {1, 2, 3, 4}, {}, {}, {}};
+    const net::Start start{.game = 3,
+                           .start = {.computers = 1, .humans = 2, .seed = 987654321},
+                           .arenaSide = 648,
+                           .delay = 2,
+                           .yourSeats = 2,
+                           .names = {"", "Computer", names[0], names[1], "", ""},
+                           .ratings = {0, 50, 100, 7, 0, 0},
+                           .roster = {PlrScore{"Computer 1", 120, {3, 0, 0, 0, 0, 0, 0, 0, 0, 40}},
+                                      PlrScore{names[0], 40, {}}}};
+    const net::Input input{3, 120, 2, {0, 1, 1, 2}, 118};
+    const net::Frame frame{3, 120, {{1, 0}, {5, 2}}};
     // The server's: rooms made, joined and watched, their state and the ladder.
-    net::Hello create{"", "kitchen", hello.names, {1, 2, 3, 4}, net::RoomAction::Create, "",
-                      {"s1", "s2"}};
+    net::Hello create{"", "kitchen",   names, {1, 2, 3, 4}, net::RoomAction::Create,
+                      "", {"s1", "s2"}};
     net::Hello join{"", "den", {"Ann"}, {1, 2, 3, 4}, net::RoomAction::Join, "ACDE34", {"secret"}};
     net::Hello watch{"", "", {}, {}, net::RoomAction::Watch, "ACDE34", {}};
     net::RoomState state{"ACDE34", true, false, 3, {"Ann", "Max"}};
@@ -73,8 +59,7 @@ void checkBounds(const net::Packet& packet) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked(samplePackets());
-    return 0;
+    return fuzz::writeSeedsIfAsked(samplePackets());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -22,6 +22,8 @@ constexpr int kHelloMs = 200;
 constexpr int kFloodUnit = 64;  // a flood repeats a packet this many times per unit
 constexpr std::size_t kMostHeld = 4096;
 constexpr std::uint32_t kHashEvery = 20;
+// Each machine that stops steering may hold the game one timeout, and a little more.
+constexpr std::uint64_t kStuckMostUs = (kSilentUs + kStepUs * 256) * (kHumanSeats + 1);
 constexpr int kWork = 60'000;  // packets and waits one input may ask for: each run stays quick
 
 // The fuzzer's bytes, read as small numbers; zeros once they run out.
@@ -121,24 +123,19 @@ private:
 
     std::vector<std::uint8_t> packet(std::uint8_t kind) {
         const std::uint16_t game = m_host.current().game;
-        switch (kind % 6) {
-            case 0: {
-                Hello h{"", "m", {"Bo"}, {}, {}, {}, {}};
-                if (m_in.u8() & 1) h.names.push_back("Cy");
-                return encode(h);
-            }
-            case 1:  // the fields are read from the bytes in their order
-                return encode(Input{game, m_played + m_in.u8(), std::uint8_t(m_in.u8() & 0xF),
-                                    m_in.run(kMaxRun), m_in.u16()});
-            case 2:
-                return encode(Hash{game, ++m_hashTick, m_hashTick});
-            case 3:
-                return encode(Done{game, m_played, 0});
-            case 4:
-                return encode(Pong{std::uint32_t(m_clock / 1000)});
-            default:
-                return m_in.run(64);
+        kind %= 6;
+        if (kind == 0) {
+            Hello h{"", "m", {"Bo"}, {}, {}, {}, {}};
+            if (m_in.u8() & 1) h.names.push_back("Cy");
+            return encode(h);
         }
+        if (kind == 1)  // the fields are read from the bytes in their order
+            return encode(Input{game, m_played + m_in.u8(), std::uint8_t(m_in.u8() & 0xF),
+                                m_in.run(kMaxRun), m_in.u16()});
+        if (kind == 2) return encode(Hash{game, ++m_hashTick, m_hashTick});
+        if (kind == 3) return encode(Done{game, m_played, 0});
+        if (kind == 4) return encode(Pong{std::uint32_t(m_clock / 1000)});
+        return m_in.run(64);
     }
 
     void send(int p, std::vector<std::uint8_t> bytes) {
@@ -156,39 +153,24 @@ private:
     }
 
     void step(std::uint8_t op) {
-        switch (op % 8) {
-            case 0:
-                m_net->connect(peer());
-                break;
-            case 1:
-                m_net->hangUp(peer());
-                break;
-            case 2: {
-                const int p = peer();
-                send(p, packet(m_in.u8()));
-                break;
-            }
-            case 3: {  // one peer floods with one kind of packet
-                const int p = peer();
-                const std::uint8_t kind = m_in.u8();
-                const int count = kFloodUnit * (1 + m_in.u8() % 64);
-                for (int i = 0; i < count && m_in.spend(); ++i) send(p, packet(kind));
-                m_host.service(0);
-                break;
-            }
-            case 4:
-                m_clock += kStepUs * m_in.u8();
-                break;
-            case 5:
-                if (m_host.guestsPresent() > 0 && m_played == m_gameEnd) begin();
-                break;
-            case 6:
-                play(1 + m_in.u8() % 64);
-                break;
-            default:
-                talkWithoutSteering(1 + m_in.u8());
-                break;
+        op %= 8;
+        if (op == 0) m_net->connect(peer());
+        if (op == 1) m_net->hangUp(peer());
+        if (op == 2) {
+            const int p = peer();
+            send(p, packet(m_in.u8()));
         }
+        if (op == 3) {  // one peer floods with one kind of packet
+            const int p = peer();
+            const std::uint8_t kind = m_in.u8();
+            const int count = kFloodUnit * (1 + m_in.u8() % 64);
+            for (int i = 0; i < count && m_in.spend(); ++i) send(p, packet(kind));
+            m_host.service(0);
+        }
+        if (op == 4) m_clock += kStepUs * m_in.u8();
+        if (op == 5 && m_host.guestsPresent() > 0 && m_played == m_gameEnd) begin();
+        if (op == 6) play(1 + m_in.u8() % 64);
+        if (op == 7) talkWithoutSteering(1 + m_in.u8());
     }
 
     void begin() {
@@ -203,7 +185,8 @@ private:
     void talkWithoutSteering(int steps) {
         for (int i = 0; i < steps && m_in.spend(); ++i) {
             for (const MachineInfo& m : m_host.machines()) {
-                if (m.peer > 0 && !m.gone) send(m.peer, encode(Pong{std::uint32_t(m_clock / 1000)}));
+                if (m.peer > 0 && !m.gone)
+                    send(m.peer, encode(Pong{std::uint32_t(m_clock / 1000)}));
             }
             m_clock += kStepUs * 10;
             m_host.service(0);
@@ -265,8 +248,8 @@ private:
     // Each machine that stops steering is waited for one timeout, then left behind.
     // A session that stopped (machines that disagree, everybody gone) ends the game instead.
     bool heldUp() const {
-        return !m_host.stopped() && m_stuckTick != 0 && m_stuckTick > m_played && m_played < m_gameEnd &&
-               m_clock - m_stuckSinceUs > (kSilentUs + kStepUs * 256) * (kHumanSeats + 1);
+        return !m_host.stopped() && m_stuckTick != 0 && m_stuckTick > m_played &&
+               m_played < m_gameEnd && m_clock - m_stuckSinceUs > kStuckMostUs;
     }
 
     void check() {
@@ -313,31 +296,20 @@ private:
     }
 
     void step(std::uint8_t op) {
-        switch (op % 6) {
-            case 0:
-                deliver(encode(Start{.game = std::uint16_t(m_game + 1),
-                                     .delay = std::uint8_t(1 + m_in.u8() % 8),
-                                     .yourSeats = std::uint8_t(1 + m_in.u8() % 15)}));
-                break;
-            case 1: {
-                Frame f{m_game, m_played + m_in.u8() - 8, {}};
-                for (std::uint8_t b : m_in.run(kMaxRun)) f.entries.push_back({b, m_in.u8()});
-                deliver(encode(f));
-                break;
-            }
-            case 2:
-                deliver(m_in.run(64));
-                break;
-            case 3:
-                m_clock += kStepUs * m_in.u8();
-                break;
-            case 4:
-                deliver(encode(Ping{m_in.u16()}));
-                break;
-            default:
-                play(1 + m_in.u8() % 64);
-                break;
+        op %= 6;
+        if (op == 0)
+            deliver(encode(Start{.game = std::uint16_t(m_game + 1),
+                                 .delay = std::uint8_t(1 + m_in.u8() % 8),
+                                 .yourSeats = std::uint8_t(1 + m_in.u8() % 15)}));
+        if (op == 1) {
+            Frame f{m_game, m_played + m_in.u8() - 8, {}};
+            for (std::uint8_t b : m_in.run(kMaxRun)) f.entries.push_back({b, m_in.u8()});
+            deliver(encode(f));
         }
+        if (op == 2) deliver(m_in.run(64));
+        if (op == 3) m_clock += kStepUs * m_in.u8();
+        if (op == 4) deliver(encode(Ping{m_in.u16()}));
+        if (op == 5) play(1 + m_in.u8() % 64);
     }
 
     void play(int ticks) {
@@ -387,8 +359,7 @@ std::vector<fuzz::Bytes> seeds() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::writeSeedsIfAsked(seeds());
-    return 0;
+    return fuzz::writeSeedsIfAsked(seeds());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -67,8 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::Bytes first = encodeReplay(older);
     first[8] = 1;
     fixChecksum(first);
-    fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{}), first});
-    return 0;
+    return fuzz::writeSeedsIfAsked({whole, cut, encodeReplay(Replay{}), first});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

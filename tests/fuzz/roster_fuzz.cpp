@@ -37,8 +37,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     scores.UpdateRatings({{2, 40, true}, {3, 12, false}});
     const fuzz::Bytes full = store.bytes;
     fuzz::Bytes cut(full.begin(), full.begin() + long(full.size() / 2));
-    fuzz::writeSeedsIfAsked({serialiseRoster({}), full, cut});
-    return 0;
+    return fuzz::writeSeedsIfAsked({serialiseRoster({}), full, cut});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

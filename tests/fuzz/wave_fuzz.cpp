@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::Bytes withFact = wave;  // a "fact" chunk before the samples, as some writers put
     const fuzz::Bytes fact{'f', 'a', 'c', 't', 4, 0, 0, 0, 1, 2, 3, 4};
     withFact.insert(withFact.begin() + 36, fact.begin(), fact.end());
-    fuzz::writeSeedsIfAsked({wave, withFact, generated(synth::noise(0.005, 7))});
-    return 0;
+    return fuzz::writeSeedsIfAsked({wave, withFact, generated(synth::noise(0.005, 7))});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "replay/replay.h"
 
 namespace slyders::test {
+
+constexpr std::int64_t kDay = 1'800'000'000;  // when the tests' games were played
 
 // A finished game's replay: slot s plays when names[s] is set; points and deaths as given.
 inline Replay finishedGame(std::int64_t startedAt, std::array<std::string, kSlotCount> names,

@@ -18,8 +18,7 @@ namespace slyders {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::int64_t kDay = 1'800'000'000;
+using test::kDay;
 
 struct HistoryTest {
     HistoryTest() {
@@ -38,11 +37,9 @@ struct HistoryTest {
         std::string error;
         catalogue.added(r, *store.save(r, error), kind);
     }
+    // The row of the one game of its kind.
     int rowOf(HistoryWindow& w, const QString& kind) {
-        for (int row = 0; row < w.gamesTable()->rowCount(); ++row) {
-            if (w.gamesTable()->item(row, 1)->text() == kind) return row;
-        }
-        return -1;
+        return w.gamesTable()->findItems(kind, Qt::MatchExactly).value(0)->row();
     }
 
     test::TempFolder folder;
@@ -51,7 +48,7 @@ struct HistoryTest {
     test::ScriptedBoxes boxes;
 };
 
-TEST(HistoryWindow, ListsFiltersAndSortsTheGames) {
+TEST(HistoryWindow, ListsFiltersAndSortsTheGamesAndWatchesKeepsExportsAndDeletesTheChosen) {
     HistoryTest t;
     HistoryWindow w(t.catalogue, t.boxes, {"Computer 1", "Ann", "Bob"});
     QTableWidget* table = w.gamesTable();
@@ -69,11 +66,7 @@ TEST(HistoryWindow, ListsFiltersAndSortsTheGames) {
     table->sortItems(0, Qt::AscendingOrder);
     EXPECT_EQ(table->item(0, 1)->text(), "Local");
     EXPECT_EQ(table->item(2, 1)->text(), "DEMO");
-}
 
-TEST(HistoryWindow, WatchKeepExportAndDeleteTheChosenGame) {
-    HistoryTest t;
-    HistoryWindow w(t.catalogue, t.boxes, {"Ann", "Bob"});
     std::vector<fs::path> exported;
     w.setExportVideo([&](const fs::path& file) { exported.push_back(file); });
     w.gamesTable()->selectRow(t.rowOf(w, "Local"));
