@@ -1,27 +1,15 @@
 // The window's network games over 127.0.0.1 against headless machines: the join window's
 // refusals, the lobby, and whole games played to the end in agreement from either end.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
-#include <future>
-#include <set>
-#include <thread>
 
 #include "../net/net_test_support.h"
 #include "frame_fixture.h"
 #include "net/fingerprint.h"
 #include "net/qt/net_windows.h"
 #include "players/roster_bytes.h"
-#include "replay/replay_store.h"
-#include "sim/net_peer.h"
-#include "sim/sim_game.h"
 
 namespace slyders {
 namespace {
@@ -30,7 +18,6 @@ constexpr int kPollMs = 10;
 constexpr int kMaxPolls = 1000;  // ten seconds for a window to come up and be ready
 
 using test::testPort;
-
 using test::whenOpen;
 
 // Types into the join window and clicks Join; a window still open after that (the game could not
@@ -43,33 +30,24 @@ struct JoinAttempt {
 JoinAttempt joinThrough(test::WindowTest& t, const std::string& address,
                         const std::string& password) {
     JoinAttempt attempt;
-    whenOpen<net::JoinDialog>([](net::JoinDialog&) { return true; },
-                              [=, &attempt](net::JoinDialog& d) {
-                                  d.addressField()->setText(QString::fromStdString(address));
-                                  d.playerBox()->setCurrentIndex(1);  // "Dummy 2"
-                                  d.passwordField()->setText(QString::fromStdString(password));
-                                  d.joinButton()->click();
-                                  if (!d.isVisible()) return;
-                                  attempt = {true, d.addressField()->text(),
-                                             d.passwordField()->text()};
-                                  d.reject();
-                              });
+    whenOpen<net::JoinDialog>([=, &attempt](net::JoinDialog& d) {
+        d.addressField()->setText(QString::fromStdString(address));
+        d.playerBox()->setCurrentIndex(1);  // "Dummy 2"
+        d.passwordField()->setText(QString::fromStdString(password));
+        d.joinButton()->click();
+        if (!d.isVisible()) return;
+        attempt = {true, d.addressField()->text(), d.passwordField()->text()};
+        d.reject();
+    });
     t.window->GameJoinClick();
     return attempt;
 }
 
-// A machine like the window's: same fonts, same game.
-net::SessionConfig withOwnPrint(net::SessionConfig config) {
-    QtTextRenderer text;
-    config.fingerprint = net::machineFingerprint(text);
-    return config;
-}
-
-// A headless host serviced in its own thread until the test is done with it; with a list
-// port it answers the join windows there.
+// A headless host, on a machine like the window's (same fonts, same game), serviced in its own
+// thread until the test is done with it; with a list port it answers the join windows there.
 struct HostThread {
     HostThread(std::uint16_t port, net::SessionConfig config, std::uint16_t listPort = 0)
-        : session(withOwnPrint(std::move(config))) {
+        : session((config.fingerprint = net::machineFingerprint(text), std::move(config))) {
         std::string error;
         opened = session.open("127.0.0.1", port, error) &&
                  (listPort == 0 || session.advertise("127.0.0.1", listPort, error));
@@ -82,6 +60,7 @@ struct HostThread {
         thread.join();
         session.close();
     }
+    QtTextRenderer text;
     net::HostSession session;
     bool opened = false;
     std::atomic<bool> stop{false};
@@ -139,15 +118,14 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
     // roster refuses is said and added nowhere.
     const int before = t.scores.count();
     QString chosen;
-    whenOpen<net::JoinDialog>([](net::JoinDialog&) { return true; },
-                              [&](net::JoinDialog& d) {
-                                  d.newPlayerField()->setText("  Newbie ");
-                                  d.addPlayerButton()->click();
-                                  chosen = d.playerBox()->currentText();
-                                  d.newPlayerField()->setText("Newbie");
-                                  d.addPlayerButton()->click();
-                                  d.reject();
-                              });
+    whenOpen<net::JoinDialog>([&](net::JoinDialog& d) {
+        d.newPlayerField()->setText("  Newbie ");
+        d.addPlayerButton()->click();
+        chosen = d.playerBox()->currentText();
+        d.newPlayerField()->setText("Newbie");
+        d.addPlayerButton()->click();
+        d.reject();
+    });
     t.window->GameJoinClick();
     EXPECT_EQ(chosen, QString("Newbie"));
     ASSERT_EQ(t.scores.count(), before + 1);
@@ -158,10 +136,8 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
 
 TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
     test::WindowTest t;
-    NetworkPlay play;
-    play.listenAddress = "127.0.0.1";
-    play.joinTimeoutMs = 1500;
-    play.discoveryPort = testPort(9);
+    NetworkPlay play{.listenAddress = "127.0.0.1", .joinTimeoutMs = 1500,
+                     .discoveryPort = testPort(9)};
     t.window->setNetworkPlay(play);
     const std::uint16_t port = testPort(8);
     HostThread host(port, net::SessionConfig{"", "attic", {"Ann"}}, play.discoveryPort);
@@ -178,11 +154,7 @@ TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
             for (int c = 0; c < item->columnCount(); ++c) row << item->text(c);
             d.playerBox()->setCurrentIndex(1);
             // Joined: the wait for the host's start comes, and this machine leaves.
-            whenOpen<net::WaitWindow>([](net::WaitWindow&) { return true; },
-                                      [&](net::WaitWindow& w) {
-                                          joined = true;
-                                          w.reject();
-                                      });
+            whenOpen<net::WaitWindow>([&](net::WaitWindow& w) { joined = true, w.reject(); });
             Q_EMIT d.gamesList()->itemDoubleClicked(item, 0);
             if (d.isVisible()) d.reject();
         });
@@ -254,14 +226,15 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     ASSERT_GE(g.games.size(), 1u);
     expectSameGame(t, g.games[0]);
     EXPECT_EQ(g.games[0].start.yourSeats, 0b0010);
-    // The guest's name joined the host's roster; the window is its own again.
+    // The guest's name joined the host's roster, and both names are saved, whether or not a
+    // round was won; the window is its own again.
+    const std::string guestName = g.games[0].start.names[3];
     EXPECT_EQ(t.scores.count(), rosterBefore + 1);
-    EXPECT_EQ(t.scores.entry(t.scores.count() - 1).name, g.games[0].start.names[3]);
-    // Both names are saved, whether or not a round was won.
+    EXPECT_EQ(t.scores.entry(t.scores.count() - 1).name, guestName);
     const ParsedRoster saved = parseRoster(t.rosterStore.bytes);
     ASSERT_EQ(int(saved.entries.size()), rosterBefore + 1);
     EXPECT_EQ(saved.entries[std::size_t(rosterBefore - 1)].name, "Hosta");
-    EXPECT_EQ(saved.entries.back().name, g.games[0].start.names[3]);
+    EXPECT_EQ(saved.entries.back().name, guestName);
     EXPECT_EQ(t.network(), nullptr);
     EXPECT_EQ(t.gra.humans, 1);
     EXPECT_TRUE(t.gra.network.names[3].empty());
@@ -279,14 +252,13 @@ TEST(WindowNetwork, TheLobbyMovesOffABusyPortAndToATypedOne) {
     net::HostSession busy(net::SessionConfig{"", "other", {"Zed"}});
     ASSERT_TRUE(test::opens(busy, port));
     QString note, before, after;
-    whenOpen<net::NetLobby>([](net::NetLobby&) { return true; },
-                            [&](net::NetLobby& l) {
-                                note = l.portNote();
-                                before = l.addressText();
-                                l.portField()->setValue(port + 7);
-                                after = l.addressText();
-                                l.reject();
-                            });
+    whenOpen<net::NetLobby>([&](net::NetLobby& l) {
+        note = l.portNote();
+        before = l.addressText();
+        l.portField()->setValue(port + 7);
+        after = l.addressText();
+        l.reject();
+    });
     t.window->hostNetworkGame(port);
     EXPECT_EQ(note, QString("Port %1 is busy: the game is at port %2.").arg(port).arg(port + 1));
     EXPECT_TRUE(before.endsWith(QString("port %1").arg(port + 1))) << before.toStdString();
@@ -321,13 +293,13 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");
     // The round's result is the host's, new rating and all; the guest's roster stays its own.
     int rounds = 0;
+    const auto& told = t.boxes.informed;
     for (const NetGameResult& g : h.games) {
         if (g.replay.resultText.empty()) continue;
         ++rounds;
-        EXPECT_NE(std::find(t.boxes.informed.begin(), t.boxes.informed.end(),
-                            "Round finished!\n" + g.replay.resultText +
-                                "\n\nClick for the next round:"),
-                  t.boxes.informed.end());
+        const std::string result = "Round finished!\n" + g.replay.resultText;
+        EXPECT_NE(std::find(told.begin(), told.end(), result + "\n\nClick for the next round:"),
+                  told.end());
     }
     EXPECT_GE(rounds, 1);
     // Every game is in the guest's history, the rounds the host's games won among them.
@@ -345,11 +317,8 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
 
 TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     test::WindowTest t;
-    NetworkPlay play;
-    play.listenAddress = "127.0.0.1";
-    play.silentTimeoutMs = 1500;
-    play.startWhenJoined = 1;
-    t.window->setNetworkPlay(play);
+    t.window->setNetworkPlay(
+        {.listenAddress = "127.0.0.1", .silentTimeoutMs = 1500, .startWhenJoined = 1});
     const std::uint16_t port = testPort(5);
     NetPeerOptions go = peerOptions(port, false);
     go.silentFromTick = 60;
@@ -358,7 +327,7 @@ TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
     std::string waiting, left;
     std::set<int> ticksShowingLeave;  // ticks that waited for their release with the notice up
     t.clock.onSleep = [&] {
-        if (waiting.empty()) waiting = t.networkWaiting();
+        if (waiting.empty() && t.network()) waiting = t.network()->waiting();
         const std::string& shown = t.window->eventLabel().text;
         if (shown.find(" left the game.") != std::string::npos) {
             left = shown;
@@ -383,10 +352,8 @@ TEST(WindowNetwork, EnterDoesNotLeaveTheWaitForTheNextGame) {
     test::WindowTest t;
     int polls = 0;
     bool stillOpen = false;
-    net::WaitWindow wait(t.window.get(), "Waiting for the host to start the next game...", [&] {
-        ++polls;
-        return false;
-    });
+    net::WaitWindow wait(t.window.get(), "Waiting for the host to start the next game...",
+                         [&] { return ++polls, false; });
     QTimer::singleShot(50, &wait, [&] {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(wait.focusWidget() ? wait.focusWidget() : &wait, &enter);

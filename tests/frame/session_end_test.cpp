@@ -1,4 +1,5 @@
-// The real game, sent the signals a desktop sends at logout.
+// The real game as a process: sent the signals a desktop sends at logout, and started with
+// --replay on a file that cannot be watched.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -74,8 +75,7 @@ protected:
         }));
         ::kill(pid, signal);
         int status = 0;
-        const bool ended = within(30s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
-        if (!ended) {
+        if (!within(30s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, &status, 0);
             return -1;
@@ -110,9 +110,29 @@ TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {
     std::ofstream(m_dir / "Default.par") << "Settings:\nint_rndpts:25\nint_background:3\n\n";
     EXPECT_EQ(endWith(SIGHUP), 0);
     const std::string saved = settingsFile();
-    EXPECT_NE(saved.find("\nint_rndpts:25\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\nint_background:3\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\ndis_attract:1\n"), std::string::npos) << saved;  // written whole
+    // Written whole: the settings the file had, and those it lacked.
+    for (const char* line : {"\nint_rndpts:25\n", "\nint_background:3\n", "\ndis_attract:1\n"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
+    }
+}
+
+// A file that cannot be watched is refused before any window comes up, with the reader's
+// message on stderr.
+TEST_F(SessionEnd, AReplayOptionOnAFileThatIsNoReplayIsRefusedOnStderr) {
+    const auto runGame = [&](const std::string& args) {
+        return slyders::test::runCommand("cd '" + m_dir.string() +
+                                         "' && QT_QPA_PLATFORM=offscreen '" SLYDERS_GAME "' " +
+                                         args + " 2>&1 >/dev/null");
+    };
+    std::ofstream(m_dir / "bad.slyrep") << "Settings:\nint_rndpts:25\n\n";
+    const auto bad = runGame("--replay bad.slyrep");
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(bad.output, "slyders: bad.slyrep: This file is not a Slyders replay.\n");
+
+    const auto missing = runGame("--replay missing.slyrep");
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.output.find("could not be read"), std::string::npos) << missing.output;
+    EXPECT_FALSE(fs::exists(m_dir / "Default.par"));
 }
 
 }  // namespace
