@@ -79,13 +79,11 @@ NetPeerOptions peerOptions(std::uint16_t port, bool host) {
 void expectSameGame(test::WindowTest& t, const NetGameResult& other) {
     EXPECT_FALSE(other.stopped) << *other.stopped;
     const Replay mine = t.newestReplay();
-    EXPECT_TRUE(mine.network);
-    EXPECT_EQ(mine.end, ReplayEnd::Over);
+    EXPECT_EQ(std::tuple(mine.network, mine.end), std::tuple(true, ReplayEnd::Over));
     EXPECT_GE(mine.hashes.size(), 5u) << "a game of " << mine.endTick << " ticks";
     EXPECT_EQ(mine.hashes, other.replay.hashes);
-    EXPECT_EQ(mine.deathOrder, other.record.deathOrder);
-    EXPECT_EQ(mine.endTick, other.record.ticks);
-    EXPECT_EQ(mine.names, other.replay.names);
+    EXPECT_EQ(std::tuple(mine.deathOrder, mine.endTick, mine.names),
+              std::tuple(other.record.deathOrder, other.record.ticks, other.replay.names));
     EXPECT_TRUE(test::playedBack(mine, t.text).agrees);
 }
 
@@ -95,8 +93,8 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
     const JoinAttempt unreached = joinThrough(t, nobody, "");
     ASSERT_EQ(t.boxes.errors.size(), 1u);
     EXPECT_EQ(t.boxes.errors[0].second, "Could not reach " + nobody + ".");
-    EXPECT_TRUE(unreached.stayedOpen);
-    EXPECT_EQ(unreached.address.toStdString(), nobody);
+    EXPECT_EQ(std::tuple(unreached.stayedOpen, unreached.address.toStdString()),
+              std::tuple(true, nobody));
 
     // A host with a password whose four players fill every seat.
     const std::uint16_t port = testPort(2);
@@ -107,10 +105,10 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
     const JoinAttempt wrong = joinThrough(t, address, "guess");
     joinThrough(t, address, "sesame");
     ASSERT_EQ(t.boxes.errors.size(), 4u);
-    EXPECT_EQ(t.boxes.errors[1].second, "This game needs a password.");
-    EXPECT_EQ(t.boxes.errors[2].second, "Wrong password.");
+    EXPECT_EQ(std::tuple(t.boxes.errors[1].second, t.boxes.errors[2].second, t.boxes.errors[3].second),
+              std::tuple("This game needs a password.", "Wrong password.",
+                         "The game is full: no seat is free."));
     EXPECT_EQ(wrong.password, QString("guess"));
-    EXPECT_EQ(t.boxes.errors[3].second, "The game is full: no seat is free.");
     EXPECT_EQ(t.network(), nullptr);
     EXPECT_TRUE(t.window->menuItem("GameJoin")->isEnabled());
 
@@ -219,8 +217,8 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     EXPECT_NE(rows[0].find("Hosta | this machine"), std::string::npos) << rows[0];
     EXPECT_EQ(rows[1].rfind("robot | Guest bot ", 0), 0u) << rows[1];
     EXPECT_TRUE(delay.startsWith("Input delay: 1 tick")) << delay.toStdString();
-    EXPECT_TRUE(addresses.contains("127.0.0.1")) << addresses.toStdString();
-    EXPECT_TRUE(addresses.contains(QString("port %1").arg(port)));
+    EXPECT_TRUE(addresses.contains("127.0.0.1") && addresses.contains(QString("port %1").arg(port)))
+        << addresses.toStdString();
 
     ASSERT_EQ(g.error, "");
     ASSERT_GE(g.games.size(), 1u);
@@ -235,10 +233,9 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     ASSERT_EQ(int(saved.entries.size()), rosterBefore + 1);
     EXPECT_EQ(saved.entries[std::size_t(rosterBefore - 1)].name, "Hosta");
     EXPECT_EQ(saved.entries.back().name, guestName);
-    EXPECT_EQ(t.network(), nullptr);
-    EXPECT_EQ(t.gra.humans, 1);
-    EXPECT_TRUE(t.gra.network.names[3].empty());
-    EXPECT_EQ(t.gra.deathOrder, "");  // the scoreboard shows nobody dead any more
+    // The scoreboard shows nobody dead any more.
+    EXPECT_EQ(std::tuple(t.network(), t.gra.humans, t.gra.network.names[3], t.gra.deathOrder),
+              std::tuple(nullptr, 1, "", ""));
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
     EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
     EXPECT_EQ(t.window->history().games().front().kind, GameKind::NetworkHost);
@@ -288,8 +285,7 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     ASSERT_EQ(h.error, "");
     ASSERT_EQ(h.games.size(), 6u);
     expectSameGame(t, h.games.back());
-    EXPECT_EQ(sideInGame, 500);
-    EXPECT_EQ(h.games[0].start.names[3], "Dummy 2");
+    EXPECT_EQ(std::tuple(sideInGame, h.games[0].start.names[3]), std::tuple(500, "Dummy 2"));
     EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");
     // The round's result is the host's, new rating and all; the guest's roster stays its own.
     int rounds = 0;
@@ -309,10 +305,9 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     EXPECT_EQ(std::count_if(history.begin(), history.end(),
                             [](const PlayedGame& g) { return g.roundWinner >= 0; }),
               rounds);
-    EXPECT_EQ(t.gra.arena.side(), ownSide);
-    EXPECT_EQ(t.scores.count(), rosterBefore);
+    EXPECT_EQ(std::tuple(t.gra.arena.side(), t.scores.count(), t.network()),
+              std::tuple(ownSide, rosterBefore, nullptr));
     for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);
-    EXPECT_EQ(t.network(), nullptr);
 }
 
 TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
@@ -363,8 +358,7 @@ TEST(WindowNetwork, EnterDoesNotLeaveTheWaitForTheNextGame) {
         wait.findChild<QPushButton*>()->click();
     });
     EXPECT_EQ(wait.exec(), QDialog::Rejected);
-    EXPECT_TRUE(stillOpen);
-    EXPECT_GT(polls, 0);
+    EXPECT_TRUE(stillOpen && polls > 0);
 }
 
 }  // namespace

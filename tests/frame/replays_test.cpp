@@ -1,7 +1,6 @@
 // The window's replays: games recorded as they are played, checked by the simulator, and
 // watched again in the window without a trace on the players' results.
 #include <QSettings>
-#include <cstdlib>
 
 #include "frame_fixture.h"
 #include "params/settings_file.h"
@@ -61,43 +60,6 @@ bool hasEvent(const Replay& r, ReplayEventKind kind) {
                        [&](const ReplayEvent& e) { return e.kind == kind; });
 }
 
-TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
-    test::WindowTest t;
-    seatTwoHumans(t);
-    KeyScript keys(*t.window);
-    t.clock.onSleep = [&] {
-        if (t.gra.running) keys.step(t.gra.tick);
-    };
-    t.window->GameNewClick();
-    EXPECT_EQ(t.playersDialogs, 0);
-
-    const Replay r = t.newestReplay();
-    EXPECT_EQ(std::tuple(r.end, r.endTick, r.deathOrder, r.names[2], r.hashes.size()),
-              std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
-                         std::size_t(t.gra.tick / 20)));
-    unsigned seatsSteered = 0;  // a bit a seat
-    for (const ReplayEvent& e : r.events) {
-        if (e.kind != ReplayEventKind::Input) continue;
-        seatsSteered |= (e.input.seat[0] ? 1u : 0u) | (e.input.seat[1] ? 2u : 0u);
-    }
-    EXPECT_EQ(seatsSteered, 3u);
-
-    const ReplayCheck check = test::playedBack(r, t.text);
-    EXPECT_TRUE(check.agrees) << toJson(check);
-    EXPECT_EQ(check.ticks, r.endTick);
-
-    // Player 1 turning the other way once is another game, from the first check after it.
-    Replay other = r;
-    const auto e = std::find_if(other.events.begin(), other.events.end(), [](const ReplayEvent& e) {
-        return e.kind == ReplayEventKind::Input && e.tick > 181 && e.input.seat[0];
-    });
-    ASSERT_NE(e, other.events.end());
-    e->input.seat[0] ^= kSteerLeft | kSteerRight;
-    const ReplayCheck flipped = test::playedBack(other, t.text);
-    EXPECT_FALSE(flipped.agrees);
-    EXPECT_EQ(flipped.disagreesAt, (e->tick + 19) / 20 * 20) << "changed at " << e->tick;
-}
-
 TEST(TickSchedule, PeriodsBySpeedAndInTheFastFinish) {
     constexpr int kNormalMs[] = {16, 13, 10}, kFastMs[] = {3, 2, 2};
     for (int speed : {0, 1, 2}) {
@@ -107,8 +69,10 @@ TEST(TickSchedule, PeriodsBySpeedAndInTheFastFinish) {
 }
 
 // The DEMO runs on a clock that moves only while the loop waits: every tick of a group of 20
-// is released at anchor + k x p, and tick 19 of each group moves the anchor.
-TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
+// is released at anchor + k x p, and tick 19 of each group moves the anchor. A game steered
+// by keys, with a speed change and a fast finish, is recorded as played and the simulator
+// agrees; both are in the history.
+TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreRecordedAsPlayed) {
     test::WindowTest t;
     TInterface& s = t.settings;
     for (int* extra : {&s.xtr_tunnel, &s.xtr_biggaps, &s.xtr_cruelptr, &s.xtr_wall, &s.xtr_food,
@@ -141,12 +105,35 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
             t.later([&] { pressKey(*t.window, Qt::Key_Escape); });
     };
     t.window->GameNewClick();
+    EXPECT_EQ(t.playersDialogs, 0);
     ASSERT_FALSE(t.boxes.asked.empty());
     EXPECT_EQ(t.boxes.asked.back(), "Finish game?");
     const Replay game = t.newestReplay();
     EXPECT_FALSE(game.start.demo);
     EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed) && hasEvent(game, ReplayEventKind::FastFinish));
-    EXPECT_TRUE(test::playedBack(game, t.text).agrees);
+    EXPECT_EQ(std::tuple(game.end, game.endTick, game.deathOrder, game.names[2], game.hashes.size()),
+              std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
+                         std::size_t(t.gra.tick / 20)));
+    unsigned seatsSteered = 0;  // a bit a seat
+    for (const ReplayEvent& e : game.events) {
+        if (e.kind != ReplayEventKind::Input) continue;
+        seatsSteered |= (e.input.seat[0] ? 1u : 0u) | (e.input.seat[1] ? 2u : 0u);
+    }
+    EXPECT_EQ(seatsSteered, 3u);
+    const ReplayCheck check = test::playedBack(game, t.text);
+    EXPECT_TRUE(check.agrees) << toJson(check);
+    EXPECT_EQ(check.ticks, game.endTick);
+
+    // Player 1 turning the other way once is another game, from the first check after it.
+    Replay other = game;
+    const auto e = std::find_if(other.events.begin(), other.events.end(), [](const ReplayEvent& e) {
+        return e.kind == ReplayEventKind::Input && e.tick > 181 && e.input.seat[0];
+    });
+    ASSERT_NE(e, other.events.end());
+    e->input.seat[0] ^= kSteerLeft | kSteerRight;
+    const ReplayCheck flipped = test::playedBack(other, t.text);
+    EXPECT_FALSE(flipped.agrees);
+    EXPECT_EQ(flipped.disagreesAt, (e->tick + 19) / 20 * 20) << "changed at " << e->tick;
     // Both games are in the history, newest first, each as its replay tells it.
     const std::vector<PlayedGame> history = t.window->history().games();
     ASSERT_EQ(history.size(), 2u);
@@ -311,16 +298,41 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
-// Slow motion and single steps change only the pace; jumps land where the recording goes on
-// agreeing with every stored check; End plays the recorded end as ever. Export video is
-// offered for the replay watched, and only then.
-TEST(WindowReplays, SlowMotionStepsAndJumps) {
+// F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
+// Then watched: slow motion and single steps change only the pace; jumps land where the
+// recording goes on agreeing with every stored check; End plays the recorded end as ever.
+// Export video is offered for the replay watched, and only then. Last, a file that is no good
+// replay gets the reader's message, and nothing is watched.
+TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     test::WindowTest t;
     t.window->GameDemoClick();
-    const Replay recorded = t.newestReplay();
-    const std::vector<std::string> demoTold = t.boxes.informed;
     const QAction* exportItem = t.window->menuItem("GameExportvideo");
     EXPECT_FALSE(exportItem->isVisible());
+    const Replay recorded = t.newestReplay();
+    ASSERT_GT(recorded.endTick, 900);
+    const std::vector<std::string> told = t.boxes.informed;
+    const std::string title = t.window->windowTitle().toStdString();
+    const std::string deaths = t.gra.deathOrder;
+    const std::size_t replays = t.window->replays().all().size();
+    t.logTicks();
+    std::int32_t firstTick = -1;
+    t.clock.onSleep = [&] {
+        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
+    };
+    pressKey(*t.window, Qt::Key_F3);
+    std::map<int, unsigned long long> release = t.loggedTicks();
+
+    EXPECT_EQ(firstTick, recorded.endTick - 809 + 1);  // 10 s at Medium, one tick played
+    const int group = (firstTick / 20 + 2) * 20 - 1;
+    ASSERT_TRUE(release.count(group) && release.count(group + 20));
+    EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
+    EXPECT_EQ(t.boxes.informed, told);
+    EXPECT_TRUE(t.boxes.asked.empty());
+    EXPECT_EQ(std::tuple(t.watch(), t.window->windowTitle().toStdString(), t.gra.deathOrder,
+                         t.window->replays().all().size()),
+              std::tuple(nullptr, title, deaths, replays));
+
+    // Watched: slow motion, steps, jumps, Home, End and F9.
     t.logTicks();
     std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1, f9At = -1;
     int steps = 0, napsAfterSteps = 0;
@@ -365,49 +377,19 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
     t.boxes.answers = {false};
     t.boxes.informed.clear();
     t.window->GameWatchlastClick();
-    std::map<int, unsigned long long> release = t.loggedTicks();
+    release = t.loggedTicks();
 
     EXPECT_EQ(std::tuple(napsAfterSteps, exportShown, exportItem->isVisible()),
               std::tuple(50, true, false));
     EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
     EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
-    EXPECT_EQ(std::pair(homeAt, f9At), std::pair(0, 0));
-    EXPECT_EQ(t.boxes.informed, demoTold);  // no disagreement, the DEMO result as ever
+    EXPECT_EQ(std::tuple(homeAt, f9At), std::tuple(0, 0));
+    EXPECT_EQ(t.boxes.informed, told);  // no disagreement, the DEMO result as ever
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     ASSERT_TRUE(release.count(39) && release.count(59));
     EXPECT_EQ(release[59] - release[39], 19u * 13000u * 4u);  // a quarter of the pace
-    EXPECT_GT(recorded.endTick, 0);
-}
 
-// F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
-TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
-    test::WindowTest t;
-    t.window->GameDemoClick();
-    const Replay recorded = t.newestReplay();
-    ASSERT_GT(recorded.endTick, 900);
-    const std::vector<std::string> told = t.boxes.informed;
-    const std::string title = t.window->windowTitle().toStdString();
-    const std::string deaths = t.gra.deathOrder;
-    const std::size_t replays = t.window->replays().all().size();
-    t.logTicks();
-    std::int32_t firstTick = -1;
-    t.clock.onSleep = [&] {
-        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
-    };
-    pressKey(*t.window, Qt::Key_F3);
-    std::map<int, unsigned long long> release = t.loggedTicks();
-
-    EXPECT_EQ(firstTick, recorded.endTick - 809 + 1);  // 10 s at Medium, one tick played
-    const int group = (firstTick / 20 + 2) * 20 - 1;
-    ASSERT_TRUE(release.count(group) && release.count(group + 20));
-    EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
-    EXPECT_EQ(t.boxes.informed, told);
-    EXPECT_TRUE(t.boxes.asked.empty());
-    EXPECT_EQ(std::tuple(t.watch(), t.window->windowTitle().toStdString(), t.gra.deathOrder,
-                         t.window->replays().all().size()),
-              std::tuple(nullptr, title, deaths, replays));
-
-    // A file that is no good replay gets the reader's message, and nothing is watched.
+    // Files that are no good replay.
     const std::string bytes = test::readFile(*t.window->replays().newest());
     const fs::path cut = t.replayFolder.path / "cut.slyrep", text = t.replayFolder.path / "a.txt";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);

@@ -2,15 +2,9 @@
 // --replay on a file that cannot be watched.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <thread>
 
 #include "replay/replay_store.h"

@@ -1,6 +1,5 @@
 // The window as the player finds it: the title screen, the menus, the arena's side and size,
 // and what a switch to another program does.
-#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStyleOptionMenuItem>
@@ -11,7 +10,7 @@
 namespace slyders {
 namespace {
 
-TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
+TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaultsAndItsGroupsCarryOneCheckMark) {
     test::WindowTest t(640, 400);
     const Arena& a = t.gra.arena;
     ASSERT_EQ(a.side(), 360);
@@ -29,6 +28,35 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaults) {
     EXPECT_EQ(t.window->menuItem("GameNew")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(t.window->menuItem("GameExit")->text(), "&Exit\tAlt-F4");
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
+
+    // Players, Computer and Speed show check marks, one per group whatever was chosen, also
+    // when the checked item is chosen again. No item repeats with a held key.
+    struct Menu : QMenu {  // what a menu would draw beside an item
+        using QMenu::initStyleOption;
+    };
+    const std::vector<std::vector<std::string>> groups{
+        {"PlayersNocomputerplayers", "PlayersOnecomputerplayer", "PlayersTwocomputerplayers"},
+        {"ComputerPoor", "ComputerMedium", "ComputerGood"},
+        {"SpeedSlow", "SpeedMedium", "SpeedFast"}};
+    for (const auto& group : groups) {
+        for (const std::string& chosen : {group[2], group[0], group[0], group[1]}) {
+            t.window->menuItem(chosen)->trigger();
+            for (const std::string& name : group) {
+                QAction* item = t.window->menuItem(name);
+                EXPECT_EQ(item->isChecked(), name == chosen) << chosen << " then " << name;
+                Menu menu;
+                QStyleOptionMenuItem drawn;
+                menu.addAction(item);
+                menu.initStyleOption(&drawn, item);
+                EXPECT_EQ(drawn.checkType, QStyleOptionMenuItem::NonExclusive) << name;
+            }
+        }
+    }
+    EXPECT_EQ(std::tuple(t.gra.firstSlot, t.gra.skillLevel, t.gra.speedLevel), std::tuple(1, 2, 1));
+    for (QAction* item : t.window->findChildren<QAction*>()) {
+        if (item->objectName().isEmpty()) continue;  // the toolkit's own
+        EXPECT_FALSE(item->autoRepeat()) << item->objectName().toStdString();
+    }
 }
 
 // Any side a game may have plays, in pictures of its own when it is not the window's (the
@@ -102,38 +130,6 @@ TEST(MainWindow, LeftAndRightMoveThroughTheOpenMenus) {
     EXPECT_TRUE(t.window->keys().isDown(SteerKey::Left));
     QTest::keyRelease(t.window->centralWidget(), Qt::Key_Left);
     EXPECT_FALSE(t.window->keys().isDown(SteerKey::Left));
-}
-
-// Players, Computer and Speed show check marks, one per group whatever was chosen, also
-// when the checked item is chosen again. No item repeats with a held key.
-TEST(MenuItems, GroupsCarryOneCheckMarkAndNoItemRepeats) {
-    test::WindowTest t;
-    struct Menu : QMenu {  // what a menu would draw beside an item
-        using QMenu::initStyleOption;
-    };
-    const std::vector<std::vector<std::string>> groups{
-        {"PlayersNocomputerplayers", "PlayersOnecomputerplayer", "PlayersTwocomputerplayers"},
-        {"ComputerPoor", "ComputerMedium", "ComputerGood"},
-        {"SpeedSlow", "SpeedMedium", "SpeedFast"}};
-    for (const auto& group : groups) {
-        for (const std::string& chosen : {group[2], group[0], group[0], group[1]}) {
-            t.window->menuItem(chosen)->trigger();
-            for (const std::string& name : group) {
-                QAction* item = t.window->menuItem(name);
-                EXPECT_EQ(item->isChecked(), name == chosen) << chosen << " then " << name;
-                Menu menu;
-                QStyleOptionMenuItem drawn;
-                menu.addAction(item);
-                menu.initStyleOption(&drawn, item);
-                EXPECT_EQ(drawn.checkType, QStyleOptionMenuItem::NonExclusive) << name;
-            }
-        }
-    }
-    EXPECT_EQ(std::tuple(t.gra.firstSlot, t.gra.skillLevel, t.gra.speedLevel), std::tuple(1, 2, 1));
-    for (QAction* item : t.window->findChildren<QAction*>()) {
-        if (item->objectName().isEmpty()) continue;  // the toolkit's own
-        EXPECT_FALSE(item->autoRepeat()) << item->objectName().toStdString();
-    }
 }
 
 // F9 in a fast-finishing DEMO game starts the next one just as fast, and its replay says so

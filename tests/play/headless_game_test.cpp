@@ -6,8 +6,6 @@
 
 #include <numeric>
 
-#include "game/game_start.h"
-#include "present/event_label.h"
 #include "replay/replay_recorder.h"
 #include "test_support.h"
 

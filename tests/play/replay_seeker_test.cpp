@@ -8,8 +8,6 @@
 #include <map>
 #include <random>
 
-#include "game/game_tick.h"
-#include "game/state_hash.h"
 #include "sim/sim_game.h"
 #include "test_support.h"
 

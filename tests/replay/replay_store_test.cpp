@@ -6,9 +6,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "test_support.h"
 

@@ -2,13 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "game/rounds.h"
 #include "sim/sim_game.h"
