@@ -24,37 +24,6 @@ TEST(TestHome, ThePlayersFoldersAreTemporary) {
     EXPECT_TRUE(below(ReplayStore::defaultFolder().string()));
 }
 
-// Holds the steering keys of players 1 and 2 on a pattern of ticks, pressing and letting go
-// as players do, while the game loop waits between ticks.
-class KeyScript {
-public:
-    explicit KeyScript(TMainWnd& window) : m_view(window.centralWidget()) {}
-    void step(int tick) {
-        const int phase = (tick / 17) % 6;
-        for (std::size_t k = 0; k < kKeys.size(); ++k) {
-            const bool want = int(k) == phase || (phase == 1 && kKeys[k] == Qt::Key_Q);
-            if (want == m_down[k]) continue;
-            want ? QTest::keyPress(m_view, kKeys[k]) : QTest::keyRelease(m_view, kKeys[k]);
-            m_down[k] = want;
-        }
-    }
-
-private:
-    static constexpr std::array<Qt::Key, 4> kKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Q,
-                                                  Qt::Key_W};
-    QWidget* m_view;
-    std::array<bool, 4> m_down{};
-};
-
-// Two humans on key pairs 0 and 1 and one computer; player 1 sits as "Zebediah".
-void seatTwoHumans(test::WindowTest& t) {
-    t.scores.Add(PlrScore{"Zebediah", 0, {}});
-    t.window->PlayersOnecomputerplayerClick();
-    t.gra.humans = 2;
-    t.gra.seats[0] = {0, t.scores.count() - 1};
-    t.gra.seats[1] = {1, 3};
-}
-
 bool hasEvent(const Replay& r, ReplayEventKind kind) {
     return std::any_of(r.events.begin(), r.events.end(),
                        [&](const ReplayEvent& e) { return e.kind == kind; });
@@ -93,12 +62,27 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
     const Replay demo = t.newestReplay();
     EXPECT_TRUE(demo.start.demo && test::playedBack(demo, t.text).agrees);
 
-    seatTwoHumans(t);
-    KeyScript keys(*t.window);
-    // The intro of three slyders lasts 180 ticks; the speed changes and Esc comes after it.
+    // Two humans on key pairs 0 and 1 and one computer; player 1 sits as "Zebediah". Their
+    // steering keys are held on a pattern of ticks, pressed and let go as players do, while the
+    // game loop waits between ticks. The intro of three slyders lasts 180 ticks; the speed
+    // changes and Esc comes after it.
+    t.scores.Add(PlrScore{"Zebediah", 0, {}});
+    t.window->PlayersOnecomputerplayerClick();
+    t.gra.humans = 2;
+    t.gra.seats[0] = {0, t.scores.count() - 1};
+    t.gra.seats[1] = {1, 3};
+    constexpr std::array<Qt::Key, 4> kKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Q, Qt::Key_W};
+    std::array<bool, kKeys.size()> down{};
     t.clock.onSleep = [&] {
         if (!t.gra.running) return;
-        keys.step(t.gra.tick);
+        const int phase = (t.gra.tick / 17) % 6;
+        QWidget* view = t.window->centralWidget();
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            const bool want = int(k) == phase || (phase == 1 && kKeys[k] == Qt::Key_Q);
+            if (want == down[k]) continue;
+            want ? QTest::keyPress(view, kKeys[k]) : QTest::keyRelease(view, kKeys[k]);
+            down[k] = want;
+        }
         if (t.gra.tick == 185 && t.gra.speedLevel != 2)
             t.later([&] { t.window->SpeedFastClick(); });
         if (t.gra.tick == 195 && !t.gra.fastFinish)
@@ -144,30 +128,21 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
 }
 
 // The bytes the roster store and "Default.par" would get, and the round as it stands.
-struct PlayersThings {
-    explicit PlayersThings(test::WindowTest& t) {
-        std::vector<PlrScore> roster;
-        for (int i = 0; i < t.scores.count(); ++i) {
-            roster.push_back(t.scores.entry(i));
-            ratings.push_back(t.scores.Rating(i));
-        }
-        rosterBytes = serialiseRoster(roster);
-        const fs::path file = t.replayFolder.path / "Default.par";
-        StdioFileSystem files;
-        saveSettingsFile(files, t.settings, file.string());
-        settingsFile = test::readFile(file);
-        for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
-        round.push_back({t.gra.firstSlot, t.gra.humans});
-        side = t.gra.arena.side();
-    }
-    friend bool operator==(const PlayersThings&, const PlayersThings&) = default;
-
-    std::vector<std::uint8_t> rosterBytes;
+auto playersThings(test::WindowTest& t) {
+    std::vector<PlrScore> roster;
     std::vector<int> ratings;
-    std::string settingsFile;
-    std::vector<std::pair<int, int>> round;
-    int side = 0;
-};
+    for (int i = 0; i < t.scores.count(); ++i) {
+        roster.push_back(t.scores.entry(i));
+        ratings.push_back(t.scores.Rating(i));
+    }
+    const fs::path file = t.replayFolder.path / "Default.par";
+    StdioFileSystem files;
+    saveSettingsFile(files, t.settings, file.string());
+    std::vector<std::pair<int, int>> round{{t.gra.firstSlot, t.gra.humans}};
+    for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
+    return std::tuple(serialiseRoster(roster), ratings, test::readFile(file), round,
+                      t.gra.arena.side());
+}
 
 // A DEMO, then a game that wins a round, announced and cleared, with the high scores shown;
 // "Watch last game" shows that game as it was and leaves every result, the settings and the
@@ -201,7 +176,7 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
     t.gra.slots[2].roundPoints = 7;  // a round in progress when the player watches
     t.settings.xtr_food = !t.settings.xtr_food;
     t.settings.int_snd = 1;
-    const PlayersThings before(t);
+    const auto before = playersThings(t);
 
     t.boxes = test::ScriptedBoxes{};
     int food = -1;
@@ -241,7 +216,7 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     EXPECT_TRUE(ReplayStore::isKept(*t.window->replays().newest()));
 
-    EXPECT_TRUE(PlayersThings(t) == before);
+    EXPECT_TRUE(playersThings(t) == before);
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled() &&
                 t.window->menuItem("SpeedFast")->isEnabled());

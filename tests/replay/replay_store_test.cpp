@@ -39,19 +39,10 @@ struct ReplayStoreTest : ::testing::Test {
     std::string error;
 };
 
-TEST_F(ReplayStoreTest, KeepsTheNewestHundredAndEveryKeptOne) {
-    const fs::path kept = *store.keep(saved(store, gameAt(kDay)), error);
-    const fs::path oldest = saved(store, gameAt(kDay + 1));
-    for (int i = 2; i <= 101; ++i) saved(store, gameAt(kDay + i));
-    EXPECT_EQ(store.all().size(), 101u);
-    EXPECT_TRUE(fs::exists(kept));
-    EXPECT_FALSE(fs::exists(oldest));
-    EXPECT_EQ(store.newest()->filename(), saved(store, gameAt(kDay + 200)).filename());
-}
-
 // Games started in the same second follow each other by their number, past 9 and past a
-// kept one; the newest is the last saved.
-TEST_F(ReplayStoreTest, GamesOfOneSecondKeepTheirOrder) {
+// kept one; the newest is the last saved. The folder keeps the newest hundred and every kept
+// one.
+TEST_F(ReplayStoreTest, GamesOfOneSecondKeepTheirOrderAndTheNewestHundredAndEveryKeptOneStay) {
     std::vector<fs::path> files;
     for (int i = 0; i < 12; ++i) {
         files.push_back(saved(store, gameAt(kDay)));
@@ -61,6 +52,13 @@ TEST_F(ReplayStoreTest, GamesOfOneSecondKeepTheirOrder) {
     EXPECT_EQ(store.all(), files);
     EXPECT_EQ(files[1].stem().string().substr(19), "-2-kept");
     EXPECT_EQ(files[11].stem().string().substr(19), "-12");
+
+    for (int i = 1; i <= 90; ++i) saved(store, gameAt(kDay + i));
+    EXPECT_EQ(store.all().size(), 101u);
+    EXPECT_TRUE(fs::exists(files[1]));
+    EXPECT_FALSE(fs::exists(files[0]));
+    EXPECT_TRUE(fs::exists(files[2]));
+    EXPECT_EQ(store.newest()->filename(), saved(store, gameAt(kDay + 200)).filename());
 }
 
 // A full disk (a file size limit stands in for it) leaves no file behind, hidden or not; a
