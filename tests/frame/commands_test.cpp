@@ -37,14 +37,12 @@ TEST(Commands, NewEscClearAndExitAskFirstButFinishingNotDuringTheFastFinish) {
     t.boxes.answers = {false};
     QCloseEvent refused, accepted;
     QCoreApplication::sendEvent(t.window.get(), &refused);
-    EXPECT_FALSE(refused.isAccepted());
-    EXPECT_TRUE(t.gra.running);
-    EXPECT_EQ(t.boxes.asked.back(), "Exit Slyders?");
+    EXPECT_EQ(std::tuple(refused.isAccepted(), t.gra.running, t.boxes.asked.back()),
+              std::tuple(false, true, "Exit Slyders?"));
     t.gra.running = false;
     const std::size_t questions = t.boxes.asked.size();
     QCoreApplication::sendEvent(t.window.get(), &accepted);
-    EXPECT_TRUE(accepted.isAccepted());
-    EXPECT_EQ(t.boxes.asked.size(), questions);
+    EXPECT_EQ(std::tuple(accepted.isAccepted(), t.boxes.asked.size()), std::tuple(true, questions));
 }
 
 // The DEMO asks first only when there are results. A replay that cannot be written is said
@@ -72,8 +70,7 @@ TEST(Commands, DemoAsksFirstOnlyWhenResultsExistAndAReplayNotSavedIsSaidOnce) {
     t.window->GameDemoClick();
     EXPECT_EQ(t.boxes.asked,
               (std::vector<std::string>{"Start DEMO game? (current results will be lost)"}));
-    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
-    EXPECT_EQ(t.boxes.informed.size(), 3u);
+    EXPECT_EQ(std::tuple(t.gra.slots[2].roundsWon, t.boxes.informed.size()), std::tuple(1, 3u));
 }
 
 // F2 in a DEMO game plays a normal game inside it, the DEMO kept as it stood, stopped; when
@@ -95,8 +92,8 @@ TEST(Commands, NewDuringDemoKeepsTheDemoAndRestoresThePlayersAfterwards) {
     EXPECT_EQ(std::tuple(t.gra.demo, t.gra.running, t.gra.humans, t.gra.firstSlot),
               std::tuple(false, false, 2, 0));
     for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints + s.roundsWon, 0);
-    EXPECT_TRUE(t.gra.AllHumansSeated());
-    EXPECT_GE(t.playersDialogs, 1);  // the players dialog came up for the new game
+    // The players dialog came up for the new game.
+    EXPECT_TRUE(t.gra.AllHumansSeated() && t.playersDialogs >= 1);
     EXPECT_TRUE(t.window->menuItem("GameDemo")->isEnabled());
 
     const std::vector<std::filesystem::path> files = t.window->replays().all();
@@ -120,14 +117,17 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
         }
         EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
         t.window->PlayersTwocomputerplayersClick();
-        EXPECT_EQ(t.gra.firstSlot, 1);  // the running game keeps its slots
-        EXPECT_TRUE(t.window->menuItem("PlayersTwocomputerplayers")->isChecked());
+        // The running game keeps its slots.
+        EXPECT_EQ(std::tuple(t.gra.firstSlot,
+                             t.window->menuItem("PlayersTwocomputerplayers")->isChecked()),
+                  std::tuple(1, true));
         t.gra.fastFinish = true;  // let the rest run quickly
     };
     t.window->GameNewClick();
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(t.window->chosenFirstSlot(), 0);  // for the next New game
-    EXPECT_TRUE(t.window->menuItem("GameCleartotals")->isEnabled());
+    // The computers chosen are for the next New game.
+    EXPECT_EQ(std::tuple(checked, t.window->chosenFirstSlot(),
+                         t.window->menuItem("GameCleartotals")->isEnabled()),
+              std::tuple(true, 0, true));
 }
 
 TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
@@ -166,9 +166,9 @@ TEST(Commands, CustomKeysAreFollowedFromTheKeyEventsBesideTheFixedOnes) {
     t.window->keys().setCustomKeys(custom);
     for (int key : {Qt::Key_X, Qt::Key_Q, Qt::Key_K}) pressKey(*t.window, key);
     pressKey(*t.window, Qt::Key_K, QEvent::KeyRelease);
-    EXPECT_EQ(t.window->keys().customHeld(0), (Held{false, true}));
-    EXPECT_EQ(t.window->keys().customHeld(1), Held{});
-    EXPECT_TRUE(t.window->keys().isDown(SteerKey::Q));
+    EXPECT_EQ(std::tuple(t.window->keys().customHeld(0), t.window->keys().customHeld(1),
+                         t.window->keys().isDown(SteerKey::Q)),
+              std::tuple(Held{false, true}, Held{}, true));
 }
 
 }  // namespace

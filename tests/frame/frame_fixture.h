@@ -8,17 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <future>
 #include <map>
 #include <memory>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "boxes/scripted_boxes.h"
 #include "frame/game_view.h"

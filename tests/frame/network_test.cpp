@@ -87,7 +87,9 @@ void expectSameGame(test::WindowTest& t, const NetGameResult& other) {
     EXPECT_TRUE(test::playedBack(mine, t.text).agrees);
 }
 
-TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped) {
+// The join window says why a game cannot be joined and keeps what was typed; it adds players
+// to the roster, lists the games of the local network and joins one at a double click.
+TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAddsPlayersAndListsLocalGames) {
     test::WindowTest t;
     const std::string nobody = "127.0.0.1:" + std::to_string(testPort(1));
     const JoinAttempt unreached = joinThrough(t, nobody, "");
@@ -130,16 +132,14 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAndKeepsWhatWasTyped)
     EXPECT_EQ(parseRoster(t.rosterStore.bytes).entries.back().name, "Newbie");
     EXPECT_EQ(t.boxes.informed.back(),
               "Not a valid player name: must be unique and have at least two characters.");
-}
 
-TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
-    test::WindowTest t;
+    // A game of the local network is listed, and a double click joins it.
     NetworkPlay play{.listenAddress = "127.0.0.1", .joinTimeoutMs = 1500,
                      .discoveryPort = testPort(9)};
     t.window->setNetworkPlay(play);
-    const std::uint16_t port = testPort(8);
-    HostThread host(port, net::SessionConfig{"", "attic", {"Ann"}}, play.discoveryPort);
-    ASSERT_TRUE(host.opened);
+    const std::uint16_t listedPort = testPort(8);
+    HostThread listed(listedPort, net::SessionConfig{"", "attic", {"Ann"}}, play.discoveryPort);
+    ASSERT_TRUE(listed.opened);
     QStringList row;
     bool joined = false;
     std::chrono::steady_clock::duration listedAfter{};
@@ -158,7 +158,8 @@ TEST(WindowNetwork, TheJoinWindowListsALocalGameAndADoubleClickJoinsIt) {
         });
     t.window->GameJoinClick();
     EXPECT_LT(listedAfter, std::chrono::seconds(2));
-    EXPECT_EQ(row, QStringList({"attic", "Ann", "3", "none", QString("127.0.0.1:%1").arg(port)}));
+    EXPECT_EQ(row,
+              QStringList({"attic", "Ann", "3", "none", QString("127.0.0.1:%1").arg(listedPort)}));
     EXPECT_TRUE(joined) << (t.boxes.errors.empty() ? "" : t.boxes.errors.back().second);
 }
 
@@ -194,7 +195,7 @@ TEST(WindowNetwork, TheLobbySaysWhereFriendsOutsideJoinOrWhatToDoInstead) {
     host.close();
 }
 
-TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
+TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEndThenASilentOneLeaves) {
     test::WindowTest t;
     const std::uint16_t port = testPort(3);
     ASSERT_TRUE(t.window->seatPlayerNamed("Hosta"));  // as --player does
@@ -239,6 +240,33 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEnd) {
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
     EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
     EXPECT_EQ(t.window->history().games().front().kind, GameKind::NetworkHost);
+
+    // A guest that falls silent is waited for on the label, then leaves the game.
+    t.window->setNetworkPlay(
+        {.listenAddress = "127.0.0.1", .silentTimeoutMs = 1500, .startWhenJoined = 1});
+    NetPeerOptions go = peerOptions(testPort(5), false);
+    go.silentFromTick = 60;
+    go.gameSeconds = 3;
+    auto silent = std::async(std::launch::async, runPeer, go);
+    std::string waiting, left;
+    std::set<int> ticksShowingLeave;  // ticks that waited for their release with the notice up
+    t.clock.onSleep = [&] {
+        if (waiting.empty() && t.network()) waiting = t.network()->waiting();
+        const std::string& shown = t.window->eventLabel().text;
+        if (shown.find(" left the game.") != std::string::npos) {
+            left = shown;
+            ticksShowingLeave.insert(t.gra.tick);
+        }
+        // The game's own message is not the waiting notice: that lives on the label only.
+        EXPECT_EQ(t.gra.message.text.find("Waiting"), std::string::npos);
+    };
+    t.window->hostNetworkGame(go.port);
+    silent.get();
+    EXPECT_EQ(waiting.rfind("Waiting for Guest bot ", 0), 0u) << waiting;
+    EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
+    // After the long wait the game goes on at its pace: the notice stays as long as any other.
+    EXPECT_GE(ticksShowingLeave.size(), 90u);
+    EXPECT_TRUE(test::playedBack(t.newestReplay(), t.text).agrees);  // the leave is in it
 }
 
 // A busy port is no dead end: the lobby opens at the next free one and says so, and the
@@ -308,37 +336,6 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     EXPECT_EQ(std::tuple(t.gra.arena.side(), t.scores.count(), t.network()),
               std::tuple(ownSide, rosterBefore, nullptr));
     for (int k = 0; k < t.scores.count(); ++k) EXPECT_EQ(t.scores.entry(k).played, 0);
-}
-
-TEST(WindowNetwork, ASilentGuestIsWaitedForOnTheLabelThenLeavesTheGame) {
-    test::WindowTest t;
-    t.window->setNetworkPlay(
-        {.listenAddress = "127.0.0.1", .silentTimeoutMs = 1500, .startWhenJoined = 1});
-    const std::uint16_t port = testPort(5);
-    NetPeerOptions go = peerOptions(port, false);
-    go.silentFromTick = 60;
-    go.gameSeconds = 3;
-    auto guest = std::async(std::launch::async, runPeer, go);
-    std::string waiting, left;
-    std::set<int> ticksShowingLeave;  // ticks that waited for their release with the notice up
-    t.clock.onSleep = [&] {
-        if (waiting.empty() && t.network()) waiting = t.network()->waiting();
-        const std::string& shown = t.window->eventLabel().text;
-        if (shown.find(" left the game.") != std::string::npos) {
-            left = shown;
-            ticksShowingLeave.insert(t.gra.tick);
-        }
-        // The game's own message is not the waiting notice: that lives on the label only.
-        EXPECT_EQ(t.gra.message.text.find("Waiting"), std::string::npos);
-    };
-    t.boxes.answer = false;
-    t.window->hostNetworkGame(port);
-    guest.get();
-    EXPECT_EQ(waiting.rfind("Waiting for Guest bot ", 0), 0u) << waiting;
-    EXPECT_EQ(left.rfind("Guest bot ", 0), 0u) << left;
-    // After the long wait the game goes on at its pace: the notice stays as long as any other.
-    EXPECT_GE(ticksShowingLeave.size(), 90u);
-    EXPECT_TRUE(test::playedBack(t.newestReplay(), t.text).agrees);  // the leave is in it
 }
 
 // Between games a guest waits for the host's next start; an Enter pressed once too often

@@ -39,28 +39,25 @@ bool catches(pid_t pid, int signal) {
 
 class SessionEnd : public ::testing::Test {
 protected:
-    // Starts a DEMO game in the temporary folder with a home and sound output of its own.
-    pid_t start() {
-        const pid_t pid = ::fork();
-        if (pid != 0) return pid;
-        const std::string dir = m_dir.string();
-        if (::chdir(dir.c_str()) != 0) ::_exit(126);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        ::setenv("HOME", dir.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
-        ::setenv("ALSOFT_DRIVERS", "null", 1);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, 1);
-        ::dup2(quiet, 2);
-        ::execl(SLYDERS_GAME, SLYDERS_GAME, "--window", "640x480", "--seed", "5", "--demo",
-                "--tick-log", "ticks.log", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-
-    // Sends the signal once the game is up and a game runs; the exit status, or -1.
+    // Starts a DEMO game in the temporary folder with a home and sound output of its own, and
+    // sends it the signal once it is up and a game runs; the exit status, or -1.
     int endWith(int signal) {
-        const pid_t pid = start();
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const std::string dir = m_dir.string();
+            if (::chdir(dir.c_str()) != 0) ::_exit(126);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            ::setenv("HOME", dir.c_str(), 1);
+            ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
+            ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
+            ::setenv("ALSOFT_DRIVERS", "null", 1);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, 1);
+            ::dup2(quiet, 2);
+            ::execl(SLYDERS_GAME, SLYDERS_GAME, "--window", "640x480", "--seed", "5", "--demo",
+                    "--tick-log", "ticks.log", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
         EXPECT_TRUE(within(30s, [&] { return catches(pid, signal); }));
         // The tick log is buffered: bytes in it mean that many ticks of the game have run.
         EXPECT_TRUE(within(30s, [&] {

@@ -61,7 +61,9 @@ struct HeadlessGame {
     HeadlessEnd end;
 };
 
-TEST(HeadlessGame, TheSourceHearsEveryTickAndTheGameEnds) {
+// The source hears every tick and the game ends; a source that runs dry or the cap stops it
+// where it stands, with no fast finish either.
+TEST(HeadlessGame, TheSourceHearsEveryTickAndTheGameEndsOrStopsWhereTheInputEndsOrAtTheCap) {
     HeadlessGame h(1'000'000, 1'000'000);
     ASSERT_EQ(h.end, HeadlessEnd::Over);
     const Gra& g = h.game.gra;
@@ -71,10 +73,7 @@ TEST(HeadlessGame, TheSourceHearsEveryTickAndTheGameEnds) {
     EXPECT_EQ(h.source.playedTicks, everyTick);
     // What the recorder kept plays back alike: the network games' replays check that.
     EXPECT_EQ(h.recorder.finish(g, ReplayEnd::Over).endTick, g.tick);
-}
 
-TEST(HeadlessGame, StopsWhereTheInputEndsOrAtTheCap) {
-    // A stopped game keeps no fast finish either.
     const HeadlessGame dry(40, 1'000'000, true), capped(1'000'000, 25);
     EXPECT_EQ(dry.end, HeadlessEnd::NoInput);
     EXPECT_EQ(std::tuple(dry.game.gra.tick, dry.game.gra.running, dry.game.gra.fastFinish),
