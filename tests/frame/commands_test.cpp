@@ -51,8 +51,9 @@ TEST(Commands, DemoAsksFirstOnlyWhenResultsExistAndAReplayNotSavedIsSaidOnce) {
     test::WindowTest t;
     std::ofstream(t.replayFolder.path / "replays") << "in the way";  // the folder cannot be made
     const auto demoResults = [&] {
-        return std::count_if(t.boxes.informed.begin(), t.boxes.informed.end(),
-                             [](const std::string& s) { return s.rfind("This DEMO game ", 0) == 0; });
+        return std::count_if(
+            t.boxes.informed.begin(), t.boxes.informed.end(),
+            [](const std::string& s) { return s.rfind("This DEMO game ", 0) == 0; });
     };
     t.window->GameDemoClick();  // no results: plays at once
     t.window->GameDemoClick();
@@ -130,8 +131,20 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
               std::tuple(true, 0, true));
 }
 
-TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
+// Custom keys are followed from the key events beside the fixed ones. A seat on a pad that is
+// not plugged in cannot start, and a plugged one steers.
+TEST(Commands, CustomKeysAreFollowedAndASeatOnAPadSteersOnlyWhenItIsPluggedIn) {
     test::WindowTest t;
+    CustomKeys custom;
+    custom.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
+    t.window->keys().setCustomKeys(custom);
+    for (int key : {Qt::Key_X, Qt::Key_Q, Qt::Key_K}) pressKey(*t.window, key);
+    pressKey(*t.window, Qt::Key_K, QEvent::KeyRelease);
+    EXPECT_EQ(std::tuple(t.window->keys().customHeld(0), t.window->keys().customHeld(1),
+                         t.window->keys().isDown(SteerKey::Q)),
+              std::tuple(Held{false, true}, Held{}, true));
+    for (int key : {Qt::Key_X, Qt::Key_Q}) pressKey(*t.window, key, QEvent::KeyRelease);
+
     t.gra.humans = 1;
     t.gra.seats[0] = {kFirstGamepadPair + 1, 2};
     t.window->GameNewClick();
@@ -157,18 +170,6 @@ TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
     EXPECT_EQ(t.boxes.informed.size(), 1u);
     EXPECT_GE(t.padPolls - polls, t.gra.tick);  // read in every tick
     EXPECT_EQ(turned, 2 * ticks);
-}
-
-TEST(Commands, CustomKeysAreFollowedFromTheKeyEventsBesideTheFixedOnes) {
-    test::WindowTest t;
-    CustomKeys custom;
-    custom.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
-    t.window->keys().setCustomKeys(custom);
-    for (int key : {Qt::Key_X, Qt::Key_Q, Qt::Key_K}) pressKey(*t.window, key);
-    pressKey(*t.window, Qt::Key_K, QEvent::KeyRelease);
-    EXPECT_EQ(std::tuple(t.window->keys().customHeld(0), t.window->keys().customHeld(1),
-                         t.window->keys().isDown(SteerKey::Q)),
-              std::tuple(Held{false, true}, Held{}, true));
 }
 
 }  // namespace

@@ -107,7 +107,8 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAddsPlayersAndListsLo
     const JoinAttempt wrong = joinThrough(t, address, "guess");
     joinThrough(t, address, "sesame");
     ASSERT_EQ(t.boxes.errors.size(), 4u);
-    EXPECT_EQ(std::tuple(t.boxes.errors[1].second, t.boxes.errors[2].second, t.boxes.errors[3].second),
+    const auto& e = t.boxes.errors;
+    EXPECT_EQ(std::tuple(e[1].second, e[2].second, e[3].second),
               std::tuple("This game needs a password.", "Wrong password.",
                          "The game is full: no seat is free."));
     EXPECT_EQ(wrong.password, QString("guess"));

@@ -94,10 +94,12 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
     EXPECT_EQ(t.boxes.asked.back(), "Finish game?");
     const Replay game = t.newestReplay();
     EXPECT_FALSE(game.start.demo);
-    EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed) && hasEvent(game, ReplayEventKind::FastFinish));
-    EXPECT_EQ(std::tuple(game.end, game.endTick, game.deathOrder, game.names[2], game.hashes.size()),
-              std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
-                         std::size_t(t.gra.tick / 20)));
+    EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed) &&
+                hasEvent(game, ReplayEventKind::FastFinish));
+    EXPECT_EQ(
+        std::tuple(game.end, game.endTick, game.deathOrder, game.names[2], game.hashes.size()),
+        std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
+                   std::size_t(t.gra.tick / 20)));
     unsigned seatsSteered = 0;  // a bit a seat
     for (const ReplayEvent& e : game.events) {
         if (e.kind != ReplayEventKind::Input) continue;

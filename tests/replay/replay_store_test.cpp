@@ -174,7 +174,8 @@ TEST(ReplayFile, LeavesOfANetworkGameReadBackAndFirstFormatFilesStillRead) {
     ASSERT_TRUE(read.replay) << read.error;
     EXPECT_EQ(*read.replay, network);
     // The first format knew no leaves: such a file was not written by a Slyders.
-    EXPECT_EQ(decodeError(asFirstFormat(bytes)), "This replay is damaged: an event of an unknown kind.");
+    EXPECT_EQ(decodeError(asFirstFormat(bytes)),
+              "This replay is damaged: an event of an unknown kind.");
 }
 
 }  // namespace
