@@ -1,30 +1,22 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QCloseEvent>
-#include <QKeyEvent>
 
 #include "frame_fixture.h"
 
 namespace slyders {
 namespace {
 
-void pressEscape(TMainWnd& w) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.centralWidget(), &press);
-}
+using test::pressKey;
 
 TEST(Commands, NewEscClearAndExitAskFirstButFinishingNotDuringTheFastFinish) {
     test::WindowTest t;
-    t.gra.running = true;
-    t.gra.fastFinish = true;
+    t.gra.running = t.gra.fastFinish = true;
     t.window->GameNewClick();
-    pressEscape(*t.window);
+    pressKey(*t.window, Qt::Key_Escape);
     EXPECT_TRUE(t.boxes.asked.empty());
 
     t.gra.fastFinish = false;
     t.boxes.answers = {false, true};
-    pressEscape(*t.window);
+    pressKey(*t.window, Qt::Key_Escape);
     EXPECT_FALSE(t.gra.fastFinish);
     t.window->GameNewClick();
     EXPECT_TRUE(t.gra.fastFinish);
@@ -43,66 +35,75 @@ TEST(Commands, NewEscClearAndExitAskFirstButFinishingNotDuringTheFastFinish) {
     // Closing asks only while a game runs; No keeps it running.
     t.gra.running = true;
     t.boxes.answers = {false};
-    QCloseEvent refused;
+    QCloseEvent refused, accepted;
     QCoreApplication::sendEvent(t.window.get(), &refused);
-    EXPECT_FALSE(refused.isAccepted());
-    EXPECT_TRUE(t.gra.running);
-    EXPECT_EQ(t.boxes.asked.back(), "Exit Slyders?");
+    EXPECT_EQ(std::tuple(refused.isAccepted(), t.gra.running, t.boxes.asked.back()),
+              std::tuple(false, true, "Exit Slyders?"));
     t.gra.running = false;
     const std::size_t questions = t.boxes.asked.size();
-    QCloseEvent accepted;
     QCoreApplication::sendEvent(t.window.get(), &accepted);
-    EXPECT_TRUE(accepted.isAccepted());
-    EXPECT_EQ(t.boxes.asked.size(), questions);
+    EXPECT_EQ(std::tuple(accepted.isAccepted(), t.boxes.asked.size()), std::tuple(true, questions));
 }
 
-TEST(Commands, DemoAsksFirstOnlyWhenResultsExist) {
+// The DEMO asks first only when there are results. A replay that cannot be written is said
+// once in a box and on stderr; the games go on.
+TEST(Commands, DemoAsksFirstOnlyWhenResultsExistAndAReplayNotSavedIsSaidOnce) {
     test::WindowTest t;
+    std::ofstream(t.replayFolder.path / "replays") << "in the way";  // the folder cannot be made
+    const auto demoResults = [&] {
+        return std::count_if(
+            t.boxes.informed.begin(), t.boxes.informed.end(),
+            [](const std::string& s) { return s.rfind("This DEMO game ", 0) == 0; });
+    };
     t.window->GameDemoClick();  // no results: plays at once
+    t.window->GameDemoClick();
     EXPECT_TRUE(t.boxes.asked.empty());
-    ASSERT_EQ(t.boxes.informed.size(), 1u);
-    EXPECT_EQ(t.boxes.informed[0].rfind("This DEMO game ", 0), 0u);
-    EXPECT_FALSE(t.gra.demo);
-    EXPECT_EQ(t.gra.firstSlot, 1);
-    EXPECT_EQ(t.gra.humans, 1);
+    EXPECT_EQ(demoResults(), 2);
+    EXPECT_EQ(std::tuple(t.gra.demo, t.gra.firstSlot, t.gra.humans), std::tuple(false, 1, 1));
+    ASSERT_EQ(t.boxes.errors.size(), 1u);
+    EXPECT_EQ(t.boxes.errors[0].first, "Replay not saved");
+    EXPECT_NE(t.boxes.errors[0].second.find("could not be written"), std::string::npos);
+    EXPECT_EQ(t.boxes.informed.size(), 3u);  // two DEMO results and the one failure
+    EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
 
     t.gra.slots[2].roundsWon = 1;  // a round won, no round points
     t.boxes.answers = {false};
     t.window->GameDemoClick();
     EXPECT_EQ(t.boxes.asked,
               (std::vector<std::string>{"Start DEMO game? (current results will be lost)"}));
-    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
-    EXPECT_EQ(t.boxes.informed.size(), 1u);
+    EXPECT_EQ(std::tuple(t.gra.slots[2].roundsWon, t.boxes.informed.size()), std::tuple(1, 3u));
 }
 
-// F2 in a DEMO game plays a normal game inside it; when that ends, the DEMO command puts
-// back the players chosen before the DEMO and clears the results once more.
-TEST(Commands, NewDuringDemoRestoresThePlayersAfterwards) {
+// F2 in a DEMO game plays a normal game inside it, the DEMO kept as it stood, stopped; when
+// that game ends, the DEMO command puts back the players chosen before the DEMO and clears the
+// results once more.
+TEST(Commands, NewDuringDemoKeepsTheDemoAndRestoresThePlayersAfterwards) {
     test::WindowTest t;
     t.window->PlayersTwocomputerplayersClick();
     t.gra.humans = 2;
-    bool nested = false;
+    std::int32_t leftAt = -1;
     int newGameFirstSlot = -1;
     t.clock.onSleep = [&] {
-        if (t.gra.demo && t.gra.tick > 150 && !nested) {
-            nested = true;
-            t.later([&] {
-                t.window->GameNewClick();
-                newGameFirstSlot = t.gra.firstSlot;
-            });
-        }
+        if (!t.gra.demo || t.gra.tick < 150 || leftAt >= 0) return;
+        leftAt = t.gra.tick;
+        t.later([&] { t.window->GameNewClick(), newGameFirstSlot = t.gra.firstSlot; });
     };
     t.window->GameDemoClick();
-    EXPECT_TRUE(nested);
     EXPECT_EQ(newGameFirstSlot, 0);
-    EXPECT_FALSE(t.gra.demo);
-    EXPECT_FALSE(t.gra.running);
-    EXPECT_EQ(t.gra.humans, 2);
-    EXPECT_EQ(t.gra.firstSlot, 0);
+    EXPECT_EQ(std::tuple(t.gra.demo, t.gra.running, t.gra.humans, t.gra.firstSlot),
+              std::tuple(false, false, 2, 0));
     for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints + s.roundsWon, 0);
-    EXPECT_TRUE(t.gra.AllHumansSeated());
-    EXPECT_GE(t.playersDialogs, 1);  // the players dialog came up for the new game
+    // The players dialog came up for the new game.
+    EXPECT_TRUE(t.gra.AllHumansSeated() && t.playersDialogs >= 1);
     EXPECT_TRUE(t.window->menuItem("GameDemo")->isEnabled());
+
+    const std::vector<std::filesystem::path> files = t.window->replays().all();
+    ASSERT_EQ(files.size(), 2u);
+    const Replay demo = test::readReplay(files[0]);
+    EXPECT_EQ(std::tuple(demo.start.demo, demo.end, demo.endTick),
+              std::tuple(true, ReplayEnd::Stopped, leftAt));
+    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
+    EXPECT_FALSE(t.newestReplay().start.demo);
 }
 
 TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
@@ -117,44 +118,33 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
         }
         EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
         t.window->PlayersTwocomputerplayersClick();
-        EXPECT_EQ(t.gra.firstSlot, 1);  // the running game keeps its slots
-        EXPECT_TRUE(t.window->menuItem("PlayersTwocomputerplayers")->isChecked());
+        // The running game keeps its slots.
+        EXPECT_EQ(std::tuple(t.gra.firstSlot,
+                             t.window->menuItem("PlayersTwocomputerplayers")->isChecked()),
+                  std::tuple(1, true));
         t.gra.fastFinish = true;  // let the rest run quickly
     };
     t.window->GameNewClick();
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(t.window->chosenFirstSlot(), 0);  // for the next New game
-    EXPECT_TRUE(t.window->menuItem("GameCleartotals")->isEnabled());
+    // The computers chosen are for the next New game.
+    EXPECT_EQ(std::tuple(checked, t.window->chosenFirstSlot(),
+                         t.window->menuItem("GameCleartotals")->isEnabled()),
+              std::tuple(true, 0, true));
 }
 
-TEST(Commands, AWonRoundIsAnnouncedClearedAndShowsTheHighScores) {
+// Custom keys are followed from the key events beside the fixed ones. A seat on a pad that is
+// not plugged in cannot start, and a plugged one steers.
+TEST(Commands, CustomKeysAreFollowedAndASeatOnAPadSteersOnlyWhenItIsPluggedIn) {
     test::WindowTest t;
-    t.gra.slots[2].roundPoints = 45;  // whoever dies first, the human leads at the end
-    t.window->GameNewClick();
-    ASSERT_FALSE(t.boxes.informed.empty());
-    EXPECT_EQ(t.boxes.informed.back(),
-              "Round finished!\n40 points reached.\n\nThe winner is Dummy 1 !\n"
-              "Dummy 1's rating is now 100.\n\nClick for the next round:");
-    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
-    for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints, 0);
-    EXPECT_EQ(t.sound.ofNumber(kSndApplause).size(), 1u);
-    // The high-score table's separator line is solid across the arena.
-    const Arena& a = t.gra.arena;
-    const int S = a.side();
-    int solidColumns = 0;
-    for (int x = S / 10 + 1; x < S * 9 / 10; ++x) {
-        for (int y = S * 15 / 100; y < S * 45 / 100; ++y) {
-            if (a.cell(x, y) == kCellSolid) {
-                ++solidColumns;
-                break;
-            }
-        }
-    }
-    EXPECT_GT(solidColumns, S * 3 / 4);
-}
+    CustomKeys custom;
+    custom.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
+    t.window->keys().setCustomKeys(custom);
+    for (int key : {Qt::Key_X, Qt::Key_Q, Qt::Key_K}) pressKey(*t.window, key);
+    pressKey(*t.window, Qt::Key_K, QEvent::KeyRelease);
+    EXPECT_EQ(std::tuple(t.window->keys().customHeld(0), t.window->keys().customHeld(1),
+                         t.window->keys().isDown(SteerKey::Q)),
+              std::tuple(Held{false, true}, Held{}, true));
+    for (int key : {Qt::Key_X, Qt::Key_Q}) pressKey(*t.window, key, QEvent::KeyRelease);
 
-TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
-    test::WindowTest t;
     t.gra.humans = 1;
     t.gra.seats[0] = {kFirstGamepadPair + 1, 2};
     t.window->GameNewClick();
@@ -165,9 +155,8 @@ TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
     t.pads[1] = {true, {false, true}, "Pad"};
     int d0 = -1, h0 = 0, turned = -1, ticks = 0;
     t.clock.onSleep = [&] {
-        const int d = t.gra.IntroLeft();
+        const int d = t.gra.IntroLeft(), h = t.gra.slots[2].heading;
         if (!t.gra.running || d < 0 || turned >= 0) return;
-        const int h = t.gra.slots[2].heading;
         if (d0 < 0) {
             d0 = d, h0 = h;
         } else if (d >= d0 + 10) {
@@ -181,24 +170,6 @@ TEST(Commands, ASeatOnAPadThatIsNotPluggedInCannotStartAndAPluggedOneSteers) {
     EXPECT_EQ(t.boxes.informed.size(), 1u);
     EXPECT_GE(t.padPolls - polls, t.gra.tick);  // read in every tick
     EXPECT_EQ(turned, 2 * ticks);
-}
-
-TEST(Commands, CustomKeysAreFollowedFromTheKeyEventsBesideTheFixedOnes) {
-    test::WindowTest t;
-    CustomKeys custom;
-    custom.code = {{{Qt::Key_Z, Qt::Key_X}, {Qt::Key_K, Qt::Key_L}}};
-    t.window->keys().setCustomKeys(custom);
-    const auto send = [&](QEvent::Type type, int key) {
-        QKeyEvent event(type, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(t.window->centralWidget(), &event);
-    };
-    send(QEvent::KeyPress, Qt::Key_X);
-    send(QEvent::KeyPress, Qt::Key_Q);
-    send(QEvent::KeyPress, Qt::Key_K);
-    send(QEvent::KeyRelease, Qt::Key_K);
-    EXPECT_EQ(t.window->keys().customHeld(0), (Held{false, true}));
-    EXPECT_EQ(t.window->keys().customHeld(1), Held{});
-    EXPECT_TRUE(t.window->keys().isDown(SteerKey::Q));
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdlib>
-#include <fstream>
 
 #include "frame/options.h"
 #include "frame_fixture.h"

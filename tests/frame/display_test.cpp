@@ -1,50 +1,24 @@
 // What the window shows: games of any arena side scaled into the window's arena square, the
 // scoreboard laid out for the window, large screens, and the names at the heads.
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QPixmap>
-#include <filesystem>
 
-#include "frame/game_view.h"
 #include "frame_fixture.h"
-#include "game/state_hash.h"
-#include "replay/replay_store.h"
-#include "sim/sim_game.h"
 
 namespace slyders {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kReplayTicks = 160;
 // Past the intro: trails, heads and the DEMO texts are out (the window naps before this tick).
 constexpr int kLookAt = 121;
-
-// The window's arena square as the scaler would show the whole game picture now.
-PixelBuffer expectedSquare(const PixelBuffer& game, int side, int shown) {
-    PixelBuffer out(shown, shown);
-    SquareScaler(side, shown).scale(game, 0, 0, {0, 0, side, side}, out, 0, 0);
-    return out;
-}
-
-int differingPixels(const PixelBuffer& screen, const PixelBuffer& expected, Rect square) {
-    return test::countWhere({0, 0, square.w, square.h}, [&](int x, int y) {
-        return screen.at(square.x + x, square.y + y) != expected.at(x, y);
-    });
-}
 
 // A DEMO game of the given side, recorded headless and watched in a window of another size:
 // it plays on its own side, the window shows it in its own arena square exactly as a whole
 // rescale would, and the scoreboard and event label stand beside that square.
 void watchOnAnotherScreen(int side, int width, int height) {
     test::WindowTest t(width, height);
-    SimOptions options;
-    options.arenaSide = side;
-    options.demo = true;
-    options.tickCap = kReplayTicks;
     Replay replay;
-    SimGame(options, t.text).play(0, &replay);
+    SimGame({.arenaSide = side, .demo = true, .tickCap = kReplayTicks}, t.text).play(0, &replay);
     ASSERT_EQ(replay.arenaSide, side);
 
     const Rect square = t.window->arenaSquare();
@@ -58,11 +32,14 @@ void watchOnAnotherScreen(int side, int width, int height) {
         t.window->refreshPicture();
         EXPECT_EQ(t.gra.arena.side(), side);
         const PixelBuffer& game = t.window->windowPicture();
+        const PixelBuffer& screen = t.window->screenPicture();
         ASSERT_EQ(game.width(), side);
-        EXPECT_EQ(differingPixels(t.window->screenPicture(), expectedSquare(game, side, square.w),
-                                  square),
-                  0)
-            << side << " in " << height;
+        // The window's arena square as the scaler would show the whole game picture now.
+        PixelBuffer expected(square.w, square.w);
+        SquareScaler(side, square.w).scale(game, 0, 0, {0, 0, side, side}, expected, 0, 0);
+        EXPECT_EQ(test::countWhere({0, 0, square.w, square.h}, [&](int x, int y) {
+                      return screen.at(square.x + x, square.y + y) != expected.at(x, y);
+                  }), 0) << side << " in " << height;
         // The scoreboard right of the square's frame, the event label under it, both inside.
         const Scoreboard& board = t.window->scoreboard();
         EXPECT_EQ(board.panel().x, static_cast<int>(1.5 * square.x + square.w + 6) - 5);
@@ -72,14 +49,11 @@ void watchOnAnotherScreen(int side, int width, int height) {
         // The names' labels carry text: some of their pixels are not the panel's background.
         const Rect name = board.labelRect(t.gra.firstSlot + 1, 0);
         EXPECT_GT(name.w, 0);
-        int inked = 0;
-        for (int x = name.x; x < name.right(); ++x) {
-            inked += t.window->screenPicture().at(x, name.y + name.h / 2) !=
-                     t.window->backBuffer().at(0, 0);  // any pixel of the text
-        }
-        EXPECT_GT(inked, 0);
+        EXPECT_GT(test::countWhere({name.x, name.y + name.h / 2, name.w, 1}, [&](int x, int y) {
+                      return screen.at(x, y) != t.window->backBuffer().at(0, 0);
+                  }), 0);
     };
-    const fs::path file = t.replayFolder.path / "other_screen.slyrep";
+    const std::filesystem::path file = t.replayFolder.path / "other_screen.slyrep";
     std::string error;
     ASSERT_TRUE(writeReplayFile(file, replay, error)) << error;
     t.window->openReplay(file);
@@ -96,36 +70,36 @@ TEST(AnyScreen, A972GameInA720WindowAndA500GameInA1080Window) {
 
 // 1,080 lines are the measure: larger screens show the scoreboard at the same proportions.
 TEST(LargeScreens, TheScoreboardKeepsItsProportions) {
-    struct Proportions {
-        double row, panelWidth, panelHeight, name, label;
-    };
-    auto measure = [](int width, int height) {
+    // The row, the panel's width and height, a name's label and the event label.
+    const auto measure = [](int width, int height) {
         test::WindowTest t(width, height);
         const Scoreboard& b = t.window->scoreboard();
         const double h = height, w = width;
-        return Proportions{b.rowHeight() / h, b.panel().w / w, b.panel().h / h,
-                           b.labelRect(0, 1).h / h, b.eventLabelRect().h / h};
+        return std::array{b.rowHeight() / h, b.panel().w / w, b.panel().h / h,
+                          b.labelRect(0, 1).h / h, b.eventLabelRect().h / h};
     };
-    const Proportions reference = measure(1920, 1080);
+    const auto reference = measure(1920, 1080);
     for (const auto& [w, h] : {std::pair{2560, 1440}, std::pair{3840, 2160}}) {
-        const Proportions p = measure(w, h);
-        const std::pair<double, double> pairs[] = {{p.row, reference.row},
-                                                   {p.panelWidth, reference.panelWidth},
-                                                   {p.panelHeight, reference.panelHeight},
-                                                   {p.name, reference.name},
-                                                   {p.label, reference.label}};
-        for (const auto& [got, want] : pairs) EXPECT_NEAR(got / want, 1.0, 0.05) << w << "x" << h;
+        const auto p = measure(w, h);
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            EXPECT_NEAR(p[i] / reference[i], 1.0, 0.05) << w << "x" << h << " measure " << i;
+        }
     }
 }
 
-// Plays a DEMO game until some ticks past the intro's end; at tick `at` calls look.
-void playDemo(test::WindowTest& t, const std::function<void()>& look, int ticksAfterIntro) {
+// Plays a DEMO game until some ticks past the intro's end, calling look at each nap; the
+// state's hash two ticks past the intro.
+std::uint64_t playDemo(test::WindowTest& t, const std::function<void()>& look) {
+    constexpr int kTicksAfterIntro = 5, kHashAt = 2;
+    std::uint64_t hash = 0;
     t.clock.onSleep = [&] {
         if (!t.gra.running) return;
         look();
-        if (t.gra.IntroLeft() >= ticksAfterIntro) t.gra.running = false;
+        if (t.gra.IntroLeft() == kHashAt) hash = stateHash(t.gra);
+        if (t.gra.IntroLeft() >= kTicksAfterIntro) t.gra.running = false;
     };
     t.window->GameDemoClick();
+    return hash;
 }
 
 // During the intro every slyder's name stands beside its head on the screen, never in the
@@ -134,44 +108,30 @@ void playDemo(test::WindowTest& t, const std::function<void()>& look, int ticksA
 TEST(HeadNames, ShownDuringTheIntroOnlyAndTheGameIsTheSame) {
     test::WindowTest t(1280, 720);
     bool seenDuringIntro = false, goneAfter = false;
-    std::uint64_t hashWith = 0;
-    playDemo(
-        t,
-        [&] {
-            t.window->refreshPicture();
-            const auto& names = t.window->view()->overlay();
-            if (t.gra.IntroLeft() == -10) {
-                ASSERT_EQ(int(names.size()), t.gra.activeCount());
-                EXPECT_EQ(names[0].text.toStdString(), t.gra.DisplayName(t.gra.firstSlot));
-                // The screenshot has the name where the window picture has none.
-                const QImage shot = t.window->view()->grab().toImage();
-                const QRect r = t.window->view()->overlayRect(names[0]);
-                const PixelBuffer& screen = t.window->screenPicture();
-                const auto differs = [&](int x, int y) {
-                    return (shot.pixel(x, y) | 0xFF000000u) != screen.at(x, y);
-                };
-                EXPECT_GT(test::countWhere({r.x(), r.y(), r.width(), r.height()}, differs), 10);
-                seenDuringIntro = true;
-            }
-            if (t.gra.IntroLeft() == 2) {
-                goneAfter = names.empty();
-                hashWith = stateHash(t.gra);
-            }
-        },
-        5);
+    const std::uint64_t hashWith = playDemo(t, [&] {
+        t.window->refreshPicture();
+        const auto& names = t.window->view()->overlay();
+        if (t.gra.IntroLeft() == 2) goneAfter = names.empty();
+        if (t.gra.IntroLeft() != -10) return;
+        ASSERT_EQ(int(names.size()), t.gra.activeCount());
+        EXPECT_EQ(names[0].text.toStdString(), t.gra.DisplayName(t.gra.firstSlot));
+        // The screenshot has the name where the window picture has none.
+        const QImage shot = t.window->view()->grab().toImage();
+        const QRect r = t.window->view()->overlayRect(names[0]);
+        const PixelBuffer& screen = t.window->screenPicture();
+        const auto differs = [&](int x, int y) {
+            return (shot.pixel(x, y) | 0xFF000000u) != screen.at(x, y);
+        };
+        EXPECT_GT(test::countWhere({r.x(), r.y(), r.width(), r.height()}, differs), 10);
+        seenDuringIntro = true;
+    });
     EXPECT_TRUE(seenDuringIntro);
     EXPECT_TRUE(goneAfter);
 
     test::WindowTest without(1280, 720);
     without.window->setHeadNames(false);
-    std::uint64_t hashWithout = 0;
-    playDemo(
-        without,
-        [&] {
-            EXPECT_TRUE(without.window->view()->overlay().empty());
-            if (without.gra.IntroLeft() == 2) hashWithout = stateHash(without.gra);
-        },
-        5);
+    const std::uint64_t hashWithout =
+        playDemo(without, [&] { EXPECT_TRUE(without.window->view()->overlay().empty()); });
     EXPECT_NE(hashWith, 0u);
     EXPECT_EQ(hashWith, hashWithout);
 }

@@ -1,27 +1,30 @@
 #pragma once
 
-#include <unistd.h>
+#include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <atomic>
-#include <cstdio>
-#include <deque>
-#include <filesystem>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
+#include <set>
+#include <thread>
 
 #include "boxes/scripted_boxes.h"
+#include "frame/game_view.h"
 #include "frame/main_window.h"
 #include "play/qt/network_game.h"
 #include "play/watch_replay.h"
 #include "present/qt/qt_text_renderer.h"
+#include "replay/replay_store.h"
 #include "replay_support.h"
+#include "sim/net_peer.h"
+#include "sim/sim_game.h"
 #include "test_support.h"
 #include "../players/memory_roster_store.h"
 
@@ -46,6 +49,18 @@ void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
     timer->start(kPollMs);
 }
 
+// The same, as soon as the window is open.
+template <typename T>
+void whenOpen(std::function<void(T&)> act) {
+    whenOpen<T>([](T&) { return true; }, std::move(act));
+}
+
+// A key pressed (or let go of) in the game's view, as the player does it.
+inline void pressKey(TMainWnd& w, int key, QEvent::Type type = QEvent::KeyPress) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.centralWidget(), &event);
+}
+
 // Time that passes only when the loop sleeps; a hook may act at each nap.
 class FakeClock final : public Clock {
 public:
@@ -57,18 +72,6 @@ public:
     std::uint64_t now = 1000;
     std::function<void()> onSleep;
 };
-
-// When the window's tick log released each tick: "tick at work" lines, read from the start.
-// Closes the log.
-inline std::map<int, unsigned long long> readTickLog(std::FILE* log) {
-    std::rewind(log);
-    std::map<int, unsigned long long> release;
-    int tick = 0;
-    unsigned long long at = 0, work = 0;
-    while (std::fscanf(log, "%d %llu %llu", &tick, &at, &work) == 3) release[tick] = at;
-    std::fclose(log);
-    return release;
-}
 
 // The main window over a test game, at a small fixed client size, always "active". Its
 // replays go to a folder of the test's own.
@@ -91,10 +94,7 @@ struct WindowTest {
         };
         hooks.network.listenAddress = "127.0.0.1";  // tests talk to this machine only
         hooks.network.joinTimeoutMs = 1500;
-        hooks.readPads = [this] {
-            ++padPolls;
-            return pads;
-        };
+        hooks.readPads = [this] { return ++padPolls, pads; };
         window =
             std::make_unique<TMainWnd>(gra, text, boxes, clock, width, height, 1.0, hooks, false);
         window->setAssumeActive(true);
@@ -104,7 +104,6 @@ struct WindowTest {
     // The replay being watched, the network session going on: null while there is none.
     WatchReplay* watch() const { return dynamic_cast<WatchReplay*>(&window->activeMode()); }
     NetworkGame* network() const { return dynamic_cast<NetworkGame*>(&window->activeMode()); }
-    std::string networkWaiting() const { return network() ? network()->waiting() : std::string(); }
     // The replay of the newest game, read back from its file.
     Replay newestReplay() const {
         const std::optional<std::filesystem::path> file = window->replays().newest();
@@ -115,6 +114,20 @@ struct WindowTest {
     // Queues a command as if it came through the menu during the next dispatch.
     void later(std::function<void()> command) {
         QMetaObject::invokeMethod(window.get(), std::move(command), Qt::QueuedConnection);
+    }
+
+    // From now on the window logs when it releases each tick ...
+    void logTicks() { window->setTickLog(tickLog = std::tmpfile()); }
+    // ... until this reads the log back: tick -> when it was released.
+    std::map<int, unsigned long long> loggedTicks() {
+        window->setTickLog(nullptr);
+        std::rewind(tickLog);
+        std::map<int, unsigned long long> release;
+        int tick = 0;
+        unsigned long long at = 0, work = 0;
+        while (std::fscanf(tickLog, "%d %llu %llu", &tick, &at, &work) == 3) release[tick] = at;
+        std::fclose(tickLog);
+        return release;
     }
 
     TempFolder replayFolder;
@@ -133,6 +146,7 @@ struct WindowTest {
     std::vector<std::filesystem::path> exportedReplays;  // what "Export video..." was asked for
     PadStates pads;  // what the pads hold, as the game loop polls them
     int padPolls = 0;
+    std::FILE* tickLog = nullptr;
     std::unique_ptr<TMainWnd> window;
 };
 

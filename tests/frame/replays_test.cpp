@@ -1,154 +1,47 @@
 // The window's replays: games recorded as they are played, checked by the simulator, and
 // watched again in the window without a trace on the players' results.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QKeyEvent>
 #include <QSettings>
-#include <QTest>
-#include <cstdlib>
-#include <fstream>
-#include <map>
-#include <set>
 
 #include "frame_fixture.h"
 #include "params/settings_file.h"
 #include "params/settings_table.h"
 #include "players/roster_bytes.h"
-#include "replay/replay_store.h"
-#include "sim/sim_game.h"
 
 namespace slyders {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool below(const std::string& path, const std::string& root) {
-    return path.rfind(root, 0) == 0;
-}
+using test::pressKey;
 
 // Every place where the game keeps the player's things lies in the test's build folder.
 TEST(TestHome, ThePlayersFoldersAreTemporary) {
-    const std::string root = SLYDERS_TEST_DIR;
+    const auto below = [](const std::string& path) { return path.rfind(SLYDERS_TEST_DIR, 0) == 0; };
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"}) {
-        const char* value = std::getenv(name);
-        ASSERT_NE(value, nullptr) << name;
-        EXPECT_TRUE(below(value, root)) << name << "=" << value;
+        ASSERT_NE(std::getenv(name), nullptr) << name;
+        EXPECT_TRUE(below(std::getenv(name))) << name << "=" << std::getenv(name);
     }
-    EXPECT_TRUE(below(QSettings("Tallowin", "Slyders").fileName().toStdString(), root));
-    EXPECT_TRUE(below(ReplayStore::defaultFolder().string(), root));
-}
-
-// Holds the steering keys of players 1 and 2 on a pattern of ticks, pressing and letting go
-// as players do, while the game loop waits between ticks.
-class KeyScript {
-public:
-    explicit KeyScript(TMainWnd& window) : m_window(window) {}
-    void step(int tick) {
-        static constexpr std::array<Qt::Key, 4> kKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Q,
-                                                      Qt::Key_W};
-        std::set<Qt::Key> wanted;
-        const int phase = (tick / 17) % 6;
-        if (phase < 4) wanted.insert(kKeys[std::size_t(phase)]);
-        if (phase == 1) wanted.insert(Qt::Key_Q);
-        for (Qt::Key k : kKeys) {
-            const bool down = m_down.count(k) > 0, want = wanted.count(k) > 0;
-            if (down == want) continue;
-            if (want) {
-                QTest::keyPress(m_window.centralWidget(), k);
-                m_down.insert(k);
-            } else {
-                QTest::keyRelease(m_window.centralWidget(), k);
-                m_down.erase(k);
-            }
-        }
-    }
-
-private:
-    TMainWnd& m_window;
-    std::set<Qt::Key> m_down;
-};
-
-// Two humans on key pairs 0 and 1 and one computer; player 1 sits as "Zebediah".
-void seatTwoHumans(test::WindowTest& t) {
-    t.scores.Add(PlrScore{"Zebediah", 0, {}});
-    t.window->PlayersOnecomputerplayerClick();
-    t.gra.humans = 2;
-    t.gra.seats[0] = {0, t.scores.count() - 1};
-    t.gra.seats[1] = {1, 3};
-}
-
-int settingIndex(const std::string& id) {
-    for (int i = 0; i < kReplaySettingCount; ++i) {
-        if (kSettingsTable[i].id == id) return i;
-    }
-    return -1;
+    EXPECT_TRUE(below(QSettings("Tallowin", "Slyders").fileName().toStdString()));
+    EXPECT_TRUE(below(ReplayStore::defaultFolder().string()));
 }
 
 bool hasEvent(const Replay& r, ReplayEventKind kind) {
-    for (const ReplayEvent& e : r.events) {
-        if (e.kind == kind) return true;
-    }
-    return false;
-}
-
-TEST(WindowReplays, AGameSteeredByKeysIsRecordedAsPlayedAndTheSimulatorAgrees) {
-    test::WindowTest t;
-    seatTwoHumans(t);
-    KeyScript keys(*t.window);
-    t.clock.onSleep = [&] {
-        if (t.gra.running) keys.step(t.gra.tick);
-    };
-    t.window->GameNewClick();
-    EXPECT_EQ(t.playersDialogs, 0);
-
-    const Replay r = t.newestReplay();
-    EXPECT_EQ(r.end, ReplayEnd::Over);
-    EXPECT_EQ(r.endTick, t.gra.tick);
-    EXPECT_EQ(r.deathOrder, t.gra.deathOrder);
-    EXPECT_EQ(r.names[2], "Zebediah");
-    EXPECT_EQ(r.hashes.size(), std::size_t(r.endTick / 20));
-    std::set<int> seatsSteered;
-    for (const ReplayEvent& e : r.events) {
-        for (int s = 0; s < 2; ++s) {
-            if (e.kind == ReplayEventKind::Input && e.input.seat[std::size_t(s)]) {
-                seatsSteered.insert(s);
-            }
-        }
-    }
-    EXPECT_EQ(seatsSteered, (std::set<int>{0, 1}));
-
-    const ReplayCheck check = test::playedBack(r, t.text);
-    EXPECT_TRUE(check.agrees) << toJson(check);
-    EXPECT_EQ(check.ticks, r.endTick);
-
-    // Player 1 turning the other way once is another game, from the first check after it.
-    Replay other = r;
-    bool changed = false;
-    for (ReplayEvent& e : other.events) {
-        if (e.kind != ReplayEventKind::Input || e.tick <= 181 || !e.input.seat[0]) continue;
-        e.input.seat[0] ^= kSteerLeft | kSteerRight;
-        const ReplayCheck flipped = test::playedBack(other, t.text);
-        EXPECT_FALSE(flipped.agrees);
-        EXPECT_EQ(flipped.disagreesAt, (e.tick + 19) / 20 * 20) << "changed at " << e.tick;
-        changed = true;
-        break;
-    }
-    EXPECT_TRUE(changed);
+    return std::any_of(r.events.begin(), r.events.end(),
+                       [&](const ReplayEvent& e) { return e.kind == kind; });
 }
 
 TEST(TickSchedule, PeriodsBySpeedAndInTheFastFinish) {
-    EXPECT_EQ(TickScheduler::periodMs(0, false), 16);
-    EXPECT_EQ(TickScheduler::periodMs(1, false), 13);
-    EXPECT_EQ(TickScheduler::periodMs(2, false), 10);
-    EXPECT_EQ(TickScheduler::periodMs(0, true), 3);
-    EXPECT_EQ(TickScheduler::periodMs(1, true), 2);
-    EXPECT_EQ(TickScheduler::periodMs(2, true), 2);
+    constexpr int kNormalMs[] = {16, 13, 10}, kFastMs[] = {3, 2, 2};
+    for (int speed : {0, 1, 2}) {
+        EXPECT_EQ(TickScheduler::periodMs(speed, false), kNormalMs[speed]) << speed;
+        EXPECT_EQ(TickScheduler::periodMs(speed, true), kFastMs[speed]) << speed;
+    }
 }
 
 // The DEMO runs on a clock that moves only while the loop waits: every tick of a group of 20
-// is released at anchor + k x p, and tick 19 of each group moves the anchor.
-TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
+// is released at anchor + k x p, and tick 19 of each group moves the anchor. A game steered
+// by keys, with a speed change and a fast finish, is recorded as played and the simulator
+// agrees; both are in the history.
+TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreRecordedAsPlayed) {
     test::WindowTest t;
     TInterface& s = t.settings;
     for (int* extra : {&s.xtr_tunnel, &s.xtr_biggaps, &s.xtr_cruelptr, &s.xtr_wall, &s.xtr_food,
@@ -156,117 +49,136 @@ TEST(WindowReplays, ADemoAndAGameWithASpeedChangeAndAFastFinishAgreeToo) {
                        &s.dis_tunnel, &s.dis_wall, &s.dis_attract}) {
         *extra = 1;
     }
-    std::FILE* log = std::tmpfile();
-    t.window->setTickLog(log);
+    t.logTicks();
     t.window->GameDemoClick();
-    t.window->setTickLog(nullptr);
-    std::map<int, unsigned long long> release = test::readTickLog(log);
+    std::map<int, unsigned long long> release = t.loggedTicks();
     ASSERT_GT(release.size(), 200u);
     constexpr unsigned long long kPeriodUs = 13000;
     for (const auto& [n, time] : release) {
         if (n < 20 || !release.count(n - n % 20 - 1)) continue;
-        const unsigned long long anchor = release[n - n % 20 - 1];
-        ASSERT_EQ(time, anchor + (n % 20) * kPeriodUs) << "tick " << n;
+        ASSERT_EQ(time, release[n - n % 20 - 1] + (n % 20) * kPeriodUs) << "tick " << n;
     }
     EXPECT_EQ(release[40], release[39]);  // a new group starts at once
     const Replay demo = t.newestReplay();
-    EXPECT_TRUE(demo.start.demo);
-    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
+    EXPECT_TRUE(demo.start.demo && test::playedBack(demo, t.text).agrees);
 
-    seatTwoHumans(t);
-    KeyScript keys(*t.window);
-    // The intro of three slyders lasts 180 ticks; the speed changes and Esc comes after it.
+    // Two humans on key pairs 0 and 1 and one computer; player 1 sits as "Zebediah". Their
+    // steering keys are held on a pattern of ticks, pressed and let go as players do, while the
+    // game loop waits between ticks. The intro of three slyders lasts 180 ticks; the speed
+    // changes and Esc comes after it.
+    t.scores.Add(PlrScore{"Zebediah", 0, {}});
+    t.window->PlayersOnecomputerplayerClick();
+    t.gra.humans = 2;
+    t.gra.seats[0] = {0, t.scores.count() - 1};
+    t.gra.seats[1] = {1, 3};
+    constexpr std::array<Qt::Key, 4> kKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Q, Qt::Key_W};
+    std::array<bool, kKeys.size()> down{};
     t.clock.onSleep = [&] {
         if (!t.gra.running) return;
-        keys.step(t.gra.tick);
+        const int phase = (t.gra.tick / 17) % 6;
+        QWidget* view = t.window->centralWidget();
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            const bool want = int(k) == phase || (phase == 1 && kKeys[k] == Qt::Key_Q);
+            if (want == down[k]) continue;
+            want ? QTest::keyPress(view, kKeys[k]) : QTest::keyRelease(view, kKeys[k]);
+            down[k] = want;
+        }
         if (t.gra.tick == 185 && t.gra.speedLevel != 2)
             t.later([&] { t.window->SpeedFastClick(); });
-        if (t.gra.tick == 195 && !t.gra.fastFinish) {
-            t.later([&] {
-                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QCoreApplication::sendEvent(t.window->centralWidget(), &esc);
-            });
-        }
+        if (t.gra.tick == 195 && !t.gra.fastFinish)
+            t.later([&] { pressKey(*t.window, Qt::Key_Escape); });
     };
     t.window->GameNewClick();
+    EXPECT_EQ(t.playersDialogs, 0);
     ASSERT_FALSE(t.boxes.asked.empty());
     EXPECT_EQ(t.boxes.asked.back(), "Finish game?");
     const Replay game = t.newestReplay();
     EXPECT_FALSE(game.start.demo);
-    EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed));
-    EXPECT_TRUE(hasEvent(game, ReplayEventKind::FastFinish));
-    EXPECT_TRUE(test::playedBack(game, t.text).agrees);
+    EXPECT_TRUE(hasEvent(game, ReplayEventKind::Speed) &&
+                hasEvent(game, ReplayEventKind::FastFinish));
+    EXPECT_EQ(
+        std::tuple(game.end, game.endTick, game.deathOrder, game.names[2], game.hashes.size()),
+        std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
+                   std::size_t(t.gra.tick / 20)));
+    unsigned seatsSteered = 0;  // a bit a seat
+    for (const ReplayEvent& e : game.events) {
+        if (e.kind != ReplayEventKind::Input) continue;
+        seatsSteered |= (e.input.seat[0] ? 1u : 0u) | (e.input.seat[1] ? 2u : 0u);
+    }
+    EXPECT_EQ(seatsSteered, 3u);
+    const ReplayCheck check = test::playedBack(game, t.text);
+    EXPECT_TRUE(check.agrees) << toJson(check);
+    EXPECT_EQ(check.ticks, game.endTick);
+
+    // Player 1 turning the other way once is another game, from the first check after it.
+    Replay other = game;
+    const auto e = std::find_if(other.events.begin(), other.events.end(), [](const ReplayEvent& e) {
+        return e.kind == ReplayEventKind::Input && e.tick > 181 && e.input.seat[0];
+    });
+    ASSERT_NE(e, other.events.end());
+    e->input.seat[0] ^= kSteerLeft | kSteerRight;
+    const ReplayCheck flipped = test::playedBack(other, t.text);
+    EXPECT_FALSE(flipped.agrees);
+    EXPECT_EQ(flipped.disagreesAt, (e->tick + 19) / 20 * 20) << "changed at " << e->tick;
     // Both games are in the history, newest first, each as its replay tells it.
     const std::vector<PlayedGame> history = t.window->history().games();
     ASSERT_EQ(history.size(), 2u);
-    EXPECT_EQ(history[0].kind, GameKind::Local);
-    EXPECT_EQ(history[1].kind, GameKind::Demo);
-    EXPECT_EQ(history[0].file, t.window->replays().newest()->filename().string());
-    EXPECT_EQ(history[0].ticks, game.endTick);
-    EXPECT_EQ(history[0].slots.size(), 3u);
-}
-
-// F2 in a DEMO game leaves it for a new game: the DEMO is kept as it stood, stopped.
-TEST(WindowReplays, ADemoLeftForANewGameIsKeptAsItStood) {
-    test::WindowTest t;
-    std::int32_t leftAt = -1;
-    t.clock.onSleep = [&] {
-        if (t.gra.demo && t.gra.tick == 150 && leftAt < 0) {
-            leftAt = t.gra.tick;
-            t.later([&] { t.window->GameNewClick(); });
-        }
-    };
-    t.window->GameDemoClick();
-    const std::vector<fs::path> files = t.window->replays().all();
-    ASSERT_EQ(files.size(), 2u);
-    const Replay demo = test::readReplay(files[0]);
-    EXPECT_TRUE(demo.start.demo);
-    EXPECT_EQ(demo.end, ReplayEnd::Stopped);
-    EXPECT_EQ(demo.endTick, leftAt);
-    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
-    EXPECT_FALSE(t.newestReplay().start.demo);
+    EXPECT_EQ(std::tuple(history[0].kind, history[1].kind, history[0].file, history[0].ticks,
+                         history[0].slots.size()),
+              std::tuple(GameKind::Local, GameKind::Demo,
+                         t.window->replays().newest()->filename().string(), game.endTick, 3u));
 }
 
 // The bytes the roster store and "Default.par" would get, and the round as it stands.
-struct PlayersThings {
-    explicit PlayersThings(test::WindowTest& t) {
-        std::vector<PlrScore> roster;
-        for (int i = 0; i < t.scores.count(); ++i) roster.push_back(t.scores.entry(i));
-        rosterBytes = serialiseRoster(roster);
-        for (int i = 0; i < t.scores.count(); ++i) ratings.push_back(t.scores.Rating(i));
-        const fs::path file = t.replayFolder.path / "Default.par";
-        StdioFileSystem files;
-        saveSettingsFile(files, t.settings, file.string());
-        settingsFile = test::readFile(file);
-        for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
-        round.push_back({t.gra.firstSlot, t.gra.humans});
-        side = t.gra.arena.side();
-    }
-    friend bool operator==(const PlayersThings&, const PlayersThings&) = default;
-
-    std::vector<std::uint8_t> rosterBytes;
+auto playersThings(test::WindowTest& t) {
+    std::vector<PlrScore> roster;
     std::vector<int> ratings;
-    std::string settingsFile;
-    std::vector<std::pair<int, int>> round;
-    int side = 0;
-};
+    for (int i = 0; i < t.scores.count(); ++i) {
+        roster.push_back(t.scores.entry(i));
+        ratings.push_back(t.scores.Rating(i));
+    }
+    const fs::path file = t.replayFolder.path / "Default.par";
+    StdioFileSystem files;
+    saveSettingsFile(files, t.settings, file.string());
+    std::vector<std::pair<int, int>> round{{t.gra.firstSlot, t.gra.humans}};
+    for (const Slyder& s : t.gra.slots) round.push_back({s.roundPoints, s.roundsWon});
+    return std::tuple(serialiseRoster(roster), ratings, test::readFile(file), round,
+                      t.gra.arena.side());
+}
 
-// A DEMO, then a game that wins a round; "Watch last game" shows that game as it was and
-// leaves every result, the settings and the round in progress as they were.
-TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
+// A DEMO, then a game that wins a round, announced and cleared, with the high scores shown;
+// "Watch last game" shows that game as it was and leaves every result, the settings and the
+// round in progress as they were.
+TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone) {
     test::WindowTest t;
     EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
     t.window->GameDemoClick();
     EXPECT_TRUE(t.window->menuItem("GameWatchlast")->isEnabled());
-    t.gra.slots[2].roundPoints = 45;  // the game wins the round for the human
+    t.gra.slots[2].roundPoints = 45;  // whoever dies first, the human leads at the end
+    const std::size_t applause = t.sound.ofNumber(kSndApplause).size();
     t.window->GameNewClick();
+    EXPECT_EQ(t.boxes.informed.back(),
+              "Round finished!\n40 points reached.\n\nThe winner is Dummy 1 !\n"
+              "Dummy 1's rating is now 100.\n\nClick for the next round:");
+    EXPECT_EQ(t.gra.slots[2].roundsWon, 1);
+    for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints, 0);
+    EXPECT_EQ(t.sound.ofNumber(kSndApplause).size(), applause + 1);
+    // The high-score table's separator line is solid across the arena.
+    const Arena& a = t.gra.arena;
+    const int S = a.side(), top = S * 15 / 100, bottom = S * 45 / 100;
+    const auto solid = [&a](int x, int y) { return a.cell(x, y) == kCellSolid; };
+    int solidColumns = 0;
+    for (int x = S / 10 + 1; x < S * 9 / 10; ++x) {
+        solidColumns += test::countWhere({x, top, 1, bottom - top}, solid) > 0;
+    }
+    EXPECT_GT(solidColumns, S * 3 / 4);
     const Replay recorded = t.newestReplay();
     ASSERT_FALSE(recorded.start.demo);
     ASSERT_FALSE(recorded.resultText.empty());
     t.gra.slots[2].roundPoints = 7;  // a round in progress when the player watches
     t.settings.xtr_food = !t.settings.xtr_food;
     t.settings.int_snd = 1;
-    const PlayersThings before(t);
+    const auto before = playersThings(t);
 
     t.boxes = test::ScriptedBoxes{};
     int food = -1;
@@ -294,9 +206,10 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     t.boxes.answers = {true};
     t.window->GameWatchlastClick();
 
-    EXPECT_EQ(title, "Slyders (replay)");
-    EXPECT_TRUE(itemsOff);
-    EXPECT_EQ(food, recorded.settings[std::size_t(settingIndex("xtr_food"))]);
+    EXPECT_EQ(std::pair(title, itemsOff), std::pair(std::string("Slyders (replay)"), true));
+    std::size_t foodAt = 0;
+    while (kSettingsTable[foodAt].id != std::string("xtr_food")) ++foodAt;
+    EXPECT_EQ(food, recorded.settings.at(foodAt));
     EXPECT_EQ(deaths, recorded.deathOrder);
     ASSERT_FALSE(points.empty());
     EXPECT_EQ(points, recordedPoints);
@@ -305,16 +218,11 @@ TEST(WindowReplays, WatchingShowsTheLastGameAndLeavesThePlayersThingsAlone) {
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     EXPECT_TRUE(ReplayStore::isKept(*t.window->replays().newest()));
 
-    EXPECT_TRUE(PlayersThings(t) == before);
+    EXPECT_TRUE(playersThings(t) == before);
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
-    EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
-    EXPECT_TRUE(t.window->menuItem("SpeedFast")->isEnabled());
+    EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled() &&
+                t.window->menuItem("SpeedFast")->isEnabled());
     EXPECT_EQ(t.window->replays().all().size(), 2u);  // watching recorded nothing
-}
-
-void pressKey(TMainWnd& w, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.centralWidget(), &press);
 }
 
 // 1 .. 5 choose the speed, Space pauses, Esc asks; a replay of another arena side plays on
@@ -329,12 +237,9 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
         ASSERT_EQ(small.newestReplay().arenaSide, 306);
     }
     t.chosenReplay = file;
-    std::FILE* log = std::tmpfile();
-    t.window->setTickLog(log);
-    int sidePlayed = 0;
-    std::int32_t pausedAt = -1;
-    int napsWhilePaused = 0;
-    std::int32_t escAt = -1;
+    t.logTicks();
+    int sidePlayed = 0, napsWhilePaused = 0;
+    std::int32_t pausedAt = -1, escAt = -1;
     t.clock.onSleep = [&] {
         if (!t.watch()) return;
         sidePlayed = t.gra.arena.side();
@@ -356,49 +261,56 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     t.boxes.answers = {false, true};  // not at the first Esc, then yes
     t.window->GameOpenreplayClick();
     EXPECT_EQ(t.chooserFolder, t.window->replays().folder());
-    EXPECT_EQ(sidePlayed, 306);
+    EXPECT_EQ(std::pair(sidePlayed, napsWhilePaused), std::pair(306, 50));
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Stop watching?", "Stop watching?"}));
-    EXPECT_EQ(napsWhilePaused, 50);
 
     // A group of 20 ticks takes 19 periods of 13 ms at x1, and of a sixteenth of it at x16.
-    t.window->setTickLog(nullptr);
-    std::map<int, unsigned long long> release = test::readTickLog(log);
+    std::map<int, unsigned long long> release = t.loggedTicks();
     ASSERT_TRUE(release.count(39) && release.count(79));
     EXPECT_EQ(release[39] - release[19], 19u * 13000u);
     EXPECT_EQ(release[79] - release[59], 19u * (13000u / 16u));
 
-    EXPECT_EQ(t.gra.arena.side(), 360);
-    EXPECT_EQ(t.gra.arena.offset(), 20);
-    EXPECT_EQ(t.watch(), nullptr);
+    EXPECT_EQ(std::tuple(t.gra.arena.side(), t.gra.arena.offset(), t.watch()),
+              std::tuple(360, 20, nullptr));
     EXPECT_EQ(t.window->windowTitle(), "Slyders");
 }
 
-// A replay that cannot be written is said once in a box and on stderr; the games go on.
-TEST(WindowReplays, AReplayThatCannotBeSavedIsReportedOnce) {
-    test::WindowTest t;
-    // The folder cannot be made: a file has its name.
-    std::ofstream(t.replayFolder.path / "replays") << "in the way";
-    t.window->GameDemoClick();
-    t.window->GameDemoClick();
-    ASSERT_EQ(t.boxes.errors.size(), 1u);
-    EXPECT_EQ(t.boxes.errors[0].first, "Replay not saved");
-    EXPECT_NE(t.boxes.errors[0].second.find("could not be written"), std::string::npos);
-    EXPECT_EQ(t.boxes.informed.size(), 3u);  // two DEMO results and the one failure
-    EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
-}
-
-// Slow motion and single steps change only the pace; jumps land where the recording goes on
-// agreeing with every stored check; End plays the recorded end as ever. Export video is
-// offered for the replay watched, and only then.
-TEST(WindowReplays, SlowMotionStepsAndJumps) {
+// F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
+// Then watched: slow motion and single steps change only the pace; jumps land where the
+// recording goes on agreeing with every stored check; End plays the recorded end as ever.
+// Export video is offered for the replay watched, and only then. Last, a file that is no good
+// replay gets the reader's message, and nothing is watched.
+TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     test::WindowTest t;
     t.window->GameDemoClick();
-    const Replay recorded = t.newestReplay();
-    const std::vector<std::string> demoTold = t.boxes.informed;
     const QAction* exportItem = t.window->menuItem("GameExportvideo");
     EXPECT_FALSE(exportItem->isVisible());
-    std::FILE* log = std::tmpfile();
-    t.window->setTickLog(log);
+    const Replay recorded = t.newestReplay();
+    ASSERT_GT(recorded.endTick, 900);
+    const std::vector<std::string> told = t.boxes.informed;
+    const std::string title = t.window->windowTitle().toStdString();
+    const std::string deaths = t.gra.deathOrder;
+    const std::size_t replays = t.window->replays().all().size();
+    t.logTicks();
+    std::int32_t firstTick = -1;
+    t.clock.onSleep = [&] {
+        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
+    };
+    pressKey(*t.window, Qt::Key_F3);
+    std::map<int, unsigned long long> release = t.loggedTicks();
+
+    EXPECT_EQ(firstTick, recorded.endTick - 809 + 1);  // 10 s at Medium, one tick played
+    const int group = (firstTick / 20 + 2) * 20 - 1;
+    ASSERT_TRUE(release.count(group) && release.count(group + 20));
+    EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
+    EXPECT_EQ(t.boxes.informed, told);
+    EXPECT_TRUE(t.boxes.asked.empty());
+    EXPECT_EQ(std::tuple(t.watch(), t.window->windowTitle().toStdString(), t.gra.deathOrder,
+                         t.window->replays().all().size()),
+              std::tuple(nullptr, title, deaths, replays));
+
+    // Watched: slow motion, steps, jumps, Home, End and F9.
+    t.logTicks();
     std::int32_t stepsFrom = -1, jumpedFrom = -1, jumpedTo = -1, homeAt = -1, f9At = -1;
     int steps = 0, napsAfterSteps = 0;
     bool exportAsked = false, exportShown = false;
@@ -442,55 +354,19 @@ TEST(WindowReplays, SlowMotionStepsAndJumps) {
     t.boxes.answers = {false};
     t.boxes.informed.clear();
     t.window->GameWatchlastClick();
-    t.window->setTickLog(nullptr);
+    release = t.loggedTicks();
 
-    EXPECT_EQ(napsAfterSteps, 50);
-    EXPECT_TRUE(exportShown);
+    EXPECT_EQ(std::tuple(napsAfterSteps, exportShown, exportItem->isVisible()),
+              std::tuple(50, true, false));
     EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
-    EXPECT_FALSE(exportItem->isVisible());
     EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
-    EXPECT_EQ(homeAt, 0);
-    EXPECT_EQ(f9At, 0);
-    EXPECT_EQ(t.boxes.informed, demoTold);  // no disagreement, the DEMO result as ever
+    EXPECT_EQ(std::tuple(homeAt, f9At), std::tuple(0, 0));
+    EXPECT_EQ(t.boxes.informed, told);  // no disagreement, the DEMO result as ever
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
-    std::map<int, unsigned long long> release = test::readTickLog(log);
     ASSERT_TRUE(release.count(39) && release.count(59));
     EXPECT_EQ(release[59] - release[39], 19u * 13000u * 4u);  // a quarter of the pace
-    EXPECT_GT(recorded.endTick, 0);
-}
 
-// F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
-TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
-    test::WindowTest t;
-    t.window->GameDemoClick();
-    const Replay recorded = t.newestReplay();
-    ASSERT_GT(recorded.endTick, 900);
-    const std::vector<std::string> told = t.boxes.informed;
-    const std::string title = t.window->windowTitle().toStdString();
-    const std::string deaths = t.gra.deathOrder;
-    const std::size_t replays = t.window->replays().all().size();
-    std::FILE* log = std::tmpfile();
-    t.window->setTickLog(log);
-    std::int32_t firstTick = -1;
-    t.clock.onSleep = [&] {
-        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
-    };
-    pressKey(*t.window, Qt::Key_F3);
-    t.window->setTickLog(nullptr);
-
-    EXPECT_EQ(firstTick, recorded.endTick - 809 + 1);  // 10 s at Medium, one tick played
-    std::map<int, unsigned long long> release = test::readTickLog(log);
-    const int group = (firstTick / 20 + 2) * 20 - 1;
-    ASSERT_TRUE(release.count(group) && release.count(group + 20));
-    EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
-    EXPECT_EQ(t.boxes.informed, told);
-    EXPECT_TRUE(t.boxes.asked.empty());
-    EXPECT_EQ(t.watch(), nullptr);
-    EXPECT_EQ(t.window->windowTitle().toStdString(), title);
-    EXPECT_EQ(t.gra.deathOrder, deaths);
-    EXPECT_EQ(t.window->replays().all().size(), replays);
-
-    // A file that is no good replay gets the reader's message, and nothing is watched.
+    // Files that are no good replay.
     const std::string bytes = test::readFile(*t.window->replays().newest());
     const fs::path cut = t.replayFolder.path / "cut.slyrep", text = t.replayFolder.path / "a.txt";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
@@ -503,8 +379,8 @@ TEST(WindowReplays, TheLastMomentsAgainLeaveTheEndOfTheGameAsItWas) {
     EXPECT_EQ(t.boxes.errors[0], std::make_pair(std::string("Open replay"),
                                                 std::string("This file is not a Slyders replay.")));
     EXPECT_EQ(t.boxes.errors[1].second.rfind("This replay is damaged: ", 0), 0u);
-    EXPECT_EQ(t.watch(), nullptr);
-    EXPECT_EQ(t.window->windowTitle().toStdString(), title);
+    EXPECT_EQ(std::tuple(t.watch(), t.window->windowTitle().toStdString()),
+              std::tuple(nullptr, title));
 }
 
 }  // namespace

@@ -1,30 +1,19 @@
 // "Play on a server..." in the window, against a real server on 127.0.0.1 and a headless
 // machine: a room created, joined by its code and played to its end, then watched by code.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <future>
-#include <mutex>
-#include <thread>
 
+#include "../net/net_test_support.h"
 #include "frame_fixture.h"
 #include "play/qt/watch_room.h"
-#include "replay/replay_store.h"
 #include "server/qt/server_windows.h"
 #include "server/server.h"
-#include "sim/net_peer.h"
 
 namespace slyders {
 namespace {
 
 using test::whenOpen;
 constexpr int kServerSteps = 120'000;  // the server's thread ends by itself after a few minutes
-
 
 // The dedicated server, with the window's fonts, stepped in a thread of its own.
 struct ServerThread {
@@ -56,45 +45,11 @@ struct ServerThread {
     std::thread thread;
 };
 
-// The headless machine: joins the room by its code and plays its games; once the window has
-// left, the room is its own and it starts them itself.
-std::vector<NetGameResult> joinAndPlay(std::uint16_t port, std::string code, int arenaSide) {
-    NetPeerOptions o;
-    o.port = port;
-    o.action = net::RoomAction::Join;
-    o.room = std::move(code);
-    o.names = {"Bob"};
-    o.joiners = 0;
-    o.games = 3;  // the window may come to watch just after one has begun or ended
-    o.arenaSide = arenaSide;
-    o.paced = false;
-    o.waitSeconds = 20;
-    o.gameSeconds = 30;
-    QtTextRenderer text;
-    NetPeer peer(o, text);
-    std::vector<NetGameResult> games;
-    std::string error;
-    if (!peer.connect(error)) return games;
-    while (auto r = peer.playNext()) {
-        games.push_back(*r);
-        if (r->stopped) break;
-    }
-    peer.close();
-    return games;
-}
-
 // The window's game is the one the headless machine played, tick for tick.
 bool sameGame(const Replay& mine, const NetGameResult& other) {
     return mine.end == ReplayEnd::Over && mine.hashes.size() >= 5 &&
            mine.hashes == other.replay.hashes && mine.endTick == other.record.ticks &&
            mine.deathOrder == other.record.deathOrder;
-}
-
-void holdEverySteeringKey(TMainWnd& w) {
-    for (int key : {Qt::Key_Left, Qt::Key_Q, Qt::Key_N, Qt::Key_Insert}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(w.centralWidget(), &press);
-    }
 }
 
 TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode) {
@@ -104,11 +59,13 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     ASSERT_TRUE(t.window->seatPlayerNamed("Ann"));
     const std::string address = srv.address();
 
-    // Create: the lobby shows the code, Copy puts it on the clipboard, Bob comes by it and
-    // the owner starts; after the game the window leaves the room.
-    std::future<std::vector<NetGameResult>> bob;
+    // Create: the lobby shows the code, Copy puts it on the clipboard, Bob (a headless machine)
+    // comes by it and the owner starts; after the game the window leaves the room, and Bob, the
+    // room's own, starts its games himself. The window may come to watch just after one has
+    // begun or ended: Bob plays three.
+    std::future<test::PeerRun> bob;
     QString code, copied;
-    whenOpen<server::ServerDialog>([](auto&) { return true; }, [&](server::ServerDialog& d) {
+    whenOpen<server::ServerDialog>([&](server::ServerDialog& d) {
         d.addressField()->setText(QString::fromStdString(address));
         d.button(net::RoomAction::Create)->click();
     });
@@ -117,8 +74,11 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
         code = l.code();
         l.copyButton()->click();
         copied = QApplication::clipboard()->text();
-        bob = std::async(std::launch::async, joinAndPlay, srv.server->port(), code.toStdString(),
-                         t.gra.arena.side());
+        const NetPeerOptions o{.port = srv.server->port(), .games = 3,
+                               .arenaSide = t.gra.arena.side(), .joiners = 0, .waitSeconds = 20,
+                               .paced = false, .gameSeconds = 30, .action = net::RoomAction::Join,
+                               .room = code.toStdString(), .names = {"Bob"}};
+        bob = std::async(std::launch::async, test::runPeer<QtTextRenderer>, o);
         whenOpen<server::RoomLobby>([](server::RoomLobby& l2) { return l2.playerCount() == 2; },
                                     [](server::RoomLobby& l2) { l2.startButton()->click(); });
     });
@@ -143,10 +103,12 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     everyPass.start(0);
     t.clock.onSleep = [&] {
         if (!t.gra.running || t.gra.tick < 1 || !title.empty()) return;
-        holdEverySteeringKey(*t.window);
+        for (int key : {Qt::Key_Left, Qt::Key_Q, Qt::Key_N, Qt::Key_Insert}) {
+            test::pressKey(*t.window, key);
+        }
         title = t.window->windowTitle().toStdString();
     };
-    whenOpen<server::ServerDialog>([](auto&) { return true; }, [&](server::ServerDialog& d) {
+    whenOpen<server::ServerDialog>([&](server::ServerDialog& d) {
         rememberedAddress = d.addressField()->text();
         d.codeField()->setText(code.toLower());
         d.button(net::RoomAction::Watch)->click();
@@ -157,7 +119,7 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
     everyPass.stop();
     t.clock.onSleep = nullptr;
     const Replay watched = t.newestReplay();
-    const std::vector<NetGameResult> bobs = bob.get();
+    const std::vector<NetGameResult> bobs = bob.get().games;
     srv.end();
 
     EXPECT_EQ(rememberedAddress.toStdString(), address);
@@ -179,8 +141,7 @@ TEST(ServerWindow, ARoomIsCreatedJoinedByItsCodePlayedToItsEndThenWatchedByCode)
 TEST(ServerWindow, TheLobbyGivesWayAtOnceWhenTheGameIsAlreadyOn) {
     int looks = 0;
     server::RoomLobby lobby(nullptr, [&]() -> std::optional<server::RoomLobby::View> {
-        ++looks;
-        return std::nullopt;
+        return ++looks, std::nullopt;
     }, [] {});
     QTimer::singleShot(2000, &lobby, [&] { lobby.reject(); });  // a lobby that hangs fails
     EXPECT_EQ(lobby.exec(), QDialog::Accepted);

@@ -1,15 +1,10 @@
-// The real game, sent the signals a desktop sends at logout.
+// The real game as a process: sent the signals a desktop sends at logout, and started with
+// --replay on a file that cannot be watched.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <thread>
 
 #include "replay/replay_store.h"
@@ -44,28 +39,25 @@ bool catches(pid_t pid, int signal) {
 
 class SessionEnd : public ::testing::Test {
 protected:
-    // Starts a DEMO game in the temporary folder with a home and sound output of its own.
-    pid_t start() {
-        const pid_t pid = ::fork();
-        if (pid != 0) return pid;
-        const std::string dir = m_dir.string();
-        if (::chdir(dir.c_str()) != 0) ::_exit(126);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        ::setenv("HOME", dir.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
-        ::setenv("ALSOFT_DRIVERS", "null", 1);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, 1);
-        ::dup2(quiet, 2);
-        ::execl(SLYDERS_GAME, SLYDERS_GAME, "--window", "640x480", "--seed", "5", "--demo",
-                "--tick-log", "ticks.log", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-
-    // Sends the signal once the game is up and a game runs; the exit status, or -1.
+    // Starts a DEMO game in the temporary folder with a home and sound output of its own, and
+    // sends it the signal once it is up and a game runs; the exit status, or -1.
     int endWith(int signal) {
-        const pid_t pid = start();
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const std::string dir = m_dir.string();
+            if (::chdir(dir.c_str()) != 0) ::_exit(126);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            ::setenv("HOME", dir.c_str(), 1);
+            ::setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
+            ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
+            ::setenv("ALSOFT_DRIVERS", "null", 1);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, 1);
+            ::dup2(quiet, 2);
+            ::execl(SLYDERS_GAME, SLYDERS_GAME, "--window", "640x480", "--seed", "5", "--demo",
+                    "--tick-log", "ticks.log", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
         EXPECT_TRUE(within(30s, [&] { return catches(pid, signal); }));
         // The tick log is buffered: bytes in it mean that many ticks of the game have run.
         EXPECT_TRUE(within(30s, [&] {
@@ -74,8 +66,7 @@ protected:
         }));
         ::kill(pid, signal);
         int status = 0;
-        const bool ended = within(30s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
-        if (!ended) {
+        if (!within(30s, [&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, &status, 0);
             return -1;
@@ -110,9 +101,29 @@ TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {
     std::ofstream(m_dir / "Default.par") << "Settings:\nint_rndpts:25\nint_background:3\n\n";
     EXPECT_EQ(endWith(SIGHUP), 0);
     const std::string saved = settingsFile();
-    EXPECT_NE(saved.find("\nint_rndpts:25\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\nint_background:3\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\ndis_attract:1\n"), std::string::npos) << saved;  // written whole
+    // Written whole: the settings the file had, and those it lacked.
+    for (const char* line : {"\nint_rndpts:25\n", "\nint_background:3\n", "\ndis_attract:1\n"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
+    }
+}
+
+// A file that cannot be watched is refused before any window comes up, with the reader's
+// message on stderr.
+TEST_F(SessionEnd, AReplayOptionOnAFileThatIsNoReplayIsRefusedOnStderr) {
+    const auto runGame = [&](const std::string& args) {
+        return slyders::test::runCommand("cd '" + m_dir.string() +
+                                         "' && QT_QPA_PLATFORM=offscreen '" SLYDERS_GAME "' " +
+                                         args + " 2>&1 >/dev/null");
+    };
+    std::ofstream(m_dir / "bad.slyrep") << "Settings:\nint_rndpts:25\n\n";
+    const auto bad = runGame("--replay bad.slyrep");
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(bad.output, "slyders: bad.slyrep: This file is not a Slyders replay.\n");
+
+    const auto missing = runGame("--replay missing.slyrep");
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.output.find("could not be read"), std::string::npos) << missing.output;
+    EXPECT_FALSE(fs::exists(m_dir / "Default.par"));
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game_start.h"
-#include "present/event_label.h"
+#include <numeric>
+
 #include "replay/replay_recorder.h"
 #include "test_support.h"
 
@@ -38,8 +38,11 @@ private:
     std::int32_t m_lastTick;
 };
 
+// A game of one human and two computers, its input from a pattern that ends at lastTick,
+// played to the end, the end of the input or the tick cap.
 struct HeadlessGame {
-    explicit HeadlessGame(std::int32_t lastTick) : source(lastTick) {
+    HeadlessGame(std::int32_t lastTick, std::int32_t tickCap, bool fastFinish = false)
+        : source(lastTick) {
         GameStart start;
         start.humans = 1;
         start.computers = 2;
@@ -47,44 +50,36 @@ struct HeadlessGame {
         start.seats[0].rosterIndex = 2;
         StartGame(game.gra, start, game.back);
         recorder.begin(game.gra, start, 0, "test");
-        label.width = 200;
-        label.height = 30;
-    }
-    HeadlessEnd play(std::int32_t tickCap) {
-        return playHeadless({game.gra, game.window, game.back, label}, source, tickCap, &recorder);
+        game.gra.fastFinish = fastFinish;
+        end = playHeadless({game.gra, game.window, game.back, label}, source, tickCap, &recorder);
     }
 
     test::TestGame game{kClientHeight};
-    EventLabel label;
+    EventLabel label{.width = 200, .height = 30};
     PatternSource source;
     ReplayRecorder recorder;
+    HeadlessEnd end;
 };
 
-TEST(HeadlessGame, TheSourceHearsEveryTickAndTheGameEnds) {
-    HeadlessGame h(1'000'000);
-    ASSERT_EQ(h.play(1'000'000), HeadlessEnd::Over);
+// The source hears every tick and the game ends; a source that runs dry or the cap stops it
+// where it stands, with no fast finish either.
+TEST(HeadlessGame, TheSourceHearsEveryTickAndTheGameEndsOrStopsWhereTheInputEndsOrAtTheCap) {
+    HeadlessGame h(1'000'000, 1'000'000);
+    ASSERT_EQ(h.end, HeadlessEnd::Over);
     const Gra& g = h.game.gra;
     EXPECT_TRUE(h.source.endedByGame);
-    ASSERT_EQ(std::int32_t(h.source.playedTicks.size()), g.tick);
-    for (std::size_t i = 0; i < h.source.playedTicks.size(); ++i) {
-        ASSERT_EQ(h.source.playedTicks[i], std::int32_t(i) + 1);
-    }
+    std::vector<std::int32_t> everyTick(std::size_t(g.tick));
+    std::iota(everyTick.begin(), everyTick.end(), 1);
+    EXPECT_EQ(h.source.playedTicks, everyTick);
     // What the recorder kept plays back alike: the network games' replays check that.
     EXPECT_EQ(h.recorder.finish(g, ReplayEnd::Over).endTick, g.tick);
-}
 
-TEST(HeadlessGame, StopsWhereTheInputEndsOrAtTheCap) {
-    HeadlessGame dry(40);
-    dry.game.gra.fastFinish = true;  // a stopped game keeps no fast finish either
-    EXPECT_EQ(dry.play(1'000'000), HeadlessEnd::NoInput);
-    EXPECT_EQ(dry.game.gra.tick, 40);
-    EXPECT_FALSE(dry.game.gra.running);
-    EXPECT_FALSE(dry.game.gra.fastFinish);
-
-    HeadlessGame capped(1'000'000);
-    EXPECT_EQ(capped.play(25), HeadlessEnd::Capped);
-    EXPECT_EQ(capped.game.gra.tick, 25);
-    EXPECT_FALSE(capped.game.gra.running);
+    const HeadlessGame dry(40, 1'000'000, true), capped(1'000'000, 25);
+    EXPECT_EQ(dry.end, HeadlessEnd::NoInput);
+    EXPECT_EQ(std::tuple(dry.game.gra.tick, dry.game.gra.running, dry.game.gra.fastFinish),
+              std::tuple(40, false, false));
+    EXPECT_EQ(capped.end, HeadlessEnd::Capped);
+    EXPECT_EQ(std::tuple(capped.game.gra.tick, capped.game.gra.running), std::tuple(25, false));
 }
 
 }  // namespace

@@ -8,8 +8,6 @@
 #include <map>
 #include <random>
 
-#include "game/game_tick.h"
-#include "game/state_hash.h"
 #include "sim/sim_game.h"
 #include "test_support.h"
 
@@ -31,16 +29,11 @@ std::uint64_t pictureHash(const PixelBuffer& p) {
 // A DEMO game recorded by the simulator, and a window's game that watches it.
 struct Watched {
     explicit Watched(std::uint64_t seed) {
-        SimOptions options;
-        options.demo = true;
-        options.seed = seed;
-        options.arenaSide = game.gra.arena.side();
-        SimGame(options, game.text).play(0, &replay);
+        SimGame({.seed = seed, .arenaSide = game.gra.arena.side(), .demo = true}, game.text)
+            .play(0, &replay);
         applySettings(game.settings, replay.settings);
         cursor.start(game.gra, game.back);
         game.gra.running = true;
-        label.width = 100;
-        label.height = 20;
     }
     void playTick() {
         const TickInput input = cursor.beforeTick(game.gra);
@@ -51,7 +44,7 @@ struct Watched {
     test::TestGame game{kClientHeight};
     Replay replay;
     ReplayCursor cursor{replay};
-    EventLabel label;
+    EventLabel label{.width = 100, .height = 20};
 };
 
 TEST(ReplaySeeker, LandsOnTheGamePlayedStraightThroughAndPlaysOnAlike) {

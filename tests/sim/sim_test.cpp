@@ -2,15 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "game/rounds.h"
 #include "sim/sim_game.h"
@@ -37,14 +30,17 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-TEST(SimProgram, SameArgumentsPrintTheSameGamesAndTouchNoFiles) {
+// Same arguments print the same games; a headless tool says only what it means to, also where
+// the session has no runtime folder (a build machine, ssh), and leaves no file behind.
+TEST(SimProgram, SameArgumentsPrintTheSameGamesAndNothingElseAndTouchNoFiles) {
     const test::TempFolder dir;
     const std::string args = "--demo --games 3 --arena 300 --seed 5";
     const std::vector<std::string> first = lines(runSim(args, dir.path));
     const std::vector<std::string> second = lines(runSim(args, dir.path));
     ASSERT_EQ(first.size(), 4u);
     ASSERT_EQ(second.size(), 4u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(first[std::size_t(i)], second[std::size_t(i)]);
+    EXPECT_EQ(std::vector(first.begin(), first.begin() + 3),
+              std::vector(second.begin(), second.begin() + 3));
     EXPECT_NE(first[3].find("\"games\":3"), std::string::npos) << first[3];
     EXPECT_NE(first[3].find("\"ticks_per_second\":"), std::string::npos) << first[3];
 
@@ -52,14 +48,8 @@ TEST(SimProgram, SameArgumentsPrintTheSameGamesAndTouchNoFiles) {
     const std::vector<std::string> alone = lines(runSim("--demo --arena 300 --seed 7", dir.path));
     ASSERT_EQ(alone.size(), 2u);
     EXPECT_EQ(alone[0].substr(alone[0].find(',')), first[2].substr(first[2].find(',')));
-
     EXPECT_TRUE(fs::is_empty(dir.path)) << "no settings file or roster is written";
-}
 
-// A headless tool says only what it means to, also where the session has no runtime folder
-// (a build machine, ssh), and leaves nothing behind in the temporary folder.
-TEST(SimProgram, PrintsNothingElseOnStderr) {
-    const test::TempFolder dir;
     const fs::path out = dir.path / "out.txt", err = dir.path / "err.txt";
     const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR='" + dir.path.string() + "' '" +
                                 SLYDERS_SIM_PATH "' --demo --arena 300 --tick-cap 50 >'" +
@@ -72,20 +62,17 @@ TEST(SimProgram, PrintsNothingElseOnStderr) {
     EXPECT_TRUE(fs::is_empty(dir.path)) << "the private runtime folder goes with the run";
 }
 
-// A replay recorded before the corners reflected like mirrors (format 2, its checks made by
-// the hash of that time) still plays back exactly as it was played.
-TEST(SimProgram, AReplayOfTheFirstCornersStillAgrees) {
+// An Expert's game is the same game every time, and its replay plays back to the same end:
+// its look-ahead depends on nothing but the game. A replay recorded before the corners
+// reflected like mirrors (format 2, its checks made by the hash of that time) still plays
+// back exactly as it was played.
+TEST(SimProgram, AnExpertGameRepeatsAndItsReplayAndOneOfTheFirstCornersAgree) {
     const test::TempFolder dir;
     const std::string line =
         runSim("--replay '" SLYDERS_SIM_DATA "/first_corners_demo_seed9_arena300.slyrep'", dir.path);
     EXPECT_NE(line.find("\"ticks\":3455,"), std::string::npos) << line;
     EXPECT_NE(line.find("\"agrees\":true"), std::string::npos) << line;
-}
 
-// An Expert's game is the same game every time, and its replay plays back to the same end:
-// its look-ahead depends on nothing but the game.
-TEST(SimProgram, AnExpertGameRepeatsAndItsReplayAgrees) {
-    const test::TempFolder dir;
     const std::string args = "--skill 4 --arena 300 --seed 3";
     const std::string first = runSim(args + " --record expert.slyrep", dir.path);
     EXPECT_EQ(lines(runSim(args, dir.path))[0], lines(first)[0]);
@@ -179,9 +166,7 @@ TEST(SimGames, TheTickCapEndsAGameAsADraw) {
     test::BlockText text;
     SimGame sim({.arenaSide = 300, .tickCap = 300}, text);
     const GameRecord r = sim.play(0);
-    EXPECT_TRUE(r.capped);
-    EXPECT_EQ(r.ticks, 300);
-    EXPECT_EQ(r.winner, -1);
+    EXPECT_EQ(std::tuple(r.capped, r.ticks, r.winner), std::tuple(true, 300, -1));
     const std::string json = toJson(r);
     EXPECT_NE(json.find("\"winner\":\"draw\",\"capped\":true}"), std::string::npos) << json;
 }
