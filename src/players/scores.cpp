@@ -106,6 +106,10 @@ int Scores::Rating(int index) {
 
 int Scores::RankedIndex(int k) const {
     if (!validIndex(k)) return -1;
+    return RankedOrder()[std::size_t(k)];
+}
+
+std::vector<int> Scores::RankedOrder() const {
     std::vector<int> order(m_list.size());
     std::iota(order.begin(), order.end(), 0);
     // A plain exchange sort: its order of swaps decides where equal totals land.
@@ -116,7 +120,7 @@ int Scores::RankedIndex(int k) const {
             }
         }
     }
-    return order[std::size_t(k)];
+    return order;
 }
 
 int Scores::LowestResultIndex(const PlrScore& e) {

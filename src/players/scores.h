@@ -60,6 +60,8 @@ public:
     static int total(const PlrScore& e);
     int Rating(int index);
     int RankedIndex(int k) const;
+    // Every entry's index, best first: RankedIndex of each rank at once.
+    std::vector<int> RankedOrder() const;
     static int LowestResultIndex(const PlrScore& e);
     // A round was won: lifts the winner's weakest result, credits everybody's rounds, saves.
     void UpdateRatings(const std::vector<RoundParticipant>& participants);

@@ -151,8 +151,9 @@ int LadderDb::games() {
 std::vector<net::LadderRow> topOf(const std::vector<PlrScore>& roster, int count) {
     Scores scores = Scores::copyOf(roster);
     std::vector<net::LadderRow> rows;
-    for (int k = 0; k < scores.count() && int(rows.size()) < count; ++k) {
-        const int i = scores.RankedIndex(k);
+    const std::vector<int> order = scores.RankedOrder();
+    for (std::size_t k = 0; k < order.size() && int(rows.size()) < count; ++k) {
+        const int i = order[k];
         rows.push_back({scores.entry(i).name, scores.Rating(i), scores.entry(i).played});
     }
     return rows;

@@ -57,6 +57,7 @@ Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost&
     // is refused at the door, as a host refuses it.
     config.fingerprint = host.fingerprint();
     config.reserved = host.reservedNames();
+    config.clock = [&host] { return host.passMicros(); };
     m_session = std::make_unique<net::HostSession>(config);
     auto transport = std::make_unique<RoomTransport>(port);
     m_net = transport.get();
@@ -66,6 +67,7 @@ Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost&
 Room::~Room() = default;
 
 void Room::admit(int peer, const std::vector<std::uint8_t>& hello) {
+    m_due = true;
     m_net->add(peer);
     m_net->push({net::NetEvent::Type::Connected, peer, {}});
     m_net->push({net::NetEvent::Type::Received, peer, hello});
@@ -83,6 +85,7 @@ void Room::watch(int peer) {
 }
 
 void Room::onEvent(const net::NetEvent& e) {
+    m_due = true;
     auto watcher = std::find_if(m_watchers.begin(), m_watchers.end(),
                                 [&](const Watcher& w) { return w.peer == e.peer; });
     if (watcher != m_watchers.end()) {
@@ -167,6 +170,7 @@ RoomCounts Room::counts() const {
 }
 
 void Room::step() {
+    m_due = false;
     const std::size_t before = m_session->machines().size();
     const int ownerBefore = ownerPeer();
     m_session->service(0);
@@ -174,14 +178,14 @@ void Room::step() {
     hear();
     if (m_phase == Phase::Playing) handOverReleased();
     if (m_phase == Phase::Ending) {
-        const bool waited = net::nowMicros() - m_endingSinceUs > kEndingWaitUs;
+        const bool waited = m_host.passMicros() - m_endingSinceUs > kEndingWaitUs;
         if (m_session->guestsDone() || waited) {
             m_phase = Phase::Lobby;
             m_session->openLobby();
             m_stateSent.clear();
         }
     }
-    const std::uint64_t t = net::nowMicros();
+    const std::uint64_t t = m_host.passMicros();
     if (t - m_lastWatcherPingUs > kWatcherPingUs) {
         m_lastWatcherPingUs = t;
         for (const Watcher& w : m_watchers) {
@@ -191,18 +195,22 @@ void Room::step() {
     sendRoomState();
 }
 
+// Told only when it changed: who owns the room, whether it plays, how many watch and who is
+// in it (a machine that comes or goes changes the count, or clears what was told).
 void Room::sendRoomState() {
-    net::RoomState state;
-    state.code = m_code;
-    state.playing = m_phase == Phase::Playing;
-    state.watchers = std::uint8_t(m_watchers.size());
-    state.players = playerNames();
     const int owner = ownerPeer();
-    std::string key = std::to_string(owner) + (state.playing ? "+" : "-") +
-                      std::to_string(state.watchers);
-    for (const std::string& n : state.players) key += "|" + n;
+    const bool playing = m_phase == Phase::Playing;
+    int present = 0;
+    for (const auto& m : m_session->machines()) present += m.gone ? 0 : 1;
+    const std::string key = std::to_string(owner) + (playing ? "+" : "-") +
+                            std::to_string(m_watchers.size()) + "/" + std::to_string(present);
     if (key == m_stateSent) return;
     m_stateSent = key;
+    net::RoomState state;
+    state.code = m_code;
+    state.playing = playing;
+    state.watchers = std::uint8_t(m_watchers.size());
+    state.players = playerNames();
     for (const auto& m : m_session->machines()) {
         if (m.gone || m.peer == 0) continue;
         state.youOwn = m.peer == owner;
@@ -300,7 +308,7 @@ void Room::endGame() {
     handOverReleased();
     feedWatchers(true);
     m_phase = Phase::Ending;
-    m_endingSinceUs = net::nowMicros();
+    m_endingSinceUs = m_host.passMicros();
     m_stateSent.clear();
 }
 

@@ -18,6 +18,8 @@ namespace slyders::server {
 class RoomHost {
 public:
     virtual void log(const std::string& line) = 0;
+    // The time of the server's pass, read once a pass for every room.
+    virtual std::uint64_t passMicros() const = 0;
     // A game the server played to its end and so vouches for (the checker has kept it).
     virtual void checked() = 0;
     virtual std::vector<net::LadderRow> top() = 0;
@@ -62,6 +64,8 @@ public:
     // No player is left: the room closes.
     bool deserted() const;
     bool has(int peer) const { return m_net->has(peer); }
+    // Something came for the room since its last step.
+    bool due() const { return m_due; }
     RoomCounts counts() const;
     // The server shuts down or the room closes: every machine is told why.
     void close(net::StopReason why);
@@ -104,6 +108,7 @@ private:
     std::uint64_t m_lastWatcherPingUs = 0;
     int m_steersDropped = 0;
     std::string m_stateSent;  // the room state last told, to tell only changes
+    bool m_due = false;
     std::uint32_t m_handedUpTo = 0;        // the last tick handed to the checker
     std::vector<net::FrameEntry> m_frames;  // every tick released so far, for the spectators
 };

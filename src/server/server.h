@@ -100,6 +100,7 @@ private:
     std::string who(int peer) const;
 
     void log(const std::string& line) override { m_log(line); }
+    std::uint64_t passMicros() const override { return m_passUs; }
     void checked() override { ++m_gamesChecked; }
     std::vector<net::LadderRow> top() override;
     const net::Fingerprint& fingerprint() const override { return m_fingerprint; }
@@ -123,6 +124,8 @@ private:
     std::map<int, std::string> m_addresses;  // of every connection, for the log
     std::map<std::uint32_t, Tries> m_tries;  // by address
     std::vector<net::NetEvent> m_events;
+    std::uint64_t m_passUs = 0;
+    std::uint64_t m_everyRoomUs = 0;  // when every room last took its turn
     int m_gamesChecked = 0;
     int m_refusals = 0;
     int m_steersDroppedGone = 0;  // by rooms that have closed
