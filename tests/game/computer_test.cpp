@@ -1,9 +1,12 @@
-// Computer players: what the rays see, where they aim and how fast they turn.
+// Computer players: what the rays see, where they aim and how fast they turn. The Expert
+// chooses from what the arena shows, never from the generator, and it keeps clear of what its
+// look-ahead sees coming.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
+#include "game/expert.h"
 #include "game/gra.h"
 #include "test_support.h"
 
@@ -36,6 +39,19 @@ struct Computers : TestGame {
     // Slot s 3 units below the top edge, facing it: it aims 90 degrees to the left.
     void facingTopEdge(int s, float x) { place(s, x, units(3), 270); }
     int turned(int s) { return 270 - gra.slots[std::size_t(s)].heading; }
+};
+
+// An Expert in slot 1 against a Good player in slot 0, no humans, on a 972 arena.
+struct ExpertGame : Computers {
+    ExpertGame() : Computers(kSkillGood, 0, 1080) {
+        gra.slotSkill[1] = kSkillExpert;
+        gra.arena.clearMap();
+    }
+    void wall(double x0, double y0, double x1, double y1) {
+        gra.arena.DrawThickLine(int(x0), int(y0), int(x1), int(y1), 3 * gra.arena.unit(),
+                                kCellSolid, kWhite);
+    }
+    int steer() { return expertSteer(gra, 1, gra.turnStepOf(1)); }
 };
 
 TEST(ComputerPlayer, AloneInAnEmptyArenaKeepsStraightOn) {
@@ -142,8 +158,8 @@ TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
         c.gra.slots[3].roundPoints = k.bestHuman / 2;
         c.gra.slots[3].gamePoints = k.bestHuman - k.bestHuman / 2;
         c.gra.SteerComputers();
-        EXPECT_EQ(c.turned(0), k.step) << "own " << k.own << " best human " << k.bestHuman;
-        EXPECT_EQ(c.turned(1), k.step) << "own " << k.own << " best human " << k.bestHuman;
+        EXPECT_EQ(std::pair(c.turned(0), c.turned(1)), std::pair(k.step, k.step))
+            << "own " << k.own << " best human " << k.bestHuman;
         EXPECT_EQ(c.gra.slots[2].heading, 0) << "human slots are not steered";
         EXPECT_EQ(c.gra.slots[3].heading, 358) << "but every active heading is normalised";
     }
@@ -151,8 +167,7 @@ TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
     alone.facingTopEdge(0, 0.3f * alone.side());
     alone.facingTopEdge(1, 0.7f * alone.side());
     alone.gra.SteerComputers();
-    EXPECT_EQ(alone.turned(0), 2);
-    EXPECT_EQ(alone.turned(1), 2);
+    EXPECT_EQ(std::pair(alone.turned(0), alone.turned(1)), std::pair(2, 2));
 }
 
 TEST(ComputerPlayer, DemoStepsAlternateByHumansAndSlot) {
@@ -163,10 +178,56 @@ TEST(ComputerPlayer, DemoStepsAlternateByHumansAndSlot) {
         for (int s = 0; s <= humans + 1; ++s) c.facingTopEdge(s, c.side() * (0.2f + 0.2f * s));
         c.gra.slots[0].roundPoints = -40;  // points do not matter in a DEMO game
         c.gra.SteerComputers();
-        for (int s = 0; s <= humans + 1; ++s) {
+        for (int s = 0; s <= humans + 1; ++s)
             EXPECT_EQ(c.turned(s), (humans + s) % 2 + 2) << "humans " << humans << " slot " << s;
-        }
     }
+}
+
+// Whatever litters the arena and wherever the slyders are, the choice is the same with any
+// future of the generator, and steering draws nothing from it.
+TEST(ExpertPlayer, ChoosesFromTheVisibleStateOnly) {
+    ExpertGame g;
+    Random scatter(7);
+    const int S = g.gra.arena.side();
+    for (int k = 0; k < 60; ++k) {
+        const int x = scatter.mod(S), y = scatter.mod(S);
+        g.wall(x, y, x + scatter.mod(200) - 100, y + scatter.mod(200) - 100);
+    }
+    int turned = 0;
+    for (int k = 0; k < 40; ++k) {
+        g.place(0, float(scatter.mod(S)), float(scatter.mod(S)), scatter.mod(360));
+        g.place(1, float(scatter.mod(S)), float(scatter.mod(S)), scatter.mod(360));
+        g.rng.reseed(1);
+        const int first = g.steer();
+        g.rng.reseed(999);
+        EXPECT_EQ(g.steer(), first) << "case " << k;
+        turned += first != 0;
+
+        const std::uint64_t before = g.rng.state();
+        g.gra.slotSkill[0] = kSkillExpert;
+        g.gra.SteerComputers();
+        g.gra.slotSkill[0] = 0;
+        EXPECT_EQ(g.rng.state(), before) << "case " << k;
+    }
+    EXPECT_GT(turned, 0) << "a littered arena should make it turn sometimes";
+}
+
+// Heading east into a pocket closed on three sides, with the way out to the south: straight
+// on meets the end wall, and the north wall is near, so every plan but a right turn ends.
+// With the other slyder coming across its way, the Expert does not race it to the crossing it
+// would reach second, it turns off.
+TEST(ExpertPlayer, TurnsOutOfAClosingPocketAndGivesWayToAHeadItCannotBeat) {
+    ExpertGame g, crossing;
+    const float S = g.side(), y = S / 2, x = S / 4, u = g.units(1);
+    g.wall(x - 10 * u, y - 12 * u, x + 35 * u, y - 12 * u);  // north
+    g.wall(x + 35 * u, y - 12 * u, x + 35 * u, y + 60 * u);  // east, the end of the pocket
+    g.place(1, x, y, 0);
+    g.slot(0).alive = false;
+    EXPECT_EQ(g.steer(), 1);
+
+    crossing.place(1, S / 2, S / 2, 0);                     // east
+    crossing.place(0, S / 2 + 30 * u, S / 2 - 10 * u, 90);  // just ahead, going south across
+    EXPECT_NE(crossing.steer(), 0);
 }
 
 }  // namespace

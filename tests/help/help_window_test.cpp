@@ -1,7 +1,9 @@
+// The help and about windows.
 #include "help/help_window.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +14,12 @@
 #include <QTextEdit>
 #include <QTextList>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "boxes/scripted_boxes.h"
+#include "help/about_window.h"
 #include "help/key_picture.h"
 
 namespace slyders {
@@ -65,9 +72,8 @@ TEST(HelpWindow, ShowsTheTextInTheFormFontWithItsBoldPhrases) {
         }
     }
     EXPECT_EQ(hangingItems, 3);
-    for (const char* phrase : {"cross gray gaps", "capture food", "eliminate opponents"}) {
+    for (const char* phrase : {"cross gray gaps", "capture food", "eliminate opponents"})
         EXPECT_TRUE(boldByFragment[phrase]) << phrase;
-    }
     EXPECT_FALSE(boldByFragment[" (one point for each gap),"]);
     EXPECT_FALSE(boldByFragment[kExpectedText.section('\n', 0, 0)]);
 }
@@ -129,6 +135,99 @@ TEST(KeyPicture, ColoursExactlyThePlayersKeys) {
     }
     EXPECT_EQ(coloured, 12);
     EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0);  // the form shows through around the keys
+}
+
+using RecordingBoxes = test::ScriptedBoxes;
+using Errors = std::vector<std::pair<std::string, std::string>>;
+const std::string kOpenError = "Error opening HTML file", kNotFound = "File or path not found";
+
+TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
+    const std::vector<std::pair<int, std::string>> failures{
+        {0, "Out of memory"},
+        {2, kNotFound},
+        {3, kNotFound},
+        {11, "Bad HTML browser program"},
+        {27, "HTML Association invalid"},
+        {31, "HTML Association invalid"},
+        {5, "Specific error: code=5"},
+        {32, "Specific error: code=32"},
+        {-1, "Specific error: code=-1"},
+    };
+    for (const auto& [code, text] : failures) {
+        RecordingBoxes boxes;
+        ReportDocumentOpenError(boxes, code);
+        EXPECT_EQ(boxes.errors, (Errors{{kOpenError, text}})) << code;
+    }
+    RecordingBoxes boxes;
+    ReportDocumentOpenError(boxes, 33);
+    EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST(AboutWindow, LinksOpenTheMailAndTheReadmeAndReportAFailure) {
+    QTemporaryDir dir;
+    const QString readme = dir.filePath(QStringLiteral("README.md"));
+    QFile file(readme);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RecordingBoxes boxes;
+    std::vector<QUrl> opened;
+    bool succeed = true;
+    const UrlOpener opener = [&](const QUrl& url) {
+        opened.push_back(url);
+        return succeed;
+    };
+    TAboutWnd about(nullptr, boxes, opener, readme);
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.size(), QSize(301, 130));
+    EXPECT_TRUE(about.findChild<QLabel*>("NameLabel")->text().startsWith("SLYDERS v2.1\n"));
+
+    auto* email = about.findChild<QLabel*>("EmailLink");
+    auto* web = about.findChild<QLabel*>("WebLink");
+    ASSERT_TRUE(email && web);
+    EXPECT_EQ(email->toolTip(), "Send E-mail to authors");
+    EXPECT_TRUE(email->font().underline());
+    EXPECT_EQ(email->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(email->cursor().shape(), Qt::PointingHandCursor);
+    // However deep the README lies, its link ends inside the box and keeps the file's name.
+    TAboutWnd deep(nullptr, boxes, opener, QString(200, QChar('d')) + "/README.md");
+    auto* deepLink = deep.findChild<QLabel*>("WebLink");
+    EXPECT_LE(deepLink->geometry().right(), deep.width());
+    EXPECT_TRUE(deepLink->text().endsWith("README.md"));
+
+    about.show();
+    QTest::mouseClick(email, Qt::LeftButton);
+    QTest::mouseClick(web, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], QUrl("mailto:slyders@tallowin.net"));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(readme));
+    EXPECT_TRUE(boxes.errors.empty());
+
+    succeed = false;
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(boxes.errors, (Errors{{kOpenError, kNotFound}}));
+
+    // No README where it should be: said at once, the desktop is not asked.
+    succeed = true;
+    opened.clear();
+    TAboutWnd bare(nullptr, boxes, opener, dir.filePath(QStringLiteral("missing/README.md")));
+    bare.show();
+    QTest::mouseClick(bare.findChild<QLabel*>("WebLink"), Qt::LeftButton);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(boxes.errors, (Errors(2, {kOpenError, kNotFound})));
+}
+
+TEST(AboutWindow, PictureShowsTheGapInTheYellowTrail) {
+    const QImage picture = drawAboutPicture().toImage();
+    ASSERT_EQ(picture.size(), QSize(48, 48));
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 128));
+    bool gray = false, yellow = false, red = false;
+    for (int i = 0; i < 48 * 48; ++i) {
+        const QColor c = picture.pixelColor(i % 48, i / 48);
+        gray |= c == QColor(128, 128, 128);
+        yellow |= c == QColor(255, 230, 0);
+        red |= c == QColor(225, 0, 0);
+    }
+    EXPECT_TRUE(gray && yellow && red);
 }
 
 }  // namespace

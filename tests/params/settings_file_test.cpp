@@ -76,9 +76,7 @@ protected:
             m_messages.push_back(std::string(fn) + " " + text);
         });
     }
-    void TearDown() override {
-        setMessageSink(m_previousSink);
-    }
+    void TearDown() override { setMessageSink(m_previousSink); }
     void write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
     std::string read() const { return test::readFile(m_path); }
     // Loads "Settings:" followed by the given lines into fresh settings.
@@ -104,12 +102,9 @@ TEST_F(SettingsFile, NoFileKeepsDefaultsAndTheExitWritesThemButOnlyWithSaveOnExi
     EXPECT_FALSE(loadSettingsFile(*m_files, settings, m_path));
     saveSettingsFileOnExit(*m_files, settings, m_path);
     EXPECT_EQ(read(),
-              "Settings:\nint_snd:1\nint_soe:1\nint_rndpts:40\nint_showbars:0\nint_"
-              "showevents:1\n"
-              "int_fastfinish:1\nint_background:7\nxtr_tunnel:1\nxtr_biggaps:1\nxtr_"
-              "cruelptr:1\n"
-              "xtr_wall:1\nxtr_food:1\nxtr_void:1\nxtr_attract:1\nxtr_invis:1\nxtr_"
-              "scroll:1\n"
+              "Settings:\nint_snd:1\nint_soe:1\nint_rndpts:40\nint_showbars:0\nint_showevents:1\n"
+              "int_fastfinish:1\nint_background:7\nxtr_tunnel:1\nxtr_biggaps:1\nxtr_cruelptr:1\n"
+              "xtr_wall:1\nxtr_food:1\nxtr_void:1\nxtr_attract:1\nxtr_invis:1\nxtr_scroll:1\n"
               "xtr_letters:1\nxtr_missile:1\nxtr_teleport:1\ndis_void:1\ndis_tunnel:1\n"
               "dis_wall:1\ndis_attract:1\n\n");
     EXPECT_FALSE(fs::exists(m_path + ".tmp"));
@@ -133,19 +128,17 @@ TEST_F(SettingsFile, LoadsWhatMakesSenseAndAdjustsTheRest) {
         {"not a number", "int_rndpts:many\n", 10, 1, 1, 0},
         {"empty values", "int_rndpts:\nint_snd:\n", 10, 0, 1, 0},
         {"names of nothing, the last value wins, the empty line ends",
-         "bogus:0\n int_snd:0\nint_snd "
-         ":0\nint_rndpts:20\nint_rndpts:30\n\nint_showbars:1\n",
-         30, 1, 1, 0},
+         "bogus:0\n int_snd:0\nint_snd :0\nint_rndpts:20\nint_rndpts:30\n\nint_showbars:1\n", 30, 1,
+         1, 0},
         {"CR LF", "int_rndpts:33\r\nint_snd:0\r\n\r\nint_soe:0\r\n", 33, 0, 1, 0},
         {"long line", "int_rndpts:" + std::string(150, '0') + "55\nint_snd:0\n", 55, 0, 1, 0},
         {"tilde block", "int_rndpts:~\n25\nmore~ trailing\r\nint_snd:0\n", 25, 0, 1, 0},
     };
     for (const auto& c : cases) {
         const TInterface s = load(c.lines);
-        EXPECT_EQ(s.int_rndpts, c.rndpts) << c.what;
-        EXPECT_EQ(s.int_snd, c.snd) << c.what;
-        EXPECT_EQ(s.int_soe, c.soe) << c.what;
-        EXPECT_EQ(s.int_showbars, c.showbars) << c.what;
+        EXPECT_EQ(std::tuple(s.int_rndpts, s.int_snd, s.int_soe, s.int_showbars),
+                  std::tuple(c.rndpts, c.snd, c.soe, c.showbars))
+            << c.what;
     }
     EXPECT_EQ(load("int_background:20\n").int_background, 16);
     ASSERT_EQ(m_messages.size(), 5u);

@@ -47,8 +47,7 @@ TEST(Roster, AShortStoreIsToppedUpWithTheDefaultsWithoutWriting) {
     EXPECT_EQ(names(fresh),
               (std::vector<std::string>{"Computer 1", "Computer 2", "Dummy 1", "Dummy 2"}));
     for (int i = 0; i < fresh.count(); ++i) EXPECT_EQ(fresh.Rating(i), 0);
-    EXPECT_FALSE(store.keptAside);
-    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(std::pair(store.keptAside, store.writes), std::pair(false, 0));
 
     store.bytes = serialiseRoster({player("Computer 1", 0), player("Alice", 5)});
     EXPECT_EQ(names(Scores(&store)),
@@ -71,11 +70,9 @@ TEST(Roster, StoredBytesAreTheEntriesLittleEndianAndReadBackTheSame) {
     store.bytes = known;
     Scores scores(&store);
     ASSERT_EQ(scores.count(), 4);
-    EXPECT_EQ(scores.entry(0).name, "C1");
-    EXPECT_EQ(scores.entry(0).played, 0x0102);
-    EXPECT_EQ(scores.entry(0).results[9], 0x1234);
-    EXPECT_EQ(scores.entry(1).played, 0xFFFF);
-    EXPECT_EQ(scores.entry(1).results[1], 7);
+    EXPECT_EQ(std::tuple(scores.entry(0).name, scores.entry(0).played, scores.entry(0).results[9],
+                         scores.entry(1).played, scores.entry(1).results[1]),
+              std::tuple("C1", 0x0102, 0x1234, 0xFFFF, 7));
     EXPECT_EQ(Scores::total(scores.entry(0)), 5 + 0x1234);
 
     scores.Save();
@@ -127,9 +124,9 @@ TEST(Roster, AWonRoundLiftsTheWinnersWeakestResultByTheOpponentsStrength) {
         Scores scores(&store);
         scores.UpdateRatings({{2, 40, true}, {3, c.opponentPoints, false}});
         EXPECT_EQ(scores.entry(2).results[6], c.weakest) << c.why;
-        EXPECT_EQ(scores.entry(2).played, 140);
-        EXPECT_EQ(scores.entry(3).played, std::uint16_t(65530 + 40));  // wraps
-        EXPECT_EQ(store.writes, 1);
+        // The loser's rounds played wrap.
+        EXPECT_EQ(std::tuple(scores.entry(2).played, scores.entry(3).played, store.writes),
+                  std::tuple(140, std::uint16_t(65530 + 40), 1));
         EXPECT_EQ(parseRoster(store.bytes).entries[2].results[6], c.weakest) << c.why;
     }
 }

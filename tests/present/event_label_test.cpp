@@ -8,14 +8,9 @@ namespace slyders {
 namespace {
 
 struct Messages {
-    Messages() {
-        label.width = 300;
-        label.height = 40;
-    }
     void step() { AdvanceEventMessage(g.gra, label, g.text); }
-
     test::TestGame g;
-    EventLabel label;
+    EventLabel label{.width = 300, .height = 40};
 };
 
 TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
@@ -38,8 +33,7 @@ TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
     EXPECT_EQ(colours[98], BlendColor(kPanelColour, kYellow, 5 * (0.99f - 0.8)));
     m.label.changed = false;
     m.step();
-    EXPECT_EQ(m.label.text, "");
-    EXPECT_TRUE(m.label.changed);
+    EXPECT_TRUE(m.label.text.empty() && m.label.changed);
     EXPECT_EQ(m.g.gra.message.countdown, 0);
     m.step();  // idle
     EXPECT_EQ(m.g.gra.message.countdown, 0);
@@ -58,9 +52,8 @@ TEST(EventMessage, TextFitsTheLabel) {
     EXPECT_GT(m.label.fontHeight * 18 / 2, 300 * 0.85);
 
     ShowEventNow(m.g.gra, m.label, m.g.text, "This round won by Alice!", kWhite);
-    EXPECT_EQ(m.g.gra.message.countdown, 88);
-    EXPECT_EQ(m.label.text, "This round won by Alice!");
-    EXPECT_EQ(m.label.colour, kWhite);
+    EXPECT_EQ(std::tuple(m.g.gra.message.countdown, m.label.text, m.label.colour),
+              std::tuple(88, "This round won by Alice!", kWhite));
 }
 
 TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
@@ -75,8 +68,7 @@ TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
         } while (m.g.gra.message.countdown > 0);
         total += steps;
     }
-    EXPECT_GT(total / 20, 180);
-    EXPECT_LT(total / 20, 220);
+    EXPECT_TRUE(total / 20 > 180 && total / 20 < 220) << total / 20;
 }
 
 TEST(EventMessage, NamesHiddenInNormalGamesWhenSwitchedOffButNotInDemoGames) {
@@ -84,8 +76,7 @@ TEST(EventMessage, NamesHiddenInNormalGamesWhenSwitchedOffButNotInDemoGames) {
     m.g.settings.int_showevents = 0;
     m.g.gra.ShowEvent("Tunnel", kYellow);
     m.step();
-    EXPECT_EQ(m.g.gra.message.countdown, 0);
-    EXPECT_EQ(m.label.text, "");
+    EXPECT_TRUE(m.g.gra.message.countdown == 0 && m.label.text.empty());
     m.g.gra.demo = true;
     m.g.gra.ShowEvent("Tunnel", kYellow);
     m.step();

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "present/bitmap_file.h"
+#include "present/screen_scaling.h"
 #include "present/window_picture.h"
+#include "test_support.h"
 
 namespace slyders {
 namespace {
@@ -56,16 +58,12 @@ TEST(C2PassScale, CancelGivesNothing) {
 
 TEST(Blur, AcrossThenDown) {
     // Grey picture 4 x 3; across, the left neighbour is already softened when read.
-    const std::uint8_t start[3][4] = {{0, 100, 200, 40}, {10, 20, 30, 50}, {255, 0, 255, 1}};
+    const std::uint8_t start[12] = {0, 100, 200, 40, 10, 20, 30, 50, 255, 0, 255, 1};
     PixelBuffer p(4, 3);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 4; ++x) p.set(x, y, {start[y][x], start[y][x], start[y][x]});
-    }
+    for (int i = 0; i < 12; ++i) p.set(i % 4, i / 4, {start[i], start[i], start[i]});
     Blur(p, 0, 0, 4, 3);
-    const std::uint8_t expected[3][4] = {{0, 100, 70, 40}, {127, 177, 99, 20}, {255, 255, 128, 1}};
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(p.colour(x, y).g, expected[y][x]) << x << "," << y;
-    }
+    const std::uint8_t expected[12] = {0, 100, 70, 40, 127, 177, 99, 20, 255, 255, 128, 1};
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(p.colour(i % 4, i / 4).g, expected[i]) << i;
 }
 
 TEST(DrawScaledImage, BlendsWithTheWeightGiven) {
@@ -87,9 +85,7 @@ TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
     const auto back = DecodeBitmap(EncodeBitmap(picture));
     ASSERT_TRUE(back);
     ASSERT_EQ(back->width(), 3);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(back->colour(x, y), picture.colour(x, y));
-    }
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(back->colour(i % 3, i / 3), picture.colour(i % 3, i / 3));
     std::vector<std::uint8_t> cut = EncodeBitmap(picture);
     cut.resize(cut.size() - 4);
     EXPECT_FALSE(DecodeBitmap(cut));
@@ -113,6 +109,70 @@ TEST(BitmapFile, ReadsAPalettedTopDownBitmap) {
     EXPECT_EQ(p->colour(0, 0), (Rgb{10, 20, 30}));
     EXPECT_EQ(p->colour(1, 0), (Rgb{255, 0, 0}));
     EXPECT_EQ(p->colour(0, 1), (Rgb{255, 0, 0}));
+}
+
+constexpr std::uint32_t kGround = 0xFF203040u;
+constexpr std::uint32_t kTrail = 0xFFFFFF00u;
+
+std::uint8_t green(std::uint32_t p) {
+    return std::uint8_t(p >> 8);
+}
+
+PixelBuffer scaledWhole(const PixelBuffer& source, int targetSide) {
+    PixelBuffer shown(targetSide, targetSide);
+    SquareScaler(source.width(), targetSide)
+        .scale(source, 0, 0, {0, 0, source.width(), source.width()}, shown, 0, 0);
+    return shown;
+}
+
+// An even ground stays that colour, a trail one pixel wide is still seen after shrinking
+// by a third, and its edges stay where the line is when enlarging.
+TEST(SquareScaler, KeepsColoursAndThinLinesBothWays) {
+    for (const auto& [from, to] : {std::pair{972, 648}, std::pair{500, 972}}) {
+        PixelBuffer source(from, from, kGround);
+        for (int y = 0; y < from; ++y) source.at(from / 2, y) = kTrail;
+        const PixelBuffer shown = scaledWhole(source, to);
+        EXPECT_EQ(shown.at(3, 7), kGround) << from << " to " << to;
+        EXPECT_EQ(shown.at(to - 1, to - 1), kGround);
+        int brightest = 0, touched = 0;
+        for (int x = 0; x < to; ++x) {
+            brightest = std::max<int>(brightest, green(shown.at(x, to / 3)));
+            touched += shown.at(x, to / 3) != kGround;
+        }
+        EXPECT_GE(brightest, 0x30 + (0xFF - 0x30) / 3) << from << " to " << to;
+        EXPECT_LE(touched, to > from ? 4 : 3);
+    }
+}
+
+// Rescaling only what changed gives exactly what scaling everything again gives, near the
+// edges of the square too.
+TEST(SquareScaler, AChangedPartScaledAloneMatchesTheWhole) {
+    for (const auto& [from, to] : {std::pair{972, 648}, std::pair{500, 972}}) {
+        PixelBuffer source(from, from, kGround);
+        PixelBuffer shown = scaledWhole(source, to);
+        shown.dirty.take();
+        SquareScaler scaler(from, to);
+        for (const Rect r :
+             {Rect{10, 20, 3, 5}, Rect{from - 2, from - 7, 2, 7}, Rect{0, 0, 1, 1}}) {
+            for (int y = r.y; y < r.bottom(); ++y) {
+                for (int x = r.x; x < r.right(); ++x) source.at(x, y) = kTrail;
+            }
+            const Rect written = scaler.scale(source, 0, 0, r, shown, 0, 0);
+            EXPECT_FALSE(written.empty());
+        }
+        const PixelBuffer whole = scaledWhole(source, to);
+        EXPECT_EQ(test::countWhere({0, 0, to, to},
+                                   [&](int x, int y) { return shown.at(x, y) != whole.at(x, y); }),
+                  0) << from << " to " << to;
+    }
+}
+
+TEST(InterfaceScale, OnlyLargeScreensAreEnlargedAsAt1080Lines) {
+    EXPECT_EQ(InterfaceScale(1050, 1.0), 1.0);
+    EXPECT_EQ(InterfaceScale(1400, 1.0), 1.0);
+    EXPECT_DOUBLE_EQ(InterfaceScale(1440, 1.0), 1440 / 1080.0);
+    EXPECT_DOUBLE_EQ(InterfaceScale(2160, 2.0), 2.0);
+    EXPECT_EQ(InterfaceScale(900, 1.5), 1.0);  // never smaller than the game's own size
 }
 
 }  // namespace

@@ -47,22 +47,18 @@ struct Board {
 TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindow) {
     Board b;
     EXPECT_EQ(b.board->rowHeight(), 18);  // 1.4 x a 13-pixel line
-    const Rect panel = b.board->panel();
-    EXPECT_EQ(panel.x, 508);
-    EXPECT_EQ(panel.y, 21);
-    EXPECT_EQ(panel.right(), 513 + 398 + 5);
-    EXPECT_EQ(panel.bottom(), 26 + 18 * 7 + 13 + 5);  // under label row 6
+    const Rect panel = b.board->panel();  // its bottom under label row 6
+    EXPECT_EQ(std::tuple(panel.x, panel.y, panel.right(), panel.bottom()),
+              std::tuple(508, 21, 513 + 398 + 5, 26 + 18 * 7 + 13 + 5));
     // Header font: "123" fits 87 x 24 at height 24 in block text, less 9.
     EXPECT_EQ(b.board->label(0, 2).font.height, 15);
     EXPECT_TRUE(b.board->label(0, 2).font.bold);
 
     b.players(1, 1);  // two slots: A = 298, gap = 61, pitch = 18
-    EXPECT_EQ(b.board->bandTop(), 170 + 61);
-    EXPECT_EQ(b.board->bandPitch(), 18);
-    EXPECT_EQ(b.board->band(b.g.gra, 2).y, 231 + 18);
-    EXPECT_EQ(b.board->eventLabelRect().y, 468 - 2 * 61 - 18);
-    EXPECT_EQ(b.label.height, 18 + 61);
-    EXPECT_EQ(b.label.width, panel.w);
+    EXPECT_EQ(std::tuple(b.board->bandTop(), b.board->bandPitch(), b.board->band(b.g.gra, 2).y),
+              std::tuple(170 + 61, 18, 231 + 18));
+    EXPECT_EQ(std::tuple(b.board->eventLabelRect().y, b.label.height, b.label.width),
+              std::tuple(468 - 2 * 61 - 18, 18 + 61, panel.w));
 }
 
 TEST(Scoreboard, LongNameShortInTheGridAndWholeInTheBand) {
@@ -85,9 +81,8 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     b.g.gra.slots[1].alive = false;
     b.paint();
     for (int row = 1; row <= 6; ++row) EXPECT_EQ(b.board->label(row, 0).visible, row <= 4) << row;
-    const ScoreLabel& deadName = b.board->label(4, 0);
-    EXPECT_EQ(deadName.colour, dead.dark);
-    EXPECT_FALSE(deadName.font.bold);
+    EXPECT_FALSE(b.board->label(4, 0).font.bold);
+    EXPECT_EQ(b.board->label(4, 0).colour, dead.dark);
     EXPECT_EQ(b.board->label(4, 2).colour, dead.dark);
     EXPECT_TRUE(b.board->label(1, 0).font.bold);
     EXPECT_EQ(b.board->label(1, 0).colour, b.g.gra.slots[0].light);
@@ -96,8 +91,8 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     const auto* first = b.text.find("R.I.P.  1");
     const auto* second = b.text.find("R.I.P.  2");
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->colour, dead.light);
-    EXPECT_EQ(second->colour, b.g.gra.slots[1].light);
+    EXPECT_EQ(std::pair(first->colour, second->colour),
+              std::pair(dead.light, b.g.gra.slots[1].light));
     EXPECT_FALSE(b.text.find("R.I.P.  3"));
     EXPECT_EQ(b.text.count(b.g.gra.DisplayName(3)), 2);  // grid and band
 
@@ -112,7 +107,7 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     EXPECT_EQ(dead.dark, gameDark);
 }
 
-TEST(Scoreboard, LeaderFramedOnlyWhenAlone) {
+TEST(Scoreboard, LeaderFramedOnlyWhenAloneAndBarsScaleToTheLeaderOrTheRoundTarget) {
     Board b;
     b.players(1, 1);
     b.g.gra.slots[1].gamePoints = 5;
@@ -128,11 +123,8 @@ TEST(Scoreboard, LeaderFramedOnlyWhenAlone) {
     // Round points and rounds won are tied at 0: no other frame.
     const Rect other = b.board->labelRect(3, 2);
     EXPECT_NE(b.g.window.colour(other.x - 6, other.y - 2), kFrameLight);
-}
 
-TEST(Scoreboard, BarsScaleToTheLeaderOrTheRoundTarget) {
-    Board b;
-    b.players(1, 1);
+    // The bars scale to the leader or to the round's target.
     b.g.settings.int_showbars = 1;
     b.g.settings.int_rndpts = 40;
     b.g.gra.slots[1].roundPoints = 10;
@@ -146,13 +138,11 @@ TEST(Scoreboard, BarsScaleToTheLeaderOrTheRoundTarget) {
         return x - band.x;
     };
     const int width = b.board->band(b.g.gra, 1).w;
-    EXPECT_EQ(barEnds(1), width * 10 / 40);
-    EXPECT_EQ(barEnds(2), width * 20 / 40);
+    EXPECT_EQ(std::pair(barEnds(1), barEnds(2)), std::pair(width * 10 / 40, width * 20 / 40));
 
     b.g.gra.slots[2].roundPoints = 70;  // past the target: the leader fills its band, no more
     b.paint();
-    EXPECT_EQ(barEnds(2), width);
-    EXPECT_EQ(barEnds(1), width * 10 / 70);
+    EXPECT_EQ(std::pair(barEnds(1), barEnds(2)), std::pair(width * 10 / 70, width));
 
     b.g.settings.int_showbars = 0;
     b.paint();
@@ -178,10 +168,7 @@ TEST(Scoreboard, EventLabelCentredAndOnlyChangesReachTheScreen) {
     EXPECT_EQ(b.g.window.colour(x - 1, y), kBackColour);
     Rect changed;
     for (const Rect& d : b.g.window.dirty.take()) changed = unite(changed, d);
-    EXPECT_EQ(changed.x, x);
-    EXPECT_EQ(changed.y, y);
-    EXPECT_EQ(changed.w, 40);
-    EXPECT_EQ(changed.h, 20);
+    EXPECT_EQ(std::tuple(changed.x, changed.y, changed.w, changed.h), std::tuple(x, y, 40, 20));
 
     // Painting the same again changes nothing on the screen.
     b.paint();

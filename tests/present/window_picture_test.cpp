@@ -1,9 +1,11 @@
+// The window's picture around the arena, and the high-score table drawn into the arena.
 #include "present/window_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "present/high_scores.h"
 #include "recording_text.h"
 
 namespace slyders {
@@ -39,17 +41,12 @@ TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArena) {
     Random before = p.g.rng;
     p.compose();
     EXPECT_EQ(p.g.rng.next(), before.next());  // no noise was made
-    EXPECT_EQ(p.back.colour(5, 500), kUserBackground);
-    EXPECT_EQ(p.back.colour(600, 20), (Rgb{7, 140, 21}));
-    EXPECT_EQ(p.back.colour(899, 169), (Rgb{7, 140, 21}));
-    EXPECT_EQ(p.back.colour(900, 170), kUserBackground);
-    const Rgb frame = BlendColor(kUserBackground, kWhite, 0.5);
-    EXPECT_EQ(p.back.colour(23, 23), frame);
-    EXPECT_EQ(p.back.colour(25, 300), frame);
-    EXPECT_EQ(p.back.colour(26 + 468 + 2, 26 + 468 + 2), frame);
-    EXPECT_EQ(p.back.colour(22, 300), kUserBackground);
-    EXPECT_EQ(p.back.colour(26, 26), kBlack);
-    EXPECT_EQ(p.back.colour(493, 493), kBlack);
+    const Rgb panel{7, 140, 21}, frame = BlendColor(kUserBackground, kWhite, 0.5);
+    for (const auto& [x, y, c] : {std::tuple{5, 500, kUserBackground}, {600, 20, panel},
+                                  {899, 169, panel}, {900, 170, kUserBackground}, {23, 23, frame},
+                                  {25, 300, frame}, {26 + 468 + 2, 26 + 468 + 2, frame},
+                                  {22, 300, kUserBackground}, {26, 26, kBlack}, {493, 493, kBlack}})
+        EXPECT_EQ(p.back.colour(x, y), c) << x << "," << y;
 }
 
 TEST(WindowPicture, TitleLeavesOneLetterFreeAndTheLogoStandsLeftOfIt) {
@@ -59,22 +56,17 @@ TEST(WindowPicture, TitleLeavesOneLetterFreeAndTheLogoStandsLeftOfIt) {
     // "Slyders" fits 430 x 52 at height 51 in block text; "Slydersu" is 8 x 51 / 2 = 204 wide.
     const auto* title = p.text.find("Slyders");
     ASSERT_TRUE(title);
-    EXPECT_EQ(title->x, 720);
-    EXPECT_EQ(title->y, 468);
+    EXPECT_EQ(std::tuple(title->x, title->y, title->font.family, title->font.height),
+              std::tuple(720, 468, "Impact", 51));
     EXPECT_TRUE(title->font.italic);
-    EXPECT_EQ(title->font.family, "Impact");
-    EXPECT_EQ(title->font.height, 51);
     // space = 716 - 507 = 209, size = 52, centred in the space, 4 above the title. The
     // scaler truncates every weighted term, so the enlarged logo may lose a step.
     auto isLogo = [&p](int x, int y) {
         const Rgb c = p.back.colour(x, y);
         return c.r >= 248 && c.g <= 20 && c.b <= 20;
     };
-    EXPECT_TRUE(isLogo(585, 464));
-    EXPECT_TRUE(isLogo(585 + 51, 464 + 51));
-    EXPECT_FALSE(isLogo(584, 464));
-    EXPECT_FALSE(isLogo(585 + 52, 464));
-    EXPECT_FALSE(isLogo(585, 464 - 1));
+    EXPECT_TRUE(isLogo(585, 464) && isLogo(585 + 51, 464 + 51));
+    EXPECT_FALSE(isLogo(584, 464) || isLogo(585 + 52, 464) || isLogo(585, 464 - 1));
 }
 
 TEST(WindowPicture, MissingBackgroundGivesBlurredNoiseFromTheGamesRandom) {
@@ -94,6 +86,66 @@ TEST(WindowPicture, MissingBackgroundGivesBlurredNoiseFromTheGamesRandom) {
     const Rgb c = a.back.colour(5, 500);
     EXPECT_TRUE(c.b > c.r && c.r >= 28 && c.b <= 143)
         << int(c.r) << "," << int(c.g) << "," << int(c.b);
+}
+
+// A game on a 520-pixel-high window (S = 468) whose arena texts are recorded; the roster
+// has Alice and Bob besides the four who never played.
+struct Table {
+    Table() : gra(g.rng, g.settings, g.scores, text, g.sound) {
+        gra.InitArena(520, &g.window);
+        g.scores.Add(PlrScore{"Alice", 200, {300}});
+        g.scores.Add(PlrScore{"Bob", 40, {100}});
+    }
+    void show(std::uint64_t msPerCall = 0) {
+        std::uint64_t now = 0;
+        ShowHighScores(gra, [&now, msPerCall] { return now += msPerCall; });
+    }
+    // The texts of the row that starts with this name.
+    std::vector<std::string> rowOf(const std::string& name) const {
+        for (std::size_t i = 0; i + 2 < text.drawn.size(); ++i) {
+            if (text.drawn[i].text == name)
+                return {name, text.drawn[i + 1].text, text.drawn[i + 2].text};
+        }
+        return {};
+    }
+
+    test::TestGame g;
+    test::RecordingText text;
+    Gra gra;
+};
+
+TEST(HighScores, RowsOrderedWithRatingAndRoundsSolidTextsAndBandsBlendedUnlessSlow) {
+    Table t;
+    t.show();
+    ASSERT_GE(t.text.drawn.size(), 4u);
+    EXPECT_EQ(t.rowOf("Slyder"), (std::vector<std::string>{"Slyder", "Rating", "Rounds"}));
+    EXPECT_EQ(t.text.drawn[0].text, "Slyder");
+    EXPECT_EQ(t.text.drawn[3].text, "Alice");
+    EXPECT_EQ(t.rowOf("Alice"), (std::vector<std::string>{"Alice", "100", "5"}));
+    EXPECT_EQ(t.rowOf("Bob"), (std::vector<std::string>{"Bob", "33", "1"}));
+    // Never played: no rating, no rounds.
+    EXPECT_EQ(t.rowOf("Dummy 1"), (std::vector<std::string>{"Dummy 1", "-", ""}));
+
+    // The texts and the separator are solid, the bands are not.
+    const Arena& a = t.gra.arena;
+    // Eight rows of 40 pixels from y = 70; the separator runs through row 1 at y = 130.
+    for (int x = 46; x <= 421; ++x) ASSERT_EQ(a.cell(x, 130), kCellSolid) << x;
+    EXPECT_GT(test::countWhere({47, 70, 233, 40}, [&a](int x, int y) {
+                  return a.cell(x, y) == kCellSolid;
+              }), 100);
+    // Between the columns only the band is drawn: coloured, but free.
+    EXPECT_EQ(a.cell(290, 155), kCellFree);
+    EXPECT_NE(t.g.window.colour(290 + a.offset(), 155 + a.offset()), kBlack);
+    const auto differs = [&](int x, int y) {
+        return t.g.window.at(x + a.offset(), y + a.offset()) != t.gra.arena.offscreen().at(x, y);
+    };
+    EXPECT_EQ(test::countWhere({0, 0, a.side(), a.side()}, differs, 3), 0);
+
+    // Over a black arena the first rows' bands are 95 % of (50, 50, 210), unless drawing is slow.
+    EXPECT_EQ(t.gra.arena.offscreen().colour(300, 70 + 2 * 40 + 1), (Rgb{47, 47, 199}));
+    Table slow;
+    slow.show(10000);
+    EXPECT_EQ(slow.gra.arena.offscreen().colour(300, 70 + 2 * 40 + 1), (Rgb{50, 50, 210}));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The sound manager, the game's sounds and the wave files they play, through OpenAL Soft's
+// wave writer.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -5,6 +7,8 @@
 #include <thread>
 
 #include "game/sound_requests.h"
+#include "sound/game_sounds.h"
+#include "sound/wave_file.h"
 #include "sound_test_support.h"
 
 namespace slyders::test {
@@ -47,14 +51,9 @@ TEST_F(SndManTest, PanPutsTheSoundOnOneSideOrTheMiddle) {
 }
 
 TEST_F(SndManTest, StereoFilesKeepTheirChannels) {
-    put("wow.wav", riffWave({chunk("fmt ", formatBody(1, 2, kRate, 16)), chunk("data", [] {
-                                 Bytes b;
-                                 for (int i = 0; i < kShort; ++i) {
-                                     const Bytes frame = {0x00, 0x10, 0x00, 0x20};  // 4096, 8192
-                                     b.insert(b.end(), frame.begin(), frame.end());
-                                 }
-                                 return b;
-                             }())}));
+    Bytes frames;
+    for (int i = 0; i < kShort; ++i) frames.insert(frames.end(), {0x00, 0x10, 0x00, 0x20});
+    put("wow.wav", riffWave({chunk("fmt ", formatBody(1, 2, kRate, 16)), chunk("data", frames)}));
     const Recording r = playOnce(kSndWow, 0, 0);
     EXPECT_EQ(level(r.left), 4096);
     EXPECT_EQ(level(r.right), 8192);
@@ -146,6 +145,134 @@ TEST(SoundLevels, FollowTheDecibelRules) {
     EXPECT_FLOAT_EQ(panGains(0, 10000).left, 0.0f);
     EXPECT_NEAR(panGains(-1000, -2000).right, std::pow(10.0, -1.5), 1e-6);
     EXPECT_FLOAT_EQ(panGains(-1000, -2000).left, panGains(-1000, 0).left);
+}
+
+const Bytes kFormat = chunk("fmt ", formatBody(1, 2, 22050, 16));
+const Bytes kSamples = {1, 2, 3, 4, 5, 6, 7, 8};
+
+// "fact" chunks are passed over; any other chunk is the data, whatever it is called.
+// The format itself is checked by playing files of other rates and channels.
+TEST(WaveFile, SkipsFactChunksAndTakesTheNextChunkAsTheData) {
+    WaveData w;
+    const Bytes fact = chunk("fact", {9, 9, 9, 9});
+    ASSERT_EQ(parseWave(riffWave({kFormat, fact, fact, chunk("data", kSamples)}), w),
+              SoundError::None);
+    EXPECT_EQ(w.samples, kSamples);
+    EXPECT_EQ(w.format.blockAlign, 4);
+
+    const Bytes list = {'I', 'N', 'F', 'O'};
+    ASSERT_EQ(parseWave(riffWave({kFormat, chunk("LIST", list), chunk("data", kSamples)}), w),
+              SoundError::None);
+    EXPECT_EQ(w.samples, list);
+}
+
+TEST(WaveFile, RefusesOtherFilesAndCompressedSound) {
+    WaveData w;
+    Bytes notRiff = riffWave({kFormat, chunk("data", kSamples)});
+    notRiff[0] = 'X';
+    EXPECT_EQ(parseWave(notRiff, w), SoundError::Format);
+    Bytes notWave = riffWave({kFormat, chunk("data", kSamples)});
+    notWave[8] = 'X';
+    EXPECT_EQ(parseWave(notWave, w), SoundError::Format);
+    const Bytes adpcm =
+        riffWave({chunk("fmt ", formatBody(2, 1, 22050, 4)), chunk("data", kSamples)});
+    EXPECT_EQ(parseWave(adpcm, w), SoundError::NotSupported);
+    EXPECT_EQ(readWaveFile(soundTempDir() / "no such file.wav", w), SoundError::Open);
+}
+
+// Every size in the file is checked against its end; each buffer here is exactly as long as
+// the file, so a read past it shows under the address sanitizer.
+TEST(WaveFile, RefusesSizesThatPointPastTheEnd) {
+    WaveData w;
+    const Bytes good = riffWave({kFormat, chunk("fact", {0, 0, 0, 0}), chunk("data", kSamples)});
+    for (std::size_t n = 0; n < good.size(); ++n) {
+        EXPECT_EQ(parseWave(Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)), w),
+                  SoundError::Format)
+            << "cut to " << n << " bytes";
+    }
+    const auto lying = [&](std::size_t sizeAt, std::uint32_t size) {
+        Bytes b = good;
+        for (int i = 0; i < 4; ++i) b[sizeAt + std::size_t(i)] = std::uint8_t(size >> (8 * i));
+        return parseWave(b, w);
+    };
+    const std::size_t factSizeAt = 12 + kFormat.size() + 4;
+    const std::size_t dataSizeAt = factSizeAt + 4 + 8;  // past the fact body and the data id
+    EXPECT_EQ(lying(16, 0xFFFFFFF0u), SoundError::Format) << "format block";
+    EXPECT_EQ(lying(factSizeAt, 0xFFFFFFF8u), SoundError::Format) << "fact chunk";
+    EXPECT_EQ(lying(dataSizeAt, std::uint32_t(kSamples.size() + 1)), SoundError::Format) << "data";
+    EXPECT_EQ(lying(dataSizeAt, 0xFFFFFFFFu), SoundError::Format) << "data";
+    EXPECT_EQ(lying(16, 8), SoundError::Format) << "format block too short for its fields";
+}
+
+constexpr int kByeFrames = 4410;  // 100 ms
+
+class GameSoundsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = soundTempDir() / testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (const char* f : {"begin.wav", "alone.wav", "bye.wav"}) {
+            writeBytes(folder / f, levelWave(kByeFrames, kLevel));
+        }
+    }
+    std::filesystem::path folder;
+    TInterface settings;
+};
+
+TEST_F(GameSoundsTest, OpensTheDeviceOnlyWhileSoundsAreOnAndStaysSilentWhenTheyGoOff) {
+    GameSounds sounds(settings, folder);
+    settings.int_snd = 0;
+    sounds.request(kSndBegin, 0, 0);
+    EXPECT_EQ(sounds.manager(), nullptr);
+
+    settings.int_snd = 1;
+    sounds.request(kSndBegin, 0, 0);
+    ASSERT_NE(sounds.manager(), nullptr);
+    EXPECT_TRUE(sounds.manager()->sound(kSndBegin)->playing());
+
+    settings.int_snd = 0;
+    sounds.request(kSndAlone, 0, 0);
+    EXPECT_FALSE(sounds.manager()->sound(kSndAlone)->playing());
+}
+
+TEST_F(GameSoundsTest, ClosingEndsTheManagerAndPlaysTheFarewellToItsEnd) {
+    GameSounds sounds(settings, folder);
+    sounds.request(kSndBegin, 0, 0);
+    const auto start = std::chrono::steady_clock::now();
+    sounds.closeDown();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(sounds.manager(), nullptr);
+    EXPECT_GE(took, std::chrono::milliseconds(95));
+
+    const Recording r = readRecording();
+    EXPECT_EQ(level(r.left), kLevel);
+    EXPECT_NEAR(double(heard(r.left).length()), kByeFrames, 4.0);
+
+    sounds.request(kSndBegin, 0, 0);
+    EXPECT_EQ(sounds.manager(), nullptr) << "nothing reopens the device after the close";
+}
+
+// The generated sounds: every one of the list is there, plain 16-bit PCM, never louder than
+// -1 dBFS, and silent at its very ends so that it does not click.
+TEST(GeneratedSounds, AreCompleteQuietEnoughAndSoftAtTheirEnds) {
+    constexpr int kMinusOneDbfs = 29204;
+    constexpr int kEdge = 330;  // 1% of full scale
+    std::vector<std::string> files(kSoundFiles.begin(), kSoundFiles.end());
+    files.push_back("bye.wav");
+    for (const std::string& f : files) {
+        WaveData w;
+        ASSERT_EQ(readWaveFile(std::filesystem::path(SLYDERS_SOUNDS_DIR) / f, w), SoundError::None)
+            << f;
+        EXPECT_EQ(w.format.bitsPerSample, 16) << f;
+        const auto* s = reinterpret_cast<const std::int16_t*>(w.samples.data());
+        const std::size_t n = w.samples.size() / 2;
+        ASSERT_GT(n, 0u) << f;
+        int peak = 0;
+        for (std::size_t i = 0; i < n; ++i) peak = std::max(peak, std::abs(int(s[i])));
+        EXPECT_LE(peak, kMinusOneDbfs) << f;
+        EXPECT_GT(peak, kEdge) << f;
+        EXPECT_LE(std::abs(int(s[0])), kEdge) << f;
+        EXPECT_LE(std::abs(int(s[n - 1])), kEdge) << f;
+    }
 }
 
 }  // namespace
