@@ -54,23 +54,18 @@ struct ExpertGame : Computers {
     int steer() { return expertSteer(gra, 1, gra.turnStepOf(1)); }
 };
 
-TEST(ComputerPlayer, AloneInAnEmptyArenaKeepsStraightOn) {
+// Alone in an empty arena a computer keeps straight on; near an edge and almost facing it, it
+// turns away on the side it already leans to; only a Poor player draws for the mirror pass.
+TEST(ComputerPlayer, KeepsStraightOnAloneTurnsAwayFromEdgesAndOnlyAPoorPlayerDraws) {
     for (int skill = 1; skill <= 3; ++skill) {
+        Computers c(skill);
+        const float S = c.side(), near = S - 1 - c.units(4);
         for (int heading : {0, 37, 359}) {
-            Computers c(skill);
-            c.place(1, c.side() / 2, c.side() / 2, heading);
+            c.place(1, S / 2, S / 2, heading);
             EXPECT_EQ(c.gra.ChooseHeading(1), heading) << "skill " << skill;
             c.gra.SteerComputers();
             EXPECT_EQ(c.gra.slots[1].heading, heading) << "skill " << skill;
         }
-    }
-}
-
-// Near an edge and almost facing it, the slyder turns away on the side it already leans to.
-TEST(ComputerPlayer, FacingAnEdgeTurnsAwayTheShortWay) {
-    for (int skill = 1; skill <= 3; ++skill) {
-        Computers c(skill);
-        const float S = c.side(), near = S - 1 - c.units(4);
         struct Case {
             float x, y;
             int heading, turn;
@@ -84,6 +79,11 @@ TEST(ComputerPlayer, FacingAnEdgeTurnsAwayTheShortWay) {
             c.gra.SteerComputers();
             EXPECT_EQ(c.gra.slots[1].heading, k.heading + k.turn) << "skill " << skill;
         }
+        c.place(1, 100, 100, 45);
+        Random before = c.rng;
+        c.gra.ChooseHeading(1);
+        if (skill == 1) before.next();
+        EXPECT_EQ(before.next(), c.rng.next()) << "skill " << skill;
     }
 }
 
@@ -102,17 +102,6 @@ TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
     EXPECT_EQ(aim({{3, 20}}, true), 0) << "no gap counts while the head is in one";
     // Straight ahead the same 5 units earn 1/5, which pulls the aim back toward the middle.
     EXPECT_GT(aim({{3, 20}, {9, 5}}), farSide);
-}
-
-TEST(ComputerPlayer, OnlyAPoorPlayerDrawsForTheMirrorPass) {
-    for (int skill = 1; skill <= 3; ++skill) {
-        Computers c(skill);
-        c.place(1, 100, 100, 45);
-        Random before = c.rng;
-        c.gra.ChooseHeading(1);
-        if (skill == 1) before.next();
-        EXPECT_EQ(before.next(), c.rng.next()) << "skill " << skill;
-    }
 }
 
 // Whatever litters the arena, neither the best ray nor the Good player's weighted middle of

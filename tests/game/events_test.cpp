@@ -87,13 +87,6 @@ TEST_F(Events, AnAttractorDrawsFromAgeTenAndStaysAsBrick) {
     EXPECT_EQ(c.g, c.b);
 }
 
-TEST_F(Events, AWallEndsWhenItLeavesTheArena) {
-    // Toward the left edge.
-    g.gra.ops = {Ops{.lifetime = 140, .x = 3, .y = 100, .angle = 180, .kind = OpsKind::Wall}};
-    for (int t = 0; t < 10; ++t) g.gra.GameStep();
-    EXPECT_TRUE(g.gra.ops.empty() || !g.gra.ops[0].active);
-}
-
 // Sets up a game of the given slots the way the window does and returns the intro length.
 int startGame(test::TestGame& g, int firstSlot, int humans) {
     for (int k = 0; k < humans; ++k) g.gra.seats[std::size_t(k)].rosterIndex = 2;
@@ -160,6 +153,11 @@ TEST(EventObjects, OneLeavingTheArenaEndsBeforeItActs) {
     EXPECT_EQ(std::tuple(g.gra.ops[0].active, g.gra.ops[1].active, g.gra.ops[2].active),
               std::tuple(true, false, true));
     EXPECT_EQ(g.gra.arena.cell(0, 50), kCellFree);  // the ended one drew nothing
+
+    // A wall toward the left edge ends when it leaves the arena.
+    g.gra.ops = {Ops{.lifetime = 140, .x = 3, .y = 100, .angle = 180, .kind = OpsKind::Wall}};
+    for (int t = 0; t < 10; ++t) g.gra.GameStep();
+    EXPECT_TRUE(g.gra.ops.empty() || !g.gra.ops[0].active);
 }
 
 }  // namespace

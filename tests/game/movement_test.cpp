@@ -13,6 +13,11 @@ namespace {
 struct Play : ::testing::Test {
     Play() { g.seatOneHuman(2); }
     Slyder& slot(int s) { return g.slot(s); }
+    // Round points of the slots from slot 0 on.
+    void roundPoints(std::initializer_list<int> points) {
+        int s = 0;
+        for (const int p : points) slot(s++).roundPoints = p;
+    }
     // Paints the head of a placed slot, as the previous step would have.
     void paintHead(int s) {
         g.gra.arena.PutDisc(slot(s).x, slot(s).y, kHeadBase + s, slot(s).light);
@@ -203,17 +208,8 @@ TEST_F(Play, TimersOpenGapsButNeverWhileInvisibleAndCapTheSpeed) {
     }
 }
 
-struct Rounds : ::testing::Test {
-    Slyder& slot(int s) { return g.slot(s); }
-    // Round points of the slots from slot 0 on.
-    void roundPoints(std::initializer_list<int> points) {
-        int s = 0;
-        for (const int p : points) slot(s++).roundPoints = p;
-    }
-    test::TestGame g;
-};
-
-TEST_F(Rounds, LeadersAndTies) {
+// A round ends only at the target and only with one leader.
+TEST_F(Play, RoundLeadersTiesAndEnds) {
     g.gra.firstSlot = 1;
     g.gra.humans = 2;          // slots 1, 2, 3
     roundPoints({99, 45, 45, 10});  // slot 0 is not active: never a leader
@@ -227,9 +223,21 @@ TEST_F(Rounds, LeadersAndTies) {
     EXPECT_FALSE(resultsExist(g.gra));
     slot(2).roundsWon = 1;
     EXPECT_TRUE(resultsExist(g.gra));
+
+    g.gra.humans = 1;
+    roundPoints({0, 39, 12});
+    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Continues);
+    roundPoints({0, 45, 45});
+    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Draw);
+    slot(2).roundPoints = 46;
+    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Won);
+    g.settings.int_rndpts = 80;
+    EXPECT_EQ(decideRoundEnd(g.gra, 2), RoundEnd::Continues);
+    g.gra.demo = true;
+    EXPECT_EQ(decideRoundEnd(g.gra, 2), RoundEnd::Demo);
 }
 
-TEST_F(Rounds, WinnerNamesAndDemoTexts) {
+TEST_F(Play, WinnerNamesAndDemoTexts) {
     g.gra.humans = 1;
     g.gra.firstSlot = 1;
     EXPECT_EQ(winnerName(g.gra, 1), "the computer player");
@@ -242,45 +250,27 @@ TEST_F(Rounds, WinnerNamesAndDemoTexts) {
     EXPECT_EQ(demoResultText(g.gra, -1), "This DEMO game ends with a draw.");
 }
 
-TEST_F(Rounds, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
+TEST_F(Play, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
     ASSERT_TRUE(g.scores.Add(PlrScore{"Mary", 0, {}}));
     g.gra.firstSlot = 1;
-    g.gra.humans = 1;
     g.gra.seats[0].rosterIndex = 4;
     roundPoints({0, 20, 40});
     slot(2).gamePoints = 7;
     const std::string text = creditRoundWin(g.gra, 2);
     EXPECT_EQ(text, "40 points reached.\n\nThe winner is Mary !\nMary's rating is now 100.");
-    EXPECT_EQ(slot(2).roundsWon, 1);
-    EXPECT_EQ(g.scores.entry(4).played, 40);
-    EXPECT_EQ(g.scores.entry(0).played, 40);  // the computer took part too
-    EXPECT_EQ(Scores::total(g.scores.entry(4)), 1);
-
+    // The computer took part too.
+    EXPECT_EQ(std::tuple(slot(2).roundsWon, g.scores.entry(4).played, g.scores.entry(0).played,
+                         Scores::total(g.scores.entry(4))),
+              std::tuple(1, 40, 40, 1));
     clearRoundPoints(g.gra);
-    EXPECT_EQ(slot(2).roundPoints, 0);
-    EXPECT_EQ(slot(2).gamePoints, 0);
-    EXPECT_EQ(slot(2).roundsWon, 1);
+    EXPECT_EQ(std::tuple(slot(2).roundPoints, slot(2).gamePoints, slot(2).roundsWon),
+              std::tuple(0, 0, 1));
 
     // A computer winner is named by its roster name in the rating line.
     slot(1).roundPoints = 41;
     EXPECT_EQ(creditRoundWin(g.gra, 1),
               "40 points reached.\n\nThe winner is the computer player !\nComputer 1's rating is "
               "now 100.");
-}
-
-TEST_F(Rounds, TheRoundEndsOnlyAtTheTargetAndOnlyWithOneLeader) {
-    g.gra.firstSlot = 1;
-    g.gra.humans = 1;
-    roundPoints({0, 39, 12});
-    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Continues);
-    roundPoints({0, 45, 45});
-    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Draw);
-    slot(2).roundPoints = 46;
-    EXPECT_EQ(decideRoundEnd(g.gra, UniqueLeader(g.gra, RoundPoints)), RoundEnd::Won);
-    g.settings.int_rndpts = 80;
-    EXPECT_EQ(decideRoundEnd(g.gra, 2), RoundEnd::Continues);
-    g.gra.demo = true;
-    EXPECT_EQ(decideRoundEnd(g.gra, 2), RoundEnd::Demo);
 }
 
 }  // namespace

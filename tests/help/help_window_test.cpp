@@ -120,18 +120,14 @@ TEST(KeyPicture, ColoursExactlyThePlayersKeys) {
     for (std::size_t a = 0; a < caps.size(); ++a) {
         const KeyCap& cap = caps[a];
         EXPECT_TRUE(bounds.contains(cap.rect)) << cap.id.toStdString();
-        for (std::size_t b = a + 1; b < caps.size(); ++b) {
+        for (std::size_t b = a + 1; b < caps.size(); ++b)
             EXPECT_FALSE(cap.rect.intersects(caps[b].rect))
                 << cap.id.toStdString() << " " << caps[b].id.toStdString();
-        }
         const auto player = steered.find(cap.id);
-        const QColor fill = picture.pixelColor(cap.rect.topLeft() + QPoint(4, 4));
-        if (player != steered.end()) {
-            ++coloured;
-            EXPECT_EQ(fill, player->second) << cap.id.toStdString();
-        } else {
-            EXPECT_EQ(fill, QColor(232, 232, 232)) << cap.id.toStdString();
-        }
+        coloured += player != steered.end();
+        EXPECT_EQ(picture.pixelColor(cap.rect.topLeft() + QPoint(4, 4)),
+                  player != steered.end() ? player->second : QColor(232, 232, 232))
+            << cap.id.toStdString();
     }
     EXPECT_EQ(coloured, 12);
     EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0);  // the form shows through around the keys
@@ -143,16 +139,11 @@ const std::string kOpenError = "Error opening HTML file", kNotFound = "File or p
 
 TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
     const std::vector<std::pair<int, std::string>> failures{
-        {0, "Out of memory"},
-        {2, kNotFound},
-        {3, kNotFound},
-        {11, "Bad HTML browser program"},
-        {27, "HTML Association invalid"},
-        {31, "HTML Association invalid"},
-        {5, "Specific error: code=5"},
-        {32, "Specific error: code=32"},
-        {-1, "Specific error: code=-1"},
-    };
+        {0, "Out of memory"},           {2, kNotFound},
+        {3, kNotFound},                 {11, "Bad HTML browser program"},
+        {27, "HTML Association invalid"}, {31, "HTML Association invalid"},
+        {5, "Specific error: code=5"},  {32, "Specific error: code=32"},
+        {-1, "Specific error: code=-1"}};
     for (const auto& [code, text] : failures) {
         RecordingBoxes boxes;
         ReportDocumentOpenError(boxes, code);
@@ -166,9 +157,7 @@ TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
 TEST(AboutWindow, LinksOpenTheMailAndTheReadmeAndReportAFailure) {
     QTemporaryDir dir;
     const QString readme = dir.filePath(QStringLiteral("README.md"));
-    QFile file(readme);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(QFile(readme).open(QIODevice::WriteOnly));
     RecordingBoxes boxes;
     std::vector<QUrl> opened;
     bool succeed = true;
@@ -197,9 +186,8 @@ TEST(AboutWindow, LinksOpenTheMailAndTheReadmeAndReportAFailure) {
     about.show();
     QTest::mouseClick(email, Qt::LeftButton);
     QTest::mouseClick(web, Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0], QUrl("mailto:slyders@tallowin.net"));
-    EXPECT_EQ(opened[1], QUrl::fromLocalFile(readme));
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl("mailto:slyders@tallowin.net"),
+                                         QUrl::fromLocalFile(readme)}));
     EXPECT_TRUE(boxes.errors.empty());
 
     succeed = false;

@@ -20,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(CustomKeysTest, StoredKeysComeBackAndBadOnesGiveWayToTheDefaults) {
+TEST_F(CustomKeysTest, StoredKeysComeBackBadOnesGiveWayAndMenuSeatedOrTakenKeysAreRefused) {
     const StoredCustomKeys fresh = readCustomKeys();
     EXPECT_EQ(fresh.keys, defaultCustomKeys());
     EXPECT_TRUE(fresh.problems.empty());
@@ -48,9 +48,8 @@ TEST_F(CustomKeysTest, StoredKeysComeBackAndBadOnesGiveWayToTheDefaults) {
     writeCustomKeys(mine);
     store("Custom2Left", int(Qt::Key_S));
     EXPECT_EQ(readCustomKeys().keys.code[1], defaultCustomKeys().code[1]);
-}
 
-TEST_F(CustomKeysTest, MenuKeysSeatedFixedKeysAndTakenKeysAreRefused) {
+    // Menu keys, seated fixed keys and taken keys are refused.
     const CustomKeys keys = defaultCustomKeys();  // Z / X and K / L
     const std::vector<int> seated{0, 1, kFirstCustomPair};
     for (int menuKey : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F9, Qt::Key_Escape, Qt::Key_F4, Qt::Key_Alt,
@@ -107,11 +106,9 @@ TEST_F(CustomKeysTest, TheKeysWindowChoosesStoresAndTestsKeys) {
     QTest::keyPress(&window, Qt::Key_W);
     QTest::keyPress(&window, Qt::Key_A);
     QTest::qWait(50);
-    EXPECT_TRUE(window.lit(0, 0) && window.lit(0, 1));
-    EXPECT_TRUE(window.lit(1, 0));
-    EXPECT_FALSE(window.lit(1, 1));
-    EXPECT_FALSE(window.lit(2, 0));
-    EXPECT_TRUE(window.lit(2, 1));
+    EXPECT_EQ((std::array{window.lit(0, 0), window.lit(0, 1), window.lit(1, 0), window.lit(1, 1),
+                          window.lit(2, 0), window.lit(2, 1)}),
+              (std::array{true, true, true, false, false, true}));
     EXPECT_EQ(window.heldTogether(), "Held together: Q, W, A");
     QTest::keyRelease(&window, Qt::Key_W);
     EXPECT_FALSE(window.lit(0, 1));

@@ -227,11 +227,6 @@ TEST(Language, SettingsWindowSpeaksTheLanguage) {
     installGameLanguage(*qApp, kTranslations, QString::fromLatin1(kEnglish));
 }
 
-TEST(Language, EnglishAndUnknownLanguagesInstallNothing) {
-    EXPECT_EQ(installGameLanguage(*qApp, kTranslations, "en"), "en");
-    EXPECT_EQ(installGameLanguage(*qApp, kTranslations, "xx"), "en");
-    EXPECT_EQ(QCoreApplication::translate("slyders::TMainWnd", "&Game"), "&Game");
-}
 
 // Tab from the first control round to it again: the controls met, in order.
 std::vector<QWidget*> tabRound(QDialog& dialog) {
@@ -313,7 +308,7 @@ TEST(Palette, ChosenInThePlayersDialogAndShownOnlyByTheView) {
     saveSlotPalette(SlotPalette::Standard);
 }
 
-TEST(PanelLanguage, HeadingsAndEventNamesFollowTheLanguageAroundThePlayersNames) {
+TEST(PanelLanguage, HeadingsEventNamesAndBoxesFollowTheLanguageAroundThePlayersNames) {
     setPanelLanguage(qtPanelLanguage());
     EXPECT_EQ(panelText("Void disaster!"), "Void disaster!");  // English: as the game says it
     installGameLanguage(*qApp, kTranslations, "de");
@@ -322,11 +317,10 @@ TEST(PanelLanguage, HeadingsAndEventNamesFollowTheLanguageAroundThePlayersNames)
     EXPECT_EQ(panelText("Ann, R.I.P."), "Ann, R.I.P.");
     EXPECT_EQ(panelText("This round won by Dummy 1!"), "Dummy 1 gewinnt diese Runde!");
     EXPECT_EQ(panelText("Bob disappears!"), "Bob verschwindet!");
-    installGameLanguage(*qApp, kTranslations, "en");
     setPanelLanguage({});
-}
+    installGameLanguage(*qApp, kTranslations, "en");
 
-TEST(BoxLanguage, FixedAndComposedBoxesFollowTheLanguageAroundThePlayersNames) {
+    // So do the fixed and the composed message boxes.
     const std::string round =
         "Round finished!\n10 points reached.\n\nThe winner is Ann's 100%1 !\nAnn's 100%1's "
         "rating is now 1523.\n\nClick for the next round:";
@@ -343,7 +337,7 @@ TEST(BoxLanguage, FixedAndComposedBoxesFollowTheLanguageAroundThePlayersNames) {
     installGameLanguage(*qApp, kTranslations, "en");
 }
 
-TEST(BoxLanguage, ReasonsFromTheReplayReaderTheNetworkAndTheKeysWindowAreTranslatedWhole) {
+TEST(BoxLanguage, ReasonsOfTheReaderNetworkKeysHistoryAndExportAreTranslatedWhole) {
     const std::string differs = net::differenceText(net::kPartTexts | net::kPartRules);
     const std::uint8_t garbage[] = {'n', 'o', 't', ' ', 'a', ' ', 'r', 'e', 'p', 'l', 'a', 'y'};
     const std::string notReplay = decodeReplay(garbage, sizeof garbage).error;
@@ -377,11 +371,9 @@ TEST(BoxLanguage, ReasonsFromTheReplayReaderTheNetworkAndTheKeysWindowAreTransla
     EXPECT_EQ(boxText("Port 27960 and the 9 after it are in use or cannot be opened."),
               "Port 27960 i 9 kolejnych są zajęte lub nie da się ich otworzyć.");
     installGameLanguage(*qApp, kTranslations, "en");
-}
 
-// The history's and the video export's failures come from plain code in English; the system's
-// words after the colon stay as the system says them.
-TEST(BoxLanguage, HistoryAndVideoExportFailuresSpeakTheLanguage) {
+    // The history's and the video export's failures come from plain code in English; the
+    // system's words after the colon stay as the system says them.
     test::TempFolder folder;
     ReplayStore store(folder.path / "replays");
     std::ofstream(folder.path / "blocked") << "a file where the history's folder should be";
@@ -413,14 +405,18 @@ TEST(BoxLanguage, HistoryAndVideoExportFailuresSpeakTheLanguage) {
     installGameLanguage(*qApp, kTranslations, "en");
 }
 
-TEST(LanguageChoice, IsRememberedWithThePlayersPreferences) {
+// The choice is remembered with the player's preferences; English and unknown languages
+// install nothing.
+TEST(LanguageChoice, IsRememberedAndEnglishOrAnUnknownOneInstallsNothing) {
     EXPECT_EQ(savedLanguage(), QString());
     saveLanguage("pl");
     EXPECT_EQ(savedLanguage(), "pl");
     EXPECT_EQ(installGameLanguage(*qApp, kTranslations, savedLanguage()), "pl");
     saveLanguage({});
     EXPECT_EQ(savedLanguage(), QString());
-    installGameLanguage(*qApp, kTranslations, "en");
+    EXPECT_EQ(installGameLanguage(*qApp, kTranslations, "en"), "en");
+    EXPECT_EQ(installGameLanguage(*qApp, kTranslations, "xx"), "en");
+    EXPECT_EQ(QCoreApplication::translate("slyders::TMainWnd", "&Game"), "&Game");
 }
 
 }  // namespace

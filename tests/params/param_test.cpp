@@ -41,6 +41,9 @@ const PropertyDescriptor kRecordTable[] = {
 TEST(Param, SettersClampAndReportWhatChanged) {
     Record r;
     Param p(kRecordTable, &r);
+    EXPECT_EQ(p.getText(4), "0.5");  // texts by type letter
+    p.setInt(1, -3);
+    EXPECT_EQ(p.getText(1), "-3");
     EXPECT_EQ(p.setInt(0, 40), 0);
     EXPECT_EQ(p.setInt(0, 5), kSetBelowMin | kSetChanged);
     EXPECT_EQ(r.points, 10);
@@ -61,11 +64,6 @@ TEST(Param, SettersClampAndReportWhatChanged) {
     EXPECT_EQ(p.setText(0, "abc"), kSetBelowMin | kSetChanged);
     EXPECT_EQ(p.setText(0, "33 and more"), kSetChanged);
     EXPECT_EQ(r.points, 33);
-
-    // Texts by type letter.
-    p.setInt(1, -3);
-    EXPECT_EQ(p.getText(1), "-3");
-    EXPECT_EQ(p.getText(4), "0.5");
     EXPECT_EQ(p.findProperty("nothing"), -1);
 }
 
@@ -102,7 +100,7 @@ TEST(SettingsTable, LookUpsPastTheLastGroupFindNothing) {
     EXPECT_EQ(p.groupMember(4, 0), kNoMember);
 }
 
-TEST(SString, CopiesShareUntilOneIsWrittenAndTheEmptyBufferIsNeverCounted) {
+TEST(SString, CopiesShareUntilWrittenSubstringsAndTildeEscapes) {
     const std::int32_t before = SBuf::empty().references;
     {
         SString a, b(a), c;
@@ -124,9 +122,8 @@ TEST(SString, CopiesShareUntilOneIsWrittenAndTheEmptyBufferIsNeverCounted) {
     EXPECT_EQ(a, "abcabc");
     a.set(a.c_str() + 3);
     EXPECT_EQ(a, "abc");
-}
 
-TEST(SString, SubstringsAndTildeEscapes) {
+    // Substrings and tilde escapes; the empty buffer is never counted.
     const SString s("abcdef");
     EXPECT_EQ(s.substring(-2, 5), "abc");
     EXPECT_EQ(s.substring(4, 10), "ef");

@@ -44,7 +44,7 @@ protected:
     std::unique_ptr<TParamWnd> window;
 };
 
-TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettings) {
+TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettingsInEditorsByType) {
     ASSERT_NE(tree(), nullptr);
     QStringList names;
     for (int g = 0; g < tree()->topLevelItemCount(); ++g) names << tree()->topLevelItem(g)->text(0);
@@ -59,9 +59,9 @@ TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettings) {
     for (const char* hidden : {"xtr_letters", "xtr_missile", "xtr_teleport"})
         EXPECT_EQ(window->findChild<QWidget*>(hidden), nullptr) << hidden;
     EXPECT_NE(editor<QCheckBox>("xtr_scroll"), nullptr);
-}
 
-TEST_F(SettingsWindow, ChoosesEditorsByType) {
+    // Editors by type.
+    selectGroup(0);
     auto* background = editor<QComboBox>("int_background");
     auto* points = editor<QLineEdit>("int_rndpts");
     auto* track = editor<QSlider>("int_rndpts.track");

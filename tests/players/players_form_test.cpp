@@ -170,9 +170,8 @@ TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
 }
 
 TEST_F(PlayersDialog, DeletingAPlayerWithResultsAsksFirstAndFourEntriesStay) {
-    PlrScore zoe{"Zoe", 40, {}};
-    zoe.results[3] = 2;
-    setRoster({{"Computer 1", 0, {}}, {"Computer 2", 0, {}}, {"Ann", 0, {}}, {"Bob", 0, {}}, zoe});
+    setRoster({{"Computer 1", 0, {}}, {"Computer 2", 0, {}}, {"Ann", 0, {}}, {"Bob", 0, {}},
+               {"Zoe", 40, {0, 0, 0, 2}}});
     open();
     QPushButton* del = control<QPushButton>("delplr");
     EXPECT_FALSE(del->isEnabled());  // nothing selected
@@ -189,7 +188,7 @@ TEST_F(PlayersDialog, DeletingAPlayerWithResultsAsksFirstAndFourEntriesStay) {
     EXPECT_FALSE(del->isEnabled());
 }
 
-TEST_F(PlayersDialog, TheSamePlayerOrKeysTwiceAreRefused) {
+TEST_F(PlayersDialog, TheSamePlayerOrKeysTwiceAreRefusedByOkEscapeAndTheCloseBox) {
     gra.humans = 3;
     for (HumanSeat& seat : gra.seats) seat.rosterIndex = 2;
     open();
@@ -205,6 +204,12 @@ TEST_F(PlayersDialog, TheSamePlayerOrKeysTwiceAreRefused) {
     EXPECT_FALSE(clickOk({"ComboBox5", "ComboBox6", "ComboBox1"}));
     EXPECT_EQ(boxes.shown, std::vector<std::string>{kSameKeys});
     EXPECT_EQ(red, (std::vector<bool>{true, true, false}));
+    // Escape and the close box are checked like OK.
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->close();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(boxes.shown, std::vector<std::string>(3, kSameKeys));
 }
 
 TEST_F(PlayersDialog, OnlyTheRowsInPlayAreCheckedAndAllSeatsAreTakenOver) {
@@ -227,16 +232,6 @@ TEST_F(PlayersDialog, OnlyTheRowsInPlayAreCheckedAndAllSeatsAreTakenOver) {
     // Seat 4's name list had no selection: it takes the first name.
     EXPECT_EQ(std::tuple(gra.seats[0], gra.seats[2].rosterIndex, gra.seats[3]),
               std::tuple(HumanSeat{0, 2}, 2, HumanSeat{3, 1}));
-}
-
-TEST_F(PlayersDialog, EscapeAndTheCloseBoxAreCheckedLikeOk) {
-    gra.humans = 2;
-    open();
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->close();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(boxes.shown, std::vector<std::string>(2, kSelectAsMany));
 }
 
 TEST_F(PlayersDialog, KeyListsOfferCustomKeysAndPadsAndTheClashRuleCoversThem) {

@@ -28,7 +28,7 @@ Background pattern(int type, std::array<int, 3> weights = {0, 0, 0}, int side = 
     return b;
 }
 
-TEST(BackgroundColor, PatternsAtChosenPoints) {
+TEST(BackgroundColor, PatternsAtChosenPointsMovedByScrolling) {
     EXPECT_EQ(pattern(0).BackgroundColor(17, 99), (Rgb{0, 0, 0}));
     EXPECT_EQ(pattern(2).BackgroundColor(17, 99), (Rgb{0, 0, 60}));
     // 8000 % 13 = 5, 7000 % 11 = 4, 13000 % 17 = 12.
@@ -62,9 +62,8 @@ TEST(BackgroundColor, PatternsAtChosenPoints) {
         EXPECT_EQ(small.BackgroundColor(x, 5), small.BackgroundColor(x + 10, 5));
         EXPECT_EQ(large.BackgroundColor(x, 5), large.BackgroundColor(x + 20, 5));
     }
-}
 
-TEST(BackgroundColor, ScrollingMovesThePattern) {
+    // Scrolling moves the pattern.
     Background b = pattern(7, {1, 2, 3});
     const Rgb before = b.BackgroundColor(40, 50);
     const Rgb other = b.BackgroundColor(40, 49);
@@ -246,13 +245,12 @@ Closest closest(const std::array<SlotColours, kSlotCount>& palette, const Matrix
     return worst;
 }
 
-TEST(SlotPalette, DeltaE2000MatchesPublishedPairs) {
+TEST(SlotPalette, SafeColoursStayApartForEveryDichromacyByDeltaE2000) {
     EXPECT_NEAR(deltaE2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}), 2.0425, 1e-4);
     EXPECT_NEAR(deltaE2000({50, 2.5, 0}, {73, 25, -18}), 27.1492, 1e-4);
     EXPECT_NEAR(deltaE2000({2.0776, 0.0795, -1.135}, {0.9033, -0.0636, -0.5514}), 0.9082, 1e-4);
-}
 
-TEST(SlotPalette, SafeColoursStayApartForEveryDichromacy) {
+    // The safe colours stay apart for every dichromacy.
     const auto backgrounds = backgroundExtremes();
     EXPECT_EQ(backgrounds, std::pair(kBlack, Rgb{120, 110, 60}));
     for (const auto& [name, m] : kDichromacies) {

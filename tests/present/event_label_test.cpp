@@ -40,7 +40,7 @@ TEST(EventMessage, LastsOneHundredStepsFadingInAndOut) {
 }
 
 // The first step fits the text to the label; ShowEventNow skips the fade-in.
-TEST(EventMessage, TextFitsTheLabel) {
+TEST(EventMessage, TextFitsTheLabelAndNamesHideInNormalGamesWhenSwitchedOff) {
     Messages m;
     m.g.gra.ShowEvent("Cruel mouse", kYellow);
     m.step();
@@ -54,6 +54,17 @@ TEST(EventMessage, TextFitsTheLabel) {
     ShowEventNow(m.g.gra, m.label, m.g.text, "This round won by Alice!", kWhite);
     EXPECT_EQ(std::tuple(m.g.gra.message.countdown, m.label.text, m.label.colour),
               std::tuple(88, "This round won by Alice!", kWhite));
+
+    // Names are hidden in normal games when switched off, but not in DEMO games.
+    Messages off;
+    off.g.settings.int_showevents = 0;
+    off.g.gra.ShowEvent("Tunnel", kYellow);
+    off.step();
+    EXPECT_TRUE(off.g.gra.message.countdown == 0 && off.label.text.empty());
+    off.g.gra.demo = true;
+    off.g.gra.ShowEvent("Tunnel", kYellow);
+    off.step();
+    EXPECT_EQ(off.label.text, "Tunnel");
 }
 
 TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
@@ -69,18 +80,6 @@ TEST(EventMessage, DisasterNamesStayAboutTwiceAsLong) {
         total += steps;
     }
     EXPECT_TRUE(total / 20 > 180 && total / 20 < 220) << total / 20;
-}
-
-TEST(EventMessage, NamesHiddenInNormalGamesWhenSwitchedOffButNotInDemoGames) {
-    Messages m;
-    m.g.settings.int_showevents = 0;
-    m.g.gra.ShowEvent("Tunnel", kYellow);
-    m.step();
-    EXPECT_TRUE(m.g.gra.message.countdown == 0 && m.label.text.empty());
-    m.g.gra.demo = true;
-    m.g.gra.ShowEvent("Tunnel", kYellow);
-    m.step();
-    EXPECT_EQ(m.label.text, "Tunnel");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b
     return r | (g << 8) | (b << 16);
 }
 
-TEST(C2PassScale, SameSizeGivesThePictureBack) {
+TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighbours) {
     std::vector<std::uint32_t> picture;
     for (std::uint32_t i = 0; i < 5 * 4; ++i)
         picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
@@ -25,22 +25,19 @@ TEST(C2PassScale, SameSizeGivesThePictureBack) {
 
     // Each output pixel takes its source pixel with weight 1 and its neighbours with 0.
     const auto table = C2PassScale().Contributions(5, 5, 1.0);
-    EXPECT_EQ(table[2].left, 1);
-    EXPECT_EQ(table[2].right, 3);
-    EXPECT_EQ(table[2].weights, (std::vector<double>{0, 1, 0}));
-}
+    EXPECT_EQ(std::tuple(table[2].left, table[2].right, table[2].weights),
+              std::tuple(1, 3, std::vector<double>{0, 1, 0}));
 
-TEST(C2PassScale, HalvingWeighsTheNearerPixelDouble) {
-    // Two pixels into one: centre 0, filter width 2; weights 0.5 and 0.25, made 2/3 and 1/3.
+    // Halving weighs the nearer pixel double. Two pixels into one: centre 0, filter width 2;
+    // weights 0.5 and 0.25, made 2/3 and 1/3.
     // Each weighted channel is truncated before the sum: 66 + 13 = 79 from 100 and 40.
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(40)}, 2, 1, 1, 1),
               (std::vector<std::uint32_t>{grey(79)}));
     EXPECT_EQ(C2PassScale().Scale({colour(90, 0, 255), colour(30, 255, 0)}, 1, 2, 1, 1),
               (std::vector<std::uint32_t>{colour(60 + 10, 0 + 85, 170 + 0)}));
-}
 
-TEST(C2PassScale, DoublingBlendsBetweenNeighbours) {
-    // Two pixels into four: a, a/2 + b/2, b, b (the last one only reaches b).
+    // Doubling blends between neighbours. Two pixels into four: a, a/2 + b/2, b, b (the last
+    // one only reaches b).
     const std::vector<std::uint32_t> wide{grey(100), grey(50 + 25), grey(51), grey(51)};
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 2, 1, 4, 1), wide);
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 1, 2, 1, 4), wide);
@@ -70,14 +67,13 @@ TEST(DrawScaledImage, BlendsWithTheWeightGiven) {
     PixelBuffer image(2, 2, toPixel({200, 100, 0}));
     PixelBuffer picture(6, 6, toPixel({0, 0, 100}));
     DrawScaledImage(picture, image, 1, 1, 4, 4, 1.0);
-    EXPECT_EQ(picture.colour(1, 1), (Rgb{200, 100, 0}));
-    EXPECT_EQ(picture.colour(4, 4), (Rgb{200, 100, 0}));
-    EXPECT_EQ(picture.colour(5, 5), (Rgb{0, 0, 100}));
+    EXPECT_EQ(std::tuple(picture.colour(1, 1), picture.colour(4, 4), picture.colour(5, 5)),
+              std::tuple(Rgb{200, 100, 0}, Rgb{200, 100, 0}, Rgb{0, 0, 100}));
     DrawScaledImage(picture, PixelBuffer(1, 1, toPixel({0, 0, 0})), 0, 0, 1, 1, 0.5);
     EXPECT_EQ(picture.colour(0, 0), (Rgb{0, 0, 50}));
 }
 
-TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
+TEST(BitmapFile, ReadsWhatItWritesAndAPalettedTopDownBitmapAndRefusesGarbage) {
     PixelBuffer picture(3, 2);
     picture.set(0, 0, {255, 0, 0});
     picture.set(2, 0, {1, 2, 3});
@@ -94,10 +90,8 @@ TEST(BitmapFile, ReadsWhatItWritesAndRefusesGarbage) {
     EXPECT_FALSE(DecodeBitmap(
         {'B', 'M', 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 1, 0, 0}));
     EXPECT_FALSE(LoadBitmapFile("no such file.bmp"));
-}
 
-TEST(BitmapFile, ReadsAPalettedTopDownBitmap) {
-    // 2 x 2, 8 bits per pixel, two palette entries, rows stored top first.
+    // A paletted bitmap stored top down: 2 x 2, 8 bits per pixel, two palette entries.
     std::vector<std::uint8_t> b = {'B', 'M', 0,  0,  0,  0, 0, 0, 0,   0,    62,   0,    0,
                                    0,   40,  0,  0,  0,  2, 0, 0, 0,   0xFE, 0xFF, 0xFF, 0xFF,
                                    1,   0,   8,  0,  0,  0, 0, 0, 0,   0,    0,    0,    0,
@@ -106,9 +100,8 @@ TEST(BitmapFile, ReadsAPalettedTopDownBitmap) {
                                    0,   1,   0,  0,  1,  1, 0, 0};
     const auto p = DecodeBitmap(b);
     ASSERT_TRUE(p);
-    EXPECT_EQ(p->colour(0, 0), (Rgb{10, 20, 30}));
-    EXPECT_EQ(p->colour(1, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(p->colour(0, 1), (Rgb{255, 0, 0}));
+    EXPECT_EQ(std::tuple(p->colour(0, 0), p->colour(1, 0), p->colour(0, 1)),
+              std::tuple(Rgb{10, 20, 30}, Rgb{255, 0, 0}, Rgb{255, 0, 0}));
 }
 
 constexpr std::uint32_t kGround = 0xFF203040u;
@@ -126,12 +119,13 @@ PixelBuffer scaledWhole(const PixelBuffer& source, int targetSide) {
 }
 
 // An even ground stays that colour, a trail one pixel wide is still seen after shrinking
-// by a third, and its edges stay where the line is when enlarging.
-TEST(SquareScaler, KeepsColoursAndThinLinesBothWays) {
+// by a third, and its edges stay where the line is when enlarging. Rescaling only what changed
+// then gives exactly what scaling everything again gives, near the edges of the square too.
+TEST(SquareScaler, KeepsColoursAndThinLinesBothWaysAndScalesAChangedPartAloneAsTheWhole) {
     for (const auto& [from, to] : {std::pair{972, 648}, std::pair{500, 972}}) {
         PixelBuffer source(from, from, kGround);
         for (int y = 0; y < from; ++y) source.at(from / 2, y) = kTrail;
-        const PixelBuffer shown = scaledWhole(source, to);
+        PixelBuffer shown = scaledWhole(source, to);
         EXPECT_EQ(shown.at(3, 7), kGround) << from << " to " << to;
         EXPECT_EQ(shown.at(to - 1, to - 1), kGround);
         int brightest = 0, touched = 0;
@@ -141,24 +135,13 @@ TEST(SquareScaler, KeepsColoursAndThinLinesBothWays) {
         }
         EXPECT_GE(brightest, 0x30 + (0xFF - 0x30) / 3) << from << " to " << to;
         EXPECT_LE(touched, to > from ? 4 : 3);
-    }
-}
 
-// Rescaling only what changed gives exactly what scaling everything again gives, near the
-// edges of the square too.
-TEST(SquareScaler, AChangedPartScaledAloneMatchesTheWhole) {
-    for (const auto& [from, to] : {std::pair{972, 648}, std::pair{500, 972}}) {
-        PixelBuffer source(from, from, kGround);
-        PixelBuffer shown = scaledWhole(source, to);
         shown.dirty.take();
         SquareScaler scaler(from, to);
         for (const Rect r :
              {Rect{10, 20, 3, 5}, Rect{from - 2, from - 7, 2, 7}, Rect{0, 0, 1, 1}}) {
-            for (int y = r.y; y < r.bottom(); ++y) {
-                for (int x = r.x; x < r.right(); ++x) source.at(x, y) = kTrail;
-            }
-            const Rect written = scaler.scale(source, 0, 0, r, shown, 0, 0);
-            EXPECT_FALSE(written.empty());
+            for (int i = 0; i < r.w * r.h; ++i) source.at(r.x + i % r.w, r.y + i / r.w) = kTrail;
+            EXPECT_FALSE(scaler.scale(source, 0, 0, r, shown, 0, 0).empty());
         }
         const PixelBuffer whole = scaledWhole(source, to);
         EXPECT_EQ(test::countWhere({0, 0, to, to},
@@ -168,8 +151,7 @@ TEST(SquareScaler, AChangedPartScaledAloneMatchesTheWhole) {
 }
 
 TEST(InterfaceScale, OnlyLargeScreensAreEnlargedAsAt1080Lines) {
-    EXPECT_EQ(InterfaceScale(1050, 1.0), 1.0);
-    EXPECT_EQ(InterfaceScale(1400, 1.0), 1.0);
+    EXPECT_TRUE(InterfaceScale(1050, 1.0) == 1.0 && InterfaceScale(1400, 1.0) == 1.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(1440, 1.0), 1440 / 1080.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(2160, 2.0), 2.0);
     EXPECT_EQ(InterfaceScale(900, 1.5), 1.0);  // never smaller than the game's own size

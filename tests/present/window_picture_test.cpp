@@ -35,9 +35,10 @@ struct Picture {
     std::map<std::string, PixelBuffer> files;
 };
 
-TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArena) {
+TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArenaTitleAndLogo) {
     Picture p;
     p.files["slydersbg.bmp"] = PixelBuffer(8, 6, toPixel(kUserBackground));
+    p.files["logo_sq.bmp"] = PixelBuffer(4, 4, toPixel(kLogo));
     Random before = p.g.rng;
     p.compose();
     EXPECT_EQ(p.g.rng.next(), before.next());  // no noise was made
@@ -47,13 +48,9 @@ TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArena) {
                                   {25, 300, frame}, {26 + 468 + 2, 26 + 468 + 2, frame},
                                   {22, 300, kUserBackground}, {26, 26, kBlack}, {493, 493, kBlack}})
         EXPECT_EQ(p.back.colour(x, y), c) << x << "," << y;
-}
 
-TEST(WindowPicture, TitleLeavesOneLetterFreeAndTheLogoStandsLeftOfIt) {
-    Picture p;
-    p.files["logo_sq.bmp"] = PixelBuffer(4, 4, toPixel(kLogo));
-    p.compose();
-    // "Slyders" fits 430 x 52 at height 51 in block text; "Slydersu" is 8 x 51 / 2 = 204 wide.
+    // The title leaves one letter free and the logo stands left of it. "Slyders" fits 430 x 52
+    // at height 51 in block text; "Slydersu" is 8 x 51 / 2 = 204 wide.
     const auto* title = p.text.find("Slyders");
     ASSERT_TRUE(title);
     EXPECT_EQ(std::tuple(title->x, title->y, title->font.family, title->font.height),

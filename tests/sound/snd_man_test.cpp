@@ -30,9 +30,10 @@ protected:
     Recording playOnce(int number, int volume, int pan) const {
         return record(folder(), [&](SndMan& m) { m.Play(number, volume, pan); });
     }
+    TInterface settings;
 };
 
-TEST_F(SndManTest, PanPutsTheSoundOnOneSideOrTheMiddle) {
+TEST_F(SndManTest, PanPutsTheSoundOnOneSideOrTheMiddleAndVolumeLowersIt) {
     put("ping.wav", levelWave(kShort, kLevel));
 
     const Recording left = playOnce(kSndPing, 0, -10000);
@@ -45,9 +46,14 @@ TEST_F(SndManTest, PanPutsTheSoundOnOneSideOrTheMiddle) {
     EXPECT_EQ(level(right.right), kLevel);
 
     const Recording centre = playOnce(kSndPing, 0, 0);
-    EXPECT_EQ(level(centre.left), kLevel);
-    EXPECT_EQ(level(centre.right), kLevel);
+    EXPECT_TRUE(level(centre.left) == kLevel && level(centre.right) == kLevel);
     EXPECT_EQ(heard(centre.left).begin, heard(centre.right).begin) << "both sides start together";
+
+    // Volume and pan are hundredths of a decibel: the request's attenuation is halved, the pan
+    // is taken as it stands.
+    const Recording r = playOnce(kSndPing, -2000, 2000);
+    EXPECT_NEAR(decibels(level(r.right) / kLevel), -10.0, 0.1);
+    EXPECT_NEAR(decibels(level(r.left) / level(r.right)), -20.0, 0.1);
 }
 
 TEST_F(SndManTest, StereoFilesKeepTheirChannels) {
@@ -55,16 +61,7 @@ TEST_F(SndManTest, StereoFilesKeepTheirChannels) {
     for (int i = 0; i < kShort; ++i) frames.insert(frames.end(), {0x00, 0x10, 0x00, 0x20});
     put("wow.wav", riffWave({chunk("fmt ", formatBody(1, 2, kRate, 16)), chunk("data", frames)}));
     const Recording r = playOnce(kSndWow, 0, 0);
-    EXPECT_EQ(level(r.left), 4096);
-    EXPECT_EQ(level(r.right), 8192);
-}
-
-// The request's attenuation is halved; the pan is taken as it stands.
-TEST_F(SndManTest, VolumeAndPanAreHundredthsOfADecibel) {
-    put("ping.wav", levelWave(kShort, kLevel));
-    const Recording r = playOnce(kSndPing, -2000, 2000);
-    EXPECT_NEAR(decibels(level(r.right) / kLevel), -10.0, 0.1);
-    EXPECT_NEAR(decibels(level(r.left) / level(r.right)), -20.0, 0.1);
+    EXPECT_EQ(std::pair(level(r.left), level(r.right)), std::pair(4096.0, 8192.0));
 }
 
 TEST_F(SndManTest, AFourthRequestCutsOffAndRestartsOneOfThree) {
@@ -127,9 +124,8 @@ TEST_F(SndManTest, LoadsTheListInOrderAndIgnoresNumbersBeyondIt) {
     const auto manager = InitSound(sounds, folder());
     ASSERT_TRUE(manager);
     EXPECT_EQ(manager->count(), 22);
-    for (int n = 0; n < manager->count(); ++n) {
+    for (int n = 0; n < manager->count(); ++n)
         EXPECT_EQ(manager->sound(n) != nullptr, n == kSndGap || n == kSndApplause) << n;
-    }
     EXPECT_EQ(manager->sound(kSndGap)->bufferCount(), kDeviceBuffers);
     manager->Play(22, 0, 0);
     manager->Play(-1, 0, 0);
@@ -152,7 +148,7 @@ const Bytes kSamples = {1, 2, 3, 4, 5, 6, 7, 8};
 
 // "fact" chunks are passed over; any other chunk is the data, whatever it is called.
 // The format itself is checked by playing files of other rates and channels.
-TEST(WaveFile, SkipsFactChunksAndTakesTheNextChunkAsTheData) {
+TEST(WaveFile, TakesTheChunkAfterFactsAsDataAndRefusesOthersCompressedOrCut) {
     WaveData w;
     const Bytes fact = chunk("fact", {9, 9, 9, 9});
     ASSERT_EQ(parseWave(riffWave({kFormat, fact, fact, chunk("data", kSamples)}), w),
@@ -164,10 +160,8 @@ TEST(WaveFile, SkipsFactChunksAndTakesTheNextChunkAsTheData) {
     ASSERT_EQ(parseWave(riffWave({kFormat, chunk("LIST", list), chunk("data", kSamples)}), w),
               SoundError::None);
     EXPECT_EQ(w.samples, list);
-}
 
-TEST(WaveFile, RefusesOtherFilesAndCompressedSound) {
-    WaveData w;
+    // Other files and compressed sound are refused.
     Bytes notRiff = riffWave({kFormat, chunk("data", kSamples)});
     notRiff[0] = 'X';
     EXPECT_EQ(parseWave(notRiff, w), SoundError::Format);
@@ -178,18 +172,14 @@ TEST(WaveFile, RefusesOtherFilesAndCompressedSound) {
         riffWave({chunk("fmt ", formatBody(2, 1, 22050, 4)), chunk("data", kSamples)});
     EXPECT_EQ(parseWave(adpcm, w), SoundError::NotSupported);
     EXPECT_EQ(readWaveFile(soundTempDir() / "no such file.wav", w), SoundError::Open);
-}
 
-// Every size in the file is checked against its end; each buffer here is exactly as long as
-// the file, so a read past it shows under the address sanitizer.
-TEST(WaveFile, RefusesSizesThatPointPastTheEnd) {
-    WaveData w;
+    // Every size in the file is checked against its end; each buffer here is exactly as long
+    // as the file, so a read past it shows under the address sanitizer.
     const Bytes good = riffWave({kFormat, chunk("fact", {0, 0, 0, 0}), chunk("data", kSamples)});
-    for (std::size_t n = 0; n < good.size(); ++n) {
+    for (std::size_t n = 0; n < good.size(); ++n)
         EXPECT_EQ(parseWave(Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)), w),
                   SoundError::Format)
             << "cut to " << n << " bytes";
-    }
     const auto lying = [&](std::size_t sizeAt, std::uint32_t size) {
         Bytes b = good;
         for (int i = 0; i < 4; ++i) b[sizeAt + std::size_t(i)] = std::uint8_t(size >> (8 * i));
@@ -204,22 +194,11 @@ TEST(WaveFile, RefusesSizesThatPointPastTheEnd) {
     EXPECT_EQ(lying(16, 8), SoundError::Format) << "format block too short for its fields";
 }
 
-constexpr int kByeFrames = 4410;  // 100 ms
+constexpr int kBye = 4410;  // frames of every game sound here, the farewell's 100 ms
 
-class GameSoundsTest : public testing::Test {
-protected:
-    void SetUp() override {
-        folder = soundTempDir() / testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (const char* f : {"begin.wav", "alone.wav", "bye.wav"}) {
-            writeBytes(folder / f, levelWave(kByeFrames, kLevel));
-        }
-    }
-    std::filesystem::path folder;
-    TInterface settings;
-};
-
-TEST_F(GameSoundsTest, OpensTheDeviceOnlyWhileSoundsAreOnAndStaysSilentWhenTheyGoOff) {
-    GameSounds sounds(settings, folder);
+TEST_F(SndManTest, GameSoundsOpenTheDeviceOnlyWhileSoundsAreOnAndStaySilentWhenTheyGoOff) {
+    for (const char* f : {"begin.wav", "alone.wav", "bye.wav"}) put(f, levelWave(kBye, kLevel));
+    GameSounds sounds(settings, folder());
     settings.int_snd = 0;
     sounds.request(kSndBegin, 0, 0);
     EXPECT_EQ(sounds.manager(), nullptr);
@@ -234,8 +213,9 @@ TEST_F(GameSoundsTest, OpensTheDeviceOnlyWhileSoundsAreOnAndStaysSilentWhenTheyG
     EXPECT_FALSE(sounds.manager()->sound(kSndAlone)->playing());
 }
 
-TEST_F(GameSoundsTest, ClosingEndsTheManagerAndPlaysTheFarewellToItsEnd) {
-    GameSounds sounds(settings, folder);
+TEST_F(SndManTest, ClosingGameSoundsEndsTheManagerAndPlaysTheFarewellToItsEnd) {
+    for (const char* f : {"begin.wav", "alone.wav", "bye.wav"}) put(f, levelWave(kBye, kLevel));
+    GameSounds sounds(settings, folder());
     sounds.request(kSndBegin, 0, 0);
     const auto start = std::chrono::steady_clock::now();
     sounds.closeDown();
@@ -245,7 +225,7 @@ TEST_F(GameSoundsTest, ClosingEndsTheManagerAndPlaysTheFarewellToItsEnd) {
 
     const Recording r = readRecording();
     EXPECT_EQ(level(r.left), kLevel);
-    EXPECT_NEAR(double(heard(r.left).length()), kByeFrames, 4.0);
+    EXPECT_NEAR(double(heard(r.left).length()), kBye, 4.0);
 
     sounds.request(kSndBegin, 0, 0);
     EXPECT_EQ(sounds.manager(), nullptr) << "nothing reopens the device after the close";
