@@ -76,55 +76,38 @@ struct Dialogs {
     ~Dialogs() { host.close(); }
 
     using Make = std::function<std::unique_ptr<QDialog>()>;
+    // Makes a D of these arguments, kept by value (std::ref for those kept by reference).
+    template <typename D, typename... A>
+    static Make fresh(A... a) {
+        return [=] { return std::unique_ptr<QDialog>(std::make_unique<D>(a...)); };
+    }
     // The dialogs a player meets most, each made afresh in the language installed now.
     std::vector<std::pair<const char*, Make>> all() {
         devices.custom = defaultCustomKeys();
+        using Names = std::vector<std::string>;
+        const QString waiting = QCoreApplication::translate(
+            "NetworkGame", "Joined %1. Waiting for the host to start the game...");
+        const server::RoomLobby::View room{
+            .code = "ACDE34", .owner = true, .watchers = 2, .players = {"Ann", "Bob"}};
+        const auto poll = [room] { return std::optional(room); };
+        const auto never = [] { return false; };
         return {
-            {"players",
-             [this] {
-                 return std::make_unique<TPlayersMgr>(game.gra, boxes, nullptr, nullptr, &devices);
-             }},
-            {"help", [] { return std::make_unique<THelpWnd>(); }},
-            {"about", [this] { return std::make_unique<TAboutWnd>(nullptr, boxes); }},
-            {"join",
-             [] {
-                 return std::make_unique<net::JoinDialog>(
-                     nullptr, std::vector<std::string>{"Ann", "Bob"}, 0, "");
-             }},
-            {"keys",
-             [this] {
-                 return std::make_unique<KeysWindow>(devices, std::vector<SeatInPlay>{{"Ann", 0}},
-                                                     boxes);
-             }},
+            {"players", fresh<TPlayersMgr>(std::ref(game.gra), std::ref(boxes), nullptr, nullptr,
+                                           &devices)},
+            {"help", fresh<THelpWnd>()},
+            {"about", fresh<TAboutWnd>(nullptr, std::ref(boxes))},
+            {"join", fresh<net::JoinDialog>(nullptr, Names{"Ann", "Bob"}, 0, "")},
+            {"keys", fresh<KeysWindow>(std::ref(devices), std::vector<SeatInPlay>{{"Ann", 0}},
+                                       std::ref(boxes))},
             {"settings",
-             [this] { return std::make_unique<TParamWnd>(nullptr, settings, "Settings", boxes); }},
-            {"lobby", [this] { return std::make_unique<net::NetLobby>(nullptr, host, 1, "desk"); }},
-            {"wait",
-             [] {
-                 const QString text = QCoreApplication::translate(
-                     "NetworkGame", "Joined %1. Waiting for the host to start the game...");
-                 return std::make_unique<net::WaitWindow>(nullptr, text.arg("desk"),
-                                                          [] { return false; });
-             }},
+             fresh<TParamWnd>(nullptr, std::ref(settings), "Settings", std::ref(boxes))},
+            {"lobby", fresh<net::NetLobby>(nullptr, std::ref(host), 1, "desk")},
+            {"wait", fresh<net::WaitWindow>(nullptr, waiting.arg("desk"), std::function(never))},
             {"language", [] { return languageDialog(nullptr, QStringLiteral("de")); }},
-            {"server", [] { return std::make_unique<server::ServerDialog>(nullptr, "127.0.0.1"); }},
-            {"room",
-             [] {
-                 const server::RoomLobby::View v{
-                     .code = "ACDE34", .owner = true, .watchers = 2, .players = {"Ann", "Bob"}};
-                 return std::make_unique<server::RoomLobby>(
-                     nullptr, [v] { return std::optional(v); }, [] {});
-             }},
-            {"export",
-             [this] {
-                 return std::make_unique<ExportVideoDialog>(nullptr, folder.path / "game.sly",
-                                                            VideoOptions{});
-             }},
-            {"history",
-             [this] {
-                 return std::make_unique<HistoryWindow>(catalogue, boxes,
-                                                        std::vector<std::string>{"Ann"});
-             }},
+            {"server", fresh<server::ServerDialog>(nullptr, "127.0.0.1")},
+            {"room", fresh<server::RoomLobby>(nullptr, std::function(poll), std::function([] {}))},
+            {"export", fresh<ExportVideoDialog>(nullptr, folder.path / "game.sly", VideoOptions{})},
+            {"history", fresh<HistoryWindow>(std::ref(catalogue), std::ref(boxes), Names{"Ann"})},
         };
     }
 };

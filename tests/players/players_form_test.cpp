@@ -270,11 +270,8 @@ TEST_F(PlayersDialog, KeyListsOfferCustomKeysAndPadsAndTheClashRuleCoversThem) {
 
 class RosterStoreTest : public testing::Test {
 protected:
+    using Store = QSettingsRosterStore;
     QVariant stored(const char* key) { return QSettings(m_file, QSettings::IniFormat).value(key); }
-    void store(const QVariant& value) {
-        QSettings settings(m_file, QSettings::IniFormat);
-        settings.setValue(QSettingsRosterStore::kValueKey, value);
-    }
 
     QTemporaryDir m_dir;
     QString m_file = m_dir.filePath("roster.ini");
@@ -286,7 +283,7 @@ TEST_F(RosterStoreTest, TheRosterSurvivesARestartByteForByte) {
         Scores scores(&backing);
         ASSERT_TRUE(scores.Add(PlrScore{"Zo\xC3\xAB", 0, {}}));
         scores.UpdateRatings({{0, 10, false}, {4, 40, true}});
-        const QByteArray value = stored(QSettingsRosterStore::kValueKey).toByteArray();
+        const QByteArray value = stored(Store::kValueKey).toByteArray();
         const std::vector<std::uint8_t> expected = serialiseRoster(
             {scores.entry(0), scores.entry(1), scores.entry(2), scores.entry(3), scores.entry(4)});
         EXPECT_EQ(std::vector<std::uint8_t>(value.begin(), value.end()), expected);
@@ -296,7 +293,7 @@ TEST_F(RosterStoreTest, TheRosterSurvivesARestartByteForByte) {
     ASSERT_EQ(again.count(), 5);
     EXPECT_EQ(std::tuple(again.entry(4).name, again.entry(4).results[0], again.entry(4).played),
               std::tuple("Zo\xC3\xAB", 1, 40));
-    EXPECT_FALSE(stored(QSettingsRosterStore::kUnreadableKey).isValid());
+    EXPECT_FALSE(stored(Store::kUnreadableKey).isValid());
 }
 
 TEST_F(RosterStoreTest, TheGameKeepsItsRosterUnderTallowinSlyders) {
@@ -317,21 +314,20 @@ TEST_F(RosterStoreTest, TheGameKeepsItsRosterUnderTallowinSlyders) {
 TEST_F(RosterStoreTest, AnUnreadableValueIsSetAsideAtTheNextSave) {
     const QByteArray damaged("Bob\0\x01\x02", 6);
     for (const QVariant& unreadable : {QVariant(damaged), QVariant(QString("not a roster"))}) {
-        store(unreadable);
-        QSettings(m_file, QSettings::IniFormat).remove(QSettingsRosterStore::kUnreadableKey);
+        QSettings(m_file, QSettings::IniFormat).setValue(Store::kValueKey, unreadable);
+        QSettings(m_file, QSettings::IniFormat).remove(Store::kUnreadableKey);
         QSettingsRosterStore backing(m_file);
         Scores scores(&backing);
         EXPECT_EQ(scores.count(), 4);
         // Loading writes nothing.
-        EXPECT_FALSE(stored(QSettingsRosterStore::kUnreadableKey).isValid());
+        EXPECT_FALSE(stored(Store::kUnreadableKey).isValid());
 
         scores.Save();
-        EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey), unreadable);
-        EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).toByteArray().left(11),
-                  QByteArray("Computer 1\0", 11));
-        EXPECT_EQ(stored(QSettingsRosterStore::kValueKey).typeId(), QMetaType::QByteArray);
+        EXPECT_EQ(stored(Store::kUnreadableKey), unreadable);
+        EXPECT_EQ(stored(Store::kValueKey).toByteArray().left(11), QByteArray("Computer 1\0", 11));
+        EXPECT_EQ(stored(Store::kValueKey).typeId(), QMetaType::QByteArray);
         scores.Save();  // the second save keeps the set-aside copy
-        EXPECT_EQ(stored(QSettingsRosterStore::kUnreadableKey), unreadable);
+        EXPECT_EQ(stored(Store::kUnreadableKey), unreadable);
     }
 }
 
