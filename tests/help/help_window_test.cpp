@@ -78,7 +78,7 @@ TEST(HelpWindow, ShowsTheTextInTheFormFontWithItsBoldPhrases) {
     EXPECT_FALSE(boldByFragment[kExpectedText.section('\n', 0, 0)]);
 }
 
-TEST(HelpWindow, PictureTakesItsRoomFromTheText) {
+TEST(HelpWindow, PictureTakesItsRoomFromTheTextAndEnterOrEscapeAnswerOk) {
     THelpWnd without(nullptr, QStringLiteral("/nonexistent/help.bmp"));
     EXPECT_EQ(without.helpPicture(), nullptr);
     EXPECT_EQ(without.howto()->geometry(), QRect(8, 8, 584, 241));
@@ -87,22 +87,19 @@ TEST(HelpWindow, PictureTakesItsRoomFromTheText) {
     THelpWnd wide(nullptr, pictureOfSize(dir, 500, 101));
     ASSERT_NE(wide.helpPicture(), nullptr);
     EXPECT_EQ(wide.helpPicture()->geometry(), QRect(92, 78, 500, 101));
-    EXPECT_EQ(wide.howto()->width(), 76);
-    EXPECT_EQ(wide.howto()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(std::pair(wide.howto()->width(), wide.howto()->verticalScrollBarPolicy()),
+              std::pair(76, Qt::ScrollBarAlwaysOn));
 
     // Taller than the text: the half of an odd negative difference rounds toward zero.
     THelpWnd tall(nullptr, pictureOfSize(dir, 100, 300));
-    EXPECT_EQ(tall.helpPicture()->geometry(), QRect(492, -21, 100, 300));
-    EXPECT_EQ(tall.howto()->width(), 476);
-}
+    EXPECT_EQ(std::pair(tall.helpPicture()->geometry(), tall.howto()->width()),
+              std::pair(QRect(492, -21, 100, 300), 476));
 
-TEST(HelpWindow, EnterAndEscapeBothAnswerOk) {
-    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-        THelpWnd help(nullptr, QStringLiteral("/nonexistent/help.bmp"));
-        help.show();
-        QTest::keyClick(&help, key);
-        EXPECT_EQ(help.result(), QDialog::Accepted) << key;
-        EXPECT_FALSE(help.isVisible());
+    // Enter and Escape both answer OK.
+    for (const auto& [help, key] : {std::pair{&without, Qt::Key_Escape}, {&tall, Qt::Key_Return}}) {
+        help->show();
+        QTest::keyClick(help, key);
+        EXPECT_TRUE(help->result() == QDialog::Accepted && !help->isVisible()) << key;
     }
 }
 

@@ -85,8 +85,6 @@ struct Dialogs {
     std::vector<std::pair<const char*, Make>> all() {
         devices.custom = defaultCustomKeys();
         using Names = std::vector<std::string>;
-        const QString waiting = QCoreApplication::translate(
-            "NetworkGame", "Joined %1. Waiting for the host to start the game...");
         const server::RoomLobby::View room{
             .code = "ACDE34", .owner = true, .watchers = 2, .players = {"Ann", "Bob"}};
         const auto poll = [room] { return std::optional(room); };
@@ -102,7 +100,12 @@ struct Dialogs {
             {"settings",
              fresh<TParamWnd>(nullptr, std::ref(settings), "Settings", std::ref(boxes))},
             {"lobby", fresh<net::NetLobby>(nullptr, std::ref(host), 1, "desk")},
-            {"wait", fresh<net::WaitWindow>(nullptr, waiting.arg("desk"), std::function(never))},
+            {"wait",
+             [never] {
+                 const QString text = QCoreApplication::translate(
+                     "NetworkGame", "Joined %1. Waiting for the host to start the game...");
+                 return fresh<net::WaitWindow>(nullptr, text.arg("desk"), std::function(never))();
+             }},
             {"language", [] { return languageDialog(nullptr, QStringLiteral("de")); }},
             {"server", fresh<server::ServerDialog>(nullptr, "127.0.0.1")},
             {"room", fresh<server::RoomLobby>(nullptr, std::function(poll), std::function([] {}))},

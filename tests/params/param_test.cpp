@@ -83,10 +83,8 @@ TEST(Param, TextsWithTildesAndLineBreaksRoundTripThroughTheFile) {
     Record back;
     back.points = 11;
     Param(kRecordTable, &back).loadObject(&file);
-    EXPECT_EQ(back.note, r.note);
-    EXPECT_EQ(back.name, "x~");
-    EXPECT_EQ(back.points, 40);
-    EXPECT_EQ(back.ratio, 0.25);
+    EXPECT_EQ(std::tuple(back.note, back.name, back.points, back.ratio),
+              std::tuple(r.note, "x~", 40, 0.25));
 }
 
 // The names, order, groups and hidden flags of the settings show in the settings file and
@@ -95,9 +93,8 @@ TEST(SettingsTable, LookUpsPastTheLastGroupFindNothing) {
     TInterface settings;
     Param p = settingsParam(settings);
     ASSERT_EQ(p.groupCount(), 4);
-    EXPECT_EQ(p.groupName(4), nullptr);
-    EXPECT_EQ(p.groupMember(3, 3), p.findProperty("dis_attract"));
-    EXPECT_EQ(p.groupMember(4, 0), kNoMember);
+    EXPECT_EQ(std::tuple(p.groupName(4), p.groupMember(3, 3), p.groupMember(4, 0)),
+              std::tuple(nullptr, p.findProperty("dis_attract"), kNoMember));
 }
 
 TEST(SString, CopiesShareUntilWrittenSubstringsAndTildeEscapes) {

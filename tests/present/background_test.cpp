@@ -116,18 +116,12 @@ struct Lab {
 
 // Machado, Oliveira and Fernandes (2009), severity 1.0, on linear RGB.
 const std::map<std::string, Matrix> kDichromacies{
-    {"protanopia",
-     {{{0.152286, 1.052583, -0.204868},
-       {0.114503, 0.786281, 0.099216},
-       {-0.003882, -0.048116, 1.051998}}}},
-    {"deuteranopia",
-     {{{0.367322, 0.860646, -0.227968},
-       {0.280085, 0.672501, 0.047413},
-       {-0.011820, 0.042940, 0.968881}}}},
-    {"tritanopia",
-     {{{1.255528, -0.076749, -0.178779},
-       {-0.078411, 0.930809, 0.147602},
-       {0.004733, 0.691367, 0.308950}}}},
+    {"protanopia", {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216},
+                     {-0.003882, -0.048116, 1.051998}}}},
+    {"deuteranopia", {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413},
+                       {-0.011820, 0.042940, 0.968881}}}},
+    {"tritanopia", {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602},
+                     {0.004733, 0.691367, 0.308950}}}},
 };
 
 double linear(std::uint8_t c) {
@@ -170,11 +164,10 @@ double deltaE2000(Lab p, Lab q) {
     const double dH = 2 * std::sqrt(c1 * c2) * std::sin(dh / 2 * kRadiansPerDegree);
     const double lBar = (p.L + q.L) / 2, cpBar = (c1 + c2) / 2;
     double hBar = h1 + h2;
-    if (c1 * c2 != 0) {
+    if (c1 * c2 != 0)
         hBar = std::abs(h1 - h2) <= 180
                    ? (h1 + h2) / 2
                    : (h1 + h2 < 360 ? (h1 + h2 + 360) / 2 : (h1 + h2 - 360) / 2);
-    }
     const auto cosDegrees = [](double d) { return std::cos(d * kRadiansPerDegree); };
     const double t = 1 - 0.17 * cosDegrees(hBar - 30) + 0.24 * cosDegrees(2 * hBar) +
                      0.32 * cosDegrees(3 * hBar + 6) - 0.20 * cosDegrees(4 * hBar - 63);
@@ -188,7 +181,6 @@ double deltaE2000(Lab p, Lab q) {
     return std::sqrt(l * l + c * c + h * h + rT * c * h);
 }
 
-const Matrix kTrichromat{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
 
 // The darkest and the lightest colour any background pattern shows, with any weights.
 std::pair<Rgb, Rgb> backgroundExtremes() {
@@ -235,11 +227,10 @@ Closest closest(const std::array<SlotColours, kSlotCount>& palette, const Matrix
             for (const Rgb back : {backgrounds.first, backgrounds.second, kPanelColour})
                 worst.background =
                     std::min(worst.background, deltaE2000(seenAs(own, m), seenAs(back, m)));
-            for (std::size_t j = i + 1; j < palette.size(); ++j) {
+            for (std::size_t j = i + 1; j < palette.size(); ++j)
                 for (const Rgb other : {palette[j].dark, palette[j].light})
                     worst.slots =
                         std::min(worst.slots, deltaE2000(seenAs(own, m), seenAs(other, m)));
-            }
         }
     }
     return worst;

@@ -44,7 +44,7 @@ struct Board {
     std::optional<Scoreboard> board;
 };
 
-TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindow) {
+TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindowOnlyActiveSlotsAliveOrDeadFonts) {
     Board b;
     EXPECT_EQ(b.board->rowHeight(), 18);  // 1.4 x a 13-pixel line
     const Rect panel = b.board->panel();  // its bottom under label row 6
@@ -59,21 +59,8 @@ TEST(Scoreboard, PanelAndBandsLaidOutFromTheWindow) {
               std::tuple(170 + 61, 18, 231 + 18));
     EXPECT_EQ(std::tuple(b.board->eventLabelRect().y, b.label.height, b.label.width),
               std::tuple(468 - 2 * 61 - 18, 18 + 61, panel.w));
-}
 
-TEST(Scoreboard, LongNameShortInTheGridAndWholeInTheBand) {
-    Board b(700);  // narrow columns: the first number's label starts at x = 574
-    ASSERT_TRUE(b.g.scores.Add(PlrScore{"Maximilian Longname", 0, {}}));
-    b.g.gra.seats[0].rosterIndex = b.g.scores.count() - 1;
-    b.players(1, 1);
-    b.paint();
-    // 47 pixels leave 9 bold characters: "Maximname", then one more goes and "..." comes in.
-    EXPECT_EQ(b.board->label(3, 0).text, "Maxi...name");
-    EXPECT_EQ(b.text.count("Maximilian Longname"), 1);
-}
-
-TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
-    Board b;
+    // Only the active slots are shown, alive or dead by their fonts.
     b.players(0, 2);
     Slyder& dead = b.g.gra.slots[3];
     dead.alive = false;
@@ -81,11 +68,10 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     b.g.gra.slots[1].alive = false;
     b.paint();
     for (int row = 1; row <= 6; ++row) EXPECT_EQ(b.board->label(row, 0).visible, row <= 4) << row;
-    EXPECT_FALSE(b.board->label(4, 0).font.bold);
-    EXPECT_EQ(b.board->label(4, 0).colour, dead.dark);
-    EXPECT_EQ(b.board->label(4, 2).colour, dead.dark);
-    EXPECT_TRUE(b.board->label(1, 0).font.bold);
-    EXPECT_EQ(b.board->label(1, 0).colour, b.g.gra.slots[0].light);
+    EXPECT_TRUE(!b.board->label(4, 0).font.bold && b.board->label(1, 0).font.bold);
+    EXPECT_EQ(std::tuple(b.board->label(4, 0).colour, b.board->label(4, 2).colour,
+                         b.board->label(1, 0).colour),
+              std::tuple(dead.dark, dead.dark, b.g.gra.slots[0].light));
 
     // The death marks follow the death order; the band names keep the light colour.
     const auto* first = b.text.find("R.I.P.  1");
@@ -101,10 +87,21 @@ TEST(Scoreboard, OnlyActiveSlotsAndAliveOrDeadFonts) {
     const auto& safe = colourBlindSafeColours();
     b.board->setSlotColours(safe);
     b.paint();
-    EXPECT_EQ(b.board->label(4, 0).colour, safe[3].dark);
-    EXPECT_EQ(b.board->label(1, 0).colour, safe[0].light);
-    EXPECT_EQ(b.text.find("R.I.P.  1")->colour, safe[3].light);
+    EXPECT_EQ(std::tuple(b.board->label(4, 0).colour, b.board->label(1, 0).colour,
+                         b.text.find("R.I.P.  1")->colour),
+              std::tuple(safe[3].dark, safe[0].light, safe[3].light));
     EXPECT_EQ(dead.dark, gameDark);
+}
+
+TEST(Scoreboard, LongNameShortInTheGridAndWholeInTheBand) {
+    Board b(700);  // narrow columns: the first number's label starts at x = 574
+    ASSERT_TRUE(b.g.scores.Add(PlrScore{"Maximilian Longname", 0, {}}));
+    b.g.gra.seats[0].rosterIndex = b.g.scores.count() - 1;
+    b.players(1, 1);
+    b.paint();
+    // 47 pixels leave 9 bold characters: "Maximname", then one more goes and "..." comes in.
+    EXPECT_EQ(b.board->label(3, 0).text, "Maxi...name");
+    EXPECT_EQ(b.text.count("Maximilian Longname"), 1);
 }
 
 TEST(Scoreboard, LeaderFramedOnlyWhenAloneAndBarsScaleToTheLeaderOrTheRoundTarget) {
