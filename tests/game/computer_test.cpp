@@ -114,9 +114,8 @@ TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
         const std::int32_t litter[] = {kCellGap, kCellSolid, 0, 11, 12};
         for (int round = 0; round < 40; ++round) {
             c.gra.arena.clearMap();
-            for (int n = 0; n < 3000; ++n) {
+            for (int n = 0; n < 3000; ++n)
                 c.gra.arena.cell(scatter.mod(S), scatter.mod(S)) = litter[scatter.mod(5)];
-            }
             const int heading = scatter.mod(360);
             c.place(1, float(scatter.mod(S)), float(scatter.mod(S)), heading);
             c.gra.slots[1].inGap = scatter.mod(2) == 0;
