@@ -51,8 +51,7 @@ namespace slyders {
 namespace {
 
 // The largest screen a dialog has to fit on.
-constexpr int kSmallScreenWidth = 1280;
-constexpr int kSmallScreenHeight = 720;
+const QSize kSmallScreen{1280, 720};
 constexpr int kMostTabStops = 60;
 // What the players call themselves, and their keys, stay as they are.
 const QStringList kNames{"Ann", "Bob", "Q", "W", "SLYDERS v2.1"};
@@ -180,8 +179,8 @@ TEST_P(Languages, SampleDialogsShowNoEnglishAndNothingCutOff) {
         const QStringList cut = cutOff(*translated);
         EXPECT_TRUE(cut.isEmpty()) << name << " in " << code.toStdString() << " cuts off "
                                    << cut.join(" | ").toStdString();
-        EXPECT_LE(translated->frameGeometry().width(), kSmallScreenWidth) << name;
-        EXPECT_LE(translated->frameGeometry().height(), kSmallScreenHeight) << name;
+        const QSize size = translated->frameGeometry().size();
+        EXPECT_EQ(size.boundedTo(kSmallScreen), size) << name;
     }
     installGameLanguage(*qApp, kTranslations, QString::fromLatin1(kEnglish));
 }
@@ -286,9 +285,9 @@ TEST(Palette, ChosenInThePlayersDialogAndShownOnlyByTheView) {
     view.setRecolour(SlotRecolour(game.gra.slots, savedSlotPalette()));
     const QImage shown = view.grab().toImage();
     const QPoint at = view.origin();  // a small picture stands centred in the view
+    const auto& safe = colourBlindSafeColours();
     for (int s = 0; s < kSlotCount; ++s) {
-        const Rgb safe = colourBlindSafeColours()[std::size_t(s)].dark;
-        EXPECT_EQ(shown.pixel(at.x() + s, at.y()), toPixel(safe)) << s;
+        EXPECT_EQ(shown.pixel(at.x() + s, at.y()), toPixel(safe[std::size_t(s)].dark)) << s;
         EXPECT_EQ(picture.at(s, 0), before.at(s, 0)) << s;
     }
     saveSlotPalette(SlotPalette::Standard);
