@@ -130,26 +130,23 @@ TEST(Param, SettersClampAndReportWhatChanged) {
     EXPECT_EQ(p.getText(4), "0.5");  // texts by type letter
     p.setInt(1, -3);
     EXPECT_EQ(p.getText(1), "-3");
+    // Each setter's report and the field it wrote; a braced list reads them in this order.
     EXPECT_EQ(p.setInt(0, 40), 0);
-    EXPECT_EQ(p.setInt(0, 5), kSetBelowMin | kSetChanged);
-    EXPECT_EQ(r.points, 10);
+    EXPECT_EQ((std::pair{p.setInt(0, 5), r.points}), std::pair(kSetBelowMin | kSetChanged, 10));
     EXPECT_EQ(p.setInt(0, 5), kSetBelowMin);
-    EXPECT_EQ(p.setInt(0, 100), kSetAboveMax | kSetChanged);
-    EXPECT_EQ(r.points, 80);
-    EXPECT_EQ(p.setInt(1, -123456), kSetChanged);  // no range, no clamping
-    EXPECT_EQ(r.free, -123456);
-    EXPECT_EQ(p.setInt(5, 9), kSetReadOnly);
-    EXPECT_EQ(r.fixed, 3);
-    EXPECT_EQ(p.setDouble(4, 1.5), kSetAboveMax | kSetChanged);
-    EXPECT_EQ(r.ratio, 1.0);
-
-    EXPECT_EQ(p.setString(2, "abcdefg"), kSetAboveMax | kSetChanged);  // at most 5 long
+    EXPECT_EQ((std::pair{p.setInt(0, 100), r.points}), std::pair(kSetAboveMax | kSetChanged, 80));
+    // No range, no clamping.
+    EXPECT_EQ((std::pair{p.setInt(1, -123456), r.free}), std::pair(kSetChanged, -123456));
+    EXPECT_EQ((std::pair{p.setInt(5, 9), r.fixed}), std::pair(kSetReadOnly, 3));
+    EXPECT_EQ((std::pair{p.setDouble(4, 1.5), r.ratio}),
+              std::pair(kSetAboveMax | kSetChanged, 1.0));
+    // At most 5 long, and no greatest length.
+    EXPECT_EQ(p.setString(2, "abcdefg"), kSetAboveMax | kSetChanged);
     EXPECT_EQ(r.name, "abcde");
-    EXPECT_EQ(p.setString(3, "abcdefg"), kSetChanged);  // no greatest length
+    EXPECT_EQ(p.setString(3, "abcdefg"), kSetChanged);
     EXPECT_EQ(p.setString(3, "abcdefg"), 0);
     EXPECT_EQ(p.setText(0, "abc"), kSetBelowMin | kSetChanged);
-    EXPECT_EQ(p.setText(0, "33 and more"), kSetChanged);
-    EXPECT_EQ(r.points, 33);
+    EXPECT_EQ((std::pair{p.setText(0, "33 and more"), r.points}), std::pair(kSetChanged, 33));
     EXPECT_EQ(p.findProperty("nothing"), -1);
 }
 
@@ -198,9 +195,7 @@ TEST(SString, CopiesShareUntilWrittenSubstringsAndTildeEscapes) {
     b += "d";
     std::memcpy(c.beginWrite(), "xyz", 3);
     c.finishWrite(3);
-    EXPECT_EQ(a, "abc");
-    EXPECT_EQ(b, "abcd");
-    EXPECT_EQ(c, "xyz");
+    EXPECT_TRUE(a == "abc" && b == "abcd" && c == "xyz") << a.c_str() << b.c_str() << c.c_str();
     a.append(a);  // the source is the string's own text
     EXPECT_EQ(a, "abcabc");
     a.set(a.c_str() + 3);
@@ -208,11 +203,9 @@ TEST(SString, CopiesShareUntilWrittenSubstringsAndTildeEscapes) {
 
     // Substrings and tilde escapes; the empty buffer is never counted.
     const SString s("abcdef");
-    EXPECT_EQ(s.substring(-2, 5), "abc");
-    EXPECT_EQ(s.substring(4, 10), "ef");
+    EXPECT_TRUE(s.substring(-2, 5) == "abc" && s.substring(4, 10) == "ef");
     EXPECT_EQ(s.substring(0, 6).buffer(), s.buffer());
-    EXPECT_TRUE(s.substring(7, 3).empty());
-    EXPECT_TRUE(s.substring(-9, 5).empty());
+    EXPECT_TRUE(s.substring(7, 3).empty() && s.substring(-9, 5).empty());
 
     SString t("a~b~");
     EXPECT_TRUE(t.escapeTildes());

@@ -106,8 +106,7 @@ TEST_F(PlayersDialog, RefusesShortAndDuplicateNamesWithTheEditRed) {
         EXPECT_FALSE(isRed(edit));
     }
     EXPECT_EQ(boxes.shown, std::vector<std::string>(3, kInvalidName));
-    EXPECT_EQ(scores.count(), 4);
-    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(std::pair(scores.count(), store.writes), std::pair(4, 0));
 }
 
 TEST_F(PlayersDialog, AddsATrimmedNameToEveryListAndSavesAtOnce) {
@@ -116,8 +115,8 @@ TEST_F(PlayersDialog, AddsATrimmedNameToEveryListAndSavesAtOnce) {
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(control<QLineEdit>("plrname")->text().isEmpty());  // ready for the next
     ASSERT_EQ(scores.count(), 5);
-    EXPECT_EQ(scores.entry(4).name, "Zo\xC3\xAB");
-    EXPECT_EQ(parseRoster(store.bytes).entries.back().name, "Zo\xC3\xAB");
+    EXPECT_EQ(std::pair(scores.entry(4).name, parseRoster(store.bytes).entries.back().name),
+              std::pair(std::string("Zo\xC3\xAB"), std::string("Zo\xC3\xAB")));
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"})
         EXPECT_EQ(control<QComboBox>(name)->itemText(2), QString("Zo\u00eb")) << name;
     QListWidget* list = control<QListWidget>("plrlist");
@@ -157,16 +156,16 @@ TEST_F(PlayersDialog, DeletingASeatedPlayerEmptiesTheSeatAtOnce) {
     EXPECT_FALSE(control<QPushButton>("delplr")->isEnabled());  // no neighbour selected instead
     EXPECT_EQ((std::array{gra.seats[0].rosterIndex, gra.seats[1].rosterIndex,
                           gra.seats[2].rosterIndex}), (std::array{2, -1, 4}));
-    EXPECT_EQ(scores.count(), 5);
-    EXPECT_EQ(parseRoster(store.bytes).entries.size(), 5u);
-    EXPECT_EQ(control<QComboBox>("ComboBox2")->currentIndex(), -1);
-    EXPECT_EQ(control<QComboBox>("ComboBox3")->currentText(), "Max");
+    EXPECT_EQ(std::pair(scores.count(), parseRoster(store.bytes).entries.size()),
+              std::pair(5, std::size_t(5)));
+    EXPECT_EQ(std::pair(control<QComboBox>("ComboBox2")->currentIndex(),
+                        control<QComboBox>("ComboBox3")->currentText()),
+              std::pair(-1, QString("Max")));
 
     EXPECT_FALSE(clickOk({"ComboBox2", "Radio2", "ComboBox1"}));
     EXPECT_EQ(boxes.shown, std::vector<std::string>{kSelectAsMany});
     EXPECT_EQ(red, (std::vector<bool>{true, true, false}));
-    EXPECT_FALSE(isRed(control<QWidget>("ComboBox2")));
-    EXPECT_EQ(commits, 0);
+    EXPECT_FALSE(isRed(control<QWidget>("ComboBox2")) || commits != 0);
 }
 
 TEST_F(PlayersDialog, DeletingAPlayerWithResultsAsksFirstAndFourEntriesStay) {
@@ -224,11 +223,9 @@ TEST_F(PlayersDialog, OnlyTheRowsInPlayAreCheckedAndAllSeatsAreTakenOver) {
     EXPECT_FALSE(control<QComboBox>("ComboBox2")->isEnabled());
     EXPECT_EQ(gra.humans, 3);  // not before the close
 
-    EXPECT_TRUE(clickOk());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(commits, 1);
-    EXPECT_EQ(gra.humans, 1);
+    EXPECT_TRUE(clickOk() && boxes.shown.empty());
+    EXPECT_EQ(std::tuple(dialog->result(), commits, gra.humans),
+              std::tuple(int(QDialog::Accepted), 1, 1));
     // Seat 4's name list had no selection: it takes the first name.
     EXPECT_EQ(std::tuple(gra.seats[0], gra.seats[2].rosterIndex, gra.seats[3]),
               std::tuple(HumanSeat{0, 2}, 2, HumanSeat{3, 1}));
