@@ -30,8 +30,7 @@ TEST(Gamepads, DpadShouldersAndTheStickPastItsDeadZoneSteer) {
     ASSERT_TRUE(pad.plugged());
     const PadState& first = pads.poll()[0];
     ASSERT_TRUE(first.connected);
-    EXPECT_EQ(first.name, "Test Pad");
-    EXPECT_EQ(first.held, Held{});
+    EXPECT_TRUE(first.name == "Test Pad" && first.held == Held{}) << first.name;
 
     const auto heldWith = [&](auto&& act, auto&& undo) {
         act();
@@ -50,10 +49,8 @@ TEST(Gamepads, DpadShouldersAndTheStickPastItsDeadZoneSteer) {
     EXPECT_EQ(press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER), (Held{false, true}));
     EXPECT_EQ(press(SDL_CONTROLLER_BUTTON_A), Held{});
     // A quarter of the travel is dead: a stick resting a little off centre steers nothing.
-    EXPECT_EQ(tilt(-7000), Held{});
-    EXPECT_EQ(tilt(7000), Held{});
-    EXPECT_EQ(tilt(-20000), (Held{true, false}));
-    EXPECT_EQ(tilt(32767), (Held{false, true}));
+    EXPECT_EQ((std::array{tilt(-7000), tilt(7000), tilt(-20000), tilt(32767)}),
+              (std::array<Held, 4>{{{}, {}, {true, false}, {false, true}}}));
 }
 
 TEST(Gamepads, APadKeepsItsPlaceAndAFreedPlaceIsTakenAgain) {
@@ -222,12 +219,11 @@ TEST_F(CustomKeysTest, TheKeysWindowChoosesStoresAndTestsKeys) {
     QTest::keyClick(&window, Qt::Key_A);  // already the left
     QTest::keyClick(&window, Qt::Key_S);
     ASSERT_EQ(boxes.informed.size(), 3u);
-    EXPECT_NE(boxes.informed[0].find("F2"), std::string::npos);
-    EXPECT_NE(boxes.informed[1].find("Q / W"), std::string::npos);
-    EXPECT_NE(boxes.informed[2].find("Custom keys 1"), std::string::npos);
+    for (int i = 0; const char* says : {"F2", "Q / W", "Custom keys 1"})
+        EXPECT_NE(boxes.informed[std::size_t(i++)].find(says), std::string::npos) << says;
     const std::array<int, 2> as{Qt::Key_A, Qt::Key_S};
-    EXPECT_EQ(devices.custom.code[0], as);
-    EXPECT_EQ(readCustomKeys().keys.code[0], as);  // as after a restart
+    // As after a restart.
+    EXPECT_EQ(std::pair(devices.custom.code[0], readCustomKeys().keys.code[0]), std::pair(as, as));
 
     // Esc halfway through choosing keeps the pair's keys and leaves the window open.
     const auto before = devices.custom.code[1];
