@@ -103,10 +103,9 @@ int startGame(test::TestGame& g, int firstSlot, int humans) {
 // The intro lasts sixty ticks per slot but at least seventy-five.
 TEST(Intro, NothingMovesAndTheArenaIsAllFreeAfterTheReset) {
     test::TestGame g;
-    EXPECT_EQ(startGame(g, 2, 1), 75);
-    EXPECT_EQ(startGame(g, 0, 4), 360);
-    const int intro = startGame(g, 1, 1);
-    EXPECT_EQ(intro, 120);
+    EXPECT_EQ((std::array{startGame(g, 2, 1), startGame(g, 0, 4), startGame(g, 1, 1)}),
+              (std::array{75, 360, 120}));
+    const int intro = 120;
     EventLabel label;
     const float x = g.gra.slots[2].x;
     for (int t = 1; t <= intro; ++t)

@@ -116,8 +116,7 @@ TEST_F(Play, EveryCornerReflectsLikeAMirror) {
             }
         }
         if (rules == Rules::MirrorCorners) {
-            EXPECT_EQ(wrongWay, 0);
-            EXPECT_EQ(escaped, 0);
+            EXPECT_EQ(std::pair(wrongWay, escaped), std::pair(0, 0));
         } else {
             EXPECT_GT(escaped, 0) << "the first rules, as old replays were played";
         }
@@ -311,8 +310,7 @@ TEST(GameStart, AGameOfARoundStartsFromItsPointsAndADemoFromNone) {
     g.gra.slot(2).roundPoints = 17;
     g.gra.slot(1).roundsWon = 2;
     GameStart next = nextGameStart(g.gra, false, 1);
-    EXPECT_EQ(next.roundPoints[2], 17);
-    EXPECT_EQ(next.seed, g.rng.state());
+    EXPECT_EQ(std::tuple(next.roundPoints[2], next.seed), std::tuple(17, g.rng.state()));
 
     StartGame(g.gra, next, g.back);
     EXPECT_EQ(std::tuple(g.gra.firstSlot, g.gra.slot(2).roundPoints, g.gra.slot(1).roundsWon,

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -224,10 +225,9 @@ TEST(ExtValue, Conversions) {
     EXPECT_EQ(ExtValue(1e20).asString(), "1e+20.0");
     EXPECT_EQ(ExtValue().asString(), "null");
     EXPECT_EQ(ExtValue(-7).asString(), "-7");
-    EXPECT_EQ(ExtValue("12abc").asInt(), 12);
-    EXPECT_EQ(ExtValue("abc").asInt(), 0);
-    EXPECT_EQ(ExtValue(" -7").asInt(), -7);
-    EXPECT_EQ(ExtValue(-2.9).asInt(), -2);
+    EXPECT_EQ((std::array{ExtValue("12abc").asInt(), ExtValue("abc").asInt(),
+                          ExtValue(" -7").asInt(), ExtValue(-2.9).asInt()}),
+              (std::array{12, 0, -7, -2}));
     EXPECT_DOUBLE_EQ(ExtValue("2.5x").asDouble(), 2.5);
     EXPECT_TRUE(ExtValue(3).asObject().isEmpty());
     EXPECT_EQ(ExtValue(ExtObject()).asString(), "<empty object>");

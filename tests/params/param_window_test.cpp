@@ -79,8 +79,7 @@ TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettingsInEditorsByType
 
     // The field, the arrows and the track bar follow each other.
     upDown->findChildren<QToolButton*>().at(0)->click();
-    EXPECT_EQ(points->text(), "41");
-    EXPECT_EQ(track->value(), 41);
+    EXPECT_EQ(std::pair(points->text(), track->value()), std::pair(QString("41"), 41));
     track->setValue(70);
     EXPECT_EQ(points->text(), "70");
     type("int_rndpts", "5");

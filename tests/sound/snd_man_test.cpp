@@ -150,8 +150,7 @@ TEST(WaveFile, TakesTheChunkAfterFactsAsDataAndRefusesOthersCompressedOrCut) {
     const Bytes fact = chunk("fact", {9, 9, 9, 9});
     ASSERT_EQ(parseWave(riffWave({kFormat, fact, fact, chunk("data", kSamples)}), w),
               SoundError::None);
-    EXPECT_EQ(w.samples, kSamples);
-    EXPECT_EQ(w.format.blockAlign, 4);
+    EXPECT_EQ(std::tuple(w.samples, w.format.blockAlign), std::tuple(kSamples, 4));
 
     const Bytes list = {'I', 'N', 'F', 'O'};
     ASSERT_EQ(parseWave(riffWave({kFormat, chunk("LIST", list), chunk("data", kSamples)}), w),
