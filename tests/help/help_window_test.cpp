@@ -1,7 +1,9 @@
+// The help and about windows.
 #include "help/help_window.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +14,12 @@
 #include <QTextEdit>
 #include <QTextList>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "boxes/scripted_boxes.h"
+#include "help/about_window.h"
 #include "help/key_picture.h"
 
 namespace slyders {
@@ -65,14 +72,13 @@ TEST(HelpWindow, ShowsTheTextInTheFormFontWithItsBoldPhrases) {
         }
     }
     EXPECT_EQ(hangingItems, 3);
-    for (const char* phrase : {"cross gray gaps", "capture food", "eliminate opponents"}) {
+    for (const char* phrase : {"cross gray gaps", "capture food", "eliminate opponents"})
         EXPECT_TRUE(boldByFragment[phrase]) << phrase;
-    }
     EXPECT_FALSE(boldByFragment[" (one point for each gap),"]);
     EXPECT_FALSE(boldByFragment[kExpectedText.section('\n', 0, 0)]);
 }
 
-TEST(HelpWindow, PictureTakesItsRoomFromTheText) {
+TEST(HelpWindow, PictureTakesItsRoomFromTheTextAndEnterOrEscapeAnswerOk) {
     THelpWnd without(nullptr, QStringLiteral("/nonexistent/help.bmp"));
     EXPECT_EQ(without.helpPicture(), nullptr);
     EXPECT_EQ(without.howto()->geometry(), QRect(8, 8, 584, 241));
@@ -81,22 +87,19 @@ TEST(HelpWindow, PictureTakesItsRoomFromTheText) {
     THelpWnd wide(nullptr, pictureOfSize(dir, 500, 101));
     ASSERT_NE(wide.helpPicture(), nullptr);
     EXPECT_EQ(wide.helpPicture()->geometry(), QRect(92, 78, 500, 101));
-    EXPECT_EQ(wide.howto()->width(), 76);
-    EXPECT_EQ(wide.howto()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(std::pair(wide.howto()->width(), wide.howto()->verticalScrollBarPolicy()),
+              std::pair(76, Qt::ScrollBarAlwaysOn));
 
     // Taller than the text: the half of an odd negative difference rounds toward zero.
     THelpWnd tall(nullptr, pictureOfSize(dir, 100, 300));
-    EXPECT_EQ(tall.helpPicture()->geometry(), QRect(492, -21, 100, 300));
-    EXPECT_EQ(tall.howto()->width(), 476);
-}
+    EXPECT_EQ(std::pair(tall.helpPicture()->geometry(), tall.howto()->width()),
+              std::pair(QRect(492, -21, 100, 300), 476));
 
-TEST(HelpWindow, EnterAndEscapeBothAnswerOk) {
-    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-        THelpWnd help(nullptr, QStringLiteral("/nonexistent/help.bmp"));
-        help.show();
-        QTest::keyClick(&help, key);
-        EXPECT_EQ(help.result(), QDialog::Accepted) << key;
-        EXPECT_FALSE(help.isVisible());
+    // Enter and Escape both answer OK.
+    for (const auto& [help, key] : {std::pair{&without, Qt::Key_Escape}, {&tall, Qt::Key_Return}}) {
+        help->show();
+        QTest::keyClick(help, key);
+        EXPECT_TRUE(help->result() == QDialog::Accepted && !help->isVisible()) << key;
     }
 }
 
@@ -114,21 +117,102 @@ TEST(KeyPicture, ColoursExactlyThePlayersKeys) {
     for (std::size_t a = 0; a < caps.size(); ++a) {
         const KeyCap& cap = caps[a];
         EXPECT_TRUE(bounds.contains(cap.rect)) << cap.id.toStdString();
-        for (std::size_t b = a + 1; b < caps.size(); ++b) {
+        for (std::size_t b = a + 1; b < caps.size(); ++b)
             EXPECT_FALSE(cap.rect.intersects(caps[b].rect))
                 << cap.id.toStdString() << " " << caps[b].id.toStdString();
-        }
         const auto player = steered.find(cap.id);
-        const QColor fill = picture.pixelColor(cap.rect.topLeft() + QPoint(4, 4));
-        if (player != steered.end()) {
-            ++coloured;
-            EXPECT_EQ(fill, player->second) << cap.id.toStdString();
-        } else {
-            EXPECT_EQ(fill, QColor(232, 232, 232)) << cap.id.toStdString();
-        }
+        coloured += player != steered.end();
+        EXPECT_EQ(picture.pixelColor(cap.rect.topLeft() + QPoint(4, 4)),
+                  player != steered.end() ? player->second : QColor(232, 232, 232))
+            << cap.id.toStdString();
     }
     EXPECT_EQ(coloured, 12);
     EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0);  // the form shows through around the keys
+}
+
+using RecordingBoxes = test::ScriptedBoxes;
+using Errors = std::vector<std::pair<std::string, std::string>>;
+const std::string kOpenError = "Error opening HTML file", kNotFound = "File or path not found";
+
+TEST(ReportDocumentOpenError, NamesTheFailureAndStaysSilentOnSuccess) {
+    const std::vector<std::pair<int, std::string>> failures{
+        {0, "Out of memory"},           {2, kNotFound},
+        {3, kNotFound},                 {11, "Bad HTML browser program"},
+        {27, "HTML Association invalid"}, {31, "HTML Association invalid"},
+        {5, "Specific error: code=5"},  {32, "Specific error: code=32"},
+        {-1, "Specific error: code=-1"}};
+    for (const auto& [code, text] : failures) {
+        RecordingBoxes boxes;
+        ReportDocumentOpenError(boxes, code);
+        EXPECT_EQ(boxes.errors, (Errors{{kOpenError, text}})) << code;
+    }
+    RecordingBoxes boxes;
+    ReportDocumentOpenError(boxes, 33);
+    EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST(AboutWindow, LinksOpenTheMailAndTheReadmeAndReportAFailure) {
+    QTemporaryDir dir;
+    const QString readme = dir.filePath(QStringLiteral("README.md"));
+    ASSERT_TRUE(QFile(readme).open(QIODevice::WriteOnly));
+    RecordingBoxes boxes;
+    std::vector<QUrl> opened;
+    bool succeed = true;
+    const UrlOpener opener = [&](const QUrl& url) {
+        opened.push_back(url);
+        return succeed;
+    };
+    TAboutWnd about(nullptr, boxes, opener, readme);
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.size(), QSize(301, 130));
+    EXPECT_TRUE(about.findChild<QLabel*>("NameLabel")->text().startsWith("SLYDERS v2.1\n"));
+
+    auto* email = about.findChild<QLabel*>("EmailLink");
+    auto* web = about.findChild<QLabel*>("WebLink");
+    ASSERT_TRUE(email && web);
+    EXPECT_EQ(email->toolTip(), "Send E-mail to authors");
+    EXPECT_TRUE(email->font().underline());
+    EXPECT_EQ(email->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(email->cursor().shape(), Qt::PointingHandCursor);
+    // However deep the README lies, its link ends inside the box and keeps the file's name.
+    TAboutWnd deep(nullptr, boxes, opener, QString(200, QChar('d')) + "/README.md");
+    auto* deepLink = deep.findChild<QLabel*>("WebLink");
+    EXPECT_LE(deepLink->geometry().right(), deep.width());
+    EXPECT_TRUE(deepLink->text().endsWith("README.md"));
+
+    about.show();
+    QTest::mouseClick(email, Qt::LeftButton);
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl("mailto:slyders@tallowin.net"),
+                                         QUrl::fromLocalFile(readme)}));
+    EXPECT_TRUE(boxes.errors.empty());
+
+    succeed = false;
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(boxes.errors, (Errors{{kOpenError, kNotFound}}));
+
+    // No README where it should be: said at once, the desktop is not asked.
+    succeed = true;
+    opened.clear();
+    TAboutWnd bare(nullptr, boxes, opener, dir.filePath(QStringLiteral("missing/README.md")));
+    bare.show();
+    QTest::mouseClick(bare.findChild<QLabel*>("WebLink"), Qt::LeftButton);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(boxes.errors, (Errors(2, {kOpenError, kNotFound})));
+}
+
+TEST(AboutWindow, PictureShowsTheGapInTheYellowTrail) {
+    const QImage picture = drawAboutPicture().toImage();
+    ASSERT_EQ(picture.size(), QSize(48, 48));
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 128));
+    bool gray = false, yellow = false, red = false;
+    for (int i = 0; i < 48 * 48; ++i) {
+        const QColor c = picture.pixelColor(i % 48, i / 48);
+        gray |= c == QColor(128, 128, 128);
+        yellow |= c == QColor(255, 230, 0);
+        red |= c == QColor(225, 0, 0);
+    }
+    EXPECT_TRUE(gray && yellow && red);
 }
 
 }  // namespace

@@ -36,9 +36,8 @@ public:
         SDL_JoystickClose(m_joystick);
         m_joystick = nullptr;
         // The device index moves as other pads come and go: find ours by its instance.
-        for (int d = 0; d < SDL_NumJoysticks(); ++d) {
+        for (int d = 0; d < SDL_NumJoysticks(); ++d)
             if (SDL_JoystickGetDeviceInstanceID(d) == id) SDL_JoystickDetachVirtual(d);
-        }
     }
 
 private:

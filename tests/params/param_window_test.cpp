@@ -11,8 +11,6 @@
 #include <QTreeWidget>
 #include <cstddef>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "params/settings_table.h"
 #include "boxes/scripted_boxes.h"
@@ -21,8 +19,7 @@ namespace slyders {
 namespace {
 
 const QString kDivision{QChar(0x00F7)};
-
-using test::ScriptedBoxes;
+using Errors = std::vector<std::pair<std::string, std::string>>;
 
 class SettingsWindow : public testing::Test {
 protected:
@@ -44,11 +41,11 @@ protected:
 
     TInterface settings;
     Param param;
-    ScriptedBoxes boxes;
+    test::ScriptedBoxes boxes;
     std::unique_ptr<TParamWnd> window;
 };
 
-TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettings) {
+TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettingsInEditorsByType) {
     ASSERT_NE(tree(), nullptr);
     QStringList names;
     for (int g = 0; g < tree()->topLevelItemCount(); ++g) names << tree()->topLevelItem(g)->text(0);
@@ -60,35 +57,29 @@ TEST_F(SettingsWindow, ShowsTheFourGroupsWithoutTheHiddenSettings) {
     selectGroup(2);
     EXPECT_EQ(window->caption(), "Settings. Events");
     EXPECT_EQ(window->findChildren<QCheckBox*>().size(), 6);
-    for (const char* hidden : {"xtr_letters", "xtr_missile", "xtr_teleport"}) {
+    for (const char* hidden : {"xtr_letters", "xtr_missile", "xtr_teleport"})
         EXPECT_EQ(window->findChild<QWidget*>(hidden), nullptr) << hidden;
-    }
     EXPECT_NE(editor<QCheckBox>("xtr_scroll"), nullptr);
-}
 
-TEST_F(SettingsWindow, ChoosesEditorsByType) {
+    // Editors by type.
+    selectGroup(0);
     auto* background = editor<QComboBox>("int_background");
-    ASSERT_NE(background, nullptr);
+    auto* points = editor<QLineEdit>("int_rndpts");
+    auto* track = editor<QSlider>("int_rndpts.track");
+    auto* upDown = editor<QWidget>("int_rndpts.updown");
+    ASSERT_TRUE(background && points && track && upDown);
     EXPECT_EQ(background->count(), 17);
     EXPECT_EQ(background->currentText(), "Jeans");
     EXPECT_TRUE(editor<QCheckBox>("int_snd")->isChecked());
     EXPECT_FALSE(editor<QCheckBox>("int_showbars")->isChecked());
-
-    auto* points = editor<QLineEdit>("int_rndpts");
-    ASSERT_NE(points, nullptr);
     EXPECT_EQ(points->text(), "40");
     EXPECT_EQ(points->toolTip(),
               "How many points to finish a round?\n(integer 10" + kDivision + "80)");
-    auto* track = editor<QSlider>("int_rndpts.track");
-    ASSERT_NE(track, nullptr);
     EXPECT_EQ(track->tickInterval(), 5);
 
     // The field, the arrows and the track bar follow each other.
-    auto* upDown = editor<QWidget>("int_rndpts.updown");
-    ASSERT_NE(upDown, nullptr);
     upDown->findChildren<QToolButton*>().at(0)->click();
-    EXPECT_EQ(points->text(), "41");
-    EXPECT_EQ(track->value(), 41);
+    EXPECT_EQ(std::pair(points->text(), track->value()), std::pair(QString("41"), 41));
     track->setValue(70);
     EXPECT_EQ(points->text(), "70");
     type("int_rndpts", "5");
@@ -109,21 +100,18 @@ TEST_F(SettingsWindow, ApplyAdjustsOutOfRangeValuesAndSaysSo) {
     for (const auto& c : cases) {
         boxes.errors.clear();
         type("int_rndpts", c.typed);
-        EXPECT_TRUE(button("Apply")->isEnabled());
-        EXPECT_TRUE(marked(0));
+        EXPECT_TRUE(button("Apply")->isEnabled() && marked(0));
         button("Apply")->click();
-        EXPECT_EQ(settings.int_rndpts, c.stored) << c.typed;
-        ASSERT_EQ(boxes.errors.size(), 1u) << c.typed;
-        EXPECT_EQ(boxes.errors[0].first, "Bounds warning");
-        EXPECT_EQ(boxes.errors[0].second, c.line);
-        EXPECT_EQ(editor<QLineEdit>("int_rndpts")->text(), QString::number(c.stored));
-        EXPECT_FALSE(button("Apply")->isEnabled());
-        EXPECT_FALSE(marked(0));
+        EXPECT_EQ(std::pair(settings.int_rndpts, editor<QLineEdit>("int_rndpts")->text()),
+                  std::pair(c.stored, QString::number(c.stored)))
+            << c.typed;
+        EXPECT_EQ(boxes.errors, (Errors{{"Bounds warning", c.line}}));
+        EXPECT_FALSE(button("Apply")->isEnabled() || marked(0));
     }
     type("int_rndpts", "60");
     button("Apply")->click();
-    EXPECT_EQ(settings.int_rndpts, 60);
-    EXPECT_EQ(boxes.errors.size(), 1u);  // an in-range value raises no warning
+    // An in-range value raises no warning.
+    EXPECT_EQ(std::pair(settings.int_rndpts, boxes.errors.size()), std::pair(60, std::size_t(1)));
 }
 
 TEST_F(SettingsWindow, CancelDropsWhatWasNotApplied) {
@@ -135,9 +123,8 @@ TEST_F(SettingsWindow, CancelDropsWhatWasNotApplied) {
     type("int_rndpts", "55");
     button("Cancel")->click();
     EXPECT_EQ(window->result(), QDialog::Rejected);
-    EXPECT_EQ(settings.int_snd, 1);
-    EXPECT_EQ(settings.int_rndpts, 40);
-    EXPECT_EQ(settings.int_background, 3);
+    EXPECT_EQ(std::tuple(settings.int_snd, settings.int_rndpts, settings.int_background),
+              std::tuple(1, 40, 3));
     EXPECT_TRUE(boxes.errors.empty());
 }
 
@@ -145,18 +132,15 @@ TEST_F(SettingsWindow, EditsSurviveSwitchingGroupsUntilApplied) {
     type("int_rndpts", "90");
     selectGroup(3);
     editor<QCheckBox>("dis_wall")->click();
-    EXPECT_TRUE(marked(0));
-    EXPECT_TRUE(marked(3));
+    EXPECT_TRUE(marked(0) && marked(3));
     selectGroup(0);
     EXPECT_EQ(editor<QLineEdit>("int_rndpts")->text(), "90");
 
     button("OK")->click();
     EXPECT_EQ(window->result(), QDialog::Accepted);
-    EXPECT_EQ(settings.int_rndpts, 80);
-    EXPECT_EQ(settings.dis_wall, 0);
+    EXPECT_EQ(std::pair(settings.int_rndpts, settings.dis_wall), std::pair(80, 0));
     EXPECT_EQ(boxes.errors.size(), 1u);
-    EXPECT_FALSE(marked(0));
-    EXPECT_FALSE(marked(3));
+    EXPECT_FALSE(marked(0) || marked(3));
 }
 
 // A single-group object: no tree, and the caption carries the mark of unapplied edits.
@@ -174,7 +158,7 @@ const PropertyDescriptor kPairTable[] = {
 TEST(SingleGroupWindow, MarksTheCaptionAndReportsInOrderOfFirstChange) {
     Pair pair;
     Param param(kPairTable, &pair);
-    ScriptedBoxes boxes;
+    test::ScriptedBoxes boxes;
     TParamWnd window(nullptr, param, QStringLiteral("Pair"), boxes);
     EXPECT_EQ(window.findChild<QTreeWidget*>(), nullptr);
     EXPECT_EQ(window.findChild<QLineEdit*>("beta")->toolTip(), "(integer -5" + kDivision + "5)");
@@ -187,8 +171,7 @@ TEST(SingleGroupWindow, MarksTheCaptionAndReportsInOrderOfFirstChange) {
     EXPECT_EQ(window.caption(), "[*] Pair");
 
     window.ApplyButtonClick();
-    EXPECT_EQ(pair.alpha, 0);
-    EXPECT_EQ(pair.beta, 5);
+    EXPECT_EQ(std::pair(pair.alpha, pair.beta), std::pair(0, 5));
     ASSERT_EQ(boxes.errors.size(), 1u);
     EXPECT_EQ(boxes.errors[0].second,
               "Beta value (in 'Main') too big (adjusted to 5)\n"
@@ -201,9 +184,8 @@ TEST(TrackBarTicks, KeepToRoundNumbers) {
         int minimum, maximum, step;
     } cases[] = {{10, 80, 5},    {0, 1, 1},         {0, 30, 3},       {0, 170, 10},
                  {0, 1000, 100}, {-500, 1299, 100}, {0, 25000, 2000}, {0, 59, 5}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(trackBarTickStep(c.minimum, c.maximum), c.step) << c.minimum << ".." << c.maximum;
-    }
 }
 
 }  // namespace

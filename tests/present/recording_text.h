@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,15 +28,13 @@ public:
     }
 
     const Drawn* find(const std::string& text) const {
-        for (const Drawn& d : drawn) {
+        for (const Drawn& d : drawn)
             if (d.text == text) return &d;
-        }
         return nullptr;
     }
     int count(const std::string& text) const {
-        int n = 0;
-        for (const Drawn& d : drawn) n += d.text == text;
-        return n;
+        const auto same = [&text](const Drawn& d) { return d.text == text; };
+        return int(std::count_if(drawn.begin(), drawn.end(), same));
     }
 
     std::vector<Drawn> drawn;

@@ -77,9 +77,8 @@ inline CommandRun runCommand(const std::string& command) {
 template <typename Holds>
 int countWhere(Rect r, Holds holds, int rowStep = 1) {
     int n = 0;
-    for (int y = r.y; y < r.bottom(); y += rowStep) {
+    for (int y = r.y; y < r.bottom(); y += rowStep)
         for (int x = r.x; x < r.right(); ++x) n += holds(x, y) ? 1 : 0;
-    }
     return n;
 }
 
@@ -92,11 +91,9 @@ public:
     void draw(PixelBuffer& target, int x, int y, const FontSpec& font, Rgb colour,
               std::string_view text) override {
         const TextSize e = extent(font, text);
-        for (int j = y; j < y + e.height; ++j) {
-            for (int i = x; i < x + e.width; ++i) {
+        for (int j = y; j < y + e.height; ++j)
+            for (int i = x; i < x + e.width; ++i)
                 if (target.contains(i, j)) target.set(i, j, colour);
-            }
-        }
     }
 };
 
@@ -113,9 +110,8 @@ public:
     std::vector<SoundRequest> requests;
     std::vector<SoundRequest> ofNumber(int n) const {
         std::vector<SoundRequest> out;
-        for (const auto& r : requests) {
+        for (const auto& r : requests)
             if (r.number == n) out.push_back(r);
-        }
         return out;
     }
 };
