@@ -17,6 +17,9 @@ constexpr std::uint64_t kWatcherPingUs = 1'000 * kUsPerMs;
 // Spectators follow a few ticks behind: the ticks go to them in runs of this many.
 constexpr std::uint32_t kWatcherRun = 4;
 constexpr int kWatcherBadPackets = 100;
+// A room nothing came for takes its turn this often: for its session's clocks (frames sent
+// again, pings, late machines), all far coarser than this.
+constexpr std::uint64_t kIdleStepUs = 4 * kUsPerMs;
 
 template <typename T>
 const T* as(const net::Packet& p) {
@@ -169,8 +172,13 @@ RoomCounts Room::counts() const {
     return {int(playerNames().size()), int(m_watchers.size()), m_steersDropped};
 }
 
+bool Room::due(std::uint64_t now) const {
+    return m_due || m_check->hasNews() || now - m_lastStepUs >= kIdleStepUs;
+}
+
 void Room::step() {
     m_due = false;
+    m_lastStepUs = m_host.passMicros();
     const std::size_t before = m_session->machines().size();
     const int ownerBefore = ownerPeer();
     m_session->service(0);

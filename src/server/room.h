@@ -64,8 +64,9 @@ public:
     // No player is left: the room closes.
     bool deserted() const;
     bool has(int peer) const { return m_net->has(peer); }
-    // Something came for the room since its last step.
-    bool due() const { return m_due; }
+    // Something came for the room since its last step, its checker found something, or its
+    // clocks want looking at.
+    bool due(std::uint64_t now) const;
     RoomCounts counts() const;
     // The server shuts down or the room closes: every machine is told why.
     void close(net::StopReason why);
@@ -109,6 +110,7 @@ private:
     int m_steersDropped = 0;
     std::string m_stateSent;  // the room state last told, to tell only changes
     bool m_due = false;
+    std::uint64_t m_lastStepUs = 0;
     std::uint32_t m_handedUpTo = 0;        // the last tick handed to the checker
     std::vector<net::FrameEntry> m_frames;  // every tick released so far, for the spectators
 };

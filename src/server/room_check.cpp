@@ -209,10 +209,12 @@ void RoomCheck::finish() {
 void RoomCheck::tell(CheckNews news) {
     const std::lock_guard<std::mutex> lock(m_newsMutex);
     m_news.push_back(std::move(news));
+    m_hasNews.store(true, std::memory_order_release);
 }
 
 std::vector<CheckNews> RoomCheck::take() {
     const std::lock_guard<std::mutex> lock(m_newsMutex);
+    m_hasNews.store(false, std::memory_order_relaxed);
     return std::exchange(m_news, {});
 }
 

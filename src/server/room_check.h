@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -87,6 +88,7 @@ public:
     void play(const std::vector<net::FrameEntry>& frames);
     // The news since last asked, for the room on the network's thread.
     std::vector<CheckNews> take();
+    bool hasNews() const { return m_hasNews.load(std::memory_order_acquire); }
 
 private:
     void playOne(const net::FrameEntry& frame);
@@ -112,6 +114,7 @@ private:
     bool m_alone = false;
     std::mutex m_newsMutex;
     std::vector<CheckNews> m_news;
+    std::atomic<bool> m_hasNews{false};
 };
 
 }  // namespace slyders::server

@@ -12,7 +12,6 @@ namespace slyders::server {
 namespace {
 constexpr std::uint64_t kUsPerMs = 1000, kUsPerS = 1'000'000;
 constexpr std::uint64_t kMinuteUs = 60 * kUsPerS;
-constexpr std::uint64_t kEveryRoomUs = 1000;
 // Letters and digits nobody mistakes for one another: no 0/O, 1/I/L, 2/Z, 5/S, 8/B.
 constexpr std::string_view kCodeAlphabet = "ACDEFGHJKMNPQRTUVWXY34679";
 constexpr int kShutdownWaitMs = 500;
@@ -108,19 +107,17 @@ bool Server::open(std::string& error) {
     return true;
 }
 
-// A room whose machines sent something takes its turn at once; every room takes one at
-// least every millisecond, for its clocks and what its checker found. A pass that only
-// carries a few rooms' keys costs those rooms alone.
+// A room whose machines sent something, or whose checker found something, takes its turn
+// at once; the others now and then, for their clocks. A pass that carries a few rooms' keys
+// costs those rooms alone.
 void Server::step(int timeoutMs) {
     m_events.clear();
     m_net->service(timeoutMs, m_events);
     m_passUs = net::nowMicros();
     for (const net::NetEvent& e : m_events) onEvent(e);
-    const bool everyRoom = m_passUs - m_everyRoomUs >= kEveryRoomUs;
-    if (everyRoom) m_everyRoomUs = m_passUs;
     for (auto it = m_rooms.begin(); it != m_rooms.end();) {
         Room& room = *(it++)->second;
-        if (everyRoom || room.due()) stepRoom(room);
+        if (room.due(m_passUs)) stepRoom(room);
     }
     dropStrangers();
     m_net->flush();

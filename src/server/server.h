@@ -125,7 +125,6 @@ private:
     std::map<std::uint32_t, Tries> m_tries;  // by address
     std::vector<net::NetEvent> m_events;
     std::uint64_t m_passUs = 0;
-    std::uint64_t m_everyRoomUs = 0;  // when every room last took its turn
     int m_gamesChecked = 0;
     int m_refusals = 0;
     int m_steersDroppedGone = 0;  // by rooms that have closed
