@@ -222,8 +222,8 @@ TEST_F(Play, RoundLeadersTiesAndEnds) {
     g.gra.firstSlot = 1;
     g.gra.humans = 2;          // slots 1, 2, 3
     roundPoints({99, 45, 45, 10});  // slot 0 is not active: never a leader
-    EXPECT_EQ(FirstLeader(g.gra, RoundPoints), 1);
-    EXPECT_EQ(UniqueLeader(g.gra, RoundPoints), -1);
+    EXPECT_EQ(std::pair(FirstLeader(g.gra, RoundPoints), UniqueLeader(g.gra, RoundPoints)),
+              std::pair(1, -1));
     slot(3).roundPoints = 46;
     EXPECT_EQ(UniqueLeader(g.gra, RoundPoints), 3);
 
@@ -282,32 +282,28 @@ TEST_F(Play, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
               "now 100.");
 }
 
-// A game of one human and two computers; the human holds left for a while from tick 200.
-GameStart oneHumanStart(std::uint64_t seed) {
+// A game of one human and two computers; the human holds left for a while from tick 200, and
+// at flipTick turns the other way too.
+std::vector<std::uint64_t> play(std::uint64_t seed, int flipTick) {
     GameStart start{.computers = 2, .humans = 1, .seed = seed};
     start.seats[0].rosterIndex = 2;
-    return start;
-}
-
-TickInput heldAt(int tick, int flipTick) {
-    TickInput in;
-    if (tick >= 200 && tick < 260) in.seat[0] = kSteerLeft;
-    if (tick == flipTick) in.seat[0] ^= kSteerRight;
-    return in;
-}
-
-std::vector<std::uint64_t> play(const GameStart& start, int flipTick) {
-    return test::playedHashes(start, [flipTick](int t, auto&) { return heldAt(t, flipTick); }, 1500);
+    const auto held = [flipTick](int t, auto&) {
+        TickInput in;
+        if (t >= 200 && t < 260) in.seat[0] = kSteerLeft;
+        if (t == flipTick) in.seat[0] ^= kSteerRight;
+        return in;
+    };
+    return test::playedHashes(start, held, 1500);
 }
 
 TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {
-    const auto a = play(oneHumanStart(42), -1);
+    const auto a = play(42, -1);
     ASSERT_GT(a.size(), 10u);
-    EXPECT_EQ(play(oneHumanStart(42), -1), a);
-    EXPECT_NE(play(oneHumanStart(43), -1), a);
+    EXPECT_EQ(play(42, -1), a);
+    EXPECT_NE(play(43, -1), a);
 
     // One key of one tick changes the game from that tick on, and not before it.
-    const auto flipped = play(oneHumanStart(42), 231);
+    const auto flipped = play(42, 231);
     std::size_t firstDiff = 0;
     while (firstDiff < std::min(a.size(), flipped.size()) && a[firstDiff] == flipped[firstDiff])
         ++firstDiff;
@@ -552,8 +548,7 @@ TEST_F(Events, DemoGamesHaveEveryEventWhateverTheSwitches) {
     g.place(1, 200, 200, 0);
     g.place(2, 300, 300, 0);
     for (int i = 0; i < 20000; ++i) g.gra.startEvents();
-    EXPECT_TRUE(g.gra.ops.empty());
-    EXPECT_TRUE(g.sound.requests.empty());
+    EXPECT_TRUE(g.gra.ops.empty() && g.sound.requests.empty());
 
     g.gra.demo = true;
     std::set<int> heard;
@@ -647,10 +642,7 @@ TEST(Intro, SpiralsOnlyBelowFourSlotsAndEveryObjectEndsByTick71) {
         EXPECT_EQ(g.gra.ops.size(), std::size_t(slots * (spirals ? 4 : 1)));
         // The intro's objects ran in the step that made them.
         for (const Ops& op : g.gra.ops) EXPECT_EQ(op.age, 1);
-        for (int t = 2; t <= 71; ++t) {
-            g.gra.tick = t;
-            g.gra.GameStep();
-        }
+        for (g.gra.tick = 2; g.gra.tick <= 71; ++g.gra.tick) g.gra.GameStep();
         EXPECT_TRUE(std::none_of(g.gra.ops.begin(), g.gra.ops.end(),
                                  [](const Ops& op) { return op.active; }));
         EXPECT_EQ(g.sound.ofNumber(kSndBegin).size(), 1u);

@@ -173,9 +173,7 @@ struct Picture {
         g.gra.InitArena(520, &g.window);
         sources.panel = {600, 20, 300, 150};
         sources.load = [this](const std::string& path) -> std::optional<PixelBuffer> {
-            const auto it = files.find(path);
-            if (it == files.end()) return std::nullopt;
-            return it->second;
+            return files.count(path) ? std::optional(files.at(path)) : std::nullopt;
         };
     }
     void compose() { ComposeWindowPicture(back, g.gra.arena, text, g.rng, sources); }
