@@ -672,7 +672,7 @@ TEST(EventObjects, OneLeavingTheArenaEndsBeforeItActs) {
     EXPECT_TRUE(g.gra.ops.empty() || !g.gra.ops[0].active);
 }
 
-TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
+TEST(Arena, SideOffsetAndUnitFollowTheClientHeightPaintingTruncatesStaysInsideAndMarks) {
     struct Case {
         int height, side, offset;
     };
@@ -684,9 +684,6 @@ TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
         EXPECT_EQ(std::pair(arena.side(), arena.offset()), std::pair(c.side, c.offset)) << c.height;
         EXPECT_DOUBLE_EQ(arena.unit(), c.side / 460.0) << c.height;
     }
-}
-
-TEST(ArenaPainting, TruncatesTowardZeroNeverLeavesTheArenaAndMarksWhatItDraws) {
     test::TestGame g;
     Arena& a = g.gra.arena;
     const PixelBuffer before = g.window;

@@ -75,10 +75,7 @@ TEST_F(NetFaults, StrangersNeverKeepAPlayerOut) {
             }
         }
     };
-    for (int i = 0; i < 20; ++i) {
-        pumpStrangers();
-        host->service(5);
-    }
+    for (int i = 0; i < 20; ++i) pumpStrangers(), host->service(5);
     {
         const std::jthread serviced = servicing(*host);
         EXPECT_TRUE(guest.join("127.0.0.1", port, 2000, error)) << error;
@@ -200,10 +197,8 @@ TEST_F(NetFaults, AFloodIsCutOffAndKeptBounded) {
             most = std::max(most, host->held());
         }
     }
-    within(1000, [&] { return host->machines()[1].gone; }, [&] {
-        raw->service(0, events);
-        host->service(1);
-    });
+    within(1000, [&] { return host->machines()[1].gone; },
+           [&] { raw->service(0, events), host->service(1); });
     EXPECT_TRUE(host->machines()[1].gone && host->badPackets() >= kBadPacketLimit);
     EXPECT_LE(most, kMaxEarlyHashes + 8);  // its own share of state checks, and its seat
 }

@@ -84,7 +84,7 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
 }
 
 // Packets, and the local network's answers about its games.
-TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
+TEST(Protocol, RefusesWhatIsNotWholeOrNotOursSaysWhyAndSeatBitsPackTwoToASeat) {
     const std::vector<std::uint8_t> good = encode(Input{1, 10, 1, {1, 2}});
     const std::vector<std::uint8_t> ad = encodeAd(GameAd{27960, "kitchen", "Zoe", 3, false});
     std::string error;
@@ -117,8 +117,8 @@ TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     };
     EXPECT_EQ(changed(0, std::uint8_t(good[0] ^ 0xFF)).error, "the packet is not from Slyders");
     const Decoded v = changed(4, std::uint8_t(good[4] + 1));
-    EXPECT_EQ(std::pair(v.wrongVersion, v.error),
-              std::pair(true, std::string("This game was made by a different version of Slyders.")));
+    EXPECT_TRUE(v.wrongVersion);
+    EXPECT_EQ(v.error, "This game was made by a different version of Slyders.");
     EXPECT_EQ(changed(6, 200).error, "the packet is of an unknown kind");
 
     EXPECT_FALSE(decodeBytes(encode(Input{1, 10, 0, {1}})).packet);   // no seats
@@ -133,9 +133,6 @@ TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     cutRoster[cutRoster.size() - rosterBytes - 2] -= 1;  // its size says one byte less
     cutRoster.pop_back();
     EXPECT_EQ(decodeBytes(cutRoster).error, "the host's roster is damaged");
-}
-
-TEST(Protocol, RefusalsTellThePlayerWhyAndSeatBitsPackTwoToASeat) {
     EXPECT_EQ(refuseText({RefuseReason::Full, 1}), "The game is full: only 1 seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Full, 0}), "The game is full: no seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Password, 0}), "Wrong password.");
@@ -174,13 +171,10 @@ TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
         test::within(kForgetAfterMs + 1500, [&] { return browser.games().empty(); }, poll));
 }
 
-TEST(Lockstep, DelayGrowsWithTheRoundTrip) {
+TEST(Lockstep, DelayGrowsWithTheRoundTripTicksWaitForEveryMachineAndCarryTheirSeats) {
     EXPECT_EQ(inputDelayFor(0.3, 1), 1);  // a local network
     EXPECT_EQ(inputDelayFor(80, 1), 8);   // across the internet, with a tick to spare
     EXPECT_GT(inputDelayFor(80, 2), inputDelayFor(80, 0));
-}
-
-TEST(Lockstep, TicksWaitForEveryMachineAndCarryTheirSeats) {
     HostLockstep lock({0b0001, 0b0110}, 2);
     EXPECT_EQ(lock.releaseReady(), 2);  // the delay's first ticks have nobody steering
     EXPECT_EQ(lock.lateMachine(), 0);
@@ -232,20 +226,18 @@ TEST(Lockstep, AMachineThatLeftDiesAtTheNextTick) {
               std::tuple(false, "3", "Ben left the game."));
 }
 
-TEST(Lockstep, GuestsResendWhatTheHostHasNotConfirmed) {
+TEST(Lockstep, GuestsResendWhatIsNotConfirmedAndHashesAreComparedWhicheverComesFirst) {
     GuestLockstep guest(0b0010, 1);
     EXPECT_FALSE(guest.pendingInput(1));
     guest.setOwnInput(2, 0xFF);
     guest.setOwnInput(3, 0);
     const Input in = *guest.pendingInput(1);  // only its own seat's bits
-    EXPECT_EQ(std::tuple(in.firstTick, in.packed), std::tuple(2u, std::vector<std::uint8_t>{0b1100, 0}));
+    EXPECT_EQ(std::tuple(in.firstTick, in.packed),
+              std::tuple(2u, std::vector<std::uint8_t>{0b1100, 0}));
     EXPECT_TRUE(guest.addFrame(Frame{1, 1, {{0, 0}, {4, 0}}}));
     EXPECT_EQ(guest.pendingInput(1)->firstTick, 3u);
     EXPECT_FALSE(guest.addFrame(Frame{1, 5000, {{0, 0}}}));
     EXPECT_FALSE(guest.frameFor(3));
-}
-
-TEST(Lockstep, HashesAreComparedWhicheverComesFirst) {
     HashBook book;
     EXPECT_FALSE(book.other(1, 20, 5) || book.own(20, 5));
     EXPECT_TRUE(book.other(2, 20, 6));

@@ -23,7 +23,7 @@ constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b
     return r | (g << 8) | (b << 16);
 }
 
-TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighbours) {
+TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighboursCancelNothing) {
     std::vector<std::uint32_t> picture;
     for (std::uint32_t i = 0; i < 5 * 4; ++i)
         picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
@@ -47,9 +47,8 @@ TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighbours) 
     const std::vector<std::uint32_t> wide{grey(100), grey(50 + 25), grey(51), grey(51)};
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 2, 1, 4, 1), wide);
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 1, 2, 1, 4), wide);
-}
 
-TEST(C2PassScale, CancelGivesNothing) {
+    // A cancelled scaling gives nothing.
     int calls = 0;
     const C2PassScale scaler([&calls](int percent) {
         ++calls;
@@ -59,7 +58,7 @@ TEST(C2PassScale, CancelGivesNothing) {
     EXPECT_EQ(calls, 5);
 }
 
-TEST(Blur, AcrossThenDown) {
+TEST(Blur, AcrossThenDownAndScaledImagesBlendByTheirWeight) {
     // Grey picture 4 x 3; across, the left neighbour is already softened when read.
     const std::uint8_t start[12] = {0, 100, 200, 40, 10, 20, 30, 50, 255, 0, 255, 1};
     PixelBuffer p(4, 3);
@@ -67,9 +66,8 @@ TEST(Blur, AcrossThenDown) {
     Blur(p, 0, 0, 4, 3);
     const std::uint8_t expected[12] = {0, 100, 70, 40, 127, 177, 99, 20, 255, 255, 128, 1};
     for (int i = 0; i < 12; ++i) EXPECT_EQ(p.colour(i % 4, i / 4).g, expected[i]) << i;
-}
 
-TEST(DrawScaledImage, BlendsWithTheWeightGiven) {
+    // A scaled image blends with the weight given.
     PixelBuffer image(2, 2, toPixel({200, 100, 0}));
     PixelBuffer picture(6, 6, toPixel({0, 0, 100}));
     DrawScaledImage(picture, image, 1, 1, 4, 4, 1.0);
@@ -154,9 +152,8 @@ TEST(SquareScaler, KeepsColoursAndThinLinesBothWaysAndScalesAChangedPartAloneAsT
                                    [&](int x, int y) { return shown.at(x, y) != whole.at(x, y); }),
                   0) << from << " to " << to;
     }
-}
 
-TEST(InterfaceScale, OnlyLargeScreensAreEnlargedAsAt1080Lines) {
+    // Only large screens are enlarged, as at 1,080 lines.
     EXPECT_TRUE(InterfaceScale(1050, 1.0) == 1.0 && InterfaceScale(1400, 1.0) == 1.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(1440, 1.0), 1440 / 1080.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(2160, 2.0), 2.0);
