@@ -57,7 +57,8 @@ void watchOnAnotherScreen(int side, int width, int height) {
     ASSERT_TRUE(writeReplayFile(file, replay, error)) << error;
     t.window->openReplay(file);
     EXPECT_TRUE(looked && t.boxes.errors.empty());
-    EXPECT_EQ(t.gra.arena.side(), own);  // the window's own side again
+    // The window's own side again.
+    EXPECT_EQ(t.gra.arena.side(), own);
     EXPECT_EQ(&t.window->windowPicture(), &t.window->screenPicture());
 }
 

@@ -208,8 +208,8 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
     EXPECT_EQ(std::tie(deaths, points), std::tie(recorded.deathOrder, recordedPoints));
     EXPECT_EQ(t.boxes.informed,
               (std::vector<std::string>{"Round finished!\n" + recorded.resultText}));
-    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
-    EXPECT_TRUE(ReplayStore::isKept(*t.window->replays().newest()));
+    EXPECT_TRUE(t.boxes.asked == std::vector<std::string>{"Keep this replay?"} &&
+                ReplayStore::isKept(*t.window->replays().newest()));
 
     EXPECT_TRUE(playersThings(t) == before && t.window->windowTitle() == "Slyders");
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled() &&
@@ -259,8 +259,8 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     // A group of 20 ticks takes 19 periods of 13 ms at x1, and of a sixteenth of it at x16.
     std::map<int, unsigned long long> release = t.loggedTicks();
     ASSERT_TRUE(release.count(39) && release.count(79));
-    EXPECT_EQ(release[39] - release[19], 19u * 13000u);
-    EXPECT_EQ(release[79] - release[59], 19u * (13000u / 16u));
+    EXPECT_EQ(std::pair(release[39] - release[19], release[79] - release[59]),
+              std::pair(19ull * 13000u, 19ull * (13000u / 16u)));
 
     EXPECT_EQ(std::tuple(t.gra.arena.side(), t.gra.arena.offset(), t.watch(),
                          t.window->windowTitle().toStdString()),
@@ -350,8 +350,8 @@ TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     EXPECT_EQ(std::tuple(napsAfterSteps, exportShown, exportItem->isVisible()),
               std::tuple(50, true, false));
     EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
-    EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
-    EXPECT_EQ(std::tuple(homeAt, f9At), std::tuple(0, 0));
+    // A jump of 5 s at Medium: 5000 ms x 20 / (19 x 13 ms).
+    EXPECT_EQ(std::tuple(jumpedTo, homeAt, f9At), std::tuple(jumpedFrom + 404, 0, 0));
     EXPECT_EQ(t.boxes.informed, told);  // no disagreement, the DEMO result as ever
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     ASSERT_TRUE(release.count(39) && release.count(59));

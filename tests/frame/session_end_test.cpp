@@ -91,9 +91,8 @@ TEST_F(SessionEnd, SigtermDuringADemoGameSavesTheSettings) {
     std::string error;
     const auto replay = slyders::loadReplayFile(replays[0], error);
     ASSERT_TRUE(replay) << error;
-    EXPECT_TRUE(replay->start.demo);
-    EXPECT_EQ(replay->end, slyders::ReplayEnd::Stopped);
-    EXPECT_GT(replay->endTick, 0);
+    EXPECT_TRUE(replay->start.demo && replay->end == slyders::ReplayEnd::Stopped &&
+                replay->endTick > 0);
 }
 
 TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {

@@ -165,8 +165,7 @@ TEST_F(Play, TwoCrashesInOneStepTheLowerSlotDiesFirst) {
     g.place(4, 300, 300, 90);
     for (int s : {2, 3, 4}) paintHead(s);
     g.gra.MoveSlyders();
-    EXPECT_FALSE(slot(2).alive || slot(3).alive);
-    EXPECT_EQ(g.gra.deathOrder, "23");
+    EXPECT_TRUE(!slot(2).alive && !slot(3).alive && g.gra.deathOrder == "23") << g.gra.deathOrder;
     // Slot 3 outlived slot 2 for a moment.
     EXPECT_EQ(std::tuple(slot(2).gamePoints, slot(3).gamePoints, slot(4).gamePoints),
               std::tuple(0, 1, 2));
@@ -296,7 +295,7 @@ std::vector<std::uint64_t> play(std::uint64_t seed, int flipTick) {
     return test::playedHashes(start, held, 1500);
 }
 
-TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {
+TEST(GameStart, TheStartAndTheInputDecideTheGameARoundsStartsFromItsPointsADemoFromNone) {
     const auto a = play(42, -1);
     ASSERT_GT(a.size(), 10u);
     EXPECT_EQ(play(42, -1), a);
@@ -308,9 +307,6 @@ TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {
     while (firstDiff < std::min(a.size(), flipped.size()) && a[firstDiff] == flipped[firstDiff])
         ++firstDiff;
     EXPECT_EQ(firstDiff, std::size_t(231 / kHashInterval));
-}
-
-TEST(GameStart, AGameOfARoundStartsFromItsPointsAndADemoFromNone) {
     test::TestGame g;
     g.gra.seats[0].rosterIndex = 2;
     g.gra.slot(2).roundPoints = 17;
@@ -404,7 +400,7 @@ TEST(ComputerPlayer, KeepsStraightOnAloneTurnsAwayFromEdgesAndOnlyAPoorPlayerDra
 }
 
 // A Good player counts a gap to the side only once it is far enough away to be reached.
-TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
+TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistanceAndNoTargetIsBehindTheSlyder) {
     auto aim = [](std::vector<std::pair<int, int>> gaps, bool inGap = false) {  // (j, units)
         Computers c(3);
         c.place(1, c.side() / 2 + 0.5f, c.side() / 2 + 0.5f, 0);
@@ -418,11 +414,8 @@ TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
     EXPECT_EQ(aim({{3, 20}}, true), 0) << "no gap counts while the head is in one";
     // Straight ahead the same 5 units earn 1/5, which pulls the aim back toward the middle.
     EXPECT_GT(aim({{3, 20}, {9, 5}}), farSide);
-}
-
-// Whatever litters the arena, neither the best ray nor the Good player's weighted middle of
-// the open sector lies behind the slyder.
-TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
+    // Whatever litters the arena, neither the best ray nor the Good player's weighted middle of
+    // the open sector lies behind the slyder.
     for (int skill = 1; skill <= 3; ++skill) {
         Computers c(skill, 1, 300);
         Random scatter(skill);
@@ -444,7 +437,7 @@ TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
 
 // Both computers trail (or lead) the better of two humans by the same score; round and game
 // points both count.
-TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
+TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHumanAndAlternatesInDemoGames) {
     struct Case {
         int own, bestHuman, step;
     };
@@ -472,9 +465,6 @@ TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
     alone.facingTopEdge(1, 0.7f * alone.side());
     alone.gra.SteerComputers();
     EXPECT_EQ(std::pair(alone.turned(0), alone.turned(1)), std::pair(2, 2));
-}
-
-TEST(ComputerPlayer, DemoStepsAlternateByHumansAndSlot) {
     for (int humans = 0; humans <= 2; ++humans) {
         Computers c(2, 0, 1000);
         c.gra.demo = true;
@@ -706,9 +696,8 @@ TEST(Arena, SideOffsetAndUnitFollowTheClientHeightPaintingTruncatesStaysInsideAn
     for (int x = 10; x <= 60; x += 5) EXPECT_EQ(a.cell(x, 10 + (x - 10) / 2), kCellSolid) << x;
     EXPECT_EQ(a.cell(10, 40), kCellFree);
     a.PutTrailDisc(100, 100, 101, 100, 2, Rgb{0, 225, 0});
-    EXPECT_EQ(a.cell(100, 100), 2);
-    EXPECT_EQ(a.offscreen().colour(100, 100), (Rgb{0, 225, 0}));
-    EXPECT_EQ(a.cell(100, 103), kCellFree);
+    EXPECT_EQ(std::tuple(a.cell(100, 100), a.offscreen().colour(100, 100), a.cell(100, 103)),
+              std::tuple(2, Rgb{0, 225, 0}, kCellFree));
     // Both pictures show the same arena.
     EXPECT_EQ(test::countWhere({0, 0, S, S}, [&](int x, int y) {
                   return a.offscreen().at(x, y) != g.window.at(x + m, y + m);
@@ -728,7 +717,7 @@ std::vector<int> shifted(const std::vector<int>& cells, int w, int h, int dx, in
 }
 
 // After every scroll, the edge left behind is refilled as the arena does it.
-TEST(Grid, ScrollingMatchesMovingEveryCellAcrossTheMarginAndBack) {
+TEST(Grid, ScrollingMatchesMovingEveryCellAndTheHashSeesAChangeOfAnyOneCell) {
     constexpr int w = 7, h = 5;
     for (const int margin : {0, 1, 3}) {
         Grid<int> grid(w, h, 0, margin);
@@ -748,11 +737,8 @@ TEST(Grid, ScrollingMatchesMovingEveryCellAcrossTheMarginAndBack) {
             }
         }
     }
-}
-
-// Both hashes see a change of any one cell, wherever it falls in a word or in a row's short
-// tail, on arena sides with every kind of tail; putting the cell back gives the hash back.
-TEST(StateHash, SeesAChangeOfAnyOneCell) {
+    // Both hashes see a change of any one cell, wherever it falls in a word or in a row's short
+    // tail, on arena sides with every kind of tail; putting the cell back gives the hash back.
     // Client heights giving sides of 108, 117 and 128 cells: tails of 4, 5 and 0 cells.
     for (const int clientHeight : {120, 130, 143}) {
         test::TestGame g(clientHeight);

@@ -210,8 +210,7 @@ TEST(EventMessage, LastsOneHundredStepsFadingInAndOutAndDisasterNamesTwiceAsLong
     EXPECT_EQ(colours[98], BlendColor(kPanelColour, kYellow, 5 * (0.99f - 0.8)));
     m.label.changed = false;
     m.step();
-    EXPECT_TRUE(m.label.text.empty() && m.label.changed);
-    EXPECT_EQ(m.g.gra.message.countdown, 0);
+    EXPECT_TRUE(m.label.text.empty() && m.label.changed && m.g.gra.message.countdown == 0);
     m.step();  // idle
     EXPECT_EQ(m.g.gra.message.countdown, 0);
 
