@@ -303,9 +303,7 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     const int rosterBefore = t.scores.count();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     int sideInGame = 0;
-    t.clock.onSleep = [&] {
-        if (t.gra.running) sideInGame = t.gra.arena.side();
-    };
+    t.clock.onSleep = [&] { if (t.gra.running) sideInGame = t.gra.arena.side(); };
     t.window->joinNetworkGame("127.0.0.1:" + std::to_string(port), 3, "");
     const test::PeerRun h = host.get();
 

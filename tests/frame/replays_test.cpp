@@ -285,9 +285,7 @@ TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     const std::size_t replays = t.window->replays().all().size();
     t.logTicks();
     std::int32_t firstTick = -1;
-    t.clock.onSleep = [&] {
-        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
-    };
+    t.clock.onSleep = [&] { if (t.watch() && firstTick < 0) firstTick = t.gra.tick; };
     pressKey(*t.window, Qt::Key_F3);
     std::map<int, unsigned long long> release = t.loggedTicks();
 

@@ -86,9 +86,7 @@ public:
         m_inbox.push_back({NetEvent::Type::Received, peer, std::move(bytes)});
     }
     // A goodbye completes once the session serviced it.
-    void settle() {
-        for (int peer : std::set<int>(m_leaving)) hangUp(peer);
-    }
+    void settle() { for (int peer : std::set<int>(m_leaving)) hangUp(peer); }
 
 private:
     std::set<int> m_peers, m_leaving;
@@ -349,9 +347,7 @@ std::vector<fuzz::Bytes> seeds() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    return fuzz::writeSeedsIfAsked(seeds());
-}
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return fuzz::writeSeedsIfAsked(seeds()); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);

@@ -328,9 +328,7 @@ TEST(GameStart, TheStartAndTheInputDecideTheGameARoundsStartsFromItsPointsADemoF
 using test::TestGame;
 
 // Signed difference b - a in degrees, in -180 .. 179.
-int angleDiff(int a, int b) {
-    return ((b - a) % 360 + 540) % 360 - 180;
-}
+int angleDiff(int a, int b) { return ((b - a) % 360 + 540) % 360 - 180; }
 
 // Computers only, on an empty arena: slot 1, or slots 0 and 1.
 struct Computers : TestGame {

@@ -42,9 +42,7 @@ protected:
         ASSERT_TRUE(test::opens(*host, port));
         ASSERT_TRUE(!withGuest || test::joinLobby(*host, guest, port));
     }
-    void TearDown() override {
-        if (host) host->close();
-    }
+    void TearDown() override { if (host) host->close(); }
 
     std::unique_ptr<HostSession> host = std::make_unique<HostSession>(quick({"Ann"}));
     GuestSession guest{quick({"Bo"})};

@@ -19,9 +19,7 @@ using namespace slyders::net;
 
 namespace {
 
-Decoded decodeBytes(const std::vector<std::uint8_t>& b) {
-    return decode(b.data(), b.size());
-}
+Decoded decodeBytes(const std::vector<std::uint8_t>& b) { return decode(b.data(), b.size()); }
 
 Start sampleStart() {
     Start s;

@@ -16,9 +16,7 @@
 namespace slyders {
 namespace {
 
-constexpr std::uint32_t grey(std::uint32_t v) {
-    return v | (v << 8) | (v << 16);
-}
+constexpr std::uint32_t grey(std::uint32_t v) { return v | (v << 8) | (v << 16); }
 constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return r | (g << 8) | (b << 16);
 }
@@ -110,9 +108,7 @@ TEST(BitmapFile, ReadsWhatItWritesAndAPalettedTopDownBitmapAndRefusesGarbage) {
 constexpr std::uint32_t kGround = 0xFF203040u;
 constexpr std::uint32_t kTrail = 0xFFFFFF00u;
 
-std::uint8_t green(std::uint32_t p) {
-    return std::uint8_t(p >> 8);
-}
+std::uint8_t green(std::uint32_t p) { return std::uint8_t(p >> 8); }
 
 PixelBuffer scaledWhole(const PixelBuffer& source, int targetSide) {
     PixelBuffer shown(targetSide, targetSide);
