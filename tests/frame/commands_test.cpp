@@ -57,14 +57,13 @@ TEST(Commands, DemoAsksFirstOnlyWhenResultsExistAndAReplayNotSavedIsSaidOnce) {
     };
     t.window->GameDemoClick();  // no results: plays at once
     t.window->GameDemoClick();
-    EXPECT_TRUE(t.boxes.asked.empty());
-    EXPECT_EQ(demoResults(), 2);
+    EXPECT_TRUE(t.boxes.asked.empty() && demoResults() == 2);
     EXPECT_EQ(std::tuple(t.gra.demo, t.gra.firstSlot, t.gra.humans), std::tuple(false, 1, 1));
     ASSERT_EQ(t.boxes.errors.size(), 1u);
-    EXPECT_EQ(t.boxes.errors[0].first, "Replay not saved");
-    EXPECT_NE(t.boxes.errors[0].second.find("could not be written"), std::string::npos);
-    EXPECT_EQ(t.boxes.informed.size(), 3u);  // two DEMO results and the one failure
-    EXPECT_FALSE(t.window->menuItem("GameWatchlast")->isEnabled());
+    EXPECT_TRUE(t.boxes.errors[0].first == "Replay not saved" &&
+                t.boxes.errors[0].second.find("could not be written") != std::string::npos);
+    // Two DEMO results and the one failure.
+    EXPECT_TRUE(t.boxes.informed.size() == 3u && !t.window->menuItem("GameWatchlast")->isEnabled());
 
     t.gra.slots[2].roundsWon = 1;  // a round won, no round points
     t.boxes.answers = {false};
@@ -94,16 +93,15 @@ TEST(Commands, NewDuringDemoKeepsTheDemoAndRestoresThePlayersAfterwards) {
               std::tuple(false, false, 2, 0));
     for (const Slyder& s : t.gra.slots) EXPECT_EQ(s.roundPoints + s.gamePoints + s.roundsWon, 0);
     // The players dialog came up for the new game.
-    EXPECT_TRUE(t.gra.AllHumansSeated() && t.playersDialogs >= 1);
-    EXPECT_TRUE(t.window->menuItem("GameDemo")->isEnabled());
+    EXPECT_TRUE(t.gra.AllHumansSeated() && t.playersDialogs >= 1 &&
+                t.window->menuItem("GameDemo")->isEnabled());
 
     const std::vector<std::filesystem::path> files = t.window->replays().all();
     ASSERT_EQ(files.size(), 2u);
     const Replay demo = test::readReplay(files[0]);
     EXPECT_EQ(std::tuple(demo.start.demo, demo.end, demo.endTick),
               std::tuple(true, ReplayEnd::Stopped, leftAt));
-    EXPECT_TRUE(test::playedBack(demo, t.text).agrees);
-    EXPECT_FALSE(t.newestReplay().start.demo);
+    EXPECT_TRUE(test::playedBack(demo, t.text).agrees && !t.newestReplay().start.demo);
 }
 
 TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
@@ -113,9 +111,8 @@ TEST(Commands, DuringAGameItemsAreDisabledAndTheComputerCountWaits) {
         if (!t.gra.running || checked || t.gra.tick < 5) return;
         checked = true;
         for (const char* name :
-             {"GameDemo", "GameCleartotals", "SetupPlayers", "DisplayHighscores"}) {
+             {"GameDemo", "GameCleartotals", "SetupPlayers", "DisplayHighscores"})
             EXPECT_FALSE(t.window->menuItem(name)->isEnabled()) << name;
-        }
         EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
         t.window->PlayersTwocomputerplayersClick();
         // The running game keeps its slots.
@@ -148,8 +145,8 @@ TEST(Commands, CustomKeysAreFollowedAndASeatOnAPadSteersOnlyWhenItIsPluggedIn) {
     t.gra.humans = 1;
     t.gra.seats[0] = {kFirstGamepadPair + 1, 2};
     t.window->GameNewClick();
-    EXPECT_EQ(t.boxes.informed, std::vector<std::string>{"Gamepad 2 is not connected."});
-    EXPECT_EQ(t.gra.tick, 0);
+    EXPECT_EQ(std::pair(t.boxes.informed, t.gra.tick),
+              std::pair(std::vector<std::string>{"Gamepad 2 is not connected."}, 0));
 
     // Plugged in and held right: the slyder turns right by 2 degrees a tick once it moves.
     t.pads[1] = {true, {false, true}, "Pad"};
@@ -160,8 +157,7 @@ TEST(Commands, CustomKeysAreFollowedAndASeatOnAPadSteersOnlyWhenItIsPluggedIn) {
         if (d0 < 0) {
             d0 = d, h0 = h;
         } else if (d >= d0 + 10) {
-            turned = ((h - h0) % 360 + 360) % 360;
-            ticks = d - d0;
+            turned = ((h - h0) % 360 + 360) % 360, ticks = d - d0;
             t.gra.running = false;
         }
     };

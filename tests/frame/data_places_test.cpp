@@ -55,9 +55,7 @@ TEST(DataPlaces, SettingsFolderIsTheWorkingFolderUnlessOneIsGiven) {
 TEST(DataPlaces, OptionsForTheSettingsFolderTheVersionAndATimedClose) {
     Options o;
     EXPECT_FALSE(parseOptions({"--settings-dir", "/x/y", "--version", "--quit-after", "1500"}, o));
-    EXPECT_EQ(o.settingsDir, "/x/y");
-    EXPECT_TRUE(o.version);
-    EXPECT_EQ(o.quitAfterMs, 1500);
+    EXPECT_EQ(std::tuple(o.settingsDir, o.version, o.quitAfterMs), std::tuple("/x/y", true, 1500));
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--settings-dir"},
                                                                  {"--settings-dir", ""},
                                                                  {"--quit-after", "0"},

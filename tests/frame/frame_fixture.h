@@ -51,9 +51,7 @@ void whenOpen(std::function<bool(T&)> ready, std::function<void(T&)> act) {
 
 // The same, as soon as the window is open.
 template <typename T>
-void whenOpen(std::function<void(T&)> act) {
-    whenOpen<T>([](T&) { return true; }, std::move(act));
-}
+void whenOpen(std::function<void(T&)> act) { whenOpen<T>([](T&) { return true; }, std::move(act)); }
 
 // A key pressed (or let go of) in the game's view, as the player does it.
 inline void pressKey(TMainWnd& w, int key, QEvent::Type type = QEvent::KeyPress) {

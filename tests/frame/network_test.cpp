@@ -112,8 +112,7 @@ TEST(WindowNetwork, TheJoinWindowSaysWhyAGameCannotBeJoinedAddsPlayersAndListsLo
               std::tuple("This game needs a password.", "Wrong password.",
                          "The game is full: no seat is free."));
     EXPECT_EQ(wrong.password, QString("guess"));
-    EXPECT_EQ(t.network(), nullptr);
-    EXPECT_TRUE(t.window->menuItem("GameJoin")->isEnabled());
+    EXPECT_TRUE(t.network() == nullptr && t.window->menuItem("GameJoin")->isEnabled());
 
     // A new player is added from the join window, kept in the roster and chosen; a name the
     // roster refuses is said and added nowhere.
@@ -191,8 +190,8 @@ TEST(WindowNetwork, TheLobbySaysWhereFriendsOutsideJoinOrWhatToDoInstead) {
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
         QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
     }
-    EXPECT_TRUE(lobby.mappingText().startsWith(no)) << lobby.mappingText().toStdString();
-    EXPECT_TRUE(lobby.mappingText().contains("Slyders server"));
+    const QString said = lobby.mappingText();
+    EXPECT_TRUE(said.startsWith(no) && said.contains("Slyders server")) << said.toStdString();
     host.close();
 }
 
@@ -222,8 +221,7 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEndThenASilent
     EXPECT_TRUE(addresses.contains("127.0.0.1") && addresses.contains(QString("port %1").arg(port)))
         << addresses.toStdString();
 
-    ASSERT_EQ(g.error, "");
-    ASSERT_GE(g.games.size(), 1u);
+    ASSERT_TRUE(g.error.empty() && !g.games.empty()) << g.error;
     expectSameGame(t, g.games[0]);
     EXPECT_EQ(g.games[0].start.yourSeats, 0b0010);
     // The guest's name joined the host's roster, and both names are saved, whether or not a
@@ -239,8 +237,8 @@ TEST(WindowNetwork, AWindowHostsAHeadlessGuestThroughTheLobbyToTheEndThenASilent
     EXPECT_EQ(std::tuple(t.network(), t.gra.humans, t.gra.network.names[3], t.gra.deathOrder),
               std::tuple(nullptr, 1, "", ""));
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled());
-    EXPECT_EQ(t.boxes.asked.back(), "Play another network game?");
-    EXPECT_EQ(t.window->history().games().front().kind, GameKind::NetworkHost);
+    EXPECT_EQ(std::pair(t.boxes.asked.back(), t.window->history().games().front().kind),
+              std::pair(std::string("Play another network game?"), GameKind::NetworkHost));
 
     // A guest that falls silent is waited for on the label, then leaves the game.
     t.window->setNetworkPlay(
@@ -288,8 +286,8 @@ TEST(WindowNetwork, TheLobbyMovesOffABusyPortAndToATypedOne) {
     t.window->hostNetworkGame(port);
     EXPECT_EQ(note, QString("Port %1 is busy: the game is at port %2.").arg(port).arg(port + 1));
     EXPECT_TRUE(before.endsWith(QString("port %1").arg(port + 1))) << before.toStdString();
-    EXPECT_TRUE(after.endsWith(QString("port %1").arg(port + 7))) << after.toStdString();
-    EXPECT_TRUE(t.boxes.errors.empty());
+    EXPECT_TRUE(after.endsWith(QString("port %1").arg(port + 7)) && t.boxes.errors.empty())
+        << after.toStdString();
 }
 
 TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
@@ -305,14 +303,11 @@ TEST(WindowNetwork, AWindowJoinsAHeadlessHostOnItsArenaAndKeepsItsRoster) {
     const int rosterBefore = t.scores.count();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     int sideInGame = 0;
-    t.clock.onSleep = [&] {
-        if (t.gra.running) sideInGame = t.gra.arena.side();
-    };
+    t.clock.onSleep = [&] { if (t.gra.running) sideInGame = t.gra.arena.side(); };
     t.window->joinNetworkGame("127.0.0.1:" + std::to_string(port), 3, "");
     const test::PeerRun h = host.get();
 
-    ASSERT_EQ(h.error, "");
-    ASSERT_EQ(h.games.size(), 6u);
+    ASSERT_TRUE(h.error.empty() && h.games.size() == 6u) << h.error;
     expectSameGame(t, h.games.back());
     EXPECT_EQ(std::tuple(sideInGame, h.games[0].start.names[3]), std::tuple(500, "Dummy 2"));
     EXPECT_EQ(t.boxes.informed.back(), "The host has closed the game.");

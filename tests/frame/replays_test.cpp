@@ -46,9 +46,8 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
     TInterface& s = t.settings;
     for (int* extra : {&s.xtr_tunnel, &s.xtr_biggaps, &s.xtr_cruelptr, &s.xtr_wall, &s.xtr_food,
                        &s.xtr_void, &s.xtr_attract, &s.xtr_invis, &s.xtr_scroll, &s.dis_void,
-                       &s.dis_tunnel, &s.dis_wall, &s.dis_attract}) {
+                       &s.dis_tunnel, &s.dis_wall, &s.dis_attract})
         *extra = 1;
-    }
     t.logTicks();
     t.window->GameDemoClick();
     std::map<int, unsigned long long> release = t.loggedTicks();
@@ -101,14 +100,12 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
         std::tuple(ReplayEnd::Over, t.gra.tick, t.gra.deathOrder, "Zebediah",
                    std::size_t(t.gra.tick / 20)));
     unsigned seatsSteered = 0;  // a bit a seat
-    for (const ReplayEvent& e : game.events) {
-        if (e.kind != ReplayEventKind::Input) continue;
-        seatsSteered |= (e.input.seat[0] ? 1u : 0u) | (e.input.seat[1] ? 2u : 0u);
-    }
+    for (const ReplayEvent& e : game.events)
+        if (e.kind == ReplayEventKind::Input)
+            seatsSteered |= (e.input.seat[0] ? 1u : 0u) | (e.input.seat[1] ? 2u : 0u);
     EXPECT_EQ(seatsSteered, 3u);
     const ReplayCheck check = test::playedBack(game, t.text);
-    EXPECT_TRUE(check.agrees) << toJson(check);
-    EXPECT_EQ(check.ticks, game.endTick);
+    EXPECT_TRUE(check.agrees && check.ticks == game.endTick) << toJson(check);
 
     // Player 1 turning the other way once is another game, from the first check after it.
     Replay other = game;
@@ -118,8 +115,8 @@ TEST(WindowReplays, ADemoAndAGameSteeredByKeysWithASpeedChangeAndAFastFinishAreR
     ASSERT_NE(e, other.events.end());
     e->input.seat[0] ^= kSteerLeft | kSteerRight;
     const ReplayCheck flipped = test::playedBack(other, t.text);
-    EXPECT_FALSE(flipped.agrees);
-    EXPECT_EQ(flipped.disagreesAt, (e->tick + 19) / 20 * 20) << "changed at " << e->tick;
+    EXPECT_EQ(std::pair(flipped.agrees, flipped.disagreesAt),
+              std::pair(false, (e->tick + 19) / 20 * 20)) << "changed at " << e->tick;
     // Both games are in the history, newest first, each as its replay tells it.
     const std::vector<PlayedGame> history = t.window->history().games();
     ASSERT_EQ(history.size(), 2u);
@@ -168,13 +165,11 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
     const int S = a.side(), top = S * 15 / 100, bottom = S * 45 / 100;
     const auto solid = [&a](int x, int y) { return a.cell(x, y) == kCellSolid; };
     int solidColumns = 0;
-    for (int x = S / 10 + 1; x < S * 9 / 10; ++x) {
+    for (int x = S / 10 + 1; x < S * 9 / 10; ++x)
         solidColumns += test::countWhere({x, top, 1, bottom - top}, solid) > 0;
-    }
     EXPECT_GT(solidColumns, S * 3 / 4);
     const Replay recorded = t.newestReplay();
-    ASSERT_FALSE(recorded.start.demo);
-    ASSERT_FALSE(recorded.resultText.empty());
+    ASSERT_FALSE(recorded.start.demo || recorded.resultText.empty());
     t.gra.slots[2].roundPoints = 7;  // a round in progress when the player watches
     t.settings.xtr_food = !t.settings.xtr_food;
     t.settings.int_snd = 1;
@@ -191,9 +186,8 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
         food = t.settings.xtr_food;
         t.settings.int_snd = 0;  // as a machine without a sound device switches sounds off
         for (const char* item : {"GameNew", "GameDemo", "GameWatchlast", "GameOpenreplay",
-                                 "SetupPlayers", "Settings", "SpeedFast"}) {
+                                 "SetupPlayers", "Settings", "SpeedFast"})
             itemsOff = itemsOff && !t.window->menuItem(item)->isEnabled();
-        }
     };
     t.boxes.whileOpen = [&] {
         if (t.boxes.shown.back() != "Keep this replay?") return;
@@ -210,16 +204,14 @@ TEST(WindowReplays, AWonRoundIsAnnouncedAndWatchingItLeavesThePlayersThingsAlone
     std::size_t foodAt = 0;
     while (kSettingsTable[foodAt].id != std::string("xtr_food")) ++foodAt;
     EXPECT_EQ(food, recorded.settings.at(foodAt));
-    EXPECT_EQ(deaths, recorded.deathOrder);
     ASSERT_FALSE(points.empty());
-    EXPECT_EQ(points, recordedPoints);
+    EXPECT_EQ(std::tie(deaths, points), std::tie(recorded.deathOrder, recordedPoints));
     EXPECT_EQ(t.boxes.informed,
               (std::vector<std::string>{"Round finished!\n" + recorded.resultText}));
-    EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
-    EXPECT_TRUE(ReplayStore::isKept(*t.window->replays().newest()));
+    EXPECT_TRUE(t.boxes.asked == std::vector<std::string>{"Keep this replay?"} &&
+                ReplayStore::isKept(*t.window->replays().newest()));
 
-    EXPECT_TRUE(playersThings(t) == before);
-    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+    EXPECT_TRUE(playersThings(t) == before && t.window->windowTitle() == "Slyders");
     EXPECT_TRUE(t.window->menuItem("GameNew")->isEnabled() &&
                 t.window->menuItem("SpeedFast")->isEnabled());
     EXPECT_EQ(t.window->replays().all().size(), 2u);  // watching recorded nothing
@@ -267,12 +259,12 @@ TEST(WindowReplays, PlaybackKeysAndAnotherArenaSide) {
     // A group of 20 ticks takes 19 periods of 13 ms at x1, and of a sixteenth of it at x16.
     std::map<int, unsigned long long> release = t.loggedTicks();
     ASSERT_TRUE(release.count(39) && release.count(79));
-    EXPECT_EQ(release[39] - release[19], 19u * 13000u);
-    EXPECT_EQ(release[79] - release[59], 19u * (13000u / 16u));
+    EXPECT_EQ(std::pair(release[39] - release[19], release[79] - release[59]),
+              std::pair(19ull * 13000u, 19ull * (13000u / 16u)));
 
-    EXPECT_EQ(std::tuple(t.gra.arena.side(), t.gra.arena.offset(), t.watch()),
-              std::tuple(360, 20, nullptr));
-    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+    EXPECT_EQ(std::tuple(t.gra.arena.side(), t.gra.arena.offset(), t.watch(),
+                         t.window->windowTitle().toStdString()),
+              std::tuple(360, 20, nullptr, "Slyders"));
 }
 
 // F3 after a game: its last 10 s again at half pace, silently ended, and the window as it was.
@@ -293,9 +285,7 @@ TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     const std::size_t replays = t.window->replays().all().size();
     t.logTicks();
     std::int32_t firstTick = -1;
-    t.clock.onSleep = [&] {
-        if (t.watch() && firstTick < 0) firstTick = t.gra.tick;
-    };
+    t.clock.onSleep = [&] { if (t.watch() && firstTick < 0) firstTick = t.gra.tick; };
     pressKey(*t.window, Qt::Key_F3);
     std::map<int, unsigned long long> release = t.loggedTicks();
 
@@ -303,8 +293,7 @@ TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     const int group = (firstTick / 20 + 2) * 20 - 1;
     ASSERT_TRUE(release.count(group) && release.count(group + 20));
     EXPECT_EQ(release[group + 20] - release[group], 19u * 13000u * 2u);
-    EXPECT_EQ(t.boxes.informed, told);
-    EXPECT_TRUE(t.boxes.asked.empty());
+    EXPECT_TRUE(t.boxes.informed == told && t.boxes.asked.empty());
     EXPECT_EQ(std::tuple(t.watch(), t.window->windowTitle().toStdString(), t.gra.deathOrder,
                          t.window->replays().all().size()),
               std::tuple(nullptr, title, deaths, replays));
@@ -359,8 +348,8 @@ TEST(WindowReplays, TheLastMomentsAgainThenSlowMotionStepsAndJumpsAndBadFiles) {
     EXPECT_EQ(std::tuple(napsAfterSteps, exportShown, exportItem->isVisible()),
               std::tuple(50, true, false));
     EXPECT_EQ(t.exportedReplays, std::vector{*t.window->replays().newest()});
-    EXPECT_EQ(jumpedTo, jumpedFrom + 404);  // 5 s at Medium: 5000 ms x 20 / (19 x 13 ms)
-    EXPECT_EQ(std::tuple(homeAt, f9At), std::tuple(0, 0));
+    // A jump of 5 s at Medium: 5000 ms x 20 / (19 x 13 ms).
+    EXPECT_EQ(std::tuple(jumpedTo, homeAt, f9At), std::tuple(jumpedFrom + 404, 0, 0));
     EXPECT_EQ(t.boxes.informed, told);  // no disagreement, the DEMO result as ever
     EXPECT_EQ(t.boxes.asked, (std::vector<std::string>{"Keep this replay?"}));
     ASSERT_TRUE(release.count(39) && release.count(59));

@@ -30,9 +30,8 @@ bool within(std::chrono::seconds limit, Condition condition) {
 bool catches(pid_t pid, int signal) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) {
+        if (line.rfind("SigCgt:", 0) == 0)
             return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
-        }
     }
     return false;
 }
@@ -92,9 +91,8 @@ TEST_F(SessionEnd, SigtermDuringADemoGameSavesTheSettings) {
     std::string error;
     const auto replay = slyders::loadReplayFile(replays[0], error);
     ASSERT_TRUE(replay) << error;
-    EXPECT_TRUE(replay->start.demo);
-    EXPECT_EQ(replay->end, slyders::ReplayEnd::Stopped);
-    EXPECT_GT(replay->endTick, 0);
+    EXPECT_TRUE(replay->start.demo && replay->end == slyders::ReplayEnd::Stopped &&
+                replay->endTick > 0);
 }
 
 TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {
@@ -102,9 +100,8 @@ TEST_F(SessionEnd, SighupKeepsTheSettingsOfTheSession) {
     EXPECT_EQ(endWith(SIGHUP), 0);
     const std::string saved = settingsFile();
     // Written whole: the settings the file had, and those it lacked.
-    for (const char* line : {"\nint_rndpts:25\n", "\nint_background:3\n", "\ndis_attract:1\n"}) {
+    for (const char* line : {"\nint_rndpts:25\n", "\nint_background:3\n", "\ndis_attract:1\n"})
         EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
-    }
 }
 
 // A file that cannot be watched is refused before any window comes up, with the reader's

@@ -22,12 +22,11 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaultsAndItsGroupsCarryOneC
     // One human and one computer, Medium skill and Medium speed.
     EXPECT_EQ(std::tuple(t.gra.firstSlot, t.gra.humans, t.gra.skillLevel, t.gra.speedLevel),
               std::tuple(1, 1, 2, 1));
-    for (const char* item : {"PlayersOnecomputerplayer", "ComputerMedium", "SpeedMedium"}) {
+    for (const char* item : {"PlayersOnecomputerplayer", "ComputerMedium", "SpeedMedium"})
         EXPECT_TRUE(t.window->menuItem(item)->isChecked()) << item;
-    }
     EXPECT_EQ(t.window->menuItem("GameNew")->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(t.window->menuItem("GameExit")->text(), "&Exit\tAlt-F4");
-    EXPECT_EQ(t.window->windowTitle(), "Slyders");
+    EXPECT_EQ(std::pair(t.window->menuItem("GameExit")->text(), t.window->windowTitle()),
+              std::pair(QString("&Exit\tAlt-F4"), QString("Slyders")));
 
     // Players, Computer and Speed show check marks, one per group whatever was chosen, also
     // when the checked item is chosen again. No item repeats with a held key.
@@ -53,28 +52,25 @@ TEST(MainWindow, StartsWithTheTitleScreenAndTheMenuDefaultsAndItsGroupsCarryOneC
         }
     }
     EXPECT_EQ(std::tuple(t.gra.firstSlot, t.gra.skillLevel, t.gra.speedLevel), std::tuple(1, 2, 1));
-    for (QAction* item : t.window->findChildren<QAction*>()) {
-        if (item->objectName().isEmpty()) continue;  // the toolkit's own
-        EXPECT_FALSE(item->autoRepeat()) << item->objectName().toStdString();
-    }
+    for (QAction* item : t.window->findChildren<QAction*>())  // those without a name: the toolkit's
+        EXPECT_FALSE(!item->objectName().isEmpty() && item->autoRepeat())
+            << item->objectName().toStdString();
 }
 
 // Any side a game may have plays, in pictures of its own when it is not the window's (the
 // window shows it scaled); only sides no game can have are refused.
 TEST(MainWindow, PlaysOnTheArenaSideItIsGiven) {
     test::WindowTest t(640, 400);
-    EXPECT_FALSE(t.window->useArenaSide(50));
-    EXPECT_FALSE(t.window->useArenaSide(kMaxArenaSide + 1));
+    EXPECT_FALSE(t.window->useArenaSide(50) || t.window->useArenaSide(kMaxArenaSide + 1));
     EXPECT_EQ(t.gra.arena.side(), 360);
     EXPECT_TRUE(t.window->useArenaSide(401));  // taller than the client area
 
     ASSERT_TRUE(t.window->useArenaSide(300));
-    EXPECT_EQ(t.gra.arena.side(), 300);
-    EXPECT_EQ(t.window->windowPicture().width(), 300);
-    EXPECT_EQ(t.gra.arena.map().size(), 300u * 300u);
+    EXPECT_EQ(std::tuple(t.gra.arena.side(), t.window->windowPicture().width(),
+                         t.gra.arena.map().size()),
+              std::tuple(300, 300, 300u * 300u));
     t.window->GameDemoClick();
-    EXPECT_GT(t.gra.tick, 75);
-    EXPECT_EQ(t.gra.arena.side(), 300);
+    EXPECT_TRUE(t.gra.tick > 75 && t.gra.arena.side() == 300);
 
     ASSERT_TRUE(t.window->useArenaSide(360));
     EXPECT_EQ(t.gra.arena.offset(), 20);
@@ -91,9 +87,8 @@ TEST(ImpactFace, HasLowerCase) {
         QtTextRenderer text;
         DrawArenaText(arena, text, 0, 0, kSide, 0.2 * kSide, s, "Impact", kWhite, false);
         std::vector<std::int32_t> cells;
-        for (int y = 0; y < kSide; ++y) {
-            for (int x = 0; x < kSide; ++x) cells.push_back(arena.cell(x, y));
-        }
+        for (int y = 0; y < kSide; ++y)
+            cells.insert(cells.end(), arena.map().row(y), arena.map().row(y) + kSide);
         return cells;
     };
     EXPECT_NE(solidCells("Slyders"), solidCells("SLYDERS"));
@@ -154,8 +149,8 @@ TEST(FastFinish, LastsAcrossADemoRestartUntilTheGameEnds) {
 
     const Replay replay = t.newestReplay();
     ASSERT_FALSE(replay.events.empty());
-    EXPECT_EQ(replay.events.front().tick, 1);
-    EXPECT_EQ(replay.events.front().kind, ReplayEventKind::FastFinish);
+    EXPECT_EQ(std::pair(replay.events.front().tick, replay.events.front().kind),
+              std::pair(1, ReplayEventKind::FastFinish));
 }
 
 // Counts the times a window was minimised (the offscreen platform activates it again at once).
@@ -184,8 +179,7 @@ TEST(ProgramSwitch, OnlyALastingSwitchMinimisesAndPauses) {
     QTest::qWait(kWithinGraceMs);
     Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
     QTest::qWait(kPastGraceMs);
-    EXPECT_EQ(minimised.count, 0);
-    EXPECT_TRUE(titles.empty());
+    EXPECT_TRUE(minimised.count == 0 && titles.empty());
 
     Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
     QTest::qWait(kPastGraceMs);
@@ -208,8 +202,8 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
     t.window->show();
     t.window->resize(900, 600);
     expectArenaFollows();
-    ASSERT_EQ(t.window->windowPicture().height(), client().height());
-    EXPECT_EQ(t.window->windowPicture().width(), client().width());
+    ASSERT_EQ(std::pair(t.window->windowPicture().height(), t.window->windowPicture().width()),
+              std::pair(client().height(), client().width()));
     EXPECT_EQ(t.gra.arena.offset(), (client().height() - t.gra.arena.side()) / 2);
     const int labelWidth = t.window->eventLabel().width;
     // As in a window started at this size.
@@ -226,8 +220,8 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
         }
         if (!t.gra.running || t.gra.tick != 30 || !resized || checked) return;
         checked = true;
-        EXPECT_EQ(t.gra.arena.side(), side);
-        EXPECT_EQ(static_cast<GameView*>(t.window->centralWidget())->origin(), QPoint(0, 0));
+        EXPECT_TRUE(t.gra.arena.side() == side &&
+                    static_cast<GameView*>(t.window->centralWidget())->origin() == QPoint(0, 0));
         EXPECT_EQ(t.window->screenPicture().height(), client().height());
         EXPECT_EQ(t.window->arenaSquare().w, static_cast<int>(0.9 * client().height()));
         // The game's own picture, its square carried over: between ticks it is the
@@ -242,8 +236,7 @@ TEST(WindowSize, FollowsTheWindowBetweenGamesAndWaitsForTheGameToEnd) {
     t.window->GameDemoClick();
     ASSERT_TRUE(checked);
     expectArenaFollows();
-    EXPECT_GT(t.gra.arena.side(), side);
-    EXPECT_GT(t.window->eventLabel().width, labelWidth);
+    EXPECT_TRUE(t.gra.arena.side() > side && t.window->eventLabel().width > labelWidth);
 
     // F11 there and back; the arena follows the whole screen as well.
     QAction* fullScreen = t.window->findChild<QAction*>("ToggleFullScreen");

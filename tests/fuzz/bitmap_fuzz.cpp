@@ -9,10 +9,9 @@ namespace {
 
 PixelBuffer picture(int width, int height) {
     PixelBuffer p(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            p.set(x, y, Rgb{std::uint8_t(x * 40), std::uint8_t(y * 50), 90});
-    }
+    for (int i = 0; i < width * height; ++i)
+        p.set(i % width, i / width,
+              Rgb{std::uint8_t(i % width * 40), std::uint8_t(i / width * 50), 90});
     return p;
 }
 
@@ -26,13 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = DecodeBitmap(fuzz::Bytes(data, data + size));
     if (!decoded) return 0;
     const auto again = DecodeBitmap(EncodeBitmap(*decoded));
-    if (!again || again->width() != decoded->width() || again->height() != decoded->height()) {
+    if (!again || again->width() != decoded->width() || again->height() != decoded->height())
         fuzz::fail("a decoded picture does not survive its own encoding");
-    }
-    for (int y = 0; y < decoded->height(); ++y) {
-        for (int x = 0; x < decoded->width(); ++x) {
+    for (int y = 0; y < decoded->height(); ++y)
+        for (int x = 0; x < decoded->width(); ++x)
             if (again->colour(x, y) != decoded->colour(x, y)) fuzz::fail("a pixel changed");
-        }
-    }
     return 0;
 }

@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (error.empty()) fuzz::fail("a refusal without a reason");
         return 0;
     }
-    if (net::encodeAd(*ad) != std::vector<std::uint8_t>(data, data + size)) {
+    if (net::encodeAd(*ad) != std::vector<std::uint8_t>(data, data + size))
         fuzz::fail("an answer does not write back to its bytes");
-    }
     return 0;
 }

@@ -34,8 +34,6 @@ inline int writeSeedsIfAsked(const std::vector<Bytes>& seeds) {
     std::abort();
 }
 
-inline Bytes bytesOf(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
+inline Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 }  // namespace slyders::fuzz

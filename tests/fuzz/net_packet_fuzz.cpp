@@ -51,9 +51,8 @@ void checkBounds(const net::Packet& packet) {
         if (state->players.size() > 4 || state->watchers > net::kMaxWatchers)
             fuzz::fail("a room beyond its bounds");
     }
-    if (const auto* ladder = std::get_if<net::Ladder>(&packet)) {
+    if (const auto* ladder = std::get_if<net::Ladder>(&packet))
         if (ladder->rows.size() > std::size_t(net::kMaxLadderRows)) fuzz::fail("a ladder too long");
-    }
 }
 
 }  // namespace

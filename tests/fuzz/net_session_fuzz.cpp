@@ -86,9 +86,7 @@ public:
         m_inbox.push_back({NetEvent::Type::Received, peer, std::move(bytes)});
     }
     // A goodbye completes once the session serviced it.
-    void settle() {
-        for (int peer : std::set<int>(m_leaving)) hangUp(peer);
-    }
+    void settle() { for (int peer : std::set<int>(m_leaving)) hangUp(peer); }
 
 private:
     std::set<int> m_peers, m_leaving;
@@ -139,17 +137,15 @@ private:
     }
 
     void send(int p, std::vector<std::uint8_t> bytes) {
-        if (const Decoded d = decode(bytes.data(), bytes.size()); d.packet) {
+        if (const Decoded d = decode(bytes.data(), bytes.size()); d.packet)
             if (const Input* in = std::get_if<Input>(&*d.packet)) noteInput(p, *in);
-        }
         m_net->deliver(p, std::move(bytes));
     }
 
     void noteInput(int p, const Input& in) {
         if (in.game != m_host.current().game) return;
-        for (std::size_t i = 0; i < in.packed.size(); ++i) {
+        for (std::size_t i = 0; i < in.packed.size(); ++i)
             m_sent[{p, in.firstTick + std::uint32_t(i)}].insert(in.packed[i]);
-        }
     }
 
     void step(std::uint8_t op) {
@@ -157,7 +153,7 @@ private:
         if (op == 0) m_net->connect(peer());
         if (op == 1) m_net->hangUp(peer());
         if (op == 2) {
-            const int p = peer();
+            const int p = peer();  // before the packet's bytes are read
             send(p, packet(m_in.u8()));
         }
         if (op == 3) {  // one peer floods with one kind of packet
@@ -184,10 +180,9 @@ private:
     // Every guest answers the pings and checks the game, and none steers.
     void talkWithoutSteering(int steps) {
         for (int i = 0; i < steps && m_in.spend(); ++i) {
-            for (const MachineInfo& m : m_host.machines()) {
+            for (const MachineInfo& m : m_host.machines())
                 if (m.peer > 0 && !m.gone)
                     send(m.peer, encode(Pong{std::uint32_t(m_clock / 1000)}));
-            }
             m_clock += kStepUs * 10;
             m_host.service(0);
             m_net->settle();
@@ -206,10 +201,7 @@ private:
             }
             const std::optional<FrameEntry> f = m_host.frameFor(t, own);
             if (!f) {
-                if (m_stuckTick != t) {
-                    m_stuckTick = t;
-                    m_stuckSinceUs = m_clock;
-                }
+                if (m_stuckTick != t) m_stuckTick = t, m_stuckSinceUs = m_clock;
                 return;
             }
             checkFrame(t, *f);
@@ -314,10 +306,7 @@ private:
 
     void play(int ticks) {
         m_guest.service(0);
-        if (const std::optional<Start> s = m_guest.takeStart()) {
-            m_game = s->game;
-            m_played = 0;
-        }
+        if (const std::optional<Start> s = m_guest.takeStart()) m_game = s->game, m_played = 0;
         for (int i = 0; i < ticks && m_game != 0 && m_in.spend(); ++i) {
             const std::uint32_t t = m_played + 1;
             const std::optional<FrameEntry> f = m_guest.frameFor(t, m_in.u8());
@@ -358,16 +347,13 @@ std::vector<fuzz::Bytes> seeds() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    return fuzz::writeSeedsIfAsked(seeds());
-}
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return fuzz::writeSeedsIfAsked(seeds()); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
-    if (in.u8() % 2 == 0) {
+    if (in.u8() % 2 == 0)
         HostRun(in).run();
-    } else {
+    else
         GuestRun(in).run();
-    }
     return 0;
 }

@@ -39,9 +39,8 @@ Replay sampleReplay() {
 // Makes the checksum at the end right for the bytes before it.
 void fixChecksum(fuzz::Bytes& bytes) {
     const std::uint64_t sum = replayChecksum(bytes.data(), bytes.size() - kReplayChecksumSize);
-    for (std::size_t i = 0; i < kReplayChecksumSize; ++i) {
+    for (std::size_t i = 0; i < kReplayChecksumSize; ++i)
         bytes[bytes.size() - kReplayChecksumSize + i] = static_cast<std::uint8_t>(sum >> (8 * i));
-    }
 }
 
 void checkRead(const std::uint8_t* data, std::size_t size) {

@@ -19,8 +19,7 @@ public:
 bool sameEntries(const std::vector<PlrScore>& a, const Scores& b) {
     if (int(a.size()) != b.count()) return false;
     for (int i = 0; i < b.count(); ++i) {
-        const PlrScore& x = a[std::size_t(i)];
-        const PlrScore& y = b.entry(i);
+        const PlrScore &x = a[std::size_t(i)], &y = b.entry(i);
         if (x.name != y.name || x.played != y.played || x.results != y.results) return false;
     }
     return true;

@@ -38,16 +38,13 @@ TInterface load(const fuzz::Bytes& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    TInterface defaults;
-    TInterface changed;
+    TInterface defaults, changed;
     changed.int_rndpts = 75;
     changed.int_background = 16;
     changed.xtr_wall = changed.dis_void = 0;
-    return fuzz::writeSeedsIfAsked({
-        save(defaults),
-        save(changed),
-        fuzz::bytesOf("Settings:\r\nint_rndpts:~\n25\\~x~ tail\r\nint_snd:\n\nint_soe:0\n"),
-    });
+    return fuzz::writeSeedsIfAsked(
+        {save(defaults), save(changed),
+         fuzz::bytesOf("Settings:\r\nint_rndpts:~\n25\\~x~ tail\r\nint_snd:\n\nint_soe:0\n")});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

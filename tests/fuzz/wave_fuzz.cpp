@@ -39,8 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     WaveData wave;
-    if (parseWave({data, size}, wave) == SoundError::None && wave.samples.size() > size) {
+    if (parseWave({data, size}, wave) == SoundError::None && wave.samples.size() > size)
         fuzz::fail("more samples than the file holds");
-    }
     return 0;
 }

@@ -165,8 +165,7 @@ TEST_F(Play, TwoCrashesInOneStepTheLowerSlotDiesFirst) {
     g.place(4, 300, 300, 90);
     for (int s : {2, 3, 4}) paintHead(s);
     g.gra.MoveSlyders();
-    EXPECT_FALSE(slot(2).alive || slot(3).alive);
-    EXPECT_EQ(g.gra.deathOrder, "23");
+    EXPECT_TRUE(!slot(2).alive && !slot(3).alive && g.gra.deathOrder == "23") << g.gra.deathOrder;
     // Slot 3 outlived slot 2 for a moment.
     EXPECT_EQ(std::tuple(slot(2).gamePoints, slot(3).gamePoints, slot(4).gamePoints),
               std::tuple(0, 1, 2));
@@ -222,8 +221,8 @@ TEST_F(Play, RoundLeadersTiesAndEnds) {
     g.gra.firstSlot = 1;
     g.gra.humans = 2;          // slots 1, 2, 3
     roundPoints({99, 45, 45, 10});  // slot 0 is not active: never a leader
-    EXPECT_EQ(FirstLeader(g.gra, RoundPoints), 1);
-    EXPECT_EQ(UniqueLeader(g.gra, RoundPoints), -1);
+    EXPECT_EQ(std::pair(FirstLeader(g.gra, RoundPoints), UniqueLeader(g.gra, RoundPoints)),
+              std::pair(1, -1));
     slot(3).roundPoints = 46;
     EXPECT_EQ(UniqueLeader(g.gra, RoundPoints), 3);
 
@@ -282,39 +281,32 @@ TEST_F(Play, AWonRoundIsCreditedAndAnnouncedWithTheNewRating) {
               "now 100.");
 }
 
-// A game of one human and two computers; the human holds left for a while from tick 200.
-GameStart oneHumanStart(std::uint64_t seed) {
+// A game of one human and two computers; the human holds left for a while from tick 200, and
+// at flipTick turns the other way too.
+std::vector<std::uint64_t> play(std::uint64_t seed, int flipTick) {
     GameStart start{.computers = 2, .humans = 1, .seed = seed};
     start.seats[0].rosterIndex = 2;
-    return start;
+    const auto held = [flipTick](int t, auto&) {
+        TickInput in;
+        if (t >= 200 && t < 260) in.seat[0] = kSteerLeft;
+        if (t == flipTick) in.seat[0] ^= kSteerRight;
+        return in;
+    };
+    return test::playedHashes(start, held, 1500);
 }
 
-TickInput heldAt(int tick, int flipTick) {
-    TickInput in;
-    if (tick >= 200 && tick < 260) in.seat[0] = kSteerLeft;
-    if (tick == flipTick) in.seat[0] ^= kSteerRight;
-    return in;
-}
-
-std::vector<std::uint64_t> play(const GameStart& start, int flipTick) {
-    return test::playedHashes(start, [flipTick](int t, auto&) { return heldAt(t, flipTick); }, 1500);
-}
-
-TEST(GameStart, TheStartAndTheInputDecideTheWholeGame) {
-    const auto a = play(oneHumanStart(42), -1);
+TEST(GameStart, TheStartAndTheInputDecideTheGameARoundsStartsFromItsPointsADemoFromNone) {
+    const auto a = play(42, -1);
     ASSERT_GT(a.size(), 10u);
-    EXPECT_EQ(play(oneHumanStart(42), -1), a);
-    EXPECT_NE(play(oneHumanStart(43), -1), a);
+    EXPECT_EQ(play(42, -1), a);
+    EXPECT_NE(play(43, -1), a);
 
     // One key of one tick changes the game from that tick on, and not before it.
-    const auto flipped = play(oneHumanStart(42), 231);
+    const auto flipped = play(42, 231);
     std::size_t firstDiff = 0;
     while (firstDiff < std::min(a.size(), flipped.size()) && a[firstDiff] == flipped[firstDiff])
         ++firstDiff;
     EXPECT_EQ(firstDiff, std::size_t(231 / kHashInterval));
-}
-
-TEST(GameStart, AGameOfARoundStartsFromItsPointsAndADemoFromNone) {
     test::TestGame g;
     g.gra.seats[0].rosterIndex = 2;
     g.gra.slot(2).roundPoints = 17;
@@ -336,9 +328,7 @@ TEST(GameStart, AGameOfARoundStartsFromItsPointsAndADemoFromNone) {
 using test::TestGame;
 
 // Signed difference b - a in degrees, in -180 .. 179.
-int angleDiff(int a, int b) {
-    return ((b - a) % 360 + 540) % 360 - 180;
-}
+int angleDiff(int a, int b) { return ((b - a) % 360 + 540) % 360 - 180; }
 
 // Computers only, on an empty arena: slot 1, or slots 0 and 1.
 struct Computers : TestGame {
@@ -408,7 +398,7 @@ TEST(ComputerPlayer, KeepsStraightOnAloneTurnsAwayFromEdgesAndOnlyAPoorPlayerDra
 }
 
 // A Good player counts a gap to the side only once it is far enough away to be reached.
-TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
+TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistanceAndNoTargetIsBehindTheSlyder) {
     auto aim = [](std::vector<std::pair<int, int>> gaps, bool inGap = false) {  // (j, units)
         Computers c(3);
         c.place(1, c.side() / 2 + 0.5f, c.side() / 2 + 0.5f, 0);
@@ -422,11 +412,8 @@ TEST(ComputerPlayer, GoodPlayerValuesSideGapsByDistance) {
     EXPECT_EQ(aim({{3, 20}}, true), 0) << "no gap counts while the head is in one";
     // Straight ahead the same 5 units earn 1/5, which pulls the aim back toward the middle.
     EXPECT_GT(aim({{3, 20}, {9, 5}}), farSide);
-}
-
-// Whatever litters the arena, neither the best ray nor the Good player's weighted middle of
-// the open sector lies behind the slyder.
-TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
+    // Whatever litters the arena, neither the best ray nor the Good player's weighted middle of
+    // the open sector lies behind the slyder.
     for (int skill = 1; skill <= 3; ++skill) {
         Computers c(skill, 1, 300);
         Random scatter(skill);
@@ -448,7 +435,7 @@ TEST(ComputerPlayer, TargetNeverMoreThan90DegreesFromHeading) {
 
 // Both computers trail (or lead) the better of two humans by the same score; round and game
 // points both count.
-TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
+TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHumanAndAlternatesInDemoGames) {
     struct Case {
         int own, bestHuman, step;
     };
@@ -476,9 +463,6 @@ TEST(ComputerPlayer, TurnStepGrowsWithTheGapToTheBestHuman) {
     alone.facingTopEdge(1, 0.7f * alone.side());
     alone.gra.SteerComputers();
     EXPECT_EQ(std::pair(alone.turned(0), alone.turned(1)), std::pair(2, 2));
-}
-
-TEST(ComputerPlayer, DemoStepsAlternateByHumansAndSlot) {
     for (int humans = 0; humans <= 2; ++humans) {
         Computers c(2, 0, 1000);
         c.gra.demo = true;
@@ -552,8 +536,7 @@ TEST_F(Events, DemoGamesHaveEveryEventWhateverTheSwitches) {
     g.place(1, 200, 200, 0);
     g.place(2, 300, 300, 0);
     for (int i = 0; i < 20000; ++i) g.gra.startEvents();
-    EXPECT_TRUE(g.gra.ops.empty());
-    EXPECT_TRUE(g.sound.requests.empty());
+    EXPECT_TRUE(g.gra.ops.empty() && g.sound.requests.empty());
 
     g.gra.demo = true;
     std::set<int> heard;
@@ -647,10 +630,7 @@ TEST(Intro, SpiralsOnlyBelowFourSlotsAndEveryObjectEndsByTick71) {
         EXPECT_EQ(g.gra.ops.size(), std::size_t(slots * (spirals ? 4 : 1)));
         // The intro's objects ran in the step that made them.
         for (const Ops& op : g.gra.ops) EXPECT_EQ(op.age, 1);
-        for (int t = 2; t <= 71; ++t) {
-            g.gra.tick = t;
-            g.gra.GameStep();
-        }
+        for (g.gra.tick = 2; g.gra.tick <= 71; ++g.gra.tick) g.gra.GameStep();
         EXPECT_TRUE(std::none_of(g.gra.ops.begin(), g.gra.ops.end(),
                                  [](const Ops& op) { return op.active; }));
         EXPECT_EQ(g.sound.ofNumber(kSndBegin).size(), 1u);
@@ -680,7 +660,7 @@ TEST(EventObjects, OneLeavingTheArenaEndsBeforeItActs) {
     EXPECT_TRUE(g.gra.ops.empty() || !g.gra.ops[0].active);
 }
 
-TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
+TEST(Arena, SideOffsetAndUnitFollowTheClientHeightPaintingTruncatesStaysInsideAndMarks) {
     struct Case {
         int height, side, offset;
     };
@@ -692,9 +672,6 @@ TEST(ArenaGeometry, SideOffsetAndUnitFollowTheClientHeight) {
         EXPECT_EQ(std::pair(arena.side(), arena.offset()), std::pair(c.side, c.offset)) << c.height;
         EXPECT_DOUBLE_EQ(arena.unit(), c.side / 460.0) << c.height;
     }
-}
-
-TEST(ArenaPainting, TruncatesTowardZeroNeverLeavesTheArenaAndMarksWhatItDraws) {
     test::TestGame g;
     Arena& a = g.gra.arena;
     const PixelBuffer before = g.window;
@@ -717,9 +694,8 @@ TEST(ArenaPainting, TruncatesTowardZeroNeverLeavesTheArenaAndMarksWhatItDraws) {
     for (int x = 10; x <= 60; x += 5) EXPECT_EQ(a.cell(x, 10 + (x - 10) / 2), kCellSolid) << x;
     EXPECT_EQ(a.cell(10, 40), kCellFree);
     a.PutTrailDisc(100, 100, 101, 100, 2, Rgb{0, 225, 0});
-    EXPECT_EQ(a.cell(100, 100), 2);
-    EXPECT_EQ(a.offscreen().colour(100, 100), (Rgb{0, 225, 0}));
-    EXPECT_EQ(a.cell(100, 103), kCellFree);
+    EXPECT_EQ(std::tuple(a.cell(100, 100), a.offscreen().colour(100, 100), a.cell(100, 103)),
+              std::tuple(2, Rgb{0, 225, 0}, kCellFree));
     // Both pictures show the same arena.
     EXPECT_EQ(test::countWhere({0, 0, S, S}, [&](int x, int y) {
                   return a.offscreen().at(x, y) != g.window.at(x + m, y + m);
@@ -739,7 +715,7 @@ std::vector<int> shifted(const std::vector<int>& cells, int w, int h, int dx, in
 }
 
 // After every scroll, the edge left behind is refilled as the arena does it.
-TEST(Grid, ScrollingMatchesMovingEveryCellAcrossTheMarginAndBack) {
+TEST(Grid, ScrollingMatchesMovingEveryCellAndTheHashSeesAChangeOfAnyOneCell) {
     constexpr int w = 7, h = 5;
     for (const int margin : {0, 1, 3}) {
         Grid<int> grid(w, h, 0, margin);
@@ -759,11 +735,8 @@ TEST(Grid, ScrollingMatchesMovingEveryCellAcrossTheMarginAndBack) {
             }
         }
     }
-}
-
-// Both hashes see a change of any one cell, wherever it falls in a word or in a row's short
-// tail, on arena sides with every kind of tail; putting the cell back gives the hash back.
-TEST(StateHash, SeesAChangeOfAnyOneCell) {
+    // Both hashes see a change of any one cell, wherever it falls in a word or in a row's short
+    // tail, on arena sides with every kind of tail; putting the cell back gives the hash back.
     // Client heights giving sides of 108, 117 and 128 cells: tails of 4, 5 and 0 cells.
     for (const int clientHeight : {120, 130, 143}) {
         test::TestGame g(clientHeight);

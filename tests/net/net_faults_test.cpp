@@ -42,9 +42,7 @@ protected:
         ASSERT_TRUE(test::opens(*host, port));
         ASSERT_TRUE(!withGuest || test::joinLobby(*host, guest, port));
     }
-    void TearDown() override {
-        if (host) host->close();
-    }
+    void TearDown() override { if (host) host->close(); }
 
     std::unique_ptr<HostSession> host = std::make_unique<HostSession>(quick({"Ann"}));
     GuestSession guest{quick({"Bo"})};
@@ -75,10 +73,7 @@ TEST_F(NetFaults, StrangersNeverKeepAPlayerOut) {
             }
         }
     };
-    for (int i = 0; i < 20; ++i) {
-        pumpStrangers();
-        host->service(5);
-    }
+    for (int i = 0; i < 20; ++i) pumpStrangers(), host->service(5);
     {
         const std::jthread serviced = servicing(*host);
         EXPECT_TRUE(guest.join("127.0.0.1", port, 2000, error)) << error;
@@ -117,8 +112,7 @@ TEST_F(NetFaults, EveryGuestBeyondTheSeatsIsToldTheGameIsFull) {
         in += r == "in";
         full += r.rfind("The game is full", 0) == 0;
     }
-    EXPECT_EQ(in, 3);
-    EXPECT_EQ(full, 17);
+    EXPECT_EQ(std::pair(in, full), std::pair(3, 17));
 }
 
 // A guest that answers the pings but whose keys never come is left behind after the silent
@@ -201,23 +195,8 @@ TEST_F(NetFaults, AFloodIsCutOffAndKeptBounded) {
             most = std::max(most, host->held());
         }
     }
-    within(1000, [&] { return host->machines()[1].gone; }, [&] {
-        raw->service(0, events);
-        host->service(1);
-    });
-    EXPECT_TRUE(host->machines()[1].gone);
-    EXPECT_GE(host->badPackets(), kBadPacketLimit);
+    within(1000, [&] { return host->machines()[1].gone; },
+           [&] { raw->service(0, events), host->service(1); });
+    EXPECT_TRUE(host->machines()[1].gone && host->badPackets() >= kBadPacketLimit);
     EXPECT_LE(most, kMaxEarlyHashes + 8);  // its own share of state checks, and its seat
-}
-
-// A busy port: the game is hosted at the next free one.
-TEST_F(NetFaults, ABusyPortGivesTheNextFreeOne) {
-    ASSERT_NO_FATAL_FAILURE(openAt(6, false));
-    HostSession second(quick({"Bo"}));
-    std::string error;
-    ASSERT_TRUE(second.openNear("127.0.0.1", port, error)) << error;
-    EXPECT_EQ(second.port(), port + 1);
-    EXPECT_EQ(second.requestedPort(), port);
-    ASSERT_TRUE(second.reopenNear(std::uint16_t(port + 3), error)) << error;
-    EXPECT_EQ(second.port(), port + 3);
 }

@@ -19,9 +19,7 @@ using namespace slyders::net;
 
 namespace {
 
-Decoded decodeBytes(const std::vector<std::uint8_t>& b) {
-    return decode(b.data(), b.size());
-}
+Decoded decodeBytes(const std::vector<std::uint8_t>& b) { return decode(b.data(), b.size()); }
 
 Start sampleStart() {
     Start s;
@@ -49,9 +47,8 @@ Start sampleStart() {
 }
 
 const FoundGame* findAt(const DiscoveryBrowser& browser, const std::string& address) {
-    for (const FoundGame& g : browser.games()) {
+    for (const FoundGame& g : browser.games())
         if (g.address == address) return &g;
-    }
     return nullptr;
 }
 
@@ -62,34 +59,30 @@ TEST(Protocol, EveryKindComesBackAsItWasSent) {
     const Decoded d = decodeBytes(encode(s));
     ASSERT_TRUE(d.packet) << d.error;
     const Start& r = std::get<Start>(*d.packet);
-    EXPECT_EQ(r.start, s.start);
-    EXPECT_EQ(r.settings, s.settings);
-    EXPECT_EQ(r.names, s.names);
-    EXPECT_EQ(r.ratings, s.ratings);
+    EXPECT_EQ(std::tie(r.start, r.settings, r.names, r.ratings),
+              std::tie(s.start, s.settings, s.names, s.ratings));
     ASSERT_EQ(r.roster.size(), 2u);
-    EXPECT_EQ(r.roster[0].name, "Computer 1");
-    EXPECT_EQ(r.roster[0].results, s.roster[0].results);
-    EXPECT_EQ(std::tuple(r.roster[1].played, r.arenaSide, r.delay), std::tuple(40, 450, 7));
+    EXPECT_EQ(std::tuple(r.roster[0].name, r.roster[0].results, r.roster[1].played, r.arenaSide,
+                         r.delay),
+              std::tuple("Computer 1", s.roster[0].results, 40, 450, 7));
     TInterface back;
     applySettingValues(back, r.settings);
     EXPECT_EQ(std::pair(back.int_rndpts, back.dis_attract), std::pair(17, 0));
 
     const Hello hello{"secret", "kitchen", {"Anna", "Ben"}, {}, {}, {}, {}};
     const Hello h = std::get<Hello>(*decodeBytes(encode(hello)).packet);
-    EXPECT_EQ(h.password, "secret");
-    EXPECT_EQ(h.names, hello.names);
+    EXPECT_EQ(std::tie(h.password, h.names), std::tie(hello.password, hello.names));
 
     const Frame f{2, 100, {{0x21, 0}, {0x12, 4}}};
     const Frame fr = std::get<Frame>(*decodeBytes(encode(f)).packet);
-    EXPECT_EQ(fr.firstTick, 100u);
-    EXPECT_EQ(fr.entries, f.entries);
+    EXPECT_EQ(std::tie(fr.firstTick, fr.entries), std::tie(f.firstTick, f.entries));
 
     const Hash hash{1, 40, 0xFEEDull};
     EXPECT_EQ(std::get<Hash>(*decodeBytes(encode(hash)).packet).hash, 0xFEEDull);
 }
 
 // Packets, and the local network's answers about its games.
-TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
+TEST(Protocol, RefusesWhatIsNotWholeOrNotOursSaysWhyAndSeatBitsPackTwoToASeat) {
     const std::vector<std::uint8_t> good = encode(Input{1, 10, 1, {1, 2}});
     const std::vector<std::uint8_t> ad = encodeAd(GameAd{27960, "kitchen", "Zoe", 3, false});
     std::string error;
@@ -138,9 +131,6 @@ TEST(Protocol, RefusesWhatIsNotWholeOrNotOurs) {
     cutRoster[cutRoster.size() - rosterBytes - 2] -= 1;  // its size says one byte less
     cutRoster.pop_back();
     EXPECT_EQ(decodeBytes(cutRoster).error, "the host's roster is damaged");
-}
-
-TEST(Protocol, RefusalsTellThePlayerWhyAndSeatBitsPackTwoToASeat) {
     EXPECT_EQ(refuseText({RefuseReason::Full, 1}), "The game is full: only 1 seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Full, 0}), "The game is full: no seat is free.");
     EXPECT_EQ(refuseText({RefuseReason::Password, 0}), "Wrong password.");
@@ -170,10 +160,8 @@ TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
     const std::string address = "127.0.0.1:" + std::to_string(port);
     ASSERT_TRUE(test::within(2000, [&] { return findAt(browser, address) != nullptr; }, poll));
     const GameAd& ad = findAt(browser, address)->ad;
-    EXPECT_EQ(ad.machine, "kitchen");
-    EXPECT_EQ(ad.players, "Zoe");
-    EXPECT_EQ(ad.freeSeats, 3);
-    EXPECT_TRUE(ad.password);
+    EXPECT_EQ(std::tuple(ad.machine, ad.players, ad.freeSeats, ad.password),
+              std::tuple("kitchen", "Zoe", 3, true));
 
     host->close();
     host.reset();
@@ -181,13 +169,10 @@ TEST(LocalGames, AHostIsListedWithinTwoSecondsAndForgottenOnceItCloses) {
         test::within(kForgetAfterMs + 1500, [&] { return browser.games().empty(); }, poll));
 }
 
-TEST(Lockstep, DelayGrowsWithTheRoundTrip) {
+TEST(Lockstep, DelayGrowsWithTheRoundTripTicksWaitForEveryMachineAndCarryTheirSeats) {
     EXPECT_EQ(inputDelayFor(0.3, 1), 1);  // a local network
     EXPECT_EQ(inputDelayFor(80, 1), 8);   // across the internet, with a tick to spare
     EXPECT_GT(inputDelayFor(80, 2), inputDelayFor(80, 0));
-}
-
-TEST(Lockstep, TicksWaitForEveryMachineAndCarryTheirSeats) {
     HostLockstep lock({0b0001, 0b0110}, 2);
     EXPECT_EQ(lock.releaseReady(), 2);  // the delay's first ticks have nobody steering
     EXPECT_EQ(lock.lateMachine(), 0);
@@ -226,8 +211,8 @@ TEST(Lockstep, AMachineThatLeftDiesAtTheNextTick) {
     EXPECT_EQ(lock.lateMachine(), 1);
     lock.markGone(1);
     EXPECT_EQ(lock.releaseReady(), 2);
-    EXPECT_EQ(lock.released(2)->killSeats, 0b0010);
-    EXPECT_EQ(lock.released(3)->killSeats, 0);
+    EXPECT_EQ(std::pair(lock.released(2)->killSeats, lock.released(3)->killSeats),
+              std::pair(std::uint8_t(0b0010), std::uint8_t(0)));
 
     test::TestGame game;
     game.seatOneHuman(1);
@@ -235,29 +220,24 @@ TEST(Lockstep, AMachineThatLeftDiesAtTheNextTick) {
     game.gra.network.names[3] = "Ben";
     game.place(3, 50, 50, 0);
     applyLeaves(game.gra, 0b0010);
-    EXPECT_FALSE(game.slot(3).alive);
-    EXPECT_EQ(game.gra.deathOrder, "3");
-    EXPECT_EQ(game.gra.message.text, "Ben left the game.");
+    EXPECT_EQ(std::tuple(game.slot(3).alive, game.gra.deathOrder, game.gra.message.text),
+              std::tuple(false, "3", "Ben left the game."));
 }
 
-TEST(Lockstep, GuestsResendWhatTheHostHasNotConfirmed) {
+TEST(Lockstep, GuestsResendWhatIsNotConfirmedAndHashesAreComparedWhicheverComesFirst) {
     GuestLockstep guest(0b0010, 1);
     EXPECT_FALSE(guest.pendingInput(1));
     guest.setOwnInput(2, 0xFF);
     guest.setOwnInput(3, 0);
-    const Input in = *guest.pendingInput(1);
-    EXPECT_EQ(in.firstTick, 2u);
-    EXPECT_EQ(in.packed, (std::vector<std::uint8_t>{0b1100, 0}));  // only its own seat's bits
+    const Input in = *guest.pendingInput(1);  // only its own seat's bits
+    EXPECT_EQ(std::tuple(in.firstTick, in.packed),
+              std::tuple(2u, std::vector<std::uint8_t>{0b1100, 0}));
     EXPECT_TRUE(guest.addFrame(Frame{1, 1, {{0, 0}, {4, 0}}}));
     EXPECT_EQ(guest.pendingInput(1)->firstTick, 3u);
     EXPECT_FALSE(guest.addFrame(Frame{1, 5000, {{0, 0}}}));
     EXPECT_FALSE(guest.frameFor(3));
-}
-
-TEST(Lockstep, HashesAreComparedWhicheverComesFirst) {
     HashBook book;
-    EXPECT_FALSE(book.other(1, 20, 5));
-    EXPECT_FALSE(book.own(20, 5));
+    EXPECT_FALSE(book.other(1, 20, 5) || book.own(20, 5));
     EXPECT_TRUE(book.other(2, 20, 6));
     EXPECT_FALSE(book.own(40, 1));
     EXPECT_EQ(book.compared(), 2);

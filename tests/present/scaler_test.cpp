@@ -16,14 +16,12 @@
 namespace slyders {
 namespace {
 
-constexpr std::uint32_t grey(std::uint32_t v) {
-    return v | (v << 8) | (v << 16);
-}
+constexpr std::uint32_t grey(std::uint32_t v) { return v | (v << 8) | (v << 16); }
 constexpr std::uint32_t colour(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return r | (g << 8) | (b << 16);
 }
 
-TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighbours) {
+TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighboursCancelNothing) {
     std::vector<std::uint32_t> picture;
     for (std::uint32_t i = 0; i < 5 * 4; ++i)
         picture.push_back(colour(i * 13, 255 - i * 7, i * 3 + 1));
@@ -47,9 +45,8 @@ TEST(C2PassScale, SameSizeGivesThePictureBackHalvingAndDoublingWeighNeighbours) 
     const std::vector<std::uint32_t> wide{grey(100), grey(50 + 25), grey(51), grey(51)};
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 2, 1, 4, 1), wide);
     EXPECT_EQ(C2PassScale().Scale({grey(100), grey(51)}, 1, 2, 1, 4), wide);
-}
 
-TEST(C2PassScale, CancelGivesNothing) {
+    // A cancelled scaling gives nothing.
     int calls = 0;
     const C2PassScale scaler([&calls](int percent) {
         ++calls;
@@ -59,7 +56,7 @@ TEST(C2PassScale, CancelGivesNothing) {
     EXPECT_EQ(calls, 5);
 }
 
-TEST(Blur, AcrossThenDown) {
+TEST(Blur, AcrossThenDownAndScaledImagesBlendByTheirWeight) {
     // Grey picture 4 x 3; across, the left neighbour is already softened when read.
     const std::uint8_t start[12] = {0, 100, 200, 40, 10, 20, 30, 50, 255, 0, 255, 1};
     PixelBuffer p(4, 3);
@@ -67,9 +64,8 @@ TEST(Blur, AcrossThenDown) {
     Blur(p, 0, 0, 4, 3);
     const std::uint8_t expected[12] = {0, 100, 70, 40, 127, 177, 99, 20, 255, 255, 128, 1};
     for (int i = 0; i < 12; ++i) EXPECT_EQ(p.colour(i % 4, i / 4).g, expected[i]) << i;
-}
 
-TEST(DrawScaledImage, BlendsWithTheWeightGiven) {
+    // A scaled image blends with the weight given.
     PixelBuffer image(2, 2, toPixel({200, 100, 0}));
     PixelBuffer picture(6, 6, toPixel({0, 0, 100}));
     DrawScaledImage(picture, image, 1, 1, 4, 4, 1.0);
@@ -90,8 +86,7 @@ TEST(BitmapFile, ReadsWhatItWritesAndAPalettedTopDownBitmapAndRefusesGarbage) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(back->colour(i % 3, i / 3), picture.colour(i % 3, i / 3));
     std::vector<std::uint8_t> cut = EncodeBitmap(picture);
     cut.resize(cut.size() - 4);
-    EXPECT_FALSE(DecodeBitmap(cut));
-    EXPECT_FALSE(DecodeBitmap({'B', 'M', 0, 0}));
+    EXPECT_FALSE(DecodeBitmap(cut) || DecodeBitmap({'B', 'M', 0, 0}));
     // An old OS/2 header that the file ends in the middle of (found by the fuzzer).
     EXPECT_FALSE(DecodeBitmap(
         {'B', 'M', 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 1, 0, 0}));
@@ -113,9 +108,7 @@ TEST(BitmapFile, ReadsWhatItWritesAndAPalettedTopDownBitmapAndRefusesGarbage) {
 constexpr std::uint32_t kGround = 0xFF203040u;
 constexpr std::uint32_t kTrail = 0xFFFFFF00u;
 
-std::uint8_t green(std::uint32_t p) {
-    return std::uint8_t(p >> 8);
-}
+std::uint8_t green(std::uint32_t p) { return std::uint8_t(p >> 8); }
 
 PixelBuffer scaledWhole(const PixelBuffer& source, int targetSide) {
     PixelBuffer shown(targetSide, targetSide);
@@ -154,9 +147,8 @@ TEST(SquareScaler, KeepsColoursAndThinLinesBothWaysAndScalesAChangedPartAloneAsT
                                    [&](int x, int y) { return shown.at(x, y) != whole.at(x, y); }),
                   0) << from << " to " << to;
     }
-}
 
-TEST(InterfaceScale, OnlyLargeScreensAreEnlargedAsAt1080Lines) {
+    // Only large screens are enlarged, as at 1,080 lines.
     EXPECT_TRUE(InterfaceScale(1050, 1.0) == 1.0 && InterfaceScale(1400, 1.0) == 1.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(1440, 1.0), 1440 / 1080.0);
     EXPECT_DOUBLE_EQ(InterfaceScale(2160, 2.0), 2.0);
@@ -173,9 +165,7 @@ struct Picture {
         g.gra.InitArena(520, &g.window);
         sources.panel = {600, 20, 300, 150};
         sources.load = [this](const std::string& path) -> std::optional<PixelBuffer> {
-            const auto it = files.find(path);
-            if (it == files.end()) return std::nullopt;
-            return it->second;
+            return files.count(path) ? std::optional(files.at(path)) : std::nullopt;
         };
     }
     void compose() { ComposeWindowPicture(back, g.gra.arena, text, g.rng, sources); }
@@ -187,7 +177,7 @@ struct Picture {
     std::map<std::string, PixelBuffer> files;
 };
 
-TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArenaTitleAndLogo) {
+TEST(WindowPicture, UsersBackgroundPanelFrameTitleAndLogoElseBlurredNoiseFromTheGamesRandom) {
     Picture p;
     p.files["slydersbg.bmp"] = PixelBuffer(8, 6, toPixel(kUserBackground));
     p.files["logo_sq.bmp"] = PixelBuffer(4, 4, toPixel(kLogo));
@@ -216,9 +206,6 @@ TEST(WindowPicture, UsersBackgroundDarkenedPanelFramedArenaTitleAndLogo) {
     };
     EXPECT_TRUE(isLogo(585, 464) && isLogo(585 + 51, 464 + 51));
     EXPECT_FALSE(isLogo(584, 464) || isLogo(585 + 52, 464) || isLogo(585, 464 - 1));
-}
-
-TEST(WindowPicture, MissingBackgroundGivesBlurredNoiseFromTheGamesRandom) {
     Picture a, b;
     a.compose();
     b.compose();
