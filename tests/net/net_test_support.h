@@ -50,13 +50,15 @@ struct PeerRun {
     int badPackets = 0;
 };
 
-// Plays games until the session ends, writing the arena's names with the given text.
+// Plays games until the session ends, writing the arena's names with the given text; a
+// room's code, once in, goes to `code`.
 template <typename Text>
-PeerRun runPeer(NetPeerOptions options) {
+PeerRun runPeerTelling(NetPeerOptions options, std::string* code) {
     Text text;
     NetPeer peer(options, text);
     PeerRun run;
     if (!peer.connect(run.error)) return run;
+    if (code) *code = peer.roomCode();
     while (auto r = peer.playNext()) {
         run.games.push_back(*r);
         if (r->stopped) break;
@@ -64,6 +66,11 @@ PeerRun runPeer(NetPeerOptions options) {
     run.badPackets = peer.session().badPackets();
     peer.close();
     return run;
+}
+
+template <typename Text>
+PeerRun runPeer(NetPeerOptions options) {
+    return runPeerTelling<Text>(std::move(options), nullptr);
 }
 
 }  // namespace slyders::test

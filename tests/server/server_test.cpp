@@ -23,10 +23,7 @@ namespace {
 
 constexpr int kArena = 250;
 
-struct PeerRun {
-    std::vector<NetGameResult> games;
-    std::string error, code;
-};
+using test::PeerRun;
 
 // The server, stepped by the test's own thread while the machines play in theirs.
 struct ServerRig {
@@ -60,11 +57,14 @@ struct ServerRig {
     std::unique_ptr<server::Server> server;
 };
 
-NetPeerOptions roomOptions(const ServerRig& rig, RoomAction action, const std::string& name) {
+NetPeerOptions roomOptions(const ServerRig& rig, RoomAction action, const std::string& name,
+                           const std::string& room = "", int games = 1) {
     NetPeerOptions o;
     o.port = rig.server->port();
     o.action = action;
     o.names = {name};
+    o.room = room;
+    o.games = games;
     o.arenaSide = kArena;
     o.paced = false;
     o.waitSeconds = 20;
@@ -74,20 +74,7 @@ NetPeerOptions roomOptions(const ServerRig& rig, RoomAction action, const std::s
 }
 
 std::future<PeerRun> play(NetPeerOptions o, std::string* code = nullptr) {
-    return std::async(std::launch::async, [o, code] {
-        test::BlockText text;
-        NetPeer peer(o, text);
-        PeerRun run;
-        if (!peer.connect(run.error)) return run;
-        run.code = peer.roomCode();
-        if (code) *code = run.code;
-        while (auto r = peer.playNext()) {
-            run.games.push_back(*r);
-            if (r->stopped) break;
-        }
-        peer.close();
-        return run;
-    });
+    return std::async(std::launch::async, [o, code] { return test::runPeerTelling<test::BlockText>(o, code); });
 }
 
 // The owner makes the room; its code comes back once it is in.
@@ -97,22 +84,39 @@ std::string createdCode(ServerRig& rig, std::string& code) {
     return code;
 }
 
-std::string joinError(ServerRig& rig, RoomAction action, const std::string& room,
-                      std::vector<std::string> names, const std::string& secret = "s") {
+// A machine that joins (or makes) a room by hand; the error says why it could not.
+std::unique_ptr<GuestSession> joined(ServerRig& rig, RoomAction action, const std::string& room,
+                                     std::vector<std::string> names, std::string& error,
+                                     const std::string& secret = "s") {
     SessionConfig c;
     c.fingerprint = machineFingerprint(rig.text);
     c.action = action;
     c.room = room;
     c.names = std::move(names);
     c.secrets.assign(c.names.size(), secret);
-    GuestSession guest(c);
-    auto joined = std::async(std::launch::async, [&] {
-        std::string error;
-        guest.join("127.0.0.1", rig.server->port(), 3000, error);
-        return error;
+    auto guest = std::make_unique<GuestSession>(c);
+    auto joining = std::async(std::launch::async, [&] {
+        std::string why;
+        guest->join("127.0.0.1", rig.server->port(), 3000, why);
+        return why;
     });
-    rig.runUntil(joined);
-    return joined.get();
+    rig.runUntil(joining);
+    error = joining.get();
+    return guest;
+}
+
+std::string joinError(ServerRig& rig, RoomAction action, const std::string& room,
+                      std::vector<std::string> names, const std::string& secret = "s") {
+    std::string error;
+    joined(rig, action, room, std::move(names), error, secret);
+    return error;
+}
+
+int ladderGames(const test::TempFolder& folder) {
+    server::LadderDb ladder;
+    std::string error;
+    EXPECT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
+    return ladder.games();
 }
 
 // A machine of its own in a process of its own, which the test can kill outright. Forked
@@ -120,14 +124,7 @@ std::string joinError(ServerRig& rig, RoomAction action, const std::string& room
 pid_t machineProcess(const NetPeerOptions& o) {
     const pid_t pid = fork();
     if (pid == 0) {
-        test::BlockText text;
-        NetPeer peer(o, text);
-        std::string error;
-        if (peer.connect(error)) {
-            while (auto r = peer.playNext()) {
-                if (r->stopped) break;
-            }
-        }
+        test::runPeer<test::BlockText>(o);
         _exit(0);
     }
     return pid;
@@ -153,20 +150,11 @@ TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMid
     std::string code;
     auto ownerRun = play(owner, &code);
     ASSERT_EQ(createdCode(rig, code).size(), kRoomCodeLength);
-    auto joiner = [&](const std::string& name) {
-        auto o = roomOptions(rig, RoomAction::Join, name);
-        o.room = code;
-        return play(o);
-    };
-    auto bob = joiner("Bob");
-    auto cid = joiner("Cid");
+    auto bob = play(roomOptions(rig, RoomAction::Join, "Bob", code));
+    auto cid = play(roomOptions(rig, RoomAction::Join, "Cid", code));
     test::within(10000, [&] { return rig.logged("game 1 started"); }, [&] { rig.server->step(1); });
     for (int i = 0; i < 100; ++i) rig.server->step(1);  // the game is under way
-    auto watcher = play([&] {
-        auto o = roomOptions(rig, RoomAction::Watch, "");
-        o.room = code;
-        return o;
-    }());
+    auto watcher = play(roomOptions(rig, RoomAction::Watch, "", code));
     rig.runUntil(ownerRun, bob, cid, watcher);
     std::vector<PeerRun> runs{ownerRun.get(), bob.get(), cid.get(), watcher.get()};
     for (const PeerRun& r : runs) {
@@ -181,10 +169,7 @@ TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMid
     // The server's own result is the one kept, and it is the machines'.
     const auto& r = runs[0].games[0].record;
     EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(r.ticks) + " ticks"));
-    server::LadderDb ladder;
-    std::string error;
-    ASSERT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
-    EXPECT_EQ(ladder.games(), 1);
+    EXPECT_EQ(ladderGames(folder), 1);
 }
 
 // A spectator still far behind when the players leave plays the rest of the game to its end:
@@ -196,11 +181,8 @@ TEST(Server, ASpectatorBehindWhenTheRoomClosesStillSeesTheWholeGame) {
     std::string code;
     auto ann = play(owner, &code);
     ASSERT_EQ(createdCode(rig, code).size(), kRoomCodeLength);
-    SessionConfig c;
-    c.fingerprint = machineFingerprint(rig.text);
-    c.action = RoomAction::Watch;
-    c.room = code;
-    GuestSession watcher(c);
+    GuestSession watcher(SessionConfig{.fingerprint = machineFingerprint(rig.text),
+                                       .action = RoomAction::Watch, .room = code});
     std::atomic<bool> roomClosed = false;
     // The watcher hears everything as it comes, but plays nothing until the room has closed.
     auto watched = std::async(std::launch::async, [&] {
@@ -217,9 +199,7 @@ TEST(Server, ASpectatorBehindWhenTheRoomClosesStillSeesTheWholeGame) {
         return tick;
     });
     test::within(5000, [&] { return rig.logged(" watches room "); }, [&] { rig.server->step(1); });
-    NetPeerOptions bob = roomOptions(rig, RoomAction::Join, "Bob");
-    bob.room = code;
-    auto bobRun = play(bob);
+    auto bobRun = play(roomOptions(rig, RoomAction::Join, "Bob", code));
     rig.runUntil(ann, bobRun);
     test::within(5000, [&] { return rig.logged(" closed"); }, [&] { rig.server->step(1); });
     for (int i = 0; i < 50; ++i) rig.server->step(1);  // the last frames and the stop go out
@@ -245,9 +225,7 @@ TEST(Server, AMachineThatPlaysAnotherGameIsRemovedAndTheOwnerPassesOn) {
     auto ownerRun = play(owner, &code);
     ASSERT_FALSE(createdCode(rig, code).empty());
     auto guest = [&](const std::string& name, std::int32_t wrongAt) {
-        auto o = roomOptions(rig, RoomAction::Join, name);
-        o.room = code;
-        o.games = 2;
+        auto o = roomOptions(rig, RoomAction::Join, name, code, 2);
         o.joiners = 0;  // as the new owner it starts the next game by itself
         o.wrongInputAt = wrongAt;
         return play(o);
@@ -272,19 +250,9 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
     test::TempFolder folder;
     ServerRig rig(folder.path);
     EXPECT_EQ(joinError(rig, RoomAction::Join, "QQQQQQ", {"Max"}), "No room has the code QQQQQQ.");
-    auto owner = std::async(std::launch::async, [&] {
-        SessionConfig c;
-        c.fingerprint = machineFingerprint(rig.text);
-        c.action = RoomAction::Create;
-        c.names = {"Ann", "Al", "Abe"};
-        c.secrets = {"a", "a", "a"};
-        auto g = std::make_unique<GuestSession>(c);
-        std::string error;
-        g->join("127.0.0.1", rig.server->port(), 3000, error);
-        return g;
-    });
-    rig.runUntil(owner);
-    std::unique_ptr<GuestSession> ann = owner.get();
+    std::string error;
+    const std::unique_ptr<GuestSession> ann =
+        joined(rig, RoomAction::Create, "", {"Ann", "Al", "Abe"}, error, "a");
     const std::string code = ann->roomCode();
     ASSERT_EQ(code.size(), kRoomCodeLength);
     EXPECT_EQ(joinError(rig, RoomAction::Join, code, {"Ann"}, "not Ann's"),
@@ -292,7 +260,6 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
     EXPECT_EQ(joinError(rig, RoomAction::Join, code, {"Bo", "Cy"}), "The room is full: no seat is free.");
 
     // A spectator that sends steering: dropped and counted, nothing else happens.
-    std::string error;
     auto raw = EnetTransport::connect("127.0.0.1", rig.server->port(), error);
     ASSERT_TRUE(raw) << error;
     std::vector<NetEvent> events;
@@ -344,15 +311,11 @@ TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
         return l.find(" made by ") != std::string::npos;
     });
     const std::string code = made.substr(std::string("room ").size(), kRoomCodeLength);
-    NetPeerOptions joiner = roomOptions(rig, RoomAction::Join, "Bob");
-    joiner.room = code;
-    joiner.games = 2;
+    NetPeerOptions joiner = roomOptions(rig, RoomAction::Join, "Bob", code, 2);
     joiner.paced = true;
     const pid_t bob = machineProcess(joiner);
     auto player = [&](const std::string& name) {
-        auto o = roomOptions(rig, RoomAction::Join, name);
-        o.room = code;
-        o.games = 2;
+        auto o = roomOptions(rig, RoomAction::Join, name, code, 2);
         o.joiners = 0;  // as the new owner it starts the next game by itself
         return play(o);
     };
@@ -379,10 +342,7 @@ TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
     }
     EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(c.games[0].record.ticks) + " ticks"));
     EXPECT_TRUE(rig.logged("game 2 checked"));
-    server::LadderDb ladder;
-    std::string error;
-    ASSERT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
-    EXPECT_EQ(ladder.games(), 2);
+    EXPECT_EQ(ladderGames(folder), 2);
 }
 
 // A stranger's machine may send any settings: the server plays none that the game's own
@@ -390,24 +350,10 @@ TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
 TEST(Server, AnOwnerAskingForSettingsOutOfBoundsIsRefusedAndTheRoomPassesOn) {
     test::TempFolder folder;
     ServerRig rig(folder.path);
-    auto machine = [&](RoomAction action, const std::string& name, const std::string& room) {
-        SessionConfig c;
-        c.fingerprint = machineFingerprint(rig.text);
-        c.action = action;
-        c.room = room;
-        c.names = {name};
-        c.secrets = {"s"};
-        auto g = std::make_unique<GuestSession>(c);
-        auto joined = std::async(std::launch::async, [&] {
-            std::string error;
-            return g->join("127.0.0.1", rig.server->port(), 3000, error) ? std::string() : error;
-        });
-        rig.runUntil(joined);
-        EXPECT_EQ(joined.get(), "");
-        return g;
-    };
-    auto ann = machine(RoomAction::Create, "Ann", "");
-    auto bob = machine(RoomAction::Join, "Bob", ann->roomCode());
+    std::string error;
+    auto ann = joined(rig, RoomAction::Create, "", {"Ann"}, error);
+    auto bob = joined(rig, RoomAction::Join, ann->roomCode(), {"Bob"}, error);
+    ASSERT_EQ(error, "");
     auto serviceAll = [&] {
         rig.server->step(1);
         ann->service(0);
