@@ -18,10 +18,8 @@ constexpr int kServerSteps = 120'000;  // the server's thread ends by itself aft
 // The dedicated server, with the window's fonts, stepped in a thread of its own.
 struct ServerThread {
     explicit ServerThread(const std::filesystem::path& folder) {
-        server::ServerOptions o;
-        o.address = "127.0.0.1";
-        o.port = test::testPort(60);
-        o.db = (folder / "ladder.db").string();
+        const server::ServerOptions o{.address = "127.0.0.1", .port = test::testPort(60),
+                                      .db = (folder / "ladder.db").string()};
         server = std::make_unique<server::Server>(o, text, [](const std::string&) {});
         std::string error;
         EXPECT_TRUE(server->open(error)) << error;

@@ -27,12 +27,10 @@ using test::PeerRun;
 
 // The server, stepped by the test's own thread while the machines play in theirs.
 struct ServerRig {
-    explicit ServerRig(const std::filesystem::path& folder, int silentMs = 1500) {
-        server::ServerOptions o;
-        o.address = "127.0.0.1";
-        o.port = test::testPort(40);
-        o.db = (folder / "ladder.db").string();
-        o.silentTimeoutMs = silentMs;
+    explicit ServerRig(int silentMs = 1500) {
+        const server::ServerOptions o{.address = "127.0.0.1", .port = test::testPort(40),
+                                      .db = (place.path / "ladder.db").string(),
+                                      .silentTimeoutMs = silentMs};
         server = std::make_unique<server::Server>(o, text, [this](const std::string& l) {
             log.push_back(l);
         });
@@ -52,6 +50,7 @@ struct ServerRig {
             [&] { return ((futures.wait_for(std::chrono::seconds(0)) == std::future_status::ready) && ...); },
             [&] { server->step(1); });
     }
+    test::TempFolder place;  // the ladder's
     test::BlockText text;
     std::vector<std::string> log;
     std::unique_ptr<server::Server> server;
@@ -59,18 +58,10 @@ struct ServerRig {
 
 NetPeerOptions roomOptions(const ServerRig& rig, RoomAction action, const std::string& name,
                            const std::string& room = "", int games = 1) {
-    NetPeerOptions o;
-    o.port = rig.server->port();
-    o.action = action;
-    o.names = {name};
-    o.room = room;
-    o.games = games;
-    o.arenaSide = kArena;
-    o.paced = false;
-    o.waitSeconds = 20;
-    o.gameSeconds = 30;
-    if (action == RoomAction::Watch) o.names.clear();
-    return o;
+    return {.port = rig.server->port(), .games = games, .arenaSide = kArena, .waitSeconds = 20,
+            .paced = false, .gameSeconds = 30, .action = action, .room = room,
+            .names = action == RoomAction::Watch ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{name}};
 }
 
 std::future<PeerRun> play(NetPeerOptions o, std::string* code = nullptr) {
@@ -112,10 +103,10 @@ std::string joinError(ServerRig& rig, RoomAction action, const std::string& room
     return error;
 }
 
-int ladderGames(const test::TempFolder& folder) {
+int ladderGames(const ServerRig& rig) {
     server::LadderDb ladder;
     std::string error;
-    EXPECT_TRUE(ladder.open((folder.path / "ladder.db").string(), error)) << error;
+    EXPECT_TRUE(ladder.open((rig.place.path / "ladder.db").string(), error)) << error;
     return ladder.games();
 }
 
@@ -142,8 +133,7 @@ bool told(const NetGameResult& game, const std::string& notice) {
 }  // namespace
 
 TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMiddle) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
     owner.joiners = 2;
     owner.seed = 11;
@@ -169,14 +159,13 @@ TEST(Server, ThreeMachinesPlayACheckedGameThroughACodeAndASpectatorJoinsInTheMid
     // The server's own result is the one kept, and it is the machines'.
     const auto& r = runs[0].games[0].record;
     EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(r.ticks) + " ticks"));
-    EXPECT_EQ(ladderGames(folder), 1);
+    EXPECT_EQ(ladderGames(rig), 1);
 }
 
 // A spectator still far behind when the players leave plays the rest of the game to its end:
 // the frames sent before the room closed all count, and the close is heard after them.
 TEST(Server, ASpectatorBehindWhenTheRoomClosesStillSeesTheWholeGame) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
     std::string code;
     auto ann = play(owner, &code);
@@ -214,8 +203,7 @@ TEST(Server, ASpectatorBehindWhenTheRoomClosesStillSeesTheWholeGame) {
 }
 
 TEST(Server, AMachineThatPlaysAnotherGameIsRemovedAndTheOwnerPassesOn) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
     owner.joiners = 2;
     owner.games = 2;
@@ -247,8 +235,7 @@ TEST(Server, AMachineThatPlaysAnotherGameIsRemovedAndTheOwnerPassesOn) {
 }
 
 TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurnedAway) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     EXPECT_EQ(joinError(rig, RoomAction::Join, "QQQQQQ", {"Max"}), "No room has the code QQQQQQ.");
     std::string error;
     const std::unique_ptr<GuestSession> ann =
@@ -298,8 +285,7 @@ TEST(Server, StrangersWrongCodesOwnedNamesFullRoomsAndSteeringSpectatorsAreTurne
 // player and then the owner: the others see them leave as on a host, play on, and the room
 // passes on.
 TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     // The two that are killed play at one keyboard's pace: the first game lasts.
     NetPeerOptions owner = roomOptions(rig, RoomAction::Create, "Ann");
     owner.joiners = 3;
@@ -342,14 +328,13 @@ TEST(Server, KilledPlayerAndOwnerLeaveTheGameAndTheNextPlayerStartsTheNext) {
     }
     EXPECT_TRUE(rig.logged("game 1 checked after " + std::to_string(c.games[0].record.ticks) + " ticks"));
     EXPECT_TRUE(rig.logged("game 2 checked"));
-    EXPECT_EQ(ladderGames(folder), 2);
+    EXPECT_EQ(ladderGames(rig), 2);
 }
 
 // A stranger's machine may send any settings: the server plays none that the game's own
 // bounds refuse, tells the owner, and the room passes to the next player.
 TEST(Server, AnOwnerAskingForSettingsOutOfBoundsIsRefusedAndTheRoomPassesOn) {
-    test::TempFolder folder;
-    ServerRig rig(folder.path);
+    ServerRig rig;
     std::string error;
     auto ann = joined(rig, RoomAction::Create, "", {"Ann"}, error);
     auto bob = joined(rig, RoomAction::Join, ann->roomCode(), {"Bob"}, error);
