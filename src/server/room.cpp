@@ -165,7 +165,7 @@ std::vector<std::string> Room::playerNames() const {
 }
 
 bool Room::deserted() const {
-    return ownerPeer() < 0 && m_net->peerCount() == int(m_watchers.size());
+    return ownerPeer() < 0 && m_net->peerCount() == int(m_watchers.size()) && m_check->idle();
 }
 
 RoomCounts Room::counts() const {
@@ -231,6 +231,14 @@ void Room::sendRoomState() {
                (state.playing ? ", playing" : ""));
 }
 
+void Room::post(std::function<void(RoomCheck&)> job) {
+    m_check->posted();
+    m_host.checker().post([check = m_check, job = std::move(job)] {
+        job(*check);
+        check->done();
+    });
+}
+
 // The checker seats the owner's game: the roster and the room's game are its alone.
 void Room::askChecker(net::Start choices) {
     const std::vector<net::SeatOwner> owners = m_session->seatOwners();
@@ -239,9 +247,7 @@ void Room::askChecker(net::Start choices) {
     for (const net::SeatOwner& o : owners) m_seated.push_back(o.name);
     m_phase = Phase::Starting;
     m_choices = choices;
-    m_host.checker().post([check = m_check, choices = std::move(choices), owners] {
-        check->ready(choices, owners);
-    });
+    post([choices = std::move(choices), owners](RoomCheck& check) { check.ready(choices, owners); });
 }
 
 void Room::beginGame(const net::Start& start) {
@@ -251,7 +257,7 @@ void Room::beginGame(const net::Start& start) {
         return;
     }
     const net::Start& begun = m_session->begin(start);
-    m_host.checker().post([check = m_check, begun] { check->prepare(begun); });
+    post([begun](RoomCheck& check) { check.prepare(begun); });
     m_phase = Phase::Playing;
     m_handedUpTo = 0;
     m_frames.clear();
@@ -277,7 +283,7 @@ void Room::handOverReleased() {
         m_frames.push_back(*frame);
     }
     if (!frames.empty()) {
-        m_host.checker().post([check = m_check, frames = std::move(frames)] { check->play(frames); });
+        post([frames = std::move(frames)](RoomCheck& check) { check.play(frames); });
     }
     feedWatchers(false);
 }

@@ -86,6 +86,7 @@ private:
     void onWatcherPacket(Watcher& w, const std::vector<std::uint8_t>& bytes);
     bool ownerAsks(int peer, const std::vector<std::uint8_t>& bytes);
     int ownerPeer() const;
+    void post(std::function<void(RoomCheck&)> job);
     void askChecker(net::Start choices);
     void beginGame(const net::Start& start);
     void handOverReleased();

@@ -89,6 +89,11 @@ public:
     // The news since last asked, for the room on the network's thread.
     std::vector<CheckNews> take();
     bool hasNews() const { return m_hasNews.load(std::memory_order_acquire); }
+    // Jobs handed to the checker and not yet done; a room closes only once there are none and
+    // it has heard all they found, so that a game played to its end is always told.
+    void posted() { m_jobs.fetch_add(1, std::memory_order_relaxed); }
+    void done() { m_jobs.fetch_sub(1, std::memory_order_release); }
+    bool idle() const { return m_jobs.load(std::memory_order_acquire) == 0 && !hasNews(); }
 
 private:
     void playOne(const net::FrameEntry& frame);
@@ -115,6 +120,7 @@ private:
     std::mutex m_newsMutex;
     std::vector<CheckNews> m_news;
     std::atomic<bool> m_hasNews{false};
+    std::atomic<int> m_jobs{0};
 };
 
 }  // namespace slyders::server
