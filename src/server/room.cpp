@@ -48,7 +48,6 @@ std::string settingOutOfBounds(const std::array<std::int32_t, net::kSettingCount
 Room::Room(std::string code, net::Transport& port, TextRenderer& text, RoomHost& host,
            int silentTimeoutMs)
     : m_code(std::move(code)),
-      m_port(port),
       m_host(host),
       m_check(std::make_shared<RoomCheck>(m_code, text, host.checkHost())) {
     net::SessionConfig config;

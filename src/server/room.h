@@ -97,7 +97,6 @@ private:
     std::vector<std::string> playerNames() const;
 
     std::string m_code;
-    net::Transport& m_port;
     RoomHost& m_host;
     RoomTransport* m_net;  // owned by the session
     std::unique_ptr<net::HostSession> m_session;

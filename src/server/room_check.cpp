@@ -30,19 +30,13 @@ constexpr int kCheckerNice = 5;
 constexpr std::int32_t kTickCap = 200'000;
 }  // namespace
 
-Checker::Checker(bool inlineJobs) : m_inline(inlineJobs) {
-    if (!m_inline) m_thread = std::thread([this] { run(); });
-}
+Checker::Checker() : m_thread([this] { run(); }) {}
 
 Checker::~Checker() {
     stop();
 }
 
 void Checker::post(std::function<void()> job) {
-    if (m_inline) {
-        job();
-        return;
-    }
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopping) return;

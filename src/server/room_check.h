@@ -31,8 +31,7 @@ namespace slyders::server {
 // both want the processor.
 class Checker {
 public:
-    // inline: every job runs at once, where it is posted (one thread in all).
-    explicit Checker(bool inlineJobs = false);
+    Checker();
     ~Checker();
     Checker(const Checker&) = delete;
     Checker& operator=(const Checker&) = delete;
@@ -44,7 +43,6 @@ public:
 private:
     void run();
 
-    bool m_inline;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::function<void()>> m_jobs;

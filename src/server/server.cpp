@@ -99,7 +99,7 @@ bool Server::open(std::string& error) {
     }
     for (int k = 0; k < 2 && k < m_scores.count(); ++k) m_reserved.push_back(m_scores.entry(k).name);
     m_top = topOf(m_scores.entries(), kLadderRowsShown);
-    m_checker = std::make_unique<Checker>(m_options.checkInPass);
+    m_checker = std::make_unique<Checker>();
     m_net = net::EnetTransport::listen(m_options.address, m_options.port,
                                       peerPlacesFor(m_options.maxRooms), error);
     if (!m_net) return false;

@@ -40,8 +40,6 @@ struct ServerOptions {
     std::string name = "Slyders server";
     int silentTimeoutMs = net::kSilentTimeoutMs;
     int helloTimeoutMs = net::kHelloTimeoutMs;
-    // The rooms' games are played on a thread of their own; tests may play them in the pass.
-    bool checkInPass = false;
 };
 
 std::optional<std::string> parseServerOptions(const std::vector<std::string>& args,
